@@ -1,0 +1,49 @@
+# Shared build settings for every project target.
+
+# Warnings and sanitizers go through one interface target, so every library,
+# program and test is built the same way.
+add_library(dsp_options INTERFACE)
+target_compile_options(dsp_options INTERFACE -Wall -Wextra -Werror)
+target_include_directories(dsp_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(SANITIZE)
+  target_compile_options(dsp_options INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(dsp_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+find_package(PkgConfig REQUIRED)
+find_package(GTest REQUIRED)
+find_package(Threads REQUIRED)
+include(GoogleTest)
+
+# dsp_library(NAME SOURCES... [LINKS targets...])
+# A static library of one layer; project sources include headers by path from
+# the repository root ("platform/graphics/bitmap.h").
+function(dsp_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC dsp_options ${ARG_LINKS})
+endfunction()
+
+# dsp_test(NAME SOURCES... [LINKS targets...])
+# A GoogleTest program registered with CTest. Tests run with the test's source
+# folder as DSP_TEST_DATA so they can find golden files beside them.
+function(dsp_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE dsp_options ${ARG_LINKS} GTest::gtest GTest::gtest_main
+                        GTest::gmock Threads::Threads)
+  target_compile_definitions(${name} PRIVATE
+    DSP_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}" DSP_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "DSP_TEST_OUT=${CMAKE_CURRENT_BINARY_DIR}")
+endfunction()
+
+# dsp_bench(NAME SOURCES... [LINKS targets...]) - a Google Benchmark program.
+function(dsp_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE dsp_options ${ARG_LINKS} benchmark::benchmark
+                        Threads::Threads)
+endfunction()

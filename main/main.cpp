@@ -1,0 +1,33 @@
+// dsp-panel: the control panel program and its command-line tools.
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "main/cli/frame_command.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: dsp-panel [OPTIONS]              open the control panel window\n"
+    "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"
+    "       dsp-panel frame --list           list the parameters, their codes and ranges\n"
+    "       dsp-panel --help | --version\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "frame")
+        return dsp::RunFrameCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    if (!args.empty() && args[0] == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        std::cout << "dsp-panel " DSP_VERSION "\n";
+        return 0;
+    }
+    std::cerr << kUsage;
+    return 2;
+}
