@@ -55,12 +55,14 @@ TEmbeddedCatalogIndex TEmbeddedCatalogIndex::Load(const std::string& containerPa
         if (header > size || size - header < kHeaderLength) break;
         const std::uint64_t next = LittleEndian64(bytes + header);
         const Entry entry{LittleEndian64(bytes + header + 8), LittleEndian64(bytes + header + 16)};
-        if (next != 0 && (next <= header || next > size)) break;
         if (entry.offset > size || entry.size > size - entry.offset) break;
-        const std::uint64_t nameEnd = next != 0 ? std::max(next, header + kHeaderLength) : size;
+        // The chain must move forward inside the file, or it could loop.
+        const bool nextValid = next == 0 || (next > header && next <= size);
+        const std::uint64_t nameEnd = next != 0 && nextValid ? std::max(next, header + kHeaderLength) : size;
         std::string name = TrimmedName(bytes + header + kHeaderLength, bytes + nameEnd);
         if (name.empty()) break;
         index.Add(std::move(name), entry);
+        if (!nextValid) break;
         header = next;
     }
     return index;
