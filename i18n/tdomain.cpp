@@ -33,19 +33,13 @@ TDomain::TDomain(std::string name, std::string directory, std::string language, 
       sources_(sources) {}
 
 std::optional<std::string> TDomain::Find(std::string_view text) {
-    std::shared_lock reader(lock_);
-    if (mayOpen_) {
-        reader.unlock();
-        {
-            std::unique_lock writer(lock_);
-            if (mayOpen_) OpenLocked();
-        }
-        reader.lock();
+    if (state_.load(std::memory_order_acquire) == State::kUntried) {
+        std::unique_lock writer(lock_);
+        if (state_.load(std::memory_order_relaxed) == State::kUntried) OpenLocked();
     }
-    // Readers hold the lock while they copy, so closing never pulls the
-    // mapping from under a lookup.
-    if (!open_) return std::nullopt;
-    const std::optional<std::string_view> hit = catalog_.Lookup(text);
+    const OpenCatalog* open = current_.load(std::memory_order_acquire);
+    if (open == nullptr) return std::nullopt;
+    const std::optional<std::string_view> hit = open->catalog.Lookup(text);
     if (!hit) return std::nullopt;
     return std::string(*hit);
 }
@@ -62,10 +56,7 @@ void TDomain::SetDirectory(std::string directory) {
     CloseLocked();
 }
 
-bool TDomain::IsOpen() const {
-    std::shared_lock reader(lock_);
-    return open_;
-}
+bool TDomain::IsOpen() const { return state_.load() == State::kOpen; }
 
 std::string TDomain::CatalogPath(std::string_view language) const {
     return directory_ + std::string(language) + "/LC_MESSAGES/" + name_ + ".mo";
@@ -90,38 +81,36 @@ void TDomain::OpenLocked() {
         if (!found) found = Locate(CatalogPath(language_.substr(0, 2)));
     }
     if (!found) {
-        mayOpen_ = false;  // no catalog: never search again for this language
+        state_.store(State::kNoCatalog, std::memory_order_release);  // never search again
         return;
     }
-    MapLocked(*found);
-    mayOpen_ = false;
-    open_ = true;
+    mapped_.push_back(Map(*found));
+    current_.store(mapped_.back().get(), std::memory_order_release);
+    state_.store(State::kOpen, std::memory_order_release);
 }
 
-void TDomain::MapLocked(const Located& found) {
+std::unique_ptr<TDomain::OpenCatalog> TDomain::Map(const Located& found) const {
+    auto open = std::make_unique<OpenCatalog>();
+    MappedFile& file = open->file;
     const std::string& mapPath = found.embedded ? sources_.executablePath : found.path;
-    if (int error = file_.Map(mapPath); error != 0) ThrowMapFailure(file_, error, found.path);
+    if (int error = file.Map(mapPath); error != 0) ThrowMapFailure(file, error, found.path);
     std::uint64_t start = 0;
-    std::uint64_t size = file_.Size();
+    std::uint64_t size = file.Size();
     if (found.embedded) {
         start = found.entry.offset;
         size = found.entry.size;
     }
     std::optional<MoCatalog> catalog;
-    if (start <= file_.Size() && size <= file_.Size() - start)
-        catalog = MoCatalog::Parse(file_.Data() + start, static_cast<std::size_t>(size));
-    if (!catalog) {
-        file_.Unmap();
-        throw ECatalogError("This file is not a valid GNU gettext mo file: " + found.path);
-    }
-    catalog_ = *catalog;
+    if (start <= file.Size() && size <= file.Size() - start)
+        catalog = MoCatalog::Parse(file.Data() + start, static_cast<std::size_t>(size));
+    if (!catalog) throw ECatalogError("This file is not a valid GNU gettext mo file: " + found.path);
+    open->catalog = *catalog;
+    return open;
 }
 
 void TDomain::CloseLocked() {
-    file_.Unmap();
-    catalog_ = MoCatalog();
-    open_ = false;
-    mayOpen_ = true;
+    current_.store(nullptr, std::memory_order_release);
+    state_.store(State::kUntried, std::memory_order_release);
 }
 
 } // namespace dsp

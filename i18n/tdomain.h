@@ -4,12 +4,19 @@
 // remembers that and every lookup returns its input without touching the disk
 // again. Changing the language or directory closes the catalog so the next
 // lookup looks again.
+//
+// Lookups take no lock once the domain has been opened: they read the catalog
+// through an atomic pointer. A closed catalog stays mapped until the domain
+// goes away, so a lookup that began before the close never reads unmapped
+// memory; languages change only a handful of times in a run.
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "i18n/embedded_catalog_index.h"
 #include "i18n/mo_catalog.h"
@@ -47,6 +54,11 @@ public:
     bool IsOpen() const;
 
 private:
+    enum class State { kUntried, kNoCatalog, kOpen };
+    struct OpenCatalog {
+        MappedFile file;
+        MoCatalog catalog;
+    };
     struct Located {
         std::string path;
         bool embedded = false;
@@ -56,7 +68,7 @@ private:
     std::string CatalogPath(std::string_view language) const;
     std::optional<Located> Locate(const std::string& path) const;
     void OpenLocked();
-    void MapLocked(const Located& found);
+    std::unique_ptr<OpenCatalog> Map(const Located& found) const;
     void CloseLocked();
 
     const std::string name_;
@@ -64,11 +76,10 @@ private:
     std::string language_;
     const CatalogSources& sources_;
 
-    mutable std::shared_mutex lock_;
-    bool mayOpen_ = true;
-    bool open_ = false;
-    MappedFile file_;
-    MoCatalog catalog_;
+    mutable std::shared_mutex lock_;  // guards opening, closing and the fields above
+    std::atomic<State> state_{State::kUntried};
+    std::atomic<const OpenCatalog*> current_{nullptr};
+    std::vector<std::unique_ptr<OpenCatalog>> mapped_;  // every catalog mapped so far
     std::atomic<int> openAttempts_{0};
 };
 
