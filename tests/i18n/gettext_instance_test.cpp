@@ -132,21 +132,6 @@ TEST_F(GettextInstance, DisabledEmptyAndHeaderTextsPassUnchanged) {
     EXPECT_EQ(instance_.TranslateResourceString("Open"), "Open");
 }
 
-TEST_F(GettextInstance, BoundDirectoryAndLanguageChangesReopen) {
-    test::WriteCatalog(dir_ / "elsewhere/fr_FR/LC_MESSAGES/default.mo", {{"Open", "Ouvrir"}});
-    Catalog("de_DE", {{"Open", "Öffnen"}});
-    EXPECT_EQ(instance_.Translate("Open"), "Öffnen");
-    instance_.BindTextDomain("default", dir_ / "elsewhere");
-    instance_.UseLanguage("fr_FR");
-    EXPECT_EQ(instance_.Translate("Open"), "Ouvrir");
-    EXPECT_EQ(instance_.OpenAttempts("default"), 2);
-}
-
-TEST_F(GettextInstance, ByteSwappedCatalogFileTranslates) {
-    test::WriteBytes(CatalogPath("de_DE"), test::ByteSwapped(test::CompileCatalog({{"Open", "Öffnen"}})));
-    EXPECT_EQ(instance_.Translate("Open"), "Öffnen");
-}
-
 TEST_F(GettextInstance, TranslationThatIsNotUtf8IsAnError) {
     auto bytes = test::CompileCatalog({{"Open", "XY"}});
     const std::uint32_t entry = test::Word(bytes, 16) + 8;  // translation of entry 1
