@@ -4,7 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "i18n/translation_runtime.h"
 #include "main/cli/frame_command.h"
+#include "serial/ecomport_messages.h"
 
 namespace {
 
@@ -14,9 +16,22 @@ constexpr std::string_view kUsage =
     "       dsp-panel frame --list           list the parameters, their codes and ranges\n"
     "       dsp-panel --help | --version\n";
 
+// Module start-up: the translation runtime, then the serial messages that pass
+// through it. A catalog that cannot be used leaves the English texts; it is
+// reported, not fatal.
+void StartModules() {
+    dsp::StartTranslationRuntime();
+    try {
+        dsp::InitComPortMessages();
+    } catch (const std::exception& error) {
+        std::cerr << "dsp-panel: " << error.what() << "\n";
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    StartModules();
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "frame")
         return dsp::RunFrameCommand(std::span(args).subspan(1), std::cout, std::cerr);

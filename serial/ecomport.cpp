@@ -4,6 +4,9 @@
 #include <mutex>
 #include <shared_mutex>
 
+#include "i18n/catalog_error.h"
+#include "i18n/resource_strings.h"
+
 namespace dsp {
 namespace {
 
@@ -50,12 +53,27 @@ MessageTable& Table() {
 
 bool InRange(int errorNumber) { return errorNumber >= 1 && errorNumber <= kComPortMessageCount; }
 
+// The suffix is a resource string, translated anew for every exception. A
+// catalog that fails here must not replace the serial error being raised, so
+// the English suffix stands in.
+std::string CodeSuffix() {
+    try {
+        return LoadResString(ResString::kComPortCodeSuffix);
+    } catch (const ECatalogError&) {
+        return std::string(ResStringText(ResString::kComPortCodeSuffix));
+    }
+}
+
 } // namespace
 
 std::string ComPortMessage(int errorNumber) {
     if (!InRange(errorNumber)) return {};
     std::shared_lock guard(Table().lock);
     return Table().texts[static_cast<std::size_t>(errorNumber - 1)];
+}
+
+std::string_view ComPortEnglishMessage(int errorNumber) {
+    return InRange(errorNumber) ? kEnglish[static_cast<std::size_t>(errorNumber - 1)] : std::string_view();
 }
 
 void SetComPortMessage(int errorNumber, std::string text) {
@@ -83,7 +101,7 @@ std::string FormatComPortMessage(std::string_view tableText, std::string_view su
 }
 
 EComPort::EComPort(int errorNumber, int systemErrorCode)
-    : std::runtime_error(FormatComPortMessage(ComPortMessage(errorNumber), kComPortCodeSuffix, systemErrorCode)),
+    : std::runtime_error(FormatComPortMessage(ComPortMessage(errorNumber), CodeSuffix(), systemErrorCode)),
       systemErrorCode_(systemErrorCode),
       errorNumber_(errorNumber) {}
 

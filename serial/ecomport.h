@@ -56,14 +56,12 @@ private:
 // The message table, 1..23. It starts with the English texts; start-up passes
 // them through the translation runtime (see serial/ecomport_messages.h).
 std::string ComPortMessage(int errorNumber);
+std::string_view ComPortEnglishMessage(int errorNumber);
 void SetComPortMessage(int errorNumber, std::string text);
 
 // Builds "<table text><suffix>" where only the system code is formatted into
 // the suffix's "%d". The table text is never used as a format, so a translated
 // text containing "%" shows as written.
 std::string FormatComPortMessage(std::string_view tableText, std::string_view suffix, int systemErrorCode);
-
-// The suffix of messages with a system code, before translation.
-inline constexpr std::string_view kComPortCodeSuffix = " (win error code: %d)";
 
 } // namespace dsp
