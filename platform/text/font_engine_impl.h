@@ -65,10 +65,16 @@ struct FontEngine::Impl {
     };
     std::unordered_map<GlyphKey, RenderedGlyph, GlyphKeyHash> glyphs;
     GlyphCacheStats stats;
+    // The font asked for last, found again without building its key.
+    FontInstance* lastInstance = nullptr;
+    std::string lastName;
+    int lastHeight = 0;
+    unsigned lastStyle = 0;
 
     Impl();
     ~Impl();
     FontInstance& Instance(const TFont& font);
+    FontInstance& Find(const TFont& font);
     FT_Face Face(const FaceFile& file);
     SizedFace Sized(const FaceFile& file, FT_F26Dot6 em, bool bold, bool italic);
     const SizedFace& FaceFor(FontInstance& font, char32_t cp);

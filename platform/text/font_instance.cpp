@@ -69,6 +69,19 @@ SizedFace FontEngine::Impl::Sized(const FaceFile& file, FT_F26Dot6 em, bool bold
 }
 
 FontInstance& FontEngine::Impl::Instance(const TFont& font) {
+    const unsigned style = font.Style() & (fsBold | fsItalic);
+    if (lastInstance && font.Height() == lastHeight && style == lastStyle && font.Name() == lastName) {
+        return *lastInstance;
+    }
+    FontInstance& found = Find(font);
+    lastInstance = &found;
+    lastName = font.Name();
+    lastHeight = font.Height();
+    lastStyle = style;
+    return found;
+}
+
+FontInstance& FontEngine::Impl::Find(const TFont& font) {
     const std::string key = InstanceKey(font);
     if (auto it = instances.find(key); it != instances.end()) return *it->second;
 

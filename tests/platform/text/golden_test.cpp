@@ -21,7 +21,7 @@ TEST(GoldenTest, DrawingSheetMatches) {
     const Bitmap sheet = RenderSheet(engine);
     // Text pixels may move by a shade between FreeType builds; the shapes and
     // pictures may not, and they cover most of the sheet.
-    EXPECT_TRUE(MatchesGolden(sheet, kGoldenDir, "drawing_sheet", {.tolerance = 64, .budget = 400}));
+    EXPECT_TRUE(MatchesGolden(sheet, kGoldenDir, "drawing_sheet", {.tolerance = 32, .budget = 300}));
 }
 
 TEST(GoldenTest, ComparisonCountsOnlyPixelsBeyondTheToleranceAndWritesADiff) {

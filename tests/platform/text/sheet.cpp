@@ -31,6 +31,7 @@ Bitmap MaskPicture() {
 void Shapes(Canvas& c) {
     c.FillRect({10, 10, 60, 40}, clBtnFace);
     c.FrameRect({10, 10, 60, 40}, clBtnShadow);
+    c.FillRect({70, 10, 120, 40}, clBtnFace);
     c.Draw3DRect({70, 10, 120, 40}, clBtnHighlight, clBtnShadow);
     c.Draw3DRect({71, 11, 119, 39}, cl3DLight, cl3DDkShadow);
     c.FillRect({130, 10, 180, 40}, clHighlight);
