@@ -129,6 +129,28 @@ TEST(BmpFileTest, BadFilesAreRefusedWithAClearMessage) {
     refuse(small, "palette index 3 beyond the 2 colours");
 }
 
+// Random damage to the headers and palette of valid files: every result is
+// a picture or an InvalidBitmap, never a crash or a read past the data (the
+// sanitizer build checks the latter).
+TEST(BmpFileTest, DamagedHeadersNeverCrash) {
+    std::mt19937 rng(11);
+    const Bytes files[] = {EncodeBmp(RandomPicture(7, 5, 2, 1), 1), EncodeBmp(RandomPicture(6, 3, 16, 2), 4),
+                           EncodeBmp(RandomPicture(5, 4, 200, 3), 8), EncodeBmp(RandomPicture(3, 3, 9, 4), 24)};
+    int refused = 0;
+    for (int round = 0; round < 4000; ++round) {
+        Bytes f = files[round % 4];
+        for (int k = 0; k < 3; ++k) f[rng() % std::min<std::size_t>(f.size(), 70)] = std::uint8_t(rng());
+        if (round % 7 == 0) f.resize(rng() % f.size());
+        try {
+            const Bitmap b = DecodeBmp(f);
+            EXPECT_FALSE(b.Empty());
+        } catch (const InvalidBitmap&) {
+            ++refused;
+        }
+    }
+    EXPECT_GT(refused, 100);
+}
+
 TEST(PngFileTest, RoundTripAndRefusal) {
     const Bitmap picture = RandomPicture(17, 9, 100000, 6);
     EXPECT_EQ(DecodePng(EncodePng(picture)), picture);
@@ -181,6 +203,22 @@ TEST(JpegFileTest, RejectedStreamsThrowInsteadOfEndingTheProgram) {
     } catch (const InvalidJpeg& e) {
         EXPECT_EQ(std::string(e.what()).rfind("not a valid JPEG picture: ", 0), 0u);
     }
+}
+
+TEST(JpegFileTest, DamagedStreamsNeverCrash) {
+    std::mt19937 rng(12);
+    const Bytes good = EncodeJpeg(Gradient(24, 16));
+    int refused = 0;
+    for (int round = 0; round < 300; ++round) {
+        Bytes f = good;
+        for (int k = 0; k < 4; ++k) f[rng() % f.size()] = std::uint8_t(rng());
+        try {
+            EXPECT_FALSE(DecodeJpeg(f).Empty());
+        } catch (const InvalidJpeg&) {
+            ++refused;
+        }
+    }
+    EXPECT_GT(refused, 10);
 }
 
 TEST(PictureFormatsTest, JpegStartUpStepRegistersBothExtensions) {
