@@ -10,9 +10,8 @@ namespace dsp {
 Canvas::Canvas(Bitmap& target) : target_(target) { SetClip(Region(target.Bounds())); }
 
 void Canvas::SetClip(Region&& device) {
-    const std::vector<Rect> rects = device.Rects();
-    clipIsRect_ = rects.size() <= 1;
-    clipRect_ = rects.empty() ? Rect{} : rects.front();
+    clipIsRect_ = device.IsEmpty() || device.IsRect();
+    clipRect_ = device.Bounds();
     clips_.push_back(std::move(device));
 }
 

@@ -26,6 +26,8 @@ public:
     static Region FromRows(std::span<const Row> rows);
 
     bool IsEmpty() const { return bands_.empty(); }
+    // Exactly one rectangle.
+    bool IsRect() const { return bands_.size() == 1 && bands_.front().spans.size() == 2; }
     Rect Bounds() const;
     // Non-overlapping rectangles, top to bottom, left to right.
     std::vector<Rect> Rects() const;

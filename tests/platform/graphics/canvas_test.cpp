@@ -138,6 +138,21 @@ TEST(CanvasTest, ClipStackNarrowsAndRestores) {
               ".r..r.\n");
 }
 
+TEST(CanvasTest, RegionClipCutsFillsAndCopiesIntoPieces) {
+    Bitmap b(5, 3);
+    Canvas c(b);
+    c.SetOrigin({1, 0});
+    const Rect parts[] = {{-1, 0, 1, 3}, {2, 1, 4, 2}};
+    c.PushClip(Region::FromRects(parts));  // logical: shifted by the origin
+    c.FillRect({-1, 0, 4, 3}, clWhite);
+    Bitmap red(5, 3, clRed);
+    c.CopyRect({-1, 2}, red, red.Bounds());
+    EXPECT_EQ(Picture(b, kLegend),
+              "##...\n"
+              "##.##\n"
+              "rr...\n");
+}
+
 TEST(CanvasTest, OriginShiftsDrawingAndClips) {
     Bitmap b(4, 4);
     Canvas c(b);
