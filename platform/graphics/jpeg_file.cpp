@@ -13,6 +13,8 @@
 namespace dsp {
 namespace {
 
+constexpr std::uint64_t kPixelsPerByte = 1024;
+
 // libjpeg's default error handler prints and calls exit(). This one keeps
 // the message and jumps back to the decode call, which throws from there.
 struct ErrorManager {
@@ -49,6 +51,14 @@ std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
         info.image_height > unsigned(kMaxBitmapSide)) {
         jpeg_destroy_decompress(&info);
         return "size out of range";
+    }
+    // Every 8 x 8 block costs at least one bit of data, so a genuine picture
+    // is never more than 512 pixels per byte; a short stream claiming a huge
+    // size is refused before its pixels take any memory.
+    if (std::uint64_t(info.image_width) * info.image_height > std::uint64_t(data.size()) * kPixelsPerByte) {
+        jpeg_destroy_decompress(&info);
+        return "size " + std::to_string(info.image_width) + " x " + std::to_string(info.image_height) +
+               " is too large for " + std::to_string(data.size()) + " bytes of data";
     }
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
         jpeg_destroy_decompress(&info);

@@ -2,7 +2,8 @@
 // JPEG files through libjpeg: decoding for the banner picture, encoding for
 // the tools that make such pictures. A stream the library rejects throws
 // InvalidJpeg with the library's own reason; the library is never allowed to
-// end the program.
+// end the program. Sizes above 16384 x 16384, or far beyond what the stream's
+// length could hold, are refused before any pixel memory is taken.
 
 #include <cstdint>
 #include <span>

@@ -203,6 +203,21 @@ TEST(JpegFileTest, RejectedStreamsThrowInsteadOfEndingTheProgram) {
     } catch (const InvalidJpeg& e) {
         EXPECT_EQ(std::string(e.what()).rfind("not a valid JPEG picture: ", 0), 0u);
     }
+    // Within the cap, but far more pixels than the bytes could describe.
+    Bytes claims = good;
+    for (std::size_t i = 0; i + 8 < claims.size(); ++i) {
+        if (claims[i] == 0xFF && claims[i + 1] == 0xC0) {
+            claims[i + 5] = claims[i + 7] = 0x1F;  // 8000 x 8000
+            claims[i + 6] = claims[i + 8] = 0x40;
+            break;
+        }
+    }
+    try {
+        DecodeJpeg(claims);
+        ADD_FAILURE() << "accepted";
+    } catch (const InvalidJpeg& e) {
+        EXPECT_NE(std::string(e.what()).find("8000 x 8000 is too large for"), std::string::npos) << e.what();
+    }
 }
 
 TEST(JpegFileTest, DamagedStreamsNeverCrash) {
