@@ -99,6 +99,17 @@ void SkinIni::WriteString(std::string_view section, std::string_view key, std::s
     SetKey(s, key, value, true);
 }
 
+std::vector<std::string> SkinIni::SectionNames() const {
+    std::vector<std::string> names;
+    for (const Section& s : sections_) names.push_back(s.name);
+    return names;
+}
+
+std::vector<std::pair<std::string, std::string>> SkinIni::Keys(std::string_view section) const {
+    const Section* s = FindSection(section);
+    return s == nullptr ? std::vector<std::pair<std::string, std::string>>{} : s->keys;
+}
+
 std::string SkinIni::ToText() const {
     std::string out;
     for (const Section& s : sections_) {

@@ -32,6 +32,9 @@ class SkinIni {
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     std::size_t SectionCount() const { return sections_.size(); }
+    std::vector<std::string> SectionNames() const;
+    // The keys of a section in text order, with their values; empty if absent.
+    std::vector<std::pair<std::string, std::string>> Keys(std::string_view section) const;
     // The text form: each section, its keys, then an empty line; CR LF endings.
     std::string ToText() const;
 
