@@ -43,9 +43,13 @@ std::size_t InflateLimits::OutputCap(std::size_t compressedSize) const {
 }
 
 std::vector<std::uint8_t> DeflateBest(std::span<const std::uint8_t> data) {
+    return DeflateAtLevel(data, Z_BEST_COMPRESSION);
+}
+
+std::vector<std::uint8_t> DeflateAtLevel(std::span<const std::uint8_t> data, int level) {
     uLongf size = compressBound(static_cast<uLong>(data.size()));
     std::vector<std::uint8_t> out(size);
-    int rc = compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), Z_BEST_COMPRESSION);
+    int rc = compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), level);
     if (rc != Z_OK) throw ESkinError("zlib deflate failed (code " + std::to_string(rc) + ")");
     out.resize(size);
     return out;

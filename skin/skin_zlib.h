@@ -25,6 +25,8 @@ struct InflateLimits {
 
 // A zlib stream (RFC 1950) at level 9, so it begins 78 DA.
 std::vector<std::uint8_t> DeflateBest(std::span<const std::uint8_t> data);
+// The same at another level (0 stores, 1 is fastest).
+std::vector<std::uint8_t> DeflateAtLevel(std::span<const std::uint8_t> data, int level);
 
 // Replaces `target` with the inflated content of `stream`. Throws ESkinError
 // for data that is not valid zlib, a stream that ends early, or output

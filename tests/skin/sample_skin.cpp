@@ -158,19 +158,22 @@ std::string SampleSkinIni(const SampleSkinShape& shape) {
     WriteFixedSections(ini, shape);
     int counter = 0;
     int objectIndex = 0;
-    ini.WriteString("SKINOBJECTS", "count", std::to_string(kObjectSections.size()));
-    for (const auto& [name, word] : kObjectSections) {
+    std::vector<std::pair<const char*, const char*>> objects = kObjectSections;
+    if (objects.size() > shape.maxEntries) objects.resize(shape.maxEntries);
+    ini.WriteString("SKINOBJECTS", "count", std::to_string(objects.size()));
+    for (const auto& [name, word] : objects) {
         ini.WriteString("SKINOBJECTS", std::to_string(objectIndex++), std::string(name) + ":" + word);
     }
     std::vector<std::pair<std::string, std::string>> controls;
     for (const auto& [word, names] : kControlSections) {
         for (const char* name : names) controls.emplace_back(name, word);
     }
+    if (controls.size() > shape.maxEntries) controls.resize(shape.maxEntries);
     ini.WriteString("SKINCONTROLS", "count", std::to_string(controls.size()));
     for (std::size_t i = 0; i < controls.size(); ++i) {
         ini.WriteString("SKINCONTROLS", std::to_string(i), controls[i].first + ":" + controls[i].second);
     }
-    for (const auto& [name, word] : kObjectSections) {
+    for (const auto& [name, word] : objects) {
         WriteDataSection(ini, *CreateSkinObjectData(word, name), counter);
     }
     for (const auto& [name, word] : controls) {

@@ -4,6 +4,7 @@
 // section, thirteen frame objects and a section for every control kind, in
 // the shape of a real skin (about 44 KB of text when full size).
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -19,6 +20,8 @@ struct SampleSkinShape {
     bool hasMask = true;
     int listCount = 8;
     int listWidth = 175, listHeight = 174, listBits = 24;
+    // Fewer registry entries (of each registry) make a smaller text.
+    std::size_t maxEntries = 1000;
 };
 
 // The skin.ini text of a sample skin (CR LF lines).
