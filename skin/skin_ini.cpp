@@ -2,12 +2,24 @@
 
 namespace dsp {
 
-std::string LowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+namespace {
+
+char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::size_t SkinIni::NoCaseHash::operator()(std::string_view name) const {
+    std::size_t hash = 1469598103934665603u;  // FNV-1a
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(LowerChar(c))) * 1099511628211u;
+    return hash;
+}
+
+bool SkinIni::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerChar(a[i]) != LowerChar(b[i])) return false;
     }
-    return out;
+    return true;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -59,22 +71,23 @@ SkinIni SkinIni::FromText(std::string_view text) {
 }
 
 const SkinIni::Section* SkinIni::FindSection(std::string_view name) const {
-    auto it = sectionIndex_.find(LowerAscii(name));
+    auto it = sectionIndex_.find(name);
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 SkinIni::Section& SkinIni::AddSection(std::string_view name) {
-    sectionIndex_.emplace(LowerAscii(name), sections_.size());
+    sectionIndex_.emplace(std::string(name), sections_.size());
     sections_.push_back(Section{std::string(name), {}, {}});
     return sections_.back();
 }
 
 void SkinIni::SetKey(Section& section, std::string_view key, std::string_view value, bool replace) {
-    auto [it, added] = section.index.emplace(LowerAscii(key), section.keys.size());
-    if (added) {
+    auto found = section.index.find(key);
+    if (found == section.index.end()) {
+        section.index.emplace(std::string(key), section.keys.size());
         section.keys.emplace_back(std::string(key), std::string(value));
     } else if (replace) {
-        section.keys[it->second].second = std::string(value);
+        section.keys[found->second].second = std::string(value);
     }
 }
 
@@ -83,7 +96,7 @@ bool SkinIni::SectionExists(std::string_view section) const { return FindSection
 const std::string* SkinIni::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
     if (s == nullptr) return nullptr;
-    auto it = s->index.find(LowerAscii(key));
+    auto it = s->index.find(key);
     return it == s->index.end() ? nullptr : &s->keys[it->second].second;
 }
 
@@ -94,7 +107,7 @@ std::string SkinIni::ReadString(std::string_view section, std::string_view key,
 }
 
 void SkinIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    auto it = sectionIndex_.find(LowerAscii(section));
+    auto it = sectionIndex_.find(section);
     Section& s = it == sectionIndex_.end() ? AddSection(section) : sections_[it->second];
     SetKey(s, key, value, true);
 }

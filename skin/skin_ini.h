@@ -39,21 +39,31 @@ class SkinIni {
     std::string ToText() const;
 
   private:
+    // Names hash and compare without regard to ASCII letter case, and are
+    // looked up by string_view without building a lower-case copy.
+    struct NoCaseHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NoCaseEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
+
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> keys;
-        std::unordered_map<std::string, std::size_t> index;  // lower-case key -> position
+        NameIndex index;  // key -> position in keys
     };
     const Section* FindSection(std::string_view name) const;
     Section& AddSection(std::string_view name);
     static void SetKey(Section& section, std::string_view key, std::string_view value, bool replace);
 
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> position
+    NameIndex sectionIndex_;  // name -> position in sections_
 };
 
-// ASCII lower case, as names compare.
-std::string LowerAscii(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace dsp

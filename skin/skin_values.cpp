@@ -172,15 +172,19 @@ TbsStdCommand ReadSkinCommand(const SkinIni& ini, std::string_view section, std:
 
 std::vector<std::string> ReadSkinList(const SkinIni& ini, std::string_view section, std::string_view name) {
     int count = ReadSkinInt(ini, section, std::string(name) + "count", 0);
-    std::vector<std::string> entries;
-    // Absent entries read empty, so a lying count would make us spin through
-    // millions of empty entries; no skin needs more than the cap.
-    for (int i = 0; i < count; ++i) {
-        entries.push_back(ini.ReadString(section, std::to_string(i), ""));
-        if (entries.size() > kMaxSkinListEntries) {
-            throw ESkinError(Where(section, std::string(name) + "count") + ": " + std::to_string(count) +
-                             " entries is more than a skin can hold");
-        }
+    if (count <= 0) return {};
+    if (static_cast<std::size_t>(count) > kMaxSkinListEntries) {
+        throw ESkinError(Where(section, std::string(name) + "count") + ": " + std::to_string(count) +
+                         " entries is more than a skin can hold");
+    }
+    // Absent entries read empty, so fill the entries from the keys that are
+    // there instead of asking for each of `count` keys in turn.
+    std::vector<std::string> entries(static_cast<std::size_t>(count));
+    for (const auto& [key, value] : ini.Keys(section)) {
+        std::int64_t index = 0;
+        bool canonical = !key.empty() && (key == "0" || key[0] != '0');
+        if (canonical && ParseDecimal(key, count - 1, index))
+            entries[static_cast<std::size_t>(index)] = value;
     }
     return entries;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The one entry the skin fuzzer and the corpus replay test share. The first
 // byte picks what the rest is taken as:
-//   0: a skin package, stored (deflate level 0) and loaded by TbsSkinData;
+//   0: a skin package, put in a stored zlib stream and loaded by TbsSkinData;
 //   1: a compressed skin stream, loaded by TbsSkinData as it stands;
 //   2: a skin.ini text, read by every data class under every section name it
 //      has, each saved, read back and saved again (the two saves must match).
