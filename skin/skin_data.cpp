@@ -1,5 +1,6 @@
 #include "skin/skin_data.h"
 
+#include <memory>
 #include <optional>
 
 #include "skin/skin_kinds.h"
@@ -99,9 +100,9 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
 
     std::optional<SkinPackage> package;
     {
-        std::vector<std::uint8_t> bytes;
-        storedSkin.Unpack(bytes);
-        package = ReadSkinPackage(bytes);
+        auto bytes = std::make_shared<std::vector<std::uint8_t>>();
+        storedSkin.Unpack(*bytes);
+        package = ReadSkinPackage(std::move(bytes));
     }
     if (!package) {
         // A package from a later format: nothing of it can be read. The skin

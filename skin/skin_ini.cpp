@@ -1,5 +1,7 @@
 #include "skin/skin_ini.h"
 
+#include <algorithm>
+
 namespace dsp {
 
 namespace {
@@ -20,6 +22,57 @@ bool SkinIni::NoCaseEqual::operator()(std::string_view a, std::string_view b) co
         if (LowerChar(a[i]) != LowerChar(b[i])) return false;
     }
     return true;
+}
+
+namespace {
+
+// The position of the next CR or LF from `start`, or the text's end.
+std::size_t LineEnd(std::string_view text, std::size_t start) {
+    while (start < text.size() && text[start] != '\r' && text[start] != '\n') ++start;
+    return start;
+}
+
+bool NoCaseLess(std::string_view a, std::string_view b) {
+    std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        char x = LowerChar(a[i]), y = LowerChar(b[i]);
+        if (x != y) return x < y;
+    }
+    return a.size() < b.size();
+}
+
+}  // namespace
+
+const std::string_view* SkinIni::Section::Find(std::string_view key) const {
+    if (next < keys.size() && NoCaseEqual{}(keys[next].first, key)) return &keys[next++].second;
+    auto it = std::lower_bound(order.begin(), order.end(), key, [this](std::uint32_t at, std::string_view k) {
+        return NoCaseLess(keys[at].first, k);
+    });
+    if (it == order.end() || !NoCaseEqual{}(keys[*it].first, key)) return nullptr;
+    next = *it + 1;
+    return &keys[*it].second;
+}
+
+void SkinIni::Section::Seal() {
+    order.resize(keys.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    auto less = [this](std::uint32_t a, std::uint32_t b) { return NoCaseLess(keys[a].first, keys[b].first); };
+    std::stable_sort(order.begin(), order.end(), less);
+    // The first of equal keys is the one read; later ones are dropped.
+    std::vector<bool> drop(keys.size(), false);
+    bool any = false;
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        if (!less(order[i - 1], order[i])) drop[order[i]] = any = true;
+    }
+    if (!any) return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (drop[i]) continue;
+        if (kept != i) keys[kept] = std::move(keys[i]);
+        ++kept;
+    }
+    keys.resize(kept);
+    Seal();
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -43,14 +96,16 @@ std::vector<std::string> SkinIni::SplitLines(std::string_view text) {
     return lines;
 }
 
-SkinIni SkinIni::FromText(std::string_view text) {
+std::string_view SkinIni::Keep(std::string_view text) { return storage_.emplace_back(text); }
+
+SkinIni SkinIni::FromText(std::string_view source) {
     SkinIni ini;
+    std::string_view text = ini.Keep(source);
     Section* current = nullptr;
     bool currentIsDuplicate = false;
     std::size_t start = 0;
     while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
+        std::size_t end = LineEnd(text, start);
         std::string_view line = TrimBlanks(text.substr(start, end - start));
         start = end + 1;
         if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
@@ -65,14 +120,20 @@ SkinIni SkinIni::FromText(std::string_view text) {
         if (current == nullptr || currentIsDuplicate) continue;
         std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        SetKey(*current, TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1)), false);
+        current->keys.emplace_back(TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1)));
     }
+    for (Section& section : ini.sections_) section.Seal();
     return ini;
 }
 
 const SkinIni::Section* SkinIni::FindSection(std::string_view name) const {
+    if (lastSection_ < sections_.size() && NoCaseEqual{}(sections_[lastSection_].name, name)) {
+        return &sections_[lastSection_];
+    }
     auto it = sectionIndex_.find(name);
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    if (it == sectionIndex_.end()) return nullptr;
+    lastSection_ = it->second;
+    return &sections_[lastSection_];
 }
 
 SkinIni::Section& SkinIni::AddSection(std::string_view name) {
@@ -81,35 +142,32 @@ SkinIni::Section& SkinIni::AddSection(std::string_view name) {
     return sections_.back();
 }
 
-void SkinIni::SetKey(Section& section, std::string_view key, std::string_view value, bool replace) {
-    auto found = section.index.find(key);
-    if (found == section.index.end()) {
-        section.index.emplace(std::string(key), section.keys.size());
-        section.keys.emplace_back(std::string(key), std::string(value));
-    } else if (replace) {
-        section.keys[found->second].second = std::string(value);
-    }
-}
-
 bool SkinIni::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
 
-const std::string* SkinIni::Find(std::string_view section, std::string_view key) const {
+const std::string_view* SkinIni::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
     if (s == nullptr) return nullptr;
-    auto it = s->index.find(key);
-    return it == s->index.end() ? nullptr : &s->keys[it->second].second;
+    return s->Find(key);
 }
 
 std::string SkinIni::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
-    const std::string* value = Find(section, key);
-    return value != nullptr ? *value : std::string(defaultValue);
+    const std::string_view* value = Find(section, key);
+    return std::string(value != nullptr ? *value : defaultValue);
 }
 
 void SkinIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     auto it = sectionIndex_.find(section);
     Section& s = it == sectionIndex_.end() ? AddSection(section) : sections_[it->second];
-    SetKey(s, key, value, true);
+    auto pos = std::lower_bound(
+        s.order.begin(), s.order.end(), key,
+        [&s](std::uint32_t at, std::string_view k) { return NoCaseLess(s.keys[at].first, k); });
+    if (pos != s.order.end() && NoCaseEqual{}(s.keys[*pos].first, key)) {
+        s.keys[*pos].second = Keep(value);
+        return;
+    }
+    s.order.insert(pos, static_cast<std::uint32_t>(s.keys.size()));
+    s.keys.emplace_back(Keep(key), Keep(value));
 }
 
 std::vector<std::string> SkinIni::SectionNames() const {
@@ -119,8 +177,11 @@ std::vector<std::string> SkinIni::SectionNames() const {
 }
 
 std::vector<std::pair<std::string, std::string>> SkinIni::Keys(std::string_view section) const {
-    const Section* s = FindSection(section);
-    return s == nullptr ? std::vector<std::pair<std::string, std::string>>{} : s->keys;
+    std::vector<std::pair<std::string, std::string>> keys;
+    if (const Section* s = FindSection(section)) {
+        for (const auto& [key, value] : s->keys) keys.emplace_back(key, value);
+    }
+    return keys;
 }
 
 std::string SkinIni::ToText() const {

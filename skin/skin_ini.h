@@ -7,6 +7,8 @@
 // appeared, so a text read and written back keeps its shape.
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,6 +20,12 @@ namespace dsp {
 class SkinIni {
   public:
     SkinIni() = default;
+    // Keys and values are views into text the object holds; a copy would
+    // point into its source, so there is none.
+    SkinIni(const SkinIni&) = delete;
+    SkinIni& operator=(const SkinIni&) = delete;
+    SkinIni(SkinIni&&) = default;
+    SkinIni& operator=(SkinIni&&) = default;
     // Parses a text whose lines end in CR LF, LF or CR.
     static SkinIni FromText(std::string_view text);
     // Splits a text into lines the same way (no line terminators kept).
@@ -25,7 +33,8 @@ class SkinIni {
 
     bool SectionExists(std::string_view section) const;
     // The value of a key, or nullptr when the section or the key is absent.
-    const std::string* Find(std::string_view section, std::string_view key) const;
+    // Valid until the next write.
+    const std::string_view* Find(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
     // Sets a key, replacing its value if present, appending it otherwise.
@@ -51,17 +60,32 @@ class SkinIni {
     };
     using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
 
+    // A section's keys in text order, and their positions sorted by name
+    // (case-blind, stable), so a lookup is a binary search without copies.
     struct Section {
         std::string name;
-        std::vector<std::pair<std::string, std::string>> keys;
-        NameIndex index;  // key -> position in keys
+        std::vector<std::pair<std::string_view, std::string_view>> keys;
+        std::vector<std::uint32_t> order;
+        // Readers ask for keys mostly in text order, so the key after the
+        // last one found is tried before the search.
+        mutable std::size_t next = 0;
+
+        const std::string_view* Find(std::string_view key) const;
+        // Sorts `order` and drops later duplicates of a key, once parsed.
+        void Seal();
     };
     const Section* FindSection(std::string_view name) const;
     Section& AddSection(std::string_view name);
-    static void SetKey(Section& section, std::string_view key, std::string_view value, bool replace);
 
+    // Holds the parsed text and every written name and value; elements of a
+    // deque stay where they are, so the views into them stay valid.
+    std::string_view Keep(std::string_view text);
+
+    std::deque<std::string> storage_;
     std::vector<Section> sections_;
     NameIndex sectionIndex_;  // name -> position in sections_
+    // Readers ask for many keys of one section in a row.
+    mutable std::size_t lastSection_ = SIZE_MAX;
 };
 
 std::string_view TrimBlanks(std::string_view text);

@@ -10,7 +10,8 @@ constexpr std::size_t kSmallestBmp = 26;
 // Reads the package front to back, never past its end.
 class PackageReader {
   public:
-    explicit PackageReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit PackageReader(std::shared_ptr<const std::vector<std::uint8_t>> buffer)
+        : buffer_(std::move(buffer)), bytes_(*buffer_) {}
 
     std::size_t Remaining() const { return bytes_.size() - at_; }
 
@@ -31,10 +32,9 @@ class PackageReader {
     }
 
     SkinPicture Bmp(const std::string& what) {
-        std::span<const std::uint8_t> rest = bytes_.subspan(at_);
-        std::size_t length = SkinPicture::FramedLength(rest, "skin package, " + what);
-        at_ += length;
-        return SkinPicture::FromBmp(rest.first(length), what);
+        SkinPicture picture = SkinPicture::InBuffer(buffer_, at_, "skin package, " + what);
+        at_ += picture.Bytes().size();
+        return picture;
     }
 
     std::string Rest() {
@@ -51,6 +51,7 @@ class PackageReader {
         }
     }
 
+    std::shared_ptr<const std::vector<std::uint8_t>> buffer_;
     std::span<const std::uint8_t> bytes_;
     std::size_t at_ = 0;
 };
@@ -58,7 +59,11 @@ class PackageReader {
 }  // namespace
 
 std::optional<SkinPackage> ReadSkinPackage(std::span<const std::uint8_t> bytes) {
-    PackageReader in(bytes);
+    return ReadSkinPackage(std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end()));
+}
+
+std::optional<SkinPackage> ReadSkinPackage(std::shared_ptr<const std::vector<std::uint8_t>> bytes) {
+    PackageReader in(std::move(bytes));
     std::int32_t version = in.Int32("the version");
     if (version > kSkinPackageVersion) return std::nullopt;
 

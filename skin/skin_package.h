@@ -11,6 +11,7 @@
 // lying package ends with ESkinError, never with a read past its end.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -31,7 +32,9 @@ struct SkinPackage {
     std::string Text;
 };
 
-// nullopt when the package's version is above 3.
+// nullopt when the package's version is above 3. The pictures share `bytes`.
+std::optional<SkinPackage> ReadSkinPackage(std::shared_ptr<const std::vector<std::uint8_t>> bytes);
+// The same for bytes that are copied first.
 std::optional<SkinPackage> ReadSkinPackage(std::span<const std::uint8_t> bytes);
 
 // Writes the fields of a package in order.

@@ -54,7 +54,17 @@ SkinPicture SkinPicture::FromBmp(std::span<const std::uint8_t> bytes, const std:
                          " bytes, the file has " + std::to_string(bytes.size()));
     }
     SkinPicture picture;
-    picture.bytes_.assign(bytes.begin(), bytes.end());
+    picture.buffer_ = std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
+    picture.bytes_ = *picture.buffer_;
+    return picture;
+}
+
+SkinPicture SkinPicture::InBuffer(std::shared_ptr<const std::vector<std::uint8_t>> buffer, std::size_t offset,
+                                  const std::string& what) {
+    std::span<const std::uint8_t> rest = std::span<const std::uint8_t>(*buffer).subspan(offset);
+    SkinPicture picture;
+    picture.bytes_ = rest.first(FramedLength(rest, what));
+    picture.buffer_ = std::move(buffer);
     return picture;
 }
 

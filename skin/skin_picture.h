@@ -1,11 +1,13 @@
 #pragma once
 // SkinPicture: one picture of a skin package, held as the complete BMP file
-// it was stored as. The skin layer only checks the file's framing (signature
+// it was stored as. Pictures read from a package share the package's buffer
+// instead of copying their bytes out of it. The skin layer only checks the file's framing (signature
 // and lengths); decoding the pixels is the drawing layer's job, which takes
 // these bytes as they are.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,12 +23,18 @@ class SkinPicture {
     // the pixel offset and the total length all lie inside `bytes`. Throws
     // ESkinError naming `what` otherwise.
     static std::size_t FramedLength(std::span<const std::uint8_t> bytes, const std::string& what);
-    // A picture from exactly one framed BMP file.
+    // A picture from exactly one framed BMP file (copied).
     static SkinPicture FromBmp(std::span<const std::uint8_t> bytes, const std::string& what);
+    // The framed BMP file at `offset` of a shared buffer (not copied).
+    static SkinPicture InBuffer(std::shared_ptr<const std::vector<std::uint8_t>> buffer, std::size_t offset,
+                                const std::string& what);
 
     bool Empty() const { return bytes_.empty(); }
-    void Clear() { bytes_.clear(); }
-    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    void Clear() {
+        bytes_ = {};
+        buffer_.reset();
+    }
+    std::span<const std::uint8_t> Bytes() const { return bytes_; }
 
     // From the information header; 0 for an empty picture.
     int Width() const;
@@ -34,7 +42,8 @@ class SkinPicture {
     int BitCount() const;
 
   private:
-    std::vector<std::uint8_t> bytes_;
+    std::shared_ptr<const std::vector<std::uint8_t>> buffer_;
+    std::span<const std::uint8_t> bytes_;
 };
 
 }  // namespace dsp

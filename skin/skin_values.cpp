@@ -63,6 +63,12 @@ std::string Where(std::string_view section, std::string_view key) {
     return "[" + std::string(section) + "] " + std::string(key);
 }
 
+ESkinError FieldError(std::string_view section, std::string_view key, std::string_view value,
+                      const char* what) {
+    return ESkinError(Where(section, key) + ": \"" + std::string(value) + "\" is not " + what +
+                      " (too few or too many fields, an empty one, or one out of range)");
+}
+
 }  // namespace
 
 int ParseSkinInt(std::string_view text, int defaultValue) {
@@ -83,35 +89,31 @@ int ParseSkinInt(std::string_view text, int defaultValue) {
     return static_cast<int>(negative ? -value : value);
 }
 
-std::vector<int> ParseSkinFields(std::string_view text, int count, std::string_view what) {
-    std::vector<std::string> collected(1);
+bool ParseSkinFields(std::string_view text, std::span<int> fields) {
+    std::size_t field = 0;
+    bool hasDigit = false;
+    std::int64_t value = 0;
+    auto close = [&]() {
+        if (!hasDigit || field >= fields.size()) return false;
+        fields[field++] = static_cast<int>(value);
+        hasDigit = false;
+        value = 0;
+        return true;
+    };
     for (char c : text) {
         if (c == ',') {
-            collected.emplace_back();
+            if (!close()) return false;
         } else if (c >= '0' && c <= '9') {
-            collected.back() += c;
+            hasDigit = true;
+            value = value * 10 + (c - '0');
+            if (value > std::numeric_limits<int>::max()) return false;
         }
     }
-    if (static_cast<int>(collected.size()) != count) {
-        throw ESkinError(std::string(what) + ": \"" + std::string(text) + "\" has " +
-                         std::to_string(collected.size()) + " fields, " + std::to_string(count) +
-                         " expected");
-    }
-    std::vector<int> values;
-    values.reserve(collected.size());
-    for (const std::string& field : collected) {
-        std::int64_t value = 0;
-        if (!ParseDecimal(field, std::numeric_limits<int>::max(), value)) {
-            throw ESkinError(std::string(what) + ": \"" + std::string(text) +
-                             "\" has an empty or too large field");
-        }
-        values.push_back(static_cast<int>(value));
-    }
-    return values;
+    return close() && field == fields.size();
 }
 
 int ReadSkinInt(const SkinIni& ini, std::string_view section, std::string_view key, int def) {
-    const std::string* value = ini.Find(section, key);
+    const std::string_view* value = ini.Find(section, key);
     return value == nullptr ? def : ParseSkinInt(*value, def);
 }
 
@@ -120,21 +122,23 @@ bool ReadSkinBool(const SkinIni& ini, std::string_view section, std::string_view
 }
 
 TRect ReadSkinRect(const SkinIni& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.Find(section, key);
+    const std::string_view* value = ini.Find(section, key);
     if (value == nullptr) return TRect{};
-    std::vector<int> f = ParseSkinFields(*value, 4, Where(section, key));
+    int f[4];
+    if (!ParseSkinFields(*value, f)) throw FieldError(section, key, *value, "a rectangle");
     return TRect{f[0], f[1], f[2], f[3]};
 }
 
 TPoint ReadSkinPoint(const SkinIni& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.Find(section, key);
+    const std::string_view* value = ini.Find(section, key);
     if (value == nullptr) return TPoint{};
-    std::vector<int> f = ParseSkinFields(*value, 2, Where(section, key));
+    int f[2];
+    if (!ParseSkinFields(*value, f)) throw FieldError(section, key, *value, "a point");
     return TPoint{f[0], f[1]};
 }
 
 TFontStyles ReadSkinFontStyle(const SkinIni& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.Find(section, key);
+    const std::string_view* value = ini.Find(section, key);
     if (value == nullptr) return 0;
     TFontStyles styles = 0;
     for (std::size_t i = 0; i < kFontStyleWords.size(); ++i) {

@@ -5,6 +5,7 @@
 // enumerated words, which compare exactly, letter case included.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,7 @@ namespace dsp {
 int ParseSkinInt(std::string_view text, int defaultValue);
 
 // The rectangle rule: a comma closes a field, a digit joins the current
-// field, anything else (blanks, minus signs) is skipped. Exactly `count`
+// field, anything else (blanks, minus signs) is skipped. Exactly fields.size()
 // fields must result, each a decimal number in range; otherwise ESkinError.
 std::vector<int> ParseSkinFields(std::string_view text, int count, std::string_view what);
 

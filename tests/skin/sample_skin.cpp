@@ -11,6 +11,8 @@
 namespace dsp::testkit {
 namespace {
 
+constexpr std::uint32_t kGrainEvery = 90;
+
 void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
@@ -131,12 +133,16 @@ std::vector<std::uint8_t> MakeBmp(int width, int height, int bitCount, int seed)
         std::size_t at = 54 + 4 * static_cast<std::size_t>(i);
         b[at] = b[at + 1] = b[at + 2] = static_cast<std::uint8_t>(i * 255 / (paletteSize - 1));
     }
+    std::uint32_t noise = 12345u + static_cast<std::uint32_t>(seed);
     for (int y = 0; y < height; ++y) {
         std::uint8_t* p = b.data() + offset + row * static_cast<std::size_t>(y);
         for (std::size_t x = 0; x < row; ++x) {
-            // Bands and a soft gradient: the kind of picture a skin is made of.
+            // Bands, a soft gradient and some grain: the kind of picture a
+            // skin is made of, and about as compressible.
+            noise = noise * 1103515245u + 12345u;
+            int grain = (noise >> 16) % kGrainEvery == 0 ? static_cast<int>(noise >> 28) : 0;
             int band = ((static_cast<int>(x) / 24 + y / 16 + seed) % 5) * 40;
-            p[x] = static_cast<std::uint8_t>(band + (y * 3 + static_cast<int>(x) / 3) % 16);
+            p[x] = static_cast<std::uint8_t>(band + (y * 3 + static_cast<int>(x) / 3) % 16 + grain);
         }
     }
     return b;

@@ -77,7 +77,7 @@ void ExpectSymmetricSaveAndLoad(Data& data, const std::string& word) {
     SkinIni again = Saved(data);
     ASSERT_EQ(KeyNames(again, section), KeyNames(defaults, section)) << word;
     for (const auto& [key, value] : again.Keys(section)) {
-        std::string expected = *changed.Find(section, key);
+        std::string expected(*changed.Find(section, key));
         bool fixedUp =
             (word == "updown" && (key.find("point") != std::string::npos || key == "clientrect")) ||
             (word == "animate" && key == "morphing");

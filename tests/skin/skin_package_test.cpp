@@ -29,6 +29,8 @@ fs::path OutDir(const std::string& name) {
     return dir;
 }
 
+Bytes Vec(std::span<const std::uint8_t> bytes) { return Bytes(bytes.begin(), bytes.end()); }
+
 Bytes ReadFile(const fs::path& path) { return ReadSkinFile(path.string(), 1u << 26); }
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
@@ -58,11 +60,11 @@ TEST(StoredSkinBuild, RoundTripKeepsPicturesAndTextAndLeavesInactiveSlotEmpty) {
     std::optional<SkinPackage> package = ReadSkinPackage(unpacked);
     ASSERT_TRUE(package.has_value());
     EXPECT_EQ(unpacked[5 + package->Picture.Bytes().size()], 1);
-    EXPECT_EQ(package->Picture.Bytes(), ReadFile(ini.parent_path() / "main.bmp"));
+    EXPECT_EQ(Vec(package->Picture.Bytes()), ReadFile(ini.parent_path() / "main.bmp"));
     EXPECT_TRUE(package->InactivePicture.Empty());
-    EXPECT_EQ(package->Mask.Bytes(), ReadFile(ini.parent_path() / "mask.bmp"));
+    EXPECT_EQ(Vec(package->Mask.Bytes()), ReadFile(ini.parent_path() / "mask.bmp"));
     ASSERT_EQ(package->Pictures.size(), 2u);
-    EXPECT_EQ(package->Pictures[1].Bytes(), ReadFile(ini.parent_path() / "pic1.bmp"));
+    EXPECT_EQ(Vec(package->Pictures[1].Bytes()), ReadFile(ini.parent_path() / "pic1.bmp"));
     EXPECT_EQ(package->Pictures[1].BitCount(), 8);
     Bytes text = ReadFile(ini);
     EXPECT_EQ(package->Text, std::string(text.begin(), text.end()));
@@ -135,9 +137,9 @@ TEST(SkinPackageReader, VersionTwoReadsTwoExtraSlotsOthersNone) {
     SkinPicture a = Bmp(3, 3, 24, 1), b = Bmp(2, 2, 8, 2), m = Bmp(3, 3, 1), x = Bmp(1, 1, 24, 9);
     auto v2 = ReadSkinPackage(Package(2, {a, {}, m, x, {}}, {b}, "[VERSION]\r\n"));
     ASSERT_TRUE(v2.has_value());
-    EXPECT_EQ(v2->Mask.Bytes(), m.Bytes());
+    EXPECT_EQ(Vec(v2->Mask.Bytes()), Vec(m.Bytes()));
     ASSERT_EQ(v2->Pictures.size(), 1u);
-    EXPECT_EQ(v2->Pictures[0].Bytes(), b.Bytes());
+    EXPECT_EQ(Vec(v2->Pictures[0].Bytes()), Vec(b.Bytes()));
     EXPECT_EQ(v2->Text, "[VERSION]\r\n");
     for (int version : {0, 1, 3, -7}) {
         auto package = ReadSkinPackage(Package(version, {a, {}, m}, {b, a}, "t"));
