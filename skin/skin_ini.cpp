@@ -32,43 +32,47 @@ std::size_t LineEnd(std::string_view text, std::size_t start) {
     return start;
 }
 
-bool NoCaseLess(std::string_view a, std::string_view b) {
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        char x = LowerChar(a[i]), y = LowerChar(b[i]);
-        if (x != y) return x < y;
-    }
-    return a.size() < b.size();
-}
-
 }  // namespace
 
+std::size_t SkinIni::Section::IndexOf(std::string_view key) const {
+    if (next < keys.size() && NoCaseEqual{}(keys[next].first, key)) return next++;
+    std::size_t hash = NoCaseHash{}(key);
+    for (auto it = std::lower_bound(order.begin(), order.end(), std::pair{hash, std::uint32_t{0}});
+         it != order.end() && it->first == hash; ++it) {
+        if (NoCaseEqual{}(keys[it->second].first, key)) {
+            next = it->second + 1;
+            return it->second;
+        }
+    }
+    return SIZE_MAX;
+}
+
 const std::string_view* SkinIni::Section::Find(std::string_view key) const {
-    if (next < keys.size() && NoCaseEqual{}(keys[next].first, key)) return &keys[next++].second;
-    auto it = std::lower_bound(order.begin(), order.end(), key, [this](std::uint32_t at, std::string_view k) {
-        return NoCaseLess(keys[at].first, k);
-    });
-    if (it == order.end() || !NoCaseEqual{}(keys[*it].first, key)) return nullptr;
-    next = *it + 1;
-    return &keys[*it].second;
+    std::size_t at = IndexOf(key);
+    return at == SIZE_MAX ? nullptr : &keys[at].second;
 }
 
 void SkinIni::Section::Seal() {
-    order.resize(keys.size());
-    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-    auto less = [this](std::uint32_t a, std::uint32_t b) { return NoCaseLess(keys[a].first, keys[b].first); };
-    std::stable_sort(order.begin(), order.end(), less);
+    order.clear();
+    order.reserve(keys.size());
+    for (std::uint32_t i = 0; i < keys.size(); ++i) order.emplace_back(NoCaseHash{}(keys[i].first), i);
+    std::sort(order.begin(), order.end());
     // The first of equal keys is the one read; later ones are dropped.
     std::vector<bool> drop(keys.size(), false);
     bool any = false;
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        if (!less(order[i - 1], order[i])) drop[order[i]] = any = true;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        for (std::size_t j = i + 1; j < order.size() && order[j].first == order[i].first; ++j) {
+            if (!drop[order[j].second] &&
+                NoCaseEqual{}(keys[order[i].second].first, keys[order[j].second].first)) {
+                drop[order[j].second] = any = true;
+            }
+        }
     }
     if (!any) return;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (drop[i]) continue;
-        if (kept != i) keys[kept] = std::move(keys[i]);
+        if (kept != i) keys[kept] = keys[i];
         ++kept;
     }
     keys.resize(kept);
@@ -159,14 +163,12 @@ std::string SkinIni::ReadString(std::string_view section, std::string_view key,
 void SkinIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     auto it = sectionIndex_.find(section);
     Section& s = it == sectionIndex_.end() ? AddSection(section) : sections_[it->second];
-    auto pos = std::lower_bound(
-        s.order.begin(), s.order.end(), key,
-        [&s](std::uint32_t at, std::string_view k) { return NoCaseLess(s.keys[at].first, k); });
-    if (pos != s.order.end() && NoCaseEqual{}(s.keys[*pos].first, key)) {
-        s.keys[*pos].second = Keep(value);
+    if (std::size_t at = s.IndexOf(key); at != SIZE_MAX) {
+        s.keys[at].second = Keep(value);
         return;
     }
-    s.order.insert(pos, static_cast<std::uint32_t>(s.keys.size()));
+    auto entry = std::pair{NoCaseHash{}(key), static_cast<std::uint32_t>(s.keys.size())};
+    s.order.insert(std::upper_bound(s.order.begin(), s.order.end(), entry), entry);
     s.keys.emplace_back(Keep(key), Keep(value));
 }
 

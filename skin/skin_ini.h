@@ -60,16 +60,17 @@ class SkinIni {
     };
     using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
 
-    // A section's keys in text order, and their positions sorted by name
-    // (case-blind, stable), so a lookup is a binary search without copies.
+    // A section's keys in text order, and (case-blind hash, position) pairs
+    // sorted, so a lookup is a binary search over integers.
     struct Section {
         std::string name;
         std::vector<std::pair<std::string_view, std::string_view>> keys;
-        std::vector<std::uint32_t> order;
+        std::vector<std::pair<std::size_t, std::uint32_t>> order;
         // Readers ask for keys mostly in text order, so the key after the
         // last one found is tried before the search.
         mutable std::size_t next = 0;
 
+        std::size_t IndexOf(std::string_view key) const;  // SIZE_MAX when absent
         const std::string_view* Find(std::string_view key) const;
         // Sorts `order` and drops later duplicates of a key, once parsed.
         void Seal();

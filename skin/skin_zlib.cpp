@@ -11,6 +11,8 @@
 namespace dsp {
 namespace {
 
+constexpr std::size_t kExpectedRatio = 24;
+
 // Owns one inflate state so that every exit path ends it.
 class Inflater {
   public:
@@ -61,6 +63,8 @@ void InflateSkinStream(std::span<const std::uint8_t> stream, std::vector<std::ui
     Inflater inflater(stream);
     z_stream& s = inflater.Stream();
     const std::size_t cap = limits.OutputCap(stream.size());
+    // Skins deflate about 18:1; room for that saves regrowing the target.
+    target.reserve(std::min(cap, stream.size() * kExpectedRatio));
     std::size_t used = 0;
     for (;;) {
         if (target.size() < used + kInflatePiece) target.resize(used + kInflatePiece);
