@@ -61,6 +61,7 @@ void SkinIni::Section::Seal() {
     std::vector<bool> drop(keys.size(), false);
     bool any = false;
     for (std::size_t i = 0; i < order.size(); ++i) {
+        if (drop[order[i].second]) continue;  // its first copy already swept the run
         for (std::size_t j = i + 1; j < order.size() && order[j].first == order[i].first; ++j) {
             if (!drop[order[j].second] &&
                 NoCaseEqual{}(keys[order[i].second].first, keys[order[j].second].first)) {

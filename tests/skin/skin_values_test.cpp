@@ -29,6 +29,14 @@ TEST(SkinIniText, NamesIgnoreCaseLinesAreTrimmedAndCommentsSkipped) {
     EXPECT_EQ(ini.ReadString("trackbar", "absent", "dflt"), "dflt");
 }
 
+TEST(SkinIniText, ManyRepeatsOfOneKeyKeepTheFirstQuickly) {
+    std::string text = "[S]\r\n";
+    for (int i = 0; i < 200000; ++i) text += "k=" + std::to_string(i) + "\r\n";
+    SkinIni ini = SkinIni::FromText(text);
+    EXPECT_EQ(ini.ReadString("S", "K", ""), "0");
+    EXPECT_EQ(ini.Keys("S").size(), 1u);
+}
+
 TEST(SkinIniText, TrailingEmptyLineReadsTheSame) {
     std::string body = "[VERSION]\r\nskinname=Night\r\n[PICTURES]\r\npicture=main.bmp";
     SkinIni without = SkinIni::FromText(body);
