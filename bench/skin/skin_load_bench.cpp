@@ -59,10 +59,13 @@ BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
 
 // Console output as usual, and the mean time of each benchmark kept.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
+        // The mean of repetitions when there are some, else the one run.
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+            if (run.error_occurred) continue;
+            bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+            if (mean || (run.run_type == Run::RT_Iteration && !times_.count(run.run_name.function_name))) {
                 times_[run.run_name.function_name] = run.GetAdjustedRealTime();
             }
         }
@@ -73,7 +76,7 @@ public:
         return it == times_.end() ? 0.0 : it->second;
     }
 
-private:
+  private:
     std::map<std::string, double> times_;
 };
 
