@@ -22,8 +22,9 @@ int ParseSkinInt(std::string_view text, int defaultValue);
 
 // The rectangle rule: a comma closes a field, a digit joins the current
 // field, anything else (blanks, minus signs) is skipped. Exactly fields.size()
-// fields must result, each a decimal number in range; otherwise ESkinError.
-std::vector<int> ParseSkinFields(std::string_view text, int count, std::string_view what);
+// fields must result, each a decimal number in range; false otherwise. The
+// readers below turn that into an ESkinError naming the section and key.
+bool ParseSkinFields(std::string_view text, std::span<int> fields);
 
 int ReadSkinInt(const SkinIni& ini, std::string_view section, std::string_view key, int def);
 bool ReadSkinBool(const SkinIni& ini, std::string_view section, std::string_view key);
