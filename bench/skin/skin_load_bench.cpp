@@ -45,6 +45,17 @@ void BM_ZlibUncompress(benchmark::State& state) {
 }
 BENCHMARK(BM_ZlibUncompress)->Unit(benchmark::kMicrosecond);
 
+// The unpack step alone (4096-byte pieces), to see how the load divides.
+void BM_UnpackOnly(benchmark::State& state) {
+    const Skin& skin = BenchSkin();
+    std::vector<std::uint8_t> target;
+    for (auto _ : state) {
+        skin.stored.Unpack(target);
+        benchmark::DoNotOptimize(target.data());
+    }
+}
+BENCHMARK(BM_UnpackOnly)->Unit(benchmark::kMicrosecond);
+
 void BM_LoadSkin(benchmark::State& state) {
     const Skin& skin = BenchSkin();
     dsp::TbsSkinData data;
