@@ -1,0 +1,110 @@
+// Loading a skin (inflate, package, ini text, data objects) against the
+// bare zlib uncompress of the same stream into a preallocated buffer. The
+// skin is built at start in the shape of a real one: a 177 x 142 24-bit main
+// picture, a 1-bit mask, eight 24-bit list pictures and a full description.
+// Prints the ratio load / uncompress; the target is at most 1.5.
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "skin/skin_data.h"
+#include "skin/skin_zlib.h"
+#include "tests/skin/sample_skin.h"
+
+namespace {
+
+struct Skin {
+    std::vector<std::uint8_t> package;
+    dsp::TbsCompressedStoredSkin stored;
+};
+
+const Skin& BenchSkin() {
+    static const Skin skin = [] {
+        Skin s;
+        s.package = dsp::testkit::SamplePackage(dsp::testkit::SampleSkinShape{});
+        s.stored.SetCompressedData(dsp::DeflateBest(s.package));
+        return s;
+    }();
+    return skin;
+}
+
+void BM_ZlibUncompress(benchmark::State& state) {
+    const Skin& skin = BenchSkin();
+    std::vector<std::uint8_t> buffer(skin.package.size());
+    const auto& stream = skin.stored.CompressedData();
+    for (auto _ : state) {
+        uLongf size = buffer.size();
+        int rc = uncompress(buffer.data(), &size, stream.data(), static_cast<uLong>(stream.size()));
+        if (rc != Z_OK) state.SkipWithError("uncompress failed");
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * skin.package.size()));
+}
+BENCHMARK(BM_ZlibUncompress)->Unit(benchmark::kMicrosecond);
+
+// The unpack step alone (4096-byte pieces), to see how the load divides.
+void BM_UnpackOnly(benchmark::State& state) {
+    const Skin& skin = BenchSkin();
+    std::vector<std::uint8_t> target;
+    for (auto _ : state) {
+        skin.stored.Unpack(target);
+        benchmark::DoNotOptimize(target.data());
+    }
+}
+BENCHMARK(BM_UnpackOnly)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadSkin(benchmark::State& state) {
+    const Skin& skin = BenchSkin();
+    dsp::TbsSkinData data;
+    for (auto _ : state) {
+        data.LoadFromCompressedStoredSkin(skin.stored);
+        benchmark::DoNotOptimize(data.CtrlList().data());
+    }
+    if (data.CtrlList().size() != 63) state.SkipWithError("the skin did not load whole");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * skin.package.size()));
+}
+BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
+
+// Console output as usual, and the mean time of each benchmark kept.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        // The mean of repetitions when there are some, else the one run.
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+            if (mean || (run.run_type == Run::RT_Iteration && !times_.count(run.run_name.function_name))) {
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double Time(const std::string& name) const {
+        auto it = times_.find(name);
+        return it == times_.end() ? 0.0 : it->second;
+    }
+
+  private:
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    const Skin& skin = BenchSkin();
+    std::printf("skin package %zu bytes, compressed stream %zu bytes\n", skin.package.size(),
+                skin.stored.CompressedData().size());
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    double base = reporter.Time("BM_ZlibUncompress");
+    double load = reporter.Time("BM_LoadSkin");
+    if (base > 0 && load > 0) {
+        std::printf("ratio load/uncompress = %.2f (target <= 1.5)\n", load / base);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
