@@ -151,6 +151,11 @@ void MainThreadQueue::ServeUntil(const std::function<bool()>& done) {
     }
 }
 
+std::size_t MainThreadQueue::PendingCount() const {
+    std::lock_guard guard(lock_);
+    return items_.size();
+}
+
 void MainThreadQueue::Wake() {
     { std::lock_guard guard(lock_); }
     changed_.notify_all();

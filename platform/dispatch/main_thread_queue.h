@@ -50,6 +50,9 @@ public:
     // every Wake() and new item, and at least once per second.
     void ServeUntil(const std::function<bool()>& done);
 
+    // Items waiting to be taken (any thread).
+    std::size_t PendingCount() const;
+
     // Makes ServeUntil look at its condition again (any thread).
     void Wake();
 
