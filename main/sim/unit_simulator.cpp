@@ -59,7 +59,12 @@ SimulatorEnd UnitSimulator::Run(int linkFd, const SimulatorOptions& options, con
         if (signals) items.push_back({signals->Fd()});
         if (!linkQuiet) items.push_back({linkFd});
         if (WaitForInput(items, linkQuiet ? kPeerProbeMs : -1) != 0) return SimulatorEnd::Failed;
-        if (stop && items[0].readable) return SimulatorEnd::Stopped;
+        if (stop && items[0].readable) {
+            // Frames already on the line are still shown.
+            while (ReadLink(linkFd, *this) == LinkState::Data) {
+            }
+            return SimulatorEnd::Stopped;
+        }
         if (signals && items[stop ? 1 : 0].readable) {
             for (int signo; (signo = signals->Take()) != 0;) {
                 if (SignalWatch::IsStatusRequest(signo)) PrintState();
