@@ -115,6 +115,7 @@ void TermiosSerialDevice::ResetWatchState() {
     hungUp_ = false;
     txPending_ = false;
     lastInput_ = 0;
+    inputTaken_ = 0;
     inputHeld_ = false;
     txWake_.Reset();
 }
@@ -204,15 +205,16 @@ int TermiosSerialDevice::SetTimeouts(const SerialTimeouts& timeouts) {
 
 int TermiosSerialDevice::Purge(std::uint32_t flags) {
     if (fd_ < 0) return EBADF;
-    // Writes and reads run to completion on their caller's thread, so there is
-    // never an outstanding transfer to abort; only the clear flags act.
-    int queue = -1;
-    bool tx = flags & purge::kTxClear, rx = flags & purge::kRxClear;
-    if (tx && rx) queue = TCIOFLUSH;
-    else if (tx) queue = TCOFLUSH;
-    else if (rx) queue = TCIFLUSH;
-    if (queue >= 0 && tcflush(fd_, queue) != 0) return errno;
-    if (rx) lastInput_ = 0;
+    // Writes run to completion on their caller's thread, so there is never an
+    // outstanding transfer to abort. Clearing the output is not done either: a
+    // Linux write returns once the bytes are in the driver's queue, not on the
+    // wire, so TCOFLUSH would throw away frames SendBytes already reported as
+    // sent (on a pty it even empties the other side's unread input). Close
+    // lets the driver drain them instead. Only received input is cleared.
+    if (flags & purge::kRxClear) {
+        if (tcflush(fd_, TCIFLUSH) != 0) return errno;
+        inputTaken_ += 1 << 24; // more than any queue holds: all of it
+    }
     return 0;
 }
 
@@ -263,6 +265,7 @@ int TermiosSerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
         if (errno == EINTR) continue;
         if (errno != EAGAIN) {
             *got = done;
+            inputTaken_ += static_cast<int>(done);
             return errno;
         }
         if (immediate || (done > 0 && t.readInterval == 0xFFFFFFFFu)) break;
@@ -274,6 +277,7 @@ int TermiosSerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
         if (WaitFd(fd_, POLLIN, until) == 0) break;
     }
     *got = done;
+    inputTaken_ += static_cast<int>(done);
     return 0;
 }
 

@@ -74,13 +74,16 @@ private:
     int fd_ = -1;
     std::string path_;
     SerialTimeouts timeouts_;
-    int inputSize_ = 1024;
+    std::atomic<int> inputSize_{1024};
     StopSignal txWake_; // tells the waiting loop that a write queued output
 
     bool hasModemLines_ = false;
     bool hasCounters_ = false;
     std::atomic<bool> hungUp_{false};
     std::atomic<bool> txPending_{false};
+    // Bytes taken out of the input queue (read or purged) since the waiting
+    // loop last looked, so that taking and arriving cannot cancel out.
+    std::atomic<int> inputTaken_{0};
 
     // Owned by the waiting loop.
     int lastInput_ = 0;

@@ -73,6 +73,7 @@ std::uint32_t TermiosSerialDevice::CheckInput(std::uint32_t mask) {
     if (!(mask & kInputEvents)) return 0;
     int count = 0;
     if (ioctl(fd_, FIONREAD, &count) != 0) return 0;
+    lastInput_ = std::max(0, lastInput_ - inputTaken_.exchange(0));
     std::uint32_t found = 0;
     if (count > lastInput_) found |= serial_event::kRxChar;
     int threshold = inputSize_ / 10 * 8;

@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-#include "serial/com_event_map.h"
 #include "serial/com_port.h"
 #include "tests/serial/fake_serial_device.h"
 #include "tests/serial/wait_until.h"
@@ -303,28 +302,6 @@ TEST_F(ComPortTest, PurgeFailureKeepsThePortOpenUnlessTheDeviceIsGone) {
     EXPECT_FALSE(port.Connected());
 }
 
-TEST_F(ComPortTest, TransferAndQueryErrorsCarryTheirNumbers) {
-    EXPECT_THROW(port.SendBytes("x", 1), EComPort); // closed
-    port.OpenPort();
-    EXPECT_EQ(port.SendBytes("\x80\x13\x1f\xa0", 4), 4);
-    EXPECT_EQ(line->written, (std::vector<std::uint8_t>{0x80, 0x13, 0x1F, 0xA0}));
-    line->writeError = EIO;
-    try {
-        port.SendBytes("x", 1);
-        FAIL() << "no error";
-    } catch (const EComPort& e) {
-        EXPECT_EQ(e.ErrorNumber(), CE_WRITE_FAILED);
-        EXPECT_STREQ(e.what(), "WriteFile function failed (win error code: 5)");
-    }
-    line->errorsError = EIO;
-    try {
-        port.TakeLineErrors();
-        FAIL() << "no error";
-    } catch (const EComPort& e) {
-        EXPECT_EQ(e.ErrorNumber(), CE_CLEAR_COM_FAILED);
-    }
-}
-
 TEST_F(ComPortTest, LineErrorsMapAndParityCountsOnlyWhenChecked) {
     port.OpenPort();
     line->lineErrors = line_error::kRxParity;
@@ -335,13 +312,6 @@ TEST_F(ComPortTest, LineErrorsMapAndParityCountsOnlyWhenChecked) {
                        line_error::kMode | line_error::kRxOver | line_error::kTxFull;
     EXPECT_EQ(port.TakeLineErrors(),
               (TComErrors{ceFrame, ceOverrun, ceBreak, ceIO, ceMode, ceRxOver, ceTxFull}));
-}
-
-TEST(ComEventMap, MapsBothWaysAndIgnoresUnknownBits) {
-    EXPECT_EQ(EventsToMask(kAllComEvents), 0x05FFu);
-    EXPECT_EQ(MaskToEvents(0x05FF | 0x0200 | 0x8000), kAllComEvents);
-    EXPECT_EQ(EventsToMask({evRLSD, evRing}), 0x0120u);
-    EXPECT_EQ(MaskToEvents(0x0080), (TComEvents{evError}));
 }
 
 TEST_F(ComPortTest, NoneDeliveryHandlesABatchInOrderOnTheMonitoringThread) {

@@ -71,19 +71,5 @@ TEST(MainThreadQueue, PostReleasesTheSenderBeforeTheWorkRuns) {
     EXPECT_FALSE(Readable(queue.WakeFd()));
 }
 
-TEST(MainThreadQueue, WorkQueuedByWorkWaitsForTheNextRound) {
-    MainThreadQueue queue;
-    std::atomic<int> stage = 0;
-    std::thread worker([&] {
-        queue.PostAndWaitTaken([&] { stage = 1; });
-        queue.PostAndWaitTaken([&] { stage = 2; });
-    });
-    while (queue.PendingCount() == 0) std::this_thread::yield();
-    EXPECT_EQ(queue.ProcessPending(), 1u); // the second was not queued yet
-    EXPECT_EQ(stage, 1);
-    queue.ServeUntil([&] { return stage == 2; });
-    worker.join();
-}
-
 } // namespace
 } // namespace dsp
