@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/serialdev/permission_advice.h"
 #include "platform/serialdev/port_map.h"
 
 namespace dsp {
@@ -49,6 +50,21 @@ TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
     EXPECT_FALSE(map.AddOverride("LPT1=/dev/lp0"));
     EXPECT_EQ(map.Resolve("COM2"), "/dev/pts/7");
     EXPECT_EQ(map.LoadFile((dir / "missing.conf").string()), ENOENT);
+}
+
+} // namespace
+} // namespace dsp
+
+namespace dsp {
+namespace {
+
+TEST(PermissionAdvice, NamesTheDevicesGroupAndTheStepToJoinIt) {
+    // /dev/null belongs to root's group on every system we run on.
+    std::string advice = PermissionAdvice("/dev/null");
+    EXPECT_NE(advice.find("/dev/null"), std::string::npos) << advice;
+    EXPECT_NE(advice.find("usermod -aG root $USER"), std::string::npos) << advice;
+    EXPECT_NE(advice.find("new login"), std::string::npos) << advice;
+    EXPECT_EQ(advice.find('\n'), std::string::npos);
 }
 
 } // namespace
