@@ -33,7 +33,7 @@ constexpr std::array<ModemRow, 4> kModemTable = {{
     {modem_status::kRlsd, mlRLSD},
 }};
 
-} // namespace
+}  // namespace
 
 const std::array<ComEventRow, 10> kComEventTable = {{
     {evRxChar, serial_event::kRxChar},
@@ -92,4 +92,4 @@ TModemLines ModemStatusToLines(std::uint32_t status) {
     return lines;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -12,7 +12,7 @@ namespace dsp {
 
 struct ComEventRow {
     TComEvent event;
-    std::uint32_t maskBit; // also the code of the window-delivery message
+    std::uint32_t maskBit;  // also the code of the window-delivery message
 };
 
 // In ordinal order.
@@ -33,4 +33,4 @@ TComErrors LineErrorsToComErrors(std::uint32_t flags, bool parityCheck);
 
 TModemLines ModemStatusToLines(std::uint32_t status);
 
-} // namespace dsp
+}  // namespace dsp

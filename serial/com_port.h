@@ -7,8 +7,8 @@
 namespace dsp {
 
 class TComPort : public TCustomComPort {
-public:
+  public:
     TComPort() = default;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -77,8 +77,8 @@ void TComBuffer::Assign(const TComBuffer& other) {
 void TComBuffer::Set(int& field, int value) {
     if (field == value) return;
     field = value;
-    if (field % 2 == 1) --field; // the driver wants even sizes
+    if (field % 2 == 1) --field;  // the driver wants even sizes
     if (port_) port_->ApplyQueueSizes();
 }
 
-} // namespace dsp
+}  // namespace dsp

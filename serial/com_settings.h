@@ -15,7 +15,7 @@ namespace dsp {
 class TCustomComPort;
 
 class TComTimeouts {
-public:
+  public:
     explicit TComTimeouts(TCustomComPort* port = nullptr) : port_(port) {}
     // Copies every field; the port re-applies the group itself.
     void Assign(const TComTimeouts& other);
@@ -31,7 +31,7 @@ public:
     void SetWriteTotalMultiplier(int value);
     void SetWriteTotalConstant(int value);
 
-private:
+  private:
     void Set(int& field, int value);
 
     TCustomComPort* port_;
@@ -43,7 +43,7 @@ private:
 };
 
 class TComFlowControl {
-public:
+  public:
     explicit TComFlowControl(TCustomComPort* port = nullptr) : port_(port) {}
     void Assign(const TComFlowControl& other);
 
@@ -72,7 +72,7 @@ public:
     TFlowControl FlowControl() const;
     void SetFlowControl(TFlowControl value);
 
-private:
+  private:
     template <class T>
     void Set(T& field, T value) {
         if (field == value) return;
@@ -95,7 +95,7 @@ private:
 };
 
 class TComParity {
-public:
+  public:
     explicit TComParity(TCustomComPort* port = nullptr) : port_(port) {}
     void Assign(const TComParity& other);
 
@@ -108,7 +108,7 @@ public:
     void SetReplace(bool value) { Set(replace_, value); }
     void SetReplaceChar(std::uint8_t value) { Set(replaceChar_, value); }
 
-private:
+  private:
     template <class T>
     void Set(T& field, T value) {
         if (field == value) return;
@@ -125,7 +125,7 @@ private:
 };
 
 class TComBuffer {
-public:
+  public:
     explicit TComBuffer(TCustomComPort* port = nullptr) : port_(port) {}
     void Assign(const TComBuffer& other);
 
@@ -135,7 +135,7 @@ public:
     void SetInputSize(int value) { Set(inputSize_, value); }
     void SetOutputSize(int value) { Set(outputSize_, value); }
 
-private:
+  private:
     void Set(int& field, int value);
 
     TCustomComPort* port_;
@@ -143,4 +143,4 @@ private:
     int outputSize_ = 1024;
 };
 
-} // namespace dsp
+}  // namespace dsp

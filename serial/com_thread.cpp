@@ -46,20 +46,20 @@ void TComThread::Execute() {
 void TComThread::Deliver(TComEvents events) {
     TCustomComPort* port = port_;
     switch (port->SyncMethod()) {
-    case smThreadSync:
-        port->Dispatcher().RunAndWait([port, events] { port->HandleEvents(events); });
-        break;
-    case smNone:
-        port->HandleEvents(events);
-        break;
-    case smWindowSync:
-        for (TComEvent event : kComEventHandlingOrder) {
-            if (!events.Contains(event)) continue;
-            std::uint32_t code = kComEventTable[static_cast<std::size_t>(event)].maskBit;
-            port->Dispatcher().PostAndWaitTaken([port, code] { port->HandleWindowMessage(code); });
-        }
-        break;
+        case smThreadSync:
+            port->Dispatcher().RunAndWait([port, events] { port->HandleEvents(events); });
+            break;
+        case smNone:
+            port->HandleEvents(events);
+            break;
+        case smWindowSync:
+            for (TComEvent event : kComEventHandlingOrder) {
+                if (!events.Contains(event)) continue;
+                std::uint32_t code = kComEventTable[static_cast<std::size_t>(event)].maskBit;
+                port->Dispatcher().PostAndWaitTaken([port, code] { port->HandleWindowMessage(code); });
+            }
+            break;
     }
 }
 
-} // namespace dsp
+}  // namespace dsp

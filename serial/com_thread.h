@@ -21,7 +21,7 @@ namespace dsp {
 class TCustomComPort;
 
 class TComThread {
-public:
+  public:
     explicit TComThread(TCustomComPort* port);
     ~TComThread();
     TComThread(const TComThread&) = delete;
@@ -31,7 +31,7 @@ public:
     void Stop();
     bool Finished() const { return finished_; }
 
-private:
+  private:
     void Execute();
     void Deliver(TComEvents events);
 
@@ -42,4 +42,4 @@ private:
     std::thread thread_;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -8,8 +8,22 @@
 namespace dsp {
 
 enum TBaudRate {
-    brCustom, br110, br300, br600, br1200, br2400, br4800, br9600, br14400,
-    br19200, br38400, br56000, br57600, br115200, br128000, br256000,
+    brCustom,
+    br110,
+    br300,
+    br600,
+    br1200,
+    br2400,
+    br4800,
+    br9600,
+    br14400,
+    br19200,
+    br38400,
+    br56000,
+    br57600,
+    br115200,
+    br128000,
+    br256000,
 };
 
 enum TStopBits { sbOneStopBit, sbOne5StopBits, sbTwoStopBits };
@@ -21,7 +35,16 @@ enum TFlowControl { fcHardware, fcSoftware, fcNone, fcCustom };
 enum TSyncMethod { smThreadSync, smWindowSync, smNone };
 
 enum TComEvent {
-    evRxChar, evTxEmpty, evRxFlag, evRing, evBreak, evCTS, evDSR, evError, evRLSD, evRx80Full,
+    evRxChar,
+    evTxEmpty,
+    evRxFlag,
+    evRing,
+    evBreak,
+    evCTS,
+    evDSR,
+    evError,
+    evRLSD,
+    evRx80Full,
 };
 
 enum TComError { ceFrame, ceRxParity, ceOverrun, ceBreak, ceIO, ceMode, ceRxOver, ceTxFull };
@@ -31,7 +54,7 @@ enum TModemLine { mlCTS, mlDSR, mlRing, mlRLSD };
 // A set of enumeration members held in `Bits`, bit n for ordinal n.
 template <class E, class Bits>
 class TSet {
-public:
+  public:
     constexpr TSet() = default;
     constexpr TSet(std::initializer_list<E> members) {
         for (E m : members) Include(m);
@@ -49,7 +72,7 @@ public:
     constexpr Bits ToBits() const { return bits_; }
     constexpr bool operator==(const TSet&) const = default;
 
-private:
+  private:
     Bits bits_ = 0;
 };
 
@@ -59,4 +82,4 @@ using TModemLines = TSet<TModemLine, std::uint8_t>;
 
 inline constexpr TComEvents kAllComEvents = TComEvents::FromBits(0x03FF);
 
-} // namespace dsp
+}  // namespace dsp

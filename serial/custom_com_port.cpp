@@ -22,7 +22,7 @@ constexpr std::array<int, 16> kBaudRateValues = {
 // Errors that mean the device has gone away; nothing is left to abort then.
 bool DeviceGone(int error) { return error == EIO || error == ENXIO || error == ENODEV || error == EBADF; }
 
-} // namespace
+}  // namespace
 
 int BaudRateValue(TBaudRate rate) { return kBaudRateValues.at(static_cast<std::size_t>(rate)); }
 
@@ -31,7 +31,10 @@ SerialDeviceFactory DefaultSerialDeviceFactory() {
 }
 
 TCustomComPort::TCustomComPort()
-    : parity_(this), flowControl_(this), timeouts_(this), buffer_(this),
+    : parity_(this),
+      flowControl_(this),
+      timeouts_(this),
+      buffer_(this),
       deviceFactory_(DefaultSerialDeviceFactory()) {}
 
 TCustomComPort::~TCustomComPort() {
@@ -155,7 +158,8 @@ void TCustomComPort::SetFlowControl(const TComFlowControl& value) {
 
 SerialLineSettings TCustomComPort::LineSettings() const {
     SerialLineSettings s;
-    s.baudRate = static_cast<std::uint32_t>(baudRate_ == brCustom ? customBaudRate_ : BaudRateValue(baudRate_));
+    s.baudRate =
+        static_cast<std::uint32_t>(baudRate_ == brCustom ? customBaudRate_ : BaudRateValue(baudRate_));
     s.dataBits = 5 + static_cast<int>(dataBits_);
     s.parity = static_cast<LineParity>(parity_.Bits());
     s.stopBits = static_cast<LineStopBits>(stopBits_);
@@ -238,7 +242,7 @@ void TCustomComPort::OpenPort() {
     if (events_.Empty()) {
         threadCreated_ = false;
     } else {
-        if (!dispatcher_) Dispatcher().BindToCurrentThread(); // our own queue serves the opening thread
+        if (!dispatcher_) Dispatcher().BindToCurrentThread();  // our own queue serves the opening thread
         notificationWindow_ = syncMethod_ == smWindowSync;
         thread_ = std::make_unique<TComThread>(this);
         threadCreated_ = true;
@@ -267,7 +271,7 @@ void TCustomComPort::ClosePort() {
     DoBeforeClose();
     PurgePendingIo();
     if (threadCreated_) {
-        thread_.reset(); // stops the thread and waits, serving its hand-offs
+        thread_.reset();  // stops the thread and waits, serving its hand-offs
         threadCreated_ = false;
         notificationWindow_ = false;
     }
@@ -279,7 +283,7 @@ void TCustomComPort::ClosePort() {
 // --- transfer and queries ---
 
 int TCustomComPort::SendBytes(const void* buffer, int count) {
-    if (!device_) throw EComPort(CE_WRITE_FAILED, EBADF); // a closed port writes nothing
+    if (!device_) throw EComPort(CE_WRITE_FAILED, EBADF);  // a closed port writes nothing
     if (count <= 0) return 0;
     std::size_t written = 0;
     if (int e = device_->Write(buffer, static_cast<std::size_t>(count), &written); e != 0)
@@ -326,20 +330,36 @@ void TCustomComPort::HandleEvents(TComEvents events) {
 
 void TCustomComPort::HandleEvent(TComEvent event) {
     switch (event) {
-    case evError:
-        if (TComErrors errors = TakeLineErrors(); !errors.Empty()) DoError(errors);
-        break;
-    case evRxChar:
-        if (int count = PendingInputCount(); count > 0) DoRxChar(count);
-        break;
-    case evTxEmpty: DoTxEmpty(); break;
-    case evBreak: DoBreak(); break;
-    case evRing: DoRing(); break;
-    case evCTS: DoCTSChange(ModemLines().Contains(mlCTS)); break;
-    case evDSR: DoDSRChange(ModemLines().Contains(mlDSR)); break;
-    case evRxFlag: DoRxFlag(); break;
-    case evRLSD: DoRLSDChange(ModemLines().Contains(mlRLSD)); break;
-    case evRx80Full: DoRx80Full(); break;
+        case evError:
+            if (TComErrors errors = TakeLineErrors(); !errors.Empty()) DoError(errors);
+            break;
+        case evRxChar:
+            if (int count = PendingInputCount(); count > 0) DoRxChar(count);
+            break;
+        case evTxEmpty:
+            DoTxEmpty();
+            break;
+        case evBreak:
+            DoBreak();
+            break;
+        case evRing:
+            DoRing();
+            break;
+        case evCTS:
+            DoCTSChange(ModemLines().Contains(mlCTS));
+            break;
+        case evDSR:
+            DoDSRChange(ModemLines().Contains(mlDSR));
+            break;
+        case evRxFlag:
+            DoRxFlag();
+            break;
+        case evRLSD:
+            DoRLSDChange(ModemLines().Contains(mlRLSD));
+            break;
+        case evRx80Full:
+            DoRx80Full();
+            break;
     }
 }
 
@@ -350,20 +370,50 @@ void TCustomComPort::HandleWindowMessage(std::uint32_t code) {
 
 // --- notification steps ---
 
-void TCustomComPort::DoAfterClose() { if (OnAfterClose) OnAfterClose(this); }
-void TCustomComPort::DoAfterOpen() { if (OnAfterOpen) OnAfterOpen(this); }
-void TCustomComPort::DoBeforeClose() { if (OnBeforeClose) OnBeforeClose(this); }
-void TCustomComPort::DoBeforeOpen() { if (OnBeforeOpen) OnBeforeOpen(this); }
-void TCustomComPort::DoRxChar(int count) { if (OnRxChar) OnRxChar(this, count); }
-void TCustomComPort::DoRxBuf(const void* buffer, int count) { if (OnRxBuf) OnRxBuf(this, buffer, count); }
-void TCustomComPort::DoTxEmpty() { if (OnTxEmpty) OnTxEmpty(this); }
-void TCustomComPort::DoBreak() { if (OnBreak) OnBreak(this); }
-void TCustomComPort::DoRing() { if (OnRing) OnRing(this); }
-void TCustomComPort::DoRxFlag() { if (OnRxFlag) OnRxFlag(this); }
-void TCustomComPort::DoCTSChange(bool onOff) { if (OnCTSChange) OnCTSChange(this, onOff); }
-void TCustomComPort::DoDSRChange(bool onOff) { if (OnDSRChange) OnDSRChange(this, onOff); }
-void TCustomComPort::DoError(TComErrors errors) { if (OnError) OnError(this, errors); }
-void TCustomComPort::DoRLSDChange(bool onOff) { if (OnRLSDChange) OnRLSDChange(this, onOff); }
-void TCustomComPort::DoRx80Full() { if (OnRx80Full) OnRx80Full(this); }
+void TCustomComPort::DoAfterClose() {
+    if (OnAfterClose) OnAfterClose(this);
+}
+void TCustomComPort::DoAfterOpen() {
+    if (OnAfterOpen) OnAfterOpen(this);
+}
+void TCustomComPort::DoBeforeClose() {
+    if (OnBeforeClose) OnBeforeClose(this);
+}
+void TCustomComPort::DoBeforeOpen() {
+    if (OnBeforeOpen) OnBeforeOpen(this);
+}
+void TCustomComPort::DoRxChar(int count) {
+    if (OnRxChar) OnRxChar(this, count);
+}
+void TCustomComPort::DoRxBuf(const void* buffer, int count) {
+    if (OnRxBuf) OnRxBuf(this, buffer, count);
+}
+void TCustomComPort::DoTxEmpty() {
+    if (OnTxEmpty) OnTxEmpty(this);
+}
+void TCustomComPort::DoBreak() {
+    if (OnBreak) OnBreak(this);
+}
+void TCustomComPort::DoRing() {
+    if (OnRing) OnRing(this);
+}
+void TCustomComPort::DoRxFlag() {
+    if (OnRxFlag) OnRxFlag(this);
+}
+void TCustomComPort::DoCTSChange(bool onOff) {
+    if (OnCTSChange) OnCTSChange(this, onOff);
+}
+void TCustomComPort::DoDSRChange(bool onOff) {
+    if (OnDSRChange) OnDSRChange(this, onOff);
+}
+void TCustomComPort::DoError(TComErrors errors) {
+    if (OnError) OnError(this, errors);
+}
+void TCustomComPort::DoRLSDChange(bool onOff) {
+    if (OnRLSDChange) OnRLSDChange(this, onOff);
+}
+void TCustomComPort::DoRx80Full() {
+    if (OnRx80Full) OnRx80Full(this);
+}
 
-} // namespace dsp
+}  // namespace dsp

@@ -35,7 +35,7 @@ using TComSignalEvent = std::function<void(TCustomComPort* sender, bool onOff)>;
 using TComErrorEvent = std::function<void(TCustomComPort* sender, TComErrors errors)>;
 
 class TCustomComPort {
-public:
+  public:
     TCustomComPort();
     virtual ~TCustomComPort();
     TCustomComPort(const TCustomComPort&) = delete;
@@ -72,7 +72,7 @@ public:
     std::uint8_t EventChar() const { return eventChar_; }
     void SetEventChar(std::uint8_t value);
     TComEvents Events() const { return events_; }
-    void SetEvents(TComEvents value) { events_ = value; } // takes effect at the next OpenPort
+    void SetEvents(TComEvents value) { events_ = value; }  // takes effect at the next OpenPort
     TSyncMethod SyncMethod() const { return syncMethod_; }
     void SetSyncMethod(TSyncMethod value);
 
@@ -121,7 +121,7 @@ public:
     TNotifyEvent OnBeforeClose;
     TNotifyEvent OnRx80Full;
 
-protected:
+  protected:
     virtual void AcquireDevice();
     virtual void ReleaseDevice();
     virtual void ApplyAllSettings();
@@ -146,7 +146,7 @@ protected:
     virtual void ApplyTimeoutSettings();
     virtual void ApplyQueueSizes();
 
-private:
+  private:
     friend class TComThread;
     friend class TComTimeouts;
     friend class TComFlowControl;
@@ -186,10 +186,10 @@ private:
 
     SerialDeviceFactory deviceFactory_;
     MainThreadQueue* dispatcher_ = nullptr;
-    std::unique_ptr<MainThreadQueue> ownQueue_; // made on first use
+    std::unique_ptr<MainThreadQueue> ownQueue_;  // made on first use
 };
 
 // The rate in bits per second a TBaudRate stands for (0 for brCustom).
 int BaudRateValue(TBaudRate rate);
 
-} // namespace dsp
+}  // namespace dsp

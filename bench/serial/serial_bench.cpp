@@ -2,13 +2,13 @@
 // (target ratio <= 1.3), and what an open idle port costs in memory and threads.
 
 #include <benchmark/benchmark.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <poll.h>
 #include <string>
-#include <unistd.h>
 
 #include "main/protocol/frame.h"
 #include "platform/serialdev/pty_pair.h"
@@ -19,7 +19,7 @@ namespace {
 
 using namespace dsp;
 
-constexpr int kDrainEvery = 256; // frames between emptying the master side
+constexpr int kDrainEvery = 256;  // frames between emptying the master side
 
 void Drain(int master) {
     char buffer[4096];
@@ -58,7 +58,7 @@ void SendBytesLoop(benchmark::State& state, TComEvents events) {
         benchmark::DoNotOptimize(port.SendBytes(frame.data(), 4));
         if (++n % kDrainEvery == 0) {
             Drain(pty.MasterFd());
-            port.Dispatcher().ProcessPending(); // as the window's loop would
+            port.Dispatcher().ProcessPending();  // as the window's loop would
         }
     }
     port.ClosePort();
@@ -97,7 +97,7 @@ BENCHMARK(BM_OpenIdlePortCost)->Iterations(1);
 
 // Prints the usual table, then each SendBytes run against the raw baseline.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
@@ -108,15 +108,16 @@ public:
         for (const char* name : {"BM_SendBytes", "BM_SendBytesNoEvents"}) {
             auto it = times_.find(name);
             if (it != times_.end())
-                std::printf("ratio %s / BM_RawWritePoll = %.2f (target <= 1.30)\n", name, it->second / base->second);
+                std::printf("ratio %s / BM_RawWritePoll = %.2f (target <= 1.30)\n", name,
+                            it->second / base->second);
         }
     }
 
-private:
+  private:
     std::map<std::string, double> times_;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

@@ -15,4 +15,4 @@ std::optional<PortMap> BuildPortMap(std::span<const std::string_view> mapOptions
     return map;
 }
 
-} // namespace dsp
+}  // namespace dsp

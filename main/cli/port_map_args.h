@@ -14,4 +14,4 @@ namespace dsp {
 // Explains a malformed option on `err` (one line) and returns nothing.
 std::optional<PortMap> BuildPortMap(std::span<const std::string_view> mapOptions, std::ostream& err);
 
-} // namespace dsp
+}  // namespace dsp

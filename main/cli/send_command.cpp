@@ -51,7 +51,7 @@ void ReportPortError(std::ostream& err, const std::string& port, const EComPort&
     err << '\n';
 }
 
-} // namespace
+}  // namespace
 
 int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::ostream& err) {
     auto parsed = ParseSendArgs(args);
@@ -70,7 +70,7 @@ int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::o
 
     TComPort port;
     port.SetDeviceFactory([map = *map] { return std::make_unique<TermiosSerialDevice>(map); });
-    port.SetEvents({}); // nothing is read back, so no monitoring thread is needed
+    port.SetEvents({});  // nothing is read back, so no monitoring thread is needed
     port.SetPort(parsed->port);
     try {
         port.OpenPort();
@@ -91,4 +91,4 @@ int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::o
     return 0;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,4 +13,4 @@ inline constexpr int kExitPortError = 1;
 
 int RunSendCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
-} // namespace dsp
+}  // namespace dsp

@@ -40,7 +40,7 @@ int RunOnPty(UnitSimulator& sim, SignalWatch& signals, std::ostream& out, std::o
 int RunOnDevice(UnitSimulator& sim, SignalWatch& signals, std::string_view name, std::ostream& err) {
     TermiosSerialDevice device(PortMap::FromUserConfig());
     int e = device.Open(std::string(name));
-    if (e == 0) e = device.SetLine(SerialLineSettings{}); // 9600 8N1, no flow control
+    if (e == 0) e = device.SetLine(SerialLineSettings{});  // 9600 8N1, no flow control
     if (e != 0) {
         err << "dsp-panel: cannot open " << name << ": " << std::strerror(e) << '\n';
         return 1;
@@ -48,7 +48,7 @@ int RunOnDevice(UnitSimulator& sim, SignalWatch& signals, std::string_view name,
     return Finish(sim, sim.Run(device.NativeHandle(), SimulatorOptions{}, nullptr, &signals), err);
 }
 
-} // namespace
+}  // namespace
 
 int RunSimulateCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args[0].empty() || (args[0].substr(0, 2) == "--" && args[0] != "--pty")) {
@@ -66,4 +66,4 @@ int RunSimulateCommand(std::span<const std::string_view> args, std::ostream& out
     return RunOnDevice(sim, signals, args[0], err);
 }
 
-} // namespace dsp
+}  // namespace dsp

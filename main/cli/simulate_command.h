@@ -13,4 +13,4 @@ namespace dsp {
 
 int RunSimulateCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
-} // namespace dsp
+}  // namespace dsp

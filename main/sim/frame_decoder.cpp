@@ -23,4 +23,4 @@ void FrameDecoder::Feed(std::span<const std::uint8_t> bytes, std::vector<Frame>&
     start_ = 0;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -12,7 +12,7 @@
 namespace dsp {
 
 class FrameDecoder {
-public:
+  public:
     // Appends `bytes` and adds every complete frame, in order, to `frames`.
     void Feed(std::span<const std::uint8_t> bytes, std::vector<Frame>& frames);
 
@@ -21,10 +21,10 @@ public:
     // Bytes kept for a frame that has not been completed yet.
     std::size_t PendingBytes() const { return pending_.size() - start_; }
 
-private:
+  private:
     std::vector<std::uint8_t> pending_;
     std::size_t start_ = 0;
     std::uint64_t skipped_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

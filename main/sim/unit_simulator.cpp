@@ -36,7 +36,7 @@ LinkState ReadLink(int fd, UnitSimulator& sim) {
     return probe.hangup ? LinkState::HungUp : LinkState::Quiet;
 }
 
-} // namespace
+}  // namespace
 
 void UnitSimulator::Feed(std::span<const std::uint8_t> bytes) {
     std::vector<Frame> frames;
@@ -52,7 +52,7 @@ void UnitSimulator::PrintState() { state_.PrintTable(out_, decoder_.SkippedBytes
 SimulatorEnd UnitSimulator::Run(int linkFd, const SimulatorOptions& options, const StopSignal* stop,
                                 SignalWatch* signals) {
     bool peerSeen = !options.waitForPeer;
-    bool linkQuiet = false; // hung up with no peer: probe instead of waiting on it
+    bool linkQuiet = false;  // hung up with no peer: probe instead of waiting on it
     for (;;) {
         std::vector<FdWaitItem> items;
         if (stop) items.push_back({stop->Fd()});
@@ -72,23 +72,23 @@ SimulatorEnd UnitSimulator::Run(int linkFd, const SimulatorOptions& options, con
             }
         }
         switch (ReadLink(linkFd, *this)) {
-        case LinkState::Data:
-            peerSeen = true;
-            linkQuiet = false;
-            break;
-        case LinkState::Quiet:
-            peerSeen = true; // the other end is open
-            linkQuiet = false;
-            break;
-        case LinkState::HungUp:
-            if (peerSeen && options.endOnPeerClose) return SimulatorEnd::PeerClosed;
-            peerSeen = false;
-            linkQuiet = true;
-            break;
-        case LinkState::Failed:
-            return SimulatorEnd::Failed;
+            case LinkState::Data:
+                peerSeen = true;
+                linkQuiet = false;
+                break;
+            case LinkState::Quiet:
+                peerSeen = true;  // the other end is open
+                linkQuiet = false;
+                break;
+            case LinkState::HungUp:
+                if (peerSeen && options.endOnPeerClose) return SimulatorEnd::PeerClosed;
+                peerSeen = false;
+                linkQuiet = true;
+                break;
+            case LinkState::Failed:
+                return SimulatorEnd::Failed;
         }
     }
 }
 
-} // namespace dsp
+}  // namespace dsp

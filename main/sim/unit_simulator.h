@@ -27,7 +27,7 @@ struct SimulatorOptions {
 enum class SimulatorEnd { PeerClosed, Stopped, Signalled, Failed };
 
 class UnitSimulator {
-public:
+  public:
     explicit UnitSimulator(std::ostream& out) : out_(out) {}
 
     // Decodes bytes and prints a line per complete frame, flushed at once.
@@ -37,15 +37,16 @@ public:
     // Runs until `stop` is signalled, an end signal arrives on `signals`
     // (SIGUSR1 prints the state and goes on), or the peer closes. Either of
     // `stop` and `signals` may be null.
-    SimulatorEnd Run(int linkFd, const SimulatorOptions& options, const StopSignal* stop, SignalWatch* signals);
+    SimulatorEnd Run(int linkFd, const SimulatorOptions& options, const StopSignal* stop,
+                     SignalWatch* signals);
 
     const UnitState& State() const { return state_; }
     const FrameDecoder& Decoder() const { return decoder_; }
 
-private:
+  private:
     std::ostream& out_;
     FrameDecoder decoder_;
     UnitState state_;
 };
 
-} // namespace dsp
+}  // namespace dsp

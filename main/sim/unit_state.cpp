@@ -14,7 +14,7 @@ constexpr std::uint8_t kSaveCode = 0x31;
 
 bool IsMemoryCommand(std::uint8_t code) { return code == kLoadCode || code == kSaveCode; }
 
-} // namespace
+}  // namespace
 
 std::string DescribeFrame(const Frame& frame) {
     std::uint8_t code = frame[1];
@@ -52,7 +52,7 @@ void UnitState::Store(int memory) {
 
 void UnitState::Recall(int memory) {
     auto it = memories_.find(memory);
-    if (it == memories_.end()) return; // an empty memory changes nothing
+    if (it == memories_.end()) return;  // an empty memory changes nothing
     for (std::size_t code = 0; code < values_.size(); ++code)
         if (!IsMemoryCommand(static_cast<std::uint8_t>(code))) values_[code] = it->second[code];
 }
@@ -71,4 +71,4 @@ void UnitState::PrintTable(std::ostream& out, std::uint64_t skippedBytes) const 
     out << "---\n" << std::flush;
 }
 
-} // namespace dsp
+}  // namespace dsp

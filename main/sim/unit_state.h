@@ -18,7 +18,7 @@ namespace dsp {
 std::string DescribeFrame(const Frame& frame);
 
 class UnitState {
-public:
+  public:
     using Values = std::array<std::optional<int>, 256>;
 
     // Takes one frame into the state.
@@ -31,7 +31,7 @@ public:
     // Every parameter with its value ("-" when never sent), then the counts.
     void PrintTable(std::ostream& out, std::uint64_t skippedBytes) const;
 
-private:
+  private:
     void Store(int memory);
     void Recall(int memory);
 
@@ -41,4 +41,4 @@ private:
     std::uint64_t unknown_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

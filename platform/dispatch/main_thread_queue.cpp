@@ -1,17 +1,18 @@
 #include "platform/dispatch/main_thread_queue.h"
 
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
 namespace dsp {
 
 struct MainThreadQueue::Item {
     Work work;
-    bool carryException = false; // RunAndWait: rethrow in the worker
+    bool carryException = false;  // RunAndWait: rethrow in the worker
     bool taken = false;
     bool finished = false;
     std::exception_ptr error;
@@ -104,7 +105,7 @@ std::shared_ptr<MainThreadQueue::Item> MainThreadQueue::TakeOne() {
             [[maybe_unused]] ssize_t n = read(wakeFd_, &value, sizeof value);
         }
     }
-    changed_.notify_all(); // releases a PostAndWaitTaken sender
+    changed_.notify_all();  // releases a PostAndWaitTaken sender
     return item;
 }
 
@@ -180,4 +181,4 @@ void MainThreadQueue::ReportException(std::exception_ptr error) {
     }
 }
 
-} // namespace dsp
+}  // namespace dsp

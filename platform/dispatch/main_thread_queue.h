@@ -26,7 +26,7 @@
 namespace dsp {
 
 class MainThreadQueue {
-public:
+  public:
     using Work = std::function<void()>;
     using ExceptionHandler = std::function<void(std::exception_ptr)>;
 
@@ -64,7 +64,7 @@ public:
     // on stderr.
     void ReportException(std::exception_ptr error);
 
-private:
+  private:
     struct Item;
 
     void Enqueue(const std::shared_ptr<Item>& item);
@@ -80,4 +80,4 @@ private:
     ExceptionHandler exceptionHandler_;
 };
 
-} // namespace dsp
+}  // namespace dsp

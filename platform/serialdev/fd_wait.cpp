@@ -1,8 +1,9 @@
 #include "platform/serialdev/fd_wait.h"
 
-#include <cerrno>
 #include <poll.h>
 #include <unistd.h>
+
+#include <cerrno>
 #include <vector>
 
 namespace dsp {
@@ -55,4 +56,4 @@ int WriteAll(int fd, const void* data, std::size_t size) {
     return 0;
 }
 
-} // namespace dsp
+}  // namespace dsp

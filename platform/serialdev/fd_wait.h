@@ -9,8 +9,8 @@ namespace dsp {
 
 struct FdWaitItem {
     int fd = -1;
-    bool readable = false; // set by WaitForInput
-    bool hangup = false;   // set by WaitForInput: hung up or in error
+    bool readable = false;  // set by WaitForInput
+    bool hangup = false;    // set by WaitForInput: hung up or in error
 };
 
 // Waits until one item is readable or hung up, or timeoutMs passes (-1: no
@@ -24,4 +24,4 @@ int ReadAvailable(int fd, void* buffer, std::size_t size, std::size_t* got);
 // Writes all of `size` bytes, waiting for room when needed. 0 or errno.
 int WriteAll(int fd, const void* data, std::size_t size);
 
-} // namespace dsp
+}  // namespace dsp

@@ -15,4 +15,4 @@ std::string PermissionAdvice(const std::string& path) {
            "': run 'sudo usermod -aG " + groupName + " $USER', then log in again (a new login is needed)";
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -8,4 +8,4 @@ namespace dsp {
 
 std::string PermissionAdvice(const std::string& path);
 
-} // namespace dsp
+}  // namespace dsp

@@ -17,7 +17,7 @@ std::string_view Trim(std::string_view s) {
 
 std::string ComKey(int number) { return "COM" + std::to_string(number); }
 
-} // namespace
+}  // namespace
 
 int ComPortNumber(std::string_view name) {
     if (name.size() < 4 || name.size() > 7) return 0;
@@ -93,4 +93,4 @@ std::string PortMap::Resolve(std::string_view portName) const {
     return "/dev/" + std::string(name);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -10,7 +10,7 @@
 namespace dsp {
 
 class PortMap {
-public:
+  public:
     // ${XDG_CONFIG_HOME:-$HOME/.config}/dsp-panel/ports.conf, or "" when
     // neither variable is set.
     static std::string DefaultConfigPath();
@@ -30,11 +30,11 @@ public:
     // without the "\\.\" prefix). "" when the name names nothing.
     std::string Resolve(std::string_view portName) const;
 
-private:
-    std::map<std::string, std::string> entries_; // key: "COMn" upper case
+  private:
+    std::map<std::string, std::string> entries_;  // key: "COMn" upper case
 };
 
 // "COM7" -> 7 (any letter case); 0 when the name is not COMn with n >= 1.
 int ComPortNumber(std::string_view name);
 
-} // namespace dsp
+}  // namespace dsp

@@ -1,10 +1,11 @@
 #include "platform/serialdev/pty_pair.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 
 namespace dsp {
 
@@ -36,4 +37,4 @@ void PtyPair::CloseMaster() {
     master_ = -1;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -7,7 +7,7 @@
 namespace dsp {
 
 class PtyPair {
-public:
+  public:
     PtyPair() = default;
     ~PtyPair();
     PtyPair(const PtyPair&) = delete;
@@ -20,9 +20,9 @@ public:
     int MasterFd() const { return master_; }
     const std::string& SlavePath() const { return slavePath_; }
 
-private:
+  private:
     int master_ = -1;
     std::string slavePath_;
 };
 
-} // namespace dsp
+}  // namespace dsp

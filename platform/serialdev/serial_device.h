@@ -27,7 +27,7 @@ inline constexpr std::uint32_t kBreak = 0x0040;
 inline constexpr std::uint32_t kErr = 0x0080;
 inline constexpr std::uint32_t kRing = 0x0100;
 inline constexpr std::uint32_t kRx80Full = 0x0400;
-} // namespace serial_event
+}  // namespace serial_event
 
 // Line error flags, as the classic error word has them.
 namespace line_error {
@@ -39,7 +39,7 @@ inline constexpr std::uint32_t kBreak = 0x0010;
 inline constexpr std::uint32_t kTxFull = 0x0100;
 inline constexpr std::uint32_t kIo = 0x0400;
 inline constexpr std::uint32_t kMode = 0x8000;
-} // namespace line_error
+}  // namespace line_error
 
 // Modem input lines, as the classic modem status word has them.
 namespace modem_status {
@@ -47,14 +47,14 @@ inline constexpr std::uint32_t kCts = 0x10;
 inline constexpr std::uint32_t kDsr = 0x20;
 inline constexpr std::uint32_t kRing = 0x40;
 inline constexpr std::uint32_t kRlsd = 0x80;
-} // namespace modem_status
+}  // namespace modem_status
 
 namespace purge {
 inline constexpr std::uint32_t kTxAbort = 0x1;
 inline constexpr std::uint32_t kRxAbort = 0x2;
 inline constexpr std::uint32_t kTxClear = 0x4;
 inline constexpr std::uint32_t kRxClear = 0x8;
-} // namespace purge
+}  // namespace purge
 
 enum class LineParity { None, Odd, Even, Mark, Space };
 enum class LineStopBits { One, OneAndHalf, Two };
@@ -65,7 +65,7 @@ enum class LineRts { Disable, Enable, Handshake, Toggle };
 // setting (the component fills it from its properties).
 struct SerialLineSettings {
     std::uint32_t baudRate = 9600;
-    int dataBits = 8; // 5..8
+    int dataBits = 8;  // 5..8
     LineParity parity = LineParity::None;
     LineStopBits stopBits = LineStopBits::One;
     bool parityCheck = false;
@@ -97,7 +97,7 @@ struct SerialTimeouts {
 };
 
 class SerialDevice {
-public:
+  public:
     virtual ~SerialDevice() = default;
 
     // Exclusive open of a port name ("\\.\COM1", or a path beginning with "/").
@@ -124,4 +124,4 @@ public:
     virtual int WaitEvents(std::uint32_t mask, const StopSignal& stop, std::uint32_t* events) = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

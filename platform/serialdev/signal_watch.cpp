@@ -1,9 +1,10 @@
 #include "platform/serialdev/signal_watch.h"
 
-#include <cerrno>
-#include <csignal>
 #include <sys/signalfd.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 
 namespace dsp {
 namespace {
@@ -17,7 +18,7 @@ sigset_t WatchedSignals() {
     return set;
 }
 
-} // namespace
+}  // namespace
 
 SignalWatch::SignalWatch() {
     sigset_t set = WatchedSignals();
@@ -44,4 +45,4 @@ int SignalWatch::Take() {
 bool SignalWatch::IsStatusRequest(int signo) { return signo == SIGUSR1; }
 bool SignalWatch::IsEndRequest(int signo) { return signo == SIGINT || signo == SIGTERM; }
 
-} // namespace dsp
+}  // namespace dsp

@@ -6,7 +6,7 @@
 namespace dsp {
 
 class SignalWatch {
-public:
+  public:
     SignalWatch();
     ~SignalWatch();
     SignalWatch(const SignalWatch&) = delete;
@@ -21,9 +21,9 @@ public:
     static bool IsStatusRequest(int signo);
     static bool IsEndRequest(int signo);
 
-private:
+  private:
     int fd_ = -1;
     int error_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

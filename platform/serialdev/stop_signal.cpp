@@ -1,10 +1,11 @@
 #include "platform/serialdev/stop_signal.h"
 
-#include <cerrno>
-#include <cstdint>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
 
 namespace dsp {
 
@@ -34,4 +35,4 @@ bool StopSignal::IsSignalled() const {
     return poll(&p, 1, 0) > 0 && (p.revents & POLLIN);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -5,7 +5,7 @@
 namespace dsp {
 
 class StopSignal {
-public:
+  public:
     StopSignal();
     ~StopSignal();
     StopSignal(const StopSignal&) = delete;
@@ -19,9 +19,9 @@ public:
     void Reset() const;
     bool IsSignalled() const;
 
-private:
+  private:
     int fd_ = -1;
     int error_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -1,8 +1,9 @@
 #include "platform/serialdev/termios2_speed.h"
 
 #include <asm/termbits.h>
-#include <cerrno>
 #include <sys/ioctl.h>
+
+#include <cerrno>
 
 namespace dsp {
 
@@ -24,4 +25,4 @@ int ReadLineSpeed(int fd, std::uint32_t* rate) {
     return 0;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,4 +13,4 @@ int SetArbitrarySpeed(int fd, std::uint32_t rate);
 // The output speed the terminal holds, whatever way it was set. 0 or errno.
 int ReadLineSpeed(int fd, std::uint32_t* rate);
 
-} // namespace dsp
+}  // namespace dsp

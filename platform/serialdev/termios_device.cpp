@@ -1,11 +1,5 @@
 #include "platform/serialdev/termios_device.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <chrono>
-#include <climits>
-#include <optional>
-#include <cstdio>
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
@@ -13,6 +7,13 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <optional>
 
 #include "platform/serialdev/permission_advice.h"
 #include "platform/serialdev/termios2_speed.h"
@@ -28,10 +29,10 @@ struct SpeedCode {
 };
 
 constexpr SpeedCode kStandardSpeeds[] = {
-    {50, B50},         {75, B75},         {110, B110},       {134, B134},         {150, B150},
-    {200, B200},       {300, B300},       {600, B600},       {1200, B1200},       {1800, B1800},
-    {2400, B2400},     {4800, B4800},     {9600, B9600},     {19200, B19200},     {38400, B38400},
-    {57600, B57600},   {115200, B115200}, {230400, B230400}, {460800, B460800},   {500000, B500000},
+    {50, B50},         {75, B75},         {110, B110},         {134, B134},         {150, B150},
+    {200, B200},       {300, B300},       {600, B600},         {1200, B1200},       {1800, B1800},
+    {2400, B2400},     {4800, B4800},     {9600, B9600},       {19200, B19200},     {38400, B38400},
+    {57600, B57600},   {115200, B115200}, {230400, B230400},   {460800, B460800},   {500000, B500000},
     {576000, B576000}, {921600, B921600}, {1000000, B1000000}, {1500000, B1500000}, {2000000, B2000000},
 };
 
@@ -67,7 +68,7 @@ short WaitFd(int fd, short events, std::optional<Clock::time_point> deadline) {
     }
 }
 
-} // namespace
+}  // namespace
 
 TermiosSerialDevice::TermiosSerialDevice(PortMap map) : map_(std::move(map)) {}
 
@@ -122,8 +123,8 @@ void TermiosSerialDevice::ResetWatchState() {
 
 void TermiosSerialDevice::Close() {
     if (fd_ < 0) return;
-    ioctl(fd_, TIOCNXCL); // the exclusive flag outlives us on a terminal others keep open
-    close(fd_);           // also drops the flock
+    ioctl(fd_, TIOCNXCL);  // the exclusive flag outlives us on a terminal others keep open
+    close(fd_);            // also drops the flock
     fd_ = -1;
     path_.clear();
 }
@@ -143,7 +144,7 @@ int TermiosSerialDevice::SetLine(const SerialLineSettings& settings) {
 
 int TermiosSerialDevice::ApplyTermios(const SerialLineSettings& s) {
     if (s.dataBits < 5 || s.dataBits > 8) return EINVAL;
-    if (s.stopBits == LineStopBits::OneAndHalf) return EINVAL; // no termios form
+    if (s.stopBits == LineStopBits::OneAndHalf) return EINVAL;  // no termios form
     termios t{};
     if (tcgetattr(fd_, &t) != 0) return errno;
     cfmakeraw(&t);
@@ -152,11 +153,20 @@ int TermiosSerialDevice::ApplyTermios(const SerialLineSettings& s) {
     static constexpr tcflag_t kSizes[] = {CS5, CS6, CS7, CS8};
     t.c_cflag |= kSizes[s.dataBits - 5];
     switch (s.parity) {
-    case LineParity::None: break;
-    case LineParity::Odd: t.c_cflag |= PARENB | PARODD; break;
-    case LineParity::Even: t.c_cflag |= PARENB; break;
-    case LineParity::Mark: t.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case LineParity::Space: t.c_cflag |= PARENB | CMSPAR; break;
+        case LineParity::None:
+            break;
+        case LineParity::Odd:
+            t.c_cflag |= PARENB | PARODD;
+            break;
+        case LineParity::Even:
+            t.c_cflag |= PARENB;
+            break;
+        case LineParity::Mark:
+            t.c_cflag |= PARENB | CMSPAR | PARODD;
+            break;
+        case LineParity::Space:
+            t.c_cflag |= PARENB | CMSPAR;
+            break;
     }
     if (s.stopBits == LineStopBits::Two) t.c_cflag |= CSTOPB;
     bool hardwareFlow = s.outCtsFlow || s.rts == LineRts::Handshake;
@@ -192,7 +202,7 @@ void TermiosSerialDevice::ApplyModemControl(const SerialLineSettings& s, bool ha
     // lines ignores all of this.
     int dtr = TIOCM_DTR;
     ioctl(fd_, s.dtr == LineDtr::Disable ? TIOCMBIC : TIOCMBIS, &dtr);
-    if (hardwareFlow) return; // CRTSCTS drives RTS
+    if (hardwareFlow) return;  // CRTSCTS drives RTS
     int rts = TIOCM_RTS;
     ioctl(fd_, s.rts == LineRts::Enable ? TIOCMBIS : TIOCMBIC, &rts);
 }
@@ -213,7 +223,7 @@ int TermiosSerialDevice::Purge(std::uint32_t flags) {
     // lets the driver drain them instead. Only received input is cleared.
     if (flags & purge::kRxClear) {
         if (tcflush(fd_, TCIFLUSH) != 0) return errno;
-        inputTaken_ += 1 << 24; // more than any queue holds: all of it
+        inputTaken_ += 1 << 24;  // more than any queue holds: all of it
     }
     return 0;
 }
@@ -261,7 +271,7 @@ int TermiosSerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
             done += static_cast<std::size_t>(n);
             continue;
         }
-        if (n == 0) break; // hung up: end of data
+        if (n == 0) break;  // hung up: end of data
         if (errno == EINTR) continue;
         if (errno != EAGAIN) {
             *got = done;
@@ -341,4 +351,4 @@ int TermiosSerialDevice::CurrentSpeed(std::uint32_t* rate) const {
     return ReadLineSpeed(fd_, rate);
 }
 
-} // namespace dsp
+}  // namespace dsp

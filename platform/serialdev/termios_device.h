@@ -28,7 +28,7 @@
 namespace dsp {
 
 class TermiosSerialDevice final : public SerialDevice {
-public:
+  public:
     explicit TermiosSerialDevice(PortMap map = {});
     ~TermiosSerialDevice() override;
 
@@ -55,7 +55,7 @@ public:
     const std::string& Path() const { return path_; }
     int CurrentSpeed(std::uint32_t* rate) const;
 
-private:
+  private:
     struct Counters {
         int frame = 0, parity = 0, overrun = 0, brk = 0, bufOverrun = 0;
     };
@@ -75,7 +75,7 @@ private:
     std::string path_;
     SerialTimeouts timeouts_;
     std::atomic<int> inputSize_{1024};
-    StopSignal txWake_; // tells the waiting loop that a write queued output
+    StopSignal txWake_;  // tells the waiting loop that a write queued output
 
     bool hasModemLines_ = false;
     bool hasCounters_ = false;
@@ -96,4 +96,4 @@ private:
     Counters errorCounters_;
 };
 
-} // namespace dsp
+}  // namespace dsp

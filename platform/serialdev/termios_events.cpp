@@ -1,11 +1,12 @@
 // The event wait of TermiosSerialDevice: poll on the device, the stop signal
 // and the write wake-up, turning what changed into line events.
 
-#include <algorithm>
-#include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+
+#include <algorithm>
+#include <cerrno>
 
 #include "platform/serialdev/termios_device.h"
 
@@ -24,7 +25,7 @@ constexpr int kLinePollMs = 50;
 // How often the output queue is looked at until it has drained after a write.
 constexpr int kDrainPollMs = 5;
 
-} // namespace
+}  // namespace
 
 int TermiosSerialDevice::PollTimeout(std::uint32_t mask) const {
     int timeout = -1;
@@ -51,7 +52,7 @@ int TermiosSerialDevice::WaitEvents(std::uint32_t mask, const StopSignal& stop, 
             if (errno == EINTR) continue;
             return errno;
         }
-        if (fds[0].revents) return ECANCELED; // the stop always wins
+        if (fds[0].revents) return ECANCELED;  // the stop always wins
         if (fds[1].revents) txWake_.Reset();
         std::uint32_t found = 0;
         if (fds[2].revents & (POLLHUP | POLLERR | POLLNVAL)) {
@@ -119,4 +120,4 @@ std::uint32_t TermiosSerialDevice::CheckCounters(std::uint32_t mask) {
     return found;
 }
 
-} // namespace dsp
+}  // namespace dsp

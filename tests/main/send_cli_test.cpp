@@ -29,11 +29,12 @@ bool OneLine(const std::string& text) { return !text.empty() && text.find('\n') 
 TEST(SendCommand, SendsTheFramesInOrderThroughTheMappedPort) {
     PtyPair pty;
     ASSERT_EQ(pty.Create(), 0);
-    Result r = Send({"--map", "COM7=" + pty.SlavePath(), "--port", "COM7", "MAIN-VOL", "31", "key", "b-5", "0x30",
-                     "3"});
+    Result r = Send(
+        {"--map", "COM7=" + pty.SlavePath(), "--port", "COM7", "MAIN-VOL", "31", "key", "b-5", "0x30", "3"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(test::ReadBytes(pty.MasterFd(), 12),
-              (std::vector<std::uint8_t>{0x80, 0x13, 0x1F, 0xA0, 0x80, 0x1B, 0x00, 0xA0, 0x80, 0x30, 0x03, 0xA0}));
+    EXPECT_EQ(
+        test::ReadBytes(pty.MasterFd(), 12),
+        (std::vector<std::uint8_t>{0x80, 0x13, 0x1F, 0xA0, 0x80, 0x1B, 0x00, 0xA0, 0x80, 0x30, 0x03, 0xA0}));
 }
 
 TEST(SendCommand, ParameterErrorsExitTwoBeforeAnythingIsSent) {
@@ -65,10 +66,10 @@ TEST(SendCommand, PortErrorsPrintTheMessageAndExitOne) {
     }
     PtyPair pty;
     ASSERT_EQ(pty.Create(), 0);
-    pty.CloseMaster(); // the device is gone before the write
+    pty.CloseMaster();  // the device is gone before the write
     Result r = Send({"--port", pty.SlavePath(), "MAIN-VOL", "1"});
     EXPECT_EQ(r.status, 1);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -2,11 +2,11 @@
 // the state on SIGUSR1, and a clean end on SIGTERM and when the peer closes.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "platform/serialdev/fd_wait.h"
 #include "serial/com_port.h"
@@ -16,7 +16,7 @@ namespace dsp {
 namespace {
 
 class SimulatorProcess {
-public:
+  public:
     explicit SimulatorProcess(const std::string& arg) {
         int fds[2];
         if (pipe(fds) != 0) return;
@@ -56,7 +56,7 @@ public:
         return status;
     }
 
-private:
+  private:
     pid_t pid_ = -1;
     int out_ = -1;
     bool reaped_ = false;
@@ -97,7 +97,7 @@ TEST(SimulateCommand, EndsWhenThePeerClosesAndPrintsTheState) {
         port.OpenPort();
         const std::uint8_t frame[] = {0x80, 0x22, 0x40, 0xA0};
         port.SendBytes(frame, sizeof frame);
-    } // closed with the port
+    }  // closed with the port
     int status = sim.Wait();
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     std::string text = sim.ReadUntil("skipped bytes 0\n---\n");
@@ -106,5 +106,5 @@ TEST(SimulateCommand, EndsWhenThePeerClosesAndPrintsTheState) {
     EXPECT_NE(text.find("frames 1, unknown 0, skipped bytes 0\n---\n"), std::string::npos) << text;
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -1,13 +1,14 @@
 // The unit simulator: decoding with re-synchronisation, the state it keeps,
 // and its run loop over a pseudo-terminal.
 
+#include "main/sim/unit_simulator.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <thread>
 
 #include "main/sim/frame_decoder.h"
-#include "main/sim/unit_simulator.h"
 #include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/stop_signal.h"
 #include "serial/com_port.h"
@@ -29,12 +30,12 @@ std::vector<Frame> DecodeInChunks(const Bytes& stream, std::size_t chunk, std::u
 TEST(FrameDecoder, FindsEveryFrameAmongGarbageHoweverTheBytesArrive) {
     // Garbage before, between and after the frames, including lone markers;
     // values 0x80 and 0xA0 inside frames.
-    Bytes stream = {0x00, 0xA0, 0x80, 0x80, 0x13, 0x1F, 0xA0, // 3 garbage, MAIN-VOL 31
-                    0x80, 0x00, 0x80, 0xA0,                   // DELAY 128
-                    0x55, 0x80, 0x12,                         // 3 garbage
-                    0x80, 0x10, 0xA0, 0xA0,                   // SW-FREQ 160
-                    0x80, 0x0C, 0x0C, 0xA0,                   // unknown code
-                    0xA0, 0x80};                              // trailing garbage, lone start
+    Bytes stream = {0x00, 0xA0, 0x80, 0x80, 0x13, 0x1F, 0xA0,  // 3 garbage, MAIN-VOL 31
+                    0x80, 0x00, 0x80, 0xA0,                    // DELAY 128
+                    0x55, 0x80, 0x12,                          // 3 garbage
+                    0x80, 0x10, 0xA0, 0xA0,                    // SW-FREQ 160
+                    0x80, 0x0C, 0x0C, 0xA0,                    // unknown code
+                    0xA0, 0x80};                               // trailing garbage, lone start
     std::vector<Frame> expected = {BuildFrame(0x13, 31), BuildFrame(0x00, 128), BuildFrame(0x10, 160),
                                    BuildFrame(0x0C, 12)};
     for (std::size_t chunk : {1u, 2u, 3u, 4u, 5u, 7u, 64u}) {
@@ -52,12 +53,12 @@ TEST(UnitState, DescribesFramesAndKeepsValuesAndMemories) {
 
     UnitState state;
     state.Apply(BuildFrame(0x13, 31));
-    state.Apply(BuildFrame(0x31, 2)); // save into memory 2
+    state.Apply(BuildFrame(0x31, 2));  // save into memory 2
     state.Apply(BuildFrame(0x13, 5));
     state.Apply(BuildFrame(0x1B, 7));
-    state.Apply(BuildFrame(0x30, 4)); // load an empty memory: nothing changes
+    state.Apply(BuildFrame(0x30, 4));  // load an empty memory: nothing changes
     EXPECT_EQ(state.Value(0x13), 5);
-    state.Apply(BuildFrame(0x30, 2)); // load memory 2
+    state.Apply(BuildFrame(0x30, 2));  // load memory 2
     EXPECT_EQ(state.Value(0x13), 31);
     EXPECT_FALSE(state.Value(0x1B).has_value());
     state.Apply(BuildFrame(0x0C, 1));
@@ -104,7 +105,7 @@ TEST(UnitSimulator, InsideTheProgramItOutlivesThePeerUntilStopped) {
     SimulatorEnd end = SimulatorEnd::Failed;
     std::thread runner([&] { end = sim.Run(pty.MasterFd(), options, &stop, nullptr); });
 
-    for (int value : {1, 2}) { // connect, send, disconnect, twice
+    for (int value : {1, 2}) {  // connect, send, disconnect, twice
         TComPort port;
         port.SetPort(pty.SlavePath());
         port.OpenPort();
@@ -112,12 +113,12 @@ TEST(UnitSimulator, InsideTheProgramItOutlivesThePeerUntilStopped) {
         port.SendBytes(frame.data(), 4);
         port.ClosePort();
     }
-    stop.Signal(); // what is already on the line is still read
+    stop.Signal();  // what is already on the line is still read
 
     runner.join();
     EXPECT_EQ(end, SimulatorEnd::Stopped);
     EXPECT_EQ(out.str(), "AUX-VOL 1\nAUX-VOL 2\n");
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -23,7 +23,7 @@ using test::ReadBytes;
 using test::WaitUntil;
 
 class PtyPortTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(pty.Create(), 0);
         port.SetPort(pty.SlavePath());
@@ -92,14 +92,14 @@ TEST_F(PtyPortTest, NamesThatAreNoSerialDeviceFailWithTheirErrno) {
     EXPECT_EQ(OpenError(pty.SlavePath(), &code), CE_OPEN_FAILED);
     EXPECT_EQ(code, EBUSY);
     port.ClosePort();
-    EXPECT_EQ(OpenError(pty.SlavePath(), &code), 0); // released on close
+    EXPECT_EQ(OpenError(pty.SlavePath(), &code), 0);  // released on close
 }
 
 TEST_F(PtyPortTest, UnplugRaisesWriteErrorReportsLineErrorAndStillCloses) {
     TComErrors reported;
     port.OnError = [&](TCustomComPort*, TComErrors e) { reported = e; };
     port.OpenPort();
-    pty.CloseMaster(); // the device goes away
+    pty.CloseMaster();  // the device goes away
     Frame frame = BuildFrame(0x13, 1);
     try {
         port.SendBytes(frame.data(), 4);
@@ -144,7 +144,7 @@ TEST_F(PtyPortTest, ReceivedCharactersAreHandedOverAndAPendingHandOffDoesNotBloc
     EXPECT_EQ(counts[0], 3);
     EXPECT_EQ(handlerThread, std::this_thread::get_id());
     char taken[8] = {};
-    EXPECT_EQ(port.ReceiveBytes(taken, 2), 2); // the default timeouts return at once
+    EXPECT_EQ(port.ReceiveBytes(taken, 2), 2);  // the default timeouts return at once
     EXPECT_STREQ(taken, "ab");
 
     // More bytes while the first are still unread: a new event, counting all.
@@ -153,7 +153,7 @@ TEST_F(PtyPortTest, ReceivedCharactersAreHandedOverAndAPendingHandOffDoesNotBloc
     // ClosePort finds the hand-off pending and serves it while it waits.
     port.ClosePort();
     ASSERT_EQ(counts.size(), 2u);
-    EXPECT_EQ(counts[1], 3); // "c" left unread, then "de"
+    EXPECT_EQ(counts[1], 3);  // "c" left unread, then "de"
     EXPECT_TRUE(connectedInHandler);
 }
 
@@ -190,5 +190,5 @@ TEST_F(PtyPortTest, TenThousandFramesArriveCompleteAndInOrder) {
     port.ClosePort();
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

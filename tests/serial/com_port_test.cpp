@@ -1,6 +1,8 @@
 // TComPort over a recording fake device: settings, opening and closing,
 // notifications and the three delivery modes.
 
+#include "serial/com_port.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -9,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "serial/com_port.h"
 #include "tests/serial/fake_serial_device.h"
 #include "tests/serial/wait_until.h"
 
@@ -20,7 +21,7 @@ using test::FakeLine;
 using test::WaitUntil;
 
 class ComPortTest : public ::testing::Test {
-protected:
+  protected:
     ComPortTest() { port.SetDeviceFactory(test::FakeFactory(line)); }
 
     // Records every notification as text, from whatever thread it comes.
@@ -56,7 +57,7 @@ protected:
     std::shared_ptr<FakeLine> line = std::make_shared<FakeLine>();
     std::mutex logLock;
     std::vector<std::string> log;
-    TComPort port; // last: its destructor still notifies into the log
+    TComPort port;  // last: its destructor still notifies into the log
 };
 
 using Strings = std::vector<std::string>;
@@ -88,7 +89,7 @@ TEST_F(ComPortTest, NewPortHasItsDefaultsAndTouchesNoDevice) {
 }
 
 TEST_F(ComPortTest, OpenComposesTheNameAndAppliesEverySettingOnce) {
-    port.SetBaudRate(br19200); // kept while closed, applied at open
+    port.SetBaudRate(br19200);  // kept while closed, applied at open
     port.OpenPort();
     EXPECT_TRUE(port.Connected());
     EXPECT_EQ(line->openedName, "\\\\.\\COM1");
@@ -121,14 +122,14 @@ TEST_F(ComPortTest, NotificationsComeInOrderAndRepeatsDoNothing) {
     port.ClosePort();
     EXPECT_EQ(Log(), (Strings{"CTS-", "DSR-", "RLSD-", "BeforeClose", "AfterClose"}));
     EXPECT_FALSE(port.Connected());
-    EXPECT_EQ(line->Count("Purge3"), 1); // abort both directions before the close
+    EXPECT_EQ(line->Count("Purge3"), 1);  // abort both directions before the close
     EXPECT_EQ(line->calls.back(), "Close");
 }
 
 TEST_F(ComPortTest, SettersApplyTheirGroupOnlyWhileOpen) {
     port.OpenPort();
     int lines = line->Count("SetLine");
-    port.SetBaudRate(br9600); // unchanged: nothing
+    port.SetBaudRate(br9600);  // unchanged: nothing
     port.SetBaudRate(brCustom);
     port.SetCustomBaudRate(31250);
     EXPECT_EQ(line->Count("SetLine"), lines + 2);
@@ -137,7 +138,7 @@ TEST_F(ComPortTest, SettersApplyTheirGroupOnlyWhileOpen) {
     port.Buffer().SetInputSize(4097);
     EXPECT_EQ(port.Buffer().InputSize(), 4096);
     EXPECT_EQ(line->inputSize, 4096);
-    port.SetParity(port.Parity()); // assigning a whole object re-applies
+    port.SetParity(port.Parity());  // assigning a whole object re-applies
     EXPECT_EQ(line->line.xonLim, 1024);
     port.Buffer().SetOutputSize(-3);
     EXPECT_EQ(port.Buffer().OutputSize(), -3);
@@ -147,7 +148,7 @@ TEST_F(ComPortTest, SettersApplyTheirGroupOnlyWhileOpen) {
     port.Parity().SetReplaceChar('?');
     EXPECT_TRUE(line->line.replaceOnParityError);
     EXPECT_EQ(line->line.replaceChar, '?');
-    port.Parity().SetCheck(false); // replacing needs checking
+    port.Parity().SetCheck(false);  // replacing needs checking
     EXPECT_FALSE(line->line.replaceOnParityError);
     EXPECT_EQ(line->line.replaceChar, 0);
 
@@ -159,7 +160,7 @@ TEST_F(ComPortTest, SettersApplyTheirGroupOnlyWhileOpen) {
     port.SetTimeouts(other);
     EXPECT_EQ(port.Timeouts().ReadInterval(), 7);
     EXPECT_EQ(line->timeouts.readInterval, 7u);
-    EXPECT_EQ(line->timeouts.writeTotalConstant, 1000u); // every field was copied
+    EXPECT_EQ(line->timeouts.writeTotalConstant, 1000u);  // every field was copied
 }
 
 TEST_F(ComPortTest, LoadingRecordsConnectedUntilTheAfterLoadStep) {
@@ -209,11 +210,11 @@ TEST_F(ComPortTest, FlowControlSummaryReadsAndWrites) {
     EXPECT_EQ(fc.FlowControl(), fcSoftware);
     fc.SetXonXoffIn(false);
     EXPECT_EQ(fc.FlowControl(), fcCustom);
-    fc.SetFlowControl(fcCustom); // changes nothing
+    fc.SetFlowControl(fcCustom);  // changes nothing
     EXPECT_TRUE(fc.XonXoffOut());
     fc.SetFlowControl(fcNone);
     EXPECT_EQ(fc.FlowControl(), fcNone);
-    EXPECT_EQ(fc.ControlDTR(), dtrHandshake); // DTR is not part of the summary
+    EXPECT_EQ(fc.ControlDTR(), dtrHandshake);  // DTR is not part of the summary
 
     port.OpenPort();
     int lines = line->Count("SetLine");
@@ -244,7 +245,7 @@ TEST_F(ComPortTest, PortChangeReopensWithBothSequences) {
     Record();
     port.OpenPort();
     ClearLog();
-    port.SetPort("COM1"); // same name: nothing
+    port.SetPort("COM1");  // same name: nothing
     EXPECT_TRUE(Log().empty());
     port.SetPort("COM2");
     EXPECT_EQ(Log(), (Strings{"CTS-", "DSR-", "RLSD-", "BeforeClose", "AfterClose", "BeforeOpen", "AfterOpen",
@@ -297,7 +298,7 @@ TEST_F(ComPortTest, PurgeFailureKeepsThePortOpenUnlessTheDeviceIsGone) {
         EXPECT_EQ(e.ErrorNumber(), CE_PURGE_FAILED);
     }
     EXPECT_TRUE(port.Connected());
-    line->purgeError = EIO; // unplugged: nothing to abort, closing must work
+    line->purgeError = EIO;  // unplugged: nothing to abort, closing must work
     EXPECT_NO_THROW(port.ClosePort());
     EXPECT_FALSE(port.Connected());
 }
@@ -325,14 +326,15 @@ TEST_F(ComPortTest, NoneDeliveryHandlesABatchInOrderOnTheMonitoringThread) {
     ClearLog();
     line->PushEvents(0x05FF);
     ASSERT_TRUE(WaitUntil([&] { return handlerThread != std::thread::id(); }));
-    EXPECT_EQ(Log(), (Strings{"Error1", "RxChar3", "TxEmpty", "Break", "Ring", "CTS-", "DSR-", "RxFlag", "RLSD-"}));
+    EXPECT_EQ(Log(),
+              (Strings{"Error1", "RxChar3", "TxEmpty", "Break", "Ring", "CTS-", "DSR-", "RxFlag", "RLSD-"}));
     EXPECT_NE(handlerThread, std::this_thread::get_id());
     port.ClosePort();
 }
 
 TEST_F(ComPortTest, ThreadSyncRunsTheBatchOnTheOwnerAndWaits) {
     Record();
-    line->pending = 0; // no queued bytes: no OnRxChar
+    line->pending = 0;  // no queued bytes: no OnRxChar
     port.OpenPort();
     ClearLog();
     line->PushEvents(serial_event::kRxChar | serial_event::kRing);
@@ -369,7 +371,7 @@ TEST_F(ComPortTest, ThreadSyncHandlerErrorEndsMonitoringButNotThePort) {
     EXPECT_TRUE(port.Connected());
     EXPECT_EQ(port.SendBytes("ab", 2), 2);
     line->PushEvents(serial_event::kRing);
-    port.ClosePort(); // serves any hand-off; a live thread would have taken the batch
+    port.ClosePort();  // serves any hand-off; a live thread would have taken the batch
     EXPECT_EQ(rings, 1);
     std::lock_guard guard(line->lock);
     EXPECT_EQ(line->waits, 1);
@@ -393,7 +395,7 @@ TEST_F(ComPortTest, WindowSyncPostsEachEventAndGoesOnAfterAnError) {
         }
     });
     port.OpenPort();
-    seen.clear(); // the initial line report
+    seen.clear();  // the initial line report
     line->PushEvents(serial_event::kRlsd | serial_event::kRing);
     std::size_t messages = 0;
     ASSERT_TRUE(WaitUntil([&] {
@@ -403,7 +405,7 @@ TEST_F(ComPortTest, WindowSyncPostsEachEventAndGoesOnAfterAnError) {
     // Ring comes before RLSD in the handling order; each is its own message.
     EXPECT_EQ(seen, (Strings{"Ring", "RLSD"}));
     EXPECT_EQ(reported, (Strings{"ring failed"}));
-    line->PushEvents(serial_event::kRlsd); // monitoring went on
+    line->PushEvents(serial_event::kRlsd);  // monitoring went on
     ASSERT_TRUE(WaitUntil([&] {
         port.Dispatcher().ProcessPending();
         return seen.size() == 3;
@@ -418,8 +420,8 @@ TEST_F(ComPortTest, EmptyEventsStartNoThreadButStillReportTheLines) {
     EXPECT_EQ(Log(), (Strings{"BeforeOpen", "AfterOpen", "CTS-", "DSR-", "RLSD-"}));
     port.ClosePort();
     EXPECT_EQ(line->waits, 0);
-    EXPECT_EQ(line->Count("Purge12"), 0); // the thread's final purge never ran
+    EXPECT_EQ(line->Count("Purge12"), 0);  // the thread's final purge never ran
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -33,8 +33,8 @@ struct FakeLine {
     std::uint32_t lineErrors = 0;
     std::uint32_t modem = 0;
     int pending = 0;
-    std::deque<std::uint32_t> events; // batches WaitEvents hands out, then it blocks
-    int waits = 0;                    // WaitEvents calls so far
+    std::deque<std::uint32_t> events;  // batches WaitEvents hands out, then it blocks
+    int waits = 0;                     // WaitEvents calls so far
 
     void Call(std::string name) {
         std::lock_guard guard(lock);
@@ -56,7 +56,7 @@ struct FakeLine {
 };
 
 class FakeSerialDevice final : public SerialDevice {
-public:
+  public:
     explicit FakeSerialDevice(std::shared_ptr<FakeLine> line) : line_(std::move(line)) {}
 
     int Open(const std::string& name) override {
@@ -134,7 +134,7 @@ public:
         }
     }
 
-private:
+  private:
     std::shared_ptr<FakeLine> line_;
     bool open_ = false;
 };
@@ -149,4 +149,4 @@ inline SerialDeviceFactory FakeFactory(const std::shared_ptr<FakeLine>& line) {
     };
 }
 
-} // namespace dsp::test
+}  // namespace dsp::test

@@ -16,7 +16,8 @@ inline std::vector<std::uint8_t> ReadBytes(int fd, std::size_t count,
     auto deadline = std::chrono::steady_clock::now() + limit;
     std::uint8_t buffer[4096];
     while (got.size() < count) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
+                                                                          std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
         FdWaitItem item{fd};
         if (WaitForInput(std::span(&item, 1), static_cast<int>(left.count())) != 0) break;
@@ -32,4 +33,4 @@ inline bool HasInput(int fd) {
     return WaitForInput(std::span(&item, 1), 0) == 0 && item.readable;
 }
 
-} // namespace dsp::test
+}  // namespace dsp::test

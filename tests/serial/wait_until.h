@@ -17,4 +17,4 @@ bool WaitUntil(Pred done, std::chrono::milliseconds limit = std::chrono::seconds
     return true;
 }
 
-} // namespace dsp::test
+}  // namespace dsp::test

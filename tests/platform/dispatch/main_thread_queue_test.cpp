@@ -1,10 +1,11 @@
+#include "platform/dispatch/main_thread_queue.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <stdexcept>
 #include <thread>
 
-#include "platform/dispatch/main_thread_queue.h"
 #include "platform/serialdev/fd_wait.h"
 
 namespace dsp {
@@ -71,5 +72,5 @@ TEST(MainThreadQueue, PostReleasesTheSenderBeforeTheWorkRuns) {
     EXPECT_FALSE(Readable(queue.WakeFd()));
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -1,3 +1,5 @@
+#include "platform/serialdev/port_map.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -5,7 +7,6 @@
 #include <fstream>
 
 #include "platform/serialdev/permission_advice.h"
-#include "platform/serialdev/port_map.h"
 
 namespace dsp {
 namespace {
@@ -30,11 +31,11 @@ TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
                "port_map_test";
     std::filesystem::create_directories(dir / "dsp-panel");
     std::ofstream(dir / "dsp-panel" / "ports.conf") << "# my adapters\n"
-                                                      "COM1=/dev/serial/by-id/usb-adapter\r\n"
-                                                      "  COM2 = /dev/ttyUSB1  \n"
-                                                      "garbage line\n"
-                                                      "COMX=/dev/nothing\n"
-                                                      "\n";
+                                                       "COM1=/dev/serial/by-id/usb-adapter\r\n"
+                                                       "  COM2 = /dev/ttyUSB1  \n"
+                                                       "garbage line\n"
+                                                       "COMX=/dev/nothing\n"
+                                                       "\n";
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
     EXPECT_EQ(PortMap::DefaultConfigPath(), (dir / "dsp-panel" / "ports.conf").string());
     PortMap map = PortMap::FromUserConfig();
@@ -52,8 +53,8 @@ TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
     EXPECT_EQ(map.LoadFile((dir / "missing.conf").string()), ENOENT);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp
 
 namespace dsp {
 namespace {
@@ -67,5 +68,5 @@ TEST(PermissionAdvice, NamesTheDevicesGroupAndTheStepToJoinIt) {
     EXPECT_EQ(advice.find('\n'), std::string::npos);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -1,6 +1,8 @@
 // The termios device on pseudo-terminals: line settings, write timeouts and
 // the event wait.
 
+#include "platform/serialdev/termios_device.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -11,7 +13,6 @@
 #include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/stop_signal.h"
-#include "platform/serialdev/termios_device.h"
 
 namespace dsp {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 
 class TermiosDeviceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(pty.Create(), 0);
         ASSERT_EQ(device.Open(pty.SlavePath()), 0);
@@ -32,7 +33,7 @@ protected:
 TEST_F(TermiosDeviceTest, LineSettingsReachTheTerminal) {
     SerialLineSettings s;
     std::uint32_t rate = 0;
-    s.baudRate = 31250; // no B constant: termios2
+    s.baudRate = 31250;  // no B constant: termios2
     ASSERT_EQ(device.SetLine(s), 0);
     ASSERT_EQ(device.CurrentSpeed(&rate), 0);
     EXPECT_EQ(rate, 31250u);
@@ -44,7 +45,7 @@ TEST_F(TermiosDeviceTest, LineSettingsReachTheTerminal) {
     s.dataBits = 5;
     s.stopBits = LineStopBits::Two;
     EXPECT_EQ(device.SetLine(s), 0);
-    s.stopBits = LineStopBits::OneAndHalf; // no termios form
+    s.stopBits = LineStopBits::OneAndHalf;  // no termios form
     EXPECT_EQ(device.SetLine(s), EINVAL);
     s.stopBits = LineStopBits::One;
     s.dataBits = 9;
@@ -65,7 +66,7 @@ TEST_F(TermiosDeviceTest, AFullQueueEndsTheWriteShortAtTheTimeout) {
     t.writeTotalConstant = 30;
     t.writeTotalMultiplier = 0;
     ASSERT_EQ(device.SetTimeouts(t), 0);
-    std::vector<std::uint8_t> data(1 << 20, 0x55); // far more than a pty holds
+    std::vector<std::uint8_t> data(1 << 20, 0x55);  // far more than a pty holds
     std::size_t written = 0;
     auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(device.Write(data.data(), data.size(), &written), 0);
@@ -141,5 +142,5 @@ TEST_F(TermiosDeviceTest, HangUpIsOneLineErrorThenAnIoErrorWithoutSpinning) {
     stopper.join();
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp
