@@ -1,5 +1,7 @@
 #include "serial/com_thread.h"
 
+#include <system_error>
+
 #include "serial/com_event_map.h"
 #include "serial/custom_com_port.h"
 
@@ -7,7 +9,11 @@ namespace dsp {
 
 TComThread::TComThread(TCustomComPort* port) : port_(port) {
     if (stop_.Error() != 0) throw EComPort(CE_OPEN_FAILED, stop_.Error());
-    thread_ = std::thread([this] { Execute(); });
+    try {
+        thread_ = std::thread([this] { Execute(); });
+    } catch (const std::system_error& e) {
+        throw EComPort(CE_OPEN_FAILED, e.code().value());
+    }
 }
 
 TComThread::~TComThread() {

@@ -244,7 +244,14 @@ void TCustomComPort::OpenPort() {
     } else {
         if (!dispatcher_) Dispatcher().BindToCurrentThread();  // our own queue serves the opening thread
         notificationWindow_ = syncMethod_ == smWindowSync;
-        thread_ = std::make_unique<TComThread>(this);
+        try {
+            thread_ = std::make_unique<TComThread>(this);
+        } catch (...) { // no thread could be made: the port must not look open
+            notificationWindow_ = false;
+            ReleaseDevice();
+            connected_ = false;
+            throw;
+        }
         threadCreated_ = true;
     }
     DoAfterOpen();
