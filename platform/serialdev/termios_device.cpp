@@ -250,10 +250,9 @@ int TermiosSerialDevice::Write(const void* data, std::size_t count, std::size_t*
         if (WaitFd(fd_, POLLOUT, deadline) == 0) break;
     }
     *written = done;
-    if (done > 0) {
-        txPending_ = true;
-        txWake_.Signal();
-    }
+    // Wake the waiting loop only when it watches for the drain and does not
+    // already know output is pending: one syscall less on most frames.
+    if (done > 0 && !txPending_.exchange(true) && (watchMask_ & serial_event::kTxEmpty)) txWake_.Signal();
     return error;
 }
 

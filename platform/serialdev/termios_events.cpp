@@ -41,6 +41,7 @@ int TermiosSerialDevice::PollTimeout(std::uint32_t mask) const {
 int TermiosSerialDevice::WaitEvents(std::uint32_t mask, const StopSignal& stop, std::uint32_t* events) {
     *events = 0;
     if (fd_ < 0) return EBADF;
+    watchMask_ = mask;
     for (;;) {
         bool watchInput = (mask & kInputEvents) && !inputHeld_;
         pollfd fds[3] = {{stop.Fd(), POLLIN, 0}, {txWake_.Fd(), POLLIN, 0}, {-1, 0, 0}};
