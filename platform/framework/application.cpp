@@ -164,6 +164,9 @@ void TApplication::HandleHostEvent(const HostEvent& event) {
                     event.form->TControl::SetBounds(event.screen.x, event.screen.y, event.form->Width(),
                                                      event.form->Height());
                 break;
+            case HostEvent::Kind::Resized:
+                if (event.form) event.form->SetBounds(event.form->Left(), event.form->Top(), event.screen.x, event.screen.y);
+                break;
             default:
                 input_.Route(event);
         }
@@ -212,10 +215,11 @@ bool TApplication::ProcessMessages() {
 }
 
 int TApplication::WaitTimeoutMs() const {
+    int hostLimit = host_->MaxWaitMs();
     auto next = timers_.NextDue();
-    if (!next) return -1;
-    TimeMs wait = *next - clock_->Now();
-    if (wait <= 0) return 0;
+    if (!next) return hostLimit;
+    TimeMs wait = std::max<TimeMs>(*next - clock_->Now(), 0);
+    if (hostLimit >= 0) wait = std::min<TimeMs>(wait, hostLimit);
     return static_cast<int>(std::min<TimeMs>(wait, std::numeric_limits<int>::max()));
 }
 
