@@ -16,7 +16,14 @@ void Canvas::SetClip(Region&& device) {
     clips_.push_back(std::move(device));
 }
 
-void Canvas::PushClip(const Rect& r) { SetClip(clips_.back().Intersect(Region(ToDevice(r)))); }
+void Canvas::PushClip(const Rect& r) {
+    if (clipIsRect_) {  // the usual case, without region arithmetic
+        clipRect_ = Intersect(clipRect_, ToDevice(r));
+        clips_.push_back(Region(clipRect_));
+        return;
+    }
+    SetClip(clips_.back().Intersect(Region(ToDevice(r))));
+}
 
 void Canvas::PushClip(const Region& r) {
     Region device = r;
@@ -130,6 +137,10 @@ void Canvas::DrawLine(Point from, Point to, Color c) {
         if (e2 >= dy) { err += dy; p.x += sx; }
         if (e2 <= dx) { err += dx; p.y += sy; }
     }
+}
+
+void Canvas::Polyline(std::span<const Point> points, Color c) {
+    for (std::size_t i = 1; i < points.size(); ++i) DrawLine(points[i - 1], points[i], c);
 }
 
 void Canvas::LineTo(Point p) {
