@@ -3,7 +3,10 @@
 
 #include "tools/demo-form/demo_form.h"
 
+#include <cstdlib>
+
 #include "app_fixture.h"
+#include "platform/graphics/png_file.h"
 
 namespace dsp::test {
 namespace {
@@ -46,6 +49,15 @@ TEST_F(DemoFormTest, TheScreenShowsTheFormWithItsCornerCut) {
     EXPECT_EQ(host_->PixelAt(origin + Point{form_->Width() - 5, 5}), ResolveColor(clBlack));
     EXPECT_EQ(host_->PixelAt(origin + Point{form_->Width() - 5, TDemoForm::kCornerCut + 1}),
               ResolveColor(clSilver));
+}
+
+TEST_F(DemoFormTest, TheScreenSavesAsAPngThatReadsBackTheSame) {
+    const char* out = std::getenv("DSP_TEST_OUT");
+    std::string path = std::string(out ? out : "/tmp") + "/demo_form_screen.png";
+    host_->SavePng(path);
+    Bitmap back = ReadPngFile(path);
+    EXPECT_EQ(back, host_->Screen());
+    EXPECT_THROW(host_->SavePng("/nonexistent-dir/x.png"), PictureError);
 }
 
 TEST_F(DemoFormTest, KeyboardFocusTabsAndSpaceClicksAndEscapeCloses) {
