@@ -33,7 +33,7 @@ SdlHost::SdlHost() {
     SDL_StartTextInput();
 }
 
-SdlHost::~SdlHost() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+SdlHost::~SdlHost() { SDL_Quit(); }
 
 std::string SdlHost::VideoDriver() const {
     const char* name = SDL_GetCurrentVideoDriver();
