@@ -1,5 +1,7 @@
 #include "tools/demo-form/demo_form.h"
 
+#include "platform/text/utf8.h"
+
 namespace dsp {
 
 TDemoButton::TDemoButton(TComponent* owner, TWinControl* parent, Rect bounds, Color face)
@@ -65,6 +67,14 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
         Report("click Button1");
     };
     Button2->OnClick = [this](TObject*) { Report("click Button2"); };
+    Button1->OnDblClick = [this](TObject*) { Report("dblclick Button1"); };
+    Button1->OnMouseWheel = [this](TObject*, TShiftState, int delta, Point, bool& handled) {
+        Report("wheel " + std::to_string(delta));
+        handled = true;
+    };
+    Button1->OnKeyPress = [this](TObject*, char32_t& ch) {
+        if (ch >= 0x20) Report("char " + EncodeUtf8(std::u32string(1, ch)));
+    };
     // The top-right corner is cut away, to show window shapes at work.
     Region shape(Rect{0, 0, Width(), Height()});
     shape = shape.Subtract(Region(Rect{Width() - kCornerCut, 0, Width(), kCornerCut}));

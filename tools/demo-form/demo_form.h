@@ -2,7 +2,8 @@
 // A tiny form with a few plain controls, for trying the window framework by
 // hand, in the headless tests and under Xvfb: two buttons (one on a panel that
 // the first button disables and enables), a cut corner made with a window
-// region, and Escape to close. Every click is reported through OnReport.
+// region, and Escape to close. Clicks, a double-click, the wheel and typed
+// characters on Button1 are reported through OnReport.
 
 #include <functional>
 #include <string>
