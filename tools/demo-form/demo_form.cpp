@@ -75,6 +75,27 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
     Button1->OnKeyPress = [this](TObject*, char32_t& ch) {
         if (ch >= 0x20) Report("char " + EncodeUtf8(std::u32string(1, ch)));
     };
+    Popup1 = new TForm(this);
+    Popup1->SetName("Popup1");
+    Popup1->SetPopup(true);
+    Popup1->SetText("Demo popup");
+    Popup1->SetBounds(0, 0, 120, 60);
+    Item1 = new TDemoButton(this, Popup1, Rect::FromBounds(0, 0, 120, 30), clYellow);
+    Item1->SetName("Item1");
+    Item2 = new TDemoButton(this, Popup1, Rect::FromBounds(0, 30, 120, 30), clFuchsia);
+    Item2->SetName("Item2");
+    for (TDemoButton* item : {Item1, Item2})
+        item->OnClick = [this](TObject* sender) {
+            Popup1->Hide();
+            Report("popup " + static_cast<TComponent*>(sender)->Name());
+        };
+    OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int x, int y) {
+        if (button != TMouseButton::mbRight) return;
+        Point at = ClientToScreen({x, y});
+        Popup1->SetBounds(at.x, at.y, Popup1->Width(), Popup1->Height());
+        Popup1->Show();
+        Report("popup open");
+    };
     // The top-right corner is cut away, to show window shapes at work.
     Region shape(Rect{0, 0, Width(), Height()});
     shape = shape.Subtract(Region(Rect{Width() - kCornerCut, 0, Width(), kCornerCut}));

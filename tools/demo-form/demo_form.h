@@ -2,7 +2,7 @@
 // A tiny form with a few plain controls, for trying the window framework by
 // hand, in the headless tests and under Xvfb: two buttons (one on a panel that
 // the first button disables and enables), a cut corner made with a window
-// region, and Escape to close. Clicks, a double-click, the wheel and typed
+// region, a popup on the right button, and Escape to close. Clicks, a double-click, the wheel and typed
 // characters on Button1 are reported through OnReport.
 
 #include <functional>
@@ -39,6 +39,11 @@ public:
     TDemoButton* Button1 = nullptr;
     TCustomControl* Panel1 = nullptr;
     TDemoButton* Button2 = nullptr;
+    // A right click on the form opens this popup at the pointer; it never
+    // takes the keyboard from the form.
+    TForm* Popup1 = nullptr;
+    TDemoButton* Item1 = nullptr;
+    TDemoButton* Item2 = nullptr;
 
     static constexpr int kCornerCut = 20;
 

@@ -74,10 +74,22 @@ void SdlWindow::SetBounds(const Rect& r) {
 }
 
 void SdlWindow::SetVisible(bool visible) {
-    if (visible)
-        SDL_ShowWindow(window_);
-    else
+    if (!visible) {
         SDL_HideWindow(window_);
+        return;
+    }
+    SDL_SysWMinfo info;
+    bool x11 = form_.IsPopup() && X11Info(window_, info);
+    ::Window focus = None;
+    int revert = RevertToParent;
+    if (x11) XGetInputFocus(info.info.x11.display, &focus, &revert);
+    SDL_ShowWindow(window_);
+    // Without a window manager SDL hands the keyboard to every window it
+    // shows. A popup must never have it: give it back to whoever had it.
+    if (x11 && focus != None && focus != PointerRoot) {
+        XSetInputFocus(info.info.x11.display, focus, revert, CurrentTime);
+        XFlush(info.info.x11.display);
+    }
 }
 
 void SdlWindow::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }

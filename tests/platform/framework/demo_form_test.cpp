@@ -51,6 +51,22 @@ TEST_F(DemoFormTest, TheScreenShowsTheFormWithItsCornerCut) {
               ResolveColor(clSilver));
 }
 
+TEST_F(DemoFormTest, ThePopupTakesClicksButNotTheFocus) {
+    host_->Click(On(form_->Button1));  // focus on Button1
+    Point at{form_->Left() + 250, form_->Top() + 150};
+    host_->Click(at, TMouseButton::mbRight);
+    Process();
+    ASSERT_TRUE(form_->Popup1->Visible());
+    EXPECT_EQ(form_->Popup1->BoundsRect().TopLeft(), at);
+    EXPECT_EQ(host_->PixelAt(at + Point{5, 35}), ResolveColor(clFuchsia));
+    host_->Click(at + Point{5, 35});
+    Process();
+    EXPECT_EQ(reports_.back(), "popup Item2");
+    EXPECT_FALSE(form_->Popup1->Visible());
+    EXPECT_EQ(app_->ActiveForm(), form_);
+    EXPECT_EQ(app_->FocusedControl(), form_->Button1);
+}
+
 TEST_F(DemoFormTest, TheScreenSavesAsAPngThatReadsBackTheSame) {
     const char* out = std::getenv("DSP_TEST_OUT");
     std::string path = std::string(out ? out : "/tmp") + "/demo_form_screen.png";

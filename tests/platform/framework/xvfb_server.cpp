@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,8 +92,20 @@ ChildProcess::~ChildProcess() {
 
 bool ChildProcess::ReadLine(std::string& line, int timeoutMs) { return ReadLineFrom(out_, buffer_, line, timeoutMs); }
 
-int ChildProcess::Wait() {
+int ChildProcess::Wait(int timeoutMs) {
     if (pid_ <= 0) return -1;
+    // A pidfd becomes readable when the process ends, so the wait needs no
+    // polling loop.
+    int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0));
+    if (pidfd >= 0) {
+        pollfd p{pidfd, POLLIN, 0};
+        int ready = ::poll(&p, 1, timeoutMs);
+        ::close(pidfd);
+        if (ready <= 0) {
+            Terminate();
+            return -1;
+        }
+    }
     int status = 0;
     pid_t r = ::waitpid(pid_, &status, 0);
     pid_ = -1;

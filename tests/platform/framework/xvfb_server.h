@@ -23,8 +23,9 @@ public:
     bool Started() const { return pid_ > 0; }
     // The next line of output, or false when none came within timeoutMs.
     bool ReadLine(std::string& line, int timeoutMs);
-    // Waits for the process to end; returns its exit status or -1.
-    int Wait();
+    // Waits up to timeoutMs for the process to end; returns its exit status,
+    // or -1 when it failed or had to be killed.
+    int Wait(int timeoutMs = 10000);
     void Terminate();
 
 private:

@@ -73,6 +73,21 @@ TEST(XvfbWindow, ARealWindowTakesMouseWheelAndKeysAndIsShaped) {
     EXPECT_EQ(NextReport(demo), "char a");
     EXPECT_EQ(NextReport(demo), "char b");
 
+    // A right click opens the popup: an override-redirect window, so the
+    // window manager never activates it; its items answer clicks.
+    RunAndRead({"xdotool", "mousemove", "360", "260", "click", "3"}, env);
+    EXPECT_EQ(NextReport(demo), "popup open");
+    std::string popupId = RunAndRead({"xdotool", "search", "--name", "Demo popup"}, env);
+    ASSERT_FALSE(popupId.empty());
+    popupId = popupId.substr(0, popupId.find('\n'));
+    std::string popupInfo = RunAndRead({"xwininfo", "-id", popupId}, env);
+    EXPECT_NE(popupInfo.find("Override Redirect State: yes"), std::string::npos) << popupInfo;
+    RunAndRead({"xdotool", "mousemove", "370", "270", "click", "1"}, env);
+    EXPECT_EQ(NextReport(demo), "popup Item1");
+    // The keyboard stayed with the form: typing still reaches Button1.
+    RunAndRead({"xdotool", "type", "c"}, env);
+    EXPECT_EQ(NextReport(demo), "char c");
+
     // Escape reaches the form as a dialog key and closes it, ending the program.
     RunAndRead({"xdotool", "key", "Escape"}, env);
     EXPECT_EQ(NextReport(demo), "close");
