@@ -193,6 +193,11 @@ bool TApplication::DeliverPosted() {
             posted_.pop_front();
         }
         any = true;
+        if (p.message.Msg == kCmRelease) {
+            // Freed here, outside any of its own handlers.
+            Guarded([&] { delete p.target; });
+            continue;
+        }
         Guarded([&] { p.target->Perform(p.message.Msg, p.message.WParam, p.message.LParam); });
     }
     return any;
