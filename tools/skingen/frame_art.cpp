@@ -116,7 +116,7 @@ Bitmap PaintFramePicture(const Theme& t) {
                t.bevelLight, 0.7);
     FillRect(bmp, {1, f::kAccentRow, f::kWidth - 1, f::kAccentRow + 1}, t.accent);
     FillRect(bmp, {1, f::kAccentRow + 1, f::kWidth - 1, f::kAccentRow + 2}, Mix(t.captionBottom, t.accent, 0.3));
-    PaintShape(bmp, all, RingSdf(shape, 0.5), t.rim);
+    PaintShape(bmp, all, InnerRingSdf(shape, 1.2), t.rim);
     FillRect(bmp, {0, f::kHeight - 1, f::kWidth, f::kHeight}, t.rim);
     // A thin dark line round the client area, then the client face.
     const Rect c = f::kClient;
@@ -126,7 +126,12 @@ Bitmap PaintFramePicture(const Theme& t) {
         const auto b = CaptionButton(i);
         PaintCaptionButton(bmp, geo::CaptionButtonRect(b), b, KeyLook::Normal, false, t);
     }
-    // The key colour never appears here; white outside the shape is masked.
+    // Outside the window's shape (where the mask is white) nothing shows:
+    // keep it plain white, so edges are smoothed only against the inside.
+    KeyOutside(bmp, all, shape);
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x)
+            if (bmp.GetPixel(x, y) == kKeyColor) bmp.SetPixel(x, y, clWhite);
     return bmp;
 }
 

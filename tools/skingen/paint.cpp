@@ -69,6 +69,10 @@ Sdf RingSdf(const Sdf& shape, double halfWidth) {
     return [=](double x, double y) { return std::fabs(shape(x, y)) - halfWidth; };
 }
 
+Sdf InnerRingSdf(const Sdf& shape, double width) {
+    return [=](double x, double y) { return std::fabs(shape(x, y) + width / 2) - width / 2; };
+}
+
 void PaintShape(Bitmap& bmp, const Rect& clip, const Sdf& shape, const Shader& shader, double alpha) {
     const Rect r = Intersect(clip, bmp.Bounds());
     for (int y = r.top; y < r.bottom; ++y)

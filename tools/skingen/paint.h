@@ -33,6 +33,8 @@ Sdf RoundRectSdf(double left, double top, double right, double bottom, double ra
 Sdf CircleSdf(double cx, double cy, double radius);
 Sdf SegmentSdf(double x0, double y0, double x1, double y1, double halfWidth);
 Sdf RingSdf(const Sdf& shape, double halfWidth);  // the outline of a shape
+// The outline's inner band, `width` pixels wide, wholly inside the shape.
+Sdf InnerRingSdf(const Sdf& shape, double width);
 
 // Paints a shape inside `clip`; the colour may vary with the pixel (shader).
 using Shader = std::function<Rgb(int x, int y)>;
