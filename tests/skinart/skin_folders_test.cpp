@@ -108,7 +108,7 @@ TEST_P(SkinFolderTest, EverySectionTheWindowNamesHasItsKind) {
 }
 
 TEST_P(SkinFolderTest, EveryRectangleLiesInsideItsPictureOrImage) {
-    ASSERT_EQ(data_.ActivePictures().size(), 3u);
+    ASSERT_EQ(data_.ActivePictures().size(), 4u);
     for (const auto& control : data_.CtrlList()) {
         const std::string& name = control->IDName();
         SkinIni ini;
@@ -206,8 +206,9 @@ TEST_P(SkinFolderTest, MaskIsOneBitAndShapesTheFramePicture) {
 TEST_P(SkinFolderTest, FrameObjectsSitWhereTheFrameMovesThem) {
     const auto& form = data_.FormData();
     const int wp = data_.Picture().Width();
-    ASSERT_EQ(data_.ObjectList().size(), 7u);
-    const auto* caption = dynamic_cast<const TbsDataSkinCaption*>(data_.ObjectList()[0].get());
+    ASSERT_EQ(data_.ObjectList().size(), 8u);
+    ASSERT_GE(data_.FindObject("caption1"), 0);
+    const auto* caption = dynamic_cast<const TbsDataSkinCaption*>(data_.ObjectList()[data_.FindObject("caption1")].get());
     ASSERT_NE(caption, nullptr);
     // The caption grows with the width: from the top-left into the top-right zone.
     EXPECT_LT(caption->SkinRect.Left, form.LTPoint.X);
@@ -235,6 +236,20 @@ TEST_P(SkinFolderTest, FrameObjectsSitWhereTheFrameMovesThem) {
         for (const TRect& own : {b->ActiveSkinRect, b->DownRect, b->DisableSkinRect, b->InActiveSkinRect})
             EXPECT_EQ(std::pair(own.Width(), own.Height()), std::pair(r.Width(), r.Height())) << name;
     }
+    // The system menu's items and window come from the control atlas.
+    const Bitmap controls = ListPicture(0);
+    const int menu = data_.FindObject("MENUITEM");
+    ASSERT_GE(menu, 0);
+    const auto* item = dynamic_cast<const TbsDataSkinMenuItem*>(data_.ObjectList()[menu].get());
+    ASSERT_NE(item, nullptr);
+    for (const TRect& r : {item->SkinRect, item->ActiveSkinRect, item->DividerRect, item->CheckImageRect,
+                           item->ArrowImageRect, item->ActiveArrowImageRect})
+        EXPECT_TRUE(!r.IsEmpty() && Inside(r, controls.Width(), controls.Height()));
+    EXPECT_EQ(item->TextRect.Height(), item->SkinRect.Height());
+    const int popup = data_.PopupWindow().WindowPictureIndex;
+    ASSERT_GE(popup, 0);
+    const auto& window = data_.ActivePictures().at(popup);
+    EXPECT_TRUE(Inside(data_.PopupWindow().ItemsRect, window.Width(), window.Height()));
     const auto* max = dynamic_cast<const TbsDataSkinStdButton*>(data_.ObjectList()[data_.FindObject("maxbutton")].get());
     EXPECT_FALSE(max->RestoreRect.IsEmpty()) << "a maximized window shows the restore image";
 }

@@ -39,7 +39,7 @@ TEST(SkinGenerator, RegeneratingGivesTheCommittedFilesByteForByte) {
     for (int n = 1; n <= kSkinCount; ++n) {
         const SkinFolder first = BuildSkin(n), second = BuildSkin(n);
         ASSERT_EQ(first.files.size(), second.files.size());
-        ASSERT_EQ(first.files.size(), 6u);  // skin.ini, frame, mask and a list of three
+        ASSERT_EQ(first.files.size(), 7u);  // skin.ini, frame, mask and a list of four
         for (std::size_t i = 0; i < first.files.size(); ++i) {
             const SkinFile& f = first.files[i];
             EXPECT_EQ(f.bytes, second.files[i].bytes) << "skin " << n << " " << f.name << " differs between runs";

@@ -239,7 +239,36 @@ void PaintFaders(Bitmap& bmp, const Theme& t) {
     PaintCap(bmp, geo::htrackbar::kThumbHot, t, true, false);
 }
 
+void PaintPopup(Bitmap& bmp, const Theme& t) {
+    namespace g = geo::popup;
+    FillRect(bmp, g::kItem, t.chassis);
+    const Rect a = g::kItemActive;
+    FillRect(bmp, a, t.chassis);
+    PaintShape(bmp, a, RoundRectSdf(a.left + 1, a.top + 1, a.right - 1, a.bottom - 1, 2.5),
+               VGradient(a.top + 1, a.bottom - 1, Mix(t.keyTop, t.accent, 0.35), Mix(t.keyBottom, t.accent, 0.25)));
+    const Rect d = g::kDivider;
+    FillRect(bmp, d, t.chassis);
+    FillRect(bmp, {d.left, d.top + 1, d.right, d.top + 2}, t.rim);
+    FillRect(bmp, {d.left, d.top + 2, d.right, d.top + 3}, Mix(t.chassis, t.bevelLight, 0.6));
+    const Rgb marks[2] = {t.text, {255, 255, 255}};
+    for (int i = 0; i < 2; ++i) {
+        const Rect c = i ? g::kCheckActive : g::kCheck, ar = i ? g::kArrowActive : g::kArrow;
+        const Rect rd = i ? g::kRadioActive : g::kRadio;
+        for (const Rect& r : {c, ar, rd}) FillRect(bmp, r, i ? Mix(t.keyTop, t.accent, 0.3) : t.chassis);
+        PaintShape(bmp, c, SegmentSdf(c.left + 2.5, c.top + 6.5, c.left + 5, c.top + 9, 0.9), marks[i]);
+        PaintShape(bmp, c, SegmentSdf(c.left + 5, c.top + 9, c.left + 9.5, c.top + 3, 0.9), marks[i]);
+        PaintArrow(bmp, ar, Arrow::Right, marks[i]);
+        PaintShape(bmp, rd, CircleSdf(rd.left + 6, rd.top + 6, 2.5), marks[i]);
+    }
+}
+
 }  // namespace
+
+Bitmap PaintPopupWindow(const Theme& theme) {
+    Bitmap bmp(geo::popup::kWindow.Width(), geo::popup::kWindow.Height());
+    PaintRaisedFrame(bmp, bmp.Bounds(), theme);
+    return bmp;
+}
 
 Bitmap PaintControlAtlas(const Theme& theme) {
     Bitmap bmp(geo::kAtlasWidth, geo::kAtlasHeight, ToColor(theme.chassis));
@@ -251,6 +280,7 @@ Bitmap PaintControlAtlas(const Theme& theme) {
     PaintScrollBars(bmp, theme);
     PaintSlider(bmp, theme);
     PaintFaders(bmp, theme);
+    PaintPopup(bmp, theme);
     return bmp;
 }
 

@@ -8,5 +8,7 @@
 namespace dsp::skingen {
 
 Bitmap PaintControlAtlas(const Theme& theme);
+// The window picture of pop-up menus and hints (picture list entry 3).
+Bitmap PaintPopupWindow(const Theme& theme);
 
 }  // namespace dsp::skingen

@@ -32,9 +32,10 @@ constexpr Rect At(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
 inline constexpr int kControlsPicture = 0;
 inline constexpr int kBackgroundPicture = 1;
 inline constexpr int kFrameButtonsPicture = 2;
+inline constexpr int kPopupPicture = 3;  // pop-up menu and hint window, whole
 
 // --- control atlas -------------------------------------------------------
-inline constexpr int kAtlasWidth = 320, kAtlasHeight = 262;
+inline constexpr int kAtlasWidth = 320, kAtlasHeight = 290;
 
 namespace button {  // 40 x 25, stretched across; height fixed at 25
 inline constexpr Rect kNormal = At(0, 0, 40, 25), kHot = At(40, 0, 40, 25), kDown = At(80, 0, 40, 25),
@@ -152,6 +153,18 @@ inline constexpr Rect kTrackArea = {0, 6, 20, 94};
 inline constexpr Rect kThumb = At(284, 162, 20, 11), kThumbHot = At(284, 173, 20, 11);
 inline constexpr int kTickPeriod = 8;
 }  // namespace trackbar
+
+namespace popup {  // pop-up menus (the system menu) and hint windows
+inline constexpr Rect kWindow = At(0, 0, 60, 28);  // the whole pop-up picture
+inline constexpr Anchors kAnchors = NinePiece({3, 3, 57, 25});
+inline constexpr Rect kItem = At(60, 262, 60, 20), kItemActive = At(120, 262, 60, 20);
+inline constexpr Rect kDivider = At(180, 262, 60, 4);
+inline constexpr Rect kCheck = At(240, 262, 12, 12), kCheckActive = At(252, 262, 12, 12);
+inline constexpr Rect kArrow = At(264, 262, 12, 12), kArrowActive = At(276, 262, 12, 12);
+inline constexpr Rect kRadio = At(288, 262, 12, 12), kRadioActive = At(300, 262, 12, 12);
+inline constexpr Rect kItemText = {22, 0, 56, 20}, kItemImage = {4, 2, 20, 18};  // in the item image
+inline constexpr int kItemOffset = 3, kDividerOffset = 4;
+}  // namespace popup
 
 // --- frame picture (the [PICTURES] main picture) and its mask -------------
 namespace frame {

@@ -25,6 +25,7 @@ SkinFolder BuildSkin(int number) {
         {kControlsFile, PaintControlAtlas(theme)},
         {kBackgroundFile, PaintBackgroundTile(theme)},
         {kCaptionButtonsFile, PaintCaptionButtons(theme)},
+        {kPopupFile, PaintPopupWindow(theme)},
     };
     for (const auto& [name, picture] : folder.pictures)
         folder.files.push_back({name, EncodeBmp(picture, name == kMaskFile ? 1 : 24)});

@@ -51,6 +51,7 @@ public:
         PopupAndHint();
         Colours();
         Registries();
+        MenuItem();
         CaptionObject();
         for (const Objects& o : kButtons) CaptionButton(o);
         Buttons();
@@ -83,10 +84,11 @@ private:
         ini_.Text("picture", kFramePictureFile);
         ini_.Text("inactivepicture", "");
         ini_.Text("mask", kMaskFile);
-        ini_.Int("activepicturescount", 3);
+        ini_.Int("activepicturescount", 4);
         ini_.Text("0", kControlsFile);
         ini_.Text("1", kBackgroundFile);
         ini_.Text("2", kCaptionButtonsFile);
+        ini_.Text("3", kPopupFile);
     }
 
     void FormInfo() {
@@ -118,16 +120,74 @@ private:
         ini_.Text("inactiveeffect", "iedarkness");
     }
 
+    void WindowPicture() {
+        namespace g = geo::popup;
+        ini_.Int("windowpictureindex", geo::kPopupPicture);
+        ini_.Int("maskpictureindex", -1);
+        ini_.PointKey("lefttoppoint", g::kAnchors.leftTop);
+        ini_.PointKey("righttoppoint", g::kAnchors.rightTop);
+        ini_.PointKey("leftbottompoint", g::kAnchors.leftBottom);
+        ini_.PointKey("rightbottompoint", g::kAnchors.rightBottom);
+    }
+
+    void Stretches() {
+        for (const char* k : {"leftstretch", "rightstretch", "topstretch", "bottomstretch", "stretcheffect"})
+            ini_.Bool(k, false);
+        ini_.Text("stretchtype", "stfull");
+    }
+
+    // Pop-up menus and hints use one raised window picture (a picture of
+    // its own); the frame's system menu is such a menu.
     void PopupAndHint() {
         ini_.Section("POPUPWINDOW");
-        ini_.Int("windowpictureindex", -1);
-        ini_.Int("maskpictureindex", -1);
+        WindowPicture();
+        ini_.RectKey("itemsrect", geo::popup::kAnchors.client);
         ini_.Colour("scrollmarkercolor", C(t_.text));
         ini_.Colour("scrollmarkeractivecolor", C(t_.accent));
+        Stretches();
         ini_.Section("HINTWINDOW");
-        ini_.Int("windowpictureindex", -1);
-        ini_.Int("maskpictureindex", -1);
-        Font(C(t_.fieldText));
+        WindowPicture();
+        ini_.RectKey("clientrect", geo::popup::kAnchors.client);
+        Font(C(t_.text));
+        Stretches();
+    }
+
+    void MenuItem() {
+        namespace g = geo::popup;
+        ini_.Section("MENUITEM");
+        ini_.Text("hint", "");
+        ini_.Int("activepictureindex", geo::kControlsPicture);
+        ini_.Bool("skinrectinapicture", true);
+        ini_.RectKey("skinrect", g::kItem);
+        ini_.RectKey("activeskinrect", g::kItemActive);
+        ini_.RectKey("inactiveskinrect", {});
+        ini_.Bool("morphing", false);
+        ini_.Text("morphkind", "mkdefault");
+        ini_.Int("itemleftoffset", g::kItemOffset);
+        ini_.Int("itemrightoffset", g::kItemOffset);
+        ini_.RectKey("dividerrect", g::kDivider);
+        ini_.Int("dividerleftoffset", g::kDividerOffset);
+        ini_.Int("dividerrightoffset", g::kDividerOffset);
+        ini_.RectKey("textrect", g::kItemText);
+        ini_.RectKey("imagerect", g::kItemImage);
+        Font(C(t_.text));
+        ini_.Colour("activefontcolor", C({255, 255, 255}));
+        ini_.Colour("unenabledfontcolor", C(t_.dimText));
+        for (const char* k : {"stretcheffect", "inactivestretcheffect", "dividerstretcheffect"}) ini_.Bool(k, false);
+        ini_.RectKey("animateskinrect", {});
+        ini_.Int("framecount", 0);
+        ini_.Int("animateinterval", 25);
+        ini_.Bool("inactiveanimation", false);
+        ini_.Bool("useimagecolor", false);
+        ini_.Colour("imagecolor", 0);
+        ini_.Colour("activeimagecolor", 0);
+        ini_.Bool("inactivetransparent", false);
+        ini_.RectKey("checkimagerect", g::kCheck);
+        ini_.RectKey("activecheckimagerect", g::kCheckActive);
+        ini_.RectKey("radioimagerect", g::kRadio);
+        ini_.RectKey("activeradioimagerect", g::kRadioActive);
+        ini_.RectKey("arrowimagerect", g::kArrow);
+        ini_.RectKey("activearrowimagerect", g::kArrowActive);
     }
 
     void Colours() {
@@ -144,10 +204,11 @@ private:
 
     void Registries() {
         ini_.Section("SKINOBJECTS");
-        ini_.Int("count", 1 + int(std::size(kButtons)));
-        ini_.Text("0", "caption1:caption");
+        ini_.Int("count", 2 + int(std::size(kButtons)));
+        ini_.Text("0", "MENUITEM:menuitem");
+        ini_.Text("1", "caption1:caption");
         for (std::size_t i = 0; i < std::size(kButtons); ++i)
-            ini_.Text(std::to_string(i + 1), std::string(kButtons[i].name) + ":stdbutton");
+            ini_.Text(std::to_string(i + 2), std::string(kButtons[i].name) + ":stdbutton");
         ini_.Section("SKINCONTROLS");
         ini_.Int("count", int(kControls.size()));
         for (std::size_t i = 0; i < kControls.size(); ++i)

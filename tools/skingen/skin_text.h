@@ -14,6 +14,7 @@ inline constexpr const char* kMaskFile = "frame_mask.bmp";
 inline constexpr const char* kControlsFile = "controls.bmp";
 inline constexpr const char* kBackgroundFile = "background.bmp";
 inline constexpr const char* kCaptionButtonsFile = "caption_buttons.bmp";
+inline constexpr const char* kPopupFile = "popup.bmp";
 
 std::string SkinIniText(const Theme& theme);
 
