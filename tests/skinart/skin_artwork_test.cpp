@@ -33,7 +33,7 @@ int Brightness(const Bitmap& pic, const Rect& r) {
 }
 
 class ArtworkTest : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     SkinFolder skin_ = BuildSkin(GetParam());
     const Bitmap& frame_ = Picture(skin_, 0);
     const Bitmap& mask_ = Picture(skin_, 1);
@@ -46,11 +46,13 @@ TEST_P(ArtworkTest, EveryStateOfAControlHasItsOwnImage) {
     const Rect states[] = {b::kNormal, b::kHot, b::kDown, b::kFocused, b::kDisabled};
     for (std::size_t i = 0; i < std::size(states); ++i)
         for (std::size_t j = i + 1; j < std::size(states); ++j)
-            EXPECT_FALSE(Crop(controls_, states[i]) == Crop(controls_, states[j])) << "button states " << i << ", " << j;
+            EXPECT_FALSE(Crop(controls_, states[i]) == Crop(controls_, states[j]))
+                << "button states " << i << ", " << j;
     EXPECT_FALSE(Crop(controls_, geo::trackbar::kBody) == Crop(controls_, geo::trackbar::kActive));
     EXPECT_FALSE(Crop(controls_, geo::trackbar::kThumb) == Crop(controls_, geo::trackbar::kThumbHot));
     const Rect combo = geo::combobox::kButton.Offset(geo::combobox::kBody.left, geo::combobox::kBody.top);
-    for (const Rect& r : {geo::combobox::kButtonHot, geo::combobox::kButtonDown, geo::combobox::kButtonDisabled})
+    for (const Rect& r :
+         {geo::combobox::kButtonHot, geo::combobox::kButtonDown, geo::combobox::kButtonDisabled})
         EXPECT_FALSE(Crop(controls_, combo) == Crop(controls_, r));
     using geo::ButtonState;
     using geo::CaptionButton;
@@ -77,7 +79,8 @@ TEST_P(ArtworkTest, MaskAndFramePictureAgreeOnTheWindowShape) {
             // The dark outline lies inside the window, beside the cut.
             const int inX = x < mask_.Width() / 2 ? x + 1 : x - 1;
             if (mask_.GetPixel(inX, y) == clBlack) {
-                EXPECT_LT(Brightness(frame_, {inX, y, inX + 1, y + 1}), 100) << "no outline at " << inX << "," << y;
+                EXPECT_LT(Brightness(frame_, {inX, y, inX + 1, y + 1}), 100)
+                    << "no outline at " << inX << "," << y;
             }
         }
     EXPECT_GT(outside, 0);
@@ -88,7 +91,9 @@ TEST(SelectorKeys, TheIndicatorLightsWhenPressedAndIsDarkWhenDisabled) {
     const SkinFolder skin = BuildSkin(3);
     const Bitmap& controls = Picture(skin, 2);
     namespace b = geo::button;
-    auto led = [&](const Rect& key) { return Brightness(controls, {key.left + 8, key.top + 3, key.right - 8, key.top + 5}); };
+    auto led = [&](const Rect& key) {
+        return Brightness(controls, {key.left + 8, key.top + 3, key.right - 8, key.top + 5});
+    };
     EXPECT_GT(led(b::kDown), led(b::kHot) + 40);
     EXPECT_GT(led(b::kHot), led(b::kNormal) + 20);
     EXPECT_LE(led(b::kDisabled), led(b::kNormal));

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <sstream>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "platform/graphics/bmp_file.h"
 #include "skin/compressed_stored_skin.h"
@@ -62,7 +62,7 @@ bool IsLayoutKey(const std::string& section, const std::string& key) {
 }
 
 class SkinFolderTest : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     void SetUp() override {
         stored_.BuildFromSkinIni(kSkinsDir + "skin" + std::to_string(GetParam()) + "/skin.ini");
         ASSERT_FALSE(stored_.IsEmpty());
@@ -176,6 +176,14 @@ TEST_P(SkinFolderTest, KeyedPicturesShowTheirKeyWhereTheyAreTransparent) {
         EXPECT_EQ(key, clFuchsia);
         EXPECT_NE(controls.GetPixel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), key);
     }
+    // Each thumb state is drawn keyed too: its corners are key, its middle is not.
+    for (const TRect& thumb : {slider->HThumbRect, slider->VThumbRect}) {
+        const int half = thumb.Width() / 2;
+        for (int left : {thumb.Left, thumb.Left + half}) {
+            EXPECT_EQ(controls.GetPixel(left, thumb.Bottom - 1), clFuchsia);
+            EXPECT_NE(controls.GetPixel(left + half / 2, (thumb.Top + thumb.Bottom) / 2), clFuchsia);
+        }
+    }
     for (const char* name : {"trackbar", "htrackbar"}) {
         const auto* track = Control<TbsDataSkinTrackBarControl>(name);
         EXPECT_TRUE(track->ButtonTransparent) << name;
@@ -208,15 +216,16 @@ TEST_P(SkinFolderTest, FrameObjectsSitWhereTheFrameMovesThem) {
     const int wp = data_.Picture().Width();
     ASSERT_EQ(data_.ObjectList().size(), 8u);
     ASSERT_GE(data_.FindObject("caption1"), 0);
-    const auto* caption = dynamic_cast<const TbsDataSkinCaption*>(data_.ObjectList()[data_.FindObject("caption1")].get());
+    const auto* caption =
+        dynamic_cast<const TbsDataSkinCaption*>(data_.ObjectList()[data_.FindObject("caption1")].get());
     ASSERT_NE(caption, nullptr);
     // The caption grows with the width: from the top-left into the top-right zone.
     EXPECT_LT(caption->SkinRect.Left, form.LTPoint.X);
     EXPECT_GE(caption->SkinRect.Right - 1, form.RTPoint.X);
     EXPECT_LE(caption->SkinRect.Bottom, form.RTPoint.Y);
     const std::pair<const char*, TbsStdCommand> buttons[] = {
-        {"closebutton", TbsStdCommand::cmClose},     {"maxbutton", TbsStdCommand::cmMaximize},
-        {"minbutton", TbsStdCommand::cmMinimize},    {"rollupbutton", TbsStdCommand::cmRollUp},
+        {"closebutton", TbsStdCommand::cmClose},         {"maxbutton", TbsStdCommand::cmMaximize},
+        {"minbutton", TbsStdCommand::cmMinimize},        {"rollupbutton", TbsStdCommand::cmRollUp},
         {"traybutton", TbsStdCommand::cmMinimizeToTray}, {"sysmenubutton", TbsStdCommand::cmSysMenu}};
     for (const auto& [name, command] : buttons) {
         const int i = data_.FindObject(name);
@@ -250,7 +259,8 @@ TEST_P(SkinFolderTest, FrameObjectsSitWhereTheFrameMovesThem) {
     ASSERT_GE(popup, 0);
     const auto& window = data_.ActivePictures().at(popup);
     EXPECT_TRUE(Inside(data_.PopupWindow().ItemsRect, window.Width(), window.Height()));
-    const auto* max = dynamic_cast<const TbsDataSkinStdButton*>(data_.ObjectList()[data_.FindObject("maxbutton")].get());
+    const auto* max =
+        dynamic_cast<const TbsDataSkinStdButton*>(data_.ObjectList()[data_.FindObject("maxbutton")].get());
     EXPECT_FALSE(max->RestoreRect.IsEmpty()) << "a maximized window shows the restore image";
 }
 

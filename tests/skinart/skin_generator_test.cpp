@@ -42,7 +42,8 @@ TEST(SkinGenerator, RegeneratingGivesTheCommittedFilesByteForByte) {
         ASSERT_EQ(first.files.size(), 7u);  // skin.ini, frame, mask and a list of four
         for (std::size_t i = 0; i < first.files.size(); ++i) {
             const SkinFile& f = first.files[i];
-            EXPECT_EQ(f.bytes, second.files[i].bytes) << "skin " << n << " " << f.name << " differs between runs";
+            EXPECT_EQ(f.bytes, second.files[i].bytes)
+                << "skin " << n << " " << f.name << " differs between runs";
             const auto committed = ReadFile(kSkinsDir + SkinFolderName(n) + "/" + f.name);
             EXPECT_TRUE(committed == f.bytes)
                 << SkinFolderName(n) << "/" << f.name << " is stale: regenerate the skins (see README.md)";
@@ -60,7 +61,8 @@ TEST(SkinGenerator, SkinsDifferInArtworkButShareTheChassisColour) {
     EXPECT_FALSE(c1 == c2);
     EXPECT_FALSE(c1 == c3);
     // Skin 2's faders and skin 3's keys stand on skin 1's panel face.
-    const Rect panelClient = geo::panel::kAnchors.client.Offset(geo::panel::kBody.left, geo::panel::kBody.top);
+    const Rect panelClient =
+        geo::panel::kAnchors.client.Offset(geo::panel::kBody.left, geo::panel::kBody.top);
     const Color face = c1.GetPixel(panelClient.left + 5, panelClient.top + 5);
     EXPECT_EQ(c2.GetPixel(geo::trackbar::kBody.left, geo::trackbar::kBody.top + 50), face);
     EXPECT_EQ(c3.GetPixel(geo::button::kNormal.left, geo::button::kNormal.top), face);
@@ -72,18 +74,23 @@ TEST(SkinGenerator, RepeatedMiddlesTileWithoutSeams) {
         const Bitmap& controls = Picture(skin, "controls.bmp");
         using geo::Anchors;
         const std::pair<Rect, Anchors> across[] = {
-            {geo::button::kNormal, geo::button::kAnchors},       {geo::button::kHot, geo::button::kAnchors},
-            {geo::button::kDown, geo::button::kAnchors},         {geo::button::kDisabled, geo::button::kAnchors},
-            {geo::combobox::kBody, geo::combobox::kAnchors},     {geo::combobox::kActive, geo::combobox::kAnchors},
-            {geo::spinedit::kBody, geo::spinedit::kAnchors},     {geo::statuspanel::kBody, geo::statuspanel::kAnchors},
-            {geo::statuscombobox::kBody, geo::statuscombobox::kAnchors}, {geo::edit::kBody, geo::edit::kAnchors}};
+            {geo::button::kNormal, geo::button::kAnchors},
+            {geo::button::kHot, geo::button::kAnchors},
+            {geo::button::kDown, geo::button::kAnchors},
+            {geo::button::kDisabled, geo::button::kAnchors},
+            {geo::combobox::kBody, geo::combobox::kAnchors},
+            {geo::combobox::kActive, geo::combobox::kAnchors},
+            {geo::spinedit::kBody, geo::spinedit::kAnchors},
+            {geo::statuspanel::kBody, geo::statuspanel::kAnchors},
+            {geo::statuscombobox::kBody, geo::statuscombobox::kAnchors},
+            {geo::edit::kBody, geo::edit::kAnchors}};
         for (const auto& [r, a] : across)
             EXPECT_TRUE(ColumnsUniform(controls, r, a.leftTop.x, a.rightTop.x))
                 << "skin " << n << " image at " << r.left << "," << r.top;
         // The frame's top band between its corners is repeated across the caption.
         const Bitmap& frame = Picture(skin, "frame.bmp");
-        EXPECT_TRUE(ColumnsUniform(frame, {0, 0, frame.Width(), geo::frame::kClient.top}, geo::frame::kLeftTop.x,
-                                   geo::frame::kRightTop.x))
+        EXPECT_TRUE(ColumnsUniform(frame, {0, 0, frame.Width(), geo::frame::kClient.top},
+                                   geo::frame::kLeftTop.x, geo::frame::kRightTop.x))
             << "skin " << n;
         // A fader's repeated middle holds whole tick periods.
         const int middle = geo::trackbar::kAnchors.leftBottom.y - geo::trackbar::kAnchors.leftTop.y;

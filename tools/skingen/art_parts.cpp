@@ -13,13 +13,17 @@ struct KeyColours {
 
 KeyColours ColoursFor(const Theme& t, KeyLook look) {
     switch (look) {
-        case KeyLook::Hot: return {Shade(t.keyTop, 0.12), Shade(t.keyBottom, 0.08), t.rim, t.bevelLight, 0.55};
-        case KeyLook::Down: return {Shade(t.keyBottom, -0.25), Shade(t.keyTop, -0.18), t.rim, t.bevelShadow, 0.0};
+        case KeyLook::Hot:
+            return {Shade(t.keyTop, 0.12), Shade(t.keyBottom, 0.08), t.rim, t.bevelLight, 0.55};
+        case KeyLook::Down:
+            return {Shade(t.keyBottom, -0.25), Shade(t.keyTop, -0.18), t.rim, t.bevelShadow, 0.0};
         case KeyLook::Disabled:
-            return {Mix(t.keyBottom, t.chassis, 0.6), Mix(t.keyBottom, t.chassis, 0.8), Mix(t.rim, t.chassis, 0.5),
-                    t.bevelLight, 0.12};
-        case KeyLook::Inactive: return {Mix(t.keyTop, t.keyBottom, 0.5), t.keyBottom, t.rim, t.bevelLight, 0.2};
-        default: return {t.keyTop, t.keyBottom, t.rim, t.bevelLight, 0.4};
+            return {Mix(t.keyBottom, t.chassis, 0.6), Mix(t.keyBottom, t.chassis, 0.8),
+                    Mix(t.rim, t.chassis, 0.5), t.bevelLight, 0.12};
+        case KeyLook::Inactive:
+            return {Mix(t.keyTop, t.keyBottom, 0.5), t.keyBottom, t.rim, t.bevelLight, 0.2};
+        default:
+            return {t.keyTop, t.keyBottom, t.rim, t.bevelLight, 0.4};
     }
 }
 
@@ -27,10 +31,14 @@ KeyColours ColoursFor(const Theme& t, KeyLook look) {
 
 Rgb GlyphColor(const Theme& t, KeyLook look) {
     switch (look) {
-        case KeyLook::Hot: return {250, 250, 250};
-        case KeyLook::Disabled: return Mix(t.dimText, t.chassis, 0.35);
-        case KeyLook::Inactive: return t.dimText;
-        default: return t.text;
+        case KeyLook::Hot:
+            return {250, 250, 250};
+        case KeyLook::Disabled:
+            return Mix(t.dimText, t.chassis, 0.35);
+        case KeyLook::Inactive:
+            return t.dimText;
+        default:
+            return t.text;
     }
 }
 
@@ -43,16 +51,16 @@ void PaintKey(Bitmap& bmp, const Rect& r, const Theme& t, KeyLook look, double r
                VGradient(r.top + 1, r.bottom - 1, c.top, c.bottom));
     // Gloss along the top inner edge, a soft shadow along the bottom one.
     if (c.glossAlpha > 0)
-        PaintShape(bmp, {r.left, r.top + 1, r.right, r.top + 2}, RoundRectSdf(l + 1, tp + 1, rt - 1, b - 1, radius - 1),
-                   c.gloss, c.glossAlpha);
+        PaintShape(bmp, {r.left, r.top + 1, r.right, r.top + 2},
+                   RoundRectSdf(l + 1, tp + 1, rt - 1, b - 1, radius - 1), c.gloss, c.glossAlpha);
     PaintShape(bmp, {r.left, r.bottom - 2, r.right, r.bottom - 1},
                RoundRectSdf(l + 1, tp + 1, rt - 1, b - 1, radius - 1), t.rim, 0.35);
     if (look == KeyLook::Down)  // a pressed key shows its inner shadow at the top
-        PaintShape(bmp, {r.left, r.top + 1, r.right, r.top + 3}, RoundRectSdf(l + 1, tp + 1, rt - 1, b - 1, radius - 1),
-                   t.rim, 0.45);
+        PaintShape(bmp, {r.left, r.top + 1, r.right, r.top + 3},
+                   RoundRectSdf(l + 1, tp + 1, rt - 1, b - 1, radius - 1), t.rim, 0.45);
     if (look == KeyLook::Hot || look == KeyLook::Focused)
-        PaintShape(bmp, r, RingSdf(RoundRectSdf(l + 0.5, tp + 0.5, rt - 0.5, b - 0.5, radius - 0.5), 0.5), t.accent,
-                   look == KeyLook::Focused ? 0.95 : 0.7);
+        PaintShape(bmp, r, RingSdf(RoundRectSdf(l + 0.5, tp + 0.5, rt - 0.5, b - 0.5, radius - 0.5), 0.5),
+                   t.accent, look == KeyLook::Focused ? 0.95 : 0.7);
 }
 
 void PaintLedStrip(Bitmap& bmp, const Rect& r, const Theme& t, KeyLook look) {
@@ -108,10 +116,18 @@ void PaintArrow(Bitmap& bmp, const Rect& r, Arrow dir, Rgb c) {
     for (int i = 0; i < 4; ++i) {
         const int half = 3 - i;
         switch (dir) {
-            case Arrow::Down: FillRect(bmp, {cx - half, cy - 2 + i, cx + half + 1, cy - 1 + i}, c); break;
-            case Arrow::Up: FillRect(bmp, {cx - half, cy + 1 - i, cx + half + 1, cy + 2 - i}, c); break;
-            case Arrow::Right: FillRect(bmp, {cx - 2 + i, cy - half, cx - 1 + i, cy + half + 1}, c); break;
-            case Arrow::Left: FillRect(bmp, {cx + 1 - i, cy - half, cx + 2 - i, cy + half + 1}, c); break;
+            case Arrow::Down:
+                FillRect(bmp, {cx - half, cy - 2 + i, cx + half + 1, cy - 1 + i}, c);
+                break;
+            case Arrow::Up:
+                FillRect(bmp, {cx - half, cy + 1 - i, cx + half + 1, cy + 2 - i}, c);
+                break;
+            case Arrow::Right:
+                FillRect(bmp, {cx - 2 + i, cy - half, cx - 1 + i, cy + half + 1}, c);
+                break;
+            case Arrow::Left:
+                FillRect(bmp, {cx + 1 - i, cy - half, cx + 2 - i, cy + half + 1}, c);
+                break;
         }
     }
 }

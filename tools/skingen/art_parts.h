@@ -12,7 +12,8 @@ enum class KeyLook { Normal, Hot, Down, Focused, Disabled, Inactive };
 // A raised key filling `r` (rounded, outlined, lit from above). The corners
 // outside the rounding show the chassis.
 // With `fill` false the corners keep what lies under them.
-void PaintKey(Bitmap& bmp, const Rect& r, const Theme& t, KeyLook look, double radius = 3.0, bool fill = true);
+void PaintKey(Bitmap& bmp, const Rect& r, const Theme& t, KeyLook look, double radius = 3.0,
+              bool fill = true);
 // The indicator strip of a selector key, across `r`.
 void PaintLedStrip(Bitmap& bmp, const Rect& r, const Theme& t, KeyLook look);
 // A recessed, backlit display field with its rim; `hot` lights the rim.

@@ -11,8 +11,10 @@ Rect Within(const Rect& image, const Rect& part) { return part.Offset(image.left
 
 void PaintButtons(Bitmap& bmp, const Theme& t) {
     namespace g = geo::button;
-    const std::pair<Rect, KeyLook> cells[] = {{g::kNormal, KeyLook::Normal}, {g::kHot, KeyLook::Hot},
-                                              {g::kDown, KeyLook::Down},     {g::kFocused, KeyLook::Focused},
+    const std::pair<Rect, KeyLook> cells[] = {{g::kNormal, KeyLook::Normal},
+                                              {g::kHot, KeyLook::Hot},
+                                              {g::kDown, KeyLook::Down},
+                                              {g::kFocused, KeyLook::Focused},
                                               {g::kDisabled, KeyLook::Disabled}};
     for (const auto& [r, look] : cells) {
         PaintKey(bmp, r, t, look);
@@ -35,7 +37,8 @@ void PaintFieldWithKeys(Bitmap& bmp, const Rect& body, const Theme& t, bool hot,
     }
 }
 
-void PaintKeyStates(Bitmap& bmp, const Theme& t, Arrow arrow, std::initializer_list<std::pair<Rect, KeyLook>> cells) {
+void PaintKeyStates(Bitmap& bmp, const Theme& t, Arrow arrow,
+                    std::initializer_list<std::pair<Rect, KeyLook>> cells) {
     for (const auto& [r, look] : cells) {
         FillRect(bmp, r, t.chassisDark);
         PaintKey(bmp, r, t, look, 2.0);
@@ -57,7 +60,8 @@ void PaintCombos(Bitmap& bmp, const Theme& t) {
         PaintFieldWithKeys(bmp, g::kBody, t, false, g::kButton, nullptr, Arrow::Down, Arrow::Down);
         PaintFieldWithKeys(bmp, g::kActive, t, true, g::kButton, nullptr, Arrow::Down, Arrow::Down);
         PaintKeyStates(bmp, t, Arrow::Down,
-                       {{g::kButtonHot, KeyLook::Hot}, {g::kButtonDown, KeyLook::Down},
+                       {{g::kButtonHot, KeyLook::Hot},
+                        {g::kButtonDown, KeyLook::Down},
                         {g::kButtonDisabled, KeyLook::Disabled}});
         PaintItems(bmp, t, g::kItem, g::kItemActive, g::kItemFocus);
     }
@@ -66,7 +70,8 @@ void PaintCombos(Bitmap& bmp, const Theme& t) {
         PaintFieldWithKeys(bmp, g::kBody, t, false, g::kButton, nullptr, Arrow::Down, Arrow::Down);
         PaintFieldWithKeys(bmp, g::kActive, t, true, g::kButton, nullptr, Arrow::Down, Arrow::Down);
         PaintKeyStates(bmp, t, Arrow::Down,
-                       {{g::kButtonHot, KeyLook::Hot}, {g::kButtonDown, KeyLook::Down},
+                       {{g::kButtonHot, KeyLook::Hot},
+                        {g::kButtonDown, KeyLook::Down},
                         {g::kButtonDisabled, KeyLook::Disabled}});
         PaintItems(bmp, t, g::kItem, g::kItemActive, g::kItemFocus);
     }
@@ -91,7 +96,8 @@ void PaintPanels(Bitmap& bmp, const Theme& t) {
     const Rect gb = geo::groupbox::kBody;
     PaintRaisedFrame(bmp, gb, t);
     const Rect strip = {gb.left + 2, gb.top + 2, gb.right - 2, gb.top + geo::groupbox::kStripHeight};
-    FillRect(bmp, strip, VGradient(strip.top, strip.bottom, Mix(t.captionTop, t.chassis, 0.3), t.captionBottom));
+    FillRect(bmp, strip,
+             VGradient(strip.top, strip.bottom, Mix(t.captionTop, t.chassis, 0.3), t.captionBottom));
     FillRect(bmp, {strip.left, strip.bottom, strip.right, strip.bottom + 1}, Mix(t.rim, t.accent, 0.55));
 
     const Rect lb = geo::listbox::kBody;
@@ -136,7 +142,8 @@ void PaintScrollBars(Bitmap& bmp, const Theme& t) {
         PaintKey(bmp, Within(g::kBody, g::kRight), t, KeyLook::Normal, 2.0);
         PaintArrow(bmp, Within(g::kBody, g::kRight), Arrow::Right, t.text);
         PaintKeyStates(bmp, t, Arrow::Left, {{g::kLeftHot, KeyLook::Hot}, {g::kLeftPressed, KeyLook::Down}});
-        PaintKeyStates(bmp, t, Arrow::Right, {{g::kRightHot, KeyLook::Hot}, {g::kRightPressed, KeyLook::Down}});
+        PaintKeyStates(bmp, t, Arrow::Right,
+                       {{g::kRightHot, KeyLook::Hot}, {g::kRightPressed, KeyLook::Down}});
         for (auto [r, look] : {std::pair{g::kThumb, KeyLook::Normal}, std::pair{g::kThumbHot, KeyLook::Hot},
                                std::pair{g::kThumbDown, KeyLook::Down}}) {
             PaintKey(bmp, r, t, look, 2.0);
@@ -192,8 +199,10 @@ void PaintSlider(Bitmap& bmp, const Theme& t) {
     PaintRuler(bmp, g::kHRuler, t);
     PaintRuler(bmp, g::kVRuler, t);
     const int hw = g::kHThumb.Width() / 2, vw = g::kVThumb.Width() / 2;
-    PaintCap(bmp, {g::kHThumb.left, g::kHThumb.top, g::kHThumb.left + hw, g::kHThumb.bottom}, t, false, false);
-    PaintCap(bmp, {g::kHThumb.left + hw, g::kHThumb.top, g::kHThumb.right, g::kHThumb.bottom}, t, true, false);
+    PaintCap(bmp, {g::kHThumb.left, g::kHThumb.top, g::kHThumb.left + hw, g::kHThumb.bottom}, t, false,
+             false);
+    PaintCap(bmp, {g::kHThumb.left + hw, g::kHThumb.top, g::kHThumb.right, g::kHThumb.bottom}, t, true,
+             false);
     PaintCap(bmp, {g::kVThumb.left, g::kVThumb.top, g::kVThumb.left + vw, g::kVThumb.bottom}, t, false, true);
     PaintCap(bmp, {g::kVThumb.left + vw, g::kVThumb.top, g::kVThumb.right, g::kVThumb.bottom}, t, true, true);
 }
@@ -244,8 +253,9 @@ void PaintPopup(Bitmap& bmp, const Theme& t) {
     FillRect(bmp, g::kItem, t.chassis);
     const Rect a = g::kItemActive;
     FillRect(bmp, a, t.chassis);
-    PaintShape(bmp, a, RoundRectSdf(a.left + 1, a.top + 1, a.right - 1, a.bottom - 1, 2.5),
-               VGradient(a.top + 1, a.bottom - 1, Mix(t.keyTop, t.accent, 0.35), Mix(t.keyBottom, t.accent, 0.25)));
+    PaintShape(
+        bmp, a, RoundRectSdf(a.left + 1, a.top + 1, a.right - 1, a.bottom - 1, 2.5),
+        VGradient(a.top + 1, a.bottom - 1, Mix(t.keyTop, t.accent, 0.35), Mix(t.keyBottom, t.accent, 0.25)));
     const Rect d = g::kDivider;
     FillRect(bmp, d, t.chassis);
     FillRect(bmp, {d.left, d.top + 1, d.right, d.top + 2}, t.rim);

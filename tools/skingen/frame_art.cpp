@@ -44,7 +44,9 @@ void PaintGlyph(Bitmap& bmp, const Rect& r, CaptionButton b, bool restore, Rgb c
                 box(4.5, 4, 12.5, 11.5);
             }
             break;
-        case CaptionButton::Minimize: seg(5, 10.5, 12, 10.5, 0.9); break;
+        case CaptionButton::Minimize:
+            seg(5, 10.5, 12, 10.5, 0.9);
+            break;
         case CaptionButton::RollUp:
             if (restore) {
                 seg(5.5, 6, 8.5, 9.5);
@@ -72,19 +74,25 @@ void PaintGlyph(Bitmap& bmp, const Rect& r, CaptionButton b, bool restore, Rgb c
 KeyLook LookOf(ButtonState s) {
     switch (s) {
         case ButtonState::Hot:
-        case ButtonState::RestoreHot: return KeyLook::Hot;
+        case ButtonState::RestoreHot:
+            return KeyLook::Hot;
         case ButtonState::Down:
-        case ButtonState::RestoreDown: return KeyLook::Down;
+        case ButtonState::RestoreDown:
+            return KeyLook::Down;
         case ButtonState::Inactive:
-        case ButtonState::RestoreInactive: return KeyLook::Inactive;
-        case ButtonState::Disabled: return KeyLook::Disabled;
-        default: return KeyLook::Normal;
+        case ButtonState::RestoreInactive:
+            return KeyLook::Inactive;
+        case ButtonState::Disabled:
+            return KeyLook::Disabled;
+        default:
+            return KeyLook::Normal;
     }
 }
 
 bool IsRestore(ButtonState s) { return s >= ButtonState::Restore; }
 
-void PaintCaptionButton(Bitmap& bmp, const Rect& r, CaptionButton b, KeyLook look, bool restore, const Theme& t) {
+void PaintCaptionButton(Bitmap& bmp, const Rect& r, CaptionButton b, KeyLook look, bool restore,
+                        const Theme& t) {
     if (b == CaptionButton::SysMenu) {
         // The knob sits flat on the caption; only hot and pressed light it.
         if (look == KeyLook::Hot || look == KeyLook::Down) PaintKey(bmp, r, t, look, 3.0, false);
@@ -111,11 +119,13 @@ Bitmap PaintFramePicture(const Theme& t) {
     const Sdf shape = WindowShape();
     // Border face, then the caption band, then the outline.
     PaintShape(bmp, all, shape, t.captionBottom);
-    PaintShape(bmp, {0, 0, f::kWidth, f::kAccentRow}, shape, VGradient(0, f::kAccentRow, t.captionTop, t.captionBottom));
-    PaintShape(bmp, {0, 1, f::kWidth, 2}, RoundRectSdf(1, 1, f::kWidth - 1, f::kHeight + 20, f::kTopRadius - 1),
-               t.bevelLight, 0.7);
+    PaintShape(bmp, {0, 0, f::kWidth, f::kAccentRow}, shape,
+               VGradient(0, f::kAccentRow, t.captionTop, t.captionBottom));
+    PaintShape(bmp, {0, 1, f::kWidth, 2},
+               RoundRectSdf(1, 1, f::kWidth - 1, f::kHeight + 20, f::kTopRadius - 1), t.bevelLight, 0.7);
     FillRect(bmp, {1, f::kAccentRow, f::kWidth - 1, f::kAccentRow + 1}, t.accent);
-    FillRect(bmp, {1, f::kAccentRow + 1, f::kWidth - 1, f::kAccentRow + 2}, Mix(t.captionBottom, t.accent, 0.3));
+    FillRect(bmp, {1, f::kAccentRow + 1, f::kWidth - 1, f::kAccentRow + 2},
+             Mix(t.captionBottom, t.accent, 0.3));
     PaintShape(bmp, all, InnerRingSdf(shape, 1.2), t.rim);
     FillRect(bmp, {0, f::kHeight - 1, f::kWidth, f::kHeight}, t.rim);
     // A thin dark line round the client area, then the client face.
@@ -139,7 +149,8 @@ Bitmap PaintFrameMask() {
     Bitmap mask(geo::frame::kWidth, geo::frame::kHeight, clWhite);
     KeyOutside(mask, mask.Bounds(), WindowShape());
     for (int y = 0; y < mask.Height(); ++y)
-        for (int x = 0; x < mask.Width(); ++x) mask.SetPixel(x, y, mask.GetPixel(x, y) == kKeyColor ? clWhite : clBlack);
+        for (int x = 0; x < mask.Width(); ++x)
+            mask.SetPixel(x, y, mask.GetPixel(x, y) == kKeyColor ? clWhite : clBlack);
     return mask;
 }
 
@@ -151,7 +162,8 @@ Bitmap PaintCaptionButtons(const Theme& t) {
             const auto s = ButtonState(si);
             const Rect r = geo::CaptionButtonStateRect(b, s);
             // The caption band behind the key, as in the frame picture.
-            FillRect(bmp, r, VGradient(r.top - 7, r.top - 7 + geo::frame::kAccentRow, t.captionTop, t.captionBottom));
+            FillRect(bmp, r,
+                     VGradient(r.top - 7, r.top - 7 + geo::frame::kAccentRow, t.captionTop, t.captionBottom));
             PaintCaptionButton(bmp, r, b, LookOf(s), IsRestore(s), t);
         }
     }

@@ -20,11 +20,18 @@ struct Anchors {
 };
 
 constexpr Anchors NinePiece(Rect client) {
-    return {{client.left, client.top}, {client.right, client.top}, {client.left, client.bottom},
-            {client.right, client.bottom}, client};
+    return {{client.left, client.top},
+            {client.right, client.top},
+            {client.left, client.bottom},
+            {client.right, client.bottom},
+            client};
 }
-constexpr Anchors ThreeAcross(int left, int right, Rect client) { return {{left, 0}, {right, 0}, {}, {}, client}; }
-constexpr Anchors ThreeDown(int top, int bottom, Rect client) { return {{0, top}, {}, {0, bottom}, {}, client}; }
+constexpr Anchors ThreeAcross(int left, int right, Rect client) {
+    return {{left, 0}, {right, 0}, {}, {}, client};
+}
+constexpr Anchors ThreeDown(int top, int bottom, Rect client) {
+    return {{0, top}, {}, {0, bottom}, {}, client};
+}
 
 constexpr Rect At(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
 
@@ -79,8 +86,8 @@ namespace spinedit {  // 60 x 20; the two buttons sit at the right end
 inline constexpr Rect kBody = At(0, 66, 60, 20), kActive = At(60, 66, 60, 20);
 inline constexpr Anchors kAnchors = ThreeAcross(3, 42, {3, 3, 42, 17});
 inline constexpr Rect kUp = {44, 1, 59, 10}, kDown = {44, 10, 59, 19};  // in the body image
-inline constexpr Rect kUpHot = At(120, 66, 15, 9), kUpPressed = At(135, 66, 15, 9), kDownHot = At(120, 75, 15, 9),
-                      kDownPressed = At(135, 75, 15, 9);
+inline constexpr Rect kUpHot = At(120, 66, 15, 9), kUpPressed = At(135, 66, 15, 9),
+                      kDownHot = At(120, 75, 15, 9), kDownPressed = At(135, 75, 15, 9);
 }  // namespace spinedit
 
 namespace edit {  // 40 x 18: the read-outs' height
@@ -154,7 +161,7 @@ inline constexpr Rect kThumb = At(284, 162, 20, 11), kThumbHot = At(284, 173, 20
 inline constexpr int kTickPeriod = 8;
 }  // namespace trackbar
 
-namespace popup {  // pop-up menus (the system menu) and hint windows
+namespace popup {                                  // pop-up menus (the system menu) and hint windows
 inline constexpr Rect kWindow = At(0, 0, 60, 28);  // the whole pop-up picture
 inline constexpr Anchors kAnchors = NinePiece({3, 3, 57, 25});
 inline constexpr Rect kItem = At(60, 262, 60, 20), kItemActive = At(120, 262, 60, 20);
@@ -182,7 +189,17 @@ inline constexpr int kAccentRow = 28;  // the lit line under the caption
 // Caption buttons: normal image in the frame picture, the other states in
 // the caption-button atlas, one row per button, one column per state.
 enum class CaptionButton { Close, Maximize, Minimize, RollUp, SysMenu, Tray, Count };
-enum class ButtonState { Hot, Down, Inactive, Disabled, Restore, RestoreHot, RestoreDown, RestoreInactive, Count };
+enum class ButtonState {
+    Hot,
+    Down,
+    Inactive,
+    Disabled,
+    Restore,
+    RestoreHot,
+    RestoreDown,
+    RestoreInactive,
+    Count
+};
 
 inline constexpr int kCaptionButtonWidth = 17, kCaptionButtonHeight = 16;
 inline constexpr int kFrameButtonsWidth = int(ButtonState::Count) * kCaptionButtonWidth;
@@ -191,12 +208,18 @@ inline constexpr int kFrameButtonsHeight = int(CaptionButton::Count) * kCaptionB
 // Where each caption button sits in the frame picture.
 constexpr Rect CaptionButtonRect(CaptionButton b) {
     switch (b) {
-        case CaptionButton::Close: return At(197, 7, 17, 16);
-        case CaptionButton::Maximize: return At(178, 7, 17, 16);
-        case CaptionButton::Minimize: return At(159, 7, 17, 16);
-        case CaptionButton::RollUp: return At(140, 7, 17, 16);
-        case CaptionButton::Tray: return At(121, 7, 17, 16);
-        default: return At(9, 7, 17, 16);  // the system menu button, on the left
+        case CaptionButton::Close:
+            return At(197, 7, 17, 16);
+        case CaptionButton::Maximize:
+            return At(178, 7, 17, 16);
+        case CaptionButton::Minimize:
+            return At(159, 7, 17, 16);
+        case CaptionButton::RollUp:
+            return At(140, 7, 17, 16);
+        case CaptionButton::Tray:
+            return At(121, 7, 17, 16);
+        default:
+            return At(9, 7, 17, 16);  // the system menu button, on the left
     }
 }
 

@@ -12,7 +12,7 @@
 namespace dsp::skingen {
 
 class IniWriter {
-public:
+  public:
     void Section(std::string_view name);
     void Text(std::string_view key, std::string_view value);
     void Int(std::string_view key, int value);
@@ -24,7 +24,7 @@ public:
 
     const std::string& Result() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

@@ -83,7 +83,8 @@ void PaintShape(Bitmap& bmp, const Rect& clip, const Sdf& shape, const Shader& s
 }
 
 void PaintShape(Bitmap& bmp, const Rect& clip, const Sdf& shape, Rgb color, double alpha) {
-    PaintShape(bmp, clip, shape, [color](int, int) { return color; }, alpha);
+    PaintShape(
+        bmp, clip, shape, [color](int, int) { return color; }, alpha);
 }
 
 Shader VGradient(int y0, int y1, Rgb top, Rgb bottom) {
@@ -127,7 +128,8 @@ void AddNoise(Bitmap& bmp, const Rect& r, double amplitude, std::uint32_t seed) 
     const Rect clipped = Intersect(r, bmp.Bounds());
     for (int y = clipped.top; y < clipped.bottom; ++y)
         for (int x = clipped.left; x < clipped.right; ++x) {
-            const std::uint32_t h = Hash(seed ^ Hash(std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u));
+            const std::uint32_t h =
+                Hash(seed ^ Hash(std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u));
             const double n = (double(h & 0xFFFF) / 65535.0 * 2 - 1) * amplitude;
             Rgb c = FromColor(bmp.GetPixel(x, y));
             bmp.SetPixel(x, y, ToColor({c.r + n, c.g + n, c.b + n}));

@@ -18,7 +18,7 @@ struct Rgb {
 
 Color ToColor(Rgb c);
 Rgb FromColor(Color c);
-Rgb Mix(Rgb a, Rgb b, double t);   // t = 0 gives a, 1 gives b
+Rgb Mix(Rgb a, Rgb b, double t);  // t = 0 gives a, 1 gives b
 Rgb Shade(Rgb c, double amount);  // amount > 0 lightens toward white, < 0 darkens
 
 // The transparent key colour of thumbs and rulers: magenta.

@@ -43,13 +43,19 @@ void Fit(Canvas& c, const Rect& dst, const Bitmap& pic, const Rect& src, const A
 }
 
 class Mock {
-public:
+  public:
     explicit Mock(const std::vector<SkinFolder>& skins)
-        : t1_(MakeTheme(1)), t2_(MakeTheme(2)), t3_(MakeTheme(3)),
-          frame_(skins[0].pictures[0].second), mask_(skins[0].pictures[1].second),
-          c1_(skins[0].pictures[2].second), bg1_(skins[0].pictures[3].second),
-          c2_(skins[1].pictures[2].second), c3_(skins[2].pictures[2].second),
-          window_(kW, kH, 0x303030), canvas_(window_) {}
+        : t1_(MakeTheme(1)),
+          t2_(MakeTheme(2)),
+          t3_(MakeTheme(3)),
+          frame_(skins[0].pictures[0].second),
+          mask_(skins[0].pictures[1].second),
+          c1_(skins[0].pictures[2].second),
+          bg1_(skins[0].pictures[3].second),
+          c2_(skins[1].pictures[2].second),
+          c3_(skins[2].pictures[2].second),
+          window_(kW, kH, 0x303030),
+          canvas_(window_) {}
 
     Bitmap Draw() {
         Frame();
@@ -65,18 +71,18 @@ public:
         return window_;
     }
 
-private:
+  private:
     static constexpr int kW = 692 + 12, kH = 473 + 36;
 
-    void Text(const Rect& r, const std::string& s, Rgb colour, unsigned format, bool bold = false, int height = 14,
-              const char* face = "Arial") {
+    void Text(const Rect& r, const std::string& s, Rgb colour, unsigned format, bool bold = false,
+              int height = 14, const char* face = "Arial") {
         TFont font(face, height, bold ? FontStyles(fsBold) : FontStyles(0), ToColor(colour));
         Rect box = r;
         DrawText(fonts_, canvas_, font, s, box, format | kDtSingleLine | kDtVCenter | kDtNoPrefix);
     }
     void Label(int x, int y, const std::string& s, Point origin) {
-        Text(Rect::FromBounds(origin.x + x, origin.y + y, 90, 13), s, Shade(t1_.text, -0.08), kDtLeft, false, -11,
-             "MS Sans Serif");
+        Text(Rect::FromBounds(origin.x + x, origin.y + y, 90, 13), s, Shade(t1_.text, -0.08), kDtLeft, false,
+             -11, "MS Sans Serif");
     }
 
     void Frame() {
@@ -114,8 +120,8 @@ private:
     void Button(const Bitmap& pic, const Theme& t, const Rect& r, const std::string& caption, int state) {
         namespace g = geo::button;
         const Rect src[] = {g::kNormal, g::kHot, g::kDown, g::kDisabled};
-        const Rgb colours[] = {t.text, {255, 255, 255}, t.ledKeys ? Shade(t.led, 0.3) : t.text,
-                               Mix(t.dimText, t.chassis, 0.3)};
+        const Rgb colours[] = {
+            t.text, {255, 255, 255}, t.ledKeys ? Shade(t.led, 0.3) : t.text, Mix(t.dimText, t.chassis, 0.3)};
         Fit(canvas_, r, pic, src[state], g::kAnchors);
         Rect client = g::kAnchors.client.Offset(r.left, r.top);
         client.right += r.Width() - g::kNormal.Width();
@@ -182,7 +188,8 @@ private:
         const int rw = r.Width() - 12;
         Bitmap ruler(rw, rh);
         Canvas rc(ruler);
-        Slice9(rc, ruler.Bounds(), c1_, g::kHRuler, {g::kEdgeSize, 0}, {g::kHRuler.Width() - g::kEdgeSize, rh});
+        Slice9(rc, ruler.Bounds(), c1_, g::kHRuler, {g::kEdgeSize, 0},
+               {g::kHRuler.Width() - g::kEdgeSize, rh});
         canvas_.DrawTransparent({r.left + 6, r.top + 6 + (th - rh) / 2}, ruler, ruler.Bounds(),
                                 ruler.GetPixel(0, rh - 1));
         const int travel = rw - g::kHThumb.Width() / 2;
@@ -190,7 +197,8 @@ private:
         for (int v = 0; v <= max; v += 10) {
             const int len = (v == 0 || v == max) ? 5 : 3;
             const int x = r.left + pos(v) + tw / 2;
-            canvas_.DrawLine({x, r.top + th + 7}, {x, r.top + th + 7 + len}, ToColor(Mix(t1_.chassis, t1_.dimText, 0.85)));
+            canvas_.DrawLine({x, r.top + th + 7}, {x, r.top + th + 7 + len},
+                             ToColor(Mix(t1_.chassis, t1_.dimText, 0.85)));
         }
         const Rect thumb{g::kHThumb.left, g::kHThumb.top, g::kHThumb.left + tw, g::kHThumb.bottom};
         canvas_.DrawTransparent({r.left + pos(value), r.top + 6}, c1_, thumb, kKeyColor);
@@ -201,7 +209,8 @@ private:
         Group(Rect::FromBounds(426, 38, 270, 197), "话筒选项");
         const char* labels[] = {"延时：", "重复：", "回声：", "混响时间：", "混响电平："};
         const int labelY[] = {32, 64, 96, 128, 160}, sliderY[] = {24, 53, 88, 121, 150};
-        const int readY[] = {30, 61, 94, 127, 156}, values[] = {120, 30, 56, 24, 70}, max[] = {250, 80, 80, 80, 80};
+        const int readY[] = {30, 61, 94, 127, 156}, values[] = {120, 30, 56, 24, 70},
+                  max[] = {250, 80, 80, 80, 80};
         for (int i = 0; i < 5; ++i) {
             Label(6, labelY[i], labels[i], o);
             Slider(Rect::FromBounds(o.x + 71, o.y + sliderY[i], 150, 40), values[i], max[i]);
@@ -215,7 +224,8 @@ private:
         Label(5, 6, "INPUT:", {0, 236});
         const char* names[] = {"AUTO", "BGM", "VCR", "DVD", "TV"};
         const int states[] = {2, 0, 1, 0, 3};
-        for (int i = 0; i < 5; ++i) Button(c3_, t3_, Rect::FromBounds(54 + 72 * i, 236, 71, 25), names[i], states[i]);
+        for (int i = 0; i < 5; ++i)
+            Button(c3_, t3_, Rect::FromBounds(54 + 72 * i, 236, 71, 25), names[i], states[i]);
         Label(13, 6, "辅助：", {417, 236});
         Button(c3_, t3_, Rect::FromBounds(417 + 64, 236, 67, 25), "MIC", 0);
         Button(c3_, t3_, Rect::FromBounds(417 + 132, 236, 67, 25), "MUSIC", 2);
@@ -242,13 +252,18 @@ private:
     void Faders() {
         const Point o{0, 261};
         Fit(canvas_, Rect::FromBounds(0, 261, 696, 190), c1_, geo::panel::kBody, geo::panel::kAnchors);
-        struct F { int x, y, h, value, max, readX; const char* label; int labelX; };
-        const F faders[] = {{34, 47, 112, 50, 63, 32, "主音量", 26},  {88, 47, 112, 40, 63, 86, "辅助", 84},
-                            {144, 47, 112, 22, 63, 142, "超底", 141}, {254, 47, 112, 14, 20, 253, "低音", 252},
-                            {314, 47, 112, 10, 20, 312, "中音", 314}, {375, 47, 112, 6, 20, 374, "高音", 372},
-                            {446, 47, 112, 12, 20, 445, "低音", 443}, {498, 47, 112, 10, 20, 497, "中音", 496},
-                            {550, 47, 112, 16, 20, 548, "高单", 546}, {608, 41, 118, 30, 42, 606, "话筒", 604},
-                            {653, 42, 117, 42, 80, 651, "效果", 648}};
+        struct F {
+            int x, y, h, value, max, readX;
+            const char* label;
+            int labelX;
+        };
+        const F faders[] = {
+            {34, 47, 112, 50, 63, 32, "主音量", 26},  {88, 47, 112, 40, 63, 86, "辅助", 84},
+            {144, 47, 112, 22, 63, 142, "超底", 141}, {254, 47, 112, 14, 20, 253, "低音", 252},
+            {314, 47, 112, 10, 20, 312, "中音", 314}, {375, 47, 112, 6, 20, 374, "高音", 372},
+            {446, 47, 112, 12, 20, 445, "低音", 443}, {498, 47, 112, 10, 20, 497, "中音", 496},
+            {550, 47, 112, 16, 20, 548, "高单", 546}, {608, 41, 118, 30, 42, 606, "话筒", 604},
+            {653, 42, 117, 42, 80, 651, "效果", 648}};
         for (const F& f : faders) {
             Fader(Rect::FromBounds(o.x + f.x, o.y + f.y, 20, f.h), f.value, f.max);
             ReadOut(Rect::FromBounds(o.x + f.readX, o.y + 161, 23, 18), f.max == 20 ? f.value - 10 : f.value);
@@ -259,14 +274,16 @@ private:
         Label(478, 4, "话筒音调", o);
         const Color light = ToColor(Mix(t1_.chassis, t1_.bevelLight, 0.8)), dark = ToColor(t1_.rim);
         ClipScope clip(canvas_, Rect::FromBounds(0, 261, 696, 190));
-        for (int x : {221, 425, 586}) canvas_.Draw3DRect(Rect::FromBounds(o.x + x, o.y + 1, 2, 225), light, dark);
+        for (int x : {221, 425, 586})
+            canvas_.Draw3DRect(Rect::FromBounds(o.x + x, o.y + 1, 2, 225), light, dark);
     }
 
     void StatusBar() {
         const Rect bar = Rect::FromBounds(0, 452, 692, 21);
         Fit(canvas_, bar, c1_, geo::statusbar::kBody, geo::statusbar::kAnchors);
         const Rect p1 = Rect::FromBounds(0, 452, 509, 21), p2 = Rect::FromBounds(509, 452, 59, 21);
-        for (const Rect& p : {p1, p2}) Fit(canvas_, p, c1_, geo::statuspanel::kBody, geo::statuspanel::kAnchors);
+        for (const Rect& p : {p1, p2})
+            Fit(canvas_, p, c1_, geo::statuspanel::kBody, geo::statuspanel::kAnchors);
         Text({p1.left + 6, p1.top + 2, p1.right - 4, p1.bottom - 2}, "未连接", t1_.text, kDtLeft);
         Text({p2.left + 5, p2.top + 2, p2.right - 4, p2.bottom - 2}, "language:", t1_.text, kDtLeft);
         Combo(Rect::FromBounds(568, 452, 120, 21), "中文", true);

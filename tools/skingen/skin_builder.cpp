@@ -20,12 +20,9 @@ SkinFolder BuildSkin(int number) {
     folder.files.push_back({"skin.ini", {ini.begin(), ini.end()}});
 
     folder.pictures = {
-        {kFramePictureFile, PaintFramePicture(theme)},
-        {kMaskFile, PaintFrameMask()},
-        {kControlsFile, PaintControlAtlas(theme)},
-        {kBackgroundFile, PaintBackgroundTile(theme)},
-        {kCaptionButtonsFile, PaintCaptionButtons(theme)},
-        {kPopupFile, PaintPopupWindow(theme)},
+        {kFramePictureFile, PaintFramePicture(theme)},     {kMaskFile, PaintFrameMask()},
+        {kControlsFile, PaintControlAtlas(theme)},         {kBackgroundFile, PaintBackgroundTile(theme)},
+        {kCaptionButtonsFile, PaintCaptionButtons(theme)}, {kPopupFile, PaintPopupWindow(theme)},
     };
     for (const auto& [name, picture] : folder.pictures)
         folder.files.push_back({name, EncodeBmp(picture, name == kMaskFile ? 1 : 24)});

@@ -17,12 +17,24 @@ constexpr Color kMagenta = 0xFF00FF;  // 16711935, the thumbs' transparent colou
 
 // The control sections, in registry order, with their type words.
 const std::vector<std::pair<const char*, const char*>> kControls = {
-    {"button", "button"},         {"trackbar", "trackbar"},   {"htrackbar", "trackbar"},
-    {"slider", "slider"},         {"edit", "edit"},           {"spinedit", "spinedit"},
-    {"combobox", "combobox"},     {"statuscombobox", "combobox"}, {"listbox", "listbox"},
-    {"vscrollbar", "scrollbar"},  {"hscrollbar", "scrollbar"}, {"bothhscrollbar", "scrollbar"},
-    {"panel", "panel"},           {"groupbox", "panel"},      {"statusbar", "panel"},
-    {"statuspanel", "label"},     {"stdlabel", "stdlabel"},   {"bevel", "bevel"},
+    {"button", "button"},
+    {"trackbar", "trackbar"},
+    {"htrackbar", "trackbar"},
+    {"slider", "slider"},
+    {"edit", "edit"},
+    {"spinedit", "spinedit"},
+    {"combobox", "combobox"},
+    {"statuscombobox", "combobox"},
+    {"listbox", "listbox"},
+    {"vscrollbar", "scrollbar"},
+    {"hscrollbar", "scrollbar"},
+    {"bothhscrollbar", "scrollbar"},
+    {"panel", "panel"},
+    {"groupbox", "panel"},
+    {"statusbar", "panel"},
+    {"statuspanel", "label"},
+    {"stdlabel", "stdlabel"},
+    {"bevel", "bevel"},
 };
 
 struct Objects {
@@ -41,7 +53,7 @@ const Objects kButtons[] = {
 };
 
 class SkinText {
-public:
+  public:
     explicit SkinText(const Theme& t) : t_(t) {}
 
     std::string Build() {
@@ -66,7 +78,7 @@ public:
         return ini_.Result();
     }
 
-private:
+  private:
     Color C(Rgb c) const { return ToColor(c); }
 
     void Version() {
@@ -173,7 +185,8 @@ private:
         Font(C(t_.text));
         ini_.Colour("activefontcolor", C({255, 255, 255}));
         ini_.Colour("unenabledfontcolor", C(t_.dimText));
-        for (const char* k : {"stretcheffect", "inactivestretcheffect", "dividerstretcheffect"}) ini_.Bool(k, false);
+        for (const char* k : {"stretcheffect", "inactivestretcheffect", "dividerstretcheffect"})
+            ini_.Bool(k, false);
         ini_.RectKey("animateskinrect", {});
         ini_.Int("framecount", 0);
         ini_.Int("animateinterval", 25);
@@ -262,7 +275,8 @@ private:
         ini_.RectKey("downrect", cell(S::Down));
         ini_.RectKey("disableskinrsect", cell(S::Disabled));
         ini_.Text("command", o.command);
-        const bool restores = o.button == geo::CaptionButton::Maximize || o.button == geo::CaptionButton::RollUp;
+        const bool restores =
+            o.button == geo::CaptionButton::Maximize || o.button == geo::CaptionButton::RollUp;
         ini_.RectKey("restorerect", restores ? cell(S::Restore) : Rect{});
         ini_.RectKey("restoreactiverect", restores ? cell(S::RestoreHot) : Rect{});
         ini_.RectKey("restoredownrect", restores ? cell(S::RestoreDown) : Rect{});
@@ -409,8 +423,9 @@ private:
         }
         {
             namespace g = geo::statuscombobox;
-            Combo("statuscombobox", {g::kBody, g::kActive, g::kAnchors, g::kItem, g::kItemActive, g::kItemFocus,
-                                     g::kItemText, g::kButton, g::kButtonHot, g::kButtonDown, g::kButtonDisabled});
+            Combo("statuscombobox",
+                  {g::kBody, g::kActive, g::kAnchors, g::kItem, g::kItemActive, g::kItemFocus, g::kItemText,
+                   g::kButton, g::kButtonHot, g::kButtonDown, g::kButtonDisabled});
         }
     }
 
@@ -464,14 +479,14 @@ private:
     void ScrollBars() {
         {
             namespace g = geo::vscrollbar;
-            ScrollBar("vscrollbar", {g::kBody, g::kAnchors, g::kTrack, g::kUp, g::kUpHot, g::kUpPressed, g::kDown,
-                                     g::kDownHot, g::kDownPressed, g::kThumb, g::kThumbHot, g::kThumbDown,
-                                     g::kThumbOffset});
+            ScrollBar("vscrollbar", {g::kBody, g::kAnchors, g::kTrack, g::kUp, g::kUpHot, g::kUpPressed,
+                                     g::kDown, g::kDownHot, g::kDownPressed, g::kThumb, g::kThumbHot,
+                                     g::kThumbDown, g::kThumbOffset});
         }
         namespace g = geo::hscrollbar;
-        const ScrollGeometry h{g::kBody,  g::kAnchors,  g::kTrack,      g::kLeft,      g::kLeftHot,
-                               g::kLeftPressed, g::kRight, g::kRightHot, g::kRightPressed, g::kThumb,
-                               g::kThumbHot, g::kThumbDown, g::kThumbOffset};
+        const ScrollGeometry h{g::kBody,        g::kAnchors,   g::kTrack,      g::kLeft,         g::kLeftHot,
+                               g::kLeftPressed, g::kRight,     g::kRightHot,   g::kRightPressed, g::kThumb,
+                               g::kThumbHot,    g::kThumbDown, g::kThumbOffset};
         ScrollBar("hscrollbar", h);
         ScrollBar("bothhscrollbar", h);
     }

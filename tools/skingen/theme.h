@@ -14,17 +14,17 @@ struct Theme {
     int number = 1;
     std::string name, comments;
 
-    Rgb chassis;       // panel and group box faces: flat, sliders fill with it
-    Rgb chassisDark;   // recesses, slots
-    Rgb rim;           // the dark outline round every raised part
-    Rgb bevelLight;    // top-left highlight of raised parts
-    Rgb bevelShadow;   // bottom-right shadow of raised parts
+    Rgb chassis;            // panel and group box faces: flat, sliders fill with it
+    Rgb chassisDark;        // recesses, slots
+    Rgb rim;                // the dark outline round every raised part
+    Rgb bevelLight;         // top-left highlight of raised parts
+    Rgb bevelShadow;        // bottom-right shadow of raised parts
     Rgb keyTop, keyBottom;  // faces of buttons, caption buttons, thumbs
-    Rgb accent;        // lit lines, hot outlines, fader level
-    Rgb led;           // the indicator strip of selector keys
-    Rgb field;         // backlit display surfaces (edit, combo, list)
+    Rgb accent;             // lit lines, hot outlines, fader level
+    Rgb led;                // the indicator strip of selector keys
+    Rgb field;              // backlit display surfaces (edit, combo, list)
     Rgb fieldText;
-    Rgb text;          // light text on the chassis
+    Rgb text;  // light text on the chassis
     Rgb dimText;
     Rgb captionTop, captionBottom;
 
