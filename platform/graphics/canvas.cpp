@@ -16,7 +16,14 @@ void Canvas::SetClip(Region&& device) {
     clips_.push_back(std::move(device));
 }
 
-void Canvas::PushClip(const Rect& r) { SetClip(clips_.back().Intersect(Region(ToDevice(r)))); }
+void Canvas::PushClip(const Rect& r) {
+    if (clipIsRect_) {  // the usual case, without region arithmetic
+        clipRect_ = Intersect(clipRect_, ToDevice(r));
+        clips_.push_back(Region(clipRect_));
+        return;
+    }
+    SetClip(clips_.back().Intersect(Region(ToDevice(r))));
+}
 
 void Canvas::PushClip(const Region& r) {
     Region device = r;

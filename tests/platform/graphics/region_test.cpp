@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "platform/graphics/mask_region.h"
 #include "platform/graphics/region.h"
 
 namespace dsp {
@@ -69,6 +70,50 @@ TEST(RegionTest, ClipCutsARectangleIntoVisiblePieces) {
     ASSERT_EQ(pieces.size(), 2u);
     EXPECT_EQ(pieces[0], (Rect{1, 1, 2, 2}));
     EXPECT_EQ(pieces[1], (Rect{4, 1, 5, 2}));
+}
+
+}  // namespace
+}  // namespace dsp
+
+namespace dsp {
+namespace {
+
+// A mask with black (inside) and white (outside) pixels from a picture text.
+Bitmap Mask(const std::vector<std::string>& rows) {
+    Bitmap b(int(rows[0].size()), int(rows.size()), clWhite);
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (rows[y][x] == '#') b.SetPixel(x, y, clBlack);
+    return b;
+}
+
+TEST(MaskRegionTest, BlackRunsBecomeRowsPlacedAtThePiecePosition) {
+    const Bitmap mask = Mask({"##..#",
+                              "##..#",
+                              ".###."});
+    const Region r = RegionFromMask(mask, {0, 0, 5, 3}, {10, 20});
+    const std::vector<Rect> expected = {{10, 20, 12, 22}, {14, 20, 15, 22}, {11, 22, 14, 23}};
+    EXPECT_EQ(r.Rects(), expected);
+    // A piece from the middle, placed elsewhere; a near-black pixel is outside.
+    Bitmap grey = mask;
+    grey.SetPixel(2, 2, 0x010000);
+    const Region piece = RegionFromMask(grey, {1, 1, 4, 3}, {0, 0});
+    const std::vector<Rect> inPiece = {{0, 0, 1, 1}, {0, 1, 1, 2}, {2, 1, 3, 2}};
+    EXPECT_EQ(Pixels(piece), Pixels(Region::FromRects(inPiece)));
+}
+
+TEST(MaskRegionTest, RunBatchesLoseNothing) {
+    Bitmap checker(101, 97, clWhite);
+    for (int y = 0; y < checker.Height(); ++y)
+        for (int x = 0; x < checker.Width(); ++x)
+            if ((x / 2 + y) % 2 == 0 || x % 17 == 0) checker.SetPixel(x, y, clBlack);
+    const Region whole = RegionFromMask(checker, checker.Bounds(), {0, 0}, 1 << 30);
+    EXPECT_EQ(RegionFromMask(checker, checker.Bounds(), {0, 0}, 7), whole);
+    EXPECT_EQ(RegionFromMask(checker, checker.Bounds(), {0, 0}), whole);
+    int black = 0;
+    for (int y = 0; y < checker.Height(); ++y)
+        for (int x = 0; x < checker.Width(); ++x) black += checker.GetPixel(x, y) == clBlack;
+    EXPECT_EQ(int(Pixels(whole).size()), black);
 }
 
 }  // namespace
