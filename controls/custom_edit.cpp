@@ -3,29 +3,10 @@
 #include "controls/control_fonts.h"
 #include "controls/default_look.h"
 #include "controls/text_paint.h"
+#include "platform/text/utf8.h"
 
 namespace dsp {
 namespace {
-
-std::string EncodeUtf8(char32_t c) {
-    std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return s;
-}
 
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -175,7 +156,7 @@ void TbsSkinCustomEdit::KeyPress(char32_t& key) {
     if (key == 8) {
         EraseBefore();
     } else if (key >= U' ') {
-        Insert(EncodeUtf8(key));
+        Insert(EncodeUtf8(std::u32string(1, key)));
     }
 }
 

@@ -211,6 +211,11 @@ void ComboBoxModel::OnTimer(int id) {
     Fire(OnInvalidate);
 }
 
+void ComboBoxModel::ScrollListTo(int top) {
+    list_.SetTopIndex(top);
+    Fire(OnInvalidate);
+}
+
 void ComboBoxModel::StopAutoScroll() {
     if (autoScroll_ == 0) return;
     autoScroll_ = 0;

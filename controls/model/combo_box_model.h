@@ -83,6 +83,8 @@ public:
     void ListPress();
     void FocusLost();
     void OnTimer(int id);
+    // The list's scroll bar moved.
+    void ScrollListTo(int top);
 
     // Where the combo is on the screen when the list opens.
     std::function<DropDownEnvironment()> Environment;

@@ -27,6 +27,8 @@ void ListModel::SetItemIndex(int index) { itemIndex_ = (index >= 0 && index < Co
 
 void ListModel::SetRows(int rows) { rows_ = std::max(rows, 1); }
 
+void ListModel::SetTopIndex(int top) { topIndex_ = std::clamp(top, 0, std::max(0, Count() - rows_)); }
+
 void ListModel::MakeVisible(int index) {
     if (index < 0 || index >= Count()) return;
     if (index < topIndex_) {

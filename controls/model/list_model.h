@@ -22,6 +22,8 @@ public:
     void SetItems(std::vector<std::string> items);
     void SetItemIndex(int index);
     void SetRows(int rows);
+    // The first visible row, kept so that the last rows stay filled.
+    void SetTopIndex(int top);
     // Scrolls as little as needed to show row `index`.
     void MakeVisible(int index);
     // The item at a row offset (pixels from the first row's top); clamped to
