@@ -72,7 +72,14 @@ void TbsSkinPanel::WndProc(TMessage& message) {
             if (auto* r = reinterpret_cast<Rect*>(message.LParam)) *r = ToRect(model_.DefaultClientRect(Width(), Height()));
             return;
         case kWmNcPaint:
-            if (auto* canvas = reinterpret_cast<Canvas*>(message.WParam)) canvas->Draw({0, 0}, PaintToBitmap());
+            if (auto* canvas = reinterpret_cast<Canvas*>(message.WParam)) {
+                ReadSkinData();
+                if (skinIndex_ < 0) {
+                    DrawDefaultLook(*canvas);
+                } else {
+                    canvas->Draw({0, 0}, PaintToBitmap());
+                }
+            }
             return;
         case kWmNcHitTest: message.Result = kHtClient; return;
         default: break;
@@ -105,6 +112,10 @@ void TbsSkinPanel::PaintCaptionBar(Canvas& c) {
 
 void TbsSkinPanel::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
+    DrawDefaultLook(c);
+}
+
+void TbsSkinPanel::DrawDefaultLook(Canvas& c) {
     Rect all{0, 0, Width(), Height()};
     c.FillRect(all, clBtnFace);
     switch (model_.BorderStyle()) {

@@ -49,6 +49,10 @@ protected:
     void TextChanged() override { Repaint(); }
     void EnabledChanged() override { Invalidate(); }
     void PaintCaptionBar(Canvas& canvas);
+    // The default look drawn straight onto a canvas: a panel may be large, so
+    // it is not built in a bitmap of its own first; the canvas's clip keeps
+    // the drawing to what needs repainting.
+    void DrawDefaultLook(Canvas& canvas);
 
     PanelModel model_;
     TAlignmentText defaultAlignment_ = TAlignmentText::Left;
