@@ -45,7 +45,9 @@ void TbsSkinBevel::Draw(Canvas& c) {
         return;
     }
     switch (shape_) {
-        case TBevelShape::bsBox: c.Draw3DRect({0, 0, w, h}, first, second); break;
+        case TBevelShape::bsBox:
+            c.Draw3DRect({0, 0, w, h}, first, second);
+            break;
         case TBevelShape::bsFrame:
             c.FrameRect({1, 1, w, h}, second);
             c.FrameRect({0, 0, w - 1, h - 1}, first);
@@ -66,7 +68,8 @@ void TbsSkinBevel::Draw(Canvas& c) {
             c.DrawLine({w - 2, 0}, {w - 2, h}, first);
             c.DrawLine({w - 1, 0}, {w - 1, h}, second);
             break;
-        case TBevelShape::bsSpacer: break;
+        case TBevelShape::bsSpacer:
+            break;
     }
 }
 
@@ -79,4 +82,4 @@ Bitmap TbsSkinBevel::PaintToBitmap(Color background) {
     return b;
 }
 
-} // namespace dsp
+}  // namespace dsp

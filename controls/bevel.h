@@ -14,7 +14,7 @@ enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bs
 enum class TBevelStyle { bsLowered, bsRaised };
 
 class TbsSkinBevel : public TGraphicControl {
-public:
+  public:
     explicit TbsSkinBevel(TComponent* owner);
 
     TbsSkinData* SkinData() const { return skinData_; }
@@ -32,10 +32,10 @@ public:
     Color DarkColor() const { return dark_; }
     Bitmap PaintToBitmap(Color background);
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     void Draw(Canvas& canvas);
     void ReadColors();
 
@@ -48,4 +48,4 @@ private:
     Color dark_ = clBtnShadow;
 };
 
-} // namespace dsp
+}  // namespace dsp

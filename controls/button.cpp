@@ -117,4 +117,4 @@ void TbsSkinButton::EnabledChanged() {
     TbsSkinCustomControl::EnabledChanged();
 }
 
-} // namespace dsp
+}  // namespace dsp

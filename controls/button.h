@@ -9,7 +9,7 @@
 namespace dsp {
 
 class TbsSkinButton : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinButton(TComponent* owner);
 
     bool Down() const { return model_.Down(); }
@@ -36,7 +36,7 @@ public:
     bool CanFocus() const override { return model_.CanFocused() && TbsSkinCustomControl::CanFocus(); }
     ButtonModel& Model() { return model_; }
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -51,7 +51,7 @@ protected:
     void TextChanged() override { Repaint(); }
     void EnabledChanged() override;
 
-private:
+  private:
     bool DrawnDown() const;
 
     ControlTimerPort timers_{*this};
@@ -61,4 +61,4 @@ private:
     int spacing_ = 1;
 };
 
-} // namespace dsp
+}  // namespace dsp

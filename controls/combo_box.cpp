@@ -5,8 +5,8 @@
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
 #include "controls/text_paint.h"
-#include "platform/text/utf8.h"
 #include "platform/framework/application.h"
+#include "platform/text/utf8.h"
 
 namespace dsp {
 TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner) {
@@ -57,7 +57,7 @@ void TbsSkinComboBox::SetItems(std::vector<std::string> items) {
 }
 
 void TbsSkinComboBox::SetItemIndex(int index) {
-    model_.SetLoading(Loading()); // nothing fires while the stored layout is read
+    model_.SetLoading(Loading());  // nothing fires while the stored layout is read
     model_.SetItemIndex(index);
     model_.SetLoading(false);
 }
@@ -87,7 +87,8 @@ void TbsSkinComboBox::PaintDefaultLook(Bitmap& bitmap) {
     bool enabled = EnabledThroughParents();
     DrawSpinArrow(c, button, false, enabled ? clBlack : clBtnShadow);
     Rect text = TextAreaRect();
-    PaintText(c, font_, enabled ? font_.Color() : clGrayText, model_.Text(), {text.left + 2, text.top, text.right, text.bottom},
+    PaintText(c, font_, enabled ? font_.Color() : clGrayText, model_.Text(),
+              {text.left + 2, text.top, text.right, text.bottom},
               kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
 }
 
@@ -149,15 +150,32 @@ void TbsSkinComboBox::KeyDown(uint16_t& key, TShiftState shift) {
     TbsSkinCustomControl::KeyDown(key, shift);
     NavKey nav = NavKey::Other;
     switch (key) {
-        case kVkReturn: nav = NavKey::Enter; break;
-        case kVkEscape: nav = NavKey::Escape; break;
-        case kVkPrior: nav = NavKey::PageUp; break;
-        case kVkNext: nav = NavKey::PageDown; break;
-        case kVkLeft: nav = NavKey::Left; break;
-        case kVkUp: nav = NavKey::Up; break;
-        case kVkRight: nav = NavKey::Right; break;
-        case kVkDown: nav = NavKey::Down; break;
-        default: return;
+        case kVkReturn:
+            nav = NavKey::Enter;
+            break;
+        case kVkEscape:
+            nav = NavKey::Escape;
+            break;
+        case kVkPrior:
+            nav = NavKey::PageUp;
+            break;
+        case kVkNext:
+            nav = NavKey::PageDown;
+            break;
+        case kVkLeft:
+            nav = NavKey::Left;
+            break;
+        case kVkUp:
+            nav = NavKey::Up;
+            break;
+        case kVkRight:
+            nav = NavKey::Right;
+            break;
+        case kVkDown:
+            nav = NavKey::Down;
+            break;
+        default:
+            return;
     }
     if (model_.KeyDown(nav, (shift & ssAlt) != 0)) key = 0;
 }
@@ -179,4 +197,4 @@ void TbsSkinComboBox::DoExit() {
     model_.FocusLost();
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -15,7 +15,7 @@ namespace dsp {
 class TbsPopupListBox;
 
 class TbsSkinComboBox : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinComboBox(TComponent* owner);
 
     const std::vector<std::string>& Items() const { return model_.Items(); }
@@ -49,7 +49,7 @@ public:
     TNotifyEvent OnCloseUp;
     TNotifyEvent OnDropDown;
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -63,12 +63,12 @@ protected:
     void TimerFired(uint32_t id) override { model_.OnTimer(static_cast<int>(id)); }
     void Loaded() override;
 
-private:
+  private:
     friend class TbsPopupListBox;
 
     ControlTimerPort timers_{*this};
     ComboBoxModel model_{timers_};
-    TbsPopupListBox* list_ = nullptr; // owned through the component tree
+    TbsPopupListBox* list_ = nullptr;  // owned through the component tree
     int itemHeight_ = 20;
     Color defaultColor_ = clWindow;
     TFont font_{"Arial", 14};
@@ -76,4 +76,4 @@ private:
     bool buttonHover_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

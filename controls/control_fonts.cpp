@@ -7,4 +7,4 @@ FontEngine& ControlFontEngine() {
     return engine;
 }
 
-} // namespace dsp
+}  // namespace dsp

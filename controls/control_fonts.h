@@ -8,4 +8,4 @@ namespace dsp {
 
 FontEngine& ControlFontEngine();
 
-} // namespace dsp
+}  // namespace dsp

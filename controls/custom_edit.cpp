@@ -10,7 +10,7 @@ namespace {
 
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-} // namespace
+}  // namespace
 
 TbsSkinCustomEdit::TbsSkinCustomEdit(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName("edit");
@@ -69,7 +69,8 @@ void TbsSkinCustomEdit::PaintDefaultLook(Bitmap& bitmap) {
     unsigned align = kDtLeft;
     if (!enabled && alignment_ == TAlignment::taRightJustify) align = kDtRight;
     if (!enabled && alignment_ == TAlignment::taCenter) align = kDtCenter;
-    Rect textRect = enabled ? Rect{t.left + 1, t.top, t.right, t.bottom} : Rect{t.left + 2, t.top, t.right - 1, t.bottom};
+    Rect textRect =
+        enabled ? Rect{t.left + 1, t.top, t.right, t.bottom} : Rect{t.left + 2, t.top, t.right - 1, t.bottom};
     Color color = enabled ? DefaultFont().Color() : clGrayText;
     PaintText(c, DefaultFont(), color, Text(), textRect, align | kDtVCenter | kDtSingleLine | kDtNoPrefix);
     if (enabled && Focused()) {
@@ -135,12 +136,17 @@ void TbsSkinCustomEdit::KeyDown(uint16_t& key, TShiftState shift) {
             if (caret_ < size) ++caret_;
             while (caret_ < size && IsContinuation(Text()[static_cast<size_t>(caret_)])) ++caret_;
             break;
-        case kVkHome: caret_ = 0; break;
-        case kVkEnd: caret_ = size; break;
+        case kVkHome:
+            caret_ = 0;
+            break;
+        case kVkEnd:
+            caret_ = size;
+            break;
         case kVkDelete:
             if (!readOnly_) EraseAfter();
             break;
-        default: return;
+        default:
+            return;
     }
     Invalidate();
 }
@@ -189,4 +195,4 @@ void TbsSkinCustomEdit::DoExit() {
     Invalidate();
 }
 
-} // namespace dsp
+}  // namespace dsp

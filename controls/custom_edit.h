@@ -11,7 +11,7 @@ namespace dsp {
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TbsSkinCustomEdit : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinCustomEdit(TComponent* owner);
 
     bool ReadOnly() const { return readOnly_; }
@@ -34,9 +34,9 @@ public:
 
     TNotifyEvent OnChange;
     TNotifyEvent OnButtonClick;
-    TNotifyEvent OnBeep; // a key was rejected
+    TNotifyEvent OnBeep;  // a key was rejected
 
-protected:
+  protected:
     // The typed character may go in; `ch` may be changed.
     virtual bool AcceptsChar(char32_t& ch);
     // The text changed, by typing or by SetText.
@@ -54,7 +54,7 @@ protected:
     void DoExit() override;
     void TextChanged() override;
 
-private:
+  private:
     void Insert(const std::string& utf8);
     void EraseBefore();
     void EraseAfter();
@@ -65,8 +65,8 @@ private:
     bool frameless_ = false;
     Color defaultColor_ = clWindow;
     int maxLength_ = 0;
-    int caret_ = 0; // byte offset into Text()
+    int caret_ = 0;  // byte offset into Text()
     bool buttonPressed_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -35,12 +35,20 @@ void DrawArrow(Canvas& canvas, const Rect& r, ArrowDirection direction, Color co
     int cy = r.top + r.Height() / 2;
     for (int i = 0; i < 4; ++i) {
         switch (direction) {
-            case ArrowDirection::Up: canvas.DrawLine({cx - i, cy - 2 + i}, {cx + i + 1, cy - 2 + i}, color); break;
-            case ArrowDirection::Down: canvas.DrawLine({cx - i, cy + 1 - i}, {cx + i + 1, cy + 1 - i}, color); break;
-            case ArrowDirection::Left: canvas.DrawLine({cx - 2 + i, cy - i}, {cx - 2 + i, cy + i + 1}, color); break;
-            case ArrowDirection::Right: canvas.DrawLine({cx + 1 - i, cy - i}, {cx + 1 - i, cy + i + 1}, color); break;
+            case ArrowDirection::Up:
+                canvas.DrawLine({cx - i, cy - 2 + i}, {cx + i + 1, cy - 2 + i}, color);
+                break;
+            case ArrowDirection::Down:
+                canvas.DrawLine({cx - i, cy + 1 - i}, {cx + i + 1, cy + 1 - i}, color);
+                break;
+            case ArrowDirection::Left:
+                canvas.DrawLine({cx - 2 + i, cy - i}, {cx - 2 + i, cy + i + 1}, color);
+                break;
+            case ArrowDirection::Right:
+                canvas.DrawLine({cx + 1 - i, cy - i}, {cx + 1 - i, cy + i + 1}, color);
+                break;
         }
     }
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -21,4 +21,4 @@ enum class ArrowDirection { Up, Down, Left, Right };
 // pointing toward `direction`.
 void DrawArrow(Canvas& canvas, const Rect& r, ArrowDirection direction, Color color);
 
-} // namespace dsp
+}  // namespace dsp

@@ -9,14 +9,17 @@ namespace {
 
 unsigned AlignFlags(TAlignmentText a) {
     switch (a) {
-        case TAlignmentText::Right: return kDtRight;
-        case TAlignmentText::Center: return kDtCenter;
-        case TAlignmentText::Left: break;
+        case TAlignmentText::Right:
+            return kDtRight;
+        case TAlignmentText::Center:
+            return kDtCenter;
+        case TAlignmentText::Left:
+            break;
     }
     return kDtLeft;
 }
 
-} // namespace
+}  // namespace
 
 TbsSkinLabel::TbsSkinLabel(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName("label");
@@ -59,10 +62,17 @@ void TbsSkinLabel::PaintDefaultLook(Bitmap& bitmap) {
     Rect all{0, 0, Width(), Height()};
     c.FillRect(all, clBtnFace);
     switch (borderStyle_) {
-        case TbsSkinBorderStyle::bvFrame: c.FrameRect(all, clBtnShadow); break;
-        case TbsSkinBorderStyle::bvRaised: c.Draw3DRect(all, clBtnHighlight, clBtnShadow); break;
-        case TbsSkinBorderStyle::bvLowered: c.Draw3DRect(all, clBtnShadow, clBtnHighlight); break;
-        case TbsSkinBorderStyle::bvNone: break;
+        case TbsSkinBorderStyle::bvFrame:
+            c.FrameRect(all, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvRaised:
+            c.Draw3DRect(all, clBtnHighlight, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvLowered:
+            c.Draw3DRect(all, clBtnShadow, clBtnHighlight);
+            break;
+        case TbsSkinBorderStyle::bvNone:
+            break;
     }
     Rect text{2 + TextIndent(), 0, Width() - 2, Height()};
     unsigned format = AlignFlags(alignment_) | kDtVCenter | kDtSingleLine;
@@ -98,9 +108,7 @@ void TbsSkinStatusPanel::PaintDefaultLook(Bitmap& bitmap) {
                       glyph_.GetPixel(0, glyph_.Height() - 1));
 }
 
-TbsSkinStdLabel::TbsSkinStdLabel(TComponent* owner) : TGraphicControl(owner) {
-    SetBounds(0, 0, 65, 17);
-}
+TbsSkinStdLabel::TbsSkinStdLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
 
 void TbsSkinStdLabel::SetSkinData(TbsSkinData* data) {
     skinData_ = data;
@@ -202,4 +210,4 @@ Bitmap TbsSkinStdLabel::PaintToBitmap(Color background) {
     return b;
 }
 
-} // namespace dsp
+}  // namespace dsp

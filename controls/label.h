@@ -16,7 +16,7 @@ enum class TbsEllipsType2 { bsetNoneEllips, bsetEllips };
 enum class TbsEllipsType { bsetNone, bsetEndEllips, bsetPathEllips };
 
 class TbsSkinLabel : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinLabel(TComponent* owner);
 
     TAlignmentText Alignment() const { return alignment_; }
@@ -30,13 +30,13 @@ public:
     bool UseSkinFontColor() const { return useSkinFontColor_; }
     void SetUseSkinFontColor(bool on) { useSkinFontColor_ = on; }
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     void TextChanged() override;
     // Room kept left of the text (the status panel's glyph).
     virtual int TextIndent() const { return 0; }
 
-private:
+  private:
     void FitToText();
 
     TAlignmentText alignment_ = TAlignmentText::Left;
@@ -47,24 +47,24 @@ private:
 };
 
 class TbsSkinStatusPanel : public TbsSkinLabel {
-public:
+  public:
     explicit TbsSkinStatusPanel(TComponent* owner);
     const Bitmap& Glyph() const { return glyph_; }
     void SetGlyph(const Bitmap& glyph);
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int n);
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     int TextIndent() const override { return glyph_.Empty() ? 0 : glyph_.Width() / numGlyphs_ + 3; }
 
-private:
+  private:
     Bitmap glyph_;
     int numGlyphs_ = 1;
 };
 
 class TbsSkinStdLabel : public TGraphicControl {
-public:
+  public:
     explicit TbsSkinStdLabel(TComponent* owner);
 
     TbsSkinData* SkinData() const { return skinData_; }
@@ -92,11 +92,11 @@ public:
     TFont DrawFont() const;
     Bitmap PaintToBitmap(Color background);
 
-protected:
+  protected:
     void Paint() override;
     void TextChanged() override;
 
-private:
+  private:
     void PaintText(Canvas& canvas);
     unsigned Format() const;
     void FitToText();
@@ -113,4 +113,4 @@ private:
     bool wordWrap_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -45,4 +45,4 @@ void TbsSkinNumericEdit::KeyDown(uint16_t& key, TShiftState shift) {
     if (key == kVkDown) model_.KeyDown(NavKey::Down);
 }
 
-} // namespace dsp
+}  // namespace dsp

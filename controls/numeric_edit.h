@@ -8,7 +8,7 @@
 namespace dsp {
 
 class TbsSkinNumericEdit : public TbsSkinCustomEdit {
-public:
+  public:
     explicit TbsSkinNumericEdit(TComponent* owner);
 
     double Value() const { return model_.Value(); }
@@ -26,17 +26,17 @@ public:
     int Decimal() const { return model_.Decimal(); }
     void SetDecimal(int d) { model_.SetDecimal(d); }
 
-protected:
+  protected:
     bool AcceptsChar(char32_t& ch) override;
     void Change() override;
     void FocusLost() override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
 
-private:
+  private:
     void ShowModelText();
 
     NumericEditValue model_;
     bool syncing_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

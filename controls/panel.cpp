@@ -7,16 +7,19 @@ namespace {
 
 unsigned AlignFlags(TAlignmentText a) {
     switch (a) {
-        case TAlignmentText::Right: return kDtRight;
-        case TAlignmentText::Center: return kDtCenter;
-        case TAlignmentText::Left: break;
+        case TAlignmentText::Right:
+            return kDtRight;
+        case TAlignmentText::Center:
+            return kDtCenter;
+        case TAlignmentText::Left:
+            break;
     }
     return kDtLeft;
 }
 
 Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-} // namespace
+}  // namespace
 
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName("panel");
@@ -69,7 +72,8 @@ void TbsSkinPanel::SetRollUpState(bool state) {
 void TbsSkinPanel::WndProc(TMessage& message) {
     switch (message.Msg) {
         case kWmNcCalcSize:
-            if (auto* r = reinterpret_cast<Rect*>(message.LParam)) *r = ToRect(model_.DefaultClientRect(Width(), Height()));
+            if (auto* r = reinterpret_cast<Rect*>(message.LParam))
+                *r = ToRect(model_.DefaultClientRect(Width(), Height()));
             return;
         case kWmNcPaint:
             if (auto* canvas = reinterpret_cast<Canvas*>(message.WParam)) {
@@ -81,8 +85,11 @@ void TbsSkinPanel::WndProc(TMessage& message) {
                 }
             }
             return;
-        case kWmNcHitTest: message.Result = kHtClient; return;
-        default: break;
+        case kWmNcHitTest:
+            message.Result = kHtClient;
+            return;
+        default:
+            break;
     }
     TbsSkinCustomControl::WndProc(message);
 }
@@ -119,10 +126,17 @@ void TbsSkinPanel::DrawDefaultLook(Canvas& c) {
     Rect all{0, 0, Width(), Height()};
     c.FillRect(all, clBtnFace);
     switch (model_.BorderStyle()) {
-        case TbsSkinBorderStyle::bvFrame: c.FrameRect(all, clBtnShadow); break;
-        case TbsSkinBorderStyle::bvRaised: c.Draw3DRect(all, clBtnHighlight, clBtnShadow); break;
-        case TbsSkinBorderStyle::bvLowered: c.Draw3DRect(all, clBtnShadow, clBtnHighlight); break;
-        case TbsSkinBorderStyle::bvNone: break;
+        case TbsSkinBorderStyle::bvFrame:
+            c.FrameRect(all, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvRaised:
+            c.Draw3DRect(all, clBtnHighlight, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvLowered:
+            c.Draw3DRect(all, clBtnShadow, clBtnHighlight);
+            break;
+        case TbsSkinBorderStyle::bvNone:
+            break;
     }
     if (model_.CaptionMode()) PaintCaptionBar(c);
 }
@@ -159,4 +173,4 @@ void TbsSkinStatusBar::WndProc(TMessage& message) {
     TbsSkinPanel::WndProc(message);
 }
 
-} // namespace dsp
+}  // namespace dsp

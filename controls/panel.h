@@ -11,7 +11,7 @@
 namespace dsp {
 
 class TbsSkinPanel : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinPanel(TComponent* owner);
 
     bool CaptionMode() const { return model_.CaptionMode(); }
@@ -30,15 +30,17 @@ public:
     int DefaultCaptionHeight() const { return model_.DefaultCaptionHeight(); }
     void SetDefaultCaptionHeight(int h);
     TAlignmentText DefaultAlignment() const { return defaultAlignment_; }
-    void SetDefaultAlignment(TAlignmentText a) { defaultAlignment_ = a; Invalidate(); }
+    void SetDefaultAlignment(TAlignmentText a) {
+        defaultAlignment_ = a;
+        Invalidate();
+    }
     TbsSkinBorderStyle BorderStyle() const { return model_.BorderStyle(); }
     void SetBorderStyle(TbsSkinBorderStyle s);
-
 
     TNotifyEvent OnChecked;
     TNotifyEvent OnChangeRollUpState;
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     // The frame and caption bar are the non-client area: children are placed
     // inside the frame and below the caption bar. The whole look is painted
@@ -59,21 +61,24 @@ protected:
 };
 
 class TbsSkinGroupBox : public TbsSkinPanel {
-public:
+  public:
     explicit TbsSkinGroupBox(TComponent* owner);
 };
 
 class TbsSkinStatusBar : public TbsSkinPanel {
-public:
+  public:
     explicit TbsSkinStatusBar(TComponent* owner);
     bool SizeGrip() const { return sizeGrip_; }
-    void SetSizeGrip(bool on) { sizeGrip_ = on; Invalidate(); }
+    void SetSizeGrip(bool on) {
+        sizeGrip_ = on;
+        Invalidate();
+    }
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     bool sizeGrip_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -75,7 +75,8 @@ void TbsPopupListBox::PaintRow(Canvas& canvas, int index, const Rect& row, bool 
     Color color = selected ? clHighlightText : combo_.Font().Color();
     Rect text{r.left + 2, r.top, r.right - 2, r.bottom};
     int h = TextHeight(combo_.Font());
-    Rect line{text.left + 2, text.top + text.Height() / 2 - h / 2, text.right, text.top + text.Height() / 2 - h / 2 + h};
+    Rect line{text.left + 2, text.top + text.Height() / 2 - h / 2, text.right,
+              text.top + text.Height() / 2 - h / 2 + h};
     ClipScope clip(c, text);
     PaintText(c, combo_.Font(), color, combo_.model_.Items()[static_cast<size_t>(index)], line,
               kDtLeft | kDtSingleLine | kDtNoPrefix | kDtNoClip);
@@ -94,4 +95,4 @@ void TbsPopupListBox::MouseMove(TShiftState shift, int x, int y) {
     combo_.model_.ListMove({ClientToScreen({x, y}).x, ClientToScreen({x, y}).y});
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -11,11 +11,11 @@ namespace dsp {
 class TbsSkinComboBox;
 class TbsSkinScrollBar;
 
-inline constexpr int kListFrame = 2;      // rows start this far inside the list
+inline constexpr int kListFrame = 2;  // rows start this far inside the list
 inline constexpr int kListScrollWidth = 17;
 
 class TbsPopupListBox : public TForm {
-public:
+  public:
     TbsPopupListBox(TbsSkinComboBox& combo);
 
     int ItemHeight() const { return itemHeight_; }
@@ -27,12 +27,12 @@ public:
     TbsSkinScrollBar* ScrollBar() const { return scrollBar_; }
     Rect RowsRect() const;
 
-protected:
+  protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
 
-private:
+  private:
     void PaintRow(Canvas& canvas, int index, const Rect& row, bool selected);
 
     TbsSkinComboBox& combo_;
@@ -41,4 +41,4 @@ private:
     bool syncing_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -9,7 +9,7 @@ namespace {
 Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 IntPoint ToIntPoint(Point p) { return {p.x, p.y}; }
 
-} // namespace
+}  // namespace
 
 TbsSkinScrollBar::TbsSkinScrollBar(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName("hscrollbar");
@@ -125,4 +125,4 @@ bool TbsSkinScrollBar::DoMouseWheel(TShiftState shift, int wheelDelta, Point mou
     return true;
 }
 
-} // namespace dsp
+}  // namespace dsp

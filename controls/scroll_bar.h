@@ -10,7 +10,7 @@
 namespace dsp {
 
 class TbsSkinScrollBar : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinScrollBar(TComponent* owner);
 
     ScrollBarModel& Model() { return model_; }
@@ -25,7 +25,7 @@ public:
 
     TNotifyEvent OnChange;
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -34,7 +34,7 @@ protected:
     bool DoMouseWheel(TShiftState shift, int wheelDelta, Point mousePos) override;
     void TimerFired(uint32_t id) override { model_.OnTimer(static_cast<int>(id)); }
 
-private:
+  private:
     enum Part { kNone = -1, kArrow1 = 0, kArrow2 = 1, kThumb = 2 };
     Part PartAt(Point p) const;
     void SetHover(Part part);
@@ -49,4 +49,4 @@ private:
     Point last_;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -40,9 +40,14 @@ void TbsSkinControl::Paint() {
 
 void TbsSkinControl::WndProc(TMessage& message) {
     switch (message.Msg) {
-        case kWmEraseBkgnd: message.Result = 1; return; // the paint covers every pixel
-        case kWmBackgroundChanged: ParentBackgroundChanged(); return;
-        default: break;
+        case kWmEraseBkgnd:
+            message.Result = 1;
+            return;  // the paint covers every pixel
+        case kWmBackgroundChanged:
+            ParentBackgroundChanged();
+            return;
+        default:
+            break;
     }
     TCustomControl::WndProc(message);
 }
@@ -57,4 +62,4 @@ void TbsSkinControl::MouseLeave() {
     if (OnMouseLeave) OnMouseLeave(this);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -16,7 +16,7 @@ namespace dsp {
 inline constexpr uint32_t kWmBackgroundChanged = kWmUser + 260;
 
 class TbsSkinControl : public TCustomControl {
-public:
+  public:
     explicit TbsSkinControl(TComponent* owner);
 
     TbsSkinData* SkinData() const { return skinData_; }
@@ -49,7 +49,7 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
 
-protected:
+  protected:
     virtual void PaintDefaultLook(Bitmap& bitmap) = 0;
     virtual void PaintSkinLook(Bitmap& bitmap) { PaintDefaultLook(bitmap); }
 
@@ -61,7 +61,7 @@ protected:
 
     int skinIndex_ = -1;
 
-private:
+  private:
     TbsSkinData* skinData_ = nullptr;
     std::string skinDataName_;
     std::string hintTitle_;
@@ -69,4 +69,4 @@ private:
     bool inPaint_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

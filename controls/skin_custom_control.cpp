@@ -12,7 +12,7 @@ TbsSkinCustomControl::TbsSkinCustomControl(TComponent* owner) : TbsSkinControl(o
 }
 
 void TbsSkinCustomControl::SetDefaultFont(const TFont& font) {
-    defaultFont_ = font; // copies the values; our OnChange stays
+    defaultFont_ = font;  // copies the values; our OnChange stays
     DefaultFontChanged();
     if (skinIndex_ < 0) Invalidate();
 }
@@ -84,4 +84,4 @@ void TbsSkinCustomControl::PaintDefaultLook(Bitmap& bitmap) {
     canvas.FillRect(ClientRect(), clBtnFace);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -10,7 +10,7 @@
 namespace dsp {
 
 class TbsSkinCustomControl : public TbsSkinControl {
-public:
+  public:
     explicit TbsSkinCustomControl(TComponent* owner);
 
     const TFont& DefaultFont() const { return defaultFont_; }
@@ -37,7 +37,7 @@ public:
     SkinResizeMode ResizeMode() const { return resizeMode_; }
     const SkinFit& Fit() const { return fit_; }
 
-protected:
+  protected:
     // Fills the client rectangle with the button face colour.
     void PaintDefaultLook(Bitmap& bitmap) override;
 
@@ -47,11 +47,11 @@ protected:
     bool forceBackground_ = false;
     bool drawBackground_ = true;
 
-private:
+  private:
     TFont defaultFont_{"Arial", 14};
     int defaultWidth_ = 0;
     int defaultHeight_ = 0;
     bool useSkinFont_ = true;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -6,4 +6,4 @@ namespace dsp {
 // link it, every control finds no section and draws its default look.
 int FindSkinSection(const TbsSkinData* /*data*/, std::string_view /*name*/) { return -1; }
 
-} // namespace dsp
+}  // namespace dsp

@@ -14,4 +14,4 @@ class TbsSkinData;
 // then draws its default look).
 int FindSkinSection(const TbsSkinData* data, std::string_view name);
 
-} // namespace dsp
+}  // namespace dsp

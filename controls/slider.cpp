@@ -14,7 +14,7 @@ Bitmap BuiltIn(SliderPicture picture) { return DecodeBmp(SliderPictureBmp(pictur
 
 Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b.Height() - 1); }
 
-} // namespace
+}  // namespace
 
 TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TbsSkinControl(owner) {
     SetSkinDataName("slider");
@@ -85,7 +85,8 @@ void TbsSkinSlider::SetParentColor(bool on) {
     Invalidate();
 }
 
-void TbsSkinSlider::SetImage(Bitmap& image, const Bitmap& given, std::uint8_t bit, dsp::SliderPicture builtIn) {
+void TbsSkinSlider::SetImage(Bitmap& image, const Bitmap& given, std::uint8_t bit,
+                             dsp::SliderPicture builtIn) {
     if (!given.Empty()) {
         image = given;
         userImages_ |= bit;
@@ -149,15 +150,19 @@ void TbsSkinSlider::PrepareRuler() {
     }
 }
 
-void TbsSkinSlider::MoveThumbToValue() { thumbPos_ = SliderGeometry::PositionOf(layout_, Value(), MinValue(), MaxValue()); }
+void TbsSkinSlider::MoveThumbToValue() {
+    thumbPos_ = SliderGeometry::PositionOf(layout_, Value(), MinValue(), MaxValue());
+}
 
 void TbsSkinSlider::DrawPoints(Canvas& canvas, int step, int endLength, int innerLength) {
     auto marks = SliderGeometry::TickMarks(layout_, MinValue(), MaxValue(), step, endLength, innerLength);
     for (const TickMark& m : marks) {
         if (Vertical()) {
-            canvas.DrawLine({layout_.tickArea.left, m.coord}, {layout_.tickArea.left + m.length, m.coord}, clWindowText);
+            canvas.DrawLine({layout_.tickArea.left, m.coord}, {layout_.tickArea.left + m.length, m.coord},
+                            clWindowText);
         } else {
-            canvas.DrawLine({m.coord, layout_.tickArea.top}, {m.coord, layout_.tickArea.top + m.length}, clWindowText);
+            canvas.DrawLine({m.coord, layout_.tickArea.top}, {m.coord, layout_.tickArea.top + m.length},
+                            clWindowText);
         }
     }
 }
@@ -231,7 +236,8 @@ void TbsSkinSlider::MouseMove(TShiftState shift, int x, int y) {
             thumbPos_ = p;
             Invalidate();
         }
-        value_.StoreFromDrag(SliderGeometry::ValueAt(layout_, p, MinValue(), MaxValue(), Increment(), smooth));
+        value_.StoreFromDrag(
+            SliderGeometry::ValueAt(layout_, p, MinValue(), MaxValue(), Increment(), smooth));
         return;
     }
     repeat_.Move({x, y});
@@ -255,13 +261,26 @@ void TbsSkinSlider::KeyDown(uint16_t& key, TShiftState shift) {
     TbsSkinControl::KeyDown(key, shift);
     NavKey nav = NavKey::Other;
     switch (key) {
-        case kVkHome: nav = NavKey::Home; break;
-        case kVkEnd: nav = NavKey::End; break;
-        case kVkLeft: nav = NavKey::Left; break;
-        case kVkRight: nav = NavKey::Right; break;
-        case kVkUp: nav = NavKey::Up; break;
-        case kVkDown: nav = NavKey::Down; break;
-        default: return;
+        case kVkHome:
+            nav = NavKey::Home;
+            break;
+        case kVkEnd:
+            nav = NavKey::End;
+            break;
+        case kVkLeft:
+            nav = NavKey::Left;
+            break;
+        case kVkRight:
+            nav = NavKey::Right;
+            break;
+        case kVkUp:
+            nav = NavKey::Up;
+            break;
+        case kVkDown:
+            nav = NavKey::Down;
+            break;
+        default:
+            return;
     }
     auto step = SliderKeyStep(nav, Vertical(), (shift & (ssShift | ssAlt | ssCtrl)) != 0);
     if (!step) return;
@@ -284,4 +303,4 @@ void TbsSkinSlider::FireChanged() {
     if (OnChanged) OnChanged(this);
 }
 
-} // namespace dsp
+}  // namespace dsp

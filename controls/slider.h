@@ -9,8 +9,8 @@
 #include "controls/model/slider_geometry.h"
 #include "controls/model/slider_ruler_repeat.h"
 #include "controls/model/slider_value.h"
-#include "controls/slider_pictures.h"
 #include "controls/skin_control.h"
+#include "controls/slider_pictures.h"
 #include "controls/timer_port.h"
 
 namespace dsp {
@@ -31,7 +31,7 @@ inline constexpr std::uint8_t kUserImageVThumb = 4;
 inline constexpr std::uint8_t kUserImageVRuler = 8;
 
 class TbsSkinSlider : public TbsSkinControl {
-public:
+  public:
     explicit TbsSkinSlider(TComponent* owner);
 
     int MinValue() const { return value_.MinValue(); }
@@ -56,10 +56,18 @@ public:
     void SetParentColor(bool on);
 
     // Pictures; an empty bitmap puts the built-in one back.
-    void SetImageHThumb(const Bitmap& b) { SetImage(imageHThumb_, b, kUserImageHThumb, SliderPicture::BS_HTB); }
-    void SetImageHRuler(const Bitmap& b) { SetImage(imageHRuler_, b, kUserImageHRuler, SliderPicture::BS_HRL); }
-    void SetImageVThumb(const Bitmap& b) { SetImage(imageVThumb_, b, kUserImageVThumb, SliderPicture::BS_VTB); }
-    void SetImageVRuler(const Bitmap& b) { SetImage(imageVRuler_, b, kUserImageVRuler, SliderPicture::BS_VRL); }
+    void SetImageHThumb(const Bitmap& b) {
+        SetImage(imageHThumb_, b, kUserImageHThumb, SliderPicture::BS_HTB);
+    }
+    void SetImageHRuler(const Bitmap& b) {
+        SetImage(imageHRuler_, b, kUserImageHRuler, SliderPicture::BS_HRL);
+    }
+    void SetImageVThumb(const Bitmap& b) {
+        SetImage(imageVThumb_, b, kUserImageVThumb, SliderPicture::BS_VTB);
+    }
+    void SetImageVRuler(const Bitmap& b) {
+        SetImage(imageVRuler_, b, kUserImageVRuler, SliderPicture::BS_VRL);
+    }
     const Bitmap& ImageHThumb() const { return imageHThumb_; }
     const Bitmap& ImageVThumb() const { return imageVThumb_; }
     std::uint8_t UserImages() const { return userImages_; }
@@ -77,7 +85,7 @@ public:
     TNotifyEvent OnChanged;
     std::function<void(TObject* sender, Canvas& canvas)> OnDrawPoints;
 
-protected:
+  protected:
     void Loaded() override;
     void PaintDefaultLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
@@ -90,7 +98,7 @@ protected:
     void TimerFired(uint32_t id) override { repeat_.OnTimer(static_cast<int>(id)); }
     void EnabledChanged() override { Invalidate(); }
 
-private:
+  private:
     void SetImage(Bitmap& image, const Bitmap& given, std::uint8_t bit, dsp::SliderPicture builtIn);
     void ComputeLayout();
     void PrepareRuler();
@@ -119,4 +127,4 @@ private:
     int dragOffset_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -10,4 +10,4 @@ enum class SliderPicture { BS_HTB, BS_HRL, BS_VTB, BS_VRL };
 
 std::span<const std::uint8_t> SliderPictureBmp(SliderPicture picture);
 
-} // namespace dsp
+}  // namespace dsp

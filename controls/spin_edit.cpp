@@ -10,14 +10,14 @@ namespace dsp {
 
 // The inner box: its typing, up/down keys and wheel belong to the spin edit.
 class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
-public:
+  public:
     InnerBox(TbsSkinSpinEdit& spin) : TbsSkinCustomEdit(&spin), spin_(spin) {
         SetFrameless(true);
         SetSkinDataName("");
         SetParent(&spin);
     }
 
-protected:
+  protected:
     bool AcceptsChar(char32_t& ch) override { return spin_.model_.AcceptsKey(ch); }
     void Change() override {
         if (!spin_.showingBox_) spin_.model_.SetBoxText(Text());
@@ -37,7 +37,7 @@ protected:
         return true;
     }
 
-private:
+  private:
     TbsSkinSpinEdit& spin_;
 };
 
@@ -130,4 +130,4 @@ void TbsSkinSpinEdit::EnabledChanged() {
     TbsSkinCustomControl::EnabledChanged();
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,7 +13,7 @@
 namespace dsp {
 
 class TbsSkinSpinEdit : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinSpinEdit(TComponent* owner);
 
     double Value() const { return model_.Value(); }
@@ -40,7 +40,7 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnBeep;
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -49,7 +49,7 @@ protected:
     void TimerFired(uint32_t id) override { buttons_.OnTimer(static_cast<int>(id)); }
     void EnabledChanged() override;
 
-private:
+  private:
     class InnerBox;
     friend class InnerBox;
     void Layout();
@@ -57,9 +57,9 @@ private:
     ControlTimerPort timers_{*this};
     SpinEditValue model_;
     SpinButtons buttons_{timers_};
-    TbsSkinCustomEdit* box_ = nullptr; // an InnerBox, owned through the component tree
+    TbsSkinCustomEdit* box_ = nullptr;  // an InnerBox, owned through the component tree
     Color defaultColor_ = clWindow;
     bool showingBox_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

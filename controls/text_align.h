@@ -5,4 +5,4 @@ namespace dsp {
 
 enum class TAlignmentText { Left, Right, Center };
 
-} // namespace dsp
+}  // namespace dsp

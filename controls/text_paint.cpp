@@ -5,7 +5,8 @@
 
 namespace dsp {
 
-void PaintText(Canvas& canvas, const TFont& font, Color color, std::string_view text, Rect rect, unsigned format) {
+void PaintText(Canvas& canvas, const TFont& font, Color color, std::string_view text, Rect rect,
+               unsigned format) {
     if (text.empty()) return;
     TFont f = font;
     f.SetColor(color);
@@ -19,10 +20,11 @@ void PaintCenteredWrapped(Canvas& canvas, const TFont& font, Color color, std::s
     Rect measure = rect;
     DrawText(ControlFontEngine(), canvas, f, text, measure, kDtCalcRect | kDtWordBreak | kDtExpandTabs);
     int h = measure.Height();
-    Rect place{rect.left, rect.top + (rect.Height() - h) / 2, rect.right, rect.top + (rect.Height() - h) / 2 + h};
+    Rect place{rect.left, rect.top + (rect.Height() - h) / 2, rect.right,
+               rect.top + (rect.Height() - h) / 2 + h};
     DrawText(ControlFontEngine(), canvas, f, text, place, kDtCenter | kDtWordBreak | kDtExpandTabs);
 }
 
 int TextHeight(const TFont& font) { return ControlFontEngine().Metrics(font).height; }
 
-} // namespace dsp
+}  // namespace dsp

@@ -11,9 +11,10 @@
 namespace dsp {
 
 // Draws `text` in `rect` (format flags of DrawText) in `color`.
-void PaintText(Canvas& canvas, const TFont& font, Color color, std::string_view text, Rect rect, unsigned format);
+void PaintText(Canvas& canvas, const TFont& font, Color color, std::string_view text, Rect rect,
+               unsigned format);
 // Word-wrapped text centred both ways in `rect` (the buttons' captions).
 void PaintCenteredWrapped(Canvas& canvas, const TFont& font, Color color, std::string_view text, Rect rect);
 int TextHeight(const TFont& font);
 
-} // namespace dsp
+}  // namespace dsp

@@ -8,15 +8,15 @@
 namespace dsp {
 
 class ControlTimerPort final : public ControlTimers {
-public:
+  public:
     explicit ControlTimerPort(TControl& control) : control_(control) {}
     void StartTimer(int id, int intervalMs) override {
         control_.SetTimer(static_cast<uint32_t>(id), static_cast<uint32_t>(intervalMs));
     }
     void StopTimer(int id) override { control_.KillTimer(static_cast<uint32_t>(id)); }
 
-private:
+  private:
     TControl& control_;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -9,7 +9,7 @@ namespace {
 
 Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-} // namespace
+}  // namespace
 
 TbsSkinTrackBar::TbsSkinTrackBar(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName("htrackbar");
@@ -78,7 +78,7 @@ void TbsSkinTrackBar::WndProc(TMessage& message) {
 
 void TbsSkinTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (canFocused_ && button == TMouseButton::mbLeft && !Focused()) {
-        if (!SetFocus()) return; // a press that cannot take the focus is dropped
+        if (!SetFocus()) return;  // a press that cannot take the focus is dropped
     }
     TbsSkinCustomControl::MouseDown(button, shift, x, y);
     if (!mouseSupport_) return;
@@ -149,4 +149,4 @@ void TbsSkinTrackBar::FireLastChange() {
     if (OnLastChange) OnLastChange(this);
 }
 
-} // namespace dsp
+}  // namespace dsp

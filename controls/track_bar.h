@@ -10,7 +10,7 @@
 namespace dsp {
 
 class TbsSkinTrackBar : public TbsSkinCustomControl {
-public:
+  public:
     explicit TbsSkinTrackBar(TComponent* owner);
     ~TbsSkinTrackBar() override;
 
@@ -36,7 +36,7 @@ public:
     TNotifyEvent OnLastChange;
     TNotifyEvent OnStartDragButton;
 
-protected:
+  protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -47,7 +47,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
 
-private:
+  private:
     void FireLastChange();
     IntRect Track() const;
 
@@ -61,4 +61,4 @@ private:
     int offsetAtPress_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

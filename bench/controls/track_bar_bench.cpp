@@ -21,7 +21,8 @@ namespace {
 
 struct Window {
     Window() {
-        app = std::make_unique<TApplication>(std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(0));
+        app =
+            std::make_unique<TApplication>(std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(0));
         form = app->CreateForm<TForm>();
         form->SetBoundsRect(Rect::FromBounds(0, 0, 700, 500));
         auto* panel = new TbsSkinPanel(form);
@@ -105,8 +106,8 @@ int main(int argc, char** argv) {
     const double px = reporter.Counter("BM_TrackBarDragStep", "pixels_per_step");
     const double fullPx = reporter.Counter("BM_FullWindowRepaint", "pixels_per_step");
     if (step > 0 && full > 0) {
-        std::printf("track bar step: %.2f us, %.0f pixels touched; full window: %.2f us, %.0f pixels\n", step * 1e6,
-                    px, full * 1e6, fullPx);
+        std::printf("track bar step: %.2f us, %.0f pixels touched; full window: %.2f us, %.0f pixels\n",
+                    step * 1e6, px, full * 1e6, fullPx);
         std::printf("ratio step/full-repaint: %.3f (time), %.4f (pixels)\n", step / full, px / fullPx);
         std::printf("of which the track bar's own value set and picture: %.2f us\n",
                     reporter.Time("BM_TrackBarOwnPaint") * 1e6);

@@ -71,7 +71,7 @@ void ButtonModel::KeyDown(NavKey key) {
     if (!canFocused_) return;
     if (key == NavKey::Space) {
         SetDown(true);
-        if (repeatMode_) Click(); // key repetition repeats the click
+        if (repeatMode_) Click();  // key repetition repeats the click
     } else if (key == NavKey::Enter) {
         Click();
     }
@@ -114,4 +114,4 @@ void ButtonModel::Invalidate() {
     if (OnInvalidate) OnInvalidate(*this);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,7 +13,7 @@
 namespace dsp {
 
 class ButtonModel {
-public:
+  public:
     using Event = std::function<void(ButtonModel& sender)>;
     static constexpr int kRepeatTimerId = 1;
     static constexpr int kRepeatDelayMs = 500;
@@ -61,7 +61,7 @@ public:
     Event OnClick;
     Event OnInvalidate;
 
-private:
+  private:
     void StartRepeat();
     void StopRepeat();
     void Invalidate();
@@ -81,4 +81,4 @@ private:
     bool firstDelay_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -81,8 +81,12 @@ bool ComboBoxModel::KeyDown(NavKey key, bool alt) {
         case NavKey::Escape:
             if (dropped_) CloseUp(false);
             return true;
-        case NavKey::PageUp: SetItemIndex(std::max(0, index - dropDownCount_ - 1)); return true;
-        case NavKey::PageDown: SetItemIndex(std::min(count - 1, index + dropDownCount_ - 1)); return true;
+        case NavKey::PageUp:
+            SetItemIndex(std::max(0, index - dropDownCount_ - 1));
+            return true;
+        case NavKey::PageDown:
+            SetItemIndex(std::min(count - 1, index + dropDownCount_ - 1));
+            return true;
         case NavKey::Left:
         case NavKey::Up:
             if (alt) {
@@ -99,7 +103,8 @@ bool ComboBoxModel::KeyDown(NavKey key, bool alt) {
             }
             if (index < count - 1) SetItemIndex(index + 1);
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -147,7 +152,9 @@ void ComboBoxModel::PressElsewhere() {
     if (dropped_) CloseUp(false);
 }
 
-int ComboBoxModel::ItemAtScreenY(int y) const { return list_.ItemAtOffset(y - listRect_.top - rowsTop_, itemHeight_); }
+int ComboBoxModel::ItemAtScreenY(int y) const {
+    return list_.ItemAtOffset(y - listRect_.top - rowsTop_, itemHeight_);
+}
 
 void ComboBoxModel::HeldMove(IntPoint screen) {
     if (!dropped_ || !pressStartedOnCombo_) return;
@@ -222,4 +229,4 @@ void ComboBoxModel::StopAutoScroll() {
     timers_.StopTimer(kAutoScrollTimerId);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -23,15 +23,15 @@ namespace dsp {
 
 // What the drop-down needs to know about the screen when it opens.
 struct DropDownEnvironment {
-    IntRect combo;    // the combo on the screen
-    IntRect workArea; // of its monitor
+    IntRect combo;     // the combo on the screen
+    IntRect workArea;  // of its monitor
     int itemHeight = 20;
-    int sectionFrameHeight = -1; // -1: no list section
-    int rowsTop = 2;             // first row below the list's top edge
+    int sectionFrameHeight = -1;  // -1: no list section
+    int rowsTop = 2;              // first row below the list's top edge
 };
 
 class ComboBoxModel {
-public:
+  public:
     using Event = std::function<void(ComboBoxModel& sender)>;
     static constexpr int kAutoScrollTimerId = 1;
     static constexpr int kAutoScrollMs = 25;
@@ -94,10 +94,10 @@ public:
     Event OnCloseUp;
     Event OnDropDown;
     Event OnInvalidate;
-    Event OnShowList; // show the list at ListRect()
+    Event OnShowList;  // show the list at ListRect()
     Event OnHideList;
 
-private:
+  private:
     void Fire(Event& e);
     void StopAutoScroll();
     int ItemAtScreenY(int y) const;
@@ -116,10 +116,10 @@ private:
     int rowsTop_ = 2;
     bool pressStartedOnCombo_ = false;
     bool pointerOverList_ = false;
-    int autoScroll_ = 0; // -1 up, +1 down
+    int autoScroll_ = 0;  // -1 up, +1 down
     std::string prefix_;
     long long lastKeyMs_ = 0;
     bool typedBefore_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -7,11 +7,11 @@
 namespace dsp {
 
 class ControlTimers {
-public:
+  public:
     virtual ~ControlTimers() = default;
     // Starts (or restarts) timer `id`, firing every `intervalMs` from now.
     virtual void StartTimer(int id, int intervalMs) = 0;
     virtual void StopTimer(int id) = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -21,4 +21,4 @@ IntRect DropDownRect(const DropDownInput& in) {
     return IntRect::FromSize(in.combo.left, top, width, height);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -20,9 +20,11 @@ struct IntRect {
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
-    constexpr bool Contains(IntPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    constexpr bool Contains(IntPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     constexpr IntRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     friend bool operator==(const IntRect&, const IntRect&) = default;
 };
 
-} // namespace dsp
+}  // namespace dsp

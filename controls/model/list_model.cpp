@@ -15,7 +15,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 void ListModel::SetItems(std::vector<std::string> items) {
     items_ = std::move(items);
@@ -57,4 +57,4 @@ int ListModel::FindPrefix(std::string_view prefix, int start) const {
     return -1;
 }
 
-} // namespace dsp
+}  // namespace dsp

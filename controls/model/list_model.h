@@ -11,7 +11,7 @@
 namespace dsp {
 
 class ListModel {
-public:
+  public:
     const std::vector<std::string>& Items() const { return items_; }
     int Count() const { return static_cast<int>(items_.size()); }
     int ItemIndex() const { return itemIndex_; }
@@ -33,11 +33,11 @@ public:
     // item) whose text begins with `prefix`; -1 when none does.
     int FindPrefix(std::string_view prefix, int start) const;
 
-private:
+  private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;
     int topIndex_ = 0;
     int rows_ = 8;
 };
 
-} // namespace dsp
+}  // namespace dsp

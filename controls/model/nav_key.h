@@ -6,4 +6,4 @@ namespace dsp {
 
 enum class NavKey { Left, Right, Up, Down, Home, End, PageUp, PageDown, Enter, Escape, Space, Other };
 
-} // namespace dsp
+}  // namespace dsp

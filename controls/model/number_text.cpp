@@ -13,7 +13,7 @@ namespace {
 constexpr int kSignificant = 15;
 
 std::string FormatInteger(double value) {
-    double r = RoundHalfEvenReal(value) + 0.0; // + 0.0 turns -0 into 0
+    double r = RoundHalfEvenReal(value) + 0.0;  // + 0.0 turns -0 into 0
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed, 0);
     return std::string(buf, res.ptr);
@@ -23,7 +23,8 @@ std::string FormatInteger(double value) {
 // power of ten of the first one.
 void SignificantDigits(double magnitude, std::vector<int>& digits, int& exponent) {
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kSignificant - 1);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kSignificant - 1);
     std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
     std::size_t e = s.find('e');
     for (std::size_t i = 0; i < e; ++i) {
@@ -72,7 +73,7 @@ std::string FormatFixed(double value, int decimals, char separator) {
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::string FormatNumber(double value, TbsValueType type, int decimals, char separator) {
     if (type == TbsValueType::vtInteger) return FormatInteger(value);
@@ -115,4 +116,4 @@ std::optional<double> ParseNumber(std::string_view text, TbsValueType type, char
     return value;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -24,6 +24,7 @@ bool IsNumberText(std::string_view text, TbsValueType type, char separator = kDe
 
 // Reads text that passed IsNumberText. Integers are read as exact numbers of
 // any length, so a long run of digits is clamped rather than rejected.
-std::optional<double> ParseNumber(std::string_view text, TbsValueType type, char separator = kDecimalSeparator);
+std::optional<double> ParseNumber(std::string_view text, TbsValueType type,
+                                  char separator = kDecimalSeparator);
 
-} // namespace dsp
+}  // namespace dsp

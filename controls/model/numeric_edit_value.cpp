@@ -60,4 +60,4 @@ void NumericEditValue::KeyDown(NavKey key) {
     if (key == NavKey::Down) SetValue(value_ - increment_);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,7 +13,7 @@
 namespace dsp {
 
 class NumericEditValue {
-public:
+  public:
     using Event = std::function<void(NumericEditValue& sender)>;
 
     double Value() const { return value_; }
@@ -46,7 +46,7 @@ public:
 
     Event OnChange;
 
-private:
+  private:
     void WriteText(const std::string& text);
     void ApplyTypedText();
 
@@ -59,7 +59,7 @@ private:
     bool readOnly_ = false;
     bool supportUpDownKeys_ = false;
     std::string text_ = "0";
-    bool writing_ = false; // parsing is off while the control writes its text
+    bool writing_ = false;  // parsing is off while the control writes its text
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -29,4 +29,4 @@ bool AcceptsNumberKey(char32_t key, std::string_view text, TbsValueType type, bo
     return key < U' ' && key != kReturn;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -23,4 +23,4 @@ bool TypedTextNeedsRewrite(double typed, double clamped, double minValue, double
 bool AcceptsNumberKey(char32_t key, std::string_view text, TbsValueType type, bool readOnly,
                       char separator = kDecimalSeparator);
 
-} // namespace dsp
+}  // namespace dsp

@@ -30,7 +30,9 @@ int PanelModel::SetRollUpState(bool state, int height, int foldedHeight) {
     return newHeight;
 }
 
-IntRect PanelModel::DefaultCaptionHitRect(int width) const { return {1, 1, width - 1, defaultCaptionHeight_}; }
+IntRect PanelModel::DefaultCaptionHitRect(int width) const {
+    return {1, 1, width - 1, defaultCaptionHeight_};
+}
 
 IntRect PanelModel::DefaultCaptionBar(int width) const {
     if (borderStyle_ == TbsSkinBorderStyle::bvNone) return {0, 0, width, defaultCaptionHeight_};
@@ -51,4 +53,4 @@ int PanelModel::CaptionClick(int height, int foldedHeight) {
     return height;
 }
 
-} // namespace dsp
+}  // namespace dsp

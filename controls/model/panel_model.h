@@ -12,7 +12,7 @@ namespace dsp {
 enum class TbsSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
 
 class PanelModel {
-public:
+  public:
     using Event = std::function<void(PanelModel& sender)>;
 
     bool CaptionMode() const { return captionMode_; }
@@ -56,7 +56,7 @@ public:
     // Folding hides the children and unfolding shows them again.
     std::function<void(bool visible)> SetChildrenVisible;
 
-private:
+  private:
     bool captionMode_ = false;
     bool checkedMode_ = false;
     bool autoEnabledControls_ = true;
@@ -68,4 +68,4 @@ private:
     int realHeight_ = -1;
 };
 
-} // namespace dsp
+}  // namespace dsp

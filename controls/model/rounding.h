@@ -20,4 +20,4 @@ inline double RoundHalfEvenReal(double x) {
 // For pixel and index arithmetic; the argument must fit an int after rounding.
 inline int RoundHalfEven(double x) { return static_cast<int>(RoundHalfEvenReal(x)); }
 
-} // namespace dsp
+}  // namespace dsp

@@ -35,10 +35,11 @@ void PlaceThumb(ScrollBarParts& p, bool vertical, int length, int crossStart, in
     int offset = RoundHalfEven(Fraction(v, vertical) * p.travelLength);
     int a = start + offset;
     int b = a + 2 * half;
-    p.thumb = vertical ? IntRect{crossStart, a, crossStart + breadth, b} : IntRect{a, crossStart, b, crossStart + breadth};
+    p.thumb = vertical ? IntRect{crossStart, a, crossStart + breadth, b}
+                       : IntRect{a, crossStart, b, crossStart + breadth};
 }
 
-} // namespace
+}  // namespace
 
 ScrollBarParts ScrollBarGeometry::Default(int width, int height, ScrollBarKind kind, const ScrollBarValues& v,
                                           bool bothBars) {
@@ -103,4 +104,4 @@ double ScrollBarGeometry::DragFraction(const ScrollBarParts& parts, int thumbSta
     return std::clamp(f, 0.0, 1.0);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -22,8 +22,8 @@ struct ScrollBarValues {
 struct ScrollBarSkinGeometry {
     IntRect skinRect;
     IntRect trackArea;
-    IntRect upButtonRect;   // first arrow (up, or left)
-    IntRect downButtonRect; // second arrow (down, or right)
+    IntRect upButtonRect;    // first arrow (up, or left)
+    IntRect downButtonRect;  // second arrow (down, or right)
     IntPoint leftBottomPoint;
     IntPoint rightTopPoint;
     IntRect thumbRect;
@@ -32,15 +32,15 @@ struct ScrollBarSkinGeometry {
 };
 
 struct ScrollBarParts {
-    IntRect arrow1; // up or left
-    IntRect arrow2; // down or right
+    IntRect arrow1;  // up or left
+    IntRect arrow2;  // down or right
     IntRect track;
     IntRect thumb;
-    int travelLength = 0; // pixels the thumb's start can move
+    int travelLength = 0;  // pixels the thumb's start can move
 };
 
 class ScrollBarGeometry {
-public:
+  public:
     // `bothBars`: a horizontal bar shares the bottom edge with a vertical one
     // and leaves the corner marker free.
     static ScrollBarParts Default(int width, int height, ScrollBarKind kind, const ScrollBarValues& v,
@@ -51,4 +51,4 @@ public:
     static double DragFraction(const ScrollBarParts& parts, int thumbStart, ScrollBarKind kind);
 };
 
-} // namespace dsp
+}  // namespace dsp

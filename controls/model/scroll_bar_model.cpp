@@ -111,4 +111,4 @@ void ScrollBarModel::Invalidate() {
     if (OnInvalidate) OnInvalidate(*this);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -15,7 +15,7 @@ namespace dsp {
 enum class ScrollBarKind { sbHorizontal, sbVertical };
 
 class ScrollBarModel {
-public:
+  public:
     using Event = std::function<void(ScrollBarModel& sender)>;
     static constexpr int kTimerId = 1;
     static constexpr int kFirstDelayMs = 500;
@@ -59,7 +59,7 @@ public:
     Event OnChange;
     Event OnInvalidate;
 
-private:
+  private:
     int Clamp(int position) const;
     void StepOnce();
     void Invalidate();
@@ -78,4 +78,4 @@ private:
     std::function<bool()> beyondThumb_;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -39,9 +39,10 @@ SkinFit CalcSkinSize(const SkinAnchors& a, SkinResizeMode mode, int width, int h
             f.width = sw;
             f.height = sh;
             break;
-        case SkinResizeMode::None: break;
+        case SkinResizeMode::None:
+            break;
     }
     return f;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -36,4 +36,4 @@ SkinResizeMode DeriveResizeMode(const SkinAnchors& a);
 // section's size along their fixed axes) and the anchors moved to it.
 SkinFit CalcSkinSize(const SkinAnchors& a, SkinResizeMode mode, int width, int height);
 
-} // namespace dsp
+}  // namespace dsp

@@ -68,7 +68,8 @@ int SliderGeometry::ValueAt(const SliderLayout& l, int p, int minValue, int maxV
     if (l.vertical) p = l.height - p - l.thumb.Height();
     int d = p - kSliderInset;
     double x = 0.0;
-    if (l.trackLength != 0) x = static_cast<double>(d) * (static_cast<double>(maxValue) - minValue) / l.trackLength;
+    if (l.trackLength != 0)
+        x = static_cast<double>(d) * (static_cast<double>(maxValue) - minValue) / l.trackLength;
     long long k = RoundHalfEven(x);
     if (!smooth && increment > 0) {
         k = static_cast<long long>(increment) * RoundHalfEven(static_cast<double>(k) / increment);
@@ -104,8 +105,8 @@ std::vector<TilePiece> SliderGeometry::BuiltInRulerPlan(int pictureLength, int e
     return out;
 }
 
-std::vector<TickMark> SliderGeometry::TickMarks(const SliderLayout& l, int minValue, int maxValue, int s, int a,
-                                                int b) {
+std::vector<TickMark> SliderGeometry::TickMarks(const SliderLayout& l, int minValue, int maxValue, int s,
+                                                int a, int b) {
     std::vector<TickMark> marks;
     if (s <= 0) return marks;
     const int len = l.trackLength;
@@ -144,4 +145,4 @@ bool SliderHitsRulerBand(const IntRect& ruler, bool vertical, IntPoint p) {
     return band.Contains(p);
 }
 
-} // namespace dsp
+}  // namespace dsp

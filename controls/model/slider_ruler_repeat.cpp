@@ -33,4 +33,4 @@ void SliderRulerRepeat::RepeatStep() {
     if (direction_ != 0 && DirectionAt && DirectionAt(last_) == direction_ && Step) Step(direction_);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -12,7 +12,7 @@
 namespace dsp {
 
 class SliderRulerRepeat {
-public:
+  public:
     static constexpr int kTimerId = 1;
     static constexpr int kIntervalMs = 400;
 
@@ -30,7 +30,7 @@ public:
     bool Release();
     void OnTimer(int id);
 
-private:
+  private:
     void RepeatStep();
 
     ControlTimers& timers_;
@@ -40,4 +40,4 @@ private:
     int direction_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -56,10 +56,18 @@ int SliderValue::StepTarget(SliderStep kind) const {
     long long inc = increment_ > 0 ? increment_ : 1;
     long long snapped = inc * static_cast<long long>(RoundHalfEvenReal(static_cast<double>(value_) / inc));
     switch (kind) {
-        case SliderStep::ToMinimum: v = minValue_; break;
-        case SliderStep::ToMaximum: v = maxValue_; break;
-        case SliderStep::Up: v = snapped + inc; break;
-        case SliderStep::Down: v = snapped - inc; break;
+        case SliderStep::ToMinimum:
+            v = minValue_;
+            break;
+        case SliderStep::ToMaximum:
+            v = maxValue_;
+            break;
+        case SliderStep::Up:
+            v = snapped + inc;
+            break;
+        case SliderStep::Down:
+            v = snapped - inc;
+            break;
     }
     if (v >= maxValue_) return maxValue_;
     return static_cast<int>(std::max<long long>(v, minValue_));
@@ -77,8 +85,10 @@ void SliderValue::Invalidate() {
 std::optional<SliderStep> SliderKeyStep(NavKey key, bool vertical, bool modifierHeld) {
     if (modifierHeld) return std::nullopt;
     switch (key) {
-        case NavKey::Home: return SliderStep::ToMinimum;
-        case NavKey::End: return SliderStep::ToMaximum;
+        case NavKey::Home:
+            return SliderStep::ToMinimum;
+        case NavKey::End:
+            return SliderStep::ToMaximum;
         case NavKey::Left:
             if (!vertical) return SliderStep::Down;
             break;
@@ -91,9 +101,10 @@ std::optional<SliderStep> SliderKeyStep(NavKey key, bool vertical, bool modifier
         case NavKey::Down:
             if (vertical) return SliderStep::Down;
             break;
-        default: break;
+        default:
+            break;
     }
     return std::nullopt;
 }
 
-} // namespace dsp
+}  // namespace dsp

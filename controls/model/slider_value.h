@@ -13,7 +13,7 @@ namespace dsp {
 enum class SliderStep { ToMinimum, ToMaximum, Up, Down };
 
 class SliderValue {
-public:
+  public:
     using Event = std::function<void(SliderValue& sender)>;
 
     int MinValue() const { return minValue_; }
@@ -43,10 +43,10 @@ public:
     void Step(SliderStep kind);
     int StepTarget(SliderStep kind) const;
 
-    Event OnInvalidate; // repaint: the thumb moved, or the ticks changed
+    Event OnInvalidate;  // repaint: the thumb moved, or the ticks changed
     Event OnChange;
 
-private:
+  private:
     void SetBounds(int minValue, int maxValue);
     void Invalidate();
 
@@ -61,4 +61,4 @@ private:
 // Which step a key asks for; none for unrecognised keys or with a modifier.
 std::optional<SliderStep> SliderKeyStep(NavKey key, bool vertical, bool modifierHeld);
 
-} // namespace dsp
+}  // namespace dsp

@@ -10,8 +10,8 @@ SpinEditLayout SpinButtons::DefaultLayout(int width, int height, int textHeight)
     return l;
 }
 
-SpinEditLayout SpinButtons::SkinLayout(IntRect upButton, IntRect downButton, IntRect clientRect, int sectionWidth,
-                                       int width, int textHeight) {
+SpinEditLayout SpinButtons::SkinLayout(IntRect upButton, IntRect downButton, IntRect clientRect,
+                                       int sectionWidth, int width, int textHeight) {
     int extra = width - sectionWidth;
     SpinEditLayout l;
     l.buttons[0] = upButton.Offset(extra, 0);
@@ -102,4 +102,4 @@ void SpinButtons::RepaintNow() {
     if (Repaint) Repaint();
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -14,12 +14,12 @@
 namespace dsp {
 
 struct SpinEditLayout {
-    std::array<IntRect, 2> buttons; // 0 up, 1 down
-    IntRect box;                    // the inner edit box
+    std::array<IntRect, 2> buttons;  // 0 up, 1 down
+    IntRect box;                     // the inner edit box
 };
 
 class SpinButtons {
-public:
+  public:
     static constexpr int kTimerId = 1;
     static constexpr int kFirstDelayMs = 500;
     static constexpr int kRepeatMs = 100;
@@ -32,8 +32,8 @@ public:
     static SpinEditLayout DefaultLayout(int width, int height, int textHeight);
     // Skinned with UseSkinSize: the section's buttons and client rectangle
     // moved (and widened) by the control's extra width over the section's.
-    static SpinEditLayout SkinLayout(IntRect upButton, IntRect downButton, IntRect clientRect, int sectionWidth,
-                                     int width, int textHeight);
+    static SpinEditLayout SkinLayout(IntRect upButton, IntRect downButton, IntRect clientRect,
+                                     int sectionWidth, int width, int textHeight);
 
     void SetButtons(const std::array<IntRect, 2>& rects) { rects_ = rects; }
     bool Hover(int button) const { return hover_[static_cast<std::size_t>(button)]; }
@@ -46,10 +46,10 @@ public:
     void Release(IntPoint p);
     void OnTimer(int id);
 
-    std::function<void(int direction)> Step; // +1 up, -1 down
+    std::function<void(int direction)> Step;  // +1 up, -1 down
     std::function<void()> Repaint;
 
-private:
+  private:
     int ButtonAt(IntPoint p) const;
     void SetHover(int button, bool hover);
     void RepaintNow();
@@ -64,4 +64,4 @@ private:
     bool timerRunning_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -11,18 +11,18 @@ namespace {
 // Sets a flag for a scope and puts the old state back after it, so nested
 // sets from handlers see the state they are in.
 class FlagScope {
-public:
+  public:
     FlagScope(bool& flag, bool value) : flag_(flag), old_(std::exchange(flag, value)) {}
     ~FlagScope() { flag_ = old_; }
     FlagScope(const FlagScope&) = delete;
     FlagScope& operator=(const FlagScope&) = delete;
 
-private:
+  private:
     bool& flag_;
     bool old_;
 };
 
-} // namespace
+}  // namespace
 
 void SpinEditValue::SetValue(double value) {
     value_ = ClampNumber(value, minValue_, maxValue_);
@@ -93,7 +93,8 @@ void SpinEditValue::ApplyTypedText() {
     if (valueType_ == TbsValueType::vtInteger) p = RoundHalfEvenReal(p);
     double q = ClampNumber(p, minValue_, maxValue_);
     if (q != value_) SetValue(q);
-    if (TypedTextNeedsRewrite(p, q, minValue_, maxValue_)) WriteBoxText(FormatNumber(q, valueType_, decimal_));
+    if (TypedTextNeedsRewrite(p, q, minValue_, maxValue_))
+        WriteBoxText(FormatNumber(q, valueType_, decimal_));
 }
 
 void SpinEditValue::EditExit() { WriteBoxText(FormatNumber(value_, valueType_, decimal_)); }
@@ -102,4 +103,4 @@ bool SpinEditValue::AcceptsKey(char32_t key) const {
     return AcceptsNumberKey(key, boxText_, valueType_, !editorEnabled_);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,7 +13,7 @@
 namespace dsp {
 
 class SpinEditValue {
-public:
+  public:
     using Event = std::function<void(SpinEditValue& sender)>;
 
     double Value() const { return value_; }
@@ -23,8 +23,8 @@ public:
     TbsValueType ValueType() const { return valueType_; }
     int Decimal() const { return decimal_; }
     bool EditorEnabled() const { return editorEnabled_; }
-    const std::string& Text() const { return text_; }       // the control's own text
-    const std::string& BoxText() const { return boxText_; } // what the inner box shows
+    const std::string& Text() const { return text_; }        // the control's own text
+    const std::string& BoxText() const { return boxText_; }  // what the inner box shows
 
     void SetValue(double value);
     void SetMinValue(double value);
@@ -48,9 +48,9 @@ public:
     bool AcceptsKey(char32_t key) const;
 
     Event OnChange;
-    Event OnTextChanged; // the box's text changed: repaint it
+    Event OnTextChanged;  // the box's text changed: repaint it
 
-private:
+  private:
     void SetOwnText(const std::string& text);
     void ApplyTypedText();
     void WriteBoxText(const std::string& text);
@@ -64,8 +64,8 @@ private:
     bool editorEnabled_ = true;
     std::string text_ = "0";
     std::string boxText_ = "0";
-    bool writing_ = false; // the control writes its text itself
-    bool copying_ = false; // the box's text is being copied to the control's
+    bool writing_ = false;  // the control writes its text itself
+    bool copying_ = false;  // the box's text is being copied to the control's
 };
 
-} // namespace dsp
+}  // namespace dsp

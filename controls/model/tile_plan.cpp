@@ -23,4 +23,4 @@ std::vector<TilePiece> ThreePiecePlan(int sourceLength, int startFixed, int endF
     return out;
 }
 
-} // namespace dsp
+}  // namespace dsp

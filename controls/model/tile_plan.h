@@ -19,4 +19,4 @@ struct TilePiece {
 // fixed ends, fitted to `destLength` pixels.
 std::vector<TilePiece> ThreePiecePlan(int sourceLength, int startFixed, int endFixed, int destLength);
 
-} // namespace dsp
+}  // namespace dsp

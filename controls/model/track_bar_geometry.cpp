@@ -74,4 +74,4 @@ bool TrackBarGeometry::HitsThumb(const IntRect& thumb, IntPoint p) {
     return p.x >= thumb.left && p.x <= thumb.right && p.y >= thumb.top && p.y <= thumb.bottom;
 }
 
-} // namespace dsp
+}  // namespace dsp

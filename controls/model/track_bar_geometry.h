@@ -21,7 +21,7 @@ struct TrackBarSize {
 };
 
 class TrackBarGeometry {
-public:
+  public:
     // The default look's track rectangle: (2, 2, Width - 2, Height - 2).
     static IntRect DefaultTrack(int width, int height);
     // The default look's thumb: half as long as it is broad.
@@ -45,4 +45,4 @@ public:
     static bool HitsThumb(const IntRect& thumb, IntPoint p);
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -30,4 +30,4 @@ void TrackBarValue::Invalidate() {
     if (OnInvalidate) OnInvalidate(*this);
 }
 
-} // namespace dsp
+}  // namespace dsp

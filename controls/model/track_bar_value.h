@@ -8,7 +8,7 @@
 namespace dsp {
 
 class TrackBarValue {
-public:
+  public:
     using Event = std::function<void(TrackBarValue& sender)>;
 
     int MinValue() const { return minValue_; }
@@ -23,10 +23,10 @@ public:
     void SetMinValue(int value);
     void SetMaxValue(int value);
 
-    Event OnInvalidate; // the control must repaint
+    Event OnInvalidate;  // the control must repaint
     Event OnChange;
 
-private:
+  private:
     void Invalidate();
 
     int minValue_ = 0;
@@ -34,4 +34,4 @@ private:
     int value_ = 50;
 };
 
-} // namespace dsp
+}  // namespace dsp

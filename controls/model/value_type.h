@@ -5,4 +5,4 @@ namespace dsp {
 
 enum class TbsValueType { vtInteger, vtFloat };
 
-} // namespace dsp
+}  // namespace dsp

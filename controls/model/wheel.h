@@ -13,4 +13,4 @@ inline std::int32_t WheelParam(int delta, unsigned keyState) {
     return static_cast<std::int32_t>(high | (keyState & 0xFFFFu));
 }
 
-} // namespace dsp
+}  // namespace dsp

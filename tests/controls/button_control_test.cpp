@@ -7,13 +7,15 @@ namespace dsp::test {
 namespace {
 
 class ButtonControlTest : public FormTest {
-protected:
+  protected:
     void SetUp() override {
         button_ = new TbsSkinButton(form_);
         button_->SetParent(form_);
         button_->SetBounds(4, 31, 82, 25);
         button_->SetCaption("Connect");
-        button_->OnClick = [this](TObject*) { log_.push_back("click @" + std::to_string(clock_->Now() - 1000)); };
+        button_->OnClick = [this](TObject*) {
+            log_.push_back("click @" + std::to_string(clock_->Now() - 1000));
+        };
         Show();
     }
     TbsSkinButton* button_ = nullptr;
@@ -36,8 +38,8 @@ TEST_F(ButtonControlTest, RepeatModeOnTheWindowTimers) {
     Press(button_, 10, 10);
     Advance(1250);
     Release(button_, 10, 10);
-    EXPECT_EQ(log_, (std::vector<std::string>{"click @600", "click @700", "click @800", "click @900", "click @1000",
-                                              "click @1100", "click @1200", "click @1250"}));
+    EXPECT_EQ(log_, (std::vector<std::string>{"click @600", "click @700", "click @800", "click @900",
+                                              "click @1000", "click @1100", "click @1200", "click @1250"}));
 }
 
 TEST_F(ButtonControlTest, SpaceAndEnterClickTheFocusedButton) {
@@ -79,7 +81,7 @@ TEST_F(FormTest, ScrollBarArrowsRepeatAndTheThumbDrags) {
     std::vector<int> positions;
     bar->OnChange = [&](TObject*) { positions.push_back(bar->Position()); };
     Show();
-    Press(bar, 8, 160); // the down arrow
+    Press(bar, 8, 160);  // the down arrow
     Advance(560);
     Release(bar, 8, 160);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3}));
@@ -87,8 +89,8 @@ TEST_F(FormTest, ScrollBarArrowsRepeatAndTheThumbDrags) {
     Press(bar, 8, thumb.top + 4);
     MoveTo(bar, 8, thumb.top + 4 + 57);
     Release(bar, 8, thumb.top + 4 + 57);
-    EXPECT_EQ(bar->Position(), 53); // 3 + 57 px of 114 -> round(100 * 60 / 114)
+    EXPECT_EQ(bar->Position(), 53);  // 3 + 57 px of 114 -> round(100 * 60 / 114)
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

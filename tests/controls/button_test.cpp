@@ -69,11 +69,11 @@ TEST_F(ButtonFixture, RepeatModeClicksAt600To1200AndOnRelease) {
 TEST_F(ButtonFixture, RepeatStopsOffTheButtonAndRestartsWithTheDelay) {
     button.SetRepeatMode(true);
     button.MousePress();
-    timers.Advance(650); // one click at 600
+    timers.Advance(650);  // one click at 600
     button.MouseLeave();
     timers.Advance(1000);
     EXPECT_EQ(clicks, (std::vector<long long>{600}));
-    button.MouseEnter(); // t = 1650: 500 ms delay again
+    button.MouseEnter();  // t = 1650: 500 ms delay again
     timers.Advance(650);
     EXPECT_EQ(clicks, (std::vector<long long>{600, 2250}));
     button.FocusLost();
@@ -91,7 +91,7 @@ TEST(ButtonGroup, PressingOneSetsTheOtherUp) {
         m->Siblings = [&all] { return all; };
     }
     a.OnClick = [&](ButtonModel&) { ++aClicks; };
-    a.MousePress(); // a grouped press clicks at once
+    a.MousePress();  // a grouped press clicks at once
     EXPECT_EQ(aClicks, 1);
     a.MouseRelease(true);
     EXPECT_TRUE(a.Down());
@@ -117,5 +117,5 @@ TEST(ButtonGroup, PressingOneSetsTheOtherUp) {
     EXPECT_EQ(aClicks, 2);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

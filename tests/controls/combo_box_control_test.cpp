@@ -7,7 +7,7 @@ namespace dsp::test {
 namespace {
 
 class ComboTest : public FormTest {
-protected:
+  protected:
     void SetUp() override {
         combo_ = new TbsSkinComboBox(form_);
         combo_->SetParent(form_);
@@ -30,7 +30,7 @@ TEST_F(ComboTest, PickWithTheMouseFiresAfterTheListIsHidden) {
     ASSERT_TRUE(combo_->DroppedDown());
     TbsPopupListBox& list = combo_->ListBox();
     EXPECT_EQ(list.BoundsRect(), Rect::FromBounds(120, 140, 120, 8 * 20 + 4));
-    EXPECT_TRUE(list.ScrollBar()->Visible()); // eleven items, eight rows
+    EXPECT_TRUE(list.ScrollBar()->Visible());  // eleven items, eight rows
     Point row3 = list.ClientToScreen({30, 2 + 2 * 20 + 5});
     host_->MouseMove(row3);
     host_->Click(row3);
@@ -84,7 +84,7 @@ TEST_F(ComboTest, TypeAheadResetsAfterHalfASecond) {
     Advance(500);
     host_->Type("c");
     Process();
-    EXPECT_EQ(combo_->Text(), "COM1"); // a fresh search after COM11 wraps round
+    EXPECT_EQ(combo_->Text(), "COM1");  // a fresh search after COM11 wraps round
 }
 
 TEST_F(ComboTest, OpensAboveWhenNoRoomBelow) {
@@ -106,5 +106,5 @@ TEST_F(ComboTest, LoadingFiresNothingAndDisabledTakesNoInput) {
     EXPECT_EQ(log_, (std::vector<std::string>{"click"}));
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

@@ -70,13 +70,13 @@ TEST_F(ComboFixture, EscapeClosesWithoutEventsAcceptFiresInOrderAfterHiding) {
     log.clear();
     combo.PressOnDropArea();
     EXPECT_TRUE(shown);
-    combo.Release(false); // a plain click leaves the list open
+    combo.Release(false);  // a plain click leaves the list open
     EXPECT_TRUE(combo.Dropped());
-    combo.ListMove({150, 100 + 20 + 2 + 3 * 20 + 5}); // row 3
+    combo.ListMove({150, 100 + 20 + 2 + 3 * 20 + 5});  // row 3
     EXPECT_EQ(combo.ItemIndex(), 3);
     EXPECT_TRUE(combo.KeyDown(NavKey::Escape, false));
     EXPECT_FALSE(shown);
-    EXPECT_EQ(combo.ItemIndex(), 0); // the saved index is back
+    EXPECT_EQ(combo.ItemIndex(), 0);  // the saved index is back
     EXPECT_EQ(log, (std::vector<std::string>{"hidden"}));
 
     log.clear();
@@ -107,10 +107,10 @@ TEST_F(ComboFixture, PressDragReleaseSelectsAndAutoScrolls) {
     timers.Advance(1);
     EXPECT_EQ(combo.ItemIndex(), 8);
     EXPECT_EQ(combo.List().TopIndex(), 1);
-    timers.Advance(200); // stops at the last item
+    timers.Advance(200);  // stops at the last item
     EXPECT_EQ(combo.ItemIndex(), 10);
     EXPECT_TRUE(log.empty());
-    combo.Release(false); // released off the list: cancel
+    combo.Release(false);  // released off the list: cancel
     EXPECT_EQ(combo.ItemIndex(), 0);
     EXPECT_FALSE(timers.Running(ComboBoxModel::kAutoScrollTimerId));
     EXPECT_EQ(log, (std::vector<std::string>{"hidden"}));
@@ -129,17 +129,17 @@ TEST_F(ComboFixture, KeyboardTable) {
     combo.KeyDown(NavKey::PageDown, false);
     EXPECT_EQ(combo.ItemIndex(), 19);
     log.clear();
-    combo.KeyDown(NavKey::Down, false); // at the last item nothing happens
+    combo.KeyDown(NavKey::Down, false);  // at the last item nothing happens
     EXPECT_TRUE(log.empty());
     combo.KeyDown(NavKey::Up, false);
     EXPECT_EQ(log, (std::vector<std::string>{"change item18", "click 18"}));
     combo.KeyDown(NavKey::Down, true);
     EXPECT_TRUE(combo.Dropped());
-    combo.KeyDown(NavKey::Right, false); // while open: the setter, events at once
+    combo.KeyDown(NavKey::Right, false);  // while open: the setter, events at once
     EXPECT_EQ(combo.ItemIndex(), 19);
     combo.KeyDown(NavKey::Up, true);
     EXPECT_FALSE(combo.Dropped());
-    EXPECT_EQ(combo.ItemIndex(), 19); // the saved index followed the key
+    EXPECT_EQ(combo.ItemIndex(), 19);  // the saved index followed the key
 }
 
 TEST_F(ComboFixture, TypeAheadWithHalfSecondReset) {
@@ -149,14 +149,14 @@ TEST_F(ComboFixture, TypeAheadWithHalfSecondReset) {
     combo.KeyChar("M", 1400);
     combo.KeyChar("3", 1899);
     EXPECT_EQ(combo.Text(), "COM3");
-    combo.KeyChar("c", 2399); // 500 ms later: a fresh one-letter search after COM3
+    combo.KeyChar("c", 2399);  // 500 ms later: a fresh one-letter search after COM3
     EXPECT_EQ(combo.Text(), "COM4");
     combo.SetItemIndex(8);
     combo.KeyChar("c", 5000);
     EXPECT_EQ(combo.Text(), "CAN");
-    combo.KeyChar("c", 6000); // wraps round
+    combo.KeyChar("c", 6000);  // wraps round
     EXPECT_EQ(combo.Text(), "COM1");
-    combo.KeyChar("x", 7000); // no match: unchanged
+    combo.KeyChar("x", 7000);  // no match: unchanged
     EXPECT_EQ(combo.Text(), "COM1");
     combo.SetAutoComplete(false);
     combo.KeyChar("o", 7001);
@@ -195,7 +195,7 @@ TEST(DropDownGeometry, SizesAndOpensAboveNearTheBottom) {
     in.itemCount = 4;
     in.listBoxWidth = 200;
     EXPECT_EQ(DropDownRect(in), IntRect::FromSize(10, 920, 200, 84));
-    in.sectionFrameHeight = 6; // a list section
+    in.sectionFrameHeight = 6;  // a list section
     in.itemHeight = 18;
     EXPECT_EQ(DropDownRect(in).Height(), 6 + 4 * 18);
     in.combo = IntRect::FromSize(10, 100, 120, 20);
@@ -203,5 +203,5 @@ TEST(DropDownGeometry, SizesAndOpensAboveNearTheBottom) {
     EXPECT_EQ(DropDownRect(in).top, 120);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -6,7 +6,7 @@ namespace dsp::test {
 namespace {
 
 class SpinEditTest : public FormTest {
-protected:
+  protected:
     void SetUp() override {
         spin_ = new TbsSkinSpinEdit(form_);
         spin_->SetParent(form_);
@@ -35,12 +35,12 @@ TEST_F(SpinEditTest, TypedTextRulesThroughTheInnerBox) {
     Process();
     EXPECT_EQ(spin_->Box().Text(), "64");
     EXPECT_EQ(spin_->Value(), 64);
-    Key(kVkReturn); // Enter beeps and inserts nothing
+    Key(kVkReturn);  // Enter beeps and inserts nothing
     host_->Type("x");
     Process();
     EXPECT_EQ(log_.back(), "beep");
     EXPECT_EQ(spin_->Box().Text(), "64");
-    Key(kVkDown); // steps down
+    Key(kVkDown);  // steps down
     EXPECT_EQ(spin_->Value(), 63);
 }
 
@@ -49,7 +49,7 @@ TEST_F(SpinEditTest, UpButtonHeldForOneSecondThenReleased) {
     Press(spin_, 110, 5);
     Advance(1000);
     Release(spin_, 110, 5);
-    EXPECT_EQ(spin_->Value(), 36); // 600, 700, 800, 900, 1000 and the release
+    EXPECT_EQ(spin_->Value(), 36);  // 600, 700, 800, 900, 1000 and the release
     EXPECT_EQ(log_.size(), 6u);
 }
 
@@ -103,10 +103,10 @@ TEST_F(FormTest, NumericEditTypingAndLeaving) {
     Process();
     EXPECT_EQ(edit->Text(), "5");
     EXPECT_EQ(edit->Value(), 20);
-    Click(other, 5, 5); // leaving shows the value
+    Click(other, 5, 5);  // leaving shows the value
     EXPECT_EQ(edit->Text(), "20");
     EXPECT_EQ(texts, (std::vector<std::string>{"", "5", "20"}));
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

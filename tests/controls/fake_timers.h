@@ -10,7 +10,7 @@
 namespace dsp::test {
 
 class FakeTimers : public ControlTimers {
-public:
+  public:
     std::function<void(int id)> Deliver;
 
     void StartTimer(int id, int intervalMs) override { timers_[id] = {intervalMs, now_ + intervalMs}; }
@@ -34,7 +34,7 @@ public:
         now_ = end;
     }
 
-private:
+  private:
     struct Timer {
         int interval;
         long long due;
@@ -43,4 +43,4 @@ private:
     long long now_ = 0;
 };
 
-} // namespace dsp::test
+}  // namespace dsp::test

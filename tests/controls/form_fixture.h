@@ -16,7 +16,7 @@
 namespace dsp::test {
 
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     FormTest() {
         auto host = std::make_unique<HeadlessHost>();
         auto clock = std::make_unique<FakeClock>(1000);
@@ -65,4 +65,4 @@ protected:
     std::vector<std::string> log_;
 };
 
-} // namespace dsp::test
+}  // namespace dsp::test

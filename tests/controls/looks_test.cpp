@@ -32,7 +32,8 @@ Bitmap Snapshot(TForm& form, TControl& control) {
     Bitmap frame(form.Width(), form.Height(), clBtnFace);
     Canvas canvas(frame);
     form.PaintTo(canvas, {0, 0});
-    Point at = control.ClientToScreen({0, 0}) - form.ClientToScreen({0, 0}) + form.ClientRectInWindow().TopLeft();
+    Point at =
+        control.ClientToScreen({0, 0}) - form.ClientToScreen({0, 0}) + form.ClientRectInWindow().TopLeft();
     if (auto* w = dynamic_cast<TWinControl*>(&control)) at = at - w->ClientRectInWindow().TopLeft();
     Bitmap out(control.Width(), control.Height());
     Canvas oc(out);
@@ -41,7 +42,7 @@ Bitmap Snapshot(TForm& form, TControl& control) {
 }
 
 class LooksTest : public FormTest {
-protected:
+  protected:
     void SetUp() override {
         group_ = new TbsSkinGroupBox(form_);
         group_->SetParent(form_);
@@ -195,5 +196,5 @@ TEST_F(LooksTest, CaptionsRepaintAtOnce) {
     EXPECT_FALSE(form_->Frame() == before);
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

@@ -22,7 +22,7 @@ TEST(NumberText, FormatsIntegersHalfToEvenAndFixedPoint) {
     EXPECT_EQ(FormatNumber(-3, vtInteger, 2), "-3");
     EXPECT_EQ(FormatNumber(1e12, vtInteger, 2), "1000000000000");
     EXPECT_EQ(FormatNumber(1.5, vtFloat, 2), "1.50");
-    EXPECT_EQ(FormatNumber(2.675, vtFloat, 2), "2.68"); // decided on 15 digits, not on binary
+    EXPECT_EQ(FormatNumber(2.675, vtFloat, 2), "2.68");  // decided on 15 digits, not on binary
     EXPECT_EQ(FormatNumber(9.996, vtFloat, 2), "10.00");
     EXPECT_EQ(FormatNumber(-0.001, vtFloat, 2), "0.00");
     EXPECT_EQ(FormatNumber(-1.25, vtFloat, 1), "-1.3");
@@ -94,13 +94,13 @@ TEST(SpinEditValue, TypedTextBelowMinimumStaysAboveMaximumIsRewritten) {
     s.SetBoxText("5");
     EXPECT_EQ(s.BoxText(), "5");
     EXPECT_EQ(s.Value(), 20);
-    s.SetBoxText("57"); // a longer number can still be typed
+    s.SetBoxText("57");  // a longer number can still be typed
     EXPECT_EQ(s.Value(), 57);
     s.SetBoxText("70");
     EXPECT_EQ(s.BoxText(), "64");
     EXPECT_EQ(s.Value(), 64);
     EXPECT_EQ(log.changes, (std::vector<double>{20, 57, 64}));
-    s.SetBoxText("-"); // partial text changes nothing
+    s.SetBoxText("-");  // partial text changes nothing
     s.SetBoxText("");
     EXPECT_EQ(s.Value(), 64);
     s.SetBoxText("5");
@@ -114,7 +114,7 @@ TEST(SpinEditValue, NegativeTextUnderPositiveMinimumIsRewritten) {
     s.SetMaxValue(64);
     s.SetBoxText("-3");
     EXPECT_EQ(s.BoxText(), "20");
-    SpinEditValue n; // -10..-2: "-15" rewritten, "-1" rewritten, "5" rewritten
+    SpinEditValue n;  // -10..-2: "-15" rewritten, "-1" rewritten, "5" rewritten
     n.SetMinValue(-10);
     n.SetMaxValue(-2);
     n.SetBoxText("-15");
@@ -138,8 +138,8 @@ TEST(SpinEditValue, ValueTypeRoundsTheStep) {
 TEST(SpinEditValue, KeyFilterAndWheel) {
     SpinEditValue s;
     EXPECT_TRUE(s.AcceptsKey(U'7'));
-    EXPECT_TRUE(s.AcceptsKey(8)); // backspace
-    EXPECT_FALSE(s.AcceptsKey(13)); // Enter beeps
+    EXPECT_TRUE(s.AcceptsKey(8));    // backspace
+    EXPECT_FALSE(s.AcceptsKey(13));  // Enter beeps
     EXPECT_FALSE(s.AcceptsKey(U'.'));
     EXPECT_FALSE(s.AcceptsKey(U'a'));
     s.SetValue(-4);
@@ -148,11 +148,11 @@ TEST(SpinEditValue, KeyFilterAndWheel) {
     s.SetValue(1.5);
     EXPECT_FALSE(s.AcceptsKey(U'.'));
     s.SetValue(2);
-    EXPECT_FALSE(s.AcceptsKey(U'.')); // "2.00" has one already
+    EXPECT_FALSE(s.AcceptsKey(U'.'));  // "2.00" has one already
     s.SetEditorEnabled(false);
     EXPECT_FALSE(s.AcceptsKey(U'1'));
     EXPECT_FALSE(s.AcceptsKey(8));
-    EXPECT_TRUE(s.AcceptsKey(3)); // copy still works
+    EXPECT_TRUE(s.AcceptsKey(3));  // copy still works
 
     SpinEditValue w;
     w.Wheel(WheelParam(120, 0));
@@ -196,14 +196,14 @@ TEST(SpinButtons, LeavingStopsReturningRepeatsAt50ms) {
     timers.Deliver = [&](int id) { buttons.OnTimer(id); };
     buttons.Press({110, 15});
     timers.Advance(200);
-    buttons.MouseMove({50, 15}); // off the button: no steps
+    buttons.MouseMove({50, 15});  // off the button: no steps
     timers.Advance(1000);
     EXPECT_TRUE(steps.empty());
-    buttons.MouseMove({110, 15}); // t = 1200
+    buttons.MouseMove({110, 15});  // t = 1200
     timers.Advance(120);
     EXPECT_EQ(steps, (std::vector<long long>{1250, 1300}));
     buttons.MouseMove({50, 15});
-    buttons.Release({50, 15}); // off the button: no step at release
+    buttons.Release({50, 15});  // off the button: no step at release
     EXPECT_EQ(steps.size(), 2u);
     EXPECT_FALSE(buttons.Hover(1));
 }
@@ -226,16 +226,16 @@ TEST(NumericEditValue, FiresOnlyWhenTheTextChanges) {
     NumericEditValue e;
     std::vector<std::string> texts;
     e.OnChange = [&](NumericEditValue& v) { texts.push_back(v.Text()); };
-    e.SetValue(0); // "0" already shown
+    e.SetValue(0);  // "0" already shown
     e.SetValue(-3);
     e.SetValue(-3);
-    e.SetValue(-3.4); // still "-3"
+    e.SetValue(-3.4);  // still "-3"
     EXPECT_EQ(texts, (std::vector<std::string>{"-3"}));
     EXPECT_EQ(e.Value(), -3.4);
     e.SetMinValue(0);
     e.SetMaxValue(10);
     e.SetDecimal(1);
-    EXPECT_EQ(e.Value(), -3.4); // settings only stored
+    EXPECT_EQ(e.Value(), -3.4);  // settings only stored
     EXPECT_EQ(e.Text(), "-3");
     e.SetValue(12);
     EXPECT_EQ(e.Text(), "10");
@@ -263,7 +263,7 @@ TEST(NumericEditValue, TypedTextAndFocusLoss) {
     EXPECT_EQ(f.Text(), "1.26");
     int changes = 0;
     f.OnChange = [&](NumericEditValue&) { ++changes; };
-    f.FocusLost(); // the shown rounding becomes the value
+    f.FocusLost();  // the shown rounding becomes the value
     EXPECT_EQ(f.Value(), 1.26);
     EXPECT_EQ(changes, 1);
 }
@@ -282,5 +282,5 @@ TEST(NumericEditValue, ReadOnlyRejectsTypingButShowsValues) {
     EXPECT_EQ(e.Text(), "44");
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

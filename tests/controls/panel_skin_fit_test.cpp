@@ -15,7 +15,7 @@ TEST(SkinFit, ResizeModeFromAnchors) {
     EXPECT_EQ(DeriveResizeMode(a), SkinResizeMode::Height);
     a.rightTop = {30, 0};
     EXPECT_EQ(DeriveResizeMode(a), SkinResizeMode::Width);
-    a.rightBottom = {30, 0}; // one zero coordinate is not enough
+    a.rightBottom = {30, 0};  // one zero coordinate is not enough
     EXPECT_EQ(DeriveResizeMode(a), SkinResizeMode::Width);
     a.rightBottom = {30, 15};
     EXPECT_EQ(DeriveResizeMode(a), SkinResizeMode::Both);
@@ -23,7 +23,7 @@ TEST(SkinFit, ResizeModeFromAnchors) {
 
 TEST(SkinFit, SizesAndMovedAnchors) {
     SkinAnchors a;
-    a.skinRect = {10, 10, 30, 110}; // 20 x 100
+    a.skinRect = {10, 10, 30, 110};  // 20 x 100
     a.leftTop = {0, 5};
     a.leftBottom = {0, 90};
     a.clientRect = {2, 5, 18, 90};
@@ -97,5 +97,5 @@ TEST(PanelModel, DefaultGroupBoxPlacesChildrenBelowItsCaption) {
     EXPECT_EQ(p.DefaultCaptionBar(150), (IntRect{0, 0, 150, 22}));
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -19,15 +19,15 @@ TEST(ScrollBarModel, PositionClampsWithAndWithoutPage) {
     bar.SetPosition(-3);
     bar.SetPosition(0);
     EXPECT_EQ(changes, (std::vector<int>{100, 0}));
-    bar.SetParams(0, 10, 8, 0); // eleven items, eight rows
+    bar.SetParams(0, 10, 8, 0);  // eleven items, eight rows
     EXPECT_EQ(changes.size(), 2u);
     bar.SetPosition(9);
     EXPECT_EQ(bar.Position(), 3);
-    bar.SetPageSize(9); // 11 < 9 + 3: refused
+    bar.SetPageSize(9);  // 11 < 9 + 3: refused
     EXPECT_EQ(bar.PageSize(), 8);
-    bar.SetMax(9); // pulls the position back
+    bar.SetMax(9);  // pulls the position back
     EXPECT_EQ(bar.Position(), 2);
-    bar.SetMin(5); // raises it
+    bar.SetMin(5);  // raises it
     EXPECT_EQ(bar.Position(), 5);
 }
 
@@ -36,7 +36,7 @@ TEST(ScrollBarModel, DragMapsOntoTheRange) {
     ScrollBarModel bar(timers);
     bar.SetParams(0, 10, 8, 0);
     bar.DragTo(0.5);
-    EXPECT_EQ(bar.Position(), 2); // round(3 * 0.5) = round(1.5)
+    EXPECT_EQ(bar.Position(), 2);  // round(3 * 0.5) = round(1.5)
     bar.DragTo(7.0);
     EXPECT_EQ(bar.Position(), 3);
     bar.DragTo(-1.0);
@@ -89,7 +89,7 @@ TEST(ScrollBarGeometry, PagedThumbLengthAndEmptyRange) {
     // Track 130 long, eleven items of which eight fit: round(130 * 8 / 11) = 95.
     ScrollBarValues v{0, 10, 3, 8};
     ScrollBarParts p = ScrollBarGeometry::Default(18, 164, ScrollBarKind::sbVertical, v);
-    EXPECT_EQ(p.thumb.Height(), 94); // twice half of 95
+    EXPECT_EQ(p.thumb.Height(), 94);  // twice half of 95
     EXPECT_EQ(p.thumb.bottom, 147);
     ScrollBarValues tiny{0, 1000, 0, 1};
     EXPECT_EQ(ScrollBarGeometry::Default(18, 164, ScrollBarKind::sbVertical, tiny).thumb.Height(), 16);
@@ -119,7 +119,7 @@ TEST(ScrollBarGeometry, SkinnedTrackArrowsAndThumb) {
     EXPECT_EQ(p.thumb, (IntRect{3, 15, 13, 35}));
     s.thumbMinPageSize = 30;
     EXPECT_EQ(ScrollBarGeometry::Skinned(16, 160, ScrollBarKind::sbVertical, v, s).thumb.Height(), 30);
-    v.pageSize = 1; // paged length 1 is below the picture's own 20
+    v.pageSize = 1;  // paged length 1 is below the picture's own 20
     s.thumbMinSize = 24;
     EXPECT_EQ(ScrollBarGeometry::Skinned(16, 160, ScrollBarKind::sbVertical, v, s).thumb.Height(), 24);
 }
@@ -132,5 +132,5 @@ TEST(ScrollBarGeometry, DragFractionFollowsTheThumb) {
     EXPECT_DOUBLE_EQ(ScrollBarGeometry::DragFraction(p, 500, ScrollBarKind::sbVertical), 1.0);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -10,7 +10,6 @@
 namespace dsp {
 namespace {
 
-
 TEST(SliderValue, SetFromCodeClampsWithoutSnapping) {
     SliderValue s;
     s.SetMaxValue(250);
@@ -18,16 +17,16 @@ TEST(SliderValue, SetFromCodeClampsWithoutSnapping) {
     s.OnChange = [&](SliderValue& v) { changes.push_back(v.Value()); };
     s.SetValue(300);
     s.SetValue(250);
-    s.SetValue(17); // not a multiple of the step, kept as it is
+    s.SetValue(17);  // not a multiple of the step, kept as it is
     EXPECT_EQ(changes, (std::vector<int>{250, 17}));
 }
 
 TEST(SliderValue, BoundPairMustStayOrdered) {
-    SliderValue s; // 0..100, value 0, step 10
+    SliderValue s;  // 0..100, value 0, step 10
     s.SetValue(50);
     int changes = 0;
     s.OnChange = [&](SliderValue&) { ++changes; };
-    s.SetMinValue(100); // not below MaxValue: refused
+    s.SetMinValue(100);  // not below MaxValue: refused
     s.SetMinValue(150);
     EXPECT_EQ(s.MinValue(), 0);
     s.SetMaxValue(0);
@@ -42,7 +41,7 @@ TEST(SliderValue, BoundPairMustStayOrdered) {
 TEST(SliderValue, ReadingAcceptsAnyPairAndKeepsTheStep) {
     SliderValue s;
     s.SetReading(true);
-    s.SetMinValue(200); // 200..100 while the stored layout is read
+    s.SetMinValue(200);  // 200..100 while the stored layout is read
     EXPECT_EQ(s.MinValue(), 200);
     s.SetMaxValue(205);
     EXPECT_EQ(s.Increment(), 10);
@@ -67,7 +66,7 @@ TEST(SliderValue, KeyStepsGoToMultiplesOfTheStep) {
     s.SetValue(15);
     s.Step(*SliderKeyStep(NavKey::Left, false, false));
     EXPECT_EQ(s.Value(), 10);
-    s.SetValue(25); // 2.5 rounds to 2: down to 10, up to 30
+    s.SetValue(25);  // 2.5 rounds to 2: down to 10, up to 30
     EXPECT_EQ(s.StepTarget(SliderStep::Down), 10);
     EXPECT_EQ(s.StepTarget(SliderStep::Up), 30);
     s.SetValue(75);
@@ -85,7 +84,7 @@ TEST(SliderValue, KeyTableFollowsOrientation) {
     EXPECT_FALSE(SliderKeyStep(NavKey::Left, true, false));
     EXPECT_EQ(SliderKeyStep(NavKey::Up, true, false), SliderStep::Up);
     EXPECT_EQ(SliderKeyStep(NavKey::Down, true, false), SliderStep::Down);
-    EXPECT_FALSE(SliderKeyStep(NavKey::Right, false, true)); // a modifier disables them
+    EXPECT_FALSE(SliderKeyStep(NavKey::Right, false, true));  // a modifier disables them
 }
 
 SliderLayout WorkedLayout() {
@@ -108,7 +107,7 @@ TEST(SliderGeometry, WorkedHorizontalLayout) {
     EXPECT_EQ(l.trackLength, 127);
     EXPECT_EQ(l.tickArea.top, 29);
     EXPECT_EQ(l.tickArea.bottom, 39);
-    EXPECT_EQ(SliderGeometry::PositionOf(l, 40, 0, 80), 70); // 6 + round(63.5)
+    EXPECT_EQ(SliderGeometry::PositionOf(l, 40, 0, 80), 70);  // 6 + round(63.5)
 }
 
 TEST(SliderGeometry, VerticalLayoutAndInverseMapping) {
@@ -182,18 +181,17 @@ TEST(SliderRulerRepeat, StepsAtPressThenEvery400msWhileBeyondTheThumb) {
     repeat.Step = [&](int dir) { value.Step(dir > 0 ? SliderStep::Up : SliderStep::Down); };
     timers.Deliver = [&](int id) { repeat.OnTimer(id); };
 
-
     repeat.Press({62, 5});
-    EXPECT_EQ(value.Value(), 30); // at once
+    EXPECT_EQ(value.Value(), 30);  // at once
     timers.Advance(399);
     EXPECT_EQ(value.Value(), 30);
     timers.Advance(1);
     EXPECT_EQ(value.Value(), 40);
     timers.Advance(400);
     EXPECT_EQ(value.Value(), 50);
-    timers.Advance(400); // thumb 50..55 is still left of the pointer
+    timers.Advance(400);  // thumb 50..55 is still left of the pointer
     EXPECT_EQ(value.Value(), 60);
-    timers.Advance(400); // now the thumb covers the pointer: steps stop
+    timers.Advance(400);  // now the thumb covers the pointer: steps stop
     EXPECT_EQ(value.Value(), 60);
     EXPECT_TRUE(timers.Running(SliderRulerRepeat::kTimerId));
     EXPECT_TRUE(repeat.Release());
@@ -201,5 +199,5 @@ TEST(SliderRulerRepeat, StepsAtPressThenEvery400msWhileBeyondTheThumb) {
     EXPECT_FALSE(timers.Running(SliderRulerRepeat::kTimerId));
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -5,7 +5,7 @@ namespace dsp::test {
 namespace {
 
 class TrackBarTest : public FormTest {
-protected:
+  protected:
     void SetUp() override {
         bar_ = new TbsSkinTrackBar(form_);
         bar_->SetParent(form_);
@@ -25,14 +25,14 @@ TEST_F(TrackBarTest, DragFiresOncePerDistinctValueAndLastChangeAtRelease) {
     int y = thumb.top + 2;
     Press(bar_, 10, y);
     EXPECT_TRUE(bar_->Dragging());
-    MoveTo(bar_, 10, y - 1); // 100 px for 63 values: one pixel may not change the value
+    MoveTo(bar_, 10, y - 1);  // 100 px for 63 values: one pixel may not change the value
     MoveTo(bar_, 10, y - 5);
     MoveTo(bar_, 10, y - 5);
     Release(bar_, 10, y - 5);
     EXPECT_FALSE(bar_->Dragging());
     ASSERT_FALSE(log_.empty());
     EXPECT_EQ(log_.back(), "last " + std::to_string(bar_->Value()));
-    EXPECT_EQ(bar_->Value(), 53); // offset 79 + 5 = 84 -> round(63 * 0.84) = 53
+    EXPECT_EQ(bar_->Value(), 53);  // offset 79 + 5 = 84 -> round(63 * 0.84) = 53
     for (size_t i = 1; i + 1 < log_.size(); ++i) EXPECT_NE(log_[i], log_[i - 1]);
 }
 
@@ -48,11 +48,11 @@ TEST_F(TrackBarTest, ClickBesideTheThumbAndKeysDoNothingWithoutFocusSupport) {
 
 TEST_F(TrackBarTest, KeysAndWheelWithCanFocused) {
     bar_->SetCanFocused(true);
-    Click(bar_, 10, 100); // takes the focus
+    Click(bar_, 10, 100);  // takes the focus
     EXPECT_TRUE(bar_->Focused());
     Key(kVkUp);
     Key(kVkLeft);
-    host_->Wheel(At(bar_, 10, 10), 120); // away from the user: a vertical bar goes up
+    host_->Wheel(At(bar_, 10, 10), 120);  // away from the user: a vertical bar goes up
     Process();
     EXPECT_EQ(log_, (std::vector<std::string>{"change 51", "last 51", "change 50", "last 50", "change 51",
                                               "last 51"}));
@@ -73,5 +73,5 @@ TEST_F(TrackBarTest, DisabledTakesNoInput) {
     EXPECT_TRUE(log_.empty());
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

@@ -70,7 +70,7 @@ TEST(TrackBarGeometry, VerticalThumbCountsFromTheBottom) {
     TrackBarLayout l = TrackBarGeometry::Layout(track, thumb, true, 0, 63, 50);
     EXPECT_EQ(l.travelStart, 6);
     EXPECT_EQ(l.travelEnd, 106);
-    EXPECT_EQ(l.thumbOffset, 79); // round(100 * 50 / 63) = round(79.37)
+    EXPECT_EQ(l.thumbOffset, 79);  // round(100 * 50 / 63) = round(79.37)
     EXPECT_EQ(l.thumb, IntRect::FromSize(2, 106 - 79 - 4, 16, 8));
     // The bottom is the minimum and the top the maximum.
     EXPECT_EQ(TrackBarGeometry::Layout(track, thumb, true, 0, 63, 0).thumb.top, 102);
@@ -100,11 +100,11 @@ TEST(TrackBarGeometry, EmptyRangeSitsAtMinimumAndDragsYieldMinimum) {
 TEST(TrackBarGeometry, OffsetToValueClampsAndRounds) {
     TrackBarLayout l;
     l.travelStart = 6;
-    l.travelEnd = 106; // 100 pixels for 0..63
+    l.travelEnd = 106;  // 100 pixels for 0..63
     EXPECT_EQ(TrackBarGeometry::ValueAtOffset(l, -30, 0, 63), 0);
     EXPECT_EQ(TrackBarGeometry::ValueAtOffset(l, 500, 0, 63), 63);
-    EXPECT_EQ(TrackBarGeometry::ValueAtOffset(l, 50, 0, 63), 32); // 31.5 -> 32
-    EXPECT_EQ(TrackBarGeometry::ValueAtOffset(l, 50, 0, 61), 30); // 30.5 -> 30
+    EXPECT_EQ(TrackBarGeometry::ValueAtOffset(l, 50, 0, 63), 32);  // 31.5 -> 32
+    EXPECT_EQ(TrackBarGeometry::ValueAtOffset(l, 50, 0, 61), 30);  // 30.5 -> 30
     TrackBarLayout flat;
     EXPECT_EQ(TrackBarGeometry::ValueAtOffset(flat, 3, 10, 20), 10);
 }
@@ -115,7 +115,7 @@ TEST(TrackBarGeometry, DragAndJumpOffsets) {
     EXPECT_EQ(TrackBarGeometry::DragOffset(false, 50, 40, 45), 35);
     IntRect thumb = IntRect::FromSize(2, 30, 16, 8);
     EXPECT_EQ(TrackBarGeometry::JumpOffset(true, 10, 60, 112, thumb, 2), 112 - 60 - 4 - 2);
-    EXPECT_TRUE(TrackBarGeometry::HitsThumb(thumb, {18, 38})); // right and bottom edges count
+    EXPECT_TRUE(TrackBarGeometry::HitsThumb(thumb, {18, 38}));  // right and bottom edges count
     EXPECT_FALSE(TrackBarGeometry::HitsThumb(thumb, {19, 38}));
     EXPECT_FALSE(TrackBarGeometry::HitsThumb(thumb, {10, 29}));
 }
@@ -127,5 +127,5 @@ TEST(TrackBarGeometry, WorkingTrackGrowsWithResizableSection) {
     EXPECT_EQ(TrackBarGeometry::WorkingTrack(area, skin, 20, 112, true, false), area);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp
