@@ -48,6 +48,21 @@ TbsSkinSpinEdit::TbsSkinSpinEdit(TComponent* owner) : TbsSkinCustomControl(owner
     box_->OnBeep = [this](TObject*) {
         if (OnBeep) OnBeep(this);
     };
+    box_->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState shift) {
+        if (OnEditKeyDown) OnEditKeyDown(this, key, shift);
+    };
+    box_->OnKeyPress = [this](TObject*, char32_t& key) {
+        if (OnEditKeyPress) OnEditKeyPress(this, key);
+    };
+    box_->OnKeyUp = [this](TObject*, uint16_t& key, TShiftState shift) {
+        if (OnEditKeyUp) OnEditKeyUp(this, key, shift);
+    };
+    box_->OnEnter = [this](TObject*) {
+        if (OnEditEnter) OnEditEnter(this);
+    };
+    box_->OnExit = [this](TObject*) {
+        if (OnEditExit) OnEditExit(this);
+    };
     model_.OnChange = [this](SpinEditValue&) {
         if (OnChange) OnChange(this);
     };

@@ -37,8 +37,17 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
     const SpinButtons& Buttons() const { return buttons_; }
     void SetBounds(int left, int top, int width, int height) override;
 
+    int MaxLength() const { return box_->MaxLength(); }
+    void SetMaxLength(int n) { box_->SetMaxLength(n); }
+
     TNotifyEvent OnChange;
     TNotifyEvent OnBeep;
+    // Forwarded from the inner box.
+    TKeyEvent OnEditKeyDown;
+    TKeyPressEvent OnEditKeyPress;
+    TKeyEvent OnEditKeyUp;
+    TNotifyEvent OnEditEnter;
+    TNotifyEvent OnEditExit;
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
