@@ -17,6 +17,14 @@ TApplication::TApplication(std::unique_ptr<WindowHost> host, std::unique_ptr<Clo
       timers_(*clock_, [this](TControl* c, uint32_t id) { c->Perform(kWmTimer, id); }),
       input_(*this, *clock_) {
     Application = this;
+    dispatcher_.BindToCurrentThread();
+    dispatcher_.SetExceptionHandler([this](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (...) {
+            HandleCurrentException();
+        }
+    });
 }
 
 TApplication::~TApplication() {
@@ -164,6 +172,9 @@ void TApplication::HandleHostEvent(const HostEvent& event) {
                     event.form->TControl::SetBounds(event.screen.x, event.screen.y, event.form->Width(),
                                                      event.form->Height());
                 break;
+            case HostEvent::Kind::Resized:
+                if (event.form) event.form->SetBounds(event.form->Left(), event.form->Top(), event.screen.x, event.screen.y);
+                break;
             default:
                 input_.Route(event);
         }
@@ -182,6 +193,11 @@ bool TApplication::DeliverPosted() {
             posted_.pop_front();
         }
         any = true;
+        if (p.message.Msg == kCmRelease) {
+            // Freed here, outside any of its own handlers.
+            Guarded([&] { delete p.target; });
+            continue;
+        }
         Guarded([&] { p.target->Perform(p.message.Msg, p.message.WParam, p.message.LParam); });
     }
     return any;
@@ -201,8 +217,7 @@ bool TApplication::PaintForms() {
 
 bool TApplication::ProcessMessages() {
     bool any = host_->PumpEvents(*this) > 0;
-    // Sources are cheap to drain when empty, and say nothing about work done.
-    for (EventSource* s : std::vector<EventSource*>(sources_)) Guarded([&] { s->Drain(); });
+    any = dispatcher_.ProcessPending() > 0 || any;
     any = DeliverPosted() || any;
     int fired = 0;
     Guarded([&] { fired = timers_.FireDue(); });
@@ -212,10 +227,11 @@ bool TApplication::ProcessMessages() {
 }
 
 int TApplication::WaitTimeoutMs() const {
+    int hostLimit = host_->MaxWaitMs();
     auto next = timers_.NextDue();
-    if (!next) return -1;
-    TimeMs wait = *next - clock_->Now();
-    if (wait <= 0) return 0;
+    if (!next) return hostLimit;
+    TimeMs wait = std::max<TimeMs>(*next - clock_->Now(), 0);
+    if (hostLimit >= 0) wait = std::min<TimeMs>(wait, hostLimit);
     return static_cast<int>(std::min<TimeMs>(wait, std::numeric_limits<int>::max()));
 }
 
@@ -226,10 +242,10 @@ void TApplication::HandleMessage() {
         std::lock_guard lock(postedLock_);
         if (!posted_.empty()) return;
     }
-    if (host_->HasPendingEvents()) return;
+    if (dispatcher_.PendingCount() > 0 || host_->HasPendingEvents()) return;
     std::vector<int> fds{wake_.Fd()};
     if (host_->EventFd() >= 0) fds.push_back(host_->EventFd());
-    for (EventSource* s : sources_) fds.push_back(s->WakeFd());
+    fds.push_back(dispatcher_.WakeFd());
     std::vector<bool> ready;
     WaitReadable(fds, WaitTimeoutMs(), ready);
 }
@@ -242,13 +258,6 @@ void TApplication::Terminate() {
     terminated_ = true;
     wake_.Signal();
 }
-
-void TApplication::AddEventSource(EventSource* source) {
-    if (std::find(sources_.begin(), sources_.end(), source) == sources_.end()) sources_.push_back(source);
-    wake_.Signal();
-}
-
-void TApplication::RemoveEventSource(EventSource* source) { std::erase(sources_, source); }
 
 void TApplication::HandleException(const std::exception& error) {
     if (OnException) {

@@ -8,6 +8,7 @@
 // An exception that escapes a handler run by the loop goes to HandleException:
 // a message box with its text, and the program goes on.
 
+#include <atomic>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -18,7 +19,7 @@
 
 #include "platform/framework/clock.h"
 #include "platform/framework/component.h"
-#include "platform/framework/event_source.h"
+#include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/host.h"
 #include "platform/framework/input_router.h"
 #include "platform/framework/messages.h"
@@ -75,14 +76,17 @@ public:
 
     // The loop.
     void Run();
+    // Ends Run; may be called from any thread.
     void Terminate();
     bool Terminated() const { return terminated_; }
     // Does all work that is ready now without waiting; true if anything was done.
     bool ProcessMessages();
     // One turn: does ready work, or waits for some (up to the next timer).
     void HandleMessage();
-    void AddEventSource(EventSource* source);
-    void RemoveEventSource(EventSource* source);
+    // The run-on-main-thread queue of this UI thread: the serial port's
+    // monitoring thread hands its events through it (smThreadSync). The loop
+    // drains it; an exception from its work goes to HandleException.
+    MainThreadQueue& Dispatcher() { return dispatcher_; }
 
     // The general error report.
     void HandleException(const std::exception& error);
@@ -119,13 +123,13 @@ private:
     WakeSignal wake_;
     std::mutex postedLock_;
     std::deque<Posted> posted_;
-    std::vector<EventSource*> sources_;
+    MainThreadQueue dispatcher_;
     std::vector<TForm*> forms_;  // z-order of normal forms: last is topmost
     TForm* mainForm_ = nullptr;
     TForm* activeForm_ = nullptr;
     TWinControl* focused_ = nullptr;
     std::string title_ = "dsp-panel";
-    bool terminated_ = false;
+    std::atomic<bool> terminated_{false};
 };
 
 // The application object of the program (set while one exists).

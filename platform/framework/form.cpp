@@ -68,8 +68,12 @@ void TForm::Close() {
         Application->Terminate();
         return;
     }
-    // Freeing is left to the owner; a closed form is hidden.
     Hide();
+    if (action == TCloseAction::caFree) Release();
+}
+
+void TForm::Release() {
+    if (Application) Application->PostMessage(this, kCmRelease);
 }
 
 bool TForm::Active() const { return Application && Application->ActiveForm() == this; }

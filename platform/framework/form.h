@@ -33,9 +33,12 @@ public:
     Point ClientOrigin() const override;
     Point OffsetInForm() const override;
 
-    // Closing: OnClose decides (hide by default); closing the main form ends
-    // the program.
+    // Closing: OnClose decides (hide by default, caFree also frees the form
+    // once the handlers running now have returned); closing the main form
+    // ends the program.
     void Close();
+    // Frees the form from the message loop, after the current handlers.
+    void Release();
 
     bool Active() const;
     TWinControl* ActiveControl() const { return activeControl_; }

@@ -5,6 +5,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/graphics/png_file.h"
 
 namespace dsp {
 
@@ -167,5 +168,11 @@ Bitmap HeadlessHost::Screen() const {
 }
 
 Color HeadlessHost::PixelAt(Point screen) const { return Screen().GetPixel(screen.x, screen.y); }
+
+}  // namespace dsp
+
+namespace dsp {
+
+void HeadlessHost::SavePng(const std::string& path) const { WritePngFile(path, Screen()); }
 
 }  // namespace dsp

@@ -45,6 +45,9 @@ public:
     // cut to its shape, over a black desktop.
     Bitmap Screen() const;
     Color PixelAt(Point screen) const;
+    // Writes the screen as a PNG; throws PictureError naming the path when
+    // the file cannot be written.
+    void SavePng(const std::string& path) const;
 
     struct Box {
         std::string caption;

@@ -46,6 +46,7 @@ struct HostEvent {
         Close,       // the user asked to close the window
         Expose,      // the window's contents were lost; repaint all
         Moved,       // the window was moved by the window manager (screen = new top-left)
+        Resized,     // the window was resized by the window manager (screen = new size)
         Leave,       // the pointer left the window
     };
     Kind kind = Kind::MouseMove;
@@ -75,6 +76,9 @@ public:
     virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
     // A descriptor that becomes readable when input arrives, or -1.
     virtual int EventFd() const = 0;
+    // The longest the loop may block without looking at the host again
+    // (-1: no limit). A host without a descriptor to wait on is polled.
+    virtual int MaxWaitMs() const { return -1; }
     // Hands every pending input event to the sink; returns how many.
     virtual int PumpEvents(HostEventSink& sink) = 0;
     // Whether events are already waiting (so the loop must not block).

@@ -4,6 +4,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/text/utf8.h"
 
 namespace dsp {
 namespace {
@@ -205,14 +206,7 @@ void InputRouter::Key(const HostEvent& e) {
 void InputRouter::Text(const HostEvent& e) {
     TWinControl* target = KeyTarget();
     if (!target) return;
-    const std::string& s = e.text;
-    for (size_t i = 0; i < s.size();) {
-        auto c = static_cast<unsigned char>(s[i]);
-        int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
-        for (int k = 1; k < len && i + static_cast<size_t>(k) < s.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0x3F);
-        i += static_cast<size_t>(len);
+    for (char32_t cp : DecodeUtf8(e.text)) {
         if (KeyTarget() != target) return;  // a handler moved the focus
         target->Perform(kWmChar, cp);
     }

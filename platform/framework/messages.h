@@ -77,6 +77,7 @@ inline constexpr uint32_t kCmMouseEnter = kCmBase + 4;
 inline constexpr uint32_t kCmMouseLeave = kCmBase + 5;
 inline constexpr uint32_t kCmEnter = kCmBase + 6;  // focus arrived in the control
 inline constexpr uint32_t kCmExit = kCmBase + 7;   // focus left the control
+inline constexpr uint32_t kCmRelease = kCmBase + 8;  // posted: free the target once its handlers are done
 
 // Hit-test results.
 inline constexpr int kHtError = -2;

@@ -139,6 +139,10 @@ void Canvas::DrawLine(Point from, Point to, Color c) {
     }
 }
 
+void Canvas::Polyline(std::span<const Point> points, Color c) {
+    for (std::size_t i = 1; i < points.size(); ++i) DrawLine(points[i - 1], points[i], c);
+}
+
 void Canvas::LineTo(Point p) {
     DrawLine(penPos_, p, penColor_);
     penPos_ = p;

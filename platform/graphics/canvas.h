@@ -10,6 +10,7 @@
 // edges, as the platform's drawing calls always have.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/graphics/bitmap.h"
@@ -54,6 +55,8 @@ public:
     void DrawFocusRect(const Rect& r);
     // A line from `from` up to, but not including, `to`.
     void DrawLine(Point from, Point to, Color c);
+    // Joined lines through the points; the last point is left out.
+    void Polyline(std::span<const Point> points, Color c);
     void SetPenColor(Color c) { penColor_ = c; }
     Color PenColor() const { return penColor_; }
     void MoveTo(Point p) { penPos_ = p; }

@@ -28,12 +28,13 @@ const Bitmap& StableSource(const Bitmap& src, const Bitmap& target, const Rect& 
     return scratch;
 }
 
-// The source column (or row) that each of `n` destination pixels samples
-// from `m` source pixels starting at `start`.
-std::vector<int> SampleTable(int n, int m, int start) {
-    std::vector<int> table(std::size_t(std::max(n, 0)));
-    for (int i = 0; i < n; ++i) {
-        table[std::size_t(i)] = start + int((2LL * i + 1) * m / (2LL * n));
+// The source column (or row) sampled by destination pixels `from` to `to`
+// (exclusive) of a destination `n` pixels long over `m` source pixels starting
+// at `start`; only the visible part of the destination gets a table.
+std::vector<int> SampleTable(int from, int to, int n, int m, int start) {
+    std::vector<int> table(std::size_t(std::max(to - from, 0)));
+    for (int i = from; i < to; ++i) {
+        table[std::size_t(i - from)] = start + int((2LL * i + 1) * m / (2LL * n));
     }
     return table;
 }
@@ -99,20 +100,24 @@ void Canvas::Stretch(const Rect& dst, const Bitmap& src, const Rect& srcRect, bo
     const Rect inSource = Intersect(srcRect, src.Bounds());
     if (inSource.IsEmpty()) return;
     const Bitmap& source = StableSource(src, target_, inSource, scratch, from);
+    const Rect device = ToDevice(dst);
+    const Rect visible = Intersect(device, clipIsRect_ ? clipRect_ : clips_.back().Bounds());
+    if (visible.IsEmpty()) return;
     // Samples are taken over the whole requested source rectangle and then
     // kept inside the part that exists.
     const Point delta{from.left - inSource.left, from.top - inSource.top};
-    std::vector<int> cols = SampleTable(dst.Width(), srcRect.Width(), srcRect.left);
-    std::vector<int> rows = SampleTable(dst.Height(), srcRect.Height(), srcRect.top);
+    std::vector<int> cols = SampleTable(visible.left - device.left, visible.right - device.left, dst.Width(),
+                                        srcRect.Width(), srcRect.left);
+    std::vector<int> rows = SampleTable(visible.top - device.top, visible.bottom - device.top, dst.Height(),
+                                        srcRect.Height(), srcRect.top);
     for (int& c : cols) c = std::clamp(c, inSource.left, inSource.right - 1) + delta.x;
     for (int& r : rows) r = std::clamp(r, inSource.top, inSource.bottom - 1) + delta.y;
-    const Rect device = ToDevice(dst);
-    ForEachVisible(device, [&](const Rect& piece) {
+    ForEachVisible(visible, [&](const Rect& piece) {
         for (int y = piece.top; y < piece.bottom; ++y) {
-            const Pixel* in = source.Row(rows[std::size_t(y - device.top)]);
+            const Pixel* in = source.Row(rows[std::size_t(y - visible.top)]);
             Pixel* out = target_.Row(y);
             for (int x = piece.left; x < piece.right; ++x) {
-                const Pixel p = in[cols[std::size_t(x - device.left)]];
+                const Pixel p = in[cols[std::size_t(x - visible.left)]];
                 if (!transparent || (p & kRgbMask) != key) out[x] = p;
             }
         }

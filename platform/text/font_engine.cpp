@@ -1,11 +1,15 @@
 #include "platform/text/font_engine.h"
 
+#include <algorithm>
+
 #include "platform/text/font_engine_impl.h"
 #include "platform/text/utf8.h"
 
 namespace dsp {
 
-FontEngine::FontEngine() : impl_(std::make_unique<Impl>()) {}
+FontEngine::FontEngine(std::size_t maxGlyphs) : impl_(std::make_unique<Impl>()) {
+    impl_->maxGlyphs = std::max<std::size_t>(maxGlyphs, 1);
+}
 FontEngine::~FontEngine() = default;
 
 TextMetrics FontEngine::Metrics(const TFont& font) { return impl_->Instance(font).metrics; }

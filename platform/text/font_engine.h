@@ -9,6 +9,7 @@
 // The application owns one engine; it is not thread-safe (all drawing runs on
 // the user-interface thread).
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -35,8 +36,11 @@ struct GlyphCacheStats {
 
 class FontEngine {
 public:
-    FontEngine();
+    // The cache starts afresh when it would hold more than `maxGlyphs`
+    // glyphs, which bounds its memory whatever text comes along.
+    explicit FontEngine(std::size_t maxGlyphs = kDefaultMaxGlyphs);
     ~FontEngine();
+    static constexpr std::size_t kDefaultMaxGlyphs = 8192;
     FontEngine(const FontEngine&) = delete;
     FontEngine& operator=(const FontEngine&) = delete;
 

@@ -65,6 +65,7 @@ struct FontEngine::Impl {
     };
     std::unordered_map<GlyphKey, RenderedGlyph, GlyphKeyHash> glyphs;
     GlyphCacheStats stats;
+    std::size_t maxGlyphs = FontEngine::kDefaultMaxGlyphs;
     // The font asked for last, found again without building its key.
     FontInstance* lastInstance = nullptr;
     std::string lastName;

@@ -16,6 +16,7 @@ const RenderedGlyph& FontEngine::Impl::Glyph(FontInstance& font, char32_t cp) {
         return it->second;
     }
     ++stats.misses;
+    if (glyphs.size() >= maxGlyphs) glyphs.clear();  // no glyph reference outlives one Glyph() call
     return glyphs.emplace(key, Render(face, cp)).first->second;
 }
 

@@ -242,6 +242,32 @@ TEST_F(InputTest, BroadcastSendsToTheOwnerWindowFirstThenEveryOtherForm) {
                         "D:1227/77/1000"}));
 }
 
+TEST_F(InputTest, ClosingWithCaFreeFreesTheFormAfterItsHandlers) {
+    TForm* dialog = NewForm(Rect::FromBounds(0, 0, 50, 50));
+    auto* probe = new Probe(dialog, dialog, Rect::FromBounds(0, 0, 10, 10), &log_);
+    probe->SetName("InDialog");
+    bool freed = false;
+    probe->OnClick = [&](TObject*) {
+        dialog->OnClose = [](TObject*, TCloseAction& a) { a = TCloseAction::caFree; };
+        dialog->Close();
+        probe->Log("still here");  // the form and its controls outlive the handler
+    };
+    struct Watch : TComponent {
+        Watch(TComponent* o, bool* f) : TComponent(o), flag(f) {}
+        ~Watch() override { *flag = true; }
+        bool* flag;
+    };
+    new Watch(dialog, &freed);
+    dialog->Show();
+    Process();
+    host_->Click({5, 5});
+    Process();
+    EXPECT_TRUE(freed);
+    EXPECT_TRUE(std::find(log_.begin(), log_.end(), "InDialog:still here") != log_.end());
+    EXPECT_EQ(std::count(app_->Forms().begin(), app_->Forms().end(), dialog), 0);
+    EXPECT_FALSE(app_->Terminated());
+}
+
 TEST_F(InputTest, PostedMessagesKeepTheirNumbersAndDieWithTheirTarget) {
     Log log;
     auto* a = new MessageForm(app_.get(), &log);

@@ -1,9 +1,6 @@
 // Timers under the fake clock, and the loop's waiting and waking.
 
 #include <atomic>
-#include <condition_variable>
-#include <functional>
-#include <mutex>
 #include <thread>
 
 #include "app_fixture.h"
@@ -92,52 +89,22 @@ TEST_F(TimerTest, ALateLoopGetsOneTickNotABurst) {
     EXPECT_EQ(app_->Timers().NextDue(), std::optional<TimeMs>(1550));
 }
 
-// A run-on-main-thread-and-wait source as the serial component drives it:
-// another thread queues a job, wakes the loop and blocks until the UI thread
-// has run it.
-class RunAndWait : public EventSource {
-public:
-    void RunOnMain(std::function<void()> job) {
-        std::unique_lock lock(mutex_);
-        job_ = std::move(job);
-        done_ = false;
-        wake_.Signal();
-        cv_.wait(lock, [&] { return done_; });
-    }
-    int WakeFd() const override { return wake_.Fd(); }
-    void Drain() override {
-        wake_.Clear();
-        std::lock_guard lock(mutex_);
-        if (!job_) return;
-        job_();
-        job_ = nullptr;
-        done_ = true;
-        cv_.notify_all();
-    }
-
-private:
-    WakeSignal wake_;
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    std::function<void()> job_;
-    bool done_ = false;
-};
-
 TEST_F(TimerTest, TheLoopWakesForAnotherThreadsJobAndRunsItOnTheUiThread) {
-    RunAndWait source;
-    app_->AddEventSource(&source);
     std::thread::id ranOn;
-    std::atomic<bool> returned{false};
     std::thread worker([&] {
-        source.RunOnMain([&] { ranOn = std::this_thread::get_id(); });
-        returned = true;
-        app_->PostMessage(form_, kWmUser + 1);  // wakes the blocked loop once more
+        // As the serial monitoring thread does in smThreadSync mode.
+        app_->Dispatcher().RunAndWait([&] { ranOn = std::this_thread::get_id(); });
+        app_->Dispatcher().PostAndWaitTaken([] { throw std::runtime_error("Line error"); });
+        app_->Terminate();
     });
-    // No timer runs, so each HandleMessage blocks until woken.
-    while (!returned) app_->HandleMessage();
+    // No timer runs, so the loop blocks until woken each time.
+    app_->Run();
     worker.join();
+    app_->ProcessMessages();
     EXPECT_EQ(ranOn, std::this_thread::get_id());
-    app_->RemoveEventSource(&source);
+    // An error of work that nobody waits for reaches the general error report.
+    ASSERT_EQ(host_->MessageBoxes().size(), 1u);
+    EXPECT_EQ(host_->MessageBoxes()[0].text, "Line error");
 }
 
 TEST_F(TimerTest, TerminateFromAPostedMessageEndsRun) {

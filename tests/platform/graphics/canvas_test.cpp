@@ -83,6 +83,25 @@ TEST(CanvasTest, LinesLeaveOutTheirEndPixel) {
     EXPECT_EQ(c.PenPos(), (Point{4, 3}));
     EXPECT_EQ(b.GetPixel(4, 2), clLime);
     EXPECT_EQ(b.GetPixel(4, 3), clRed);
+
+    // The arrow of a spin button: rows of 1, 3, 5 pixels as three lines.
+    Bitmap arrow(5, 3);
+    Canvas a(arrow);
+    const Point tri[] = {{2, 0}, {3, 0}};
+    a.Polyline(tri, clWhite);
+    a.DrawLine({1, 1}, {4, 1}, clWhite);
+    a.DrawLine({0, 2}, {5, 2}, clWhite);
+    const Point box[] = {{0, 0}, {4, 0}, {4, 2}, {0, 2}, {0, 0}};
+    Bitmap outline(5, 3);
+    Canvas o(outline);
+    o.Polyline(box, clRed);
+    EXPECT_EQ(Picture(arrow, kLegend) + Picture(outline, kLegend),
+              "..#..\n"
+              ".###.\n"
+              "#####\n"
+              "rrrrr\n"
+              "r...r\n"
+              "rrrrr\n");
 }
 
 TEST(CanvasTest, FocusRectIsDottedAndUndoesItself) {
@@ -180,6 +199,12 @@ TEST(CanvasBlitTest, StretchSamplesNearestPixelCentres) {
     Canvas f(five);
     f.StretchDraw(five.Bounds(), Source(), {0, 0, 3, 1});  // 3 -> 5: centres 0.3 0.9 1.5 2.1 2.7
     EXPECT_EQ(Picture(five, kLegend), "##rbb\n");
+    // A destination a billion pixels wide, nearly all of it off the bitmap:
+    // only the visible columns are sampled (the middle third is red).
+    Bitmap strip(4, 1);
+    Canvas st(strip);
+    st.StretchDraw({-500000000, 0, 500000000, 1}, Source(), {0, 0, 3, 1});
+    EXPECT_EQ(Picture(strip, kLegend), "rrrr\n");
 }
 
 TEST(CanvasBlitTest, TransparentCopiesSkipTheKeyColour) {

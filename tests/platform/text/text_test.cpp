@@ -73,6 +73,18 @@ TEST(FontTest, GlyphsComeFromTheCacheAfterTheFirstUse) {
     EXPECT_EQ(engine.CacheStats().misses, 1u);
 }
 
+TEST(FontTest, ABoundedCacheDrawsTheSame) {
+    FontEngine small(4);
+    const TFont font("Arial", 15, 0, clBlack);
+    Bitmap a(300, 20, clWhite), b(300, 20, clWhite);
+    Canvas ca(a), cb(b);
+    const char* text = "abcdefghij 连接断开语言 abcdefghij";
+    small.TextOut(ca, font, {0, 0}, text);
+    Engine().TextOut(cb, font, {0, 0}, text);
+    EXPECT_EQ(a, b);
+    EXPECT_LE(small.CacheStats().glyphs, 4u);
+}
+
 TEST(Utf8Test, BadBytesBecomeReplacementCharacters) {
     EXPECT_EQ(DecodeUtf8("a\xE8\xAF\xAD"), U"a语");
     EXPECT_EQ(DecodeUtf8("\xFF" "b\xE8\xAF"), U"\uFFFDb\uFFFD\uFFFD");
