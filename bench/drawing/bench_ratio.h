@@ -1,0 +1,39 @@
+#pragma once
+// A console reporter that also keeps each benchmark's time per iteration, so
+// a program can print ratios against its baseline run after the table.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+namespace dsp {
+
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                seconds_[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
+                counters_[run.benchmark_name()] = run.counters;
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double Time(const std::string& name) const {
+        auto it = seconds_.find(name);
+        return it == seconds_.end() ? 0.0 : it->second;
+    }
+    double Counter(const std::string& name, const std::string& counter) const {
+        auto it = counters_.find(name);
+        if (it == counters_.end()) return 0.0;
+        auto c = it->second.find(counter);
+        return c == it->second.end() ? 0.0 : double(c->second);
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+    std::map<std::string, benchmark::UserCounters> counters_;
+};
+
+}  // namespace dsp

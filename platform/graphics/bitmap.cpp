@@ -1,0 +1,54 @@
+#include "platform/graphics/bitmap.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace dsp {
+
+Bitmap::Bitmap(int width, int height, Color fill) {
+    SetSize(width, height);
+    if (ResolveColor(fill) != clBlack) Fill(fill);
+}
+
+void Bitmap::SetSize(int width, int height) {
+    if (width < 0 || height < 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) {
+        throw std::invalid_argument("bitmap size out of range: " + std::to_string(width) + " x " +
+                                    std::to_string(height));
+    }
+    if (width == 0 || height == 0) width = height = 0;
+    width_ = width;
+    height_ = height;
+    pixels_.assign(std::size_t(width) * std::size_t(height), 0);
+}
+
+Color Bitmap::GetPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return kInvalidColor;
+    return PixelToColor(Row(y)[x]);
+}
+
+void Bitmap::SetPixel(int x, int y, Color c) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    Row(y)[x] = ColorToPixel(ResolveColor(c));
+}
+
+void Bitmap::Fill(Color c) { std::fill(pixels_.begin(), pixels_.end(), ColorToPixel(ResolveColor(c))); }
+
+void Bitmap::ReadRow24(int y, std::uint8_t* out) const {
+    const Pixel* row = Row(y);
+    for (int x = 0; x < width_; ++x) {
+        const Pixel p = row[x];
+        *out++ = std::uint8_t(p);
+        *out++ = std::uint8_t(p >> 8);
+        *out++ = std::uint8_t(p >> 16);
+    }
+}
+
+void Bitmap::WriteRow24(int y, const std::uint8_t* in) {
+    Pixel* row = Row(y);
+    for (int x = 0; x < width_; ++x, in += 3) {
+        row[x] = Pixel(in[0]) | (Pixel(in[1]) << 8) | (Pixel(in[2]) << 16);
+    }
+}
+
+}  // namespace dsp

@@ -1,0 +1,73 @@
+#pragma once
+// Bitmap: an in-memory picture, rows top to bottom, 32 bits per pixel. Each
+// pixel is one 32-bit word 0x00RRGGBB (bytes blue, green, red, unused in
+// memory), so a row copies with memcpy and a whole frame goes to the screen
+// without conversion. Drawing goes through a Canvas; the skin layer's 24-bit
+// effect bitmap converts rows with ReadRow24 / WriteRow24.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/graphics/color.h"
+#include "platform/graphics/geometry.h"
+
+namespace dsp {
+
+using Pixel = std::uint32_t;
+
+constexpr Pixel ColorToPixel(Color c) {
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+constexpr Color PixelToColor(Pixel p) {
+    return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+}
+
+// No picture may be larger than this on either side: it bounds every
+// allocation a picture file can ask for.
+inline constexpr int kMaxBitmapSide = 16384;
+
+// The value GetPixel gives outside the bitmap.
+inline constexpr Color kInvalidColor = 0xFFFFFFFFu;
+
+class Bitmap {
+public:
+    Bitmap() = default;
+    // Throws std::invalid_argument when a side is negative or above
+    // kMaxBitmapSide. The pixels start as `fill` (system colours resolved).
+    Bitmap(int width, int height, Color fill = clBlack);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return width_ <= 0 || height_ <= 0; }
+    Rect Bounds() const { return {0, 0, width_, height_}; }
+
+    // Resizes and clears to black (as a fresh bitmap would be).
+    void SetSize(int width, int height);
+
+    Pixel* Row(int y) { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
+    const Pixel* Row(int y) const { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
+    Pixel* Data() { return pixels_.data(); }
+    const Pixel* Data() const { return pixels_.data(); }
+
+    // kInvalidColor outside the bitmap.
+    Color GetPixel(int x, int y) const;
+    // Ignored outside the bitmap.
+    void SetPixel(int x, int y, Color c);
+    void Fill(Color c);
+
+    // One row as 24-bit pixels (blue, green, red; width * 3 bytes).
+    void ReadRow24(int y, std::uint8_t* out) const;
+    void WriteRow24(int y, const std::uint8_t* in);
+
+    friend bool operator==(const Bitmap& a, const Bitmap& b) {
+        return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
+    }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Pixel> pixels_;
+};
+
+}  // namespace dsp

@@ -1,0 +1,177 @@
+// The picture operations of Canvas: copy, stretch, transparent copy, tiles and
+// coverage blending.
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_clip.h"
+
+namespace dsp {
+namespace {
+
+constexpr Pixel kRgbMask = 0x00FFFFFFu;
+
+// A source that is the canvas's own bitmap is copied first, so that
+// overlapping copies read the picture as it was.
+const Bitmap& StableSource(const Bitmap& src, const Bitmap& target, const Rect& srcRect, Bitmap& scratch,
+                           Rect& usedRect) {
+    usedRect = srcRect;
+    if (&src != &target) return src;
+    scratch = Bitmap(srcRect.Width(), srcRect.Height());
+    for (int y = 0; y < srcRect.Height(); ++y) {
+        std::memcpy(scratch.Row(y), src.Row(srcRect.top + y) + srcRect.left,
+                    std::size_t(srcRect.Width()) * sizeof(Pixel));
+    }
+    usedRect = scratch.Bounds();
+    return scratch;
+}
+
+// The source column (or row) sampled by destination pixels `from` to `to`
+// (exclusive) of a destination `n` pixels long over `m` source pixels starting
+// at `start`; only the visible part of the destination gets a table.
+std::vector<int> SampleTable(int from, int to, int n, int m, int start) {
+    std::vector<int> table(std::size_t(std::max(to - from, 0)));
+    for (int i = from; i < to; ++i) {
+        table[std::size_t(i - from)] = start + int((2LL * i + 1) * m / (2LL * n));
+    }
+    return table;
+}
+
+}  // namespace
+
+void Canvas::Draw(Point dst, const Bitmap& src) { CopyRect(dst, src, src.Bounds()); }
+
+void Canvas::CopyRect(Point dst, const Bitmap& src, const Rect& srcRect) {
+    const Rect clipped = Intersect(srcRect, src.Bounds());
+    if (clipped.IsEmpty()) return;
+    const Point shift{clipped.left - srcRect.left, clipped.top - srcRect.top};
+    Bitmap scratch;
+    Rect from;
+    const Bitmap& source = StableSource(src, target_, clipped, scratch, from);
+    const Rect dstRect = Rect::FromBounds(dst.x + shift.x, dst.y + shift.y, clipped.Width(), clipped.Height());
+    const Rect device = ToDevice(dstRect);
+    ForEachVisible(device, [&](const Rect& piece) {
+        const int sx = from.left + piece.left - device.left;
+        const int sy = from.top + piece.top - device.top;
+        for (int y = 0; y < piece.Height(); ++y) {
+            std::memcpy(target_.Row(piece.top + y) + piece.left, source.Row(sy + y) + sx,
+                        std::size_t(piece.Width()) * sizeof(Pixel));
+        }
+    });
+}
+
+void Canvas::DrawTransparent(Point dst, const Bitmap& src, const Rect& srcRect, Color transparent) {
+    const Rect clipped = Intersect(srcRect, src.Bounds());
+    if (clipped.IsEmpty()) return;
+    const Pixel key = ColorToPixel(ResolveColor(transparent));
+    Bitmap scratch;
+    Rect from;
+    const Bitmap& source = StableSource(src, target_, clipped, scratch, from);
+    const Rect device = ToDevice(Rect::FromBounds(dst.x + clipped.left - srcRect.left,
+                                                  dst.y + clipped.top - srcRect.top, clipped.Width(),
+                                                  clipped.Height()));
+    ForEachVisible(device, [&](const Rect& piece) {
+        const int sx = from.left + piece.left - device.left;
+        const int sy = from.top + piece.top - device.top;
+        for (int y = 0; y < piece.Height(); ++y) {
+            const Pixel* in = source.Row(sy + y) + sx;
+            Pixel* out = target_.Row(piece.top + y) + piece.left;
+            for (int x = 0; x < piece.Width(); ++x) {
+                if ((in[x] & kRgbMask) != key) out[x] = in[x];
+            }
+        }
+    });
+}
+
+void Canvas::StretchDraw(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
+    Stretch(dst, src, srcRect, false, 0);
+}
+
+void Canvas::StretchTransparent(const Rect& dst, const Bitmap& src, const Rect& srcRect, Color transparent) {
+    Stretch(dst, src, srcRect, true, ColorToPixel(ResolveColor(transparent)));
+}
+
+void Canvas::Stretch(const Rect& dst, const Bitmap& src, const Rect& srcRect, bool transparent, Pixel key) {
+    if (dst.IsEmpty() || srcRect.IsEmpty() || src.Empty()) return;
+    Bitmap scratch;
+    Rect from;
+    const Rect inSource = Intersect(srcRect, src.Bounds());
+    if (inSource.IsEmpty()) return;
+    const Bitmap& source = StableSource(src, target_, inSource, scratch, from);
+    const Rect device = ToDevice(dst);
+    const Rect visible = Intersect(device, clipIsRect_ ? clipRect_ : clips_.back().Bounds());
+    if (visible.IsEmpty()) return;
+    // Samples are taken over the whole requested source rectangle and then
+    // kept inside the part that exists.
+    const Point delta{from.left - inSource.left, from.top - inSource.top};
+    std::vector<int> cols = SampleTable(visible.left - device.left, visible.right - device.left, dst.Width(),
+                                        srcRect.Width(), srcRect.left);
+    std::vector<int> rows = SampleTable(visible.top - device.top, visible.bottom - device.top, dst.Height(),
+                                        srcRect.Height(), srcRect.top);
+    for (int& c : cols) c = std::clamp(c, inSource.left, inSource.right - 1) + delta.x;
+    for (int& r : rows) r = std::clamp(r, inSource.top, inSource.bottom - 1) + delta.y;
+    ForEachVisible(visible, [&](const Rect& piece) {
+        for (int y = piece.top; y < piece.bottom; ++y) {
+            const Pixel* in = source.Row(rows[std::size_t(y - visible.top)]);
+            Pixel* out = target_.Row(y);
+            for (int x = piece.left; x < piece.right; ++x) {
+                const Pixel p = in[cols[std::size_t(x - visible.left)]];
+                if (!transparent || (p & kRgbMask) != key) out[x] = p;
+            }
+        }
+    });
+}
+
+void Canvas::TileDraw(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
+    const Rect tile = Intersect(srcRect, src.Bounds());
+    if (tile.IsEmpty() || dst.IsEmpty()) return;
+    Bitmap scratch;
+    Rect from;
+    const Bitmap& source = StableSource(src, target_, tile, scratch, from);
+    const int tw = tile.Width(), th = tile.Height();
+    const Rect device = ToDevice(dst);
+    ForEachVisible(device, [&](const Rect& piece) {
+        for (int y = piece.top; y < piece.bottom; ++y) {
+            const Pixel* in = source.Row(from.top + (y - device.top) % th) + from.left;
+            Pixel* out = target_.Row(y);
+            int x = piece.left;
+            int offset = (x - device.left) % tw;
+            while (x < piece.right) {
+                const int n = std::min(tw - offset, piece.right - x);
+                std::memcpy(out + x, in + offset, std::size_t(n) * sizeof(Pixel));
+                x += n;
+                offset = 0;
+            }
+        }
+    });
+}
+
+void Canvas::BlendCoverage(Point dst, const std::uint8_t* coverage, int width, int height, int pitch,
+                           Color color) {
+    if (width <= 0 || height <= 0) return;
+    const Pixel c = ColorToPixel(ResolveColor(color));
+    const int cr = int(c >> 16) & 0xFF, cg = int(c >> 8) & 0xFF, cb = int(c) & 0xFF;
+    const Rect device = ToDevice(Rect::FromBounds(dst.x, dst.y, width, height));
+    ForEachVisible(device, [&](const Rect& piece) {
+        for (int y = piece.top; y < piece.bottom; ++y) {
+            const std::uint8_t* a = coverage + std::size_t(y - device.top) * std::size_t(pitch);
+            Pixel* out = target_.Row(y);
+            for (int x = piece.left; x < piece.right; ++x) {
+                const int k = a[x - device.left];
+                if (k == 0) continue;
+                if (k == 255) {
+                    out[x] = c;
+                    continue;
+                }
+                const Pixel p = out[x];
+                auto mix = [k](int from, int to) { return (from * (255 - k) + to * k + 127) / 255; };
+                out[x] = Pixel(mix(int(p >> 16) & 0xFF, cr) << 16) | Pixel(mix(int(p >> 8) & 0xFF, cg) << 8) |
+                         Pixel(mix(int(p) & 0xFF, cb));
+            }
+        }
+    });
+}
+
+}  // namespace dsp

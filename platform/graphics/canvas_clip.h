@@ -1,0 +1,18 @@
+#pragma once
+// The clip walk shared by the canvas's source files.
+
+#include "platform/graphics/canvas.h"
+
+namespace dsp {
+
+template <class F>
+void Canvas::ForEachVisible(const Rect& deviceRect, F&& f) const {
+    if (clipIsRect_) {
+        const Rect piece = Intersect(deviceRect, clipRect_);
+        if (!piece.IsEmpty()) f(piece);
+        return;
+    }
+    for (const Rect& piece : clips_.back().Clip(deviceRect)) f(piece);
+}
+
+}  // namespace dsp

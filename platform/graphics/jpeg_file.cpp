@@ -1,0 +1,122 @@
+#include "platform/graphics/jpeg_file.h"
+
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+// clang-format on
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdlib>
+#include <string>
+
+namespace dsp {
+namespace {
+
+// libjpeg's default error handler prints and calls exit(). This one keeps
+// the message and jumps back to the decode call, which throws from there.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf back;
+    char message[JMSG_LENGTH_MAX];
+};
+
+extern "C" void OnJpegError(j_common_ptr info) {
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->back, 1);
+}
+
+extern "C" void OnJpegMessage(j_common_ptr, int) {}  // warnings stay quiet
+
+// Returns an empty string on success, else the reason. No object with a
+// destructor lives in this frame across the jump.
+std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnJpegError;
+    errors.base.emit_message = OnJpegMessage;
+    errors.message[0] = '\0';
+    if (setjmp(errors.back)) {
+        jpeg_destroy_decompress(&info);
+        return errors.message[0] ? errors.message : "decoder error";
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    if (info.image_width == 0 || info.image_height == 0 || info.image_width > unsigned(kMaxBitmapSide) ||
+        info.image_height > unsigned(kMaxBitmapSide)) {
+        jpeg_destroy_decompress(&info);
+        return "size out of range";
+    }
+    if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
+        jpeg_destroy_decompress(&info);
+        return "CMYK pictures are not supported";
+    }
+    info.out_color_space = JCS_EXT_BGRX;  // straight into our pixel layout
+    jpeg_start_decompress(&info);
+    picture.SetSize(int(info.output_width), int(info.output_height));
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(picture.Row(int(info.output_scanline)));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return {};
+}
+
+std::string Encode(const Bitmap& picture, int quality, unsigned char** out, unsigned long* size) {
+    jpeg_compress_struct info;
+    ErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnJpegError;
+    errors.base.emit_message = OnJpegMessage;
+    errors.message[0] = '\0';
+    if (setjmp(errors.back)) {
+        jpeg_destroy_compress(&info);
+        return errors.message[0] ? errors.message : "encoder error";
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, out, size);
+    info.image_width = JDIMENSION(picture.Width());
+    info.image_height = JDIMENSION(picture.Height());
+    info.input_components = 4;
+    info.in_color_space = JCS_EXT_BGRX;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<Pixel*>(picture.Row(int(info.next_scanline))));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality) {
+    if (picture.Empty()) throw InvalidJpeg("cannot write an empty picture");
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    const std::string error = Encode(picture, std::clamp(quality, 1, 100), &buffer, &size);
+    std::vector<std::uint8_t> out;
+    if (error.empty()) out.assign(buffer, buffer + size);
+    std::free(buffer);
+    if (!error.empty()) throw InvalidJpeg(error);
+    return out;
+}
+
+Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
+    if (data.empty()) throw InvalidJpeg("no data");
+    Bitmap picture;
+    const std::string error = Decode(data, picture);
+    if (!error.empty()) throw InvalidJpeg(error);
+    Pixel* p = picture.Data();
+    for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i) p[i] &= 0x00FFFFFFu;
+    return picture;
+}
+
+}  // namespace dsp

@@ -1,0 +1,76 @@
+#include "platform/graphics/png_file.h"
+
+#include <png.h>
+
+#include <cstring>
+
+#include "platform/graphics/file_bytes.h"
+
+namespace dsp {
+namespace {
+
+// libpng's simplified interface reports through the image structure and
+// never jumps out of our frames.
+struct PngImage {
+    png_image image{};
+    PngImage() { image.version = PNG_IMAGE_VERSION; }
+    ~PngImage() { png_image_free(&image); }
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodePng(const Bitmap& picture) {
+    if (picture.Empty()) throw InvalidPng("cannot write an empty picture");
+    PngImage png;
+    png.image.width = png_uint_32(picture.Width());
+    png.image.height = png_uint_32(picture.Height());
+    png.image.format = PNG_FORMAT_BGR;
+    std::vector<std::uint8_t> rows(std::size_t(picture.Width()) * 3 * std::size_t(picture.Height()));
+    for (int y = 0; y < picture.Height(); ++y) picture.ReadRow24(y, rows.data() + std::size_t(y) * picture.Width() * 3);
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&png.image, nullptr, &size, 0, rows.data(), 0, nullptr)) {
+        throw InvalidPng(png.image.message);
+    }
+    std::vector<std::uint8_t> out(size);
+    if (!png_image_write_to_memory(&png.image, out.data(), &size, 0, rows.data(), 0, nullptr)) {
+        throw InvalidPng(png.image.message);
+    }
+    out.resize(size);
+    return out;
+}
+
+Bitmap DecodePng(std::span<const std::uint8_t> data) {
+    PngImage png;
+    if (!png_image_begin_read_from_memory(&png.image, data.data(), data.size())) {
+        throw InvalidPng(png.image.message);
+    }
+    if (png.image.width == 0 || png.image.height == 0 || png.image.width > png_uint_32(kMaxBitmapSide) ||
+        png.image.height > png_uint_32(kMaxBitmapSide)) {
+        throw InvalidPng("size " + std::to_string(png.image.width) + " x " + std::to_string(png.image.height));
+    }
+    png.image.format = PNG_FORMAT_BGRA;  // byte order of our pixels
+    Bitmap picture(int(png.image.width), int(png.image.height));
+    if (!png_image_finish_read(&png.image, nullptr, picture.Data(), 0, nullptr)) {
+        throw InvalidPng(png.image.message);
+    }
+    Pixel* p = picture.Data();
+    for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i) p[i] &= 0x00FFFFFFu;
+    return picture;
+}
+
+void WritePngFile(const std::string& path, const Bitmap& picture) {
+    const std::vector<std::uint8_t> bytes = EncodePng(picture);
+    if (const int error = WriteFileBytes(path, bytes)) {
+        throw PictureError("cannot write " + path + ": " + std::strerror(error));
+    }
+}
+
+Bitmap ReadPngFile(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (const int error = ReadFileBytes(path, bytes)) {
+        throw PictureError("cannot read " + path + ": " + std::strerror(error));
+    }
+    return DecodePng(bytes);
+}
+
+}  // namespace dsp

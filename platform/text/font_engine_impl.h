@@ -1,0 +1,86 @@
+#pragma once
+// The FreeType side of FontEngine, shared by its source files.
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SIZES_H
+
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/text/font_engine.h"
+#include "platform/text/font_resolver.h"
+
+namespace dsp {
+
+struct RenderedGlyph {
+    std::vector<std::uint8_t> coverage;  // rows x width, 0..255
+    int width = 0;
+    int rows = 0;
+    int left = 0;     // from the pen position to the first column
+    int top = 0;      // from the baseline up to the first row
+    int advance = 0;  // whole pixels
+};
+
+// One face at one size, with the styles FreeType has to imitate.
+struct SizedFace {
+    FT_Face face = nullptr;
+    FT_Size size = nullptr;
+    bool fakeBold = false;
+    bool fakeItalic = false;
+};
+
+// A resolved TFont.
+struct FontInstance {
+    SizedFace primary;
+    SizedFace cjk;  // same size, for the glyphs the primary lacks
+    FT_F26Dot6 em = 0;
+    TextMetrics metrics;
+    Rect underline;  // relative to (pen x, cell top); left 0, right 1
+    Rect strikeOut;
+    std::unordered_map<char32_t, SizedFace> otherFallbacks;
+};
+
+struct FontEngine::Impl {
+    FT_Library library = nullptr;
+    FontResolver resolver;
+    std::map<FaceFile, FT_Face> faces;
+    std::map<std::pair<FT_Face, FT_F26Dot6>, FT_Size> sizes;
+    std::map<std::string, std::unique_ptr<FontInstance>> instances;
+
+    struct GlyphKey {
+        FT_Size size;
+        bool bold, italic;
+        char32_t cp;
+        bool operator==(const GlyphKey&) const = default;
+    };
+    struct GlyphKeyHash {
+        std::size_t operator()(const GlyphKey& k) const {
+            return std::hash<const void*>()(k.size) ^ (std::size_t(k.cp) * 0x9E3779B97F4A7C15ull) ^
+                   (std::size_t(k.bold) << 1) ^ std::size_t(k.italic);
+        }
+    };
+    std::unordered_map<GlyphKey, RenderedGlyph, GlyphKeyHash> glyphs;
+    GlyphCacheStats stats;
+    std::size_t maxGlyphs = FontEngine::kDefaultMaxGlyphs;
+    // The font asked for last, found again without building its key.
+    FontInstance* lastInstance = nullptr;
+    std::string lastName;
+    int lastHeight = 0;
+    unsigned lastStyle = 0;
+
+    Impl();
+    ~Impl();
+    FontInstance& Instance(const TFont& font);
+    FontInstance& Find(const TFont& font);
+    FT_Face Face(const FaceFile& file);
+    SizedFace Sized(const FaceFile& file, FT_F26Dot6 em, bool bold, bool italic);
+    const SizedFace& FaceFor(FontInstance& font, char32_t cp);
+    const RenderedGlyph& Glyph(FontInstance& font, char32_t cp);
+    RenderedGlyph Render(const SizedFace& face, char32_t cp);
+};
+
+}  // namespace dsp

@@ -1,0 +1,263 @@
+// Pixel-exact checks of the canvas: fills, frames, lines, clipping and the
+// picture copies.
+
+#include <gtest/gtest.h>
+
+#include "platform/graphics/canvas.h"
+
+namespace dsp {
+namespace {
+
+// The rows of a bitmap as characters, one per pixel, from a colour legend:
+// a picture a failing test prints readably.
+std::string Picture(const Bitmap& b, const std::vector<std::pair<Color, char>>& legend) {
+    std::string out;
+    for (int y = 0; y < b.Height(); ++y) {
+        for (int x = 0; x < b.Width(); ++x) {
+            char ch = '?';
+            for (auto [c, l] : legend) {
+                if (b.GetPixel(x, y) == c) ch = l;
+            }
+            out += ch;
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+const std::vector<std::pair<Color, char>> kLegend = {
+    {clBlack, '.'}, {clWhite, '#'}, {clRed, 'r'}, {clBlue, 'b'}, {clLime, 'g'}, {0xC0C0C0, 's'}, {0x808080, 'd'}};
+
+TEST(CanvasTest, FillAndFrameLeaveRightAndBottomEdgesOut) {
+    Bitmap b(6, 5);
+    Canvas c(b);
+    c.FillRect({1, 1, 4, 3}, clWhite);
+    c.FrameRect({0, 0, 6, 5}, clRed);
+    EXPECT_EQ(Picture(b, kLegend),
+              "rrrrrr\n"
+              "r###.r\n"
+              "r###.r\n"
+              "r....r\n"
+              "rrrrrr\n");
+}
+
+TEST(CanvasTest, SystemColoursResolveThroughTheTable) {
+    Bitmap b(2, 1);
+    Canvas c(b);
+    c.FillRect({0, 0, 1, 1}, clBtnFace);
+    c.FillRect({1, 0, 2, 1}, clHighlight);
+    EXPECT_EQ(b.GetPixel(0, 0), 0xC0C0C0u);
+    EXPECT_EQ(b.GetPixel(1, 0), 0x800000u);
+    EXPECT_EQ(ResolveColor(cl3DDkShadow), 0x404040u);
+    EXPECT_EQ(ResolveColor(clBtnShadow), 0x808080u);
+    EXPECT_EQ(ResolveColor(0xFF0000FFu), clBlack);  // unknown index
+    EXPECT_EQ(ResolveColor(0x12345678u), 0x345678u);
+}
+
+TEST(CanvasTest, ThreeDRectGivesTheOuterCornersToTheBottomRightColour) {
+    Bitmap b(4, 4);
+    Canvas c(b);
+    c.Draw3DRect(b.Bounds(), clWhite, clRed);
+    EXPECT_EQ(Picture(b, kLegend),
+              "###r\n"
+              "#..r\n"
+              "#..r\n"
+              "rrrr\n");
+}
+
+TEST(CanvasTest, LinesLeaveOutTheirEndPixel) {
+    Bitmap b(5, 4);
+    Canvas c(b);
+    c.DrawLine({0, 0}, {4, 0}, clWhite);
+    c.DrawLine({4, 3}, {0, 3}, clRed);
+    c.DrawLine({0, 1}, {3, 2}, clBlue);
+    c.DrawLine({2, 2}, {2, 2}, clLime);  // empty line: nothing at all
+    EXPECT_EQ(Picture(b, kLegend),
+              "####.\n"
+              "bb...\n"
+              "..b..\n"
+              ".rrrr\n");
+    c.SetPenColor(clLime);
+    c.MoveTo({4, 0});
+    c.LineTo({4, 3});
+    EXPECT_EQ(c.PenPos(), (Point{4, 3}));
+    EXPECT_EQ(b.GetPixel(4, 2), clLime);
+    EXPECT_EQ(b.GetPixel(4, 3), clRed);
+
+    // The arrow of a spin button: rows of 1, 3, 5 pixels as three lines.
+    Bitmap arrow(5, 3);
+    Canvas a(arrow);
+    const Point tri[] = {{2, 0}, {3, 0}};
+    a.Polyline(tri, clWhite);
+    a.DrawLine({1, 1}, {4, 1}, clWhite);
+    a.DrawLine({0, 2}, {5, 2}, clWhite);
+    const Point box[] = {{0, 0}, {4, 0}, {4, 2}, {0, 2}, {0, 0}};
+    Bitmap outline(5, 3);
+    Canvas o(outline);
+    o.Polyline(box, clRed);
+    EXPECT_EQ(Picture(arrow, kLegend) + Picture(outline, kLegend),
+              "..#..\n"
+              ".###.\n"
+              "#####\n"
+              "rrrrr\n"
+              "r...r\n"
+              "rrrrr\n");
+}
+
+TEST(CanvasTest, FocusRectIsDottedAndUndoesItself) {
+    Bitmap b(5, 4);
+    Canvas c(b);
+    c.DrawFocusRect(b.Bounds());
+    EXPECT_EQ(Picture(b, kLegend),
+              "#.#.#\n"
+              ".....\n"
+              "#...#\n"
+              ".#.#.\n");
+    c.DrawFocusRect(b.Bounds());
+    EXPECT_EQ(b, Bitmap(5, 4));
+}
+
+TEST(CanvasTest, ClipStackNarrowsAndRestores) {
+    Bitmap b(6, 3);
+    Canvas c(b);
+    c.PushClip(Rect{1, 0, 5, 3});
+    c.PushClip(Rect{3, 1, 9, 2});
+    c.FillRect(b.Bounds(), clWhite);
+    c.PopClip();
+    c.ExcludeClip({2, 0, 4, 3});
+    c.FillRect({0, 2, 6, 3}, clRed);
+    EXPECT_EQ(c.ClipRegion().Rects().size(), 2u);
+    EXPECT_FALSE(c.IsVisible({2, 2}));
+    c.PopClip();
+    c.PopClip();  // the bitmap's own clip stays
+    EXPECT_EQ(c.ClipDepth(), 1);
+    c.SetPixel({0, 0}, clBlue);
+    EXPECT_EQ(Picture(b, kLegend),
+              "b.....\n"
+              "...##.\n"
+              ".r..r.\n");
+}
+
+TEST(CanvasTest, OriginShiftsDrawingAndClips) {
+    Bitmap b(4, 4);
+    Canvas c(b);
+    c.SetOrigin({2, 1});
+    {
+        ClipScope scope(c, Rect{0, 0, 1, 2});
+        c.FillRect({-5, -5, 5, 5}, clWhite);
+        EXPECT_EQ(c.ClipBox(), (Rect{0, 0, 1, 2}));
+    }
+    EXPECT_EQ(c.GetPixel({0, 0}), clWhite);
+    EXPECT_EQ(c.GetPixel({-3, 0}), kInvalidColor);
+    EXPECT_EQ(Picture(b, kLegend),
+              "....\n"
+              "..#.\n"
+              "..#.\n"
+              "....\n");
+}
+
+// A 3 x 2 source with six distinct colours.
+Bitmap Source() {
+    Bitmap s(3, 2);
+    const Color colours[] = {clWhite, clRed, clBlue, clLime, 0xC0C0C0, 0x808080};
+    for (int i = 0; i < 6; ++i) s.SetPixel(i % 3, i / 3, colours[i]);
+    return s;
+}
+
+TEST(CanvasBlitTest, CopyClipsToSourceAndTarget) {
+    Bitmap b(4, 3);
+    Canvas c(b);
+    c.CopyRect({-1, 1}, Source(), {0, 0, 5, 2});  // wider than the source, off the left edge
+    EXPECT_EQ(Picture(b, kLegend),
+              "....\n"
+              "rb..\n"
+              "sd..\n");
+}
+
+TEST(CanvasBlitTest, OverlappingCopyWithinOneBitmapReadsTheOldPicture) {
+    Bitmap b = Source();
+    Canvas c(b);
+    c.CopyRect({1, 0}, b, {0, 0, 2, 2});
+    EXPECT_EQ(Picture(b, kLegend),
+              "##r\n"
+              "ggs\n");
+}
+
+TEST(CanvasBlitTest, StretchSamplesNearestPixelCentres) {
+    Bitmap b(6, 2);
+    Canvas c(b);
+    c.StretchDraw(b.Bounds(), Source(), {0, 0, 3, 1});  // 3 -> 6: each pixel twice
+    EXPECT_EQ(Picture(b, kLegend),
+              "##rrbb\n"
+              "##rrbb\n");
+    Bitmap shrink(2, 1);
+    Canvas s(shrink);
+    // 3 -> 2: destination 0 samples source floor(3/4) = 0, 1 samples floor(9/4) = 2.
+    s.StretchDraw(shrink.Bounds(), Source(), {0, 0, 3, 1});
+    EXPECT_EQ(Picture(shrink, kLegend), "#b\n");
+    Bitmap five(5, 1);
+    Canvas f(five);
+    f.StretchDraw(five.Bounds(), Source(), {0, 0, 3, 1});  // 3 -> 5: centres 0.3 0.9 1.5 2.1 2.7
+    EXPECT_EQ(Picture(five, kLegend), "##rbb\n");
+    // A destination a billion pixels wide, nearly all of it off the bitmap:
+    // only the visible columns are sampled (the middle third is red).
+    Bitmap strip(4, 1);
+    Canvas st(strip);
+    st.StretchDraw({-500000000, 0, 500000000, 1}, Source(), {0, 0, 3, 1});
+    EXPECT_EQ(Picture(strip, kLegend), "rrrr\n");
+}
+
+TEST(CanvasBlitTest, TransparentCopiesSkipTheKeyColour) {
+    Bitmap b(3, 2, clLime);
+    Canvas c(b);
+    Bitmap s = Source();
+    s.SetPixel(1, 0, clFuchsia);
+    c.DrawTransparent({0, 0}, s, s.Bounds(), clFuchsia);
+    EXPECT_EQ(Picture(b, kLegend),
+              "#gb\n"
+              "gsd\n");
+    Bitmap wide(6, 1, clBlack);
+    Canvas w(wide);
+    w.StretchTransparent(wide.Bounds(), s, {0, 0, 3, 1}, clFuchsia);
+    EXPECT_EQ(Picture(wide, kLegend), "##..bb\n");
+}
+
+TEST(CanvasBlitTest, TilesRepeatFromTheTopLeftAndCutTheLastCopy) {
+    Bitmap b(8, 3);
+    Canvas c(b);
+    c.TileDraw({1, 0, 6, 3}, Source(), {0, 0, 3, 2});
+    EXPECT_EQ(Picture(b, kLegend),
+              ".#rb#r..\n"
+              ".gsdgs..\n"
+              ".#rb#r..\n");
+}
+
+TEST(CanvasBlitTest, CoverageBlendsTowardsTheColour) {
+    Bitmap b(3, 1, clBlack);
+    Canvas c(b);
+    const std::uint8_t coverage[] = {0, 128, 255};
+    c.BlendCoverage({0, 0}, coverage, 3, 1, 3, clWhite);
+    EXPECT_EQ(b.GetPixel(0, 0), clBlack);
+    EXPECT_EQ(b.GetPixel(1, 0), 0x808080u);
+    EXPECT_EQ(b.GetPixel(2, 0), clWhite);
+}
+
+TEST(BitmapTest, SizesAreCappedAndRowsConvertTo24Bit) {
+    EXPECT_THROW(Bitmap(kMaxBitmapSide + 1, 1), std::invalid_argument);
+    EXPECT_THROW(Bitmap(-1, 5), std::invalid_argument);
+    EXPECT_TRUE(Bitmap(0, 7).Empty());
+    Bitmap b = Source();
+    std::uint8_t row[9];
+    b.ReadRow24(0, row);
+    EXPECT_EQ(row[3], 0x00);  // red pixel: blue, green, red
+    EXPECT_EQ(row[5], 0xFF);
+    Bitmap copy(3, 2);
+    copy.WriteRow24(0, row);
+    b.ReadRow24(1, row);
+    copy.WriteRow24(1, row);
+    EXPECT_EQ(copy, b);
+    EXPECT_EQ(b.GetPixel(3, 0), kInvalidColor);
+}
+
+}  // namespace
+}  // namespace dsp
