@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "main/layout/layout_reader.h"
+#include "platform/graphics/jpeg_file.h"
 #include "main/panel/panel_resources.h"
 
 namespace dsp {
@@ -251,6 +252,16 @@ TEST_F(Form1Layout, RangesDesignValuesAndWiring) {
     EXPECT_EQ(Text("Form1", "Caption"), "专业DSP前级效果器");
     for (int i = 4; i <= 11; ++i)
         EXPECT_TRUE(root_.FindObject("bsSkinButton" + std::to_string(i))->FindProperty("Enabled")->value.IsIdentifier("False"));
+}
+
+TEST_F(Form1Layout, BannerIsEmbeddedAtItsSize) {
+    EXPECT_EQ(Text("Image1", "Picture"), "banner");
+    const EmbeddedResource* banner = PanelResources().Find("banner");
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->data[banner->size], 0); // the extra terminator is not counted
+    const Bitmap picture = DecodeJpeg(banner->Bytes());
+    EXPECT_EQ(picture.Width(), 998);
+    EXPECT_EQ(picture.Height(), 157);
 }
 
 } // namespace
