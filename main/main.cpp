@@ -6,6 +6,8 @@
 
 #include "i18n/translation_runtime.h"
 #include "main/cli/frame_command.h"
+#include "main/cli/send_command.h"
+#include "main/cli/simulate_command.h"
 #include "serial/ecomport_messages.h"
 
 namespace {
@@ -14,6 +16,10 @@ constexpr std::string_view kUsage =
     "usage: dsp-panel [OPTIONS]              open the control panel window\n"
     "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"
     "       dsp-panel frame --list           list the parameters, their codes and ranges\n"
+    "       dsp-panel send --port NAME [--map COMn=DEVICE]... PARAM VALUE [PARAM VALUE ...]\n"
+    "                                        send frames to the unit\n"
+    "       dsp-panel simulate-unit [--pty | DEVICE]\n"
+    "                                        simulate the unit and print every frame it receives\n"
     "       dsp-panel --help | --version\n";
 
 // Module start-up: the translation runtime, then the serial messages that pass
@@ -35,6 +41,10 @@ int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "frame")
         return dsp::RunFrameCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    if (!args.empty() && args[0] == "send")
+        return dsp::RunSendCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    if (!args.empty() && args[0] == "simulate-unit")
+        return dsp::RunSimulateCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (!args.empty() && args[0] == "--help") {
         std::cout << kUsage;
         return 0;

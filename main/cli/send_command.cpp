@@ -1,0 +1,94 @@
+#include "main/cli/send_command.h"
+
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "main/cli/frame_args.h"
+#include "main/cli/frame_command.h"
+#include "main/cli/port_map_args.h"
+#include "platform/serialdev/termios_device.h"
+#include "serial/com_port.h"
+
+namespace dsp {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: dsp-panel send --port NAME [--map COMn=DEVICE]... PARAM VALUE [PARAM VALUE ...]\n";
+
+struct SendArgs {
+    std::string port;
+    std::vector<std::string_view> maps;
+    std::vector<std::string_view> pairs;
+};
+
+std::optional<SendArgs> ParseSendArgs(std::span<const std::string_view> args) {
+    SendArgs parsed;
+    bool havePort = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        bool takesValue = arg == "--port" || arg == "--map";
+        if (takesValue && i + 1 >= args.size()) return std::nullopt;
+        if (arg == "--port") {
+            parsed.port = std::string(args[++i]);
+            havePort = true;
+        } else if (arg == "--map") {
+            parsed.maps.push_back(args[++i]);
+        } else if (arg.size() > 2 && arg.substr(0, 2) == "--") {
+            return std::nullopt;
+        } else {
+            parsed.pairs.push_back(arg);
+        }
+    }
+    if (!havePort || parsed.pairs.empty() || parsed.pairs.size() % 2 != 0) return std::nullopt;
+    return parsed;
+}
+
+void ReportPortError(std::ostream& err, const std::string& port, const EComPort& e) {
+    err << "dsp-panel: " << port << ": " << e.what();
+    if (e.SystemErrorCode() > 0) err << " - " << std::strerror(e.SystemErrorCode());
+    err << '\n';
+}
+
+} // namespace
+
+int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::ostream& err) {
+    auto parsed = ParseSendArgs(args);
+    if (!parsed) {
+        err << kUsage;
+        return kExitBadParameter;
+    }
+    std::vector<Frame> frames;
+    for (std::size_t i = 0; i < parsed->pairs.size(); i += 2) {
+        auto frame = ParseFrameArgs(parsed->pairs[i], parsed->pairs[i + 1], err);
+        if (!frame) return kExitBadParameter;
+        frames.push_back(*frame);
+    }
+    auto map = BuildPortMap(parsed->maps, err);
+    if (!map) return kExitBadParameter;
+
+    TComPort port;
+    port.SetDeviceFactory([map = *map] { return std::make_unique<TermiosSerialDevice>(map); });
+    port.SetEvents({}); // nothing is read back, so no monitoring thread is needed
+    port.SetPort(parsed->port);
+    try {
+        port.OpenPort();
+        for (const Frame& frame : frames) {
+            int sent = port.SendBytes(frame.data(), static_cast<int>(frame.size()));
+            if (sent != static_cast<int>(frame.size())) {
+                err << "dsp-panel: " << parsed->port << ": the write timed out after " << sent << " of "
+                    << frame.size() << " bytes of " << FrameToHex(frame) << '\n';
+                port.ClosePort();
+                return kExitPortError;
+            }
+        }
+        port.ClosePort();
+    } catch (const EComPort& e) {
+        ReportPortError(err, parsed->port, e);
+        return kExitPortError;
+    }
+    return 0;
+}
+
+} // namespace dsp

@@ -1,0 +1,40 @@
+#pragma once
+// Port names to device paths. "COMn" maps to /dev/ttyS(n-1) unless ports.conf
+// or a --map option says otherwise; a name that begins with "/" is a path as
+// it stands; any other plain name ("ttyUSB0") is looked up under /dev.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace dsp {
+
+class PortMap {
+public:
+    // ${XDG_CONFIG_HOME:-$HOME/.config}/dsp-panel/ports.conf, or "" when
+    // neither variable is set.
+    static std::string DefaultConfigPath();
+
+    // The user's ports.conf, if there is one. A missing file is no error.
+    static PortMap FromUserConfig();
+
+    // Reads lines "COMn=DEVICE"; blank lines and lines starting with '#' are
+    // skipped, malformed lines too. Returns 0 or the errno of opening it.
+    int LoadFile(const std::string& path);
+
+    // Parses "COMn=DEVICE" and sets it, winning over earlier entries.
+    bool AddOverride(std::string_view spec);
+    void Set(std::string_view comName, std::string device);
+
+    // The device path for a port name as the component composes it (with or
+    // without the "\\.\" prefix). "" when the name names nothing.
+    std::string Resolve(std::string_view portName) const;
+
+private:
+    std::map<std::string, std::string> entries_; // key: "COMn" upper case
+};
+
+// "COM7" -> 7 (any letter case); 0 when the name is not COMn with n >= 1.
+int ComPortNumber(std::string_view name);
+
+} // namespace dsp

@@ -1,0 +1,146 @@
+#pragma once
+// The four settings objects of a serial port: timeouts, flow control, parity
+// and driver queue sizes. Each belongs to a port (a non-owning reference set
+// by the port's constructor) and asks it to re-apply its group when a field
+// changes; the port only touches the device while it is open and not loading.
+// Objects made on their own (port nullptr) just hold values, to be assigned
+// to a port's object with the port's SetTimeouts() and the like.
+
+#include <cstdint>
+
+#include "serial/com_types.h"
+
+namespace dsp {
+
+class TCustomComPort;
+
+class TComTimeouts {
+public:
+    explicit TComTimeouts(TCustomComPort* port = nullptr) : port_(port) {}
+    // Copies every field; the port re-applies the group itself.
+    void Assign(const TComTimeouts& other);
+
+    int ReadInterval() const { return readInterval_; }
+    int ReadTotalMultiplier() const { return readTotalMultiplier_; }
+    int ReadTotalConstant() const { return readTotalConstant_; }
+    int WriteTotalMultiplier() const { return writeTotalMultiplier_; }
+    int WriteTotalConstant() const { return writeTotalConstant_; }
+    void SetReadInterval(int value);
+    void SetReadTotalMultiplier(int value);
+    void SetReadTotalConstant(int value);
+    void SetWriteTotalMultiplier(int value);
+    void SetWriteTotalConstant(int value);
+
+private:
+    void Set(int& field, int value);
+
+    TCustomComPort* port_;
+    int readInterval_ = -1;
+    int readTotalMultiplier_ = 0;
+    int readTotalConstant_ = 0;
+    int writeTotalMultiplier_ = 100;
+    int writeTotalConstant_ = 1000;
+};
+
+class TComFlowControl {
+public:
+    explicit TComFlowControl(TCustomComPort* port = nullptr) : port_(port) {}
+    void Assign(const TComFlowControl& other);
+
+    bool OutCTSFlow() const { return outCTSFlow_; }
+    bool OutDSRFlow() const { return outDSRFlow_; }
+    TDTRFlowControl ControlDTR() const { return controlDTR_; }
+    TRTSFlowControl ControlRTS() const { return controlRTS_; }
+    bool XonXoffOut() const { return xonXoffOut_; }
+    bool XonXoffIn() const { return xonXoffIn_; }
+    bool DSRSensitivity() const { return dsrSensitivity_; }
+    bool TxContinueOnXoff() const { return txContinueOnXoff_; }
+    std::uint8_t XonChar() const { return xonChar_; }
+    std::uint8_t XoffChar() const { return xoffChar_; }
+    void SetOutCTSFlow(bool value) { Set(outCTSFlow_, value); }
+    void SetOutDSRFlow(bool value) { Set(outDSRFlow_, value); }
+    void SetControlDTR(TDTRFlowControl value) { Set(controlDTR_, value); }
+    void SetControlRTS(TRTSFlowControl value) { Set(controlRTS_, value); }
+    void SetXonXoffOut(bool value) { Set(xonXoffOut_, value); }
+    void SetXonXoffIn(bool value) { Set(xonXoffIn_, value); }
+    void SetDSRSensitivity(bool value) { Set(dsrSensitivity_, value); }
+    void SetTxContinueOnXoff(bool value) { Set(txContinueOnXoff_, value); }
+    void SetXonChar(std::uint8_t value) { Set(xonChar_, value); }
+    void SetXoffChar(std::uint8_t value) { Set(xoffChar_, value); }
+
+    // The summary of RTS, CTS and Xon/Xoff; DTR and DSR play no part.
+    TFlowControl FlowControl() const;
+    void SetFlowControl(TFlowControl value);
+
+private:
+    template <class T>
+    void Set(T& field, T value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
+    void Changed();
+
+    TCustomComPort* port_;
+    bool outCTSFlow_ = false;
+    bool outDSRFlow_ = false;
+    TDTRFlowControl controlDTR_ = dtrDisable;
+    TRTSFlowControl controlRTS_ = rtsDisable;
+    bool xonXoffOut_ = false;
+    bool xonXoffIn_ = false;
+    bool dsrSensitivity_ = false;
+    bool txContinueOnXoff_ = false;
+    std::uint8_t xonChar_ = 17;
+    std::uint8_t xoffChar_ = 19;
+};
+
+class TComParity {
+public:
+    explicit TComParity(TCustomComPort* port = nullptr) : port_(port) {}
+    void Assign(const TComParity& other);
+
+    TParityBits Bits() const { return bits_; }
+    bool Check() const { return check_; }
+    bool Replace() const { return replace_; }
+    std::uint8_t ReplaceChar() const { return replaceChar_; }
+    void SetBits(TParityBits value) { Set(bits_, value); }
+    void SetCheck(bool value) { Set(check_, value); }
+    void SetReplace(bool value) { Set(replace_, value); }
+    void SetReplaceChar(std::uint8_t value) { Set(replaceChar_, value); }
+
+private:
+    template <class T>
+    void Set(T& field, T value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
+    void Changed();
+
+    TCustomComPort* port_;
+    TParityBits bits_ = prNone;
+    bool check_ = false;
+    bool replace_ = false;
+    std::uint8_t replaceChar_ = 0;
+};
+
+class TComBuffer {
+public:
+    explicit TComBuffer(TCustomComPort* port = nullptr) : port_(port) {}
+    void Assign(const TComBuffer& other);
+
+    int InputSize() const { return inputSize_; }
+    int OutputSize() const { return outputSize_; }
+    // A positive odd size is lowered by one; negative sizes are kept.
+    void SetInputSize(int value) { Set(inputSize_, value); }
+    void SetOutputSize(int value) { Set(outputSize_, value); }
+
+private:
+    void Set(int& field, int value);
+
+    TCustomComPort* port_;
+    int inputSize_ = 1024;
+    int outputSize_ = 1024;
+};
+
+} // namespace dsp

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "main/cli/send_command.h"
+#include "platform/serialdev/pty_pair.h"
+#include "tests/serial/pty_reader.h"
+
+namespace dsp {
+namespace {
+
+struct Result {
+    int status;
+    std::string err;
+};
+
+Result Send(std::vector<std::string> args) {
+    std::vector<std::string_view> views(args.begin(), args.end());
+    std::ostringstream out, err;
+    int status = RunSendCommand(views, out, err);
+    EXPECT_EQ(out.str(), "");
+    return {status, err.str()};
+}
+
+bool OneLine(const std::string& text) { return !text.empty() && text.find('\n') == text.size() - 1; }
+
+TEST(SendCommand, SendsTheFramesInOrderThroughTheMappedPort) {
+    PtyPair pty;
+    ASSERT_EQ(pty.Create(), 0);
+    Result r = Send({"--map", "COM7=" + pty.SlavePath(), "--port", "COM7", "MAIN-VOL", "31", "key", "b-5", "0x30",
+                     "3"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(pty.MasterFd(), 12),
+              (std::vector<std::uint8_t>{0x80, 0x13, 0x1F, 0xA0, 0x80, 0x1B, 0x00, 0xA0, 0x80, 0x30, 0x03, 0xA0}));
+}
+
+TEST(SendCommand, ParameterErrorsExitTwoBeforeAnythingIsSent) {
+    PtyPair pty;
+    ASSERT_EQ(pty.Create(), 0);
+    for (auto args : std::vector<std::vector<std::string>>{
+             {"--port", pty.SlavePath(), "MAIN-VOL", "31", "MAIN-VOL", "64"},
+             {"--port", pty.SlavePath(), "0x0C", "1"},
+             {"--port", pty.SlavePath(), "MAIN-VOL"},
+             {"--port", pty.SlavePath()},
+             {"MAIN-VOL", "31"},
+             {"--port"},
+             {"--port", pty.SlavePath(), "--speed", "9600", "MAIN-VOL", "1"},
+             {"--port", "COM1", "--map", "COM1", "MAIN-VOL", "1"},
+         }) {
+        Result r = Send(args);
+        EXPECT_EQ(r.status, 2) << args.size();
+        EXPECT_TRUE(OneLine(r.err)) << r.err;
+    }
+    EXPECT_FALSE(test::HasInput(pty.MasterFd()));
+}
+
+TEST(SendCommand, PortErrorsPrintTheMessageAndExitOne) {
+    for (std::string name : {"/dev/null", "/nonexistent", "/tmp"}) {
+        Result r = Send({"--port", name, "MAIN-VOL", "1"});
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_TRUE(OneLine(r.err)) << r.err;
+        EXPECT_NE(r.err.find("Unable to open com port (win error code: "), std::string::npos) << r.err;
+    }
+    PtyPair pty;
+    ASSERT_EQ(pty.Create(), 0);
+    pty.CloseMaster(); // the device is gone before the write
+    Result r = Send({"--port", pty.SlavePath(), "MAIN-VOL", "1"});
+    EXPECT_EQ(r.status, 1);
+}
+
+} // namespace
+} // namespace dsp

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/dispatch/main_thread_queue.h"
+#include "platform/serialdev/fd_wait.h"
+
+namespace dsp {
+namespace {
+
+bool Readable(int fd) {
+    FdWaitItem item{fd};
+    return WaitForInput(std::span(&item, 1), 0) == 0 && item.readable;
+}
+
+TEST(MainThreadQueue, RunAndWaitRunsOnTheOwnerAndCarriesErrorsBack) {
+    MainThreadQueue queue;
+    std::thread::id ranOn;
+    std::atomic<bool> workerDone = false;
+    std::string caught;
+    int wakes = 0;
+    queue.SetWakeCallback([&] { ++wakes; });
+    std::thread worker([&] {
+        queue.RunAndWait([&] { ranOn = std::this_thread::get_id(); });
+        try {
+            queue.RunAndWait([] { throw std::runtime_error("boom"); });
+        } catch (const std::runtime_error& e) {
+            caught = e.what();
+        }
+        workerDone = true;
+        queue.Wake();
+    });
+    queue.ServeUntil([&] { return workerDone.load(); });
+    worker.join();
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+    EXPECT_EQ(caught, "boom");
+    EXPECT_EQ(wakes, 2);
+    EXPECT_FALSE(Readable(queue.WakeFd()));
+    // On the owner itself the work runs at once.
+    bool ran = false;
+    queue.RunAndWait([&] { ran = true; });
+    EXPECT_TRUE(ran);
+}
+
+TEST(MainThreadQueue, PostReleasesTheSenderBeforeTheWorkRuns) {
+    MainThreadQueue queue;
+    std::atomic<bool> senderReleased = false;
+    std::string reported;
+    queue.SetExceptionHandler([&](std::exception_ptr e) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const std::exception& x) {
+            reported = x.what();
+        }
+    });
+    std::thread sender([&] {
+        queue.PostAndWaitTaken([&] {
+            // The sender goes on while this runs: wait for it here.
+            while (!senderReleased) std::this_thread::yield();
+            throw std::runtime_error("handler failed");
+        });
+        senderReleased = true;
+    });
+    while (queue.PendingCount() == 0) std::this_thread::yield();
+    EXPECT_TRUE(Readable(queue.WakeFd()));
+    EXPECT_EQ(queue.ProcessPending(), 1u);
+    sender.join();
+    EXPECT_EQ(reported, "handler failed");
+    EXPECT_FALSE(Readable(queue.WakeFd()));
+}
+
+TEST(MainThreadQueue, WorkQueuedByWorkWaitsForTheNextRound) {
+    MainThreadQueue queue;
+    std::atomic<int> stage = 0;
+    std::thread worker([&] {
+        queue.PostAndWaitTaken([&] { stage = 1; });
+        queue.PostAndWaitTaken([&] { stage = 2; });
+    });
+    while (queue.PendingCount() == 0) std::this_thread::yield();
+    EXPECT_EQ(queue.ProcessPending(), 1u); // the second was not queued yet
+    EXPECT_EQ(stage, 1);
+    queue.ServeUntil([&] { return stage == 2; });
+    worker.join();
+}
+
+} // namespace
+} // namespace dsp

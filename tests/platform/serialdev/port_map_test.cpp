@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/serialdev/port_map.h"
+
+namespace dsp {
+namespace {
+
+TEST(PortMap, ResolvesComNamesPathsAndPlainNames) {
+    PortMap map;
+    EXPECT_EQ(map.Resolve("\\\\.\\COM1"), "/dev/ttyS0");
+    EXPECT_EQ(map.Resolve("COM10"), "/dev/ttyS9");
+    EXPECT_EQ(map.Resolve("com3"), "/dev/ttyS2");
+    EXPECT_EQ(map.Resolve("\\\\.\\/dev/pts/4"), "/dev/pts/4");
+    EXPECT_EQ(map.Resolve("\\\\.\\ttyUSB0"), "/dev/ttyUSB0");
+    // Nothing: an empty name, COM0, and names that would leave /dev.
+    EXPECT_EQ(map.Resolve("\\\\.\\"), "");
+    EXPECT_EQ(map.Resolve(""), "");
+    EXPECT_EQ(map.Resolve("COM0"), "/dev/COM0");
+    EXPECT_EQ(map.Resolve("../etc/passwd"), "");
+    EXPECT_EQ(map.Resolve(".."), "");
+}
+
+TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
+    auto dir = std::filesystem::path(std::getenv("DSP_TEST_OUT") ? std::getenv("DSP_TEST_OUT") : "/tmp") /
+               "port_map_test";
+    std::filesystem::create_directories(dir / "dsp-panel");
+    std::ofstream(dir / "dsp-panel" / "ports.conf") << "# my adapters\n"
+                                                      "COM1=/dev/serial/by-id/usb-adapter\r\n"
+                                                      "  COM2 = /dev/ttyUSB1  \n"
+                                                      "garbage line\n"
+                                                      "COMX=/dev/nothing\n"
+                                                      "\n";
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    EXPECT_EQ(PortMap::DefaultConfigPath(), (dir / "dsp-panel" / "ports.conf").string());
+    PortMap map = PortMap::FromUserConfig();
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(map.Resolve("COM1"), "/dev/serial/by-id/usb-adapter");
+    EXPECT_EQ(map.Resolve("COM2"), "/dev/ttyUSB1");
+    EXPECT_EQ(map.Resolve("COM3"), "/dev/ttyS2");
+
+    EXPECT_TRUE(map.AddOverride("COM2=/dev/pts/7"));
+    EXPECT_EQ(map.Resolve("\\\\.\\COM2"), "/dev/pts/7");
+    EXPECT_FALSE(map.AddOverride("COM2"));
+    EXPECT_FALSE(map.AddOverride("COM2="));
+    EXPECT_FALSE(map.AddOverride("LPT1=/dev/lp0"));
+    EXPECT_EQ(map.Resolve("COM2"), "/dev/pts/7");
+    EXPECT_EQ(map.LoadFile((dir / "missing.conf").string()), ENOENT);
+}
+
+} // namespace
+} // namespace dsp
