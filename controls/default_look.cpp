@@ -1,0 +1,46 @@
+#include "controls/default_look.h"
+
+#include "controls/model/default_look_colors.h"
+
+namespace dsp {
+
+void DrawStatePart(Canvas& canvas, const Rect& r, PartState state) {
+    switch (state) {
+        case PartState::Pressed:
+            canvas.FillRect(r, kDefaultLookPressedFill);
+            canvas.FrameRect(r, kDefaultLookActiveFrame);
+            break;
+        case PartState::Hot:
+            canvas.FillRect(r, kDefaultLookHotFill);
+            canvas.FrameRect(r, kDefaultLookActiveFrame);
+            break;
+        case PartState::Normal:
+            canvas.FillRect(r, clBtnFace);
+            canvas.FrameRect(r, clBtnShadow);
+            break;
+    }
+}
+
+void DrawSpinArrow(Canvas& canvas, const Rect& r, bool up, Color color) {
+    int cx = r.left + r.Width() / 2;
+    int cy = r.top + r.Height() / 2;
+    for (int i = 0; i < 4; ++i) {
+        int y = up ? cy - 2 + i : cy + 2 - i;
+        canvas.DrawLine({cx - i, y}, {cx + i + 1, y}, color);
+    }
+}
+
+void DrawArrow(Canvas& canvas, const Rect& r, ArrowDirection direction, Color color) {
+    int cx = r.left + r.Width() / 2;
+    int cy = r.top + r.Height() / 2;
+    for (int i = 0; i < 4; ++i) {
+        switch (direction) {
+            case ArrowDirection::Up: canvas.DrawLine({cx - i, cy - 2 + i}, {cx + i + 1, cy - 2 + i}, color); break;
+            case ArrowDirection::Down: canvas.DrawLine({cx - i, cy + 1 - i}, {cx + i + 1, cy + 1 - i}, color); break;
+            case ArrowDirection::Left: canvas.DrawLine({cx - 2 + i, cy - i}, {cx - 2 + i, cy + i + 1}, color); break;
+            case ArrowDirection::Right: canvas.DrawLine({cx + 1 - i, cy - i}, {cx + 1 - i, cy + i + 1}, color); break;
+        }
+    }
+}
+
+} // namespace dsp

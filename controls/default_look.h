@@ -1,0 +1,24 @@
+#pragma once
+// Pieces of the default (unskinned) look that several controls share: a part
+// framed and filled by its state, and the small black arrows.
+
+#include "platform/graphics/canvas.h"
+
+namespace dsp {
+
+enum class PartState { Normal, Hot, Pressed };
+
+// Pressed: dark blue frame, grey-blue fill; hot: the same frame, light fill;
+// normal: a frame in button shadow round button face.
+void DrawStatePart(Canvas& canvas, const Rect& r, PartState state);
+
+// The spin edit's arrow: four rows 1, 3, 5, 7 pixels wide round the centre of
+// `r`, the widest row at the bottom (up) or at the top (down).
+void DrawSpinArrow(Canvas& canvas, const Rect& r, bool up, Color color);
+
+enum class ArrowDirection { Up, Down, Left, Right };
+// A small triangle of four lines 1, 3, 5 and 7 pixels long, centred in `r`,
+// pointing toward `direction`.
+void DrawArrow(Canvas& canvas, const Rect& r, ArrowDirection direction, Color color);
+
+} // namespace dsp

@@ -1,0 +1,48 @@
+#include "controls/numeric_edit.h"
+
+#include <utility>
+
+namespace dsp {
+
+TbsSkinNumericEdit::TbsSkinNumericEdit(TComponent* owner) : TbsSkinCustomEdit(owner) {
+    syncing_ = true;
+    SetText(model_.Text());
+    syncing_ = false;
+    model_.OnChange = [this](NumericEditValue&) {
+        ShowModelText();
+        TbsSkinCustomEdit::Change();
+    };
+}
+
+void TbsSkinNumericEdit::SetValue(double v) {
+    model_.SetValue(v);
+    Invalidate();
+}
+
+void TbsSkinNumericEdit::ShowModelText() {
+    bool old = std::exchange(syncing_, true);
+    SetText(model_.Text());
+    syncing_ = old;
+}
+
+bool TbsSkinNumericEdit::AcceptsChar(char32_t& ch) {
+    model_.SetReadOnly(ReadOnly());
+    return model_.AcceptsKey(ch);
+}
+
+void TbsSkinNumericEdit::Change() {
+    // The model fires for its own text changes; typed text goes to it here.
+    if (syncing_) return;
+    model_.SetText(Text());
+    if (Text() != model_.Text()) ShowModelText();
+}
+
+void TbsSkinNumericEdit::FocusLost() { model_.FocusLost(); }
+
+void TbsSkinNumericEdit::KeyDown(uint16_t& key, TShiftState shift) {
+    TbsSkinCustomEdit::KeyDown(key, shift);
+    if (key == kVkUp) model_.KeyDown(NavKey::Up);
+    if (key == kVkDown) model_.KeyDown(NavKey::Down);
+}
+
+} // namespace dsp

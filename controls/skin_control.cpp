@@ -1,0 +1,60 @@
+#include "controls/skin_control.h"
+
+namespace dsp {
+
+TbsSkinControl::TbsSkinControl(TComponent* owner) : TCustomControl(owner) {
+    // Clicks are the controls' own business: each fires its events by its rules.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+}
+
+void TbsSkinControl::SetSkinData(TbsSkinData* data) {
+    skinData_ = data;
+    if (skinData_ && FindSkinSection(skinData_, skinDataName_) >= 0) ApplySkinData();
+}
+
+void TbsSkinControl::ReadSkinData() { skinIndex_ = FindSkinSection(skinData_, skinDataName_); }
+
+void TbsSkinControl::ApplySkinData() {
+    ReadSkinData();
+    Invalidate();
+}
+
+Bitmap TbsSkinControl::PaintToBitmap() {
+    ReadSkinData();
+    Bitmap bitmap(Width(), Height(), clBtnFace);
+    if (skinIndex_ < 0) {
+        PaintDefaultLook(bitmap);
+    } else {
+        PaintSkinLook(bitmap);
+    }
+    return bitmap;
+}
+
+void TbsSkinControl::Paint() {
+    if (Width() <= 0 || Height() <= 0) return;
+    inPaint_ = true;
+    Bitmap bitmap = PaintToBitmap();
+    PaintCanvas()->Draw({0, 0}, bitmap);
+    inPaint_ = false;
+}
+
+void TbsSkinControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case kWmEraseBkgnd: message.Result = 1; return; // the paint covers every pixel
+        case kWmBackgroundChanged: ParentBackgroundChanged(); return;
+        default: break;
+    }
+    TCustomControl::WndProc(message);
+}
+
+void TbsSkinControl::MouseEnter() {
+    TCustomControl::MouseEnter();
+    if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TbsSkinControl::MouseLeave() {
+    TCustomControl::MouseLeave();
+    if (OnMouseLeave) OnMouseLeave(this);
+}
+
+} // namespace dsp

@@ -1,0 +1,72 @@
+#pragma once
+// TbsSkinControl: the base of the windowed skinned controls. It links the
+// control to a skin data object and a section name, finds the section's index
+// (-1: none, draw the default look) and paints the whole control through one
+// off-screen bitmap, so it never flickers and erase requests are ignored.
+
+#include <string>
+
+#include "controls/skin_link.h"
+#include "platform/framework/win_control.h"
+#include "platform/graphics/bitmap.h"
+
+namespace dsp {
+
+// Sent to a control when the picture behind it changed (user message + 260).
+inline constexpr uint32_t kWmBackgroundChanged = kWmUser + 260;
+
+class TbsSkinControl : public TCustomControl {
+public:
+    explicit TbsSkinControl(TComponent* owner);
+
+    TbsSkinData* SkinData() const { return skinData_; }
+    // Stores the reference and, when it is set and not empty, applies it.
+    virtual void SetSkinData(TbsSkinData* data);
+    const std::string& SkinDataName() const { return skinDataName_; }
+    // Stores only: the next paint or ApplySkinData uses it.
+    virtual void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
+    const std::string& HintTitle() const { return hintTitle_; }
+    void SetHintTitle(const std::string& title) { hintTitle_ = title; }
+    int HintImageIndex() const { return hintImageIndex_; }
+    void SetHintImageIndex(int index) { hintImageIndex_ = index; }
+
+    // The section index found at the last ReadSkinData.
+    int SkinIndex() const { return skinIndex_; }
+
+    // Refreshes the section index (and, in descendants, the section's data).
+    virtual void ReadSkinData();
+    // A new skin became current: read it and repaint.
+    virtual void ApplySkinData();
+    // Before a skin change: back to the default look until it is applied.
+    virtual void ForgetSkinData() { skinIndex_ = -1; }
+    virtual void SkinDataApplied() {}
+    virtual void ParentBackgroundChanged() {}
+
+    // Paints the control as it looks now into a bitmap of its size (what a
+    // paint copies to the window; also used by tests and by parents).
+    Bitmap PaintToBitmap();
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+protected:
+    virtual void PaintDefaultLook(Bitmap& bitmap) = 0;
+    virtual void PaintSkinLook(Bitmap& bitmap) { PaintDefaultLook(bitmap); }
+
+    void Paint() override;
+    void WndProc(TMessage& message) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    bool InPaint() const { return inPaint_; }
+
+    int skinIndex_ = -1;
+
+private:
+    TbsSkinData* skinData_ = nullptr;
+    std::string skinDataName_;
+    std::string hintTitle_;
+    int hintImageIndex_ = 0;
+    bool inPaint_ = false;
+};
+
+} // namespace dsp

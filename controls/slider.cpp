@@ -1,0 +1,287 @@
+#include "controls/slider.h"
+
+#include <algorithm>
+
+#include "platform/graphics/bmp_file.h"
+#include "platform/graphics/canvas.h"
+
+namespace dsp {
+namespace {
+
+Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+Bitmap BuiltIn(SliderPicture picture) { return DecodeBmp(SliderPictureBmp(picture)); }
+
+Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b.Height() - 1); }
+
+} // namespace
+
+TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TbsSkinControl(owner) {
+    SetSkinDataName("slider");
+    SetTabStop(true);
+    SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque | csDoubleClicks);
+    imageHThumb_ = BuiltIn(SliderPicture::BS_HTB);
+    imageHRuler_ = BuiltIn(SliderPicture::BS_HRL);
+    imageVThumb_ = BuiltIn(SliderPicture::BS_VTB);
+    imageVRuler_ = BuiltIn(SliderPicture::BS_VRL);
+    value_.OnInvalidate = [this](SliderValue&) {
+        if (!dragging_) MoveThumbToValue();
+        Invalidate();
+    };
+    value_.OnChange = [this](SliderValue&) {
+        if (OnChange) OnChange(this);
+    };
+    repeat_.DirectionAt = [this](IntPoint p) { return SliderPressDirection(ThumbRect(), Vertical(), p); };
+    repeat_.Step = [this](int direction) { value_.Step(direction > 0 ? SliderStep::Up : SliderStep::Down); };
+    SetBounds(0, 0, 150, 40);
+}
+
+void TbsSkinSlider::SetMinValue(int v) {
+    value_.SetReading(Loading());
+    value_.SetMinValue(v);
+    value_.SetReading(false);
+}
+
+void TbsSkinSlider::SetMaxValue(int v) {
+    value_.SetReading(Loading());
+    value_.SetMaxValue(v);
+    value_.SetReading(false);
+}
+
+void TbsSkinSlider::SetOrientation(TbsSliderOrientation o) {
+    if (o == orientation_) return;
+    orientation_ = o;
+    ComputeLayout();
+    if (!Loading()) SetBounds(Left(), Top(), Height(), Width());
+}
+
+void TbsSkinSlider::SetOptions(TbsSliderOptions options) {
+    if (options == options_) return;
+    options_ = options;
+    value_.SetShowPoints((options_ & soShowPoints) != 0);
+    Invalidate();
+}
+
+void TbsSkinSlider::SetEdgeSize(int size) {
+    int length = Vertical() ? imageVRuler_.Height() : imageHRuler_.Width();
+    if (2 * size >= length || size == edgeSize_) return;
+    edgeSize_ = size;
+    ComputeLayout();
+}
+
+void TbsSkinSlider::SetNumThumbStates(int n) {
+    if (n < 1 || n > 2 || n == numThumbStates_) return;
+    numThumbStates_ = n;
+    ComputeLayout();
+}
+
+void TbsSkinSlider::SetTransparent(bool on) {
+    transparent_ = on;
+    Invalidate();
+}
+
+void TbsSkinSlider::SetParentColor(bool on) {
+    parentColor_ = on;
+    Invalidate();
+}
+
+void TbsSkinSlider::SetImage(Bitmap& image, const Bitmap& given, std::uint8_t bit, dsp::SliderPicture builtIn) {
+    if (!given.Empty()) {
+        image = given;
+        userImages_ |= bit;
+    } else {
+        image = BuiltIn(builtIn);
+        userImages_ &= static_cast<std::uint8_t>(~bit);
+        if (!Loading()) {
+            bool thumb = bit == kUserImageHThumb || bit == kUserImageVThumb;
+            options_ &= ~(thumb ? soThumbOpaque : soRulerOpaque);
+            Invalidate();
+        }
+    }
+    ComputeLayout();
+}
+
+void TbsSkinSlider::SetBounds(int left, int top, int width, int height) {
+    TbsSkinControl::SetBounds(left, top, width, height);
+    if (!Loading()) ComputeLayout();
+}
+
+void TbsSkinSlider::Loaded() {
+    TbsSkinControl::Loaded();
+    ComputeLayout();
+}
+
+void TbsSkinSlider::ComputeLayout() {
+    ReadSkinData();
+    int remembered = value_.Value();
+    const Bitmap& thumb = Thumb();
+    SliderLayoutInput in;
+    in.width = Width();
+    in.height = Height();
+    in.vertical = Vertical();
+    in.thumbWidth = thumb.Width() / numThumbStates_;
+    in.thumbHeight = thumb.Height();
+    in.rulerBreadth = Vertical() ? imageVRuler_.Width() : imageHRuler_.Height();
+    layout_ = SliderGeometry::Layout(in);
+    PrepareRuler();
+    value_.SetValue(remembered);
+    MoveThumbToValue();
+    Invalidate();
+}
+
+void TbsSkinSlider::PrepareRuler() {
+    const Bitmap& picture = RulerPicture();
+    int length = Vertical() ? layout_.ruler.Height() : layout_.ruler.Width();
+    int breadth = Vertical() ? picture.Width() : picture.Height();
+    if (length <= 0 || breadth <= 0) {
+        ruler_ = Bitmap();
+        return;
+    }
+    ruler_ = Bitmap(Vertical() ? breadth : length, Vertical() ? length : breadth, BottomLeft(picture));
+    Canvas c(ruler_);
+    int pictureLength = Vertical() ? picture.Height() : picture.Width();
+    for (const TilePiece& p : SliderGeometry::BuiltInRulerPlan(pictureLength, edgeSize_, length)) {
+        if (Vertical()) {
+            c.CopyRect({0, p.dest}, picture, {0, p.source, breadth, p.source + p.length});
+        } else {
+            c.CopyRect({p.dest, 0}, picture, {p.source, 0, p.source + p.length, breadth});
+        }
+    }
+}
+
+void TbsSkinSlider::MoveThumbToValue() { thumbPos_ = SliderGeometry::PositionOf(layout_, Value(), MinValue(), MaxValue()); }
+
+void TbsSkinSlider::DrawPoints(Canvas& canvas, int step, int endLength, int innerLength) {
+    auto marks = SliderGeometry::TickMarks(layout_, MinValue(), MaxValue(), step, endLength, innerLength);
+    for (const TickMark& m : marks) {
+        if (Vertical()) {
+            canvas.DrawLine({layout_.tickArea.left, m.coord}, {layout_.tickArea.left + m.length, m.coord}, clWindowText);
+        } else {
+            canvas.DrawLine({m.coord, layout_.tickArea.top}, {m.coord, layout_.tickArea.top + m.length}, clWindowText);
+        }
+    }
+}
+
+void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
+    Canvas c(bitmap);
+    Rect client = ClientRect();
+    Color back = parentColor_ && Parent() ? Parent()->GetColor() : GetColor();
+    c.FillRect(client, back);
+    if (!ruler_.Empty()) {
+        Point at = ToRect(layout_.ruler).TopLeft();
+        if (options_ & soRulerOpaque) {
+            c.Draw(at, ruler_);
+        } else {
+            c.DrawTransparent(at, ruler_, ruler_.Bounds(), BottomLeft(ruler_));
+        }
+    }
+    if ((options_ & soShowFocus) && Focused()) c.DrawFocusRect(client.Inflate(-2, -2));
+    if (options_ & soShowPoints) {
+        if (OnDrawPoints) {
+            OnDrawPoints(this, c);
+        } else {
+            DrawPoints(c, Increment(), 5, 3);
+        }
+    }
+    const Bitmap& thumb = Thumb();
+    int stateWidth = thumb.Width() / numThumbStates_;
+    bool second = numThumbStates_ == 2 && (thumbPressed_ || !EnabledThroughParents());
+    Rect src{second ? stateWidth : 0, 0, (second ? stateWidth : 0) + stateWidth, thumb.Height()};
+    Point at = ToRect(ThumbRect()).TopLeft();
+    if (options_ & soThumbOpaque) {
+        c.CopyRect(at, thumb, src);
+    } else {
+        c.DrawTransparent(at, thumb, src, BottomLeft(thumb));
+    }
+}
+
+void TbsSkinSlider::WndProc(TMessage& message) {
+    if (message.Msg == kWmGetDlgCode) {
+        message.Result = kDlgcWantArrows;
+        return;
+    }
+    TbsSkinControl::WndProc(message);
+}
+
+void TbsSkinSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinControl::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft || (shift & ssDouble)) return;
+    if (CanFocus() && !Focused()) SetFocus();
+    IntRect thumb = ThumbRect();
+    if (thumb.Contains({x, y})) {
+        dragging_ = true;
+        thumbPressed_ = true;
+        dragOffset_ = Vertical() ? y - thumb.top : x - thumb.left;
+        Invalidate();
+        return;
+    }
+    if (SliderHitsRulerBand(layout_.ruler, Vertical(), {x, y})) {
+        SetMouseCapture(true);
+        repeat_.Press({x, y});
+    }
+}
+
+void TbsSkinSlider::MouseMove(TShiftState shift, int x, int y) {
+    TbsSkinControl::MouseMove(shift, x, y);
+    if (dragging_ && (shift & ssLeft)) {
+        int wanted = (Vertical() ? y : x) - dragOffset_;
+        bool smooth = (options_ & soSmooth) != 0;
+        int p = SliderGeometry::SnapThumb(layout_, wanted, MinValue(), MaxValue(), Increment(), smooth);
+        if (p != thumbPos_) {
+            thumbPos_ = p;
+            Invalidate();
+        }
+        value_.StoreFromDrag(SliderGeometry::ValueAt(layout_, p, MinValue(), MaxValue(), Increment(), smooth));
+        return;
+    }
+    repeat_.Move({x, y});
+}
+
+void TbsSkinSlider::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinControl::MouseUp(button, shift, x, y);
+    if (repeat_.Release()) {
+        SetMouseCapture(false);
+        FireChanged();
+    }
+    if (dragging_ && button == TMouseButton::mbLeft) {
+        dragging_ = false;
+        thumbPressed_ = false;
+        Invalidate();
+        FireChanged();
+    }
+}
+
+void TbsSkinSlider::KeyDown(uint16_t& key, TShiftState shift) {
+    TbsSkinControl::KeyDown(key, shift);
+    NavKey nav = NavKey::Other;
+    switch (key) {
+        case kVkHome: nav = NavKey::Home; break;
+        case kVkEnd: nav = NavKey::End; break;
+        case kVkLeft: nav = NavKey::Left; break;
+        case kVkRight: nav = NavKey::Right; break;
+        case kVkUp: nav = NavKey::Up; break;
+        case kVkDown: nav = NavKey::Down; break;
+        default: return;
+    }
+    auto step = SliderKeyStep(nav, Vertical(), (shift & (ssShift | ssAlt | ssCtrl)) != 0);
+    if (!step) return;
+    key = 0;
+    value_.Step(*step);
+    FireChanged();
+}
+
+void TbsSkinSlider::DoEnter() {
+    TbsSkinControl::DoEnter();
+    if (options_ & soShowFocus) Invalidate();
+}
+
+void TbsSkinSlider::DoExit() {
+    TbsSkinControl::DoExit();
+    if (options_ & soShowFocus) Invalidate();
+}
+
+void TbsSkinSlider::FireChanged() {
+    if (OnChanged) OnChanged(this);
+}
+
+} // namespace dsp

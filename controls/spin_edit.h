@@ -1,0 +1,65 @@
+#pragma once
+// TbsSkinSpinEdit: a numeric box with an up and a down button drawn by the
+// control. OnChange fires on every set of Value (also of the same value) but
+// never again from a set made inside its own OnChange handler.
+
+#include <memory>
+
+#include "controls/custom_edit.h"
+#include "controls/model/spin_buttons.h"
+#include "controls/model/spin_edit_value.h"
+#include "controls/timer_port.h"
+
+namespace dsp {
+
+class TbsSkinSpinEdit : public TbsSkinCustomControl {
+public:
+    explicit TbsSkinSpinEdit(TComponent* owner);
+
+    double Value() const { return model_.Value(); }
+    void SetValue(double v) { model_.SetValue(v); }
+    double MinValue() const { return model_.MinValue(); }
+    void SetMinValue(double v) { model_.SetMinValue(v); }
+    double MaxValue() const { return model_.MaxValue(); }
+    void SetMaxValue(double v) { model_.SetMaxValue(v); }
+    double Increment() const { return model_.Increment(); }
+    void SetIncrement(double v) { model_.SetIncrement(v); }
+    TbsValueType ValueType() const { return model_.ValueType(); }
+    void SetValueType(TbsValueType t) { model_.SetValueType(t); }
+    int Decimal() const { return model_.Decimal(); }
+    void SetDecimal(int d) { model_.SetDecimal(d); }
+    bool EditorEnabled() const { return model_.EditorEnabled(); }
+    void SetEditorEnabled(bool on) { model_.SetEditorEnabled(on); }
+    Color DefaultColor() const { return defaultColor_; }
+    void SetDefaultColor(Color c);
+
+    TbsSkinCustomEdit& Box() const { return *box_; }
+    const SpinButtons& Buttons() const { return buttons_; }
+    void SetBounds(int left, int top, int width, int height) override;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnBeep;
+
+protected:
+    void PaintDefaultLook(Bitmap& bitmap) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseLeave() override;
+    void TimerFired(uint32_t id) override { buttons_.OnTimer(static_cast<int>(id)); }
+    void EnabledChanged() override;
+
+private:
+    class InnerBox;
+    friend class InnerBox;
+    void Layout();
+
+    ControlTimerPort timers_{*this};
+    SpinEditValue model_;
+    SpinButtons buttons_{timers_};
+    TbsSkinCustomEdit* box_ = nullptr; // an InnerBox, owned through the component tree
+    Color defaultColor_ = clWindow;
+    bool showingBox_ = false;
+};
+
+} // namespace dsp

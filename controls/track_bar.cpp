@@ -1,0 +1,152 @@
+#include "controls/track_bar.h"
+
+#include "controls/model/default_look_colors.h"
+#include "controls/model/wheel.h"
+#include "platform/graphics/canvas.h"
+
+namespace dsp {
+namespace {
+
+Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+} // namespace
+
+TbsSkinTrackBar::TbsSkinTrackBar(TComponent* owner) : TbsSkinCustomControl(owner) {
+    SetSkinDataName("htrackbar");
+    SetBounds(0, 0, 100, 20);
+    SetTabStop(false);
+    value_.OnInvalidate = [this](TrackBarValue&) { Invalidate(); };
+    value_.OnChange = [this](TrackBarValue&) {
+        if (OnChange) OnChange(this);
+    };
+}
+
+TbsSkinTrackBar::~TbsSkinTrackBar() {
+    OnChange = nullptr;
+    OnLastChange = nullptr;
+    OnStartDragButton = nullptr;
+}
+
+void TbsSkinTrackBar::SetVertical(bool vertical) {
+    vertical_ = vertical;
+    Invalidate();
+}
+
+void TbsSkinTrackBar::SetCanFocused(bool can) {
+    canFocused_ = can;
+    SetTabStop(can);
+}
+
+IntRect TbsSkinTrackBar::Track() const {
+    // Skinned bars use the section's working track area (with the skin layer).
+    return TrackBarGeometry::DefaultTrack(Width(), Height());
+}
+
+TrackBarLayout TbsSkinTrackBar::CurrentLayout() const {
+    TrackBarSize thumb = TrackBarGeometry::DefaultThumbSize(Width(), Height(), vertical_);
+    return TrackBarGeometry::Layout(Track(), thumb, vertical_, MinValue(), MaxValue(), Value());
+}
+
+void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {
+    Canvas c(bitmap);
+    const int w = Width();
+    const int h = Height();
+    c.FillRect({0, 0, w, h}, clBtnFace);
+    c.FrameRect({0, 0, w, h}, clBtnShadow);
+    Rect groove = vertical_ ? Rect{w / 2 - 1, 4, w / 2 + 1, h - 4} : Rect{4, h / 2 - 1, w - 4, h / 2 + 1};
+    c.Draw3DRect(groove, clBtnShadow, clBtnHighlight);
+    Rect thumb = ToRect(CurrentLayout().thumb);
+    if (dragging_) {
+        c.FillRect(thumb, kDefaultLookPressedFill);
+        c.FrameRect(thumb, kDefaultLookActiveFrame);
+    } else if (canFocused_ && Focused()) {
+        c.FillRect(thumb, kDefaultLookHotFill);
+        c.FrameRect(thumb, kDefaultLookActiveFrame);
+    } else {
+        c.FillRect(thumb, clBtnFace);
+        c.FrameRect(thumb, clBtnShadow);
+    }
+}
+
+void TbsSkinTrackBar::WndProc(TMessage& message) {
+    if (message.Msg == kWmGetDlgCode) {
+        message.Result = canFocused_ ? kDlgcWantArrows : 0;
+        return;
+    }
+    TbsSkinCustomControl::WndProc(message);
+}
+
+void TbsSkinTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (canFocused_ && button == TMouseButton::mbLeft && !Focused()) {
+        if (!SetFocus()) return; // a press that cannot take the focus is dropped
+    }
+    TbsSkinCustomControl::MouseDown(button, shift, x, y);
+    if (!mouseSupport_) return;
+    TrackBarLayout l = CurrentLayout();
+    if (!TrackBarGeometry::HitsThumb(l.thumb, {x, y})) return;
+    pressCoord_ = vertical_ ? y : x;
+    offsetAtPress_ = l.thumbOffset;
+    dragging_ = true;
+    Invalidate();
+    if (OnStartDragButton) OnStartDragButton(this);
+}
+
+void TbsSkinTrackBar::MouseMove(TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseMove(shift, x, y);
+    if (!mouseSupport_ || !dragging_) return;
+    TrackBarLayout l = CurrentLayout();
+    int offset = TrackBarGeometry::DragOffset(vertical_, pressCoord_, offsetAtPress_, vertical_ ? y : x);
+    SetValue(TrackBarGeometry::ValueAtOffset(l, offset, MinValue(), MaxValue()));
+}
+
+void TbsSkinTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseUp(button, shift, x, y);
+    if (!mouseSupport_) return;
+    if (dragging_) {
+        dragging_ = false;
+        Invalidate();
+        FireLastChange();
+        return;
+    }
+    if (!jumpWhenClick_) return;
+    TrackBarLayout l = CurrentLayout();
+    int offset = TrackBarGeometry::JumpOffset(vertical_, x, y, Height(), l.thumb, 2);
+    SetValue(TrackBarGeometry::ValueAtOffset(l, offset, MinValue(), MaxValue()));
+}
+
+void TbsSkinTrackBar::KeyDown(uint16_t& key, TShiftState shift) {
+    TbsSkinCustomControl::KeyDown(key, shift);
+    if (!canFocused_) return;
+    if (key == kVkLeft || key == kVkDown) {
+        SetValue(Value() - 1);
+        FireLastChange();
+    } else if (key == kVkRight || key == kVkUp) {
+        SetValue(Value() + 1);
+        FireLastChange();
+    }
+}
+
+bool TbsSkinTrackBar::DoMouseWheel(TShiftState shift, int wheelDelta, Point mousePos) {
+    if (!canFocused_ || !Focused()) return TbsSkinCustomControl::DoMouseWheel(shift, wheelDelta, mousePos);
+    bool away = WheelParam(wheelDelta, static_cast<unsigned>(ShiftToKeys(shift))) > 0;
+    int step = (away == vertical_) ? +1 : -1;
+    SetValue(Value() + step);
+    FireLastChange();
+    return true;
+}
+
+void TbsSkinTrackBar::DoEnter() {
+    TbsSkinCustomControl::DoEnter();
+    if (canFocused_) Invalidate();
+}
+
+void TbsSkinTrackBar::DoExit() {
+    TbsSkinCustomControl::DoExit();
+    if (canFocused_) Invalidate();
+}
+
+void TbsSkinTrackBar::FireLastChange() {
+    if (OnLastChange) OnLastChange(this);
+}
+
+} // namespace dsp
