@@ -1,0 +1,42 @@
+#pragma once
+// TbsDataSkinControl and TbsDataSkinCustomControl: the data of one control
+// section of a skin. A data object is created with its section name
+// (IDName), by which controls find it, and then loaded from the description
+// text. Fields are public: the objects are plain records that controls read.
+// Each class lists its keys once, in reading order, in VisitFields; load and
+// save both walk that list (parent keys first).
+
+#include <string>
+
+#include "skin/skin_record.h"
+#include "skin/skin_types.h"
+
+namespace dsp {
+
+class TbsDataSkinControl : public SkinRecord {
+  public:
+    using SkinRecord::SkinRecord;
+
+    int PictureIndex = -1;
+    int MaskPictureIndex = -1;
+    TRect SkinRect;
+
+  protected:
+    void VisitFields(SkinFieldVisitor& v) override;
+};
+
+class TbsDataSkinCustomControl : public TbsDataSkinControl {
+  public:
+    using TbsDataSkinControl::TbsDataSkinControl;
+
+    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    TRect ClientRect;
+    bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+    bool StretchEffect = false;
+    TbsStretchType StretchType = TbsStretchType::stFull;
+
+  protected:
+    void VisitFields(SkinFieldVisitor& v) override;
+};
+
+}  // namespace dsp

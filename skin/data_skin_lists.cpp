@@ -1,0 +1,97 @@
+#include "skin/data_skin_lists.h"
+
+namespace dsp {
+
+void TbsDataSkinListBox::VisitFields(SkinFieldVisitor& v) {
+    TbsDataSkinCustomControl::VisitFields(v);
+    v.Rect("itemrect", ItemRect);
+    v.Rect("activeitemrect", ActiveItemRect);
+    v.Rect("focusitemrect", FocusItemRect);
+    v.Int("itemleftoffset", ItemLeftOffset);
+    v.Int("itemrightoffset", ItemRightOffset);
+    v.Rect("itemtextrect", ItemTextRect);
+    v.Text("fontname", FontName, "Arial");
+    v.Int("fontheight", FontHeight, 14);
+    v.FontStyle("fontstyle", FontStyle);
+    v.Colour("fontcolor", FontColor);
+    v.Colour("activefontcolor", ActiveFontColor);
+    v.Colour("focusfontcolor", FocusFontColor);
+    v.Rect("captionrect", CaptionRect);
+    v.Text("captionfontname", CaptionFontName, "Arial");
+    v.Int("captionfontheight", CaptionFontHeight, 14);
+    v.FontStyle("captionfontstyle", CaptionFontStyle);
+    v.Colour("captionfontcolor", CaptionFontColor);
+    v.Rect("upbuttonrect", UpButtonRect);
+    v.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    v.Rect("downupbuttonrect", DownUpButtonRect);
+    v.Rect("downbuttonrect", DownButtonRect);
+    v.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    v.Rect("downdownbuttonrect", DownDownButtonRect);
+    v.Rect("checkbuttonrect", CheckButtonRect);
+    v.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
+    v.Rect("downcheckbuttonrect", DownCheckButtonRect);
+    v.Text("vscrollbarname", VScrollBarName, "vscrollbar");
+    v.Text("hscrollbarname", HScrollBarName, "hscrollbar");
+    v.Text("bothhscrollbarname", BothHScrollBarName, "bothhscrollbar");
+    v.Bool("showfocus", ShowFocus);
+}
+
+void TbsDataSkinCheckListBox::VisitFields(SkinFieldVisitor& v) {
+    TbsDataSkinListBox::VisitFields(v);
+    v.Rect("itemcheckrect", ItemCheckRect);
+    v.Rect("checkimagerect", CheckImageRect);
+    v.Rect("uncheckimagerect", UnCheckImageRect);
+}
+
+void TbsDataSkinComboBox::VisitFields(SkinFieldVisitor& v) {
+    TbsDataSkinCustomControl::VisitFields(v);
+    v.Rect("activeskinrect", ActiveSkinRect);
+    v.Rect("itemrect", ItemRect);
+    v.Rect("activeitemrect", ActiveItemRect);
+    v.Rect("focusitemrect", FocusItemRect);
+    v.Int("itemleftoffset", ItemLeftOffset);
+    v.Int("itemrightoffset", ItemRightOffset);
+    v.Rect("itemtextrect", ItemTextRect);
+    v.Text("fontname", FontName, "Arial");
+    v.Int("fontheight", FontHeight, 14);
+    v.FontStyle("fontstyle", FontStyle);
+    v.Colour("fontcolor", FontColor);
+    v.Colour("focusfontcolor", FocusFontColor);
+    v.Colour("activefontcolor", ActiveFontColor);
+    v.Text("listboxname", ListBoxName);
+    v.Rect("buttonrect", ButtonRect);
+    v.Rect("activebuttonrect", ActiveButtonRect);
+    v.Rect("downbuttonrect", DownButtonRect);
+    v.Rect("unenabledbuttonrect", UnEnabledButtonRect);
+    v.Bool("itemstretcheffect", ItemStretchEffect);
+    v.Bool("focusitemstretcheffect", FocusItemStretchEffect);
+    v.Bool("showfocus", ShowFocus);
+}
+
+void TbsDataSkinScrollBarControl::VisitFields(SkinFieldVisitor& v) {
+    TbsDataSkinCustomControl::VisitFields(v);
+    v.Rect("trackarea", TrackArea);
+    v.Rect("upbuttonrect", UpButtonRect);
+    v.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    v.Rect("downupbuttonrect", DownUpButtonRect);
+    v.Rect("downbuttonrect", DownButtonRect);
+    v.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    v.Rect("downdownbuttonrect", DownDownButtonRect);
+    v.Rect("thumbrect", ThumbRect);
+    v.Rect("activethumbrect", ActiveThumbRect);
+    v.Rect("downthumbrect", DownThumbRect);
+    v.Int("thumboffset1", ThumbOffset1);
+    v.Int("thumboffset2", ThumbOffset2);
+    v.Bool("thumbtransparent", ThumbTransparent);
+    v.Colour("thumbtransparentcolor", ThumbTransparentColor);
+    v.Bool("thumbstretcheffect", ThumbStretchEffect);
+    v.Int("thumbminsize", ThumbMinSize);
+    v.Int("thumbminpagesize", ThumbMinPageSize);
+    v.Rect("glyphrect", GlyphRect);
+    v.Rect("activeglyphrect", ActiveGlyphRect);
+    v.Rect("downglyphrect", DownGlyphRect);
+    v.Bool("glyphtransparent", GlyphTransparent);
+    v.Colour("glyphtransparentcolor", GlyphTransparentColor);
+}
+
+}  // namespace dsp

@@ -1,0 +1,167 @@
+#include "skin/skin_data.h"
+
+#include <optional>
+
+#include "skin/skin_kinds.h"
+#include "skin/skin_package.h"
+#include "skin/skin_values.h"
+
+namespace dsp {
+namespace {
+
+struct RegistryEntry {
+    std::string name;
+    std::string typeWord;
+};
+
+// "section:type", split at the first ":"; no ":" gives an empty name and type.
+RegistryEntry SplitEntry(const std::string& entry) {
+    std::size_t colon = entry.find(':');
+    if (colon == std::string::npos) return {};
+    return {entry.substr(0, colon), entry.substr(colon + 1)};
+}
+
+template <class List>
+int IndexByName(const List& list, std::string_view name) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i]->IDName() == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
+void TbsSkinData::SetSkinnableForm(bool value) {
+    if (skinnableForm_ == value) return;
+    skinnableForm_ = value;
+    Broadcast(WM_CHANGEFORMSKINNABLE);
+}
+
+void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value) {
+    compressedStoredSkin_ = value;
+    if (value != nullptr) LoadFromCompressedStoredSkin(*value);
+}
+
+void TbsSkinData::SetResourceStrData(TbsResourceStrData* value) {
+    resourceStrData_ = value;
+    Broadcast(WM_CHANGERESSTRDATA);
+}
+
+void TbsSkinData::SetSkinList(TbsCompressedSkinList* value) {
+    skinList_ = value;
+    LoadFromSkinListItem();
+}
+
+void TbsSkinData::SetSkinIndex(int value) {
+    if (value == skinIndex_) return;
+    if (skinList_ == nullptr) {
+        skinIndex_ = value;
+        return;
+    }
+    if (value < 0 || static_cast<std::size_t>(value) >= skinList_->Count()) return;
+    skinIndex_ = value;
+    LoadFromSkinListItem();
+}
+
+void TbsSkinData::LoadFromSkinListItem() {
+    if (skinList_ == nullptr || skinIndex_ < 0 ||
+        static_cast<std::size_t>(skinIndex_) >= skinList_->Count()) {
+        return;
+    }
+    LoadFromCompressedStoredSkin(skinList_->Item(static_cast<std::size_t>(skinIndex_)).StoredSkin());
+}
+
+void TbsSkinData::Broadcast(SkinMessage message) {
+    if (messageSink_) messageSink_(*this, message);
+}
+
+void TbsSkinData::ClearAll() {
+    objectList_.clear();
+    ctrlList_.clear();
+    activePictures_.clear();
+    popupWindow_.WindowPictureIndex = -1;
+    hintWindow_.WindowPictureIndex = -1;
+    activePictureNames_.clear();
+    skinColors_.SetDefault();
+    picture_.Clear();
+    inActivePicture_.Clear();
+    mask_.Clear();
+    pictureName_.clear();
+    maskName_.clear();
+}
+
+void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin) {
+    if (storedSkin.IsEmpty()) return;
+    empty_ = true;
+    changing_ = true;
+    Broadcast(WM_BEFORECHANGESKINDATA);
+    ClearAll();
+
+    std::optional<SkinPackage> package;
+    {
+        std::vector<std::uint8_t> bytes;
+        storedSkin.Unpack(bytes);
+        package = ReadSkinPackage(bytes);
+    }
+    if (!package) {
+        // A package from a later format: nothing of it can be read. The skin
+        // stays empty, and no frame waits for a change that will not come.
+        changing_ = false;
+        return;
+    }
+    picture_ = std::move(package->Picture);
+    inActivePicture_ = std::move(package->InactivePicture);
+    mask_ = std::move(package->Mask);
+    activePictures_ = std::move(package->Pictures);
+    ReadText(SkinIni::FromText(package->Text));
+
+    empty_ = false;
+    Broadcast(WM_CHANGESKINDATA);
+    changing_ = false;
+    Broadcast(WM_AFTERCHANGESKINDATA);
+}
+
+void TbsSkinData::ReadText(const SkinIni& ini) {
+    skinName_ = ini.ReadString("VERSION", "skinname", "");
+    skinAuthor_ = ini.ReadString("VERSION", "skinauthor", "");
+    authorEmail_ = ini.ReadString("VERSION", "authoremail", "");
+    authorURL_ = ini.ReadString("VERSION", "authorurl", "");
+    skinComments_ = ini.ReadString("VERSION", "skincomments", "");
+    pictureName_ = ini.ReadString("PICTURES", "picture", "");
+    inActivePictureName_ = ini.ReadString("PICTURES", "inactivepicture", "");
+    maskName_ = ini.ReadString("PICTURES", "mask", "");
+    activePictureNames_ = ReadSkinList(ini, "PICTURES", "activepictures");
+    formData_.LoadFromFile(ini);
+    popupWindow_.LoadFromFile(ini);
+    hintWindow_.LoadFromFile(ini);
+    skinColors_.LoadFromFile(ini);
+    ReadObjectRegistry(ini);
+    ReadControlRegistry(ini);
+}
+
+void TbsSkinData::ReadObjectRegistry(const SkinIni& ini) {
+    // The registry is a list whose name is empty: "count", then "0", "1", ...
+    for (const std::string& text : ReadSkinList(ini, "SKINOBJECTS", "")) {
+        RegistryEntry entry = SplitEntry(text);
+        auto data = CreateSkinObjectData(entry.typeWord, entry.name);
+        if (!data) continue;
+        objectList_.push_back(std::move(data));
+        objectList_.back()->LoadFromFile(ini);
+    }
+}
+
+void TbsSkinData::ReadControlRegistry(const SkinIni& ini) {
+    for (const std::string& text : ReadSkinList(ini, "SKINCONTROLS", "")) {
+        RegistryEntry entry = SplitEntry(text);
+        auto data = CreateSkinControlData(entry.typeWord, entry.name);
+        if (!data) continue;
+        ctrlList_.push_back(std::move(data));
+        ctrlList_.back()->LoadFromFile(ini);
+    }
+}
+
+int TbsSkinData::GetIndexByName(std::string_view name) const { return IndexByName(objectList_, name); }
+
+int TbsSkinData::GetControlIndexByName(std::string_view name) const { return IndexByName(ctrlList_, name); }
+
+}  // namespace dsp

@@ -1,0 +1,129 @@
+#pragma once
+// TbsSkinData: one loaded skin. It unpacks a stored skin, keeps its pictures
+// (as BMP files, decoded by the drawing layer), its descriptive texts, the
+// frame description, colours, pop-up and hint looks, and the data objects of
+// its frame objects and control kinds, which frames and controls find by
+// section name.
+//
+// Loading announces itself: before change (1225), change (1226) and after
+// change (1227) go through the message sink, which the window framework
+// connects to its broadcast (the owner window first, then every other
+// top-level window, each synchronously).
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "skin/compressed_skin_list.h"
+#include "skin/compressed_stored_skin.h"
+#include "skin/data_skin_control.h"
+#include "skin/data_skin_object.h"
+#include "skin/resource_str_data.h"
+#include "skin/skin_form_data.h"
+#include "skin/skin_ini.h"
+#include "skin/skin_messages.h"
+#include "skin/skin_picture.h"
+
+namespace dsp {
+
+class TbsSkinData {
+  public:
+    using MessageSink = std::function<void(TbsSkinData& sender, SkinMessage message)>;
+
+    TbsSkinData() = default;
+    TbsSkinData(const TbsSkinData&) = delete;
+    TbsSkinData& operator=(const TbsSkinData&) = delete;
+
+    // --- published properties
+    bool SkinnableForm() const { return skinnableForm_; }
+    void SetSkinnableForm(bool value);  // a change sends 1294
+    bool EnableSkinEffects() const { return enableSkinEffects_; }
+    void SetEnableSkinEffects(bool value) { enableSkinEffects_ = value; }
+    // Non-owning. Setting it loads that stored skin.
+    TbsCompressedStoredSkin* CompressedStoredSkin() const { return compressedStoredSkin_; }
+    void SetCompressedStoredSkin(TbsCompressedStoredSkin* value);
+    // Non-owning. Setting it sends 1274.
+    TbsResourceStrData* ResourceStrData() const { return resourceStrData_; }
+    void SetResourceStrData(TbsResourceStrData* value);
+    // Non-owning. Setting it loads item SkinIndex when that lies in the list.
+    TbsCompressedSkinList* SkinList() const { return skinList_; }
+    void SetSkinList(TbsCompressedSkinList* value);
+    // Without a list any value is stored; with one, an index outside it is
+    // ignored and one inside it loads that item's skin.
+    int SkinIndex() const { return skinIndex_; }
+    void SetSkinIndex(int value);
+
+    // Where the skin change messages go (none until the framework sets it).
+    void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+
+    // --- loading
+    // Unpacks and reads a stored skin (nothing happens for an empty one). An
+    // error ends the load there and reaches the caller; what was read before
+    // it stays, and Empty() and Changing() stay set.
+    void LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin);
+    // Frees every data object and picture and resets the colours.
+    void ClearAll();
+
+    // Index of the data object whose IDName is exactly `name`, or -1.
+    int GetIndexByName(std::string_view name) const;         // frame objects
+    int GetControlIndexByName(std::string_view name) const;  // control kinds
+    int FindObject(std::string_view name) const { return GetIndexByName(name); }
+    int FindControl(std::string_view name) const { return GetControlIndexByName(name); }
+
+    // --- state
+    bool Empty() const { return empty_; }
+    bool Changing() const { return changing_; }
+    const SkinPicture& Picture() const { return picture_; }
+    const SkinPicture& InActivePicture() const { return inActivePicture_; }
+    const SkinPicture& Mask() const { return mask_; }
+    const std::vector<SkinPicture>& ActivePictures() const { return activePictures_; }
+    const std::string& PictureName() const { return pictureName_; }
+    const std::string& InActivePictureName() const { return inActivePictureName_; }
+    const std::string& MaskName() const { return maskName_; }
+    const std::vector<std::string>& ActivePictureNames() const { return activePictureNames_; }
+    const std::string& SkinName() const { return skinName_; }
+    const std::string& SkinAuthor() const { return skinAuthor_; }
+    const std::string& AuthorEmail() const { return authorEmail_; }
+    const std::string& AuthorURL() const { return authorURL_; }
+    const std::string& SkinComments() const { return skinComments_; }
+    const TbsSkinFormData& FormData() const { return formData_; }
+    const TbsSkinColors& SkinColors() const { return skinColors_; }
+    const TbsDataSkinPopupWindow& PopupWindow() const { return popupWindow_; }
+    const TbsDataSkinHintWindow& HintWindow() const { return hintWindow_; }
+    const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectList() const { return objectList_; }
+    const std::vector<std::unique_ptr<TbsDataSkinControl>>& CtrlList() const { return ctrlList_; }
+
+  private:
+    void Broadcast(SkinMessage message);
+    void LoadFromSkinListItem();
+    void ReadText(const SkinIni& ini);
+    void ReadObjectRegistry(const SkinIni& ini);
+    void ReadControlRegistry(const SkinIni& ini);
+
+    bool skinnableForm_ = true;
+    bool enableSkinEffects_ = true;
+    TbsCompressedStoredSkin* compressedStoredSkin_ = nullptr;
+    TbsResourceStrData* resourceStrData_ = nullptr;
+    TbsCompressedSkinList* skinList_ = nullptr;
+    int skinIndex_ = 0;
+    MessageSink messageSink_;
+
+    bool empty_ = true;
+    bool changing_ = false;
+    SkinPicture picture_, inActivePicture_, mask_;
+    std::vector<SkinPicture> activePictures_;
+    std::string pictureName_, inActivePictureName_, maskName_;
+    std::vector<std::string> activePictureNames_;
+    std::string skinName_, skinAuthor_, authorEmail_, authorURL_, skinComments_;
+    TbsSkinFormData formData_;
+    TbsSkinColors skinColors_;
+    TbsDataSkinPopupWindow popupWindow_;
+    TbsDataSkinHintWindow hintWindow_;
+    std::vector<std::unique_ptr<TbsDataSkinObject>> objectList_;
+    std::vector<std::unique_ptr<TbsDataSkinControl>> ctrlList_;
+};
+
+}  // namespace dsp

@@ -1,0 +1,90 @@
+#include "skin/skin_zlib.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+#include "skin/skin_error.h"
+
+namespace dsp {
+namespace {
+
+// Owns one inflate state so that every exit path ends it.
+class Inflater {
+  public:
+    explicit Inflater(std::span<const std::uint8_t> input) {
+        if (input.size() > UINT_MAX) throw ESkinError("compressed skin stream is too large");
+        stream_.next_in = const_cast<Bytef*>(input.data());
+        stream_.avail_in = static_cast<uInt>(input.size());
+        if (inflateInit(&stream_) != Z_OK) throw ESkinError("cannot start zlib inflate");
+    }
+    ~Inflater() { inflateEnd(&stream_); }
+    Inflater(const Inflater&) = delete;
+    Inflater& operator=(const Inflater&) = delete;
+
+    z_stream& Stream() { return stream_; }
+
+  private:
+    z_stream stream_{};
+};
+
+std::string ZlibFailure(const z_stream& s, int code) {
+    std::string detail = s.msg != nullptr ? s.msg : ("zlib code " + std::to_string(code));
+    return "skin stream is not valid zlib data (" + detail + ")";
+}
+
+}  // namespace
+
+std::size_t InflateLimits::OutputCap(std::size_t compressedSize) const {
+    std::size_t byRatio = compressedSize > maxOutput / maxRatio ? maxOutput : compressedSize * maxRatio;
+    return std::min(maxOutput, std::max(ratioFloor, byRatio));
+}
+
+std::vector<std::uint8_t> DeflateBest(std::span<const std::uint8_t> data) {
+    return DeflateAtLevel(data, Z_BEST_COMPRESSION);
+}
+
+std::vector<std::uint8_t> DeflateAtLevel(std::span<const std::uint8_t> data, int level) {
+    uLongf size = compressBound(static_cast<uLong>(data.size()));
+    std::vector<std::uint8_t> out(size);
+    int rc = compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), level);
+    if (rc != Z_OK) throw ESkinError("zlib deflate failed (code " + std::to_string(rc) + ")");
+    out.resize(size);
+    return out;
+}
+
+void InflateSkinStream(std::span<const std::uint8_t> stream, std::vector<std::uint8_t>& target,
+                       const InflateLimits& limits) {
+    target.clear();
+    Inflater inflater(stream);
+    z_stream& s = inflater.Stream();
+    const std::size_t cap = limits.OutputCap(stream.size());
+    std::size_t used = 0;
+    for (;;) {
+        if (target.size() < used + kInflatePiece) target.resize(used + kInflatePiece);
+        s.next_out = target.data() + used;
+        s.avail_out = static_cast<uInt>(kInflatePiece);
+        int rc = inflate(&s, Z_NO_FLUSH);
+        used += kInflatePiece - s.avail_out;
+        if (used > cap) {
+            target.clear();
+            throw ESkinError("unpacked skin package exceeds " + std::to_string(cap) + " bytes; refused");
+        }
+        if (rc == Z_STREAM_END) break;
+        // Every call gets a fresh piece of output room, so "no progress"
+        // can only mean the input ran out before the stream's end.
+        if (rc == Z_BUF_ERROR) {
+            target.clear();
+            throw ESkinError("skin stream ends before its zlib trailer (truncated)");
+        }
+        if (rc != Z_OK) {
+            target.clear();
+            throw ESkinError(ZlibFailure(s, rc));
+        }
+    }
+    target.resize(used);
+}
+
+}  // namespace dsp

@@ -1,0 +1,37 @@
+#pragma once
+// zlib for the stored skins: deflate at level 9 when a skin is built, and a
+// bounded inflate, in 4096-byte pieces, when one is unpacked. The bounds keep
+// a hostile stream from claiming unbounded memory: an unpacked package may
+// not exceed 64 MiB, nor grow beyond a fixed ratio over its compressed size
+// (packages below the ratio floor are always allowed).
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace dsp {
+
+inline constexpr std::size_t kInflatePiece = 4096;
+
+struct InflateLimits {
+    std::size_t maxOutput = 64u << 20;
+    std::size_t maxRatio = 256;
+    std::size_t ratioFloor = 4u << 20;
+
+    // The most output allowed for `compressedSize` input bytes.
+    std::size_t OutputCap(std::size_t compressedSize) const;
+};
+
+// A zlib stream (RFC 1950) at level 9, so it begins 78 DA.
+std::vector<std::uint8_t> DeflateBest(std::span<const std::uint8_t> data);
+// The same at another level (0 stores, 1 is fastest).
+std::vector<std::uint8_t> DeflateAtLevel(std::span<const std::uint8_t> data, int level);
+
+// Replaces `target` with the inflated content of `stream`. Throws ESkinError
+// for data that is not valid zlib, a stream that ends early, or output
+// beyond the limits.
+void InflateSkinStream(std::span<const std::uint8_t> stream, std::vector<std::uint8_t>& target,
+                       const InflateLimits& limits = InflateLimits{});
+
+}  // namespace dsp
