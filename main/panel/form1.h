@@ -3,6 +3,9 @@
 // (resources/layout/form1.layout); its handlers turn control changes into
 // command frames on ComPort1, connect and disconnect, and switch languages.
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -29,6 +32,8 @@ public:
         std::string registryFile;         // empty: the user's own store
         SerialDeviceFactory deviceFactory; // empty: the termios devices
         std::ostream* diagnostics = nullptr; // why opening or closing failed; null: stderr
+        // Told of every frame once the port has taken it (--log-frames).
+        std::function<void(const std::array<std::uint8_t, 4>& frame)> frameSent;
     };
 
     TForm1(TComponent* owner, Options options);

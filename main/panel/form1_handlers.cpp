@@ -26,6 +26,7 @@ std::uint8_t CodeOf(const TComponent& control) {
 void TForm1::Send(std::uint8_t code, int value) {
     const dsp::Frame frame = BuildFrame(code, value);
     ComPort1.SendBytes(frame.data(), static_cast<int>(frame.size()));
+    if (options_.frameSent) options_.frameSent(frame);
 }
 
 void TForm1::SliderChange(TbsSkinSlider& slider, std::uint8_t code, TbsSkinNumericEdit& readout) {
