@@ -1,0 +1,51 @@
+#pragma once
+// TbsSkinBevel: a line or a box in two shades: the section's lightcolor and
+// darkcolor, or the system highlight and shadow without a section.
+
+#include <string>
+
+#include "controls/skin_link.h"
+#include "platform/framework/control.h"
+#include "platform/graphics/bitmap.h"
+
+namespace dsp {
+
+enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+enum class TBevelStyle { bsLowered, bsRaised };
+
+class TbsSkinBevel : public TGraphicControl {
+public:
+    explicit TbsSkinBevel(TComponent* owner);
+
+    TbsSkinData* SkinData() const { return skinData_; }
+    void SetSkinData(TbsSkinData* data);
+    const std::string& SkinDataName() const { return skinDataName_; }
+    void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
+    TBevelShape Shape() const { return shape_; }
+    void SetShape(TBevelShape s);
+    TBevelStyle Style() const { return style_; }
+    void SetStyle(TBevelStyle s);
+    bool DividerMode() const { return dividerMode_; }
+    void SetDividerMode(bool on);
+
+    Color LightColor() const { return light_; }
+    Color DarkColor() const { return dark_; }
+    Bitmap PaintToBitmap(Color background);
+
+protected:
+    void Paint() override;
+
+private:
+    void Draw(Canvas& canvas);
+    void ReadColors();
+
+    TbsSkinData* skinData_ = nullptr;
+    std::string skinDataName_ = "bevel";
+    TBevelShape shape_ = TBevelShape::bsBox;
+    TBevelStyle style_ = TBevelStyle::bsLowered;
+    bool dividerMode_ = false;
+    Color light_ = clBtnHighlight;
+    Color dark_ = clBtnShadow;
+};
+
+} // namespace dsp

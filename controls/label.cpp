@@ -1,0 +1,205 @@
+#include "controls/label.h"
+
+#include "controls/control_fonts.h"
+#include "controls/text_paint.h"
+#include "platform/text/draw_text.h"
+
+namespace dsp {
+namespace {
+
+unsigned AlignFlags(TAlignmentText a) {
+    switch (a) {
+        case TAlignmentText::Right: return kDtRight;
+        case TAlignmentText::Center: return kDtCenter;
+        case TAlignmentText::Left: break;
+    }
+    return kDtLeft;
+}
+
+} // namespace
+
+TbsSkinLabel::TbsSkinLabel(TComponent* owner) : TbsSkinCustomControl(owner) {
+    SetSkinDataName("label");
+    SetBounds(0, 0, 75, 21);
+}
+
+void TbsSkinLabel::SetAlignment(TAlignmentText a) {
+    alignment_ = a;
+    Invalidate();
+}
+
+void TbsSkinLabel::SetAutoSize(bool on) {
+    autoSize_ = on;
+    FitToText();
+}
+
+void TbsSkinLabel::SetBorderStyle(TbsSkinBorderStyle s) {
+    borderStyle_ = s;
+    Invalidate();
+}
+
+void TbsSkinLabel::SetEllipsType(TbsEllipsType2 t) {
+    ellipsType_ = t;
+    Invalidate();
+}
+
+void TbsSkinLabel::FitToText() {
+    if (!autoSize_) return;
+    Size extent = ControlFontEngine().TextExtent(DefaultFont(), Caption());
+    SetWidth(extent.cx + TextIndent() + 4);
+}
+
+void TbsSkinLabel::TextChanged() {
+    FitToText();
+    Repaint();
+}
+
+void TbsSkinLabel::PaintDefaultLook(Bitmap& bitmap) {
+    Canvas c(bitmap);
+    Rect all{0, 0, Width(), Height()};
+    c.FillRect(all, clBtnFace);
+    switch (borderStyle_) {
+        case TbsSkinBorderStyle::bvFrame: c.FrameRect(all, clBtnShadow); break;
+        case TbsSkinBorderStyle::bvRaised: c.Draw3DRect(all, clBtnHighlight, clBtnShadow); break;
+        case TbsSkinBorderStyle::bvLowered: c.Draw3DRect(all, clBtnShadow, clBtnHighlight); break;
+        case TbsSkinBorderStyle::bvNone: break;
+    }
+    Rect text{2 + TextIndent(), 0, Width() - 2, Height()};
+    unsigned format = AlignFlags(alignment_) | kDtVCenter | kDtSingleLine;
+    if (ellipsType_ == TbsEllipsType2::bsetEllips) format |= kDtEndEllipsis;
+    Color color = EnabledThroughParents() ? DefaultFont().Color() : clGrayText;
+    PaintText(c, DefaultFont(), color, Caption(), text, format);
+}
+
+TbsSkinStatusPanel::TbsSkinStatusPanel(TComponent* owner) : TbsSkinLabel(owner) {
+    SetSkinDataName("statuspanel");
+    SetWidth(120);
+}
+
+void TbsSkinStatusPanel::SetGlyph(const Bitmap& glyph) {
+    glyph_ = glyph;
+    Invalidate();
+}
+
+void TbsSkinStatusPanel::SetNumGlyphs(int n) {
+    if (n < 1 || n > 2) return;
+    numGlyphs_ = n;
+    Invalidate();
+}
+
+void TbsSkinStatusPanel::PaintDefaultLook(Bitmap& bitmap) {
+    TbsSkinLabel::PaintDefaultLook(bitmap);
+    if (glyph_.Empty()) return;
+    Canvas c(bitmap);
+    int w = glyph_.Width() / numGlyphs_;
+    int state = (!EnabledThroughParents() && numGlyphs_ == 2) ? 1 : 0;
+    Point at{2, (Height() - glyph_.Height()) / 2};
+    c.DrawTransparent(at, glyph_, {state * w, 0, state * w + w, glyph_.Height()},
+                      glyph_.GetPixel(0, glyph_.Height() - 1));
+}
+
+TbsSkinStdLabel::TbsSkinStdLabel(TComponent* owner) : TGraphicControl(owner) {
+    SetBounds(0, 0, 65, 17);
+}
+
+void TbsSkinStdLabel::SetSkinData(TbsSkinData* data) {
+    skinData_ = data;
+    FitToText();
+    Invalidate();
+}
+
+void TbsSkinStdLabel::SetDefaultFont(const TFont& f) {
+    defaultFont_ = f;
+    FitToText();
+    Invalidate();
+}
+
+void TbsSkinStdLabel::SetFont(const TFont& f) {
+    font_ = f;
+    FitToText();
+    Invalidate();
+}
+
+void TbsSkinStdLabel::SetUseSkinFont(bool on) {
+    useSkinFont_ = on;
+    Invalidate();
+}
+
+void TbsSkinStdLabel::SetUseSkinColor(bool on) {
+    useSkinColor_ = on;
+    Invalidate();
+}
+
+void TbsSkinStdLabel::SetEllipsType(TbsEllipsType t) {
+    ellipsType_ = t;
+    Invalidate();
+}
+
+void TbsSkinStdLabel::SetAlignment(TAlignmentText a) {
+    alignment_ = a;
+    Invalidate();
+}
+
+void TbsSkinStdLabel::SetAutoSize(bool on) {
+    autoSize_ = on;
+    FitToText();
+}
+
+void TbsSkinStdLabel::SetWordWrap(bool on) {
+    wordWrap_ = on;
+    FitToText();
+    Invalidate();
+}
+
+TFont TbsSkinStdLabel::DrawFont() const {
+    // Without a section the default font stands in for the skin's. With one,
+    // the section's font and fontcolor apply (they come with the skin layer's
+    // data objects).
+    return useSkinFont_ ? defaultFont_ : font_;
+}
+
+unsigned TbsSkinStdLabel::Format() const {
+    unsigned f = AlignFlags(alignment_);
+    if (wordWrap_) f |= kDtWordBreak;
+    if (ellipsType_ == TbsEllipsType::bsetEndEllips) f |= kDtEndEllipsis;
+    if (ellipsType_ == TbsEllipsType::bsetPathEllips) f |= kDtPathEllipsis;
+    return f;
+}
+
+void TbsSkinStdLabel::FitToText() {
+    if (!autoSize_) return;
+    Rect r{0, 0, wordWrap_ ? Width() : 0, 0};
+    Bitmap scratch(1, 1);
+    Canvas c(scratch);
+    DrawText(ControlFontEngine(), c, DrawFont(), Caption(), r, Format() | kDtCalcRect);
+    SetBounds(Left(), Top(), r.Width(), std::max(r.Height(), TextHeight(DrawFont())));
+}
+
+void TbsSkinStdLabel::TextChanged() {
+    FitToText();
+    Repaint();
+}
+
+void TbsSkinStdLabel::PaintText(Canvas& canvas) {
+    TFont f = DrawFont();
+    Rect r{0, 0, Width(), Height()};
+    if (!EnabledThroughParents()) {
+        // Engraved: a highlight copy one pixel down and right, then the shadow.
+        f.SetColor(clBtnHighlight);
+        Rect shifted = r.Offset(1, 1);
+        DrawText(ControlFontEngine(), canvas, f, Caption(), shifted, Format());
+        f.SetColor(clBtnShadow);
+    }
+    DrawText(ControlFontEngine(), canvas, f, Caption(), r, Format());
+}
+
+void TbsSkinStdLabel::Paint() { PaintText(*PaintCanvas()); }
+
+Bitmap TbsSkinStdLabel::PaintToBitmap(Color background) {
+    Bitmap b(Width(), Height(), background);
+    Canvas c(b);
+    PaintText(c);
+    return b;
+}
+
+} // namespace dsp

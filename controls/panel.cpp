@@ -1,0 +1,162 @@
+#include "controls/panel.h"
+
+#include "controls/text_paint.h"
+
+namespace dsp {
+namespace {
+
+unsigned AlignFlags(TAlignmentText a) {
+    switch (a) {
+        case TAlignmentText::Right: return kDtRight;
+        case TAlignmentText::Center: return kDtCenter;
+        case TAlignmentText::Left: break;
+    }
+    return kDtLeft;
+}
+
+Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+} // namespace
+
+TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
+    SetSkinDataName("panel");
+    SetControlStyle(ControlStyle() | csAcceptsControls);
+    forceBackground_ = true;
+    SetBounds(0, 0, 150, 150);
+    model_.OnInvalidate = [this](PanelModel&) { Invalidate(); };
+    model_.OnChecked = [this](PanelModel&) {
+        if (OnChecked) OnChecked(this);
+    };
+    model_.OnChangeRollUpState = [this](PanelModel&) {
+        if (OnChangeRollUpState) OnChangeRollUpState(this);
+    };
+    model_.SetChildrenEnabled = [this](bool enabled) {
+        for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetEnabled(enabled);
+    };
+    model_.SetChildrenVisible = [this](bool visible) {
+        for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetVisible(visible);
+    };
+}
+
+void TbsSkinPanel::SetCaptionMode(bool on) {
+    model_.SetCaptionMode(on);
+    RecalcNonClient();
+    Invalidate();
+}
+
+void TbsSkinPanel::SetCheckedMode(bool on) {
+    model_.SetCheckedMode(on);
+    Invalidate();
+}
+
+void TbsSkinPanel::SetDefaultCaptionHeight(int h) {
+    model_.SetDefaultCaptionHeight(h);
+    RecalcNonClient();
+    Invalidate();
+}
+
+void TbsSkinPanel::SetBorderStyle(TbsSkinBorderStyle s) {
+    model_.SetBorderStyle(s);
+    RecalcNonClient();
+    Invalidate();
+}
+
+void TbsSkinPanel::SetRollUpState(bool state) {
+    int h = model_.SetRollUpState(state, Height(), model_.DefaultFoldedHeight());
+    if (h != Height()) SetHeight(h);
+}
+
+void TbsSkinPanel::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case kWmNcCalcSize:
+            if (auto* r = reinterpret_cast<Rect*>(message.LParam)) *r = ToRect(model_.DefaultClientRect(Width(), Height()));
+            return;
+        case kWmNcPaint:
+            if (auto* canvas = reinterpret_cast<Canvas*>(message.WParam)) {
+                ReadSkinData();
+                if (skinIndex_ < 0) {
+                    DrawDefaultLook(*canvas);
+                } else {
+                    canvas->Draw({0, 0}, PaintToBitmap());
+                }
+            }
+            return;
+        case kWmNcHitTest: message.Result = kHtClient; return;
+        default: break;
+    }
+    TbsSkinCustomControl::WndProc(message);
+}
+
+void TbsSkinPanel::PaintCaptionBar(Canvas& c) {
+    Rect bar = ToRect(model_.DefaultCaptionBar(Width()));
+    c.Draw3DRect(bar, clBtnHighlight, clBtnShadow);
+    c.Draw3DRect(bar.Inflate(-1, -1), clBtnHighlight, clBtnShadow);
+    Rect text{bar.left + 2, bar.top, bar.right - 2, bar.bottom};
+    if (model_.CheckedMode()) {
+        Rect box = Rect::FromBounds(5, bar.top + (bar.Height() - 14) / 2, 14, 14);
+        c.FillRect(box, clWindow);
+        c.Draw3DRect(box, clBtnShadow, clBtnHighlight);
+        if (model_.Checked()) {
+            for (int i = 0; i < 3; ++i) {
+                c.DrawLine({box.left + 3, box.top + 6 + i}, {box.left + 6, box.top + 9 + i}, clWindowText);
+                c.DrawLine({box.left + 5, box.top + 8 + i}, {box.left + 11, box.top + 2 + i}, clWindowText);
+            }
+        }
+        text.left = box.right + 6;
+    }
+    if (model_.RollUpMode()) text.right -= 10;
+    Color color = EnabledThroughParents() ? DefaultFont().Color() : clBtnShadow;
+    PaintText(c, DefaultFont(), color, Caption(), text,
+              AlignFlags(defaultAlignment_) | kDtVCenter | kDtSingleLine);
+}
+
+void TbsSkinPanel::PaintDefaultLook(Bitmap& bitmap) {
+    Canvas c(bitmap);
+    DrawDefaultLook(c);
+}
+
+void TbsSkinPanel::DrawDefaultLook(Canvas& c) {
+    Rect all{0, 0, Width(), Height()};
+    c.FillRect(all, clBtnFace);
+    switch (model_.BorderStyle()) {
+        case TbsSkinBorderStyle::bvFrame: c.FrameRect(all, clBtnShadow); break;
+        case TbsSkinBorderStyle::bvRaised: c.Draw3DRect(all, clBtnHighlight, clBtnShadow); break;
+        case TbsSkinBorderStyle::bvLowered: c.Draw3DRect(all, clBtnShadow, clBtnHighlight); break;
+        case TbsSkinBorderStyle::bvNone: break;
+    }
+    if (model_.CaptionMode()) PaintCaptionBar(c);
+}
+
+void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseUp(button, shift, x, y);
+    if (button != TMouseButton::mbLeft) return;
+    // Mouse coordinates are in the client area, which starts below the caption.
+    Point window = Point{x, y} + ClientRectInWindow().TopLeft();
+    if (!ToRect(model_.DefaultCaptionHitRect(Width())).Contains(window)) return;
+    int h = model_.CaptionClick(Height(), model_.DefaultFoldedHeight());
+    if (h != Height()) SetHeight(h);
+}
+
+TbsSkinGroupBox::TbsSkinGroupBox(TComponent* owner) : TbsSkinPanel(owner) {
+    SetSkinDataName("groupbox");
+    SetCaptionMode(true);
+}
+
+TbsSkinStatusBar::TbsSkinStatusBar(TComponent* owner) : TbsSkinPanel(owner) {
+    SetSkinDataName("statusbar");
+    SetBorderStyle(TbsSkinBorderStyle::bvNone);
+    forceBackground_ = false;
+    SetHeight(21);
+}
+
+void TbsSkinStatusBar::WndProc(TMessage& message) {
+    if (message.Msg == kWmNcHitTest && sizeGrip_) {
+        Point p = ScreenToClient({LParamX(message.LParam), LParamY(message.LParam)});
+        Rect grip{Width() - Height(), 0, Width(), Height()};
+        message.Result = grip.Contains(p) ? kHtBottomRight : kHtClient;
+        return;
+    }
+    TbsSkinPanel::WndProc(message);
+}
+
+} // namespace dsp

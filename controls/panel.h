@@ -1,0 +1,79 @@
+#pragma once
+// TbsSkinPanel, TbsSkinGroupBox and TbsSkinStatusBar: skinned containers. A
+// group box is a panel with a caption bar; the status bar a borderless panel
+// along the bottom. Disabling a panel blocks its children's input (the
+// framework does that through the parent) without changing their Enabled.
+
+#include "controls/model/panel_model.h"
+#include "controls/skin_custom_control.h"
+#include "controls/text_align.h"
+
+namespace dsp {
+
+class TbsSkinPanel : public TbsSkinCustomControl {
+public:
+    explicit TbsSkinPanel(TComponent* owner);
+
+    bool CaptionMode() const { return model_.CaptionMode(); }
+    void SetCaptionMode(bool on);
+    bool CheckedMode() const { return model_.CheckedMode(); }
+    void SetCheckedMode(bool on);
+    bool Checked() const { return model_.Checked(); }
+    void SetChecked(bool checked) { model_.SetChecked(checked); }
+    bool AutoEnabledControls() const { return model_.AutoEnabledControls(); }
+    void SetAutoEnabledControls(bool on) { model_.SetAutoEnabledControls(on); }
+    bool RollUpMode() const { return model_.RollUpMode(); }
+    void SetRollUpMode(bool on) { model_.SetRollUpMode(on); }
+    bool RollUpState() const { return model_.RollUpState(); }
+    void SetRollUpState(bool state);
+    int RealHeight() const { return model_.RealHeight(); }
+    int DefaultCaptionHeight() const { return model_.DefaultCaptionHeight(); }
+    void SetDefaultCaptionHeight(int h);
+    TAlignmentText DefaultAlignment() const { return defaultAlignment_; }
+    void SetDefaultAlignment(TAlignmentText a) { defaultAlignment_ = a; Invalidate(); }
+    TbsSkinBorderStyle BorderStyle() const { return model_.BorderStyle(); }
+    void SetBorderStyle(TbsSkinBorderStyle s);
+
+
+    TNotifyEvent OnChecked;
+    TNotifyEvent OnChangeRollUpState;
+
+protected:
+    void PaintDefaultLook(Bitmap& bitmap) override;
+    // The frame and caption bar are the non-client area: children are placed
+    // inside the frame and below the caption bar. The whole look is painted
+    // with the non-client area, so the client paint has nothing left to do.
+    void WndProc(TMessage& message) override;
+    void Paint() override {}
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void TextChanged() override { Repaint(); }
+    void EnabledChanged() override { Invalidate(); }
+    void PaintCaptionBar(Canvas& canvas);
+    // The default look drawn straight onto a canvas: a panel may be large, so
+    // it is not built in a bitmap of its own first; the canvas's clip keeps
+    // the drawing to what needs repainting.
+    void DrawDefaultLook(Canvas& canvas);
+
+    PanelModel model_;
+    TAlignmentText defaultAlignment_ = TAlignmentText::Left;
+};
+
+class TbsSkinGroupBox : public TbsSkinPanel {
+public:
+    explicit TbsSkinGroupBox(TComponent* owner);
+};
+
+class TbsSkinStatusBar : public TbsSkinPanel {
+public:
+    explicit TbsSkinStatusBar(TComponent* owner);
+    bool SizeGrip() const { return sizeGrip_; }
+    void SetSizeGrip(bool on) { sizeGrip_ = on; Invalidate(); }
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    bool sizeGrip_ = false;
+};
+
+} // namespace dsp
