@@ -1,13 +1,15 @@
 #include "main/panel/component_factory.h"
 
+#include "controls/bevel.h"
 #include "controls/button.h"
 #include "controls/combo_box.h"
+#include "controls/label.h"
 #include "controls/numeric_edit.h"
+#include "controls/panel.h"
 #include "controls/slider.h"
 #include "controls/spin_edit.h"
 #include "controls/track_bar.h"
 #include "main/panel/image.h"
-#include "main/panel/layout_stand_in.h"
 
 namespace dsp {
 namespace {
@@ -26,7 +28,12 @@ ComponentFactory BuildPanelFactory() {
     factory.Register("TbsSkinSpinEdit", Make<TbsSkinSpinEdit>());
     factory.Register("TbsSkinTrackBar", Make<TbsSkinTrackBar>());
     factory.Register("TImage", Make<TImage>());
-    for (const char* className : kStandInClasses) factory.Register(className, Make<TLayoutStandIn>());
+    factory.Register("TbsSkinGroupBox", Make<TbsSkinGroupBox>());
+    factory.Register("TbsSkinPanel", Make<TbsSkinPanel>());
+    factory.Register("TbsSkinStatusBar", Make<TbsSkinStatusBar>());
+    factory.Register("TbsSkinStatusPanel", Make<TbsSkinStatusPanel>());
+    factory.Register("TbsSkinStdLabel", Make<TbsSkinStdLabel>());
+    factory.Register("TbsSkinBevel", Make<TbsSkinBevel>());
     return factory;
 }
 

@@ -4,9 +4,12 @@
 #include <map>
 #include <vector>
 
+#include "controls/bevel.h"
 #include "controls/button.h"
 #include "controls/combo_box.h"
+#include "controls/label.h"
 #include "controls/numeric_edit.h"
+#include "controls/panel.h"
 #include "controls/slider.h"
 #include "controls/spin_edit.h"
 #include "controls/track_bar.h"
@@ -35,6 +38,16 @@ Setter For(F apply) {
 }
 
 TbsValueType ValueTypeOf(P p) { return EnumValue(p, {"vtInteger", "vtFloat"}) ? TbsValueType::vtFloat : TbsValueType::vtInteger; }
+
+TbsSkinData* SkinDataOf(P p, H host) {
+    TbsSkinData* data = host.SkinDataByName(IdentifierValue(p));
+    if (!data) throw ELayoutError(p.line, "no skin data object named " + p.value.text);
+    return data;
+}
+
+TbsSkinBorderStyle BorderStyleOf(P p) {
+    return static_cast<TbsSkinBorderStyle>(EnumValue(p, {"bvFrame", "bvRaised", "bvLowered", "bvNone"}));
+}
 
 Bitmap PictureOf(P p, H host) {
     if (p.value.kind != LayoutValueKind::Resource) throw ELayoutError(p.line, p.name + " expects @resource");
@@ -65,13 +78,24 @@ void AddCommon(std::map<std::string, std::vector<Setter>>& t) {
     t["Color"] = {For<TControl>([](TControl& c, P p, H) { c.SetColor(ColorValue(p)); })};
     t["Text"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetText(StringValue(p)); }),
                  For<TControl>([](TControl& c, P p, H) { c.SetText(StringValue(p)); })};
-    t["SkinData"] = {For<TbsSkinControl>([](TbsSkinControl& c, P p, H h) {
-        TbsSkinData* data = h.SkinDataByName(IdentifierValue(p));
-        if (!data) throw ELayoutError(p.line, "no skin data object named " + p.value.text);
-        c.SetSkinData(data);
+    t["SkinData"] = {For<TbsSkinControl>([](TbsSkinControl& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
+                     For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
+                     For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); })};
+    t["SkinDataName"] = {For<TbsSkinControl>([](TbsSkinControl& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
+                         For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
+                         For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H) { c.SetSkinDataName(StringValue(p)); })};
+    t["UseSkinFont"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); }),
+                        For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); })};
+    t["Font.Name"] = {For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) {
+        TFont font = c.Font();
+        font.SetName(StringValue(p));
+        c.SetFont(font);
     })};
-    t["SkinDataName"] = {For<TbsSkinControl>([](TbsSkinControl& c, P p, H) { c.SetSkinDataName(StringValue(p)); })};
-    t["UseSkinFont"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); })};
+    t["Font.Height"] = {For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) {
+        TFont font = c.Font();
+        font.SetHeight(IntValue(p));
+        c.SetFont(font);
+    })};
     t["DefaultFont.Name"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetName(StringValue(p)); })};
     t["DefaultFont.Height"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetHeight(IntValue(p)); })};
     t["DefaultFont.Color"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetColor(ColorValue(p)); })};
@@ -109,12 +133,19 @@ void AddKinds(std::map<std::string, std::vector<Setter>>& t) {
         c.SetOrientation(EnumValue(p, {"soHorizontal", "soVertical"}) ? TbsSliderOrientation::soVertical
                                                                        : TbsSliderOrientation::soHorizontal);
     })};
+    t["Style"] = {For<TbsSkinComboBox>([](TbsSkinComboBox&, P p, H) { EnumValue(p, {"bscbFixedStyle"}); }),
+                  For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H) {
+                      c.SetStyle(EnumValue(p, {"bsLowered", "bsRaised"}) ? TBevelStyle::bsRaised : TBevelStyle::bsLowered);
+                  })};
     t["Transparent"] = {For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetTransparent(BoolValue(p)); })};
     t["Items"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItems(StringListValue(p)); })};
     t["ItemIndex"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItemIndex(IntValue(p)); })};
     t["DropDownCount"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetDropDownCount(IntValue(p)); })};
-    // Our combo box is always a fixed list; the stored style must say so.
-    t["Style"] = {For<TbsSkinComboBox>([](TbsSkinComboBox&, P p, H) { EnumValue(p, {"bscbFixedStyle"}); })};
+    t["CaptionMode"] = {For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetCaptionMode(BoolValue(p)); })};
+    t["DefaultCaptionHeight"] = {For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetDefaultCaptionHeight(IntValue(p)); })};
+    t["BorderStyle"] = {For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetBorderStyle(BorderStyleOf(p)); }),
+                        For<TbsSkinLabel>([](TbsSkinLabel& c, P p, H) { c.SetBorderStyle(BorderStyleOf(p)); })};
+    t["SizeGrip"] = {For<TbsSkinStatusBar>([](TbsSkinStatusBar& c, P p, H) { c.SetSizeGrip(BoolValue(p)); })};
     t["Picture"] = {For<TImage>([](TImage& c, P p, H h) { c.SetPicture(PictureOf(p, h)); })};
     t["Stretch"] = {For<TImage>([](TImage& c, P p, H) { c.SetStretch(BoolValue(p)); })};
 }
