@@ -155,11 +155,21 @@ void HeadlessDriver::Dispatch(const std::string& command, std::istream& args, st
         host_.Click(centre);
         app_.ProcessMessages();
         if (!combo->DroppedDown()) throw CommandError(name + " did not open its list");
+        // Rows not in view are scrolled to with the wheel over the list first.
+        const ListModel& rows = combo->Model().List();
+        if (index < 0 || index >= rows.Count()) throw CommandError("no row " + std::to_string(index));
         const auto& list = combo->Model().ListRect();
-        const int rowTop = list.top + 2 + index * combo->ListBoxDefaultItemHeight();
-        if (index < 0 || rowTop + 5 >= list.bottom) throw CommandError("row " + std::to_string(index) + " is not shown");
+        const Point inList{list.left + 10, list.top + 10};
+        for (int guard = 0; guard < rows.Count() && index >= rows.TopIndex() + rows.Rows(); ++guard) {
+            host_.Wheel(inList, -120);
+            app_.ProcessMessages();
+        }
+        const int rowTop = list.top + 2 + (index - rows.TopIndex()) * combo->ListBoxDefaultItemHeight();
         host_.MouseMove({list.left + 10, rowTop + 5});
-        return host_.Click({list.left + 10, rowTop + 5});
+        host_.Click({list.left + 10, rowTop + 5});
+        app_.ProcessMessages();
+        if (combo->DroppedDown()) throw CommandError(name + " kept its list open");
+        return;
     }
     if (command == "advance") return AdvanceTime(app_, clock_, ReadInt(args, "MS"));
     if (command == "dump") return Dump(out);

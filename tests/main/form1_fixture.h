@@ -20,12 +20,15 @@
 
 namespace dsp::test {
 
+using Bytes = std::vector<std::uint8_t>;
+
 class Form1Test : public ::testing::Test {
 protected:
     Form1Test() {
         auto host = std::make_unique<HeadlessHost>();
         host_ = host.get();
         auto clock = std::make_unique<FakeClock>(1000);
+        clock_ = clock.get();
         app_ = std::make_unique<TApplication>(std::move(host), std::move(clock));
         host_->SetEcho(false);
         EXPECT_EQ(pty_.Create(), 0);
@@ -93,6 +96,7 @@ protected:
     }
 
     HeadlessHost* host_;
+    FakeClock* clock_;
     std::unique_ptr<TApplication> app_;
     PtyPair pty_;
     std::string registryFile_;

@@ -8,7 +8,7 @@
 namespace dsp::test {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+
 
 std::string Text(TControl* control) { return control->Text(); }
 
