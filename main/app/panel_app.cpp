@@ -143,7 +143,13 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     };
     formOptions.diagnostics = &err;
     if (log) formOptions.frameSent = [log](const Frame& frame) { LogFrame(*log, frame); };
-    auto* form = new TForm1(&app, formOptions);
+    TForm1* form = nullptr;
+    try {
+        form = new TForm1(&app, formOptions);
+    } catch (const std::exception& error) { // a damaged layout: nothing to show
+        err << "dsp-panel: " << error.what() << "\n";
+        return 1;
+    }
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
     app.ProcessMessages();
