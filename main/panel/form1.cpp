@@ -36,7 +36,10 @@ TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std:
 
 TForm1::~TForm1() {
     // The controls go first, while the handlers they call still exist; the
-    // port closes before the queue its thread reports through.
+    // port closes before the queue its thread reports through. The form
+    // forgets its focused control first: the framework does not clear that
+    // reference when the control is destroyed.
+    SetActiveControl(nullptr);
     DestroyComponents();
     try {
         ComPort1.ClosePort();
