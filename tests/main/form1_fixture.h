@@ -87,7 +87,12 @@ protected:
     }
 
     std::vector<std::uint8_t> Written(std::size_t count) { return ReadBytes(pty_.MasterFd(), count); }
-    bool NothingWritten() { return !HasInput(pty_.MasterFd()); }
+    // The pty hands bytes on asynchronously, so "nothing" means nothing
+    // within a short wait.
+    bool NothingWritten() {
+        FdWaitItem item{pty_.MasterFd()};
+        return WaitForInput(std::span(&item, 1), 100) != 0 || !item.readable;
+    }
 
     std::optional<int> StoredLanguage() {
         TRegistry store(registryFile_);

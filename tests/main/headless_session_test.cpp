@@ -25,8 +25,9 @@ TEST_F(HeadlessSessionTest, ScriptedSessionWritesTheGoldenFrames) {
     HeadlessDriver(*app_, *host_, *clock_, *form_).Run(script, answers);
 
     std::ostringstream frames;
-    while (HasInput(pty_.MasterFd())) {
-        const Bytes bytes = ReadBytes(pty_.MasterFd(), 4);
+    // The pty hands bytes on asynchronously: read until the line stays quiet.
+    for (Bytes bytes = ReadBytes(pty_.MasterFd(), 4, std::chrono::milliseconds(300)); !bytes.empty();
+         bytes = ReadBytes(pty_.MasterFd(), 4, std::chrono::milliseconds(300))) {
         ASSERT_EQ(bytes.size(), 4u);
         frames << FrameToHex({bytes[0], bytes[1], bytes[2], bytes[3]}) << "\n";
     }
