@@ -3,7 +3,9 @@
 // port COM1 on a pseudo-terminal (COM2 names a device that does not exist)
 // and its registry in a file of the test's own.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -32,12 +34,19 @@ protected:
         app_ = std::make_unique<TApplication>(std::move(host), std::move(clock));
         host_->SetEcho(false);
         EXPECT_EQ(pty_.Create(), 0);
+        // Holding the line's far end open keeps a disconnect from hanging up
+        // the pty, which would drop bytes not yet read from the master.
+        holdSlave_ = ::open(pty_.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+        EXPECT_GE(holdSlave_, 0);
         const char* out = std::getenv("DSP_TEST_OUT");
         registryFile_ = std::string(out ? out : "/tmp") + "/" +
                         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".reg";
         std::remove(registryFile_.c_str());
     }
-    ~Form1Test() override { app_.reset(); }
+    ~Form1Test() override {
+        app_.reset();
+        if (holdSlave_ >= 0) ::close(holdSlave_);
+    }
 
     // Stores a language before the window starts.
     void StoreLanguage(int value) {
@@ -104,6 +113,7 @@ protected:
     FakeClock* clock_;
     std::unique_ptr<TApplication> app_;
     PtyPair pty_;
+    int holdSlave_ = -1;
     std::string registryFile_;
     std::ostringstream diagnostics_;
     TForm1* form_ = nullptr;
