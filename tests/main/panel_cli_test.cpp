@@ -36,13 +36,19 @@ TEST(PanelProgram, WithoutADisplayPointsToHeadlessAndFails) {
 
 TEST(PanelProgram, HeadlessSessionReachesTheSimulatorAndTheFrameLog) {
     const std::string log = OutDir() + "/frames.log";
+    const std::string shot = OutDir() + "/cli-window.png";
     std::remove(log.c_str());
+    std::remove(shot.c_str());
     const std::string out =
-        RunShell("printf 'click bsSkinButton1\\nclick bsSkinButton6\\npick bsSkinComboBox7 0\\nquit\\n' | XDG_CONFIG_HOME=" +
+        // The screenshot also gives the line time: closing the port purges
+        // what the pty has not handed on yet.
+        RunShell("printf 'click bsSkinButton1\\nclick bsSkinButton6\\npick bsSkinComboBox7 0\\nscreenshot " + shot +
+                 "\\nquit\\n' | XDG_CONFIG_HOME=" +
             OutDir() + "/cli-config " + kProgram + " --headless --simulate --log-frames " + log + " 2>&1");
     EXPECT_NE(out.find("INPUT VCR\n"), std::string::npos) << out;
     EXPECT_NE(out.find("KEY b-5\n"), std::string::npos) << out;
     EXPECT_EQ(out.find("error"), std::string::npos) << out;
+    EXPECT_TRUE(std::ifstream(shot).good()) << shot;
     std::ifstream in(log);
     std::string first, second;
     std::getline(in, first);
