@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "i18n/translation_runtime.h"
+#include "main/app/panel_app.h"
 #include "main/cli/frame_command.h"
 #include "main/cli/send_command.h"
 #include "main/cli/simulate_command.h"
@@ -13,7 +14,9 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: dsp-panel [OPTIONS]              open the control panel window\n"
+    "usage: dsp-panel [--simulate] [--map COMn=DEVICE]... [--log-frames FILE|-]\n"
+    "                                        open the control panel window\n"
+    "       dsp-panel --headless [OPTIONS]   drive the window with commands on stdin\n"
     "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"
     "       dsp-panel frame --list           list the parameters, their codes and ranges\n"
     "       dsp-panel send --port NAME [--map COMn=DEVICE]... PARAM VALUE [PARAM VALUE ...]\n"
@@ -53,6 +56,8 @@ int main(int argc, char** argv) {
         std::cout << "dsp-panel " DSP_VERSION "\n";
         return 0;
     }
+    if (args.empty() || args[0].starts_with("--"))
+        return dsp::RunPanel(args, std::cin, std::cout, std::cerr);
     std::cerr << kUsage;
     return 2;
 }

@@ -28,7 +28,7 @@ using SerialDeviceFactory = std::function<std::unique_ptr<SerialDevice>()>;
 // The termios device, its port names mapped through the user's ports.conf.
 SerialDeviceFactory DefaultSerialDeviceFactory();
 
-using TNotifyEvent = std::function<void(TCustomComPort* sender)>;
+using TComNotifyEvent = std::function<void(TCustomComPort* sender)>;
 using TRxCharEvent = std::function<void(TCustomComPort* sender, int count)>;
 using TRxBufEvent = std::function<void(TCustomComPort* sender, const void* buffer, int count)>;
 using TComSignalEvent = std::function<void(TCustomComPort* sender, bool onOff)>;
@@ -107,19 +107,19 @@ class TCustomComPort {
     // --- notifications (Sender is always this port) ---
     TRxCharEvent OnRxChar;
     TRxBufEvent OnRxBuf;
-    TNotifyEvent OnTxEmpty;
-    TNotifyEvent OnBreak;
-    TNotifyEvent OnRing;
+    TComNotifyEvent OnTxEmpty;
+    TComNotifyEvent OnBreak;
+    TComNotifyEvent OnRing;
     TComSignalEvent OnCTSChange;
     TComSignalEvent OnDSRChange;
     TComSignalEvent OnRLSDChange;
     TComErrorEvent OnError;
-    TNotifyEvent OnRxFlag;
-    TNotifyEvent OnAfterOpen;
-    TNotifyEvent OnAfterClose;
-    TNotifyEvent OnBeforeOpen;
-    TNotifyEvent OnBeforeClose;
-    TNotifyEvent OnRx80Full;
+    TComNotifyEvent OnRxFlag;
+    TComNotifyEvent OnAfterOpen;
+    TComNotifyEvent OnAfterClose;
+    TComNotifyEvent OnBeforeOpen;
+    TComNotifyEvent OnBeforeClose;
+    TComNotifyEvent OnRx80Full;
 
   protected:
     virtual void AcquireDevice();

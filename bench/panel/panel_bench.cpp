@@ -1,0 +1,154 @@
+// The window's costs: a control event until its frame is readable at the pty
+// master against a raw write of the same 4 bytes (target ratio <= 1.3);
+// start-up of `dsp-panel --headless` with an immediate quit against a bare
+// `dsp-panel --version`; resident memory once the window is up.
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "main/panel/form1.h"
+#include "main/protocol/frame.h"
+#include "platform/framework/application.h"
+#include "platform/framework/fake_time.h"
+#include "platform/framework/headless_host.h"
+#include "platform/serialdev/fd_wait.h"
+#include "platform/serialdev/pty_pair.h"
+#include "platform/serialdev/termios_device.h"
+
+namespace {
+
+using namespace dsp;
+
+// Blocks until `count` bytes came from the master side.
+void ReadExactly(int fd, std::size_t count) {
+    std::uint8_t buffer[64];
+    std::size_t got = 0;
+    while (got < count) {
+        FdWaitItem item{fd};
+        if (WaitForInput(std::span(&item, 1), 1000) != 0) return;
+        std::size_t n = 0;
+        if (ReadAvailable(fd, buffer, count - got, &n) != 0) return;
+        got += n;
+    }
+}
+
+void BM_RawWriteToReadable(benchmark::State& state) {
+    PtyPair pty;
+    pty.Create();
+    TermiosSerialDevice device;
+    if (device.Open(pty.SlavePath()) != 0) state.SkipWithError("cannot open the pty");
+    const Frame frame = BuildFrame(0x12, 31);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(write(device.NativeHandle(), frame.data(), frame.size()));
+        ReadExactly(pty.MasterFd(), frame.size());
+    }
+}
+BENCHMARK(BM_RawWriteToReadable);
+
+// The window on a headless application, connected to a pty as COM1.
+struct Panel {
+    PtyPair pty;
+    TApplication app{std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(0)};
+    TForm1* form = nullptr;
+
+    Panel() {
+        pty.Create();
+        TForm1::Options options;
+        const std::string slave = pty.SlavePath();
+        options.registryFile = "/tmp/dsp-panel-bench.reg";
+        options.deviceFactory = [slave] {
+            PortMap map;
+            map.Set("COM1", slave);
+            return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
+        };
+        form = new TForm1(&app, options);
+        form->Show();
+        app.ProcessMessages();
+    }
+};
+
+void BM_ControlEventToReadable(benchmark::State& state) {
+    Panel panel;
+    panel.form->bsSkinButton1Click(panel.form);
+    if (!panel.form->ComPort1.Connected()) state.SkipWithError("cannot connect");
+    int value = 30;
+    int n = 0;
+    for (auto _ : state) {
+        value = value == 30 ? 31 : 30;
+        panel.form->bsSkinTrackBar1->SetValue(value); // "AUX": OnChange -> frame
+        ReadExactly(panel.pty.MasterFd(), 4);
+        if (++n % 256 == 0) panel.app.ProcessMessages(); // line events, as the loop would
+    }
+}
+BENCHMARK(BM_ControlEventToReadable);
+
+long StatusField(const std::string& key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(key + ":", 0) == 0) return std::stol(line.substr(key.size() + 1));
+    return -1;
+}
+
+void BM_ResidentAfterStartup(benchmark::State& state) {
+    for (auto _ : state) {
+        const long before = StatusField("VmRSS");
+        Panel panel;
+        state.counters["rss_kB"] = static_cast<double>(StatusField("VmRSS"));
+        state.counters["rss_window_kB"] = static_cast<double>(StatusField("VmRSS") - before);
+    }
+}
+BENCHMARK(BM_ResidentAfterStartup)->Iterations(1);
+
+void RunProgram(benchmark::State& state, const char* command) {
+    for (auto _ : state) {
+        FILE* pipe = popen(command, "r");
+        if (!pipe) return state.SkipWithError("cannot start dsp-panel");
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) {
+        }
+        if (pclose(pipe) != 0) state.SkipWithError("dsp-panel failed");
+    }
+}
+
+void BM_StartVersion(benchmark::State& state) { RunProgram(state, DSP_PANEL_PROGRAM " --version"); }
+BENCHMARK(BM_StartVersion)->Unit(benchmark::kMillisecond);
+
+void BM_StartHeadlessQuit(benchmark::State& state) {
+    RunProgram(state, "echo quit | XDG_CONFIG_HOME=/tmp/dsp-panel-bench " DSP_PANEL_PROGRAM " --headless");
+}
+BENCHMARK(BM_StartHeadlessQuit)->Unit(benchmark::kMillisecond);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void PrintRatio(const char* name, const char* base, const char* target) const {
+        const auto a = times_.find(name), b = times_.find(base);
+        if (a == times_.end() || b == times_.end() || b->second <= 0) return;
+        std::printf("ratio %s / %s = %.2f%s\n", name, base, a->second / b->second, target);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio("BM_ControlEventToReadable", "BM_RawWriteToReadable", " (target <= 1.30)");
+    reporter.PrintRatio("BM_StartHeadlessQuit", "BM_StartVersion", "");
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,165 @@
+#include "main/app/panel_app.h"
+
+#include <chrono>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "main/app/headless_driver.h"
+#include "main/cli/port_map_args.h"
+#include "main/panel/form1.h"
+#include "main/protocol/frame.h"
+#include "main/sim/unit_simulator.h"
+#include "platform/framework/application.h"
+#include "platform/framework/fake_time.h"
+#include "platform/framework/headless_host.h"
+#include "platform/hosts/sdl/sdl_host.h"
+#include "platform/serialdev/pty_pair.h"
+#include "platform/serialdev/stop_signal.h"
+#include "platform/serialdev/termios_device.h"
+#include "platform/sys/process_env.h"
+
+namespace dsp {
+namespace {
+
+struct PanelOptions {
+    bool headless = false;
+    bool simulate = false;
+    std::vector<std::string_view> maps;
+    std::string logFrames; // "" none, "-" stderr
+};
+
+std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args, std::ostream& err) {
+    PanelOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--headless") options.headless = true;
+        else if (args[i] == "--simulate") options.simulate = true;
+        else if (args[i] == "--map" && hasValue) options.maps.push_back(args[++i]);
+        else if (args[i] == "--log-frames" && hasValue) options.logFrames = std::string(args[++i]);
+        else {
+            err << "dsp-panel: unknown option or missing value: " << args[i] << "\n";
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// "2026-12-08T02:30:00.123Z 80 13 1F A0"
+void LogFrame(std::ostream& log, const Frame& frame) {
+    const auto now = std::chrono::system_clock::now();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    log << std::put_time(&utc, "%Y-%m-%dT%H:%M:%S") << '.' << std::setw(3) << std::setfill('0') << ms << "Z "
+        << FrameToHex(frame) << std::endl;
+}
+
+// The unit simulator on a pseudo-terminal, on its own thread.
+class Simulation {
+public:
+    bool Start(std::ostream& out, std::ostream& err) {
+        if (const int error = pty_.Create(); error != 0 || stop_.Error() != 0) {
+            err << "dsp-panel: cannot create a pseudo-terminal for the simulator (errno " << error << ")\n";
+            return false;
+        }
+        simulator_ = std::make_unique<UnitSimulator>(out);
+        thread_ = std::thread([this] {
+            simulator_->Run(pty_.MasterFd(), SimulatorOptions{.waitForPeer = true, .endOnPeerClose = false}, &stop_,
+                            nullptr);
+        });
+        return true;
+    }
+    const std::string& DevicePath() const { return pty_.SlavePath(); }
+    ~Simulation() {
+        stop_.Signal();
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    PtyPair pty_;
+    StopSignal stop_;
+    std::unique_ptr<UnitSimulator> simulator_;
+    std::thread thread_;
+};
+
+std::unique_ptr<WindowHost> OpenHost(bool headless, std::ostream& err) {
+    if (headless) return std::make_unique<HeadlessHost>();
+    // Without a display the video library would fall back to drawing nowhere.
+    if (EnvironmentVariable("DISPLAY").empty() && EnvironmentVariable("WAYLAND_DISPLAY").empty() &&
+        EnvironmentVariable("SDL_VIDEODRIVER").empty()) {
+        err << "dsp-panel: no display (DISPLAY is not set); run `dsp-panel --headless` to drive the panel without one\n";
+        return nullptr;
+    }
+    try {
+        return std::make_unique<SdlHost>();
+    } catch (const std::exception& error) {
+        err << "dsp-panel: " << error.what() << "; run `dsp-panel --headless` to drive the panel without a display\n";
+        return nullptr;
+    }
+}
+
+void CentreOnDesktop(TForm& form, const Rect& workArea) {
+    form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
+    form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
+}
+
+} // namespace
+
+int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::optional<PanelOptions> options = ParseOptions(args, err);
+    if (!options) return 2;
+    std::optional<PortMap> map = BuildPortMap(options->maps, err);
+    if (!map) return 2;
+    Simulation simulation;
+    if (options->simulate) {
+        if (!simulation.Start(out, err)) return 1;
+        map->Set("COM1", simulation.DevicePath());
+    }
+    std::ofstream logFile;
+    std::ostream* log = nullptr;
+    if (options->logFrames == "-") {
+        log = &err;
+    } else if (!options->logFrames.empty()) {
+        logFile.open(options->logFrames, std::ios::app);
+        if (!logFile) return err << "dsp-panel: cannot write " << options->logFrames << "\n", 1;
+        log = &logFile;
+    }
+    std::unique_ptr<WindowHost> host = OpenHost(options->headless, err);
+    if (!host) return 1;
+    HeadlessHost* headless = dynamic_cast<HeadlessHost*>(host.get());
+    auto clock = options->headless ? std::make_unique<FakeClock>(0) : nullptr;
+    FakeClock* fakeClock = clock.get();
+    TApplication app(std::move(host), std::move(clock));
+
+    TForm1::Options formOptions;
+    formOptions.deviceFactory = [map = *map] {
+        return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
+    };
+    formOptions.diagnostics = &err;
+    if (log) formOptions.frameSent = [log](const Frame& frame) { LogFrame(*log, frame); };
+    TForm1* form = nullptr;
+    try {
+        form = new TForm1(&app, formOptions);
+    } catch (const std::exception& error) { // a damaged layout: nothing to show
+        err << "dsp-panel: " << error.what() << "\n";
+        return 1;
+    }
+    CentreOnDesktop(*form, app.WorkArea());
+    form->Show();
+    app.ProcessMessages();
+    if (headless) {
+        headless->SetEcho(true);
+        HeadlessDriver(app, *headless, *fakeClock, *form).Run(in, out);
+    } else {
+        app.Run();
+    }
+    return 0;
+}
+
+} // namespace dsp

@@ -1,0 +1,110 @@
+// TForm1: the two languages, the stored choice, and the first activation.
+
+#include "main/panel/form1.h"
+#include "platform/registry/registry.h"
+
+namespace dsp {
+namespace {
+
+constexpr std::string_view kSettingsKey = "\\Software\\tolmy\\audio";
+constexpr std::string_view kLanguageValue = "Language";
+
+TRegistry OpenStore(const std::string& file) { return file.empty() ? TRegistry() : TRegistry(file); }
+
+} // namespace
+
+void TForm1::Relabel(int languageIndex, EnglishColumn column) {
+    const bool connected = ComPort1.Connected();
+    bsSkinStatusPanel1->SetCaption(
+        std::string(StatusText(connected ? ConnectionText::RelabelOpen : ConnectionText::RelabelClosed, languageIndex)));
+    for (const CaptionRow& row : CaptionTable()) {
+        const std::string text(CaptionText(row, languageIndex, column));
+        if (row.control == "Form1") {
+            SetCaption(text);
+            bsSkinButton1->SetCaption(std::string(ConnectButtonText(connected, languageIndex)));
+        } else if (TControl* control = dynamic_cast<TControl*>(FindComponent(row.control))) {
+            control->SetCaption(text);
+        }
+    }
+}
+
+void TForm1::bsSkinComboBox8Change(TObject*) {
+    const int index = LanguageIndex();
+    TRegistry store = OpenStore(options_.registryFile);
+    if (store.OpenKey(kSettingsKey, true)) {
+        try {
+            store.WriteInteger(kLanguageValue, index);
+        } catch (...) {
+            store.CloseKey();
+            throw;
+        }
+    }
+    store.CloseKey();
+    Relabel(index, EnglishColumn::Change);
+}
+
+// Selecting the stored item fires the language box's change (and so the
+// handler above) when its text differs from the one shown. No selection, or
+// any index but 0, is English, and then "english" is selected, which stores 1.
+void TForm1::RestoreLanguage() {
+    TRegistry store = OpenStore(options_.registryFile);
+    if (store.OpenKey(kSettingsKey, true)) {
+        try {
+            if (store.ValueExists(kLanguageValue)) bsSkinComboBox8->SetItemIndex(store.ReadInteger(kLanguageValue));
+        } catch (...) {
+            store.CloseKey();
+            throw;
+        }
+    }
+    store.CloseKey();
+    if (IsChinese(LanguageIndex())) {
+        Relabel(kLanguageChinese, EnglishColumn::Activation);
+        return;
+    }
+    Relabel(LanguageIndex(), EnglishColumn::Activation);
+    bsSkinComboBox8->SetItemIndex(kLanguageEnglish);
+}
+
+void TForm1::SetDefaults() {
+    TbsSkinTrackBar* const bars[] = {bsSkinTrackBar12, bsSkinTrackBar1, bsSkinTrackBar3, bsSkinTrackBar4,
+                                     bsSkinTrackBar5,  bsSkinTrackBar6, bsSkinTrackBar7, bsSkinTrackBar8,
+                                     bsSkinTrackBar9,  bsSkinTrackBar2, bsSkinTrackBar10};
+    const int barDefaults[] = {20, 20, 20, 10, 10, 10, 10, 10, 10, 20, 20};
+    for (std::size_t i = 0; i < std::size(bars); ++i) bars[i]->SetValue(barDefaults[i]);
+    TbsSkinSlider* const sliders[] = {bsSkinSlider1, bsSkinSlider2, bsSkinSlider3, bsSkinSlider5, bsSkinSlider6};
+    const int sliderDefaults[] = {170, 48, 38, 16, 5};
+    for (std::size_t i = 0; i < std::size(sliders); ++i) sliders[i]->SetValue(sliderDefaults[i]);
+}
+
+void TForm1::ShowReadouts() {
+    bsSkinNumericEdit7->SetValue(bsSkinSlider1->Value());
+    bsSkinNumericEdit9->SetValue(bsSkinSlider2->Value());
+    bsSkinNumericEdit10->SetValue(bsSkinSlider3->Value());
+    bsSkinNumericEdit11->SetValue(bsSkinSlider5->Value());
+    bsSkinNumericEdit12->SetValue(bsSkinSlider6->Value());
+    bsSkinNumericEdit18->SetValue(bsSkinTrackBar12->Value());
+    bsSkinNumericEdit1->SetValue(bsSkinTrackBar1->Value());
+    bsSkinNumericEdit3->SetValue(bsSkinTrackBar3->Value());
+    bsSkinNumericEdit4->SetValue(bsSkinTrackBar4->Value() - 10);
+    bsSkinNumericEdit5->SetValue(bsSkinTrackBar5->Value() - 10);
+    bsSkinNumericEdit6->SetValue(bsSkinTrackBar6->Value() - 10);
+    bsSkinNumericEdit14->SetValue(bsSkinTrackBar7->Value() - 10);
+    bsSkinNumericEdit15->SetValue(bsSkinTrackBar8->Value() - 10);
+    bsSkinNumericEdit16->SetValue(bsSkinTrackBar9->Value() - 10);
+    bsSkinNumericEdit2->SetValue(bsSkinTrackBar2->Value());
+    bsSkinNumericEdit13->SetValue(bsSkinTrackBar10->Value());
+}
+
+void TForm1::FormActivate(TObject*) {
+    bsSkinComboBox1->SetItemIndex(0);
+    bsSkinComboBox3->SetItemIndex(0);
+    bsSkinComboBox5->SetItemIndex(0);
+    bsSkinComboBox6->SetItemIndex(0);
+    bsSkinComboBox7->SetItemIndex(5);
+    RestoreLanguage(); // a registry error ends the activation here
+    SetDefaults();
+    ShowReadouts();
+    EnableParameterControls(ComPort1.Connected());
+}
+
+} // namespace dsp

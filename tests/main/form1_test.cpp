@@ -1,0 +1,237 @@
+// The window's behaviour end to end: start-up, the parameter handlers with
+// their frames on a pseudo-terminal, connecting, and the stored language.
+
+#include <sys/stat.h>
+
+#include "tests/main/form1_fixture.h"
+
+namespace dsp::test {
+namespace {
+
+
+
+std::string Text(TControl* control) { return control->Text(); }
+
+ino_t FileId(const std::string& path) {
+    struct stat info{};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+TEST_F(Form1Test, FirstStartShowsDefaultsInEnglishAndWritesNothing) {
+    Start();
+    EXPECT_EQ(form_->LoadReport().events, 36);
+    // Every control takes its stored properties; what waits is the skinned
+    // frame, the skins themselves, the slider's skin-thumb switch and the
+    // window settings that belong to the host's frame.
+    for (const std::string& unapplied : form_->LoadReport().unapplied) {
+        const std::string object = unapplied.substr(0, unapplied.find('.'));
+        const bool pending = object == "Form1" || object == "bsSkinForm1" || object == "bsSkinFrame1" ||
+                             unapplied.ends_with(".CompressedData") || unapplied.ends_with(".UseSkinThumb");
+        EXPECT_TRUE(pending) << unapplied;
+    }
+    EXPECT_TRUE(NothingWritten());
+    TbsSkinNumericEdit* readouts[] = {
+        form_->bsSkinNumericEdit7,  form_->bsSkinNumericEdit9,  form_->bsSkinNumericEdit10,
+        form_->bsSkinNumericEdit11, form_->bsSkinNumericEdit12, form_->bsSkinNumericEdit18,
+        form_->bsSkinNumericEdit1,  form_->bsSkinNumericEdit3,  form_->bsSkinNumericEdit4,
+        form_->bsSkinNumericEdit5,  form_->bsSkinNumericEdit6,  form_->bsSkinNumericEdit14,
+        form_->bsSkinNumericEdit15, form_->bsSkinNumericEdit16, form_->bsSkinNumericEdit2,
+        form_->bsSkinNumericEdit13};
+    std::string shown;
+    for (TbsSkinNumericEdit* readout : readouts) shown += Text(readout) + " ";
+    EXPECT_EQ(shown, "170 48 38 16 5 20 20 20 0 0 0 0 0 0 20 20 ");
+    EXPECT_EQ(form_->bsSkinComboBox1->Text(), "COM1");
+    EXPECT_EQ(form_->bsSkinComboBox6->Text(), "0");
+    EXPECT_EQ(form_->bsSkinComboBox7->Text(), "0");
+    // First run: nothing stored counts as English, and "english" is then
+    // selected, which stores 1 and relabels with the change column.
+    EXPECT_EQ(StoredLanguage(), 1);
+    EXPECT_EQ(form_->bsSkinComboBox8->Text(), "english");
+    EXPECT_EQ(Text(Control("bsSkinStdLabel2")), "CENTER");
+    EXPECT_EQ(Text(Control("bsSkinStdLabel8")), "KEY");
+    EXPECT_EQ(form_->Caption(), "Digital Effect Processor");
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "status: disconnect");
+    EXPECT_EQ(Text(form_->bsSkinButton1), "connect");
+    EXPECT_FALSE(form_->bsSkinTrackBar12->Enabled());
+    EXPECT_FALSE(form_->bsSkinSlider6->Enabled());
+    EXPECT_FALSE(form_->bsSkinButton6->Enabled());
+    EXPECT_TRUE(form_->bsSkinComboBox1->Enabled());
+    EXPECT_TRUE(form_->bsSkinButton2->Enabled());
+}
+
+TEST_F(Form1Test, StoredLanguageIsRestored) {
+    StoreLanguage(0);
+    const ino_t before = FileId(registryFile_);
+    Start();
+    EXPECT_EQ(FileId(registryFile_), before); // not rewritten
+    EXPECT_EQ(StoredLanguage(), 0);
+    EXPECT_EQ(Text(Control("bsSkinStdLabel2")), "中置通道：");
+    EXPECT_EQ(Text(Control("bsSkinGroupBox3")), "话筒系统");
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "状态: 未连接");
+    EXPECT_EQ(form_->Caption(), "专业DSP前级效果器");
+}
+
+TEST_F(Form1Test, StoredEnglishUsesTheActivationColumn) {
+    StoreLanguage(1);
+    Start();
+    EXPECT_EQ(Text(Control("bsSkinStdLabel2")), "CENTER:");
+    EXPECT_EQ(Text(Control("bsSkinStdLabel8")), "KEY:");
+    EXPECT_EQ(StoredLanguage(), 1);
+}
+
+TEST_F(Form1Test, AnyOtherStoredValueBecomesEnglishAndStoresOne) {
+    StoreLanguage(7);
+    Start();
+    EXPECT_EQ(form_->bsSkinComboBox8->ItemIndex(), 1);
+    EXPECT_EQ(Text(Control("bsSkinStdLabel27")), "MAIN");
+    EXPECT_EQ(StoredLanguage(), 1);
+}
+
+TEST_F(Form1Test, WrongTypedLanguageReportsAndSkipsTheRestOfActivation) {
+    {
+        TRegistry store(registryFile_);
+        ASSERT_TRUE(store.OpenKey("\\Software\\tolmy\\audio", true));
+        store.WriteString("Language", "1"); // a string that fits in four bytes
+    }
+    Start();
+    ASSERT_EQ(host_->MessageBoxes().size(), 1u);
+    EXPECT_EQ(host_->MessageBoxes()[0].text, "Invalid data type for 'Language'");
+    // The combo boxes were set before the language; nothing after it ran.
+    EXPECT_EQ(form_->bsSkinComboBox1->Text(), "COM1");
+    EXPECT_EQ(form_->bsSkinTrackBar12->Value(), 50);
+    EXPECT_EQ(Text(form_->bsSkinNumericEdit18), "0");
+    EXPECT_EQ(Text(Control("bsSkinStdLabel2")), "中置通道：");
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "bsSkinStatusPanel1");
+    EXPECT_TRUE(form_->bsSkinTrackBar12->Enabled());
+}
+
+TEST_F(Form1Test, ConnectingEnablesBothGroupsAndDisconnectingDisablesThem) {
+    Start();
+    Connect();
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "status: connect");
+    EXPECT_EQ(Text(form_->bsSkinButton1), "disconnect");
+    EXPECT_FALSE(form_->bsSkinComboBox1->Enabled());
+    for (TControl* c : {(TControl*)form_->bsSkinTrackBar1, (TControl*)form_->bsSkinSpinEdit5,
+                        (TControl*)form_->bsSkinComboBox7, (TControl*)form_->bsSkinSlider6,
+                        (TControl*)form_->bsSkinButton4, (TControl*)form_->bsSkinButton11})
+        EXPECT_TRUE(c->Enabled()) << c->Name();
+    EXPECT_TRUE(NothingWritten()); // connecting tells the unit nothing
+    ClickOn(form_->bsSkinButton6);
+    ClickOn(form_->bsSkinButton1);
+    EXPECT_FALSE(form_->ComPort1.Connected());
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "status: disconnect");
+    EXPECT_TRUE(form_->bsSkinComboBox1->Enabled());
+    for (TControl* c : {(TControl*)form_->bsSkinTrackBar12, (TControl*)form_->bsSkinButton5,
+                        (TControl*)form_->bsSkinButton6, (TControl*)form_->bsSkinButton9})
+        EXPECT_FALSE(c->Enabled()) << c->Name();
+}
+
+TEST_F(Form1Test, ConnectingToAMissingPortChangesNothingButTheStatus) {
+    Start();
+    Pick(form_->bsSkinComboBox1, 1); // COM2
+    ClickOn(form_->bsSkinButton1);
+    EXPECT_FALSE(form_->ComPort1.Connected());
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "status: connect error");
+    EXPECT_EQ(Text(form_->bsSkinButton1), "connect");
+    EXPECT_FALSE(form_->bsSkinTrackBar1->Enabled());
+    EXPECT_TRUE(form_->bsSkinComboBox1->Enabled());
+    EXPECT_NE(diagnostics_.str().find("COM2"), std::string::npos) << diagnostics_.str();
+    Pick(form_->bsSkinComboBox8, 0);
+    ClickOn(form_->bsSkinButton1);
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "状态: 连接出错");
+}
+
+TEST_F(Form1Test, ClosedPortWritesNothingAndKeepsReadouts) {
+    Start();
+    form_->bsSkinTrackBar4->SetValue(0);
+    form_->bsSkinSlider1->SetValue(128);
+    ClickOn(form_->bsSkinButton2); // "load" stays enabled but does nothing
+    EXPECT_TRUE(NothingWritten());
+    EXPECT_EQ(Text(form_->bsSkinNumericEdit4), "0");
+    EXPECT_EQ(Text(form_->bsSkinNumericEdit7), "170");
+}
+
+TEST_F(Form1Test, ParameterChangesSendTheirFramesAndReadouts) {
+    Start();
+    Connect();
+    form_->bsSkinTrackBar5->SetValue(0); // music "MID"
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x0A, 0x00, 0xA0}));
+    EXPECT_EQ(Text(form_->bsSkinNumericEdit5), "-10");
+    form_->bsSkinSlider1->SetValue(128); // "DELAY:": the marker value goes as it is
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x00, 0x80, 0xA0}));
+    EXPECT_EQ(Text(form_->bsSkinNumericEdit7), "128");
+    form_->bsSkinSpinEdit5->SetValue(160);
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x10, 0xA0, 0xA0}));
+    form_->bsSkinSpinEdit1->SetValue(3);
+    ClickOn(form_->bsSkinButton2);
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x30, 0x03, 0xA0}));
+    Pick(form_->bsSkinComboBox7, 0); // "KEY:" b-5
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x1B, 0x00, 0xA0}));
+    Pick(form_->bsSkinComboBox7, 0); // picking the shown item sends again
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x1B, 0x00, 0xA0}));
+    EXPECT_TRUE(NothingWritten());
+}
+
+TEST_F(Form1Test, ClampedVolumeWritesItsFrameTwice) {
+    Start();
+    Connect();
+    form_->bsSkinTrackBar12->SetValue(55); // "MUSIC VOL MAX:" stands at 50
+    EXPECT_EQ(Written(8), Frames({{0x80, 0x13, 0x32, 0xA0}, {0x80, 0x13, 0x32, 0xA0}}));
+    EXPECT_EQ(form_->bsSkinTrackBar12->Value(), 50);
+    EXPECT_EQ(Text(form_->bsSkinNumericEdit18), "50");
+    EXPECT_TRUE(NothingWritten());
+    form_->bsSkinTrackBar12->SetValue(49);
+    form_->bsSkinTrackBar12->SetValue(50); // exactly the ceiling: once
+    EXPECT_EQ(Written(8), Frames({{0x80, 0x13, 0x31, 0xA0}, {0x80, 0x13, 0x32, 0xA0}}));
+    EXPECT_TRUE(NothingWritten());
+}
+
+TEST_F(Form1Test, LoweringACeilingSendsOnlyTheCeiling) {
+    Start();
+    Connect();
+    form_->bsSkinTrackBar2->SetValue(35);
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x14, 0x23, 0xA0}));
+    form_->bsSkinSpinEdit4->SetValue(30);
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x21, 0x1E, 0xA0}));
+    EXPECT_TRUE(NothingWritten());
+    EXPECT_EQ(form_->bsSkinTrackBar2->Value(), 35);
+    EXPECT_EQ(Text(form_->bsSkinNumericEdit2), "35");
+}
+
+TEST_F(Form1Test, SelectorButtonsMarkTheChoiceWithinTheirGroup) {
+    Start();
+    Connect();
+    ClickOn(form_->bsSkinButton6); // "VCR"
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x1A, 0x01, 0xA0}));
+    EXPECT_FALSE(form_->bsSkinButton6->Enabled());
+    for (TControl* c : {form_->bsSkinButton4, form_->bsSkinButton5, form_->bsSkinButton7, form_->bsSkinButton8,
+                        form_->bsSkinButton9, form_->bsSkinButton10, form_->bsSkinButton11})
+        EXPECT_TRUE(c->Enabled()) << c->Name();
+    ClickOn(form_->bsSkinButton4); // "AUTO" sends 4
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x1A, 0x04, 0xA0}));
+    EXPECT_TRUE(form_->bsSkinButton6->Enabled());
+    ClickOn(form_->bsSkinButton11);
+    EXPECT_EQ(Written(4), (Bytes{0x80, 0x0E, 0x02, 0xA0}));
+    EXPECT_FALSE(form_->bsSkinButton4->Enabled()); // the groups are independent
+    EXPECT_FALSE(form_->bsSkinButton11->Enabled());
+}
+
+TEST_F(Form1Test, LanguageBoxRelabelsWithTheConnectionState) {
+    Start();
+    Connect();
+    Pick(form_->bsSkinComboBox8, 0);
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "状态: 已连接");
+    EXPECT_EQ(Text(form_->bsSkinButton1), "断开");
+    EXPECT_EQ(StoredLanguage(), 0);
+    Pick(form_->bsSkinComboBox8, 1);
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "status: connected");
+    EXPECT_EQ(Text(form_->bsSkinButton1), "disconnect");
+    EXPECT_EQ(StoredLanguage(), 1);
+    const ino_t before = FileId(registryFile_);
+    Pick(form_->bsSkinComboBox8, 1); // the shown item: nothing changes, nothing is written
+    EXPECT_EQ(FileId(registryFile_), before);
+    EXPECT_TRUE(NothingWritten());
+}
+
+} // namespace
+} // namespace dsp::test

@@ -1,0 +1,67 @@
+// A scripted headless session: the frames it puts on the line are checked
+// against a golden file, and the driver's answers against the script.
+
+#include <fstream>
+#include <sstream>
+
+#include "main/app/headless_driver.h"
+#include "main/protocol/frame.h"
+#include "tests/main/form1_fixture.h"
+
+namespace dsp::test {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class HeadlessSessionTest : public Form1Test {};
+
+TEST_F(HeadlessSessionTest, ScriptedSessionWritesTheGoldenFrames) {
+    Start();
+    // Frames are collected after each command, once the line is quiet: the
+    // disconnect at the end purges whatever the pty has not handed on yet.
+    std::ostringstream frames;
+    auto collect = [&] {
+        for (Bytes bytes = ReadBytes(pty_.MasterFd(), 4, std::chrono::milliseconds(60)); !bytes.empty();
+             bytes = ReadBytes(pty_.MasterFd(), 4, std::chrono::milliseconds(60))) {
+            ASSERT_EQ(bytes.size(), 4u);
+            frames << FrameToHex({bytes[0], bytes[1], bytes[2], bytes[3]}) << "\n";
+        }
+    };
+    std::istringstream script(ReadFile(DSP_TEST_DATA "/golden/session.txt"));
+    std::ostringstream answers;
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::string line;
+    while (std::getline(script, line) && driver.Execute(line, answers)) collect();
+    for (const auto& box : host_->MessageBoxes()) ADD_FAILURE() << "message box: " << box.text;
+    const std::string golden = ReadFile(DSP_TEST_DATA "/golden/session.frames");
+    if (std::getenv("DSP_UPDATE_GOLDEN")) std::ofstream(DSP_TEST_DATA "/golden/session.frames") << frames.str();
+    EXPECT_EQ(frames.str(), golden);
+
+    const std::string out = answers.str();
+    EXPECT_EQ(out.find("error"), std::string::npos) << out;
+    EXPECT_NE(out.find("bsSkinButton6 TbsSkinButton enabled=0"), std::string::npos) << out;
+    EXPECT_NE(out.find("bsSkinComboBox7 TbsSkinComboBox enabled=1 visible=1 index=8 text=\"#+3\""), std::string::npos);
+    EXPECT_NE(out.find("bsSkinNumericEdit18 TbsSkinNumericEdit enabled=1 visible=1 text=\"33\""), std::string::npos);
+    EXPECT_NE(out.find("status text=\"status: connect\""), std::string::npos);
+    EXPECT_FALSE(form_->ComPort1.Connected());
+}
+
+TEST_F(HeadlessSessionTest, BadCommandsAnswerWithAnErrorAndTheSessionGoesOn) {
+    Start();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::ostringstream out;
+    for (const char* line : {"fly 1 2", "click nowhere", "pick bsSkinButton1 0", "drag 1 2 3", "key Hyper",
+                             "click bsSkinButton1"})
+        EXPECT_TRUE(driver.Execute(line, out));
+    EXPECT_EQ(out.str(),
+              "error: unknown command fly\nerror: no control named nowhere\nerror: no combo box named "
+              "bsSkinButton1\nerror: expected Y\nerror: unknown key Hyper\nok\n");
+    EXPECT_TRUE(form_->ComPort1.Connected());
+    EXPECT_FALSE(driver.Execute("quit", out));
+}
+
+} // namespace
+} // namespace dsp::test

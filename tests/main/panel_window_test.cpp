@@ -1,0 +1,71 @@
+// The real window under a private Xvfb, driven with xdotool: connect and drag
+// the "MAIN" fader; the simulator's output is checked. Skipped only when Xvfb
+// cannot start.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "tests/platform/framework/xvfb_server.h"
+
+namespace dsp::test {
+namespace {
+
+const std::string kProgram = DSP_BINARY_DIR "/dsp-panel";
+
+// Reads simulator lines until one equals `wanted`; what came is in `seen`.
+bool WaitForLine(ChildProcess& panel, const std::string& wanted, std::string& seen) {
+    std::string line;
+    while (panel.ReadLine(line, 5000)) {
+        seen += line + "\n";
+        if (line == wanted) return true;
+    }
+    return false;
+}
+
+TEST(PanelWindow, ConnectAndDragOnTheRealWindow) {
+    XvfbServer x;
+    if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
+    const char* out = std::getenv("DSP_TEST_OUT");
+    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
+                                    std::string("XDG_CONFIG_HOME=") + (out ? out : "/tmp") + "/window-config"};
+    ChildProcess panel({kProgram, "--simulate"}, env);
+    ASSERT_TRUE(panel.Started());
+
+    std::string id;
+    for (int i = 0; i < 50 && id.empty(); ++i) {
+        id = RunAndRead({"xdotool", "search", "--name", "Digital Effect Processor"}, env);
+        if (id.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    ASSERT_FALSE(id.empty()) << "the window did not appear";
+    id = id.substr(0, id.find('\n'));
+    const std::string geometry = RunAndRead({"xdotool", "getwindowgeometry", "--shell", id}, env);
+    const auto field = [&](const std::string& name) {
+        const auto at = geometry.find(name + "=");
+        return at == std::string::npos ? -1 : std::stoi(geometry.substr(at + name.size() + 1));
+    };
+    const int left = field("X"), top = field("Y");
+    ASSERT_GE(left, 0) << geometry;
+    auto at = [&](int x, int y) { return std::vector<std::string>{std::to_string(left + x), std::to_string(top + y)}; };
+    auto move = [&](int x, int y) {
+        const auto p = at(x, y);
+        RunAndRead({"xdotool", "mousemove", p[0], p[1]}, env);
+    };
+
+    move(45, 104); // "connect"
+    RunAndRead({"xdotool", "click", "1"}, env);
+    // The "MAIN" fader's thumb, dragged up four steps.
+    move(44, 383);
+    RunAndRead({"xdotool", "mousedown", "1"}, env);
+    for (int y = 378; y >= 363; y -= 5) move(44, y);
+    RunAndRead({"xdotool", "mouseup", "1"}, env);
+    std::string seen;
+    EXPECT_TRUE(WaitForLine(panel, "MAIN-VOL 33", seen)) << seen;
+    panel.Terminate();
+    panel.Wait();
+}
+
+} // namespace
+} // namespace dsp::test
