@@ -7,27 +7,14 @@
 #include "main/panel/panel_resources.h"
 #include "main/panel/property_values.h"
 #include "platform/framework/application.h"
-#include "platform/framework/event_source.h"
 
 namespace dsp {
 
-// The serial component hands line events to the window's thread through its
-// queue; the message loop drains it like any other source of work.
-class TForm1::ComPortEvents : public EventSource {
-public:
-    explicit ComPortEvents(MainThreadQueue& queue) : queue_(queue) {}
-    int WakeFd() const override { return queue_.WakeFd(); }
-    void Drain() override { queue_.ProcessPending(); }
-
-private:
-    MainThreadQueue& queue_;
-};
-
 TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std::move(options)) {
     if (options_.deviceFactory) ComPort1.SetDeviceFactory(options_.deviceFactory);
-    ComPort1.SetDispatcher(&comQueue_);
-    comEvents_ = std::make_unique<ComPortEvents>(comQueue_);
-    if (Application) Application->AddEventSource(comEvents_.get());
+    // The serial component hands line events to the window's thread through
+    // the application's queue, which the message loop drains.
+    if (Application) ComPort1.SetDispatcher(&Application->Dispatcher());
     const EmbeddedResource* text = PanelResources().Find("layout");
     if (!text) throw ELayoutError(0, "the window's layout is not embedded");
     loadReport_ = LoadLayout(ReadLayout(text->Text()), *this, ComponentFactory::Panel());
@@ -46,7 +33,6 @@ TForm1::~TForm1() {
     } catch (const std::exception& error) {
         ReportPortFailure(error.what());
     }
-    if (Application) Application->RemoveEventSource(comEvents_.get());
 }
 
 template <class T>

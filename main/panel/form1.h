@@ -101,7 +101,6 @@ public:
     TControl* bsSkinStatusPanel1;
 
 private:
-    class ComPortEvents;
 
     // LayoutHost
     TForm& RootForm() override { return *this; }
@@ -137,8 +136,6 @@ private:
     void ReportPortFailure(const char* what);
 
     Options options_;
-    MainThreadQueue comQueue_;
-    std::unique_ptr<ComPortEvents> comEvents_;
     LayoutLoadReport loadReport_;
     bool activated_ = false;
 };
