@@ -72,8 +72,11 @@ void TbsSkinPanel::SetRollUpState(bool state) {
 void TbsSkinPanel::WndProc(TMessage& message) {
     switch (message.Msg) {
         case kWmNcCalcSize:
-            if (auto* r = reinterpret_cast<Rect*>(message.LParam))
-                *r = ToRect(model_.DefaultClientRect(Width(), Height()));
+            // Children keep the positions the layout gives them from the
+            // panel's top-left corner: the caption strip and the frame are
+            // drawn under them, not outside a shrunken client area. (The
+            // window's group boxes place their first row at 29, just below
+            // their 22-pixel strip.)
             return;
         case kWmNcPaint:
             if (auto* canvas = reinterpret_cast<Canvas*>(message.WParam)) {

