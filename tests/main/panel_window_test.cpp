@@ -54,7 +54,7 @@ TEST(PanelWindow, ConnectAndDragOnTheRealWindow) {
         RunAndRead({"xdotool", "mousemove", p[0], p[1]}, env);
     };
 
-    move(45, 104); // "connect"
+    move(45, 81); // "connect"
     RunAndRead({"xdotool", "click", "1"}, env);
     // The "MAIN" fader's thumb, dragged up four steps.
     move(44, 383);
