@@ -1,0 +1,85 @@
+#pragma once
+// TForm: a top-level window. Its bounds are in screen coordinates. A window
+// host gives it a real window (or an in-memory one); the form paints its whole
+// tree into one frame bitmap and hands the changed part to the host.
+//
+// A popup form (drop-down lists, menus) never takes activation: clicking it
+// leaves the keyboard focus where it was.
+
+#include <memory>
+
+#include "platform/framework/win_control.h"
+#include "platform/graphics/bitmap.h"
+
+namespace dsp {
+
+class HostWindow;
+
+enum class TCloseAction { caNone, caHide, caFree };
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TForm : public TCustomControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    bool IsPopup() const { return popup_; }
+    // Set before the form is first shown.
+    void SetPopup(bool popup) { popup_ = popup; }
+
+    void SetVisible(bool visible) override;
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetWindowRegion(std::optional<Region> region) override;
+    Point ClientOrigin() const override;
+    Point OffsetInForm() const override;
+
+    // Closing: OnClose decides (hide by default, caFree also frees the form
+    // once the handlers running now have returned); closing the main form
+    // ends the program.
+    void Close();
+    // Frees the form from the message loop, after the current handlers.
+    void Release();
+
+    bool Active() const;
+    TWinControl* ActiveControl() const { return activeControl_; }
+    // Moves the focus to the control when the form is active, otherwise
+    // remembers it for the next activation.
+    void SetActiveControl(TWinControl* control);
+
+    // Painting. Invalidated parts collect in one dirty rectangle; PaintDirty
+    // paints them into the frame bitmap and presents them.
+    void InvalidateWindowRect(const Rect& windowRect);
+    Rect DirtyRect() const { return dirty_; }
+    void PaintDirty();
+    const Bitmap& Frame() const { return frame_; }
+    // Paints the whole form into `target` at `origin` (for tests and tools).
+    void PaintTo(Canvas& canvas, Point origin);
+
+    HostWindow* Host() const { return host_.get(); }
+
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TCloseEvent OnClose;
+
+protected:
+    void WndProc(TMessage& message) override;
+    void Paint() override;
+    bool DialogKey(uint16_t key, TShiftState shift) override;
+
+private:
+    void EnsureHost();
+    void ActivateChanged(bool active);
+
+    bool popup_ = false;
+    TWinControl* activeControl_ = nullptr;
+    std::unique_ptr<HostWindow> host_;
+    Bitmap frame_;
+    Rect dirty_;
+
+    friend class TApplication;
+    friend class TWinControl;
+};
+
+}  // namespace dsp

@@ -1,0 +1,178 @@
+#include "platform/framework/headless_host.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/framework/application.h"
+#include "platform/framework/form.h"
+#include "platform/graphics/png_file.h"
+
+namespace dsp {
+
+class HeadlessWindow final : public HostWindow {
+public:
+    HeadlessWindow(HeadlessHost& host, TForm& form) : host_(host), form_(form) {}
+    ~HeadlessWindow() override { host_.Remove(this); }
+
+    void SetBounds(const Rect& r) override { bounds_ = r; }
+    void SetVisible(bool visible) override { visible_ = visible; }
+    void SetTitle(const std::string& title) override { title_ = title; }
+    void Present(const Bitmap& frame, const Rect&) override {
+        frame_ = frame;
+        ++host_.presents_;
+    }
+    void SetShape(const Region* shape) override {
+        hasShape_ = shape != nullptr;
+        if (shape) shape_ = *shape;
+    }
+    void Activate() override {}
+    void SetCapture(bool) override {}
+
+    TForm& Form() const { return form_; }
+    void DrawOn(Canvas& canvas) const {
+        if (!visible_ || frame_.Empty()) return;
+        if (hasShape_) {
+            Region r = shape_;
+            r.Offset(bounds_.left, bounds_.top);
+            canvas.PushClip(r);
+        }
+        canvas.Draw(bounds_.TopLeft(), frame_);
+        if (hasShape_) canvas.PopClip();
+    }
+
+private:
+    HeadlessHost& host_;
+    TForm& form_;
+    Rect bounds_;
+    bool visible_ = false;
+    std::string title_;
+    Bitmap frame_;
+    bool hasShape_ = false;
+    Region shape_;
+};
+
+HeadlessHost::HeadlessHost(Rect workArea) : workArea_(workArea) {}
+
+HeadlessHost::~HeadlessHost() = default;
+
+std::unique_ptr<HostWindow> HeadlessHost::CreateWindow(TForm& form) {
+    auto w = std::make_unique<HeadlessWindow>(*this, form);
+    windows_.push_back(w.get());
+    return w;
+}
+
+void HeadlessHost::Remove(HeadlessWindow* w) { std::erase(windows_, w); }
+
+void HeadlessHost::MessageBox(const std::string& caption, const std::string& text) {
+    boxes_.push_back({caption, text});
+    if (echo_) std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+}
+
+int HeadlessHost::PumpEvents(HostEventSink& sink) {
+    int n = 0;
+    while (!queue_.empty()) {
+        HostEvent e = std::move(queue_.front());
+        queue_.pop_front();
+        if (Application && !e.form) e.form = Application->FormAtScreen(e.screen);
+        sink.HandleHostEvent(e);
+        ++n;
+    }
+    return n;
+}
+
+void HeadlessHost::MouseMove(Point screen, TShiftState shift) {
+    HostEvent e;
+    e.kind = HostEvent::Kind::MouseMove;
+    e.screen = screen;
+    e.shift = shift;
+    Post(e);
+}
+
+void HeadlessHost::MouseDown(Point screen, TMouseButton button, TShiftState shift) {
+    MouseMove(screen, shift);
+    HostEvent e;
+    e.kind = HostEvent::Kind::MouseDown;
+    e.screen = screen;
+    e.button = button;
+    e.shift = shift;
+    Post(e);
+}
+
+void HeadlessHost::MouseUp(Point screen, TMouseButton button, TShiftState shift) {
+    HostEvent e;
+    e.kind = HostEvent::Kind::MouseUp;
+    e.screen = screen;
+    e.button = button;
+    e.shift = shift;
+    Post(e);
+}
+
+void HeadlessHost::Click(Point screen, TMouseButton button) {
+    MouseDown(screen, button);
+    MouseUp(screen, button);
+}
+
+void HeadlessHost::Wheel(Point screen, int delta, TShiftState shift) {
+    HostEvent e;
+    e.kind = HostEvent::Kind::Wheel;
+    e.screen = screen;
+    e.wheelDelta = delta;
+    e.shift = shift;
+    Post(e);
+}
+
+void HeadlessHost::KeyDown(uint16_t key, TShiftState shift, bool repeat) {
+    HostEvent e;
+    e.kind = HostEvent::Kind::KeyDown;
+    e.key = key;
+    e.shift = shift;
+    e.repeat = repeat;
+    Post(e);
+}
+
+void HeadlessHost::KeyUp(uint16_t key, TShiftState shift) {
+    HostEvent e;
+    e.kind = HostEvent::Kind::KeyUp;
+    e.key = key;
+    e.shift = shift;
+    Post(e);
+}
+
+void HeadlessHost::PressKey(uint16_t key, TShiftState shift) {
+    KeyDown(key, shift);
+    KeyUp(key, shift);
+}
+
+void HeadlessHost::Type(const std::string& utf8) {
+    HostEvent e;
+    e.kind = HostEvent::Kind::Text;
+    e.text = utf8;
+    Post(e);
+}
+
+Bitmap HeadlessHost::Screen() const {
+    Bitmap screen(workArea_.right, workArea_.bottom, clBlack);
+    Canvas canvas(screen);
+    // Bottom to top as the application stacks its forms, popups last.
+    std::vector<const HeadlessWindow*> order;
+    if (Application) {
+        for (bool popups : {false, true})
+            for (TForm* f : Application->Forms())
+                for (const HeadlessWindow* w : windows_)
+                    if (&w->Form() == f && f->IsPopup() == popups) order.push_back(w);
+    } else {
+        order.assign(windows_.begin(), windows_.end());
+    }
+    for (const HeadlessWindow* w : order) w->DrawOn(canvas);
+    return screen;
+}
+
+Color HeadlessHost::PixelAt(Point screen) const { return Screen().GetPixel(screen.x, screen.y); }
+
+}  // namespace dsp
+
+namespace dsp {
+
+void HeadlessHost::SavePng(const std::string& path) const { WritePngFile(path, Screen()); }
+
+}  // namespace dsp

@@ -1,0 +1,75 @@
+#pragma once
+// The headless window host: an in-memory screen for tests and for running
+// without a display. Windows are composed onto the screen bitmap in z-order
+// on request; tests inject mouse, key and wheel input at screen coordinates,
+// read pixels back and save the screen as a PNG. Message boxes are recorded
+// (and printed on stderr) instead of shown.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/framework/host.h"
+
+namespace dsp {
+
+class HeadlessWindow;
+
+class HeadlessHost final : public WindowHost {
+public:
+    explicit HeadlessHost(Rect workArea = {0, 0, 1280, 1024});
+    ~HeadlessHost() override;
+
+    std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;
+    Rect WorkArea() const override { return workArea_; }
+    void SetWorkArea(const Rect& r) { workArea_ = r; }
+    void MessageBox(const std::string& caption, const std::string& text) override;
+    int EventFd() const override { return -1; }
+    int PumpEvents(HostEventSink& sink) override;
+    bool HasPendingEvents() override { return !queue_.empty(); }
+
+    // Input, delivered at the application's next ProcessMessages. Mouse
+    // events go to the topmost window under the point.
+    void MouseMove(Point screen, TShiftState shift = 0);
+    void MouseDown(Point screen, TMouseButton button = TMouseButton::mbLeft, TShiftState shift = 0);
+    void MouseUp(Point screen, TMouseButton button = TMouseButton::mbLeft, TShiftState shift = 0);
+    void Click(Point screen, TMouseButton button = TMouseButton::mbLeft);
+    void Wheel(Point screen, int delta, TShiftState shift = 0);
+    void KeyDown(uint16_t key, TShiftState shift = 0, bool repeat = false);
+    void KeyUp(uint16_t key, TShiftState shift = 0);
+    void PressKey(uint16_t key, TShiftState shift = 0);
+    void Type(const std::string& utf8);
+    void Post(HostEvent event) { queue_.push_back(std::move(event)); }
+
+    // The screen: every visible window's last presented frame, bottom to top,
+    // cut to its shape, over a black desktop.
+    Bitmap Screen() const;
+    Color PixelAt(Point screen) const;
+    // Writes the screen as a PNG; throws PictureError naming the path when
+    // the file cannot be written.
+    void SavePng(const std::string& path) const;
+
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+    const std::vector<Box>& MessageBoxes() const { return boxes_; }
+    void ClearMessageBoxes() { boxes_.clear(); }
+    // Whether message boxes are also printed on stderr (default true).
+    void SetEcho(bool echo) { echo_ = echo; }
+
+    int PresentCount() const { return presents_; }
+
+private:
+    friend class HeadlessWindow;
+    void Remove(HeadlessWindow* w);
+
+    Rect workArea_;
+    std::deque<HostEvent> queue_;
+    std::vector<HeadlessWindow*> windows_;  // creation order; z-order comes from the application
+    std::vector<Box> boxes_;
+    bool echo_ = true;
+    int presents_ = 0;
+};
+
+}  // namespace dsp

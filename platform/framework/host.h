@@ -1,0 +1,88 @@
+#pragma once
+// The window host: what puts top-level forms on a screen. The headless host
+// keeps an in-memory screen for tests; the SDL host opens real windows. The
+// application talks to both through these two interfaces only, and hosts
+// report input back as HostEvents.
+
+#include <memory>
+#include <string>
+
+#include "platform/framework/keys.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/region.h"
+
+namespace dsp {
+
+class TForm;
+
+// One top-level window of a host.
+class HostWindow {
+public:
+    virtual ~HostWindow() = default;
+    virtual void SetBounds(const Rect& screenBounds) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    // Shows `dirty` (window coordinates) of the form's frame bitmap.
+    virtual void Present(const Bitmap& frame, const Rect& dirty) = 0;
+    // The window's shape (window coordinates); nullptr: rectangular.
+    virtual void SetShape(const Region* shape) = 0;
+    // Raises the window and gives it the keyboard (normal windows only).
+    virtual void Activate() = 0;
+    // Keep mouse input coming while a control holds the capture.
+    virtual void SetCapture(bool capture) = 0;
+};
+
+struct HostEvent {
+    enum class Kind {
+        MouseMove,
+        MouseDown,
+        MouseUp,
+        Wheel,
+        KeyDown,
+        KeyUp,
+        Text,        // typed text (UTF-8)
+        Activate,    // the window got the keyboard
+        Deactivate,  // the window lost it
+        Close,       // the user asked to close the window
+        Expose,      // the window's contents were lost; repaint all
+        Moved,       // the window was moved by the window manager (screen = new top-left)
+        Resized,     // the window was resized by the window manager (screen = new size)
+        Leave,       // the pointer left the window
+    };
+    Kind kind = Kind::MouseMove;
+    TForm* form = nullptr;  // the window the event belongs to, if any
+    Point screen;           // pointer position in screen coordinates
+    TMouseButton button = TMouseButton::mbLeft;
+    int wheelDelta = 0;  // 120 per notch, positive away from the user
+    uint16_t key = 0;    // virtual key code
+    bool repeat = false;
+    TShiftState shift = 0;
+    std::string text;
+};
+
+class HostEventSink {
+public:
+    virtual ~HostEventSink() = default;
+    virtual void HandleHostEvent(const HostEvent& event) = 0;
+};
+
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    virtual std::unique_ptr<HostWindow> CreateWindow(TForm& form) = 0;
+    // The usable part of the screen (without panels and docks).
+    virtual Rect WorkArea() const = 0;
+    // Shows a message box and returns when it is dismissed.
+    virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
+    // A descriptor that becomes readable when input arrives, or -1.
+    virtual int EventFd() const = 0;
+    // The longest the loop may block without looking at the host again
+    // (-1: no limit). A host without a descriptor to wait on is polled.
+    virtual int MaxWaitMs() const { return -1; }
+    // Hands every pending input event to the sink; returns how many.
+    virtual int PumpEvents(HostEventSink& sink) = 0;
+    // Whether events are already waiting (so the loop must not block).
+    virtual bool HasPendingEvents() = 0;
+};
+
+}  // namespace dsp

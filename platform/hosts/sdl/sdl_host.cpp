@@ -1,0 +1,162 @@
+#include "platform/hosts/sdl/sdl_host.h"
+
+#include <SDL2/SDL.h>
+
+#include <stdexcept>
+
+#include "platform/framework/application.h"
+#include "platform/framework/form.h"
+#include "platform/hosts/sdl/sdl_keys.h"
+#include "platform/hosts/sdl/sdl_window.h"
+
+namespace dsp {
+namespace {
+
+// Without a descriptor to wait on, the loop looks at SDL this often.
+constexpr int kPollIntervalMs = 10;
+
+TMouseButton ButtonFromSdl(Uint8 b) {
+    if (b == SDL_BUTTON_RIGHT) return TMouseButton::mbRight;
+    if (b == SDL_BUTTON_MIDDLE) return TMouseButton::mbMiddle;
+    return TMouseButton::mbLeft;
+}
+
+}  // namespace
+
+SdlHost::SdlHost() {
+    // The first click on an inactive window is a click, not just a focus change.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+    SDL_StartTextInput();
+}
+
+SdlHost::~SdlHost() { SDL_Quit(); }
+
+std::string SdlHost::VideoDriver() const {
+    const char* name = SDL_GetCurrentVideoDriver();
+    return name ? name : "";
+}
+
+std::unique_ptr<HostWindow> SdlHost::CreateWindow(TForm& form) { return std::make_unique<SdlWindow>(*this, form); }
+
+Rect SdlHost::WorkArea() const {
+    SDL_Rect r{};
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0 && SDL_GetDisplayBounds(0, &r) != 0) return {0, 0, 1280, 1024};
+    return Rect::FromBounds(r.x, r.y, r.w, r.h);
+}
+
+void SdlHost::MessageBox(const std::string& caption, const std::string& text) {
+    SDL_Window* parent = windows_.empty() ? nullptr : windows_.front()->Native();
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), parent) != 0)
+        SDL_Log("%s: %s", caption.c_str(), text.c_str());
+}
+
+int SdlHost::EventFd() const {
+    if (displayFd_ < 0 && !windows_.empty()) displayFd_ = windows_.front()->DisplayFd();
+    return displayFd_;
+}
+
+int SdlHost::MaxWaitMs() const { return EventFd() >= 0 || windows_.empty() ? -1 : kPollIntervalMs; }
+
+bool SdlHost::HasPendingEvents() {
+    // Pumping reads everything the display has sent into SDL's queue, so a
+    // wait on the display descriptor afterwards misses nothing.
+    SDL_PumpEvents();
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+}
+
+int SdlHost::PumpEvents(HostEventSink& sink) {
+    int n = 0;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        Translate(&e, sink);
+        ++n;
+    }
+    return n;
+}
+
+SdlWindow* SdlHost::FindWindow(uint32_t windowId) const {
+    for (SdlWindow* w : windows_)
+        if (w->Id() == windowId) return w;
+    return nullptr;
+}
+
+void SdlHost::Translate(const void* raw, HostEventSink& sink) {
+    const SDL_Event& e = *static_cast<const SDL_Event*>(raw);
+    HostEvent h;
+    auto at = [&](uint32_t windowId, int x, int y) {
+        SdlWindow* w = FindWindow(windowId);
+        if (!w) return false;
+        h.form = &w->Form();
+        h.screen = Point{h.form->Left() + x, h.form->Top() + y};
+        return true;
+    };
+    h.shift = ShiftFromSdl(static_cast<uint16_t>(SDL_GetModState()));
+    switch (e.type) {
+        case SDL_MOUSEMOTION:
+            if (!at(e.motion.windowID, e.motion.x, e.motion.y)) return;
+            h.kind = HostEvent::Kind::MouseMove;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (!at(e.button.windowID, e.button.x, e.button.y)) return;
+            h.kind = e.type == SDL_MOUSEBUTTONDOWN ? HostEvent::Kind::MouseDown : HostEvent::Kind::MouseUp;
+            h.button = ButtonFromSdl(e.button.button);
+            break;
+        case SDL_MOUSEWHEEL:
+            if (!at(e.wheel.windowID, e.wheel.mouseX, e.wheel.mouseY)) return;
+            h.kind = HostEvent::Kind::Wheel;
+            h.wheelDelta = e.wheel.y * 120 * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
+            if (h.wheelDelta == 0) return;
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            h.kind = e.type == SDL_KEYDOWN ? HostEvent::Kind::KeyDown : HostEvent::Kind::KeyUp;
+            h.key = VirtualKeyFromSdl(e.key.keysym.sym);
+            h.shift = ShiftFromSdl(e.key.keysym.mod);
+            h.repeat = e.key.repeat != 0;
+            if (h.key == 0) return;
+            break;
+        case SDL_TEXTINPUT:
+            h.kind = HostEvent::Kind::Text;
+            h.text = e.text.text;
+            break;
+        case SDL_QUIT:
+            h.kind = HostEvent::Kind::Close;
+            h.form = Application ? Application->MainForm() : nullptr;
+            if (!h.form) return;
+            break;
+        case SDL_WINDOWEVENT: {
+            SdlWindow* w = FindWindow(e.window.windowID);
+            if (!w) return;
+            h.form = &w->Form();
+            switch (e.window.event) {
+                case SDL_WINDOWEVENT_FOCUS_GAINED: h.kind = HostEvent::Kind::Activate; break;
+                case SDL_WINDOWEVENT_FOCUS_LOST: h.kind = HostEvent::Kind::Deactivate; break;
+                case SDL_WINDOWEVENT_CLOSE: h.kind = HostEvent::Kind::Close; break;
+                case SDL_WINDOWEVENT_EXPOSED: h.kind = HostEvent::Kind::Expose; break;
+                case SDL_WINDOWEVENT_LEAVE: h.kind = HostEvent::Kind::Leave; break;
+                case SDL_WINDOWEVENT_MOVED:
+                    h.kind = HostEvent::Kind::Moved;
+                    h.screen = {e.window.data1, e.window.data2};
+                    if (h.screen == Point{h.form->Left(), h.form->Top()}) return;
+                    break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    h.kind = HostEvent::Kind::Resized;
+                    h.screen = {e.window.data1, e.window.data2};
+                    if (h.screen == Point{h.form->Width(), h.form->Height()}) return;
+                    break;
+                default: return;
+            }
+            break;
+        }
+        default:
+            return;
+    }
+    sink.HandleHostEvent(h);
+}
+
+}  // namespace dsp

@@ -1,0 +1,151 @@
+// Painting: one frame per form, children clipped to their parent's client
+// area and to window regions, the non-client area, erase requests, and the
+// headless screen that shows it all.
+
+#include "app_fixture.h"
+
+namespace dsp::test {
+namespace {
+
+class Counting : public TCustomControl {
+public:
+    Counting(TComponent* owner, TWinControl* parent, Rect r, Color c) : TCustomControl(owner), color(c) {
+        SetParent(parent);
+        SetBoundsRect(r);
+    }
+    Color color;
+    int paints = 0;
+
+protected:
+    void Paint() override {
+        ++paints;
+        PaintCanvas()->FillRect(ClientRect(), color);
+    }
+};
+
+// A form with a frame: 5 pixels left, 20 on top, painted black.
+class FramedForm : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void WndProc(TMessage& m) override {
+        if (m.Msg == kWmNcCalcSize) {
+            auto* r = reinterpret_cast<Rect*>(m.LParam);
+            r->left += 5;
+            r->top += 20;
+            return;
+        }
+        if (m.Msg == kWmNcPaint) {
+            reinterpret_cast<Canvas*>(m.WParam)->FillRect({0, 0, Width(), Height()}, clBlack);
+            return;
+        }
+        TForm::WndProc(m);
+    }
+};
+
+class PaintTest : public AppTest {
+protected:
+    Color Screen(int x, int y) { return host_->PixelAt({x, y}); }
+};
+
+TEST_F(PaintTest, ChildrenAreClippedToTheirParentsClientArea) {
+    TForm* form = NewForm(Rect::FromBounds(50, 50, 200, 150));
+    auto* panel = new Counting(form, form, Rect::FromBounds(10, 10, 50, 50), clLime);
+    new Counting(form, panel, Rect::FromBounds(40, 40, 30, 30), clRed);  // sticks out of the panel
+    form->Show();
+    EXPECT_EQ(Screen(50 + 5, 50 + 5), ResolveColor(clBtnFace));      // the form's erase fill
+    EXPECT_EQ(Screen(50 + 10 + 20, 50 + 10 + 20), ResolveColor(clLime));
+    EXPECT_EQ(Screen(50 + 10 + 45, 50 + 10 + 45), ResolveColor(clRed));
+    EXPECT_EQ(Screen(50 + 10 + 55, 50 + 10 + 45), ResolveColor(clBtnFace));  // cut at the panel's edge
+    EXPECT_EQ(Screen(40, 40), ResolveColor(clBlack));                         // the desktop
+}
+
+TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {
+    TForm* form = NewForm(Rect::FromBounds(0, 0, 200, 100));
+    auto* a = new Counting(form, form, Rect::FromBounds(0, 0, 50, 50), clRed);
+    auto* b = new Counting(form, form, Rect::FromBounds(100, 0, 50, 50), clBlue);
+    form->Show();
+    int presents = host_->PresentCount();
+    EXPECT_EQ(a->paints, 1);
+    a->color = clYellow;
+    a->Invalidate();
+    EXPECT_EQ(Screen(10, 10), ResolveColor(clRed));  // nothing painted yet
+    Process();
+    EXPECT_EQ(Screen(10, 10), ResolveColor(clYellow));
+    EXPECT_EQ(a->paints, 2);
+    EXPECT_EQ(b->paints, 1);  // outside the dirty rectangle
+    EXPECT_EQ(host_->PresentCount(), presents + 1);
+    Process();
+    EXPECT_EQ(host_->PresentCount(), presents + 1);  // nothing dirty, nothing presented
+    b->Hide();
+    Process();
+    EXPECT_EQ(Screen(110, 10), ResolveColor(clBtnFace));
+}
+
+TEST_F(PaintTest, WindowRegionsShapeControlsAndForms) {
+    TForm* form = NewForm(Rect::FromBounds(0, 0, 100, 100));
+    auto* c = new Counting(form, form, Rect::FromBounds(10, 10, 40, 40), clRed);
+    c->SetWindowRegion(Region(Rect{0, 0, 20, 40}));  // its left half
+    form->SetWindowRegion(Region(Rect{0, 0, 80, 100}));
+    form->Show();
+    EXPECT_EQ(Screen(15, 15), ResolveColor(clRed));
+    EXPECT_EQ(Screen(40, 15), ResolveColor(clBtnFace));
+    EXPECT_EQ(Screen(90, 15), ResolveColor(clBlack));  // outside the form's shape
+    // Hit testing follows the shapes too.
+    EXPECT_EQ(app_->Input().ControlAtScreen({15, 15}), c);
+    EXPECT_EQ(app_->Input().ControlAtScreen({40, 15}), form);
+    EXPECT_EQ(app_->Input().ControlAtScreen({90, 15}), nullptr);
+}
+
+TEST_F(PaintTest, TheNonClientAreaMovesTheClientAndIsPaintedByTheForm) {
+    auto* form = new FramedForm(app_.get());
+    form->SetBoundsRect(Rect::FromBounds(100, 100, 100, 100));
+    auto* c = new Counting(form, form, Rect::FromBounds(0, 0, 10, 10), clRed);
+    form->Show();
+    EXPECT_EQ(form->ClientRect(), (Rect{0, 0, 95, 80}));
+    EXPECT_EQ(c->ClientOrigin(), (Point{105, 120}));
+    EXPECT_EQ(Screen(102, 110), ResolveColor(clBlack));
+    EXPECT_EQ(Screen(106, 121), ResolveColor(clRed));
+    // The frame is no client: the hit test says so and no control gets it.
+    EXPECT_EQ(form->Perform(kWmNcHitTest, 0, MakeLParam(102, 110)), kHtNowhere);
+    EXPECT_EQ(form->Perform(kWmNcHitTest, 0, MakeLParam(106, 121)), kHtClient);
+}
+
+TEST_F(PaintTest, AHandlerInFrontOfTheFormAnswersEraseRequests) {
+    TForm* form = NewForm(Rect::FromBounds(0, 0, 50, 50));
+    int erases = 0;
+    TWndMethod previous = form->WindowProc;
+    form->WindowProc = [&, previous](TMessage& m) {
+        if (m.Msg == kWmEraseBkgnd) {
+            ++erases;
+            reinterpret_cast<Canvas*>(m.WParam)->FillRect({0, 0, 50, 50}, clYellow);
+            m.Result = 1;
+            return;
+        }
+        previous(m);
+    };
+    form->Show();
+    EXPECT_EQ(erases, 1);
+    EXPECT_EQ(Screen(25, 25), ResolveColor(clYellow));
+    form->WindowProc = previous;  // the handler goes, the default comes back
+    form->Invalidate();
+    Process();
+    EXPECT_EQ(Screen(25, 25), ResolveColor(clBtnFace));
+}
+
+TEST_F(PaintTest, PopupsShowAboveNormalFormsAndTheWorkAreaIsTheScreen) {
+    EXPECT_EQ(app_->WorkArea(), (Rect{0, 0, 1280, 1024}));
+    TForm* popup = app_->CreateForm<TForm>();
+    popup->SetPopup(true);
+    popup->SetBoundsRect(Rect::FromBounds(0, 0, 30, 30));
+    popup->SetColor(clRed);
+    popup->Show();
+    TForm* form = NewForm(Rect::FromBounds(10, 10, 50, 50));
+    form->Show();  // shown later, yet below the popup
+    EXPECT_EQ(Screen(20, 20), ResolveColor(clRed));
+    EXPECT_EQ(Screen(45, 45), ResolveColor(clBtnFace));
+}
+
+}  // namespace
+}  // namespace dsp::test

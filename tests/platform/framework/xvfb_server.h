@@ -1,0 +1,56 @@
+#pragma once
+// Test support for window tests: a private Xvfb server on a display number it
+// picks itself, and child processes whose output can be read line by line
+// with a deadline.
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace dsp::test {
+
+class ChildProcess {
+public:
+    // Starts argv[0] (searched in PATH) with extra environment entries
+    // ("NAME=value"); its stdout can be read with ReadLine.
+    ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {},
+                 bool captureStdout = true);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return pid_ > 0; }
+    // The next line of output, or false when none came within timeoutMs.
+    bool ReadLine(std::string& line, int timeoutMs);
+    // Waits up to timeoutMs for the process to end; returns its exit status,
+    // or -1 when it failed or had to be killed.
+    int Wait(int timeoutMs = 10000);
+    void Terminate();
+
+private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+    std::string buffer_;
+};
+
+// Runs a program to its end and returns its output, or "" when it failed.
+std::string RunAndRead(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                       int timeoutMs = 10000);
+
+class XvfbServer {
+public:
+    XvfbServer();
+    ~XvfbServer();
+    // Empty when the server could not start; Error() then says why.
+    const std::string& Display() const { return display_; }
+    const std::string& Error() const { return error_; }
+    std::string DisplayEnv() const { return "DISPLAY=" + display_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+    std::string error_;
+};
+
+}  // namespace dsp::test
