@@ -3,6 +3,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/graphics/bmp_file.h"
+#include "skin/skin_error.h"
 #include "skin/skin_kinds.h"
 #include "skin/skin_package.h"
 #include "skin/skin_values.h"
@@ -20,6 +22,20 @@ RegistryEntry SplitEntry(const std::string& entry) {
     std::size_t colon = entry.find(':');
     if (colon == std::string::npos) return {};
     return {entry.substr(0, colon), entry.substr(colon + 1)};
+}
+
+// A package picture in the drawing layer's form. A file the reader refuses
+// (truncated pixels, a palette index beyond its palette, a size its length
+// cannot hold) ends the load with the picture named.
+Bitmap Decode(const SkinPicture& picture, const std::string& what) {
+    if (picture.Empty()) return {};
+    try {
+        return DecodeBmp(picture.Bytes());
+    } catch (const PictureError& error) {
+        throw ESkinError(what + ": " + error.what());
+    } catch (const std::invalid_argument& error) {
+        throw ESkinError(what + ": " + error.what());
+    }
 }
 
 template <class List>
@@ -80,6 +96,10 @@ void TbsSkinData::ClearAll() {
     objectList_.clear();
     ctrlList_.clear();
     activePictures_.clear();
+    activePictureBitmaps_.clear();
+    pictureBitmap_ = {};
+    inActivePictureBitmap_ = {};
+    maskBitmap_ = {};
     popupWindow_.WindowPictureIndex = -1;
     hintWindow_.WindowPictureIndex = -1;
     activePictureNames_.clear();
@@ -114,12 +134,23 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
     inActivePicture_ = std::move(package->InactivePicture);
     mask_ = std::move(package->Mask);
     activePictures_ = std::move(package->Pictures);
+    DecodePictures();
     ReadText(SkinIni::FromText(package->Text));
 
     empty_ = false;
     Broadcast(WM_CHANGESKINDATA);
     changing_ = false;
     Broadcast(WM_AFTERCHANGESKINDATA);
+}
+
+void TbsSkinData::DecodePictures() {
+    pictureBitmap_ = Decode(picture_, "main picture");
+    inActivePictureBitmap_ = Decode(inActivePicture_, "inactive picture");
+    maskBitmap_ = Decode(mask_, "mask");
+    activePictureBitmaps_.reserve(activePictures_.size());
+    for (std::size_t i = 0; i < activePictures_.size(); ++i) {
+        activePictureBitmaps_.push_back(Decode(activePictures_[i], "picture " + std::to_string(i)));
+    }
 }
 
 void TbsSkinData::ReadText(const SkinIni& ini) {

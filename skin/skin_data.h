@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/graphics/bitmap.h"
 #include "skin/compressed_skin_list.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/data_skin_control.h"
@@ -80,6 +81,12 @@ class TbsSkinData {
     const SkinPicture& InActivePicture() const { return inActivePicture_; }
     const SkinPicture& Mask() const { return mask_; }
     const std::vector<SkinPicture>& ActivePictures() const { return activePictures_; }
+    // The same pictures decoded by the drawing layer (empty where the
+    // package has no picture).
+    const Bitmap& PictureBitmap() const { return pictureBitmap_; }
+    const Bitmap& InActivePictureBitmap() const { return inActivePictureBitmap_; }
+    const Bitmap& MaskBitmap() const { return maskBitmap_; }
+    const std::vector<Bitmap>& ActivePictureBitmaps() const { return activePictureBitmaps_; }
     const std::string& PictureName() const { return pictureName_; }
     const std::string& InActivePictureName() const { return inActivePictureName_; }
     const std::string& MaskName() const { return maskName_; }
@@ -99,6 +106,7 @@ class TbsSkinData {
   private:
     void Broadcast(SkinMessage message);
     void LoadFromSkinListItem();
+    void DecodePictures();
     void ReadText(const SkinIni& ini);
     void ReadObjectRegistry(const SkinIni& ini);
     void ReadControlRegistry(const SkinIni& ini);
@@ -115,6 +123,8 @@ class TbsSkinData {
     bool changing_ = false;
     SkinPicture picture_, inActivePicture_, mask_;
     std::vector<SkinPicture> activePictures_;
+    Bitmap pictureBitmap_, inActivePictureBitmap_, maskBitmap_;
+    std::vector<Bitmap> activePictureBitmaps_;
     std::string pictureName_, inActivePictureName_, maskName_;
     std::vector<std::string> activePictureNames_;
     std::string skinName_, skinAuthor_, authorEmail_, authorURL_, skinComments_;
