@@ -3,6 +3,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/framework/application.h"
+#include "platform/framework/control.h"
 #include "platform/graphics/bmp_file.h"
 #include "skin/skin_error.h"
 #include "skin/skin_kinds.h"
@@ -89,7 +91,14 @@ void TbsSkinData::LoadFromSkinListItem() {
 }
 
 void TbsSkinData::Broadcast(SkinMessage message) {
-    if (messageSink_) messageSink_(*this, message);
+    if (messageSink_) {
+        messageSink_(*this, message);
+    } else if (Application != nullptr) {
+        // The owner is a window when the skin data sits on a form; the
+        // application sends to it first, then to the other forms.
+        Application->Broadcast(dynamic_cast<TControl*>(Owner()), message, reinterpret_cast<std::uintptr_t>(this),
+                               kSkinMessageParam);
+    }
 }
 
 void TbsSkinData::ClearAll() {

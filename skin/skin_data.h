@@ -6,9 +6,10 @@
 // section name.
 //
 // Loading announces itself: before change (1225), change (1226) and after
-// change (1227) go through the message sink, which the window framework
-// connects to its broadcast (the owner window first, then every other
-// top-level window, each synchronously).
+// change (1227) are sent, with this object as first parameter and
+// kSkinMessageParam as second, to the owner window first and then to every
+// other top-level window of the application, each synchronously. A message
+// sink, when set, takes them instead (tools and tests without windows).
 
 #include <cstdint>
 #include <functional>
@@ -17,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/framework/component.h"
 #include "platform/graphics/bitmap.h"
 #include "skin/compressed_skin_list.h"
 #include "skin/compressed_stored_skin.h"
@@ -30,13 +32,11 @@
 
 namespace dsp {
 
-class TbsSkinData {
+class TbsSkinData : public TComponent {
   public:
     using MessageSink = std::function<void(TbsSkinData& sender, SkinMessage message)>;
 
-    TbsSkinData() = default;
-    TbsSkinData(const TbsSkinData&) = delete;
-    TbsSkinData& operator=(const TbsSkinData&) = delete;
+    explicit TbsSkinData(TComponent* owner = nullptr) : TComponent(owner) {}
 
     // --- published properties
     bool SkinnableForm() const { return skinnableForm_; }
@@ -57,7 +57,7 @@ class TbsSkinData {
     int SkinIndex() const { return skinIndex_; }
     void SetSkinIndex(int value);
 
-    // Where the skin change messages go (none until the framework sets it).
+    // Where the skin change messages go instead of the application's windows.
     void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
 
     // --- loading
