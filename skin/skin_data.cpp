@@ -29,6 +29,7 @@ RegistryEntry SplitEntry(const std::string& entry) {
 // A package picture in the drawing layer's form. A file the reader refuses
 // (truncated pixels, a palette index beyond its palette, a size its length
 // cannot hold) ends the load with the picture named.
+//
 Bitmap Decode(const SkinPicture& picture, const std::string& what) {
     if (picture.Empty()) return {};
     try {
@@ -152,7 +153,22 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
     Broadcast(WM_AFTERCHANGESKINDATA);
 }
 
+// A 1-bit picture grows 32 times when decoded, so a package of a few
+// megabytes could ask for gigabytes. The pictures' sizes, as their headers
+// give them, are added up before anything is decoded.
+void TbsSkinData::CheckDecodedSize() const {
+    constexpr std::uint64_t kBudget = 256u << 20;
+    auto bytes = [](const SkinPicture& p) { return std::uint64_t(p.Width()) * std::uint64_t(p.Height()) * 4; };
+    std::uint64_t total = bytes(picture_) + bytes(inActivePicture_) + bytes(mask_);
+    for (const SkinPicture& p : activePictures_) total += bytes(p);
+    if (total > kBudget) {
+        throw ESkinError("the pictures would take " + std::to_string(total >> 20) +
+                         " MiB decoded, more than the 256 MiB one skin may use");
+    }
+}
+
 void TbsSkinData::DecodePictures() {
+    CheckDecodedSize();
     pictureBitmap_ = Decode(picture_, "main picture");
     inActivePictureBitmap_ = Decode(inActivePicture_, "inactive picture");
     maskBitmap_ = Decode(mask_, "mask");

@@ -106,6 +106,7 @@ class TbsSkinData : public TComponent {
   private:
     void Broadcast(SkinMessage message);
     void LoadFromSkinListItem();
+    void CheckDecodedSize() const;
     void DecodePictures();
     void ReadText(const SkinIni& ini);
     void ReadObjectRegistry(const SkinIni& ini);

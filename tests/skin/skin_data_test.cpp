@@ -230,6 +230,30 @@ TEST_F(SkinDataTest, ALyingBmpEndsTheLoadWithTheFlagsSet) {
     }
 }
 
+// 1-bit pictures decode to 32 bits a pixel: a package of a few megabytes of
+// them would need gigabytes, and is refused before any is decoded.
+TEST_F(SkinDataTest, PicturesBeyondTheDecodingBudgetAreRefused) {
+    SkinPackageWriter out;
+    out.Int32(3);
+    out.Slot({});
+    out.Slot({});
+    out.Slot({});
+    SkinPicture big = SkinPicture::FromBmp(testkit::MakeBmp(16384, 1024, 1), "big");  // 64 MiB decoded
+    out.Int32(5);
+    for (int i = 0; i < 5; ++i) out.Bmp(big);
+    out.Text("[VERSION]\r\n");
+    TbsCompressedStoredSkin skin;
+    Store(skin, out.Bytes());
+    try {
+        data_.LoadFromCompressedStoredSkin(skin);
+        ADD_FAILURE() << "five 64 MiB pictures were decoded";
+    } catch (const ESkinError& error) {
+        EXPECT_NE(std::string(error.what()).find("320 MiB"), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(data_.Empty());
+    EXPECT_TRUE(data_.ActivePictureBitmaps().empty());
+}
+
 TEST_F(SkinDataTest, SkinListAndIndexRules) {
     TbsCompressedSkinList list;
     list.Add();
