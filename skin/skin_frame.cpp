@@ -39,7 +39,8 @@ void PaintStretched(Canvas& canvas, const Rect& client, const Tile& tile, TbsStr
         case TbsStretchType::stHorz:
             // Stretched to the client height, repeated to the right.
             for (int i = 0; i <= client.Width() / w; ++i) {
-                canvas.StretchDraw(Rect::FromBounds(i * w, 0, w, client.Height()), *tile.picture, tile.source);
+                canvas.StretchDraw(Rect::FromBounds(i * w, 0, w, client.Height()), *tile.picture,
+                                   tile.source);
             }
             break;
         case TbsStretchType::stVert:

@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kExitUsage = 2;
 
-void PrintPicture(std::ostream& out, const std::string& role, const std::string& name, const SkinPicture& picture) {
+void PrintPicture(std::ostream& out, const std::string& role, const std::string& name,
+                  const SkinPicture& picture) {
     out << role;
     if (!name.empty()) out << " " << name;
     if (picture.Empty()) {
@@ -44,7 +45,8 @@ void PrintSkin(std::ostream& out, int number) {
     PrintPicture(out, "mask", ini.ReadString("PICTURES", "mask", ""), package->Mask);
     std::vector<std::string> names = ReadSkinList(ini, "PICTURES", "activepictures");
     for (std::size_t i = 0; i < package->Pictures.size(); ++i) {
-        PrintPicture(out, "picture " + std::to_string(i), i < names.size() ? names[i] : "", package->Pictures[i]);
+        PrintPicture(out, "picture " + std::to_string(i), i < names.size() ? names[i] : "",
+                     package->Pictures[i]);
     }
     out << "sections: " << ini.SectionCount() << "\n";
 }

@@ -2,6 +2,8 @@
 
 namespace dsp {
 
-void LoadEmbeddedSkin(int number, TbsCompressedStoredSkin& skin) { skin.SetCompressedData(EmbeddedSkinStream(number)); }
+void LoadEmbeddedSkin(int number, TbsCompressedStoredSkin& skin) {
+    skin.SetCompressedData(EmbeddedSkinStream(number));
+}
 
 }  // namespace dsp

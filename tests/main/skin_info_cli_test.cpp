@@ -49,7 +49,8 @@ TEST(SkinInfoCommand, DescribesThePackedFolder) {
 }
 
 TEST(SkinInfoCommand, RefusesNumbersOutsideOneToThree) {
-    for (auto args : std::vector<std::vector<std::string_view>>{{}, {"0"}, {"4"}, {"12"}, {"1", "2"}, {"x"}}) {
+    for (auto args :
+         std::vector<std::vector<std::string_view>>{{}, {"0"}, {"4"}, {"12"}, {"1", "2"}, {"x"}}) {
         Result r = RunSkinInfo(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");

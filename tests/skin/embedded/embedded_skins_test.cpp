@@ -1,6 +1,8 @@
 // The three skins built into the program: each loads and has every section
 // the window draws from, and loading tells the windows in order, the owner
 // window first.
+#include "skin/embedded/embedded_skins.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +12,6 @@
 #include "platform/framework/fake_time.h"
 #include "platform/framework/form.h"
 #include "platform/framework/headless_host.h"
-#include "skin/embedded/embedded_skins.h"
 #include "skin/skin_data.h"
 
 namespace dsp {
@@ -18,9 +19,9 @@ namespace {
 
 // The control sections the window's controls name.
 const char* const kWindowSections[] = {
-    "button",     "trackbar",   "htrackbar",      "slider",   "edit",      "spinedit",
-    "combobox",   "statuscombobox", "listbox",    "vscrollbar", "hscrollbar", "bothhscrollbar",
-    "panel",      "groupbox",   "statusbar",      "statuspanel", "stdlabel", "bevel",
+    "button",   "trackbar",       "htrackbar", "slider",      "edit",       "spinedit",
+    "combobox", "statuscombobox", "listbox",   "vscrollbar",  "hscrollbar", "bothhscrollbar",
+    "panel",    "groupbox",       "statusbar", "statuspanel", "stdlabel",   "bevel",
 };
 
 class EmbeddedSkinTest : public ::testing::TestWithParam<int> {};
@@ -68,7 +69,8 @@ class RecordingForm : public TForm {
     void WndProc(TMessage& m) override {
         if (m.Msg >= WM_BEFORECHANGESKINDATA && m.Msg <= WM_CHANGEFORMSKINNABLE) {
             auto* sender = reinterpret_cast<const TbsSkinData*>(m.WParam);
-            log_->push_back(name_ + " " + std::to_string(m.Msg) + (sender == expectedSender ? "" : " wrong sender") +
+            log_->push_back(name_ + " " + std::to_string(m.Msg) +
+                            (sender == expectedSender ? "" : " wrong sender") +
                             (m.LParam == kSkinMessageParam ? "" : " wrong param") +
                             (sender && m.Msg == WM_CHANGESKINDATA && (sender->Empty() || !sender->Changing())
                                  ? " not in place"
@@ -94,8 +96,8 @@ TEST(SkinBroadcast, LoadTellsTheOwnerWindowFirstThenTheOthersInOrder) {
     TbsCompressedStoredSkin stored;
     LoadEmbeddedSkin(2, stored);
     data->LoadFromCompressedStoredSkin(stored);
-    EXPECT_EQ(log, (std::vector<std::string>{"owner 1225", "first 1225", "owner 1226", "first 1226", "owner 1227",
-                                             "first 1227"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"owner 1225", "first 1225", "owner 1226", "first 1226",
+                                             "owner 1227", "first 1227"}));
 
     log.clear();
     data->SetSkinnableForm(false);
