@@ -9,6 +9,7 @@
 #include "main/cli/frame_command.h"
 #include "main/cli/send_command.h"
 #include "main/cli/simulate_command.h"
+#include "main/cli/skin_info_command.h"
 #include "serial/ecomport_messages.h"
 
 namespace {
@@ -23,6 +24,7 @@ constexpr std::string_view kUsage =
     "                                        send frames to the unit\n"
     "       dsp-panel simulate-unit [--pty | DEVICE]\n"
     "                                        simulate the unit and print every frame it receives\n"
+    "       dsp-panel skin-info N            describe embedded skin N (1 to 3)\n"
     "       dsp-panel --help | --version\n";
 
 // Module start-up: the translation runtime, then the serial messages that pass
@@ -48,6 +50,8 @@ int main(int argc, char** argv) {
         return dsp::RunSendCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (!args.empty() && args[0] == "simulate-unit")
         return dsp::RunSimulateCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    if (!args.empty() && args[0] == "skin-info")
+        return dsp::RunSkinInfoCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (!args.empty() && args[0] == "--help") {
         std::cout << kUsage;
         return 0;

@@ -3,6 +3,10 @@
 #include <memory>
 #include <optional>
 
+#include "platform/framework/application.h"
+#include "platform/framework/control.h"
+#include "platform/graphics/bmp_file.h"
+#include "skin/skin_error.h"
 #include "skin/skin_kinds.h"
 #include "skin/skin_package.h"
 #include "skin/skin_values.h"
@@ -20,6 +24,21 @@ RegistryEntry SplitEntry(const std::string& entry) {
     std::size_t colon = entry.find(':');
     if (colon == std::string::npos) return {};
     return {entry.substr(0, colon), entry.substr(colon + 1)};
+}
+
+// A package picture in the drawing layer's form. A file the reader refuses
+// (truncated pixels, a palette index beyond its palette, a size its length
+// cannot hold) ends the load with the picture named.
+//
+Bitmap Decode(const SkinPicture& picture, const std::string& what) {
+    if (picture.Empty()) return {};
+    try {
+        return DecodeBmp(picture.Bytes());
+    } catch (const PictureError& error) {
+        throw ESkinError(what + ": " + error.what());
+    } catch (const std::invalid_argument& error) {
+        throw ESkinError(what + ": " + error.what());
+    }
 }
 
 template <class List>
@@ -73,13 +92,24 @@ void TbsSkinData::LoadFromSkinListItem() {
 }
 
 void TbsSkinData::Broadcast(SkinMessage message) {
-    if (messageSink_) messageSink_(*this, message);
+    if (messageSink_) {
+        messageSink_(*this, message);
+    } else if (Application != nullptr) {
+        // The owner is a window when the skin data sits on a form; the
+        // application sends to it first, then to the other forms.
+        Application->Broadcast(dynamic_cast<TControl*>(Owner()), message, reinterpret_cast<std::uintptr_t>(this),
+                               kSkinMessageParam);
+    }
 }
 
 void TbsSkinData::ClearAll() {
     objectList_.clear();
     ctrlList_.clear();
     activePictures_.clear();
+    activePictureBitmaps_.clear();
+    pictureBitmap_ = {};
+    inActivePictureBitmap_ = {};
+    maskBitmap_ = {};
     popupWindow_.WindowPictureIndex = -1;
     hintWindow_.WindowPictureIndex = -1;
     activePictureNames_.clear();
@@ -114,12 +144,38 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
     inActivePicture_ = std::move(package->InactivePicture);
     mask_ = std::move(package->Mask);
     activePictures_ = std::move(package->Pictures);
+    DecodePictures();
     ReadText(SkinIni::FromText(package->Text));
 
     empty_ = false;
     Broadcast(WM_CHANGESKINDATA);
     changing_ = false;
     Broadcast(WM_AFTERCHANGESKINDATA);
+}
+
+// A 1-bit picture grows 32 times when decoded, so a package of a few
+// megabytes could ask for gigabytes. The pictures' sizes, as their headers
+// give them, are added up before anything is decoded.
+void TbsSkinData::CheckDecodedSize() const {
+    constexpr std::uint64_t kBudget = 256u << 20;
+    auto bytes = [](const SkinPicture& p) { return std::uint64_t(p.Width()) * std::uint64_t(p.Height()) * 4; };
+    std::uint64_t total = bytes(picture_) + bytes(inActivePicture_) + bytes(mask_);
+    for (const SkinPicture& p : activePictures_) total += bytes(p);
+    if (total > kBudget) {
+        throw ESkinError("the pictures would take " + std::to_string(total >> 20) +
+                         " MiB decoded, more than the 256 MiB one skin may use");
+    }
+}
+
+void TbsSkinData::DecodePictures() {
+    CheckDecodedSize();
+    pictureBitmap_ = Decode(picture_, "main picture");
+    inActivePictureBitmap_ = Decode(inActivePicture_, "inactive picture");
+    maskBitmap_ = Decode(mask_, "mask");
+    activePictureBitmaps_.reserve(activePictures_.size());
+    for (std::size_t i = 0; i < activePictures_.size(); ++i) {
+        activePictureBitmaps_.push_back(Decode(activePictures_[i], "picture " + std::to_string(i)));
+    }
 }
 
 void TbsSkinData::ReadText(const SkinIni& ini) {

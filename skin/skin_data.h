@@ -6,9 +6,10 @@
 // section name.
 //
 // Loading announces itself: before change (1225), change (1226) and after
-// change (1227) go through the message sink, which the window framework
-// connects to its broadcast (the owner window first, then every other
-// top-level window, each synchronously).
+// change (1227) are sent, with this object as first parameter and
+// kSkinMessageParam as second, to the owner window first and then to every
+// other top-level window of the application, each synchronously. A message
+// sink, when set, takes them instead (tools and tests without windows).
 
 #include <cstdint>
 #include <functional>
@@ -17,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/framework/component.h"
+#include "platform/graphics/bitmap.h"
 #include "skin/compressed_skin_list.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/data_skin_control.h"
@@ -29,13 +32,11 @@
 
 namespace dsp {
 
-class TbsSkinData {
+class TbsSkinData : public TComponent {
   public:
     using MessageSink = std::function<void(TbsSkinData& sender, SkinMessage message)>;
 
-    TbsSkinData() = default;
-    TbsSkinData(const TbsSkinData&) = delete;
-    TbsSkinData& operator=(const TbsSkinData&) = delete;
+    explicit TbsSkinData(TComponent* owner = nullptr) : TComponent(owner) {}
 
     // --- published properties
     bool SkinnableForm() const { return skinnableForm_; }
@@ -56,7 +57,7 @@ class TbsSkinData {
     int SkinIndex() const { return skinIndex_; }
     void SetSkinIndex(int value);
 
-    // Where the skin change messages go (none until the framework sets it).
+    // Where the skin change messages go instead of the application's windows.
     void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
 
     // --- loading
@@ -80,6 +81,12 @@ class TbsSkinData {
     const SkinPicture& InActivePicture() const { return inActivePicture_; }
     const SkinPicture& Mask() const { return mask_; }
     const std::vector<SkinPicture>& ActivePictures() const { return activePictures_; }
+    // The same pictures decoded by the drawing layer (empty where the
+    // package has no picture).
+    const Bitmap& PictureBitmap() const { return pictureBitmap_; }
+    const Bitmap& InActivePictureBitmap() const { return inActivePictureBitmap_; }
+    const Bitmap& MaskBitmap() const { return maskBitmap_; }
+    const std::vector<Bitmap>& ActivePictureBitmaps() const { return activePictureBitmaps_; }
     const std::string& PictureName() const { return pictureName_; }
     const std::string& InActivePictureName() const { return inActivePictureName_; }
     const std::string& MaskName() const { return maskName_; }
@@ -99,6 +106,8 @@ class TbsSkinData {
   private:
     void Broadcast(SkinMessage message);
     void LoadFromSkinListItem();
+    void CheckDecodedSize() const;
+    void DecodePictures();
     void ReadText(const SkinIni& ini);
     void ReadObjectRegistry(const SkinIni& ini);
     void ReadControlRegistry(const SkinIni& ini);
@@ -115,6 +124,8 @@ class TbsSkinData {
     bool changing_ = false;
     SkinPicture picture_, inActivePicture_, mask_;
     std::vector<SkinPicture> activePictures_;
+    Bitmap pictureBitmap_, inActivePictureBitmap_, maskBitmap_;
+    std::vector<Bitmap> activePictureBitmaps_;
     std::string pictureName_, inActivePictureName_, maskName_;
     std::vector<std::string> activePictureNames_;
     std::string skinName_, skinAuthor_, authorEmail_, authorURL_, skinComments_;

@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "skin/embedded/embedded_skins.h"
 #include "skin/skin_data.h"
 #include "skin/skin_zlib.h"
 #include "tests/skin/sample_skin.h"
@@ -68,6 +69,55 @@ void BM_LoadSkin(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
 
+// Our three embedded skins: all three loaded (inflate, package, picture
+// decoding, ini text, data objects) against zlib uncompress of the same three
+// streams into preallocated buffers.
+struct Embedded {
+    dsp::TbsCompressedStoredSkin stored[dsp::kEmbeddedSkinCount];
+    std::vector<std::uint8_t> buffers[dsp::kEmbeddedSkinCount];
+};
+
+Embedded& EmbeddedSkins() {
+    static Embedded skins = [] {
+        Embedded e;
+        for (int i = 0; i < dsp::kEmbeddedSkinCount; ++i) {
+            dsp::LoadEmbeddedSkin(i + 1, e.stored[i]);
+            e.stored[i].Unpack(e.buffers[i]);
+        }
+        return e;
+    }();
+    return skins;
+}
+
+void BM_ZlibUncompressEmbedded(benchmark::State& state) {
+    Embedded& skins = EmbeddedSkins();
+    for (auto _ : state) {
+        for (int i = 0; i < dsp::kEmbeddedSkinCount; ++i) {
+            const auto& stream = skins.stored[i].CompressedData();
+            uLongf size = skins.buffers[i].size();
+            int rc = uncompress(skins.buffers[i].data(), &size, stream.data(), static_cast<uLong>(stream.size()));
+            if (rc != Z_OK) state.SkipWithError("uncompress failed");
+            benchmark::DoNotOptimize(skins.buffers[i].data());
+        }
+    }
+}
+BENCHMARK(BM_ZlibUncompressEmbedded)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadEmbeddedSkins(benchmark::State& state) {
+    Embedded& skins = EmbeddedSkins();
+    dsp::TbsSkinData data[dsp::kEmbeddedSkinCount];
+    for (auto _ : state) {
+        for (int i = 0; i < dsp::kEmbeddedSkinCount; ++i) {
+            data[i].LoadFromCompressedStoredSkin(skins.stored[i]);
+            benchmark::DoNotOptimize(data[i].CtrlList().data());
+        }
+    }
+    for (const auto& d : data) {
+        if (d.Empty() || d.FindControl("trackbar") < 0) state.SkipWithError("an embedded skin did not load whole");
+    }
+}
+BENCHMARK(BM_LoadEmbeddedSkins)->Unit(benchmark::kMicrosecond);
+
 // Console output as usual, and the mean time of each benchmark kept.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
@@ -104,6 +154,11 @@ int main(int argc, char** argv) {
     double load = reporter.Time("BM_LoadSkin");
     if (base > 0 && load > 0) {
         std::printf("ratio load/uncompress = %.2f (target <= 1.5)\n", load / base);
+    }
+    double embeddedBase = reporter.Time("BM_ZlibUncompressEmbedded");
+    double embeddedLoad = reporter.Time("BM_LoadEmbeddedSkins");
+    if (embeddedBase > 0 && embeddedLoad > 0) {
+        std::printf("embedded skins: ratio load/uncompress = %.2f (target <= 1.5)\n", embeddedLoad / embeddedBase);
     }
     benchmark::Shutdown();
     return 0;

@@ -169,6 +169,91 @@ TEST_F(SkinDataTest, AnErrorEndsTheLoadKeepingWhatWasReadAndTheFlagsSet) {
     EXPECT_TRUE(data_.CtrlList().empty());
 }
 
+TEST_F(SkinDataTest, PicturesAreDecodedAtTheirStoredSizes) {
+    TbsCompressedStoredSkin skin;
+    Store(skin, testkit::SamplePackage(testkit::TinySkinShape()));
+    data_.LoadFromCompressedStoredSkin(skin);
+    ASSERT_EQ(data_.ActivePictureBitmaps().size(), data_.ActivePictures().size());
+    EXPECT_EQ(data_.PictureBitmap().Width(), data_.Picture().Width());
+    EXPECT_EQ(data_.PictureBitmap().Height(), data_.Picture().Height());
+    EXPECT_FALSE(data_.MaskBitmap().Empty());
+    for (std::size_t i = 0; i < data_.ActivePictures().size(); ++i) {
+        EXPECT_EQ(data_.ActivePictureBitmaps()[i].Width(), data_.ActivePictures()[i].Width());
+        EXPECT_EQ(data_.ActivePictureBitmaps()[i].Height(), data_.ActivePictures()[i].Height());
+    }
+    // The mask is 1-bit: every pixel is one of its two palette colours.
+    const Bitmap& mask = data_.MaskBitmap();
+    for (int y = 0; y < mask.Height(); ++y) {
+        for (int x = 0; x < mask.Width(); ++x) {
+            Color c = mask.GetPixel(x, y);
+            ASSERT_TRUE(c == 0 || c == 0xFFFFFF) << x << "," << y;
+        }
+    }
+}
+
+// A BMP whose framing is right but whose header lies about the pixels it
+// holds (here: a width its pixel bytes cannot fill) ends the load naming the
+// picture; the state is that of any failed load.
+TEST_F(SkinDataTest, ALyingBmpEndsTheLoadWithTheFlagsSet) {
+    Bytes main = testkit::MakeBmp(4, 4, 24);
+    main[18] = 200;  // width 200, pixels for 4
+    Bytes list = testkit::MakeBmp(4, 4, 8);
+    for (auto lie : {&main, &list}) {
+        SkinPackageWriter out;
+        out.Int32(3);
+        out.Slot(lie == &main ? SkinPicture::FromBmp(main, "main") : SkinPicture{});
+        out.Slot({});
+        out.Slot({});
+        if (lie == &list) {
+            list[46] = 2;  // two palette colours left, but the pattern indexes more
+            out.Int32(1);
+            out.Bmp(SkinPicture::FromBmp(list, "list"));
+        } else {
+            out.Int32(0);
+        }
+        out.Text("[VERSION]\r\nskinname=Liar\r\n");
+        TbsCompressedStoredSkin skin;
+        Store(skin, out.Bytes());
+        events_.clear();
+        try {
+            data_.LoadFromCompressedStoredSkin(skin);
+            ADD_FAILURE() << "the lying picture was accepted";
+        } catch (const ESkinError& error) {
+            EXPECT_NE(std::string(error.what()).find(lie == &main ? "main picture" : "picture 0"),
+                      std::string::npos)
+                << error.what();
+        }
+        EXPECT_TRUE(data_.Empty());
+        EXPECT_TRUE(data_.Changing());
+        EXPECT_EQ(data_.SkinName(), "");  // the text comes after the pictures
+        EXPECT_EQ(events_, (std::vector<Event>{{WM_BEFORECHANGESKINDATA, true, true}}));
+    }
+}
+
+// 1-bit pictures decode to 32 bits a pixel: a package of a few megabytes of
+// them would need gigabytes, and is refused before any is decoded.
+TEST_F(SkinDataTest, PicturesBeyondTheDecodingBudgetAreRefused) {
+    SkinPackageWriter out;
+    out.Int32(3);
+    out.Slot({});
+    out.Slot({});
+    out.Slot({});
+    SkinPicture big = SkinPicture::FromBmp(testkit::MakeBmp(16384, 1024, 1), "big");  // 64 MiB decoded
+    out.Int32(5);
+    for (int i = 0; i < 5; ++i) out.Bmp(big);
+    out.Text("[VERSION]\r\n");
+    TbsCompressedStoredSkin skin;
+    Store(skin, out.Bytes());
+    try {
+        data_.LoadFromCompressedStoredSkin(skin);
+        ADD_FAILURE() << "five 64 MiB pictures were decoded";
+    } catch (const ESkinError& error) {
+        EXPECT_NE(std::string(error.what()).find("320 MiB"), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(data_.Empty());
+    EXPECT_TRUE(data_.ActivePictureBitmaps().empty());
+}
+
 TEST_F(SkinDataTest, SkinListAndIndexRules) {
     TbsCompressedSkinList list;
     list.Add();
