@@ -7,18 +7,18 @@
 namespace dsp {
 
 std::optional<Frame> ParseFrameArgs(std::string_view param, std::string_view value, std::ostream& err) {
-    const CommandSpec* spec = FindCommand(param);
-    if (!spec) {
+    const CommandRow* command = FindCommand(param);
+    if (!command) {
         err << "dsp-panel: unknown parameter '" << param << "' (see 'dsp-panel frame --list')\n";
         return std::nullopt;
     }
-    auto parsed = ParseCommandValue(*spec, value);
+    auto parsed = ParseCommandValue(*command, value);
     if (!parsed) {
-        err << "dsp-panel: " << spec->name << " takes " << spec->minValue << ".." << spec->maxValue
-            << (spec->items.empty() ? "" : " or an item text") << ", not '" << value << "'\n";
+        err << "dsp-panel: " << command->name << " takes " << command->minValue << ".." << command->maxValue
+            << (command->items.empty() ? "" : " or an item text") << ", not '" << value << "'\n";
         return std::nullopt;
     }
-    return BuildFrame(spec->code, *parsed);
+    return BuildFrame(command->code, *parsed);
 }
 
 } // namespace dsp

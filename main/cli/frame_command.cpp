@@ -11,12 +11,12 @@ namespace {
 
 void PrintList(std::ostream& out) {
     char code[8];
-    for (const CommandSpec& spec : CommandTable()) {
-        std::snprintf(code, sizeof code, "0x%02X", spec.code);
-        out << code << ' ' << spec.name << ' ' << spec.minValue << ".." << spec.maxValue;
-        if (!spec.items.empty()) {
+    for (const CommandRow& command : CommandTable()) {
+        std::snprintf(code, sizeof code, "0x%02X", command.code);
+        out << code << ' ' << command.name << ' ' << command.minValue << ".." << command.maxValue;
+        if (!command.items.empty()) {
             out << " (";
-            for (std::size_t i = 0; i < spec.items.size(); ++i) out << (i ? " " : "") << spec.items[i];
+            for (std::size_t i = 0; i < command.items.size(); ++i) out << (i ? " " : "") << command.items[i];
             out << ')';
         }
         out << '\n';

@@ -15,9 +15,9 @@ namespace {
 
 // The command code a control sends, from the one command table.
 std::uint8_t CodeOf(const TComponent& control) {
-    for (const CommandSpec& spec : CommandTable())
-        for (std::string_view sender : spec.senders)
-            if (sender == control.Name()) return spec.code;
+    for (const CommandRow& command : CommandTable())
+        for (std::string_view sender : command.senders)
+            if (sender == control.Name()) return command.code;
     throw std::logic_error("no command code is sent by " + control.Name());
 }
 

@@ -51,7 +51,7 @@ constexpr std::span<const std::string_view> kNoItems{};
 using E = Encoding;
 using R = Readout;
 
-constexpr CommandSpec kTable[] = {
+constexpr CommandRow kTable[] = {
     {0x00, "DELAY", "DELAY:", kSlider1, 0, 250, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit7"},
     {0x01, "REPEAT", "REPEAT:", kSlider2, 0, 80, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit9"},
     {0x02, "ECHO", "ECHO:", kSlider3, 0, 80, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit10"},
@@ -102,37 +102,37 @@ std::optional<int> ParseNumber(std::string_view text) {
 
 } // namespace
 
-std::span<const CommandSpec> CommandTable() { return kTable; }
+std::span<const CommandRow> CommandTable() { return kTable; }
 
-const CommandSpec* FindCommand(int code) {
-    auto it = std::ranges::find(kTable, code, [](const CommandSpec& s) { return int{s.code}; });
+const CommandRow* FindCommand(int code) {
+    auto it = std::ranges::find(kTable, code, [](const CommandRow& s) { return int{s.code}; });
     return it == std::end(kTable) ? nullptr : &*it;
 }
 
-const CommandSpec* FindCommand(std::string_view codeOrName) {
+const CommandRow* FindCommand(std::string_view codeOrName) {
     if (auto code = ParseNumber(codeOrName)) return FindCommand(*code);
-    auto it = std::ranges::find_if(kTable, [&](const CommandSpec& s) {
+    auto it = std::ranges::find_if(kTable, [&](const CommandRow& s) {
         return EqualsIgnoreCase(s.name, codeOrName);
     });
     return it == std::end(kTable) ? nullptr : &*it;
 }
 
-std::optional<int> ParseCommandValue(const CommandSpec& spec, std::string_view text) {
-    auto item = std::ranges::find_if(spec.items, [&](std::string_view s) {
+std::optional<int> ParseCommandValue(const CommandRow& command, std::string_view text) {
+    auto item = std::ranges::find_if(command.items, [&](std::string_view s) {
         return EqualsIgnoreCase(s, text);
     });
     std::optional<int> value;
-    if (item != spec.items.end())
-        value = static_cast<int>(item - spec.items.begin());
+    if (item != command.items.end())
+        value = static_cast<int>(item - command.items.begin());
     else
         value = ParseNumber(text);
-    if (!value || *value < spec.minValue || *value > spec.maxValue) return std::nullopt;
+    if (!value || *value < command.minValue || *value > command.maxValue) return std::nullopt;
     return value;
 }
 
-std::string FormatCommandValue(const CommandSpec& spec, int value) {
-    if (value >= 0 && static_cast<std::size_t>(value) < spec.items.size())
-        return std::string(spec.items[static_cast<std::size_t>(value)]);
+std::string FormatCommandValue(const CommandRow& command, int value) {
+    if (value >= 0 && static_cast<std::size_t>(value) < command.items.size())
+        return std::string(command.items[static_cast<std::size_t>(value)]);
     return std::to_string(value);
 }
 

@@ -27,7 +27,7 @@ enum class Readout {
     SpinItself,   // the spin edit that sends it shows it
 };
 
-struct CommandSpec {
+struct CommandRow {
     std::uint8_t code;
     std::string_view name;     // short parameter name used on the command line
     std::string_view caption;  // the English caption of the window
@@ -41,19 +41,19 @@ struct CommandSpec {
 };
 
 // All 27 codes, in ascending code order.
-std::span<const CommandSpec> CommandTable();
+std::span<const CommandRow> CommandTable();
 
-const CommandSpec* FindCommand(int code);
+const CommandRow* FindCommand(int code);
 
 // Finds a row by a code ("0x13", "19") or a parameter name (any letter case).
-const CommandSpec* FindCommand(std::string_view codeOrName);
+const CommandRow* FindCommand(std::string_view codeOrName);
 
-// Parses a value for `spec`: an item text of a list parameter wins over a
+// Parses a value for `command`: an item text of a list parameter wins over a
 // number, so what the simulator prints (`KEY 0`, `INPUT AUTO`) reads back as
 // the same value. Returns nothing when the text is neither, or out of range.
-std::optional<int> ParseCommandValue(const CommandSpec& spec, std::string_view text);
+std::optional<int> ParseCommandValue(const CommandRow& command, std::string_view text);
 
 // The text shown for a value: the item text of list parameters, else the number.
-std::string FormatCommandValue(const CommandSpec& spec, int value);
+std::string FormatCommandValue(const CommandRow& command, int value);
 
 } // namespace dsp

@@ -19,14 +19,14 @@ bool IsMemoryCommand(std::uint8_t code) { return code == kLoadCode || code == kS
 std::string DescribeFrame(const Frame& frame) {
     std::uint8_t code = frame[1];
     int value = frame[2];
-    const CommandSpec* spec = FindCommand(code);
-    if (!spec) {
+    const CommandRow* command = FindCommand(code);
+    if (!command) {
         char text[32];
         std::snprintf(text, sizeof text, "UNKNOWN 0x%02X %d", code, value);
         return text;
     }
-    std::string line = std::string(spec->name) + ' ' + FormatCommandValue(*spec, value);
-    if (value < spec->minValue || value > spec->maxValue) line += " (out of range)";
+    std::string line = std::string(command->name) + ' ' + FormatCommandValue(*command, value);
+    if (value < command->minValue || value > command->maxValue) line += " (out of range)";
     return line;
 }
 
@@ -34,8 +34,8 @@ void UnitState::Apply(const Frame& frame) {
     ++frames_;
     std::uint8_t code = frame[1];
     int value = frame[2];
-    const CommandSpec* spec = FindCommand(code);
-    if (!spec) {
+    const CommandRow* command = FindCommand(code);
+    if (!command) {
         ++unknown_;
         return;
     }
@@ -59,10 +59,10 @@ void UnitState::Recall(int memory) {
 
 void UnitState::PrintTable(std::ostream& out, std::uint64_t skippedBytes) const {
     out << "--- unit state ---\n";
-    for (const CommandSpec& spec : CommandTable()) {
-        out << "  " << spec.name << ' ';
-        if (const auto& v = values_[spec.code]; v)
-            out << FormatCommandValue(spec, *v);
+    for (const CommandRow& command : CommandTable()) {
+        out << "  " << command.name << ' ';
+        if (const auto& v = values_[command.code]; v)
+            out << FormatCommandValue(command, *v);
         else
             out << '-';
         out << '\n';

@@ -63,11 +63,11 @@ int PortMap::LoadFile(const std::string& path) {
     return 0;
 }
 
-bool PortMap::AddOverride(std::string_view spec) {
-    std::size_t eq = spec.find('=');
+bool PortMap::AddOverride(std::string_view mapping) {
+    std::size_t eq = mapping.find('=');
     if (eq == std::string_view::npos) return false;
-    std::string_view device = Trim(spec.substr(eq + 1));
-    int number = ComPortNumber(Trim(spec.substr(0, eq)));
+    std::string_view device = Trim(mapping.substr(eq + 1));
+    int number = ComPortNumber(Trim(mapping.substr(0, eq)));
     if (number <= 0 || device.empty()) return false;
     entries_[ComKey(number)] = std::string(device);
     return true;

@@ -23,7 +23,7 @@ class PortMap {
     int LoadFile(const std::string& path);
 
     // Parses "COMn=DEVICE" and sets it, winning over earlier entries.
-    bool AddOverride(std::string_view spec);
+    bool AddOverride(std::string_view mapping);
     void Set(std::string_view comName, std::string device);
 
     // The device path for a port name as the component composes it (with or

@@ -10,11 +10,11 @@ namespace dsp {
 namespace {
 
 std::string Hex(std::string_view param, std::string_view value) {
-    const CommandSpec* spec = FindCommand(param);
-    if (!spec) return "no such parameter";
-    auto parsed = ParseCommandValue(*spec, value);
+    const CommandRow* command = FindCommand(param);
+    if (!command) return "no such parameter";
+    auto parsed = ParseCommandValue(*command, value);
     if (!parsed) return "refused";
-    return FrameToHex(BuildFrame(spec->code, *parsed));
+    return FrameToHex(BuildFrame(command->code, *parsed));
 }
 
 TEST(CommandTable, HoldsExactlyTheTwentySevenCodesInOrder) {
@@ -23,17 +23,17 @@ TEST(CommandTable, HoldsExactlyTheTwentySevenCodesInOrder) {
                                     0x13, 0x14, 0x15, 0x1A, 0x1B, 0x21, 0x22, 0x30, 0x31};
     std::set<int> seen;
     int previous = -1;
-    for (const CommandSpec& spec : CommandTable()) {
-        EXPECT_GT(spec.code, previous);
-        previous = spec.code;
-        seen.insert(spec.code);
-        EXPECT_FALSE(spec.senders.empty()) << spec.name;
-        EXPECT_LE(spec.minValue, spec.maxValue) << spec.name;
-        if (!spec.items.empty()) {
-            EXPECT_EQ(spec.items.size(), static_cast<std::size_t>(spec.maxValue + 1)) << spec.name;
+    for (const CommandRow& command : CommandTable()) {
+        EXPECT_GT(command.code, previous);
+        previous = command.code;
+        seen.insert(command.code);
+        EXPECT_FALSE(command.senders.empty()) << command.name;
+        EXPECT_LE(command.minValue, command.maxValue) << command.name;
+        if (!command.items.empty()) {
+            EXPECT_EQ(command.items.size(), static_cast<std::size_t>(command.maxValue + 1)) << command.name;
         }
-        if (spec.encoding == Encoding::FixedPerButton) {
-            EXPECT_EQ(spec.senders.size(), spec.items.size()) << spec.name;
+        if (command.encoding == Encoding::FixedPerButton) {
+            EXPECT_EQ(command.senders.size(), command.items.size()) << command.name;
         }
     }
     EXPECT_EQ(seen, expected);
@@ -43,13 +43,13 @@ TEST(CommandTable, HoldsExactlyTheTwentySevenCodesInOrder) {
 }
 
 TEST(CommandTable, EveryCodeBuildsItsFrameAtBothEndsOfItsRange) {
-    for (const CommandSpec& spec : CommandTable()) {
-        for (int value : {spec.minValue, spec.maxValue}) {
-            Frame frame = BuildFrame(spec.code, value);
-            EXPECT_EQ(frame, (Frame{0x80, spec.code, static_cast<std::uint8_t>(value), 0xA0}));
+    for (const CommandRow& command : CommandTable()) {
+        for (int value : {command.minValue, command.maxValue}) {
+            Frame frame = BuildFrame(command.code, value);
+            EXPECT_EQ(frame, (Frame{0x80, command.code, static_cast<std::uint8_t>(value), 0xA0}));
         }
-        EXPECT_FALSE(ParseCommandValue(spec, std::to_string(spec.maxValue + 1))) << spec.name;
-        EXPECT_FALSE(ParseCommandValue(spec, std::to_string(spec.minValue - 1))) << spec.name;
+        EXPECT_FALSE(ParseCommandValue(command, std::to_string(command.maxValue + 1))) << command.name;
+        EXPECT_FALSE(ParseCommandValue(command, std::to_string(command.minValue - 1))) << command.name;
     }
 }
 
@@ -95,9 +95,9 @@ TEST(CommandTable, RefusesUnknownCodesAndMalformedValues) {
 }
 
 TEST(CommandTable, FormattedValuesReadBackAsTheSameValue) {
-    for (const CommandSpec& spec : CommandTable()) {
-        for (int v = spec.minValue; v <= spec.maxValue; ++v) {
-            EXPECT_EQ(ParseCommandValue(spec, FormatCommandValue(spec, v)), v) << spec.name << v;
+    for (const CommandRow& command : CommandTable()) {
+        for (int v = command.minValue; v <= command.maxValue; ++v) {
+            EXPECT_EQ(ParseCommandValue(command, FormatCommandValue(command, v)), v) << command.name << v;
         }
     }
 }
