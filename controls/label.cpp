@@ -5,21 +5,6 @@
 #include "platform/text/draw_text.h"
 
 namespace dsp {
-namespace {
-
-unsigned AlignFlags(TAlignmentText a) {
-    switch (a) {
-        case TAlignmentText::Right:
-            return kDtRight;
-        case TAlignmentText::Center:
-            return kDtCenter;
-        case TAlignmentText::Left:
-            break;
-    }
-    return kDtLeft;
-}
-
-}  // namespace
 
 TbsSkinLabel::TbsSkinLabel(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName("label");

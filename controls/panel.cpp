@@ -5,18 +5,6 @@
 namespace dsp {
 namespace {
 
-unsigned AlignFlags(TAlignmentText a) {
-    switch (a) {
-        case TAlignmentText::Right:
-            return kDtRight;
-        case TAlignmentText::Center:
-            return kDtCenter;
-        case TAlignmentText::Left:
-            break;
-    }
-    return kDtLeft;
-}
-
 Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
