@@ -14,7 +14,7 @@ TApplication::TApplication(std::unique_ptr<WindowHost> host, std::unique_ptr<Clo
     : TComponent(nullptr),
       host_(std::move(host)),
       clock_(clock ? std::move(clock) : std::make_unique<MonotonicClock>()),
-      timers_(*clock_, [this](TControl* c, uint32_t id) { c->Perform(kWmTimer, id); }),
+      timers_(*clock_, [](TControl* c, uint32_t id) { c->Perform(kWmTimer, id); }),
       input_(*this, *clock_) {
     Application = this;
     dispatcher_.BindToCurrentThread();
