@@ -1,5 +1,5 @@
-// The real window under a private Xvfb, driven with xdotool: connect and drag
-// the "MAIN" fader; the simulator's output is checked. Skipped only when Xvfb
+// The real window under a private Xvfb, driven with xdotool: connect, drag
+// the "MAIN" fader and pick a combo item; the simulator's output is checked. Skipped only when Xvfb
 // cannot start.
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ bool WaitForLine(ChildProcess& panel, const std::string& wanted, std::string& se
     return false;
 }
 
-TEST(PanelWindow, ConnectAndDragOnTheRealWindow) {
+TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     XvfbServer x;
     if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
     const char* out = std::getenv("DSP_TEST_OUT");
@@ -63,6 +63,13 @@ TEST(PanelWindow, ConnectAndDragOnTheRealWindow) {
     RunAndRead({"xdotool", "mouseup", "1"}, env);
     std::string seen;
     EXPECT_TRUE(WaitForLine(panel, "MAIN-VOL 33", seen)) << seen;
+    // "KEY:": open the drop-down list (a popup window of its own) and click
+    // its third row.
+    move(359, 172);
+    RunAndRead({"xdotool", "click", "1"}, env);
+    move(359, 234);
+    RunAndRead({"xdotool", "click", "1"}, env);
+    EXPECT_TRUE(WaitForLine(panel, "KEY b-3", seen)) << seen;
     panel.Terminate();
     panel.Wait();
 }

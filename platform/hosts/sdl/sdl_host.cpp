@@ -84,6 +84,20 @@ SdlWindow* SdlHost::FindWindow(uint32_t windowId) const {
     return nullptr;
 }
 
+// X gives the keyboard to every window SDL maps, popups included, and the
+// popup hands it straight back. Those focus moves are not activations: a
+// popup never takes activation, and a form does not lose it to its own
+// drop-down list (the list would close the moment it opened).
+bool SdlHost::IgnoredFocusChange(uint8_t event, const SdlWindow& window) const {
+    if (event != SDL_WINDOWEVENT_FOCUS_GAINED && event != SDL_WINDOWEVENT_FOCUS_LOST) return false;
+    if (window.Form().IsPopup()) return true;
+    if (event != SDL_WINDOWEVENT_FOCUS_LOST) return false;
+    for (const SdlWindow* w : windows_) {
+        if (w->Form().IsPopup() && (SDL_GetWindowFlags(w->Native()) & SDL_WINDOW_SHOWN)) return true;
+    }
+    return false;
+}
+
 void SdlHost::Translate(const void* raw, HostEventSink& sink) {
     const SDL_Event& e = *static_cast<const SDL_Event*>(raw);
     HostEvent h;
@@ -133,6 +147,7 @@ void SdlHost::Translate(const void* raw, HostEventSink& sink) {
             SdlWindow* w = FindWindow(e.window.windowID);
             if (!w) return;
             h.form = &w->Form();
+            if (IgnoredFocusChange(e.window.event, *w)) return;
             switch (e.window.event) {
                 case SDL_WINDOWEVENT_FOCUS_GAINED: h.kind = HostEvent::Kind::Activate; break;
                 case SDL_WINDOWEVENT_FOCUS_LOST: h.kind = HostEvent::Kind::Deactivate; break;

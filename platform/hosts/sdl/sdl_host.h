@@ -37,6 +37,7 @@ public:
 private:
     friend class SdlWindow;
     SdlWindow* FindWindow(uint32_t windowId) const;
+    bool IgnoredFocusChange(uint8_t event, const SdlWindow& window) const;
     void Translate(const void* sdlEvent, HostEventSink& sink);
 
     std::vector<SdlWindow*> windows_;
