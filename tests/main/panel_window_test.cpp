@@ -1,6 +1,6 @@
 // The real window under a private Xvfb, driven with xdotool: connect, drag
-// the "MAIN" fader and pick a combo item; the simulator's output is checked. Skipped only when Xvfb
-// cannot start.
+// the "MAIN" fader and pick a combo item; the simulator's output is checked.
+// Skipped only when Xvfb cannot start.
 
 #include <gtest/gtest.h>
 
