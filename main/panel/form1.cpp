@@ -11,6 +11,9 @@
 namespace dsp {
 
 TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std::move(options)) {
+    // Until the window draws its skinned frame, the display's decorated frame
+    // goes round the client area so the operator can move and close it.
+    SetNativeFrame(true);
     if (options_.deviceFactory) ComPort1.SetDeviceFactory(options_.deviceFactory);
     // The serial component hands line events to the window's thread through
     // the application's queue, which the message loop drains.

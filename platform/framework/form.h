@@ -26,6 +26,11 @@ public:
     bool IsPopup() const { return popup_; }
     // Set before the form is first shown.
     void SetPopup(bool popup) { popup_ = popup; }
+    // A form that does not draw its own frame yet asks the host for the
+    // display's decorated window around its client area. Set before the form
+    // is first shown.
+    bool NativeFrame() const { return nativeFrame_; }
+    void SetNativeFrame(bool on) { nativeFrame_ = on; }
 
     void SetVisible(bool visible) override;
     void SetBounds(int left, int top, int width, int height) override;
@@ -73,6 +78,7 @@ private:
     void ActivateChanged(bool active);
 
     bool popup_ = false;
+    bool nativeFrame_ = false;
     TWinControl* activeControl_ = nullptr;
     std::unique_ptr<HostWindow> host_;
     Bitmap frame_;

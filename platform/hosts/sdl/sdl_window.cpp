@@ -38,14 +38,16 @@ bool X11Info(SDL_Window* window, SDL_SysWMinfo& info) {
 }  // namespace
 
 SdlWindow::SdlWindow(SdlHost& host, TForm& form) : host_(host), form_(form) {
-    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (!form.NativeFrame()) flags |= SDL_WINDOW_BORDERLESS;
     // A popup is an override-redirect window on X11: the window manager
     // never gives it the keyboard.
     if (form.IsPopup()) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
     window_ = SDL_CreateWindow(form.Text().c_str(), form.Left(), form.Top(), std::max(form.Width(), 1),
                                std::max(form.Height(), 1), flags);
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
-    SDL_SetWindowHitTest(window_, &SdlWindow::HitTest, this);
+    // A decorated window is moved by the display's own frame.
+    if (!form.NativeFrame()) SDL_SetWindowHitTest(window_, &SdlWindow::HitTest, this);
     host_.windows_.push_back(this);
 }
 
