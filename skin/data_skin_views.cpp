@@ -85,31 +85,32 @@ void TbsDataSkinMainMenuBar::VisitFields(SkinFieldVisitor& v) {
     v.Bool("itemtransparent", ItemTransparent);
 }
 
+// Tree views, list views and rich edits read the same text keys, in the same
+// order, after the common control keys.
+namespace {
+template <class View>
+void VisitViewText(SkinFieldVisitor& v, View& view) {
+    v.Text("fontname", view.FontName, "Arial");
+    v.Int("fontheight", view.FontHeight, 14);
+    v.FontStyle("fontstyle", view.FontStyle);
+    v.Colour("fontcolor", view.FontColor);
+    v.Colour("bgcolor", view.BGColor);
+}
+}  // namespace
+
 void TbsDataSkinTreeView::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinControl::VisitFields(v);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
-    v.Colour("bgcolor", BGColor);
+    VisitViewText(v, *this);
 }
 
 void TbsDataSkinListView::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinControl::VisitFields(v);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
-    v.Colour("bgcolor", BGColor);
+    VisitViewText(v, *this);
 }
 
 void TbsDataSkinRichEdit::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinControl::VisitFields(v);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
-    v.Colour("bgcolor", BGColor);
+    VisitViewText(v, *this);
 }
 
 }  // namespace dsp
