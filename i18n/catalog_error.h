@@ -8,8 +8,8 @@
 namespace dsp {
 
 class ECatalogError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -36,7 +36,7 @@ std::string TrimmedName(const unsigned char* begin, const unsigned char* end) {
     return name.substr(first);
 }
 
-} // namespace
+}  // namespace
 
 bool TEmbeddedCatalogIndex::CaseInsensitiveLess::operator()(std::string_view a, std::string_view b) const {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -44,7 +44,8 @@ bool TEmbeddedCatalogIndex::CaseInsensitiveLess::operator()(std::string_view a, 
     });
 }
 
-TEmbeddedCatalogIndex TEmbeddedCatalogIndex::Load(const std::string& containerPath, std::uint64_t firstHeader) {
+TEmbeddedCatalogIndex TEmbeddedCatalogIndex::Load(const std::string& containerPath,
+                                                  std::uint64_t firstHeader) {
     TEmbeddedCatalogIndex index;
     if (firstHeader == 0) return index;
     MappedFile file;
@@ -90,4 +91,4 @@ std::uint64_t EmbeddedFirstHeaderOffset() {
     return LittleEndian64(bytes);
 }
 
-} // namespace dsp
+}  // namespace dsp

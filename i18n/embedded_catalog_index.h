@@ -14,7 +14,7 @@
 namespace dsp {
 
 class TEmbeddedCatalogIndex {
-public:
+  public:
     struct Entry {
         std::uint64_t offset = 0;  // from the start of the executable
         std::uint64_t size = 0;
@@ -31,7 +31,7 @@ public:
     std::optional<Entry> Find(std::string_view relativeName) const;
     std::size_t Size() const { return entries_.size(); }
 
-private:
+  private:
     struct CaseInsensitiveLess {
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
@@ -45,4 +45,4 @@ std::string EmbeddedCatalogMarker();
 // The 8-byte offset after the marker, read from the executable's own image.
 std::uint64_t EmbeddedFirstHeaderOffset();
 
-} // namespace dsp
+}  // namespace dsp

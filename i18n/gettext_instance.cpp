@@ -13,7 +13,7 @@ std::string ProgramDirectory(const std::string& executablePath) {
     return slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
 }
 
-} // namespace
+}  // namespace
 
 TGettextInstance::TGettextInstance() = default;
 
@@ -25,13 +25,13 @@ void TGettextInstance::Setup(CatalogSources sources) {
     std::unique_lock writer(lock_);
     domains_.clear();
     sources_ = std::move(sources);
-    if (sources_.programDirectory.empty()) sources_.programDirectory = ProgramDirectory(sources_.executablePath);
+    if (sources_.programDirectory.empty())
+        sources_.programDirectory = ProgramDirectory(sources_.executablePath);
     // No program directory, no catalogs: never fall back to the working folder.
     baseDirectory_ = sources_.programDirectory.empty() ? std::string() : sources_.programDirectory + "locale";
     language_ = DetectLanguage();
     currentDomain_ = "default";
-    domains_.emplace("default",
-                     std::make_unique<TDomain>("default", baseDirectory_, language_, sources_));
+    domains_.emplace("default", std::make_unique<TDomain>("default", baseDirectory_, language_, sources_));
 }
 
 std::string TGettextInstance::TextDomain() const {
@@ -81,7 +81,8 @@ std::string TGettextInstance::LookupInDomain(std::string_view domain, std::strin
     return found ? std::move(*found) : std::string(text);
 }
 
-std::optional<std::string> TGettextInstance::FindWithLineEnds(std::string_view domain, std::string_view text) {
+std::optional<std::string> TGettextInstance::FindWithLineEnds(std::string_view domain,
+                                                              std::string_view text) {
     // The empty text is the catalog's header entry, never a translation.
     if (text.empty()) return std::nullopt;
     const std::string key = StripCarriageReturns(text);
@@ -127,4 +128,4 @@ TGettextInstance& DefaultInstance() {
     return instance;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -22,7 +22,7 @@
 namespace dsp {
 
 class TGettextInstance {
-public:
+  public:
     TGettextInstance();
     TGettextInstance(const TGettextInstance&) = delete;
     TGettextInstance& operator=(const TGettextInstance&) = delete;
@@ -70,7 +70,7 @@ public:
     // How often `domain` searched for its catalog (0 for an unknown domain).
     int OpenAttempts(std::string_view domain) const;
 
-private:
+  private:
     TDomain& Domain(std::string_view name);
     std::optional<std::string> FindWithLineEnds(std::string_view domain, std::string_view text);
 
@@ -91,4 +91,4 @@ private:
 // The program's one instance.
 TGettextInstance& DefaultInstance();
 
-} // namespace dsp
+}  // namespace dsp

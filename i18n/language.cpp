@@ -12,20 +12,19 @@ namespace {
 
 // The names are kept as the catalogs were named for them, including the
 // unusual "gr_GR", "ko_KO" and "en_UK".
-constexpr std::array<std::pair<std::uint32_t, std::string_view>, 25> kLocaleNames = {{
-    {1030, "da_DK"}, {1031, "de_DE"}, {1032, "gr_GR"}, {1033, "en_US"}, {1034, "es_ES"},
-    {1035, "fi_FI"}, {1036, "fr_FR"}, {1039, "is_IS"}, {1040, "it_IT"}, {1042, "ko_KO"},
-    {1043, "nl_NL"}, {1044, "no_NO"}, {1045, "pl_PL"}, {1046, "pt_BR"}, {1049, "ru_RU"},
-    {1053, "sv_SE"}, {2057, "en_UK"}, {2060, "fr_BE"}, {2067, "nl_BE"}, {2068, "nn_NO"},
-    {2070, "pt_PT"}, {2077, "fi_SE"}, {3082, "es_ES"}, {3084, "fr_CA"}, {4103, "de_LU"}
-}};
+constexpr std::array<std::pair<std::uint32_t, std::string_view>, 25> kLocaleNames = {
+    {{1030, "da_DK"}, {1031, "de_DE"}, {1032, "gr_GR"}, {1033, "en_US"}, {1034, "es_ES"},
+     {1035, "fi_FI"}, {1036, "fr_FR"}, {1039, "is_IS"}, {1040, "it_IT"}, {1042, "ko_KO"},
+     {1043, "nl_NL"}, {1044, "no_NO"}, {1045, "pl_PL"}, {1046, "pt_BR"}, {1049, "ru_RU"},
+     {1053, "sv_SE"}, {2057, "en_UK"}, {2060, "fr_BE"}, {2067, "nl_BE"}, {2068, "nn_NO"},
+     {2070, "pt_PT"}, {2077, "fi_SE"}, {3082, "es_ES"}, {3084, "fr_CA"}, {4103, "de_LU"}}};
 
 bool TwoLetters(std::string_view s) {
     return s.size() == 2 && std::isalpha(static_cast<unsigned char>(s[0])) &&
            std::isalpha(static_cast<unsigned char>(s[1]));
 }
 
-} // namespace
+}  // namespace
 
 std::string_view LocaleNameFromId(std::uint32_t localeId) {
     for (const auto& [id, name] : kLocaleNames) {
@@ -59,4 +58,4 @@ std::string DetectLanguage() {
                               EnvironmentVariable("LC_MESSAGES"), kNoLocaleId);
 }
 
-} // namespace dsp
+}  // namespace dsp

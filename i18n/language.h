@@ -29,4 +29,4 @@ std::string DetectLanguageFrom(std::string_view lang, std::string_view lcAll, st
 // The detection rule over this process's environment.
 std::string DetectLanguage();
 
-} // namespace dsp
+}  // namespace dsp

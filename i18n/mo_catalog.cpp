@@ -40,7 +40,7 @@ int Compare(std::string_view key, std::string_view entry) {
     return key.size() < entry.size() ? -1 : 1;
 }
 
-} // namespace
+}  // namespace
 
 std::uint32_t MoCatalog::Word(std::uint64_t offset) const {
     std::uint32_t value;
@@ -116,4 +116,4 @@ std::optional<std::string_view> MoCatalog::Lookup(std::string_view key) const {
     return Translation(index);
 }
 
-} // namespace dsp
+}  // namespace dsp

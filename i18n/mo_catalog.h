@@ -13,7 +13,7 @@
 namespace dsp {
 
 class MoCatalog {
-public:
+  public:
     static constexpr std::uint32_t kMagic = 0x950412DE;
     static constexpr std::uint32_t kSwappedMagic = 0xDE120495;
     static constexpr std::uint32_t kNotFound = 0xFFFFFFFF;
@@ -40,7 +40,7 @@ public:
     // The translation of `key`, or nothing.
     std::optional<std::string_view> Lookup(std::string_view key) const;
 
-private:
+  private:
     std::uint32_t Word(std::uint64_t offset) const;
     std::string_view String(std::uint64_t tableOffset, std::uint32_t index) const;
     static bool StringsFit(const MoCatalog& catalog, std::uint64_t tableOffset);
@@ -53,4 +53,4 @@ private:
     std::uint32_t translations_ = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

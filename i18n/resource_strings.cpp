@@ -14,7 +14,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(ResString::kCoun
     " (win error code: %d)",
 };
 
-} // namespace
+}  // namespace
 
 std::string_view ResStringText(ResString id) {
     const auto index = static_cast<std::size_t>(id);
@@ -28,4 +28,4 @@ std::string LoadResString(ResString id) {
     return instance.TranslateResourceString(text);
 }
 
-} // namespace dsp
+}  // namespace dsp

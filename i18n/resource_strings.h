@@ -32,4 +32,4 @@ std::string_view ResStringText(ResString id);
 // ECatalogError when a catalog that was found cannot be used.
 std::string LoadResString(ResString id);
 
-} // namespace dsp
+}  // namespace dsp

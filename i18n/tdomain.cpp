@@ -20,11 +20,12 @@ std::string WithTrailingSlash(std::string directory) {
         case MappedFile::Stage::kSize:
             throw ECatalogError("Cannot create memory map on file " + path);
         default:
-            throw ECatalogError("Cannot map file " + path + " into memory. Reason: " + SystemErrorText(error));
+            throw ECatalogError("Cannot map file " + path +
+                                " into memory. Reason: " + SystemErrorText(error));
     }
 }
 
-} // namespace
+}  // namespace
 
 TDomain::TDomain(std::string name, std::string directory, std::string language, const CatalogSources& sources)
     : name_(std::move(name)),
@@ -113,4 +114,4 @@ void TDomain::CloseLocked() {
     state_.store(State::kUntried, std::memory_order_release);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -32,7 +32,7 @@ struct CatalogSources {
 };
 
 class TDomain {
-public:
+  public:
     TDomain(std::string name, std::string directory, std::string language, const CatalogSources& sources);
     TDomain(const TDomain&) = delete;
     TDomain& operator=(const TDomain&) = delete;
@@ -53,7 +53,7 @@ public:
     int OpenAttempts() const { return openAttempts_.load(); }
     bool IsOpen() const;
 
-private:
+  private:
     enum class State { kUntried, kNoCatalog, kOpen };
     struct OpenCatalog {
         MappedFile file;
@@ -83,4 +83,4 @@ private:
     std::atomic<int> openAttempts_{0};
 };
 
-} // namespace dsp
+}  // namespace dsp

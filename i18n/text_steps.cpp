@@ -25,7 +25,7 @@ bool SecondByteFits(unsigned char lead, unsigned char second) {
     return second >= low && second <= high;
 }
 
-} // namespace
+}  // namespace
 
 std::string StripCarriageReturns(std::string_view text) {
     std::string result;
@@ -69,4 +69,4 @@ std::string FinishTranslation(std::string_view input, std::string_view translati
     return std::string(translation);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -20,4 +20,4 @@ bool IsValidUtf8(std::string_view text);
 // is empty or not UTF-8.
 std::string FinishTranslation(std::string_view input, std::string_view translation);
 
-} // namespace dsp
+}  // namespace dsp

@@ -23,4 +23,4 @@ void StopTranslationRuntime() {
     instance.Setup(CatalogSources{});
 }
 
-} // namespace dsp
+}  // namespace dsp

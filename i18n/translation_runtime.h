@@ -11,4 +11,4 @@ void StartTranslationRuntime();
 // Stops routing resource strings and drops every domain and its catalog.
 void StopTranslationRuntime();
 
-} // namespace dsp
+}  // namespace dsp

@@ -39,7 +39,7 @@ void StartModules() {
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     StartModules();
@@ -60,8 +60,7 @@ int main(int argc, char** argv) {
         std::cout << "dsp-panel " DSP_VERSION "\n";
         return 0;
     }
-    if (args.empty() || args[0].starts_with("--"))
-        return dsp::RunPanel(args, std::cin, std::cout, std::cerr);
+    if (args.empty() || args[0].starts_with("--")) return dsp::RunPanel(args, std::cin, std::cout, std::cerr);
     std::cerr << kUsage;
     return 2;
 }

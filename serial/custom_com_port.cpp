@@ -246,7 +246,7 @@ void TCustomComPort::OpenPort() {
         notificationWindow_ = syncMethod_ == smWindowSync;
         try {
             thread_ = std::make_unique<TComThread>(this);
-        } catch (...) { // no thread could be made: the port must not look open
+        } catch (...) {  // no thread could be made: the port must not look open
             notificationWindow_ = false;
             ReleaseDevice();
             connected_ = false;

@@ -64,7 +64,7 @@ std::string CodeSuffix() {
     }
 }
 
-} // namespace
+}  // namespace
 
 std::string ComPortMessage(int errorNumber) {
     if (!InRange(errorNumber)) return {};
@@ -108,4 +108,4 @@ EComPort::EComPort(int errorNumber, int systemErrorCode)
 EComPort::EComPort(int errorNumber)
     : std::runtime_error(ComPortMessage(errorNumber)), systemErrorCode_(-1), errorNumber_(errorNumber) {}
 
-} // namespace dsp
+}  // namespace dsp

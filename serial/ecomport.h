@@ -39,7 +39,7 @@ enum ComPortError : int {
 inline constexpr int kComPortMessageCount = 23;
 
 class EComPort : public std::runtime_error {
-public:
+  public:
     // After a failed system call: the message gets the code suffix.
     EComPort(int errorNumber, int systemErrorCode);
     // Without a system call: the table text as it stands, SystemErrorCode -1.
@@ -48,7 +48,7 @@ public:
     int ErrorNumber() const { return errorNumber_; }
     int SystemErrorCode() const { return systemErrorCode_; }
 
-private:
+  private:
     int systemErrorCode_;
     int errorNumber_;
 };
@@ -64,4 +64,4 @@ void SetComPortMessage(int errorNumber, std::string text);
 // text containing "%" shows as written.
 std::string FormatComPortMessage(std::string_view tableText, std::string_view suffix, int systemErrorCode);
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,4 +13,4 @@ void InitComPortMessages(TGettextInstance& instance) {
 
 void InitComPortMessages() { InitComPortMessages(DefaultInstance()); }
 
-} // namespace dsp
+}  // namespace dsp

@@ -11,4 +11,4 @@ void InitComPortMessages(TGettextInstance& instance);
 // The same with the program's default instance.
 void InitComPortMessages();
 
-} // namespace dsp
+}  // namespace dsp

@@ -97,8 +97,8 @@ void TbsSkinData::Broadcast(SkinMessage message) {
     } else if (Application != nullptr) {
         // The owner is a window when the skin data sits on a form; the
         // application sends to it first, then to the other forms.
-        Application->Broadcast(dynamic_cast<TControl*>(Owner()), message, reinterpret_cast<std::uintptr_t>(this),
-                               kSkinMessageParam);
+        Application->Broadcast(dynamic_cast<TControl*>(Owner()), message,
+                               reinterpret_cast<std::uintptr_t>(this), kSkinMessageParam);
     }
 }
 
@@ -158,7 +158,9 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
 // give them, are added up before anything is decoded.
 void TbsSkinData::CheckDecodedSize() const {
     constexpr std::uint64_t kBudget = 256u << 20;
-    auto bytes = [](const SkinPicture& p) { return std::uint64_t(p.Width()) * std::uint64_t(p.Height()) * 4; };
+    auto bytes = [](const SkinPicture& p) {
+        return std::uint64_t(p.Width()) * std::uint64_t(p.Height()) * 4;
+    };
     std::uint64_t total = bytes(picture_) + bytes(inActivePicture_) + bytes(mask_);
     for (const SkinPicture& p : activePictures_) total += bytes(p);
     if (total > kBudget) {

@@ -10,7 +10,7 @@
 namespace dsp {
 
 class RecordingReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
@@ -31,7 +31,7 @@ public:
         return c == it->second.end() ? 0.0 : double(c->second);
     }
 
-private:
+  private:
     std::map<std::string, double> seconds_;
     std::map<std::string, benchmark::UserCounters> counters_;
 };

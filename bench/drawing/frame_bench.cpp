@@ -20,7 +20,8 @@ constexpr int kWidth = 700, kHeight = 500;
 Bitmap SkinPicture() {
     Bitmap skin(200, 200);
     for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 200; ++x) skin.SetPixel(x, y, MakeColor(std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)));
+        for (int x = 0; x < 200; ++x)
+            skin.SetPixel(x, y, MakeColor(std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)));
     Canvas c(skin);
     c.FillRect({150, 150, 170, 162}, clFuchsia);
     c.FillRect({154, 152, 166, 160}, clSilver);
@@ -35,8 +36,8 @@ void ThreePiece(Canvas& c, const Bitmap& skin, const Rect& src, const Rect& dst,
 }
 
 void Compose(Canvas& c, const Bitmap& skin) {
-    c.TileDraw({0, 0, kWidth, kHeight}, skin, {0, 0, 64, 64});  // background
-    ThreePiece(c, skin, {0, 100, 200, 130}, {0, 0, kWidth, 30}, 40);                 // caption
+    c.TileDraw({0, 0, kWidth, kHeight}, skin, {0, 0, 64, 64});                        // background
+    ThreePiece(c, skin, {0, 100, 200, 130}, {0, 0, kWidth, 30}, 40);                  // caption
     ThreePiece(c, skin, {0, 190, 200, 200}, {0, kHeight - 10, kWidth, kHeight}, 10);  // bottom edge
     c.StretchDraw({0, 30, 4, kHeight - 10}, skin, {0, 130, 4, 190});
     c.StretchDraw({kWidth - 4, 30, kWidth, kHeight - 10}, skin, {196, 130, 200, 190});
@@ -51,7 +52,8 @@ void Compose(Canvas& c, const Bitmap& skin) {
     }
     for (int i = 0; i < 5; ++i) {  // sliders
         c.TileDraw(Rect::FromBounds(40, 350 + i * 28, 150, 8), skin, {0, 40, 50, 48});
-        c.StretchTransparent(Rect::FromBounds(60 + i * 20, 346 + i * 28, 20, 16), skin, {150, 150, 170, 162}, clFuchsia);
+        c.StretchTransparent(Rect::FromBounds(60 + i * 20, 346 + i * 28, 20, 16), skin, {150, 150, 170, 162},
+                             clFuchsia);
     }
 }
 

@@ -17,8 +17,10 @@ namespace {
 
 const std::vector<std::string>& Labels() {
     static const std::vector<std::string> labels = [] {
-        const char* latin[] = {"INPUT:", "AUTO", "BGM", "VCR", "DVD", "TV", "MIC", "MUSIC", "MIC+MUSIC", "language:"};
-        const char* chinese[] = {"连接", "断开", "语言", "调用", "保存", "主音量", "辅助", "低音", "中音", "高音"};
+        const char* latin[] = {"INPUT:", "AUTO", "BGM",   "VCR",       "DVD",
+                               "TV",     "MIC",  "MUSIC", "MIC+MUSIC", "language:"};
+        const char* chinese[] = {"连接",   "断开", "语言", "调用", "保存",
+                                 "主音量", "辅助", "低音", "中音", "高音"};
         std::vector<std::string> out;
         for (int i = 0; i < 50; ++i) {
             out.push_back(std::string(latin[i % 10]) + (i >= 10 ? " " + std::to_string(i) : ""));
@@ -77,8 +79,8 @@ int main(int argc, char** argv) {
                     reporter.Counter("BM_LabelsWarmCache", "hit_rate"));
     }
     if (cold > 0) {
-        std::printf("100 labels, cold cache: %.1f us, glyph-cache hit rate within that paint %.4f\n", cold * 1e6,
-                    reporter.Counter("BM_LabelsColdCache", "hit_rate"));
+        std::printf("100 labels, cold cache: %.1f us, glyph-cache hit rate within that paint %.4f\n",
+                    cold * 1e6, reporter.Counter("BM_LabelsColdCache", "hit_rate"));
     }
     if (warm > 0 && cold > 0) std::printf("ratio cold/warm: %.1f\n", cold / warm);
     benchmark::Shutdown();

@@ -28,11 +28,11 @@ double CpuSeconds() {
 // Ends the loop at the end of the period; a second, slow timer stands for the
 // hover and animation timers a real window has running.
 class Stopper : public TControl {
-public:
+  public:
     using TControl::TControl;
     int ticks = 0;
 
-protected:
+  protected:
     void TimerFired(uint32_t id) override {
         if (id == 1) Application->Terminate();
         ++ticks;

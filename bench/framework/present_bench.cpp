@@ -58,10 +58,10 @@ BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
 // A control whose timer ends the loop after the idle period.
 class Stopper : public TControl {
-public:
+  public:
     using TControl::TControl;
 
-protected:
+  protected:
     void TimerFired(uint32_t) override { Application->Terminate(); }
 };
 

@@ -34,7 +34,9 @@ Fixture& TheFixture() {
     return fixture;
 }
 
-std::string Key(int i) { return "Message " + std::to_string(i * 7919 % 100003) + ": the operation could not finish"; }
+std::string Key(int i) {
+    return "Message " + std::to_string(i * 7919 % 100003) + ": the operation could not finish";
+}
 
 bool MakeCatalog(Fixture& f) {
     char pattern[] = "/tmp/i18n-bench-XXXXXX";
@@ -62,11 +64,14 @@ bool Verify(Fixture& f) {
     for (int i = 0; i < kEntries; ++i) {
         const char* theirs = dgettext(kDomain, f.hits[static_cast<std::size_t>(i)].c_str());
         if (f.translations[static_cast<std::size_t>(i)] != theirs) {
-            std::fprintf(stderr, "C library did not translate \"%s\"\n", f.hits[static_cast<std::size_t>(i)].c_str());
+            std::fprintf(stderr, "C library did not translate \"%s\"\n",
+                         f.hits[static_cast<std::size_t>(i)].c_str());
             return false;
         }
-        if (f.ours.LookupInDomain(kDomain, f.hits[static_cast<std::size_t>(i)]) != f.translations[static_cast<std::size_t>(i)]) {
-            std::fprintf(stderr, "our runtime did not translate \"%s\"\n", f.hits[static_cast<std::size_t>(i)].c_str());
+        if (f.ours.LookupInDomain(kDomain, f.hits[static_cast<std::size_t>(i)]) !=
+            f.translations[static_cast<std::size_t>(i)]) {
+            std::fprintf(stderr, "our runtime did not translate \"%s\"\n",
+                         f.hits[static_cast<std::size_t>(i)].c_str());
             return false;
         }
     }
@@ -116,7 +121,7 @@ BENCHMARK(BM_CLibraryMissing);
 
 // Keeps each run's time per iteration so the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
@@ -124,7 +129,7 @@ public:
     std::map<std::string, double> times;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
@@ -136,7 +141,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto ratio = [&](const char* ours, const char* theirs) {
         if (reporter.times.count(ours) && reporter.times.count(theirs))
-            std::printf("ratio ours/C library, %s: %.2f\n", ours + 7, reporter.times[ours] / reporter.times[theirs]);
+            std::printf("ratio ours/C library, %s: %.2f\n", ours + 7,
+                        reporter.times[ours] / reporter.times[theirs]);
     };
     ratio("BM_OursFound", "BM_CLibraryFound");
     ratio("BM_OursMissing", "BM_CLibraryMissing");

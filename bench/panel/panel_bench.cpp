@@ -4,7 +4,6 @@
 // `dsp-panel --version`; resident memory once the window is up.
 
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -81,9 +80,9 @@ void BM_ControlEventToReadable(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         value = value == 30 ? 31 : 30;
-        panel.form->bsSkinTrackBar1->SetValue(value); // "AUX": OnChange -> frame
+        panel.form->bsSkinTrackBar1->SetValue(value);  // "AUX": OnChange -> frame
         ReadExactly(panel.pty.MasterFd(), 4);
-        if (++n % 256 == 0) panel.app.ProcessMessages(); // line events, as the loop would
+        if (++n % 256 == 0) panel.app.ProcessMessages();  // line events, as the loop would
     }
 }
 BENCHMARK(BM_ControlEventToReadable);
@@ -126,7 +125,7 @@ void BM_StartHeadlessQuit(benchmark::State& state) {
 BENCHMARK(BM_StartHeadlessQuit)->Unit(benchmark::kMillisecond);
 
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
@@ -137,11 +136,11 @@ public:
         std::printf("ratio %s / %s = %.2f%s\n", name, base, a->second / b->second, target);
     }
 
-private:
+  private:
     std::map<std::string, double> times_;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

@@ -98,7 +98,7 @@ BENCHMARK(BM_OpenIdlePortCost)->Iterations(1);
 // Prints the usual table, then each SendBytes run against the raw baseline,
 // in real and CPU time. With --benchmark_repetitions the medians are compared.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
@@ -120,7 +120,7 @@ public:
         }
     }
 
-private:
+  private:
     struct Times {
         double real = 0, cpu = 0;
         bool fromMedian = false;

@@ -95,7 +95,8 @@ void BM_ZlibUncompressEmbedded(benchmark::State& state) {
         for (int i = 0; i < dsp::kEmbeddedSkinCount; ++i) {
             const auto& stream = skins.stored[i].CompressedData();
             uLongf size = skins.buffers[i].size();
-            int rc = uncompress(skins.buffers[i].data(), &size, stream.data(), static_cast<uLong>(stream.size()));
+            int rc =
+                uncompress(skins.buffers[i].data(), &size, stream.data(), static_cast<uLong>(stream.size()));
             if (rc != Z_OK) state.SkipWithError("uncompress failed");
             benchmark::DoNotOptimize(skins.buffers[i].data());
         }
@@ -113,7 +114,8 @@ void BM_LoadEmbeddedSkins(benchmark::State& state) {
         }
     }
     for (const auto& d : data) {
-        if (d.Empty() || d.FindControl("trackbar") < 0) state.SkipWithError("an embedded skin did not load whole");
+        if (d.Empty() || d.FindControl("trackbar") < 0)
+            state.SkipWithError("an embedded skin did not load whole");
     }
 }
 BENCHMARK(BM_LoadEmbeddedSkins)->Unit(benchmark::kMicrosecond);
@@ -158,7 +160,8 @@ int main(int argc, char** argv) {
     double embeddedBase = reporter.Time("BM_ZlibUncompressEmbedded");
     double embeddedLoad = reporter.Time("BM_LoadEmbeddedSkins");
     if (embeddedBase > 0 && embeddedLoad > 0) {
-        std::printf("embedded skins: ratio load/uncompress = %.2f (target <= 1.5)\n", embeddedLoad / embeddedBase);
+        std::printf("embedded skins: ratio load/uncompress = %.2f (target <= 1.5)\n",
+                    embeddedLoad / embeddedBase);
     }
     benchmark::Shutdown();
     return 0;

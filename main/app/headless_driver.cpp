@@ -16,7 +16,7 @@ namespace dsp {
 namespace {
 
 class CommandError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -33,9 +33,9 @@ Point ReadPoint(std::istream& args) {
 
 uint16_t KeyCode(const std::string& name) {
     static const std::map<std::string, uint16_t> kKeys = {
-        {"Back", kVkBack},   {"Tab", kVkTab},       {"Enter", kVkReturn}, {"Escape", kVkEscape},
+        {"Back", kVkBack},   {"Tab", kVkTab},       {"Enter", kVkReturn},  {"Escape", kVkEscape},
         {"Space", kVkSpace}, {"PageUp", kVkPrior},  {"PageDown", kVkNext}, {"End", kVkEnd},
-        {"Home", kVkHome},   {"Left", kVkLeft},     {"Up", kVkUp},        {"Right", kVkRight},
+        {"Home", kVkHome},   {"Left", kVkLeft},     {"Up", kVkUp},         {"Right", kVkRight},
         {"Down", kVkDown},   {"Insert", kVkInsert}, {"Delete", kVkDelete}, {"F4", kVkF4},
     };
     if (const auto found = kKeys.find(name); found != kKeys.end()) return found->second;
@@ -53,17 +53,22 @@ std::string Quoted(const std::string& text) {
 // The value part of a control's dump line.
 std::string ValueOf(TControl& control) {
     std::ostringstream value;
-    if (auto* bar = dynamic_cast<TbsSkinTrackBar*>(&control)) value << "value=" << bar->Value();
-    else if (auto* slider = dynamic_cast<TbsSkinSlider*>(&control)) value << "value=" << slider->Value();
-    else if (auto* spin = dynamic_cast<TbsSkinSpinEdit*>(&control)) value << "value=" << spin->Value();
+    if (auto* bar = dynamic_cast<TbsSkinTrackBar*>(&control))
+        value << "value=" << bar->Value();
+    else if (auto* slider = dynamic_cast<TbsSkinSlider*>(&control))
+        value << "value=" << slider->Value();
+    else if (auto* spin = dynamic_cast<TbsSkinSpinEdit*>(&control))
+        value << "value=" << spin->Value();
     else if (auto* combo = dynamic_cast<TbsSkinComboBox*>(&control))
         value << "index=" << combo->ItemIndex() << " text=" << Quoted(combo->Text());
-    else if (dynamic_cast<TbsSkinNumericEdit*>(&control)) value << "text=" << Quoted(control.Text());
-    else value << "caption=" << Quoted(control.Caption());
+    else if (dynamic_cast<TbsSkinNumericEdit*>(&control))
+        value << "text=" << Quoted(control.Text());
+    else
+        value << "caption=" << Quoted(control.Caption());
     return value.str();
 }
 
-} // namespace
+}  // namespace
 
 void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
     std::string line;
@@ -117,7 +122,8 @@ void HeadlessDriver::Dispatch(const std::string& command, std::istream& args, st
         host_.MouseDown(screen(from));
         app_.ProcessMessages();
         for (int i = 1; i <= steps; ++i) {
-            host_.MouseMove(screen({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}));
+            host_.MouseMove(
+                screen({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}));
             app_.ProcessMessages();
         }
         return host_.MouseUp(screen(to));
@@ -127,10 +133,14 @@ void HeadlessDriver::Dispatch(const std::string& command, std::istream& args, st
         if (!(args >> name)) throw CommandError("expected a key name");
         TShiftState shift = 0;
         while (args >> modifier) {
-            if (modifier == "shift") shift |= ssShift;
-            else if (modifier == "ctrl") shift |= ssCtrl;
-            else if (modifier == "alt") shift |= ssAlt;
-            else throw CommandError("unknown modifier " + modifier);
+            if (modifier == "shift")
+                shift |= ssShift;
+            else if (modifier == "ctrl")
+                shift |= ssCtrl;
+            else if (modifier == "alt")
+                shift |= ssAlt;
+            else
+                throw CommandError("unknown modifier " + modifier);
         }
         return host_.PressKey(KeyCode(name), shift);
     }
@@ -195,4 +205,4 @@ void HeadlessDriver::Dump(std::ostream& out) {
     out << "status text=" << Quoted(form_.bsSkinStatusPanel1->Caption()) << '\n';
 }
 
-} // namespace dsp
+}  // namespace dsp

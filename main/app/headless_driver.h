@@ -25,7 +25,7 @@ class FakeClock;
 class TForm1;
 
 class HeadlessDriver {
-public:
+  public:
     HeadlessDriver(TApplication& app, HeadlessHost& host, FakeClock& clock, TForm1& form)
         : app_(app), host_(host), clock_(clock), form_(form) {}
 
@@ -34,7 +34,7 @@ public:
     // One command; false after "quit".
     bool Execute(const std::string& line, std::ostream& out);
 
-private:
+  private:
     void Dispatch(const std::string& command, std::istream& args, std::ostream& out);
     void Dump(std::ostream& out);
 
@@ -44,4 +44,4 @@ private:
     TForm1& form_;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -30,17 +30,21 @@ struct PanelOptions {
     bool headless = false;
     bool simulate = false;
     std::vector<std::string_view> maps;
-    std::string logFrames; // "" none, "-" stderr
+    std::string logFrames;  // "" none, "-" stderr
 };
 
 std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args, std::ostream& err) {
     PanelOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
-        if (args[i] == "--headless") options.headless = true;
-        else if (args[i] == "--simulate") options.simulate = true;
-        else if (args[i] == "--map" && hasValue) options.maps.push_back(args[++i]);
-        else if (args[i] == "--log-frames" && hasValue) options.logFrames = std::string(args[++i]);
+        if (args[i] == "--headless")
+            options.headless = true;
+        else if (args[i] == "--simulate")
+            options.simulate = true;
+        else if (args[i] == "--map" && hasValue)
+            options.maps.push_back(args[++i]);
+        else if (args[i] == "--log-frames" && hasValue)
+            options.logFrames = std::string(args[++i]);
         else {
             err << "dsp-panel: unknown option or missing value: " << args[i] << "\n";
             return std::nullopt;
@@ -52,7 +56,8 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
 // "2026-12-08T02:30:00.123Z 80 13 1F A0"
 void LogFrame(std::ostream& log, const Frame& frame) {
     const auto now = std::chrono::system_clock::now();
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     std::tm utc{};
     gmtime_r(&seconds, &utc);
@@ -62,7 +67,7 @@ void LogFrame(std::ostream& log, const Frame& frame) {
 
 // The unit simulator on a pseudo-terminal, on its own thread.
 class Simulation {
-public:
+  public:
     bool Start(std::ostream& out, std::ostream& err) {
         if (const int error = pty_.Create(); error != 0 || stop_.Error() != 0) {
             err << "dsp-panel: cannot create a pseudo-terminal for the simulator (errno " << error << ")\n";
@@ -70,8 +75,8 @@ public:
         }
         simulator_ = std::make_unique<UnitSimulator>(out);
         thread_ = std::thread([this] {
-            simulator_->Run(pty_.MasterFd(), SimulatorOptions{.waitForPeer = true, .endOnPeerClose = false}, &stop_,
-                            nullptr);
+            simulator_->Run(pty_.MasterFd(), SimulatorOptions{.waitForPeer = true, .endOnPeerClose = false},
+                            &stop_, nullptr);
         });
         return true;
     }
@@ -81,7 +86,7 @@ public:
         if (thread_.joinable()) thread_.join();
     }
 
-private:
+  private:
     PtyPair pty_;
     StopSignal stop_;
     std::unique_ptr<UnitSimulator> simulator_;
@@ -93,13 +98,15 @@ std::unique_ptr<WindowHost> OpenHost(bool headless, std::ostream& err) {
     // Without a display the video library would fall back to drawing nowhere.
     if (EnvironmentVariable("DISPLAY").empty() && EnvironmentVariable("WAYLAND_DISPLAY").empty() &&
         EnvironmentVariable("SDL_VIDEODRIVER").empty()) {
-        err << "dsp-panel: no display (DISPLAY is not set); run `dsp-panel --headless` to drive the panel without one\n";
+        err << "dsp-panel: no display (DISPLAY is not set); run `dsp-panel --headless` to drive the panel "
+               "without one\n";
         return nullptr;
     }
     try {
         return std::make_unique<SdlHost>();
     } catch (const std::exception& error) {
-        err << "dsp-panel: " << error.what() << "; run `dsp-panel --headless` to drive the panel without a display\n";
+        err << "dsp-panel: " << error.what()
+            << "; run `dsp-panel --headless` to drive the panel without a display\n";
         return nullptr;
     }
 }
@@ -109,7 +116,7 @@ void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
 }
 
-} // namespace
+}  // namespace
 
 int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::optional<PanelOptions> options = ParseOptions(args, err);
@@ -146,7 +153,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     TForm1* form = nullptr;
     try {
         form = new TForm1(&app, formOptions);
-    } catch (const std::exception& error) { // a damaged layout: nothing to show
+    } catch (const std::exception& error) {  // a damaged layout: nothing to show
         err << "dsp-panel: " << error.what() << "\n";
         return 1;
     }
@@ -162,4 +169,4 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     return 0;
 }
 
-} // namespace dsp
+}  // namespace dsp

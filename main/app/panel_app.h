@@ -13,4 +13,4 @@ namespace dsp {
 
 int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 
-} // namespace dsp
+}  // namespace dsp

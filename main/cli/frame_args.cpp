@@ -21,4 +21,4 @@ std::optional<Frame> ParseFrameArgs(std::string_view param, std::string_view val
     return BuildFrame(command->code, *parsed);
 }
 
-} // namespace dsp
+}  // namespace dsp

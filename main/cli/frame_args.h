@@ -12,4 +12,4 @@ namespace dsp {
 
 std::optional<Frame> ParseFrameArgs(std::string_view param, std::string_view value, std::ostream& err);
 
-} // namespace dsp
+}  // namespace dsp

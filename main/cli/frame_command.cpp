@@ -23,7 +23,7 @@ void PrintList(std::ostream& out) {
     }
 }
 
-} // namespace
+}  // namespace
 
 int RunFrameCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && args[0] == "--list") {
@@ -40,4 +40,4 @@ int RunFrameCommand(std::span<const std::string_view> args, std::ostream& out, s
     return 0;
 }
 
-} // namespace dsp
+}  // namespace dsp

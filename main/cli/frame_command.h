@@ -13,4 +13,4 @@ inline constexpr int kExitBadParameter = 2;
 
 int RunFrameCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
-} // namespace dsp
+}  // namespace dsp

@@ -8,14 +8,14 @@
 namespace dsp {
 
 class ELayoutError : public std::runtime_error {
-public:
+  public:
     ELayoutError(int line, const std::string& reason)
         : std::runtime_error("layout line " + std::to_string(line) + ": " + reason), line_(line) {}
 
     int Line() const { return line_; }
 
-private:
+  private:
     int line_;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -17,7 +17,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 class LayoutBuilder {
-public:
+  public:
     void ReadLine(std::string_view line, int number) {
         line_ = number;
         if (line.empty() || line.front() == '#') return;
@@ -36,7 +36,7 @@ public:
         return std::move(*root_);
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& reason) const { throw ELayoutError(line_, reason); }
 
     void OpenObject(std::string_view header) {
@@ -82,7 +82,7 @@ private:
     std::set<std::string> names_;
 };
 
-} // namespace
+}  // namespace
 
 LayoutObject ReadLayout(std::string_view text) {
     LayoutBuilder builder;
@@ -96,4 +96,4 @@ LayoutObject ReadLayout(std::string_view text) {
     return builder.Finish();
 }
 
-} // namespace dsp
+}  // namespace dsp

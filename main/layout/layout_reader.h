@@ -17,4 +17,4 @@ inline constexpr int kMaxLayoutDepth = 32;
 
 LayoutObject ReadLayout(std::string_view text);
 
-} // namespace dsp
+}  // namespace dsp

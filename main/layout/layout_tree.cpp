@@ -28,4 +28,4 @@ std::vector<const LayoutObject*> FlattenLayout(const LayoutObject& root) {
     return order;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -10,16 +10,16 @@
 namespace dsp {
 
 enum class LayoutValueKind {
-    String,     // "text" (UTF-8, escapes resolved)
-    Integer,    // -11
-    Identifier, // True, clBtnFace, bsSkinData1 (a name to resolve later)
-    Resource,   // @banner: a resource embedded with the layout
-    List,       // ("COM1", "COM2") or (biSystemMenu, biMinimize); items are never lists
+    String,      // "text" (UTF-8, escapes resolved)
+    Integer,     // -11
+    Identifier,  // True, clBtnFace, bsSkinData1 (a name to resolve later)
+    Resource,    // @banner: a resource embedded with the layout
+    List,        // ("COM1", "COM2") or (biSystemMenu, biMinimize); items are never lists
 };
 
 struct LayoutValue {
     LayoutValueKind kind = LayoutValueKind::Identifier;
-    std::string text; // string contents, identifier or resource name
+    std::string text;  // string contents, identifier or resource name
     int integer = 0;
     std::vector<LayoutValue> items;
 
@@ -29,7 +29,7 @@ struct LayoutValue {
 };
 
 struct LayoutProperty {
-    std::string name; // may be dotted: "Font.Height"
+    std::string name;  // may be dotted: "Font.Height"
     LayoutValue value;
     int line = 0;
 };
@@ -49,4 +49,4 @@ struct LayoutObject {
 // Every object of the tree, parents before children, in layout order.
 std::vector<const LayoutObject*> FlattenLayout(const LayoutObject& root);
 
-} // namespace dsp
+}  // namespace dsp

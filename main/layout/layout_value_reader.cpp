@@ -32,7 +32,7 @@ LayoutValue OfKind(LayoutValueKind kind) {
 }
 
 class ValueCursor {
-public:
+  public:
     ValueCursor(std::string_view text, int line) : text_(text), line_(line) {}
 
     LayoutValue ReadTopLevel() {
@@ -42,7 +42,7 @@ public:
         return value;
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& reason) const { throw ELayoutError(line_, reason); }
     bool AtEnd() const { return pos_ >= text_.size(); }
     char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
@@ -62,7 +62,7 @@ private:
 
     LayoutValue ReadList() {
         LayoutValue list = OfKind(LayoutValueKind::List);
-        ++pos_; // '('
+        ++pos_;  // '('
         SkipSpaces();
         if (Peek() == ')') return ++pos_, list;
         for (;;) {
@@ -71,14 +71,15 @@ private:
             list.items.push_back(ReadScalar());
             SkipSpaces();
             if (Peek() == ')') return ++pos_, list;
-            if (Peek() != ',') Fail(AtEnd() ? "the list is not closed with ')'" : "expected ',' or ')' in the list");
+            if (Peek() != ',')
+                Fail(AtEnd() ? "the list is not closed with ')'" : "expected ',' or ')' in the list");
             ++pos_;
         }
     }
 
     LayoutValue ReadString() {
         LayoutValue value = OfKind(LayoutValueKind::String);
-        ++pos_; // opening quote
+        ++pos_;  // opening quote
         for (;;) {
             if (AtEnd()) Fail("the string is not closed with '\"'");
             const char c = text_[pos_];
@@ -87,7 +88,8 @@ private:
                 AppendEscape(value.text);
                 continue;
             }
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t') Fail("a control character inside a string");
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+                Fail("a control character inside a string");
             const std::size_t length = Utf8SequenceLength(text_.substr(pos_));
             if (length == 0) Fail("the string is not valid UTF-8");
             value.text.append(text_.substr(pos_, length));
@@ -116,7 +118,7 @@ private:
     }
 
     LayoutValue ReadResource() {
-        ++pos_; // '@'
+        ++pos_;  // '@'
         LayoutValue value = ReadIdentifier();
         value.kind = LayoutValueKind::Resource;
         return value;
@@ -136,9 +138,11 @@ private:
     std::size_t pos_ = 0;
 };
 
-} // namespace
+}  // namespace
 
-LayoutValue ReadLayoutValue(std::string_view text, int line) { return ValueCursor(text, line).ReadTopLevel(); }
+LayoutValue ReadLayoutValue(std::string_view text, int line) {
+    return ValueCursor(text, line).ReadTopLevel();
+}
 
 bool IsLayoutIdentifier(std::string_view text, bool allowDots) {
     bool atPartStart = true;
@@ -153,4 +157,4 @@ bool IsLayoutIdentifier(std::string_view text, bool allowDots) {
     return !text.empty() && !atPartStart;
 }
 
-} // namespace dsp
+}  // namespace dsp

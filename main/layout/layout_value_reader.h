@@ -14,4 +14,4 @@ LayoutValue ReadLayoutValue(std::string_view text, int line);
 // Names of objects, classes and (dotted) properties.
 bool IsLayoutIdentifier(std::string_view text, bool allowDots);
 
-} // namespace dsp
+}  // namespace dsp

@@ -52,15 +52,12 @@ struct StatusRow {
 // ("status: connect") differs from the relabel text for the same state
 // ("status: connected"); both are what the unit's operators know.
 constexpr StatusRow kStatus[] = {
-    {"状态: 已连接", "status: connect"},
-    {"状态: 未连接", "status: disconnect"},
-    {"状态: 连接出错", "status: connect error"},
-    {"状态: 断开出错", "status: disconnect error"},
-    {"状态: 已连接", "status: connected"},
-    {"状态: 未连接", "status: disconnect"},
+    {"状态: 已连接", "status: connect"},         {"状态: 未连接", "status: disconnect"},
+    {"状态: 连接出错", "status: connect error"}, {"状态: 断开出错", "status: disconnect error"},
+    {"状态: 已连接", "status: connected"},       {"状态: 未连接", "status: disconnect"},
 };
 
-} // namespace
+}  // namespace
 
 std::span<const CaptionRow> CaptionTable() { return kCaptions; }
 
@@ -79,4 +76,4 @@ std::string_view ConnectButtonText(bool connected, int languageIndex) {
     return connected ? "disconnect" : "connect";
 }
 
-} // namespace dsp
+}  // namespace dsp

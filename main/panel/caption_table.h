@@ -18,7 +18,7 @@ inline bool IsChinese(int languageIndex) { return languageIndex == kLanguageChin
 enum class EnglishColumn { Activation, Change };
 
 struct CaptionRow {
-    std::string_view control; // component name; "Form1" is the window title
+    std::string_view control;  // component name; "Form1" is the window title
     std::string_view chinese;
     std::string_view englishActivation;
     std::string_view englishChange;
@@ -36,11 +36,11 @@ enum class ConnectionText {
     ClosedByButton,
     OpenFailed,
     CloseFailed,
-    RelabelOpen,   // activation or language change while the port is open
-    RelabelClosed, // activation or language change while the port is closed
+    RelabelOpen,    // activation or language change while the port is open
+    RelabelClosed,  // activation or language change while the port is closed
 };
 
 std::string_view StatusText(ConnectionText situation, int languageIndex);
 std::string_view ConnectButtonText(bool connected, int languageIndex);
 
-} // namespace dsp
+}  // namespace dsp

@@ -37,7 +37,7 @@ ComponentFactory BuildPanelFactory() {
     return factory;
 }
 
-} // namespace
+}  // namespace
 
 const ComponentFactory& ComponentFactory::Panel() {
     static const ComponentFactory factory = BuildPanelFactory();
@@ -55,4 +55,4 @@ TComponent* ComponentFactory::Create(std::string_view className, TComponent* own
     return found == creators_.end() ? nullptr : found->second(owner);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -12,7 +12,7 @@
 namespace dsp {
 
 class ComponentFactory {
-public:
+  public:
     using Creator = std::function<TComponent*(TComponent* owner)>;
 
     // Every control class the window's layout uses.
@@ -23,8 +23,8 @@ public:
     // nullptr for an unknown class.
     TComponent* Create(std::string_view className, TComponent* owner) const;
 
-private:
+  private:
     std::map<std::string, Creator, std::less<>> creators_;
 };
 
-} // namespace dsp
+}  // namespace dsp

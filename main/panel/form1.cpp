@@ -46,11 +46,11 @@ T* TForm1::Find(const char* name) {
 }
 
 void TForm1::FindControls() {
-    TbsSkinTrackBar** bars[] = {&bsSkinTrackBar1, &bsSkinTrackBar2, &bsSkinTrackBar3, &bsSkinTrackBar4,
-                                &bsSkinTrackBar5, &bsSkinTrackBar6, &bsSkinTrackBar7, &bsSkinTrackBar8,
+    TbsSkinTrackBar** bars[] = {&bsSkinTrackBar1, &bsSkinTrackBar2,  &bsSkinTrackBar3, &bsSkinTrackBar4,
+                                &bsSkinTrackBar5, &bsSkinTrackBar6,  &bsSkinTrackBar7, &bsSkinTrackBar8,
                                 &bsSkinTrackBar9, &bsSkinTrackBar10, &bsSkinTrackBar12};
-    const char* barNames[] = {"bsSkinTrackBar1", "bsSkinTrackBar2", "bsSkinTrackBar3", "bsSkinTrackBar4",
-                              "bsSkinTrackBar5", "bsSkinTrackBar6", "bsSkinTrackBar7", "bsSkinTrackBar8",
+    const char* barNames[] = {"bsSkinTrackBar1", "bsSkinTrackBar2",  "bsSkinTrackBar3", "bsSkinTrackBar4",
+                              "bsSkinTrackBar5", "bsSkinTrackBar6",  "bsSkinTrackBar7", "bsSkinTrackBar8",
                               "bsSkinTrackBar9", "bsSkinTrackBar10", "bsSkinTrackBar12"};
     for (std::size_t i = 0; i < std::size(bars); ++i) *bars[i] = Find<TbsSkinTrackBar>(barNames[i]);
     bsSkinSlider1 = Find<TbsSkinSlider>("bsSkinSlider1");
@@ -68,8 +68,8 @@ void TForm1::FindControls() {
     bsSkinComboBox6 = Find<TbsSkinComboBox>("bsSkinComboBox6");
     bsSkinComboBox7 = Find<TbsSkinComboBox>("bsSkinComboBox7");
     bsSkinComboBox8 = Find<TbsSkinComboBox>("bsSkinComboBox8");
-    TbsSkinButton** buttons[] = {&bsSkinButton1, &bsSkinButton2, &bsSkinButton3, &bsSkinButton4,
-                                 &bsSkinButton5, &bsSkinButton6, &bsSkinButton7, &bsSkinButton8,
+    TbsSkinButton** buttons[] = {&bsSkinButton1, &bsSkinButton2,  &bsSkinButton3, &bsSkinButton4,
+                                 &bsSkinButton5, &bsSkinButton6,  &bsSkinButton7, &bsSkinButton8,
                                  &bsSkinButton9, &bsSkinButton10, &bsSkinButton11};
     for (std::size_t i = 0; i < std::size(buttons); ++i)
         *buttons[i] = Find<TbsSkinButton>(("bsSkinButton" + std::to_string(i + 1)).c_str());
@@ -80,7 +80,8 @@ void TForm1::FindControls() {
         &bsSkinNumericEdit14, &bsSkinNumericEdit15, &bsSkinNumericEdit16, &bsSkinNumericEdit18};
     const int readoutNumbers[] = {1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16, 18};
     for (std::size_t i = 0; i < std::size(readouts); ++i)
-        *readouts[i] = Find<TbsSkinNumericEdit>(("bsSkinNumericEdit" + std::to_string(readoutNumbers[i])).c_str());
+        *readouts[i] =
+            Find<TbsSkinNumericEdit>(("bsSkinNumericEdit" + std::to_string(readoutNumbers[i])).c_str());
     bsSkinStatusPanel1 = Find<TControl>("bsSkinStatusPanel1");
 }
 
@@ -100,4 +101,4 @@ TbsSkinData* TForm1::SkinDataByName(std::string_view name) { return Skins.DataBy
 
 const EmbeddedResource* TForm1::Resource(std::string_view name) { return PanelResources().Find(name); }
 
-} // namespace dsp
+}  // namespace dsp

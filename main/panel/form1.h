@@ -27,11 +27,11 @@
 namespace dsp {
 
 class TForm1 : public TForm, private LayoutHost {
-public:
+  public:
     struct Options {
-        std::string registryFile;         // empty: the user's own store
-        SerialDeviceFactory deviceFactory; // empty: the termios devices
-        std::ostream* diagnostics = nullptr; // why opening or closing failed; null: stderr
+        std::string registryFile;             // empty: the user's own store
+        SerialDeviceFactory deviceFactory;    // empty: the termios devices
+        std::ostream* diagnostics = nullptr;  // why opening or closing failed; null: stderr
         // Told of every frame once the port has taken it (--log-frames).
         std::function<void(const std::array<std::uint8_t, 4>& frame)> frameSent;
     };
@@ -87,21 +87,21 @@ public:
 
     // The controls the handlers use (owned by the window as components).
     TbsSkinTrackBar *bsSkinTrackBar1, *bsSkinTrackBar2, *bsSkinTrackBar3, *bsSkinTrackBar4, *bsSkinTrackBar5,
-        *bsSkinTrackBar6, *bsSkinTrackBar7, *bsSkinTrackBar8, *bsSkinTrackBar9, *bsSkinTrackBar10, *bsSkinTrackBar12;
+        *bsSkinTrackBar6, *bsSkinTrackBar7, *bsSkinTrackBar8, *bsSkinTrackBar9, *bsSkinTrackBar10,
+        *bsSkinTrackBar12;
     TbsSkinSlider *bsSkinSlider1, *bsSkinSlider2, *bsSkinSlider3, *bsSkinSlider5, *bsSkinSlider6;
     TbsSkinSpinEdit *bsSkinSpinEdit1, *bsSkinSpinEdit2, *bsSkinSpinEdit3, *bsSkinSpinEdit4, *bsSkinSpinEdit5;
     TbsSkinComboBox *bsSkinComboBox1, *bsSkinComboBox3, *bsSkinComboBox5, *bsSkinComboBox6, *bsSkinComboBox7,
         *bsSkinComboBox8;
-    TbsSkinButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5, *bsSkinButton6,
-        *bsSkinButton7, *bsSkinButton8, *bsSkinButton9, *bsSkinButton10, *bsSkinButton11;
+    TbsSkinButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5,
+        *bsSkinButton6, *bsSkinButton7, *bsSkinButton8, *bsSkinButton9, *bsSkinButton10, *bsSkinButton11;
     TbsSkinNumericEdit *bsSkinNumericEdit1, *bsSkinNumericEdit2, *bsSkinNumericEdit3, *bsSkinNumericEdit4,
-        *bsSkinNumericEdit5, *bsSkinNumericEdit6, *bsSkinNumericEdit7, *bsSkinNumericEdit9, *bsSkinNumericEdit10,
-        *bsSkinNumericEdit11, *bsSkinNumericEdit12, *bsSkinNumericEdit13, *bsSkinNumericEdit14,
-        *bsSkinNumericEdit15, *bsSkinNumericEdit16, *bsSkinNumericEdit18;
+        *bsSkinNumericEdit5, *bsSkinNumericEdit6, *bsSkinNumericEdit7, *bsSkinNumericEdit9,
+        *bsSkinNumericEdit10, *bsSkinNumericEdit11, *bsSkinNumericEdit12, *bsSkinNumericEdit13,
+        *bsSkinNumericEdit14, *bsSkinNumericEdit15, *bsSkinNumericEdit16, *bsSkinNumericEdit18;
     TControl* bsSkinStatusPanel1;
 
-private:
-
+  private:
     // LayoutHost
     TForm& RootForm() override { return *this; }
     bool LoadNonVisual(const LayoutObject& object) override;
@@ -140,4 +140,4 @@ private:
     bool activated_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -16,11 +16,11 @@ void TForm1::ShowConnection(ConnectionText status, bool connected) {
 // The 25 parameter controls, in the order they are switched.
 void TForm1::EnableParameterControls(bool enabled) {
     TControl* const controls[] = {
-        bsSkinTrackBar1, bsSkinTrackBar2, bsSkinTrackBar3, bsSkinTrackBar4, bsSkinTrackBar5,
-        bsSkinTrackBar6, bsSkinTrackBar7, bsSkinTrackBar8, bsSkinTrackBar9, bsSkinTrackBar10,
+        bsSkinTrackBar1,  bsSkinTrackBar2, bsSkinTrackBar3, bsSkinTrackBar4, bsSkinTrackBar5,
+        bsSkinTrackBar6,  bsSkinTrackBar7, bsSkinTrackBar8, bsSkinTrackBar9, bsSkinTrackBar10,
         bsSkinTrackBar12, bsSkinSpinEdit1, bsSkinSpinEdit2, bsSkinSpinEdit3, bsSkinSpinEdit4,
-        bsSkinSpinEdit5, bsSkinComboBox3, bsSkinComboBox5, bsSkinComboBox6, bsSkinComboBox7,
-        bsSkinSlider1, bsSkinSlider2, bsSkinSlider3, bsSkinSlider5, bsSkinSlider6};
+        bsSkinSpinEdit5,  bsSkinComboBox3, bsSkinComboBox5, bsSkinComboBox6, bsSkinComboBox7,
+        bsSkinSlider1,    bsSkinSlider2,   bsSkinSlider3,   bsSkinSlider5,   bsSkinSlider6};
     for (TControl* control : controls) control->SetEnabled(enabled);
 }
 
@@ -61,4 +61,4 @@ void TForm1::bsSkinButton1Click(TObject*) {
     bsSkinComboBox1->SetEnabled(!ComPort1.Connected());
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -21,7 +21,7 @@ std::uint8_t CodeOf(const TComponent& control) {
     throw std::logic_error("no command code is sent by " + control.Name());
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::Send(std::uint8_t code, int value) {
     const dsp::Frame frame = BuildFrame(code, value);
@@ -76,16 +76,27 @@ void TForm1::SelectorClick(TbsSkinButton& button, std::uint8_t code, int value) 
     const bool input = code == CodeOf(*bsSkinButton4);
     TbsSkinButton* inputGroup[] = {bsSkinButton4, bsSkinButton5, bsSkinButton6, bsSkinButton7, bsSkinButton8};
     TbsSkinButton* auxGroup[] = {bsSkinButton9, bsSkinButton10, bsSkinButton11};
-    for (TbsSkinButton* member : input ? std::span<TbsSkinButton*>(inputGroup) : std::span<TbsSkinButton*>(auxGroup))
+    for (TbsSkinButton* member :
+         input ? std::span<TbsSkinButton*>(inputGroup) : std::span<TbsSkinButton*>(auxGroup))
         member->SetEnabled(member != &button);
     Send(code, value);
 }
 
-void TForm1::bsSkinSlider1Change(TObject*) { SliderChange(*bsSkinSlider1, CodeOf(*bsSkinSlider1), *bsSkinNumericEdit7); }
-void TForm1::bsSkinSlider2Change(TObject*) { SliderChange(*bsSkinSlider2, CodeOf(*bsSkinSlider2), *bsSkinNumericEdit9); }
-void TForm1::bsSkinSlider3Change(TObject*) { SliderChange(*bsSkinSlider3, CodeOf(*bsSkinSlider3), *bsSkinNumericEdit10); }
-void TForm1::bsSkinSlider5Change(TObject*) { SliderChange(*bsSkinSlider5, CodeOf(*bsSkinSlider5), *bsSkinNumericEdit11); }
-void TForm1::bsSkinSlider6Change(TObject*) { SliderChange(*bsSkinSlider6, CodeOf(*bsSkinSlider6), *bsSkinNumericEdit12); }
+void TForm1::bsSkinSlider1Change(TObject*) {
+    SliderChange(*bsSkinSlider1, CodeOf(*bsSkinSlider1), *bsSkinNumericEdit7);
+}
+void TForm1::bsSkinSlider2Change(TObject*) {
+    SliderChange(*bsSkinSlider2, CodeOf(*bsSkinSlider2), *bsSkinNumericEdit9);
+}
+void TForm1::bsSkinSlider3Change(TObject*) {
+    SliderChange(*bsSkinSlider3, CodeOf(*bsSkinSlider3), *bsSkinNumericEdit10);
+}
+void TForm1::bsSkinSlider5Change(TObject*) {
+    SliderChange(*bsSkinSlider5, CodeOf(*bsSkinSlider5), *bsSkinNumericEdit11);
+}
+void TForm1::bsSkinSlider6Change(TObject*) {
+    SliderChange(*bsSkinSlider6, CodeOf(*bsSkinSlider6), *bsSkinNumericEdit12);
+}
 
 void TForm1::bsSkinTrackBar1Change(TObject*) {
     TrackBarChange(*bsSkinTrackBar1, CodeOf(*bsSkinTrackBar1), *bsSkinNumericEdit1, bsSkinTrackBar1->Value());
@@ -94,26 +105,33 @@ void TForm1::bsSkinTrackBar3Change(TObject*) {
     TrackBarChange(*bsSkinTrackBar3, CodeOf(*bsSkinTrackBar3), *bsSkinNumericEdit3, bsSkinTrackBar3->Value());
 }
 void TForm1::bsSkinTrackBar10Change(TObject*) {
-    TrackBarChange(*bsSkinTrackBar10, CodeOf(*bsSkinTrackBar10), *bsSkinNumericEdit13, bsSkinTrackBar10->Value());
+    TrackBarChange(*bsSkinTrackBar10, CodeOf(*bsSkinTrackBar10), *bsSkinNumericEdit13,
+                   bsSkinTrackBar10->Value());
 }
 // The tone read-outs show the value around the neutral position 10.
 void TForm1::bsSkinTrackBar4Change(TObject*) {
-    TrackBarChange(*bsSkinTrackBar4, CodeOf(*bsSkinTrackBar4), *bsSkinNumericEdit4, bsSkinTrackBar4->Value() - 10);
+    TrackBarChange(*bsSkinTrackBar4, CodeOf(*bsSkinTrackBar4), *bsSkinNumericEdit4,
+                   bsSkinTrackBar4->Value() - 10);
 }
 void TForm1::bsSkinTrackBar5Change(TObject*) {
-    TrackBarChange(*bsSkinTrackBar5, CodeOf(*bsSkinTrackBar5), *bsSkinNumericEdit5, bsSkinTrackBar5->Value() - 10);
+    TrackBarChange(*bsSkinTrackBar5, CodeOf(*bsSkinTrackBar5), *bsSkinNumericEdit5,
+                   bsSkinTrackBar5->Value() - 10);
 }
 void TForm1::bsSkinTrackBar6Change(TObject*) {
-    TrackBarChange(*bsSkinTrackBar6, CodeOf(*bsSkinTrackBar6), *bsSkinNumericEdit6, bsSkinTrackBar6->Value() - 10);
+    TrackBarChange(*bsSkinTrackBar6, CodeOf(*bsSkinTrackBar6), *bsSkinNumericEdit6,
+                   bsSkinTrackBar6->Value() - 10);
 }
 void TForm1::bsSkinTrackBar7Change(TObject*) {
-    TrackBarChange(*bsSkinTrackBar7, CodeOf(*bsSkinTrackBar7), *bsSkinNumericEdit14, bsSkinTrackBar7->Value() - 10);
+    TrackBarChange(*bsSkinTrackBar7, CodeOf(*bsSkinTrackBar7), *bsSkinNumericEdit14,
+                   bsSkinTrackBar7->Value() - 10);
 }
 void TForm1::bsSkinTrackBar8Change(TObject*) {
-    TrackBarChange(*bsSkinTrackBar8, CodeOf(*bsSkinTrackBar8), *bsSkinNumericEdit15, bsSkinTrackBar8->Value() - 10);
+    TrackBarChange(*bsSkinTrackBar8, CodeOf(*bsSkinTrackBar8), *bsSkinNumericEdit15,
+                   bsSkinTrackBar8->Value() - 10);
 }
 void TForm1::bsSkinTrackBar9Change(TObject*) {
-    TrackBarChange(*bsSkinTrackBar9, CodeOf(*bsSkinTrackBar9), *bsSkinNumericEdit16, bsSkinTrackBar9->Value() - 10);
+    TrackBarChange(*bsSkinTrackBar9, CodeOf(*bsSkinTrackBar9), *bsSkinNumericEdit16,
+                   bsSkinTrackBar9->Value() - 10);
 }
 void TForm1::bsSkinTrackBar12Change(TObject*) {
     ClampedVolumeChange(*bsSkinTrackBar12, *bsSkinSpinEdit3, CodeOf(*bsSkinTrackBar12), *bsSkinNumericEdit18);
@@ -145,4 +163,4 @@ void TForm1::bsSkinButton9Click(TObject*) { SelectorClick(*bsSkinButton9, CodeOf
 void TForm1::bsSkinButton10Click(TObject*) { SelectorClick(*bsSkinButton10, CodeOf(*bsSkinButton10), 1); }
 void TForm1::bsSkinButton11Click(TObject*) { SelectorClick(*bsSkinButton11, CodeOf(*bsSkinButton11), 2); }
 
-} // namespace dsp
+}  // namespace dsp

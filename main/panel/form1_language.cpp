@@ -11,12 +11,12 @@ constexpr std::string_view kLanguageValue = "Language";
 
 TRegistry OpenStore(const std::string& file) { return file.empty() ? TRegistry() : TRegistry(file); }
 
-} // namespace
+}  // namespace
 
 void TForm1::Relabel(int languageIndex, EnglishColumn column) {
     const bool connected = ComPort1.Connected();
-    bsSkinStatusPanel1->SetCaption(
-        std::string(StatusText(connected ? ConnectionText::RelabelOpen : ConnectionText::RelabelClosed, languageIndex)));
+    bsSkinStatusPanel1->SetCaption(std::string(
+        StatusText(connected ? ConnectionText::RelabelOpen : ConnectionText::RelabelClosed, languageIndex)));
     for (const CaptionRow& row : CaptionTable()) {
         const std::string text(CaptionText(row, languageIndex, column));
         if (row.control == "Form1") {
@@ -50,7 +50,8 @@ void TForm1::RestoreLanguage() {
     TRegistry store = OpenStore(options_.registryFile);
     if (store.OpenKey(kSettingsKey, true)) {
         try {
-            if (store.ValueExists(kLanguageValue)) bsSkinComboBox8->SetItemIndex(store.ReadInteger(kLanguageValue));
+            if (store.ValueExists(kLanguageValue))
+                bsSkinComboBox8->SetItemIndex(store.ReadInteger(kLanguageValue));
         } catch (...) {
             store.CloseKey();
             throw;
@@ -71,7 +72,8 @@ void TForm1::SetDefaults() {
                                      bsSkinTrackBar9,  bsSkinTrackBar2, bsSkinTrackBar10};
     const int barDefaults[] = {20, 20, 20, 10, 10, 10, 10, 10, 10, 20, 20};
     for (std::size_t i = 0; i < std::size(bars); ++i) bars[i]->SetValue(barDefaults[i]);
-    TbsSkinSlider* const sliders[] = {bsSkinSlider1, bsSkinSlider2, bsSkinSlider3, bsSkinSlider5, bsSkinSlider6};
+    TbsSkinSlider* const sliders[] = {bsSkinSlider1, bsSkinSlider2, bsSkinSlider3, bsSkinSlider5,
+                                      bsSkinSlider6};
     const int sliderDefaults[] = {170, 48, 38, 16, 5};
     for (std::size_t i = 0; i < std::size(sliders); ++i) sliders[i]->SetValue(sliderDefaults[i]);
 }
@@ -101,10 +103,10 @@ void TForm1::FormActivate(TObject*) {
     bsSkinComboBox5->SetItemIndex(0);
     bsSkinComboBox6->SetItemIndex(0);
     bsSkinComboBox7->SetItemIndex(5);
-    RestoreLanguage(); // a registry error ends the activation here
+    RestoreLanguage();  // a registry error ends the activation here
     SetDefaults();
     ShowReadouts();
     EnableParameterControls(ComPort1.Connected());
 }
 
-} // namespace dsp
+}  // namespace dsp

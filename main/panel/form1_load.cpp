@@ -14,9 +14,10 @@ namespace dsp {
 namespace {
 
 TComEvents EventSetOf(const LayoutProperty& property) {
-    static constexpr const char* kNames[] = {"evRxChar", "evTxEmpty", "evRxFlag", "evRing",  "evBreak",
+    static constexpr const char* kNames[] = {"evRxChar", "evTxEmpty", "evRxFlag", "evRing", "evBreak",
                                              "evCTS",    "evDSR",     "evError",  "evRLSD", "evRx80Full"};
-    if (property.value.kind != LayoutValueKind::List) throw ELayoutError(property.line, "Events expects a set");
+    if (property.value.kind != LayoutValueKind::List)
+        throw ELayoutError(property.line, "Events expects a set");
     TComEvents events;
     for (const LayoutValue& item : property.value.items) {
         int index = 0;
@@ -33,45 +34,56 @@ using PortSetter = std::function<void(TComPort&, const LayoutProperty&)>;
 const std::map<std::string, PortSetter>& PortSetters() {
     static const std::map<std::string, PortSetter> table = {
         {"Port", [](TComPort& c, const LayoutProperty& p) { c.SetPort(StringValue(p)); }},
-        {"BaudRate", [](TComPort& c, const LayoutProperty& p) {
+        {"BaudRate",
+         [](TComPort& c, const LayoutProperty& p) {
              c.SetBaudRate(static_cast<TBaudRate>(EnumValue(
                  p, {"brCustom", "br110", "br300", "br600", "br1200", "br2400", "br4800", "br9600", "br14400",
                      "br19200", "br38400", "br56000", "br57600", "br115200", "br128000", "br256000"})));
          }},
-        {"DataBits", [](TComPort& c, const LayoutProperty& p) {
+        {"DataBits",
+         [](TComPort& c, const LayoutProperty& p) {
              c.SetDataBits(static_cast<TDataBits>(EnumValue(p, {"dbFive", "dbSix", "dbSeven", "dbEight"})));
          }},
-        {"StopBits", [](TComPort& c, const LayoutProperty& p) {
-             c.SetStopBits(static_cast<TStopBits>(
-                 EnumValue(p, {"sbOneStopBit", "sbOne5StopBits", "sbTwoStopBits"})));
+        {"StopBits",
+         [](TComPort& c, const LayoutProperty& p) {
+             c.SetStopBits(
+                 static_cast<TStopBits>(EnumValue(p, {"sbOneStopBit", "sbOne5StopBits", "sbTwoStopBits"})));
          }},
-        {"Parity.Bits", [](TComPort& c, const LayoutProperty& p) {
-             c.Parity().SetBits(static_cast<TParityBits>(
-                 EnumValue(p, {"prNone", "prOdd", "prEven", "prMark", "prSpace"})));
+        {"Parity.Bits",
+         [](TComPort& c, const LayoutProperty& p) {
+             c.Parity().SetBits(
+                 static_cast<TParityBits>(EnumValue(p, {"prNone", "prOdd", "prEven", "prMark", "prSpace"})));
          }},
-        {"FlowControl.OutCTSFlow", [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetOutCTSFlow(BoolValue(p)); }},
-        {"FlowControl.OutDSRFlow", [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetOutDSRFlow(BoolValue(p)); }},
-        {"FlowControl.ControlDTR", [](TComPort& c, const LayoutProperty& p) {
+        {"FlowControl.OutCTSFlow",
+         [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetOutCTSFlow(BoolValue(p)); }},
+        {"FlowControl.OutDSRFlow",
+         [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetOutDSRFlow(BoolValue(p)); }},
+        {"FlowControl.ControlDTR",
+         [](TComPort& c, const LayoutProperty& p) {
              c.FlowControl().SetControlDTR(
                  static_cast<TDTRFlowControl>(EnumValue(p, {"dtrDisable", "dtrEnable", "dtrHandshake"})));
          }},
-        {"FlowControl.ControlRTS", [](TComPort& c, const LayoutProperty& p) {
+        {"FlowControl.ControlRTS",
+         [](TComPort& c, const LayoutProperty& p) {
              c.FlowControl().SetControlRTS(static_cast<TRTSFlowControl>(
                  EnumValue(p, {"rtsDisable", "rtsEnable", "rtsHandshake", "rtsToggle"})));
          }},
-        {"FlowControl.XonXoffOut", [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetXonXoffOut(BoolValue(p)); }},
-        {"FlowControl.XonXoffIn", [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetXonXoffIn(BoolValue(p)); }},
+        {"FlowControl.XonXoffOut",
+         [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetXonXoffOut(BoolValue(p)); }},
+        {"FlowControl.XonXoffIn",
+         [](TComPort& c, const LayoutProperty& p) { c.FlowControl().SetXonXoffIn(BoolValue(p)); }},
         {"Events", [](TComPort& c, const LayoutProperty& p) { c.SetEvents(EventSetOf(p)); }},
     };
     return table;
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::LoadComPort(const LayoutObject& object) {
     for (const LayoutProperty& property : object.properties) {
         const auto setter = PortSetters().find(property.name);
-        if (setter == PortSetters().end()) throw ELayoutError(property.line, "TComPort has no " + property.name);
+        if (setter == PortSetters().end())
+            throw ELayoutError(property.line, "TComPort has no " + property.name);
         setter->second(ComPort1, property);
     }
 }
@@ -135,4 +147,4 @@ TNotifyEvent TForm1::Handler(std::string_view name) {
     };
 }
 
-} // namespace dsp
+}  // namespace dsp

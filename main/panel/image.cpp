@@ -23,4 +23,4 @@ void TImage::Paint() {
         canvas->CopyRect({0, 0}, picture_, Rect{0, 0, Width(), Height()});
 }
 
-} // namespace dsp
+}  // namespace dsp

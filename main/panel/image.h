@@ -8,7 +8,7 @@
 namespace dsp {
 
 class TImage : public TGraphicControl {
-public:
+  public:
     explicit TImage(TComponent* owner);
 
     const Bitmap& Picture() const { return picture_; }
@@ -16,12 +16,12 @@ public:
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     Bitmap picture_;
     bool stretch_ = false;
 };
 
-} // namespace dsp
+}  // namespace dsp

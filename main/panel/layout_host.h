@@ -15,7 +15,7 @@ class TForm;
 class TbsSkinData;
 
 class LayoutHost {
-public:
+  public:
     virtual ~LayoutHost() = default;
     virtual TForm& RootForm() = 0;
     // Objects of classes that are not components; false when the class is
@@ -27,4 +27,4 @@ public:
     virtual TNotifyEvent Handler(std::string_view name) = 0;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -40,7 +40,7 @@ bool AttachEvent(TComponent& c, const std::string& event, const TNotifyEvent& ha
 }
 
 class Loader {
-public:
+  public:
     Loader(LayoutHost& host, const ComponentFactory& factory) : host_(host), factory_(factory) {}
 
     LayoutLoadReport Load(const LayoutObject& root) {
@@ -54,12 +54,14 @@ public:
         return std::move(report_);
     }
 
-private:
+  private:
     void CreateTree(const LayoutObject& object, TWinControl& parent) {
         TComponent* component = factory_.Create(object.className, &host_.RootForm());
         if (!component) {
-            if (!host_.LoadNonVisual(object)) throw ELayoutError(object.line, "unknown class " + object.className);
-            if (!object.children.empty()) throw ELayoutError(object.line, object.name + " cannot hold controls");
+            if (!host_.LoadNonVisual(object))
+                throw ELayoutError(object.line, "unknown class " + object.className);
+            if (!object.children.empty())
+                throw ELayoutError(object.line, object.name + " cannot hold controls");
             return;
         }
         component->SetName(object.name);
@@ -81,7 +83,8 @@ private:
                 align = &property;
                 continue;
             }
-            if (!ApplyLayoutProperty(component, property, host_)) report_.unapplied.push_back(object.name + "." + property.name);
+            if (!ApplyLayoutProperty(component, property, host_))
+                report_.unapplied.push_back(object.name + "." + property.name);
         }
         if (align) ApplyAlign(component, *align);
     }
@@ -92,7 +95,8 @@ private:
     void ApplyAlign(TComponent& component, const LayoutProperty& align) {
         const std::string how = align.value.text;
         auto* control = dynamic_cast<TControl*>(&component);
-        if (!control || align.value.kind != LayoutValueKind::Identifier || (how != "alBottom" && how != "alLeft"))
+        if (!control || align.value.kind != LayoutValueKind::Identifier ||
+            (how != "alBottom" && how != "alLeft"))
             throw ELayoutError(align.line, "Align expects alBottom or alLeft");
         if (how == "alBottom" && control->Parent()) {
             const Rect client = control->Parent()->ClientRect();
@@ -106,7 +110,8 @@ private:
             if (property.value.kind != LayoutValueKind::Identifier)
                 throw ELayoutError(property.line, property.name + " expects a handler name");
             TNotifyEvent handler = host_.Handler(property.value.text);
-            if (!handler) throw ELayoutError(property.line, "the window has no handler " + property.value.text);
+            if (!handler)
+                throw ELayoutError(property.line, "the window has no handler " + property.value.text);
             if (!AttachEvent(component, property.name, handler))
                 throw ELayoutError(property.line, object.className + " has no event " + property.name);
             ++report_.events;
@@ -120,10 +125,10 @@ private:
     LayoutLoadReport report_;
 };
 
-} // namespace
+}  // namespace
 
 LayoutLoadReport LoadLayout(const LayoutObject& root, LayoutHost& host, const ComponentFactory& factory) {
     return Loader(host, factory).Load(root);
 }
 
-} // namespace dsp
+}  // namespace dsp

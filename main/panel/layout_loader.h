@@ -16,12 +16,12 @@ struct LayoutLoadReport {
     // "Object.Property" for stored properties the object's class does not
     // have (yet); they are kept in the layout for the controls to come.
     std::vector<std::string> unapplied;
-    int components = 0; // controls created
-    int events = 0;     // handlers attached
+    int components = 0;  // controls created
+    int events = 0;      // handlers attached
 };
 
 // Throws ELayoutError (with the line) for an unknown class, a bad value, an
 // unknown handler or an event the class does not have.
 LayoutLoadReport LoadLayout(const LayoutObject& root, LayoutHost& host, const ComponentFactory& factory);
 
-} // namespace dsp
+}  // namespace dsp

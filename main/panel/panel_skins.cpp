@@ -13,7 +13,7 @@ bool Flag(const LayoutProperty& property) {
     throw ELayoutError(property.line, property.name + " expects True or False");
 }
 
-} // namespace
+}  // namespace
 
 struct PanelSkins::Impl {
     TbsCompressedStoredSkin stored[3];
@@ -31,7 +31,8 @@ struct PanelSkins::Impl {
         for (const LayoutProperty& property : object.properties) {
             if (property.name == "FileName" && property.value.kind == LayoutValueKind::String) {
                 skin.SetFileName(property.value.text);
-            } else if (property.name == "CompressedData" && property.value.kind == LayoutValueKind::Resource) {
+            } else if (property.name == "CompressedData" &&
+                       property.value.kind == LayoutValueKind::Resource) {
                 // Until the skins are embedded the controls draw their default look.
                 if (const EmbeddedResource* bytes = resources.Find(property.value.text))
                     skin.SetCompressedData(bytes->Bytes());
@@ -87,4 +88,4 @@ bool PanelSkins::Load(const LayoutObject& object, const ResourceTable& resources
     return false;
 }
 
-} // namespace dsp
+}  // namespace dsp

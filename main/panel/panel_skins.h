@@ -16,7 +16,7 @@ namespace dsp {
 class TbsSkinData;
 
 class PanelSkins {
-public:
+  public:
     PanelSkins();
     ~PanelSkins();
 
@@ -25,11 +25,12 @@ public:
     // Loads a TbsCompressedStoredSkin or TbsSkinData object of the layout;
     // false for other classes. Stored properties that cannot be applied yet
     // (a skin that is not embedded) are added to `unapplied`.
-    bool Load(const LayoutObject& object, const ResourceTable& resources, std::vector<std::string>& unapplied);
+    bool Load(const LayoutObject& object, const ResourceTable& resources,
+              std::vector<std::string>& unapplied);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 
-} // namespace dsp
+}  // namespace dsp

@@ -37,7 +37,9 @@ Setter For(F apply) {
     };
 }
 
-TbsValueType ValueTypeOf(P p) { return EnumValue(p, {"vtInteger", "vtFloat"}) ? TbsValueType::vtFloat : TbsValueType::vtInteger; }
+TbsValueType ValueTypeOf(P p) {
+    return EnumValue(p, {"vtInteger", "vtFloat"}) ? TbsValueType::vtFloat : TbsValueType::vtInteger;
+}
 
 TbsSkinData* SkinDataOf(P p, H host) {
     TbsSkinData* data = host.SkinDataByName(IdentifierValue(p));
@@ -78,14 +80,17 @@ void AddCommon(std::map<std::string, std::vector<Setter>>& t) {
     t["Color"] = {For<TControl>([](TControl& c, P p, H) { c.SetColor(ColorValue(p)); })};
     t["Text"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetText(StringValue(p)); }),
                  For<TControl>([](TControl& c, P p, H) { c.SetText(StringValue(p)); })};
-    t["SkinData"] = {For<TbsSkinControl>([](TbsSkinControl& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
-                     For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
-                     For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); })};
-    t["SkinDataName"] = {For<TbsSkinControl>([](TbsSkinControl& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
-                         For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
-                         For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H) { c.SetSkinDataName(StringValue(p)); })};
-    t["UseSkinFont"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); }),
-                        For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); })};
+    t["SkinData"] = {
+        For<TbsSkinControl>([](TbsSkinControl& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
+        For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
+        For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); })};
+    t["SkinDataName"] = {
+        For<TbsSkinControl>([](TbsSkinControl& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
+        For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
+        For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H) { c.SetSkinDataName(StringValue(p)); })};
+    t["UseSkinFont"] = {
+        For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); }),
+        For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); })};
     t["Font.Name"] = {For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) {
         TFont font = c.Font();
         font.SetName(StringValue(p));
@@ -96,55 +101,71 @@ void AddCommon(std::map<std::string, std::vector<Setter>>& t) {
         font.SetHeight(IntValue(p));
         c.SetFont(font);
     })};
-    t["DefaultFont.Name"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetName(StringValue(p)); })};
-    t["DefaultFont.Height"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetHeight(IntValue(p)); })};
-    t["DefaultFont.Color"] = {For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetColor(ColorValue(p)); })};
+    t["DefaultFont.Name"] = {For<TbsSkinCustomControl>(
+        [](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetName(StringValue(p)); })};
+    t["DefaultFont.Height"] = {For<TbsSkinCustomControl>(
+        [](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetHeight(IntValue(p)); })};
+    t["DefaultFont.Color"] = {For<TbsSkinCustomControl>(
+        [](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetColor(ColorValue(p)); })};
 }
 
 void AddValues(std::map<std::string, std::vector<Setter>>& t) {
-    t["MinValue"] = {For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetMinValue(IntValue(p)); }),
-                     For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetMinValue(IntValue(p)); }),
-                     For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetMinValue(IntValue(p)); }),
-                     For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetMinValue(IntValue(p)); })};
-    t["MaxValue"] = {For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetMaxValue(IntValue(p)); }),
-                     For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetMaxValue(IntValue(p)); }),
-                     For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetMaxValue(IntValue(p)); }),
-                     For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetMaxValue(IntValue(p)); })};
+    t["MinValue"] = {
+        For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetMinValue(IntValue(p)); }),
+        For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetMinValue(IntValue(p)); }),
+        For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetMinValue(IntValue(p)); }),
+        For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetMinValue(IntValue(p)); })};
+    t["MaxValue"] = {
+        For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetMaxValue(IntValue(p)); }),
+        For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetMaxValue(IntValue(p)); }),
+        For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetMaxValue(IntValue(p)); }),
+        For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetMaxValue(IntValue(p)); })};
     t["Value"] = {For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetValue(IntValue(p)); }),
                   For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetValue(IntValue(p)); }),
                   For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetValue(IntValue(p)); }),
                   For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetValue(IntValue(p)); })};
-    t["Increment"] = {For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetIncrement(IntValue(p)); }),
-                      For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetIncrement(IntValue(p)); }),
-                      For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetIncrement(IntValue(p)); })};
-    t["ValueType"] = {For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetValueType(ValueTypeOf(p)); }),
-                      For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetValueType(ValueTypeOf(p)); })};
-    t["ReadOnly"] = {For<TbsSkinCustomEdit>([](TbsSkinCustomEdit& c, P p, H) { c.SetReadOnly(BoolValue(p)); })};
-    t["SupportUpDownKeys"] = {For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetSupportUpDownKeys(BoolValue(p)); })};
+    t["Increment"] = {
+        For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetIncrement(IntValue(p)); }),
+        For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetIncrement(IntValue(p)); }),
+        For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetIncrement(IntValue(p)); })};
+    t["ValueType"] = {
+        For<TbsSkinSpinEdit>([](TbsSkinSpinEdit& c, P p, H) { c.SetValueType(ValueTypeOf(p)); }),
+        For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetValueType(ValueTypeOf(p)); })};
+    t["ReadOnly"] = {
+        For<TbsSkinCustomEdit>([](TbsSkinCustomEdit& c, P p, H) { c.SetReadOnly(BoolValue(p)); })};
+    t["SupportUpDownKeys"] = {
+        For<TbsSkinNumericEdit>([](TbsSkinNumericEdit& c, P p, H) { c.SetSupportUpDownKeys(BoolValue(p)); })};
 }
 
 void AddKinds(std::map<std::string, std::vector<Setter>>& t) {
     t["Vertical"] = {For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetVertical(BoolValue(p)); })};
-    t["CanFocused"] = {For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetCanFocused(BoolValue(p)); }),
-                       For<TbsSkinButton>([](TbsSkinButton& c, P p, H) { c.SetCanFocused(BoolValue(p)); })};
-    t["JumpWhenClick"] = {For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetJumpWhenClick(BoolValue(p)); })};
-    t["MouseSupport"] = {For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetMouseSupport(BoolValue(p)); })};
+    t["CanFocused"] = {
+        For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetCanFocused(BoolValue(p)); }),
+        For<TbsSkinButton>([](TbsSkinButton& c, P p, H) { c.SetCanFocused(BoolValue(p)); })};
+    t["JumpWhenClick"] = {
+        For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetJumpWhenClick(BoolValue(p)); })};
+    t["MouseSupport"] = {
+        For<TbsSkinTrackBar>([](TbsSkinTrackBar& c, P p, H) { c.SetMouseSupport(BoolValue(p)); })};
     t["Orientation"] = {For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) {
         c.SetOrientation(EnumValue(p, {"soHorizontal", "soVertical"}) ? TbsSliderOrientation::soVertical
-                                                                       : TbsSliderOrientation::soHorizontal);
+                                                                      : TbsSliderOrientation::soHorizontal);
     })};
     t["Style"] = {For<TbsSkinComboBox>([](TbsSkinComboBox&, P p, H) { EnumValue(p, {"bscbFixedStyle"}); }),
                   For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H) {
-                      c.SetStyle(EnumValue(p, {"bsLowered", "bsRaised"}) ? TBevelStyle::bsRaised : TBevelStyle::bsLowered);
+                      c.SetStyle(EnumValue(p, {"bsLowered", "bsRaised"}) ? TBevelStyle::bsRaised
+                                                                         : TBevelStyle::bsLowered);
                   })};
     t["Transparent"] = {For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetTransparent(BoolValue(p)); })};
     t["Items"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItems(StringListValue(p)); })};
     t["ItemIndex"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItemIndex(IntValue(p)); })};
-    t["DropDownCount"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetDropDownCount(IntValue(p)); })};
+    t["DropDownCount"] = {
+        For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetDropDownCount(IntValue(p)); })};
     t["CaptionMode"] = {For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetCaptionMode(BoolValue(p)); })};
-    t["DefaultCaptionHeight"] = {For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetDefaultCaptionHeight(IntValue(p)); })};
-    t["BorderStyle"] = {For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetBorderStyle(BorderStyleOf(p)); }),
-                        For<TbsSkinLabel>([](TbsSkinLabel& c, P p, H) { c.SetBorderStyle(BorderStyleOf(p)); })};
+    t["DefaultCaptionHeight"] = {
+        For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetDefaultCaptionHeight(IntValue(p)); })};
+    t["BorderStyle"] = {
+        For<TbsSkinPanel>([](TbsSkinPanel& c, P p, H) { c.SetBorderStyle(BorderStyleOf(p)); }),
+        For<TbsSkinLabel>([](TbsSkinLabel& c, P p, H) { c.SetBorderStyle(BorderStyleOf(p)); })};
     t["SizeGrip"] = {For<TbsSkinStatusBar>([](TbsSkinStatusBar& c, P p, H) { c.SetSizeGrip(BoolValue(p)); })};
     t["Picture"] = {For<TImage>([](TImage& c, P p, H h) { c.SetPicture(PictureOf(p, h)); })};
     t["Stretch"] = {For<TImage>([](TImage& c, P p, H) { c.SetStretch(BoolValue(p)); })};
@@ -162,7 +183,7 @@ const std::map<std::string, std::vector<Setter>>& Setters() {
     return table;
 }
 
-} // namespace
+}  // namespace
 
 bool ApplyLayoutProperty(TComponent& component, const LayoutProperty& property, LayoutHost& host) {
     const auto found = Setters().find(property.name);
@@ -172,4 +193,4 @@ bool ApplyLayoutProperty(TComponent& component, const LayoutProperty& property, 
     return false;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -11,4 +11,4 @@ namespace dsp {
 // those); throws ELayoutError for a value the property cannot take.
 bool ApplyLayoutProperty(TComponent& component, const LayoutProperty& property, LayoutHost& host);
 
-} // namespace dsp
+}  // namespace dsp

@@ -9,9 +9,19 @@ namespace {
 
 // The colour names the stored layout uses.
 constexpr std::pair<const char*, Color> kColorNames[] = {
-    {"clBtnFace", clBtnFace}, {"clBtnShadow", clBtnShadow}, {"clBtnText", clBtnText}, {"clWindow", clWindow},
-    {"clWindowText", clWindowText}, {"clBlack", clBlack}, {"clWhite", clWhite}, {"clRed", clRed},
-    {"clGreen", clGreen}, {"clBlue", clBlue}, {"clGray", clGray}, {"clSilver", clSilver}, {"clNavy", clNavy},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clBtnText", clBtnText},
+    {"clWindow", clWindow},
+    {"clWindowText", clWindowText},
+    {"clBlack", clBlack},
+    {"clWhite", clWhite},
+    {"clRed", clRed},
+    {"clGreen", clGreen},
+    {"clBlue", clBlue},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clNavy", clNavy},
 };
 
 [[noreturn]] void Refuse(const LayoutProperty& property, const std::string& expected) {
@@ -22,7 +32,7 @@ void Expect(const LayoutProperty& property, LayoutValueKind kind, const char* ex
     if (property.value.kind != kind) Refuse(property, expected);
 }
 
-} // namespace
+}  // namespace
 
 int IntValue(const LayoutProperty& property) {
     Expect(property, LayoutValueKind::Integer, "a number");
@@ -71,4 +81,4 @@ int EnumValue(const LayoutProperty& property, std::initializer_list<const char*>
     Refuse(property, "one of " + list + ", not " + name);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -20,4 +20,4 @@ Color ColorValue(const LayoutProperty& property);
 // The identifier, which must be one of `choices`; its index.
 int EnumValue(const LayoutProperty& property, std::initializer_list<const char*> choices);
 
-} // namespace dsp
+}  // namespace dsp

@@ -55,15 +55,23 @@ constexpr CommandRow kTable[] = {
     {0x00, "DELAY", "DELAY:", kSlider1, 0, 250, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit7"},
     {0x01, "REPEAT", "REPEAT:", kSlider2, 0, 80, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit9"},
     {0x02, "ECHO", "ECHO:", kSlider3, 0, 80, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit10"},
-    {0x03, "REV-TIME", "REV TIME:", kSlider5, 0, 80, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit11"},
-    {0x04, "REV-LEVEL", "REV LEVEL:", kSlider6, 0, 80, E::SliderValue, kNoItems, R::Value, "bsSkinNumericEdit12"},
-    {0x05, "MIC-BASS", "BASS", kTrack7, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10, "bsSkinNumericEdit14"},
-    {0x06, "MIC-MID", "MID", kTrack8, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10, "bsSkinNumericEdit15"},
-    {0x07, "MIC-TREB", "TREB", kTrack9, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10, "bsSkinNumericEdit16"},
+    {0x03, "REV-TIME", "REV TIME:", kSlider5, 0, 80, E::SliderValue, kNoItems, R::Value,
+     "bsSkinNumericEdit11"},
+    {0x04, "REV-LEVEL", "REV LEVEL:", kSlider6, 0, 80, E::SliderValue, kNoItems, R::Value,
+     "bsSkinNumericEdit12"},
+    {0x05, "MIC-BASS", "BASS", kTrack7, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10,
+     "bsSkinNumericEdit14"},
+    {0x06, "MIC-MID", "MID", kTrack8, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10,
+     "bsSkinNumericEdit15"},
+    {0x07, "MIC-TREB", "TREB", kTrack9, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10,
+     "bsSkinNumericEdit16"},
     {0x08, "FB-EX", "F.B-EX", kCombo6, 0, 3, E::ItemIndex, kFeedbackItems, R::None, ""},
-    {0x09, "MUSIC-BASS", "BASS", kTrack4, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10, "bsSkinNumericEdit4"},
-    {0x0A, "MUSIC-MID", "MID", kTrack5, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10, "bsSkinNumericEdit5"},
-    {0x0B, "MUSIC-TREB", "TREB", kTrack6, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10, "bsSkinNumericEdit6"},
+    {0x09, "MUSIC-BASS", "BASS", kTrack4, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10,
+     "bsSkinNumericEdit4"},
+    {0x0A, "MUSIC-MID", "MID", kTrack5, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10,
+     "bsSkinNumericEdit5"},
+    {0x0B, "MUSIC-TREB", "TREB", kTrack6, 0, 20, E::TrackBarValue, kNoItems, R::ValueMinus10,
+     "bsSkinNumericEdit6"},
     {0x0D, "CENTER", "CENTER:", kCombo3, 0, 1, E::ItemIndex, kCenterItems, R::None, ""},
     {0x0E, "AUX", "AUX:", kAuxButtons, 0, 2, E::FixedPerButton, kAuxItems, R::None, ""},
     {0x0F, "MUSIC-IN", "MUSIC IN", kCombo5, 0, 3, E::ItemIndex, kMusicInItems, R::None, ""},
@@ -82,9 +90,8 @@ constexpr CommandRow kTable[] = {
 };
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::toupper(x) == std::toupper(y);
-    });
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
 }
 
 // Reads a whole decimal or "0x" hexadecimal number; anything else is refused.
@@ -100,7 +107,7 @@ std::optional<int> ParseNumber(std::string_view text) {
     return value;
 }
 
-} // namespace
+}  // namespace
 
 std::span<const CommandRow> CommandTable() { return kTable; }
 
@@ -111,16 +118,14 @@ const CommandRow* FindCommand(int code) {
 
 const CommandRow* FindCommand(std::string_view codeOrName) {
     if (auto code = ParseNumber(codeOrName)) return FindCommand(*code);
-    auto it = std::ranges::find_if(kTable, [&](const CommandRow& s) {
-        return EqualsIgnoreCase(s.name, codeOrName);
-    });
+    auto it = std::ranges::find_if(kTable,
+                                   [&](const CommandRow& s) { return EqualsIgnoreCase(s.name, codeOrName); });
     return it == std::end(kTable) ? nullptr : &*it;
 }
 
 std::optional<int> ParseCommandValue(const CommandRow& command, std::string_view text) {
-    auto item = std::ranges::find_if(command.items, [&](std::string_view s) {
-        return EqualsIgnoreCase(s, text);
-    });
+    auto item =
+        std::ranges::find_if(command.items, [&](std::string_view s) { return EqualsIgnoreCase(s, text); });
     std::optional<int> value;
     if (item != command.items.end())
         value = static_cast<int>(item - command.items.begin());
@@ -136,4 +141,4 @@ std::string FormatCommandValue(const CommandRow& command, int value) {
     return std::to_string(value);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -13,31 +13,31 @@
 namespace dsp {
 
 enum class Encoding {
-    SliderValue,    // the slider's value as it stands
-    TrackBarValue,  // the track bar's value as it stands
-    ItemIndex,      // the combo box's item index
-    FixedPerButton, // each sending button has its own value: its index in `senders`
-    SpinRounded,    // the spin edit's value rounded to an integer
+    SliderValue,     // the slider's value as it stands
+    TrackBarValue,   // the track bar's value as it stands
+    ItemIndex,       // the combo box's item index
+    FixedPerButton,  // each sending button has its own value: its index in `senders`
+    SpinRounded,     // the spin edit's value rounded to an integer
 };
 
 enum class Readout {
-    None,         // nothing shows the value
-    Value,        // a numeric edit shows the value
-    ValueMinus10, // a numeric edit shows value - 10 (the tone controls)
-    SpinItself,   // the spin edit that sends it shows it
+    None,          // nothing shows the value
+    Value,         // a numeric edit shows the value
+    ValueMinus10,  // a numeric edit shows value - 10 (the tone controls)
+    SpinItself,    // the spin edit that sends it shows it
 };
 
 struct CommandRow {
     std::uint8_t code;
-    std::string_view name;     // short parameter name used on the command line
-    std::string_view caption;  // the English caption of the window
-    std::span<const std::string_view> senders; // sending control(s)
+    std::string_view name;                      // short parameter name used on the command line
+    std::string_view caption;                   // the English caption of the window
+    std::span<const std::string_view> senders;  // sending control(s)
     int minValue;
     int maxValue;
     Encoding encoding;
-    std::span<const std::string_view> items; // item texts of list parameters, by value
+    std::span<const std::string_view> items;  // item texts of list parameters, by value
     Readout readout;
-    std::string_view readoutControl; // numeric edit showing the value, if any
+    std::string_view readoutControl;  // numeric edit showing the value, if any
 };
 
 // All 27 codes, in ascending code order.
@@ -56,4 +56,4 @@ std::optional<int> ParseCommandValue(const CommandRow& command, std::string_view
 // The text shown for a value: the item text of list parameters, else the number.
 std::string FormatCommandValue(const CommandRow& command, int value);
 
-} // namespace dsp
+}  // namespace dsp

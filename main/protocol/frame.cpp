@@ -10,4 +10,4 @@ std::string FrameToHex(const Frame& frame) {
     return text;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -22,4 +22,4 @@ constexpr Frame BuildFrame(std::uint8_t code, int value) {
 // "80 13 1F A0": upper-case hex, single spaces.
 std::string FrameToHex(const Frame& frame);
 
-} // namespace dsp
+}  // namespace dsp

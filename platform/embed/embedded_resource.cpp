@@ -8,4 +8,4 @@ const EmbeddedResource* ResourceTable::Find(std::string_view name) const {
     return nullptr;
 }
 
-} // namespace dsp
+}  // namespace dsp

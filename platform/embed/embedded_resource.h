@@ -12,7 +12,7 @@ namespace dsp {
 
 struct EmbeddedResource {
     std::string_view name;
-    const std::uint8_t* data; // followed by one NUL byte not counted in size
+    const std::uint8_t* data;  // followed by one NUL byte not counted in size
     std::size_t size;
 
     std::span<const std::uint8_t> Bytes() const { return {data, size}; }
@@ -20,7 +20,7 @@ struct EmbeddedResource {
 };
 
 class ResourceTable {
-public:
+  public:
     constexpr ResourceTable() = default;
     constexpr explicit ResourceTable(std::span<const EmbeddedResource> resources) : resources_(resources) {}
 
@@ -28,8 +28,8 @@ public:
     const EmbeddedResource* Find(std::string_view name) const;
     std::span<const EmbeddedResource> All() const { return resources_; }
 
-private:
+  private:
     std::span<const EmbeddedResource> resources_;
 };
 
-} // namespace dsp
+}  // namespace dsp

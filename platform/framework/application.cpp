@@ -165,15 +165,18 @@ void TApplication::HandleHostEvent(const HostEvent& event) {
                 if (event.form) event.form->Perform(kWmClose);
                 break;
             case HostEvent::Kind::Expose:
-                if (event.form) event.form->InvalidateWindowRect({0, 0, event.form->Width(), event.form->Height()});
+                if (event.form)
+                    event.form->InvalidateWindowRect({0, 0, event.form->Width(), event.form->Height()});
                 break;
             case HostEvent::Kind::Moved:
                 if (event.form)
                     event.form->TControl::SetBounds(event.screen.x, event.screen.y, event.form->Width(),
-                                                     event.form->Height());
+                                                    event.form->Height());
                 break;
             case HostEvent::Kind::Resized:
-                if (event.form) event.form->SetBounds(event.form->Left(), event.form->Top(), event.screen.x, event.screen.y);
+                if (event.form)
+                    event.form->SetBounds(event.form->Left(), event.form->Top(), event.screen.x,
+                                          event.screen.y);
                 break;
             default:
                 input_.Route(event);

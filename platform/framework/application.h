@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/clock.h"
 #include "platform/framework/component.h"
-#include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/host.h"
 #include "platform/framework/input_router.h"
 #include "platform/framework/messages.h"
@@ -34,7 +34,7 @@ class TForm;
 using TExceptionEvent = std::function<void(TObject* sender, const std::exception& error)>;
 
 class TApplication : public TComponent, private HostEventSink {
-public:
+  public:
     // The clock defaults to the monotonic one.
     TApplication(std::unique_ptr<WindowHost> host, std::unique_ptr<Clock> clock = nullptr);
     ~TApplication() override;
@@ -103,7 +103,7 @@ public:
     void FormDestroyed(TForm* form);
     void FormShown(TForm* form, bool shown);
 
-private:
+  private:
     struct Posted {
         TControl* target;
         TMessage message;

@@ -10,24 +10,24 @@ namespace dsp {
 using TimeMs = int64_t;
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual TimeMs Now() const = 0;
 };
 
 class MonotonicClock final : public Clock {
-public:
+  public:
     TimeMs Now() const override;
 };
 
 class FakeClock final : public Clock {
-public:
+  public:
     explicit FakeClock(TimeMs start = 0) : now_(start) {}
     TimeMs Now() const override { return now_; }
     void Set(TimeMs now) { now_ = now; }
     void Advance(TimeMs ms) { now_ += ms; }
 
-private:
+  private:
     TimeMs now_;
 };
 

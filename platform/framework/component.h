@@ -13,7 +13,7 @@
 namespace dsp {
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
     // The class name for messages, e.g. "TComPort".
     std::string ClassName() const;
@@ -24,30 +24,30 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 
 // Raised when values of one class are assigned to an object of another.
 class EConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Raised on misuse of components (duplicate names and the like).
 class EComponentError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class TPersistent : public TObject {
-public:
+  public:
     // Copies source's values into this object. The base asks the source to
     // assign itself (AssignTo) and fails with EConvertError when it cannot.
     virtual void Assign(const TPersistent& source);
 
-protected:
+  protected:
     virtual void AssignTo(TPersistent& dest) const;
 };
 
 enum class TOperation { opInsert, opRemove };
 
 class TComponent : public TPersistent {
-public:
+  public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
@@ -83,7 +83,7 @@ public:
     // handlers still exist.
     void DestroyComponents();
 
-protected:
+  protected:
     // The after-load step. The base clears the loading state.
     virtual void Loaded();
     // A component was added to (opInsert) or is leaving (opRemove) this one's
@@ -92,7 +92,7 @@ protected:
     // references to each other can clear them.
     virtual void Notification(TComponent* component, TOperation operation);
 
-private:
+  private:
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
 

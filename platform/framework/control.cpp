@@ -255,17 +255,38 @@ void TControl::HandleMouseMessage(TMessage& m) {
         MouseUp(b, shift, x, y);
     };
     switch (m.Msg) {
-        case kWmMouseMove: MouseMove(shift, x, y); break;
-        case kWmLButtonDown: down(TMouseButton::mbLeft, false); break;
-        case kWmLButtonDblClk: down(TMouseButton::mbLeft, true); break;
-        case kWmLButtonUp: up(TMouseButton::mbLeft); break;
-        case kWmRButtonDown: down(TMouseButton::mbRight, false); break;
-        case kWmRButtonDblClk: down(TMouseButton::mbRight, true); break;
-        case kWmRButtonUp: up(TMouseButton::mbRight); break;
-        case kWmMButtonDown: down(TMouseButton::mbMiddle, false); break;
-        case kWmMButtonDblClk: down(TMouseButton::mbMiddle, true); break;
-        case kWmMButtonUp: up(TMouseButton::mbMiddle); break;
-        default: break;
+        case kWmMouseMove:
+            MouseMove(shift, x, y);
+            break;
+        case kWmLButtonDown:
+            down(TMouseButton::mbLeft, false);
+            break;
+        case kWmLButtonDblClk:
+            down(TMouseButton::mbLeft, true);
+            break;
+        case kWmLButtonUp:
+            up(TMouseButton::mbLeft);
+            break;
+        case kWmRButtonDown:
+            down(TMouseButton::mbRight, false);
+            break;
+        case kWmRButtonDblClk:
+            down(TMouseButton::mbRight, true);
+            break;
+        case kWmRButtonUp:
+            up(TMouseButton::mbRight);
+            break;
+        case kWmMButtonDown:
+            down(TMouseButton::mbMiddle, false);
+            break;
+        case kWmMButtonDblClk:
+            down(TMouseButton::mbMiddle, true);
+            break;
+        case kWmMButtonUp:
+            up(TMouseButton::mbMiddle);
+            break;
+        default:
+            break;
     }
 }
 

@@ -32,14 +32,15 @@ inline constexpr TControlStyle csClickEvents = 0x04;   // a press and release in
 inline constexpr TControlStyle csDoubleClicks = 0x08;  // a second quick press is a double-click
 inline constexpr TControlStyle csOpaque = 0x10;        // paint covers everything; no erase fill
 
-using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 using TMouseWheelEvent =
     std::function<void(TObject* sender, TShiftState shift, int wheelDelta, Point mousePos, bool& handled)>;
 using TWndMethod = std::function<void(TMessage& message)>;
 
 class TControl : public TComponent {
-public:
+  public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
@@ -135,7 +136,7 @@ public:
     // Called by the framework's painter: sets up PaintCanvas and sends kWmPaint.
     void PaintWith(Canvas& canvas);
 
-protected:
+  protected:
     // The default message handling; descendants override and call the base
     // for what they do not handle.
     virtual void WndProc(TMessage& message);
@@ -160,7 +161,7 @@ protected:
     Rect RectInForm() const;
     void InvalidateFormRect(const Rect& formRect) const;
 
-private:
+  private:
     void HandleMouseMessage(TMessage& message);
 
     TWinControl* parent_ = nullptr;
@@ -178,7 +179,7 @@ private:
 
 // A windowless control that paints itself.
 class TGraphicControl : public TControl {
-public:
+  public:
     using TControl::TControl;
 };
 

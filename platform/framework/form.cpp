@@ -144,7 +144,8 @@ bool TForm::DialogKey(uint16_t key, TShiftState shift) {
         case kVkRight:
         case kVkDown:
             if (activeControl_ && activeControl_->Parent()) {
-                activeControl_->Parent()->SelectNext(activeControl_, key == kVkRight || key == kVkDown, false);
+                activeControl_->Parent()->SelectNext(activeControl_, key == kVkRight || key == kVkDown,
+                                                     false);
                 return true;
             }
             return false;

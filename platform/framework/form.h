@@ -19,7 +19,7 @@ enum class TCloseAction { caNone, caHide, caFree };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 
 class TForm : public TCustomControl {
-public:
+  public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
 
@@ -68,12 +68,12 @@ public:
     TNotifyEvent OnHide;
     TCloseEvent OnClose;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
     bool DialogKey(uint16_t key, TShiftState shift) override;
 
-private:
+  private:
     void EnsureHost();
     void ActivateChanged(bool active);
 

@@ -10,7 +10,7 @@
 namespace dsp {
 
 class HeadlessWindow final : public HostWindow {
-public:
+  public:
     HeadlessWindow(HeadlessHost& host, TForm& form) : host_(host), form_(form) {}
     ~HeadlessWindow() override { host_.Remove(this); }
 
@@ -40,7 +40,7 @@ public:
         if (hasShape_) canvas.PopClip();
     }
 
-private:
+  private:
     HeadlessHost& host_;
     TForm& form_;
     Rect bounds_;

@@ -16,7 +16,7 @@ namespace dsp {
 class HeadlessWindow;
 
 class HeadlessHost final : public WindowHost {
-public:
+  public:
     explicit HeadlessHost(Rect workArea = {0, 0, 1280, 1024});
     ~HeadlessHost() override;
 
@@ -60,7 +60,7 @@ public:
 
     int PresentCount() const { return presents_; }
 
-private:
+  private:
     friend class HeadlessWindow;
     void Remove(HeadlessWindow* w);
 

@@ -17,7 +17,7 @@ class TForm;
 
 // One top-level window of a host.
 class HostWindow {
-public:
+  public:
     virtual ~HostWindow() = default;
     virtual void SetBounds(const Rect& screenBounds) = 0;
     virtual void SetVisible(bool visible) = 0;
@@ -61,13 +61,13 @@ struct HostEvent {
 };
 
 class HostEventSink {
-public:
+  public:
     virtual ~HostEventSink() = default;
     virtual void HandleHostEvent(const HostEvent& event) = 0;
 };
 
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     virtual std::unique_ptr<HostWindow> CreateWindow(TForm& form) = 0;
     // The usable part of the screen (without panels and docks).

@@ -11,9 +11,12 @@ namespace {
 
 TShiftState ButtonFlag(TMouseButton b) {
     switch (b) {
-        case TMouseButton::mbLeft: return ssLeft;
-        case TMouseButton::mbRight: return ssRight;
-        default: return ssMiddle;
+        case TMouseButton::mbLeft:
+            return ssLeft;
+        case TMouseButton::mbRight:
+            return ssRight;
+        default:
+            return ssMiddle;
     }
 }
 
@@ -146,7 +149,8 @@ void InputRouter::Mouse(const HostEvent& e) {
     uint32_t msg = ButtonMessage(e.button, down, dbl, nonClient);
     if (msg == kWmNull) return;
     if (nonClient) {
-        target.control->Perform(msg, static_cast<uintptr_t>(target.hitCode), MakeLParam(e.screen.x, e.screen.y));
+        target.control->Perform(msg, static_cast<uintptr_t>(target.hitCode),
+                                MakeLParam(e.screen.x, e.screen.y));
     } else {
         Point p = target.control->ScreenToClient(e.screen);
         target.control->Perform(msg, ShiftToKeys(shift), MakeLParam(p.x, p.y));

@@ -19,7 +19,7 @@ inline constexpr TimeMs kDoubleClickMs = 500;
 inline constexpr int kDoubleClickDistance = 4;
 
 class InputRouter {
-public:
+  public:
     InputRouter(TApplication& app, const Clock& clock) : app_(app), clock_(clock) {}
 
     void Route(const HostEvent& event);
@@ -34,7 +34,7 @@ public:
     // Forgets a control that is being destroyed.
     void Forget(TControl* control);
 
-private:
+  private:
     struct Target {
         TControl* control = nullptr;
         int hitCode = 0;  // kHtClient, or the non-client code

@@ -25,7 +25,7 @@ inline constexpr uint32_t kWmSetFocus = 0x0007;
 inline constexpr uint32_t kWmKillFocus = 0x0008;
 inline constexpr uint32_t kWmEnable = 0x000A;
 inline constexpr uint32_t kWmSetText = 0x000C;
-inline constexpr uint32_t kWmPaint = 0x000F;       // WParam: TCanvas* of the control
+inline constexpr uint32_t kWmPaint = 0x000F;  // WParam: TCanvas* of the control
 inline constexpr uint32_t kWmClose = 0x0010;
 inline constexpr uint32_t kWmEraseBkgnd = 0x0014;  // WParam: TCanvas*; Result 1 = erased
 inline constexpr uint32_t kWmShowWindow = 0x0018;
@@ -75,8 +75,8 @@ inline constexpr uint32_t kCmTextChanged = kCmBase + 2;
 inline constexpr uint32_t kCmDialogKey = kCmBase + 3;  // WParam: key; Result 1 = handled
 inline constexpr uint32_t kCmMouseEnter = kCmBase + 4;
 inline constexpr uint32_t kCmMouseLeave = kCmBase + 5;
-inline constexpr uint32_t kCmEnter = kCmBase + 6;  // focus arrived in the control
-inline constexpr uint32_t kCmExit = kCmBase + 7;   // focus left the control
+inline constexpr uint32_t kCmEnter = kCmBase + 6;    // focus arrived in the control
+inline constexpr uint32_t kCmExit = kCmBase + 7;     // focus left the control
 inline constexpr uint32_t kCmRelease = kCmBase + 8;  // posted: free the target once its handlers are done
 
 // Hit-test results.
@@ -114,8 +114,8 @@ inline constexpr uintptr_t kMkMButton = 0x0010;
 // Point packing of mouse messages: x in the low 16 bits, y in the high 16,
 // both signed.
 inline intptr_t MakeLParam(int x, int y) {
-    return static_cast<intptr_t>(static_cast<int32_t>((static_cast<uint32_t>(y) << 16) |
-                                                      (static_cast<uint32_t>(x) & 0xFFFF)));
+    return static_cast<intptr_t>(
+        static_cast<int32_t>((static_cast<uint32_t>(y) << 16) | (static_cast<uint32_t>(x) & 0xFFFF)));
 }
 inline int LParamX(intptr_t l) { return static_cast<int16_t>(static_cast<uint32_t>(l) & 0xFFFF); }
 inline int LParamY(intptr_t l) { return static_cast<int16_t>((static_cast<uint32_t>(l) >> 16) & 0xFFFF); }

@@ -52,7 +52,8 @@ void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
             PaintWindowTree(canvas, *w, childOrigin);
             continue;
         }
-        PushDeviceClip(canvas, Rect::FromBounds(childOrigin.x, childOrigin.y, child->Width(), child->Height()));
+        PushDeviceClip(canvas,
+                       Rect::FromBounds(childOrigin.x, childOrigin.y, child->Width(), child->Height()));
         if (!canvas.ClipBox().IsEmpty()) Step(canvas, childOrigin, [&] { child->PaintWith(canvas); });
         canvas.PopClip();
     }

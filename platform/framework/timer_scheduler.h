@@ -16,7 +16,7 @@ namespace dsp {
 class TControl;
 
 class TimerScheduler {
-public:
+  public:
     using FireFn = std::function<void(TControl* owner, uint32_t id)>;
 
     TimerScheduler(const Clock& clock, FireFn fire);
@@ -33,7 +33,7 @@ public:
     // same moment fire in the order they were set). Returns how many fired.
     int FireDue();
 
-private:
+  private:
     struct Entry {
         TControl* owner;
         uint32_t id;

@@ -17,7 +17,8 @@ int WaitReadable(std::span<const int> fds, int timeoutMs, std::vector<bool>& rea
     ready.assign(fds.size(), false);
     int n = ::poll(polls.data(), polls.size(), timeoutMs);
     if (n < 0) return errno == EINTR ? 0 : errno;
-    for (size_t i = 0; i < polls.size(); ++i) ready[i] = (polls[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+    for (size_t i = 0; i < polls.size(); ++i)
+        ready[i] = (polls[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0;
     return 0;
 }
 

@@ -14,7 +14,7 @@ int WaitReadable(std::span<const int> fds, int timeoutMs, std::vector<bool>& rea
 
 // An eventfd that any thread may signal to wake the loop.
 class WakeSignal {
-public:
+  public:
     WakeSignal();
     ~WakeSignal();
     WakeSignal(const WakeSignal&) = delete;
@@ -24,7 +24,7 @@ public:
     void Signal();
     void Clear();
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -32,8 +32,8 @@ void TWinControl::InsertControl(TControl* control) {
         controls_.push_back(control);
         tabList_.push_back(static_cast<TWinControl*>(control));
     } else {
-        auto firstWindowed = std::find_if(controls_.begin(), controls_.end(),
-                                          [](TControl* c) { return c->IsWindowed(); });
+        auto firstWindowed =
+            std::find_if(controls_.begin(), controls_.end(), [](TControl* c) { return c->IsWindowed(); });
         controls_.insert(firstWindowed, control);
     }
     control->parent_ = this;
@@ -43,8 +43,10 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
     if (Application) {
         // Focus, capture and hover inside the leaving subtree go away with it.
-        if (auto* w = dynamic_cast<TWinControl*>(control)) w->LoseFocusAndCaptureInside();
-        else if (control->MouseCapture()) Application->Input().SetCapture(nullptr);
+        if (auto* w = dynamic_cast<TWinControl*>(control))
+            w->LoseFocusAndCaptureInside();
+        else if (control->MouseCapture())
+            Application->Input().SetCapture(nullptr);
     }
     std::erase(controls_, control);
     if (control->IsWindowed()) std::erase(tabList_, static_cast<TWinControl*>(control));
@@ -135,7 +137,8 @@ bool TWinControl::SetFocus() {
     if (!CanFocus()) return false;
     TForm* form = ParentForm();
     form->SetActiveControl(this == form ? nullptr : this);
-    if (this == form && Application && Application->ActiveForm() == form) Application->SetFocusedControl(form);
+    if (this == form && Application && Application->ActiveForm() == form)
+        Application->SetFocusedControl(form);
     return true;
 }
 
@@ -146,8 +149,9 @@ void TWinControl::RecalcNonClient() {
     Perform(kWmNcCalcSize, 0, reinterpret_cast<intptr_t>(&r));
     // Keep the client inside the window whatever the handler said.
     r = Intersect(r, Rect{0, 0, Width(), Height()});
-    if (r.IsEmpty()) r = Rect{std::clamp(r.left, 0, Width()), std::clamp(r.top, 0, Height()),
-                              std::clamp(r.left, 0, Width()), std::clamp(r.top, 0, Height())};
+    if (r.IsEmpty())
+        r = Rect{std::clamp(r.left, 0, Width()), std::clamp(r.top, 0, Height()),
+                 std::clamp(r.left, 0, Width()), std::clamp(r.top, 0, Height())};
     if (r != clientInWindow_) {
         clientInWindow_ = r;
         Invalidate();
@@ -238,7 +242,8 @@ void TWinControl::WndProc(TMessage& m) {
         }
         case kWmEraseBkgnd:
             if (!(ControlStyle() & csOpaque)) {
-                if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam)) canvas->FillRect(ClientRect(), GetColor());
+                if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam))
+                    canvas->FillRect(ClientRect(), GetColor());
             }
             m.Result = 1;
             return;
@@ -275,4 +280,3 @@ bool TWinControl::DialogKey(uint16_t key, TShiftState shift) {
 }
 
 }  // namespace dsp
-

@@ -16,7 +16,7 @@ using TKeyEvent = std::function<void(TObject* sender, uint16_t& key, TShiftState
 using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;
 
 class TWinControl : public TControl {
-public:
+  public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
@@ -38,7 +38,8 @@ public:
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
     // The next control after `current` in tab order among this control's
     // descendants, wrapping round; nullptr when there is none to go to.
-    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop, bool checkParent) const;
+    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
+                                 bool checkParent) const;
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
 
     // Focus.
@@ -73,7 +74,7 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     virtual void KeyDown(uint16_t& key, TShiftState shift);
     virtual void KeyUp(uint16_t& key, TShiftState shift);
@@ -84,7 +85,7 @@ protected:
     // true when one took it.
     virtual bool DialogKey(uint16_t key, TShiftState shift);
 
-private:
+  private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void Restack(TControl* control, bool toFront);
@@ -101,7 +102,7 @@ private:
 
 // A windowed control that paints itself.
 class TCustomControl : public TWinControl {
-public:
+  public:
     using TWinControl::TWinControl;
 };
 

@@ -16,12 +16,8 @@ namespace dsp {
 
 using Pixel = std::uint32_t;
 
-constexpr Pixel ColorToPixel(Color c) {
-    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
-constexpr Color PixelToColor(Pixel p) {
-    return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
-}
+constexpr Pixel ColorToPixel(Color c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu); }
+constexpr Color PixelToColor(Pixel p) { return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu); }
 
 // No picture may be larger than this on either side: it bounds every
 // allocation a picture file can ask for.
@@ -31,7 +27,7 @@ inline constexpr int kMaxBitmapSide = 16384;
 inline constexpr Color kInvalidColor = 0xFFFFFFFFu;
 
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     // Throws std::invalid_argument when a side is negative or above
     // kMaxBitmapSide. The pixels start as `fill` (system colours resolved).
@@ -64,7 +60,7 @@ public:
         return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
     }
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;

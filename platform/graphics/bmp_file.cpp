@@ -51,8 +51,10 @@ Header ReadHeader(std::span<const std::uint8_t> d) {
 
 void Validate(Header& h) {
     if (h.compression == 1 || h.compression == 2) throw InvalidBitmap("RLE compression is not supported");
-    if (h.compression == 3 || h.compression == 6) throw InvalidBitmap("bit-field compression is not supported");
-    if (h.compression != 0) throw InvalidBitmap("compression " + std::to_string(h.compression) + " is not supported");
+    if (h.compression == 3 || h.compression == 6)
+        throw InvalidBitmap("bit-field compression is not supported");
+    if (h.compression != 0)
+        throw InvalidBitmap("compression " + std::to_string(h.compression) + " is not supported");
     if (h.bitCount != 1 && h.bitCount != 4 && h.bitCount != 8 && h.bitCount != 24 && h.bitCount != 32) {
         throw InvalidBitmap(std::to_string(h.bitCount) + " bits per pixel is not supported");
     }
@@ -87,7 +89,8 @@ std::vector<Pixel> ReadPalette(std::span<const std::uint8_t> d, const Header& h)
     return palette;
 }
 
-void DecodeRow(const std::uint8_t* in, Pixel* out, int width, int bitCount, const std::vector<Pixel>& palette) {
+void DecodeRow(const std::uint8_t* in, Pixel* out, int width, int bitCount,
+               const std::vector<Pixel>& palette) {
     if (bitCount == 24 || bitCount == 32) {
         const int step = bitCount / 8;
         for (int x = 0; x < width; ++x, in += step) {
@@ -121,15 +124,16 @@ Bitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t* fileLength) {
     if (h.pixelOffset >= data.size()) throw InvalidBitmap("pixel offset past the end of the data");
     if (pixelEnd > data.size()) throw InvalidBitmap("pixel rows run past the end of the data");
     if (h.declaredLength != 0 && h.declaredLength < pixelEnd) {
-        throw InvalidBitmap("file length " + std::to_string(h.declaredLength) + " is shorter than its pixels");
+        throw InvalidBitmap("file length " + std::to_string(h.declaredLength) +
+                            " is shorter than its pixels");
     }
     if (h.declaredLength > data.size()) throw InvalidBitmap("file length runs past the end of the data");
 
     Bitmap picture(width, height);
     for (int row = 0; row < height; ++row) {
         const int y = h.height < 0 ? row : height - 1 - row;
-        DecodeRow(data.data() + h.pixelOffset + stride * std::uint64_t(row), picture.Row(y), width, h.bitCount,
-                  palette);
+        DecodeRow(data.data() + h.pixelOffset + stride * std::uint64_t(row), picture.Row(y), width,
+                  h.bitCount, palette);
     }
     if (fileLength) *fileLength = std::size_t(h.declaredLength != 0 ? h.declaredLength : pixelEnd);
     return picture;
@@ -173,7 +177,8 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& picture, int bitCount) {
     }
     if (picture.Empty()) throw PictureError("cannot write an empty bitmap");
     std::vector<std::uint8_t> indices;
-    const std::vector<Pixel> palette = bitCount <= 8 ? BuildPalette(picture, bitCount, indices) : std::vector<Pixel>{};
+    const std::vector<Pixel> palette =
+        bitCount <= 8 ? BuildPalette(picture, bitCount, indices) : std::vector<Pixel>{};
     const int width = picture.Width(), height = picture.Height();
     const std::size_t stride = (std::size_t(width) * std::size_t(bitCount) + 31) / 32 * 4;
     const std::size_t offset = kFileHeaderSize + kInfoHeaderSize + palette.size() * 4;
@@ -189,7 +194,8 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& picture, int bitCount) {
     out[28] = std::uint8_t(bitCount);
     Put32(out, 34, std::uint32_t(stride * std::size_t(height)));
     Put32(out, 46, std::uint32_t(palette.size()));
-    for (std::size_t i = 0; i < palette.size(); ++i) Put32(out, kFileHeaderSize + kInfoHeaderSize + i * 4, palette[i]);
+    for (std::size_t i = 0; i < palette.size(); ++i)
+        Put32(out, kFileHeaderSize + kInfoHeaderSize + i * 4, palette[i]);
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = out.data() + offset + stride * std::size_t(height - 1 - y);
         if (bitCount == 24) {

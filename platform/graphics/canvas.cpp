@@ -133,8 +133,14 @@ void Canvas::DrawLine(Point from, Point to, Color c) {
     while (p != to) {
         SetPixel(p, c);
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; p.x += sx; }
-        if (e2 <= dx) { err += dx; p.y += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            p.x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            p.y += sy;
+        }
     }
 }
 

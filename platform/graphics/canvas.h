@@ -19,7 +19,7 @@
 namespace dsp {
 
 class Canvas {
-public:
+  public:
     explicit Canvas(Bitmap& target);
 
     Bitmap& Target() const { return target_; }
@@ -77,9 +77,10 @@ public:
     void TileDraw(const Rect& dst, const Bitmap& src, const Rect& srcRect);
     // Blends `color` through an 8-bit coverage mask (0 keeps the pixel, 255
     // replaces it): how anti-aliased glyphs reach the bitmap.
-    void BlendCoverage(Point dst, const std::uint8_t* coverage, int width, int height, int pitch, Color color);
+    void BlendCoverage(Point dst, const std::uint8_t* coverage, int width, int height, int pitch,
+                       Color color);
 
-private:
+  private:
     Rect ToDevice(const Rect& r) const { return r.Offset(origin_); }
     // Calls f(deviceRect) for each piece of `deviceRect` inside the clip.
     template <class F>
@@ -98,14 +99,14 @@ private:
 
 // Pushes a clip for the lifetime of the scope.
 class ClipScope {
-public:
+  public:
     ClipScope(Canvas& canvas, const Rect& r) : canvas_(canvas) { canvas_.PushClip(r); }
     ClipScope(Canvas& canvas, const Region& r) : canvas_(canvas) { canvas_.PushClip(r); }
     ~ClipScope() { canvas_.PopClip(); }
     ClipScope(const ClipScope&) = delete;
     ClipScope& operator=(const ClipScope&) = delete;
 
-private:
+  private:
     Canvas& canvas_;
 };
 

@@ -50,7 +50,8 @@ void Canvas::CopyRect(Point dst, const Bitmap& src, const Rect& srcRect) {
     Bitmap scratch;
     Rect from;
     const Bitmap& source = StableSource(src, target_, clipped, scratch, from);
-    const Rect dstRect = Rect::FromBounds(dst.x + shift.x, dst.y + shift.y, clipped.Width(), clipped.Height());
+    const Rect dstRect =
+        Rect::FromBounds(dst.x + shift.x, dst.y + shift.y, clipped.Width(), clipped.Height());
     const Rect device = ToDevice(dstRect);
     ForEachVisible(device, [&](const Rect& piece) {
         const int sx = from.left + piece.left - device.left;
@@ -69,9 +70,9 @@ void Canvas::DrawTransparent(Point dst, const Bitmap& src, const Rect& srcRect, 
     Bitmap scratch;
     Rect from;
     const Bitmap& source = StableSource(src, target_, clipped, scratch, from);
-    const Rect device = ToDevice(Rect::FromBounds(dst.x + clipped.left - srcRect.left,
-                                                  dst.y + clipped.top - srcRect.top, clipped.Width(),
-                                                  clipped.Height()));
+    const Rect device =
+        ToDevice(Rect::FromBounds(dst.x + clipped.left - srcRect.left, dst.y + clipped.top - srcRect.top,
+                                  clipped.Width(), clipped.Height()));
     ForEachVisible(device, [&](const Rect& piece) {
         const int sx = from.left + piece.left - device.left;
         const int sy = from.top + piece.top - device.top;

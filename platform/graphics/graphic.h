@@ -14,7 +14,7 @@
 namespace dsp {
 
 class TGraphic {
-public:
+  public:
     virtual ~TGraphic() = default;
     // Replaces the picture; throws a PictureError and keeps the old picture
     // when the bytes are not a valid file of the class's kind.
@@ -26,18 +26,18 @@ public:
     int Height() const { return picture_.Height(); }
     bool Empty() const { return picture_.Empty(); }
 
-protected:
+  protected:
     dsp::Bitmap picture_;
 };
 
 class TBitmapImage : public TGraphic {
-public:
+  public:
     void LoadFromBytes(std::span<const std::uint8_t> data) override;
     std::string ClassName() const override { return "TBitmap"; }
 };
 
 class TJPEGImage : public TGraphic {
-public:
+  public:
     void LoadFromBytes(std::span<const std::uint8_t> data) override;
     std::string ClassName() const override { return "TJPEGImage"; }
 };

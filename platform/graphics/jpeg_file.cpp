@@ -125,7 +125,8 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
     const std::string error = Decode(data, picture);
     if (!error.empty()) throw InvalidJpeg(error);
     Pixel* p = picture.Data();
-    for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i) p[i] &= 0x00FFFFFFu;
+    for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i)
+        p[i] &= 0x00FFFFFFu;
     return picture;
 }
 

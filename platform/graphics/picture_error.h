@@ -9,25 +9,25 @@
 namespace dsp {
 
 class PictureError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A BMP file that cannot be read: "not a valid bitmap: <reason>".
 class InvalidBitmap : public PictureError {
-public:
+  public:
     explicit InvalidBitmap(const std::string& reason) : PictureError("not a valid bitmap: " + reason) {}
 };
 
 // A JPEG file that the decoder rejects: "not a valid JPEG picture: <reason>".
 class InvalidJpeg : public PictureError {
-public:
+  public:
     explicit InvalidJpeg(const std::string& reason) : PictureError("not a valid JPEG picture: " + reason) {}
 };
 
 // A PNG file that cannot be read or written.
 class InvalidPng : public PictureError {
-public:
+  public:
     explicit InvalidPng(const std::string& reason) : PictureError("not a valid PNG picture: " + reason) {}
 };
 

@@ -18,7 +18,7 @@
 namespace dsp {
 
 class PictureFormats {
-public:
+  public:
     using Factory = std::function<std::unique_ptr<TGraphic>()>;
     struct Format {
         std::string extension;  // lower case, without the dot
@@ -44,7 +44,7 @@ public:
     // Throws PictureError for an unknown extension or a bad file.
     std::unique_ptr<TGraphic> Load(std::string_view extension, std::span<const std::uint8_t> data) const;
 
-private:
+  private:
     std::vector<Format> formats_;
 };
 

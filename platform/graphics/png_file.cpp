@@ -26,7 +26,8 @@ std::vector<std::uint8_t> EncodePng(const Bitmap& picture) {
     png.image.height = png_uint_32(picture.Height());
     png.image.format = PNG_FORMAT_BGR;
     std::vector<std::uint8_t> rows(std::size_t(picture.Width()) * 3 * std::size_t(picture.Height()));
-    for (int y = 0; y < picture.Height(); ++y) picture.ReadRow24(y, rows.data() + std::size_t(y) * picture.Width() * 3);
+    for (int y = 0; y < picture.Height(); ++y)
+        picture.ReadRow24(y, rows.data() + std::size_t(y) * picture.Width() * 3);
     png_alloc_size_t size = 0;
     if (!png_image_write_to_memory(&png.image, nullptr, &size, 0, rows.data(), 0, nullptr)) {
         throw InvalidPng(png.image.message);
@@ -46,7 +47,8 @@ Bitmap DecodePng(std::span<const std::uint8_t> data) {
     }
     if (png.image.width == 0 || png.image.height == 0 || png.image.width > png_uint_32(kMaxBitmapSide) ||
         png.image.height > png_uint_32(kMaxBitmapSide)) {
-        throw InvalidPng("size " + std::to_string(png.image.width) + " x " + std::to_string(png.image.height));
+        throw InvalidPng("size " + std::to_string(png.image.width) + " x " +
+                         std::to_string(png.image.height));
     }
     png.image.format = PNG_FORMAT_BGRA;  // byte order of our pixels
     Bitmap picture(int(png.image.width), int(png.image.height));
@@ -54,7 +56,8 @@ Bitmap DecodePng(std::span<const std::uint8_t> data) {
         throw InvalidPng(png.image.message);
     }
     Pixel* p = picture.Data();
-    for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i) p[i] &= 0x00FFFFFFu;
+    for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i)
+        p[i] &= 0x00FFFFFFu;
     return picture;
 }
 

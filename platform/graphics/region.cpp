@@ -20,9 +20,12 @@ const std::vector<int>& SpansAt(const Bands& bands, std::size_t& index, int y, c
 
 bool Keep(bool inA, bool inB, int op) {
     switch (op) {
-        case 0: return inA || inB;
-        case 1: return inA && inB;
-        default: return inA && !inB;
+        case 0:
+            return inA || inB;
+        case 1:
+            return inA && inB;
+        default:
+            return inA && !inB;
     }
 }
 
@@ -37,8 +40,14 @@ std::vector<int> CombineSpans(const std::vector<int>& a, const std::vector<int>&
         const int xa = ia < a.size() ? a[ia] : kMaxInt;
         const int xb = ib < b.size() ? b[ib] : kMaxInt;
         const int x = std::min(xa, xb);
-        if (xa == x) { inA = !inA; ++ia; }
-        if (xb == x) { inB = !inB; ++ib; }
+        if (xa == x) {
+            inA = !inA;
+            ++ia;
+        }
+        if (xb == x) {
+            inB = !inB;
+            ++ib;
+        }
         const bool now = Keep(inA, inB, op);
         if (now != inside) {
             if (now && !out.empty() && out.back() == x) {

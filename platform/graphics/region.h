@@ -12,7 +12,7 @@
 namespace dsp {
 
 class Region {
-public:
+  public:
     Region() = default;
     explicit Region(const Rect& r);
     // The union of any rectangles, overlapping or not.
@@ -43,7 +43,7 @@ public:
 
     friend bool operator==(const Region&, const Region&) = default;
 
-private:
+  private:
     struct Band {
         int top = 0;
         int bottom = 0;

@@ -119,7 +119,8 @@ RegValue ParseData(const std::string& s, size_t pos, int line) {
     if (!rest.empty() && rest[0] == '"') {
         v.type = RegType::String;
         v.text = ReadQuoted(s, pos, line);
-        if (s.find_first_not_of(" \t", pos) != std::string::npos) throw RegParseError(line, "text after string");
+        if (s.find_first_not_of(" \t", pos) != std::string::npos)
+            throw RegParseError(line, "text after string");
         return v;
     }
     if (rest.starts_with("dword:")) {

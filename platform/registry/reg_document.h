@@ -37,16 +37,16 @@ struct RegKey {
 };
 
 class RegParseError : public std::runtime_error {
-public:
+  public:
     RegParseError(int line, const std::string& what);
     int Line() const { return line_; }
 
-private:
+  private:
     int line_;
 };
 
 class RegDocument {
-public:
+  public:
     // Throws RegParseError. Accepts LF or CR LF and a UTF-8 byte-order mark.
     static RegDocument Parse(std::string_view text);
     std::string Serialize() const;
@@ -59,7 +59,7 @@ public:
 
     const std::vector<RegKey>& Keys() const { return keys_; }
 
-private:
+  private:
     std::vector<RegKey> keys_;
 };
 

@@ -15,7 +15,7 @@ int MakeFolders(const std::string& path);
 
 // An exclusive advisory lock (flock) on a lock file, held while it lives.
 class FileLock {
-public:
+  public:
     FileLock() = default;
     ~FileLock();
     FileLock(const FileLock&) = delete;
@@ -25,7 +25,7 @@ public:
     void Release();
     bool Held() const { return fd_ >= 0; }
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -18,12 +18,12 @@
 namespace dsp {
 
 class ERegistryException : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class TRegistry {
-public:
+  public:
     // The store in the user's configuration folder.
     TRegistry();
     // The store in the given file (tests, tools).
@@ -52,7 +52,7 @@ public:
     std::string ReadString(std::string_view name) const;
     void WriteString(std::string_view name, std::string_view value);
 
-private:
+  private:
     enum class LoadResult { Loaded, Missing, Unreadable };
     LoadResult Load(RegDocument& doc) const;
     bool Save(const RegDocument& doc) const;

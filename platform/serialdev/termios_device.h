@@ -81,7 +81,7 @@ class TermiosSerialDevice final : public SerialDevice {
     bool hasCounters_ = false;
     std::atomic<bool> hungUp_{false};
     std::atomic<bool> txPending_{false};
-    std::atomic<std::uint32_t> watchMask_{0}; // the mask of the current wait
+    std::atomic<std::uint32_t> watchMask_{0};  // the mask of the current wait
     // Bytes taken out of the input queue (read or purged) since the waiting
     // loop last looked, so that taking and arriving cannot cancel out.
     std::atomic<int> inputTaken_{0};

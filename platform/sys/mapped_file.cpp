@@ -20,7 +20,7 @@ struct FdGuard {
     }
 };
 
-} // namespace
+}  // namespace
 
 MappedFile::~MappedFile() { Unmap(); }
 
@@ -76,4 +76,4 @@ std::string SystemErrorText(int error) {
     return ::strerror_r(error, buffer, sizeof buffer);
 }
 
-} // namespace dsp
+}  // namespace dsp

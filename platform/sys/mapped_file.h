@@ -9,7 +9,7 @@
 namespace dsp {
 
 class MappedFile {
-public:
+  public:
     enum class Stage { kNone, kOpen, kSize, kMap };
 
     MappedFile() = default;
@@ -29,7 +29,7 @@ public:
     std::size_t Size() const { return size_; }
     Stage FailedStage() const { return failedStage_; }
 
-private:
+  private:
     const unsigned char* data_ = nullptr;
     std::size_t size_ = 0;
     bool mapped_ = false;
@@ -39,4 +39,4 @@ private:
 // The system's text for an errno value.
 std::string SystemErrorText(int error);
 
-} // namespace dsp
+}  // namespace dsp

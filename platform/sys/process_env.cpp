@@ -32,4 +32,4 @@ bool IsRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -15,4 +15,4 @@ int ExecutablePath(std::string& path);
 // True when `path` names an existing regular file (links followed).
 bool IsRegularFile(const std::string& path);
 
-} // namespace dsp
+}  // namespace dsp

@@ -29,7 +29,7 @@ enum FontCharset : int {
 };
 
 class TFont {
-public:
+  public:
     TFont() = default;
     TFont(std::string name, int height, FontStyles style = 0, dsp::Color color = clWindowText);
     TFont(const TFont& other) { CopyValues(other); }
@@ -54,7 +54,7 @@ public:
 
     std::function<void(TFont&)> OnChange;
 
-private:
+  private:
     void CopyValues(const TFont& other);
     void Changed();
 

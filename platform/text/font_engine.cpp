@@ -29,14 +29,16 @@ Size FontEngine::TextExtent(const TFont& font, std::string_view text) {
     return {TextWidth(font, DecodeUtf8(text)), Metrics(font).height};
 }
 
-void FontEngine::DrawLine(Canvas& canvas, const TFont& font, Point cell, std::u32string_view text, Color color) {
+void FontEngine::DrawLine(Canvas& canvas, const TFont& font, Point cell, std::u32string_view text,
+                          Color color) {
     FontInstance& inst = impl_->Instance(font);
     const int baseline = cell.y + inst.metrics.ascent;
     int x = cell.x;
     for (char32_t cp : text) {
         const RenderedGlyph& g = impl_->Glyph(inst, cp);
         if (!g.coverage.empty()) {
-            canvas.BlendCoverage({x + g.left, baseline - g.top}, g.coverage.data(), g.width, g.rows, g.width, color);
+            canvas.BlendCoverage({x + g.left, baseline - g.top}, g.coverage.data(), g.width, g.rows, g.width,
+                                 color);
         }
         x += g.advance;
     }

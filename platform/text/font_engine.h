@@ -21,11 +21,11 @@ namespace dsp {
 
 // In pixels, as the platform reports a font's metrics.
 struct TextMetrics {
-    int height = 0;            // cell height: ascent + descent
-    int ascent = 0;            // baseline below the cell top
+    int height = 0;  // cell height: ascent + descent
+    int ascent = 0;  // baseline below the cell top
     int descent = 0;
-    int internalLeading = 0;   // height minus the em size
-    int aveCharWidth = 0;      // advance of "x"
+    int internalLeading = 0;  // height minus the em size
+    int aveCharWidth = 0;     // advance of "x"
 };
 
 struct GlyphCacheStats {
@@ -35,7 +35,7 @@ struct GlyphCacheStats {
 };
 
 class FontEngine {
-public:
+  public:
     // The cache starts afresh when it would hold more than `maxGlyphs`
     // glyphs, which bounds its memory whatever text comes along.
     explicit FontEngine(std::size_t maxGlyphs = kDefaultMaxGlyphs);
@@ -63,7 +63,7 @@ public:
     GlyphCacheStats CacheStats() const;
     void ResetCacheStats();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

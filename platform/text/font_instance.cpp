@@ -18,7 +18,8 @@ constexpr int kDefaultEmPixels = 11;
 std::string InstanceKey(const TFont& font) {
     std::string key;
     for (char c : font.Name()) key += char(std::tolower(static_cast<unsigned char>(c)));
-    return key + '|' + std::to_string(font.Height()) + '|' + std::to_string(font.Style() & (fsBold | fsItalic));
+    return key + '|' + std::to_string(font.Height()) + '|' +
+           std::to_string(font.Style() & (fsBold | fsItalic));
 }
 
 // The face's ascent and descent in font units as the platform measures cells.
@@ -106,10 +107,12 @@ FontInstance& FontEngine::Impl::Find(const TFont& font) {
     m.internalLeading = std::max(0, m.height - Round(em));
 
     const int thickness = std::max(1, Round(face->underline_thickness * scale));
-    const int below = std::clamp(Round(-face->underline_position * scale), 1, std::max(1, m.descent - thickness));
+    const int below =
+        std::clamp(Round(-face->underline_position * scale), 1, std::max(1, m.descent - thickness));
     inst->underline = {0, m.ascent + below - thickness / 2, 1, m.ascent + below - thickness / 2 + thickness};
     int strikePos = Round(em * 0.26), strikeSize = thickness;
-    if (auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2)); os2 && os2->version != 0xFFFF) {
+    if (auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        os2 && os2->version != 0xFFFF) {
         strikePos = Round(os2->yStrikeoutPosition * scale);
         strikeSize = std::max(1, Round(os2->yStrikeoutSize * scale));
     }

@@ -53,7 +53,9 @@ FaceFile FontResolver::Resolve(std::string_view name, bool bold, bool italic) {
     return Match(family, bold, italic, 0);
 }
 
-FaceFile FontResolver::CjkFallback() { return Match(std::string(kCjkFamily) + ":lang=zh-cn", false, false, 0); }
+FaceFile FontResolver::CjkFallback() {
+    return Match(std::string(kCjkFamily) + ":lang=zh-cn", false, false, 0);
+}
 
 FaceFile FontResolver::ForCodePoint(char32_t cp) { return Match("sans-serif", false, false, cp); }
 

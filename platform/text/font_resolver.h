@@ -19,7 +19,7 @@ struct FaceFile {
 };
 
 class FontResolver {
-public:
+  public:
     FontResolver();
     ~FontResolver();
     FontResolver(const FontResolver&) = delete;
@@ -36,7 +36,7 @@ public:
     // The family the alias table puts in place of `name` (or `name`).
     static std::string_view Substitute(std::string_view name);
 
-private:
+  private:
     FaceFile Match(const std::string& pattern, bool bold, bool italic, char32_t cp);
 
     void* config_;  // FcConfig, kept opaque so the header stays free of fontconfig

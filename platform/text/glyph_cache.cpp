@@ -49,7 +49,8 @@ RenderedGlyph FontEngine::Impl::Render(const SizedFace& face, char32_t cp) {
     out.coverage.resize(std::size_t(out.width) * std::size_t(out.rows));
     for (int y = 0; y < out.rows; ++y) {
         const unsigned char* src = bm.buffer + std::ptrdiff_t(y) * bm.pitch;
-        std::memcpy(out.coverage.data() + std::size_t(y) * std::size_t(out.width), src, std::size_t(out.width));
+        std::memcpy(out.coverage.data() + std::size_t(y) * std::size_t(out.width), src,
+                    std::size_t(out.width));
     }
     return out;
 }

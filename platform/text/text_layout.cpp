@@ -20,9 +20,11 @@ bool NoBreakBefore(char32_t c) {
 // Positions characters along a line; tabs jump to the next stop when expanded
 // and take no room otherwise, as do other control characters.
 class Measurer {
-public:
+  public:
     Measurer(FontEngine& engine, const TFont& font, unsigned format)
-        : engine_(engine), font_(font), expandTabs_(format & kDtExpandTabs),
+        : engine_(engine),
+          font_(font),
+          expandTabs_(format & kDtExpandTabs),
           tabWidth_(std::max(1, 8 * engine.Metrics(font).aveCharWidth)) {}
 
     int Advance(int x, char32_t c) const {
@@ -45,7 +47,7 @@ public:
         return x;
     }
 
-private:
+  private:
     FontEngine& engine_;
     const TFont& font_;
     bool expandTabs_;
@@ -112,7 +114,8 @@ void WrapParagraph(const Measurer& m, const TextLine& para, int width, std::vect
     do {
         std::size_t end = WrapEnd(m, para.text, start, width);
         std::size_t contentEnd = end;
-        while (contentEnd > start && para.text[contentEnd - 1] == U' ' && end < para.text.size()) --contentEnd;
+        while (contentEnd > start && para.text[contentEnd - 1] == U' ' && end < para.text.size())
+            --contentEnd;
         out.push_back(Slice(para, start, contentEnd));
         start = end;
         while (start < para.text.size() && para.text[start] == U' ') ++start;
@@ -166,8 +169,10 @@ std::vector<TextLine> LayoutText(FontEngine& engine, const TFont& font, std::u32
     std::vector<TextLine> lines;
     const bool wrap = (format & kDtWordBreak) && !(format & kDtSingleLine);
     for (const TextLine& para : paragraphs) {
-        if (wrap) WrapParagraph(m, para, width, lines);
-        else lines.push_back(para);
+        if (wrap)
+            WrapParagraph(m, para, width, lines);
+        else
+            lines.push_back(para);
     }
     for (TextLine& line : lines) {
         m.Place(line);

@@ -15,10 +15,14 @@ std::size_t DecodeOne(std::string_view s, char32_t& cp) {
     }
     std::size_t n;
     char32_t min;
-    if ((c & 0xE0) == 0xC0) n = 2, cp = c & 0x1F, min = 0x80;
-    else if ((c & 0xF0) == 0xE0) n = 3, cp = c & 0x0F, min = 0x800;
-    else if ((c & 0xF8) == 0xF0) n = 4, cp = c & 0x07, min = 0x10000;
-    else return 0;
+    if ((c & 0xE0) == 0xC0)
+        n = 2, cp = c & 0x1F, min = 0x80;
+    else if ((c & 0xF0) == 0xE0)
+        n = 3, cp = c & 0x0F, min = 0x800;
+    else if ((c & 0xF8) == 0xF0)
+        n = 4, cp = c & 0x07, min = 0x10000;
+    else
+        return 0;
     if (s.size() < n) return 0;
     for (std::size_t i = 1; i < n; ++i) {
         if ((b(i) & 0xC0) != 0x80) return 0;

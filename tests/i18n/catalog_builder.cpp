@@ -14,12 +14,23 @@ std::string PoQuoted(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default: out += c;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += c;
         }
     }
     return out + "\"";
@@ -30,7 +41,7 @@ std::filesystem::path OutputRoot() {
     return out != nullptr ? std::filesystem::path(out) : std::filesystem::temp_directory_path();
 }
 
-} // namespace
+}  // namespace
 
 TempDir::TempDir() {
     std::random_device random;
@@ -49,7 +60,8 @@ void WriteCatalog(const std::string& moPath, const Entries& entries) {
     {
         std::ofstream po(poPath, std::ios::binary);
         po << "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
-        for (const auto& [id, str] : entries) po << "msgid " << PoQuoted(id) << "\nmsgstr " << PoQuoted(str) << "\n\n";
+        for (const auto& [id, str] : entries)
+            po << "msgid " << PoQuoted(id) << "\nmsgstr " << PoQuoted(str) << "\n\n";
     }
     const std::string command = "msgfmt -o '" + moPath + "' '" + poPath + "'";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("msgfmt failed: " + command);
@@ -99,4 +111,4 @@ std::vector<unsigned char> ByteSwapped(std::vector<unsigned char> bytes) {
     return bytes;
 }
 
-} // namespace dsp::test
+}  // namespace dsp::test

@@ -13,7 +13,7 @@ using Entries = std::vector<std::pair<std::string, std::string>>;
 
 // A fresh folder under the test output folder, removed with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,7 +21,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::string operator/(const std::string& relative) const { return (path_ / relative).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -41,4 +41,4 @@ void SetWord(std::vector<unsigned char>& bytes, std::size_t offset, std::uint32_
 // byte-swapped, as a machine of the other byte order writes it.
 std::vector<unsigned char> ByteSwapped(std::vector<unsigned char> bytes);
 
-} // namespace dsp::test
+}  // namespace dsp::test

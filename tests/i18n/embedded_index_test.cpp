@@ -1,9 +1,8 @@
-#include "i18n/embedded_catalog_index.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "i18n/embedded_catalog_index.h"
 #include "platform/sys/process_env.h"
 #include "tests/i18n/catalog_builder.h"
 
@@ -12,9 +11,10 @@ namespace {
 
 // Builds a container of `prefix` filler bytes followed by a header chain.
 class Container {
-public:
+  public:
     explicit Container(std::size_t prefix) : bytes_(prefix, 0xCC) {}
-    std::uint64_t Header(std::uint64_t next, std::uint64_t offset, std::uint64_t size, const std::string& name) {
+    std::uint64_t Header(std::uint64_t next, std::uint64_t offset, std::uint64_t size,
+                         const std::string& name) {
         const std::uint64_t at = bytes_.size();
         for (std::uint64_t word : {next, offset, size})
             for (int b = 0; b < 8; ++b) bytes_.push_back(static_cast<unsigned char>(word >> (8 * b)));
@@ -23,11 +23,12 @@ public:
     }
     std::uint64_t End() const { return bytes_.size(); }
     void Patch(std::uint64_t at, std::uint64_t next) {
-        for (int b = 0; b < 8; ++b) bytes_[at + static_cast<std::uint64_t>(b)] = static_cast<unsigned char>(next >> (8 * b));
+        for (int b = 0; b < 8; ++b)
+            bytes_[at + static_cast<std::uint64_t>(b)] = static_cast<unsigned char>(next >> (8 * b));
     }
     void Save(const std::string& path) const { test::WriteBytes(path, bytes_); }
 
-private:
+  private:
     std::vector<unsigned char> bytes_;
 };
 
@@ -82,8 +83,8 @@ TEST(EmbeddedCatalogIndex, ExecutableCarriesTheMarkerAndAZeroOffset) {
     // Built in two halves so this program holds no second copy of the text.
     EXPECT_EQ(marker, std::string("6637DB2E-62E1-4A60-") + "AC19-C23867046A89");
     int withZeroOffset = 0;
-    for (auto at = bytes.begin(); (at = std::search(at, bytes.end(), marker.begin(), marker.end())) != bytes.end();
-         ++at) {
+    for (auto at = bytes.begin();
+         (at = std::search(at, bytes.end(), marker.begin(), marker.end())) != bytes.end(); ++at) {
         if (bytes.end() - at >= 44 && std::all_of(at + 36, at + 44, [](unsigned char b) { return b == 0; }))
             ++withZeroOffset;
     }
@@ -91,5 +92,5 @@ TEST(EmbeddedCatalogIndex, ExecutableCarriesTheMarkerAndAZeroOffset) {
     EXPECT_EQ(EmbeddedFirstHeaderOffset(), 0u);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -17,7 +17,7 @@ using test::Entries;
 // An instance for a pretend program in a temporary folder, so its catalogs
 // live in <folder>/locale.
 class GettextInstance : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Start(); }
 
     void Start(TEmbeddedCatalogIndex embedded = {}) {
@@ -150,11 +150,11 @@ TEST_F(GettextInstance, MalformedCatalogFilesGiveTheClearError) {
     const std::string path = CatalogPath("de_DE");
     const std::string expected = "This file is not a valid GNU gettext mo file: " + path;
     std::vector<std::vector<unsigned char>> bad(5, good);
-    bad[0].resize(12);                           // truncated header
-    bad[1].resize(good.size() / 2);              // truncated strings
-    test::SetWord(bad[2], 8, 0x7FFFFFFF);        // huge N
+    bad[0].resize(12);                                                   // truncated header
+    bad[1].resize(good.size() / 2);                                      // truncated strings
+    test::SetWord(bad[2], 8, 0x7FFFFFFF);                                // huge N
     test::SetWord(bad[3], 16, static_cast<std::uint32_t>(good.size()));  // table past the end
-    bad[4].clear();                              // empty file
+    bad[4].clear();                                                      // empty file
     for (const auto& bytes : bad) {
         test::WriteBytes(path, bytes);
         instance_.UseLanguage("de_DE");
@@ -205,5 +205,5 @@ TEST_F(GettextInstance, LookupsStaySafeWhileTheLanguageChanges) {
     EXPECT_EQ(wrong.load(), 0);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -35,5 +35,5 @@ TEST(TextSteps, Utf8CheckRefusesBrokenSequences) {
     EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

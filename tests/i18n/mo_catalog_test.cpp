@@ -30,18 +30,19 @@ TEST(MoCatalog, ProbesFollowTheHalvingStepsAndEndAfterStepZero) {
     };
     // P = 4: start at 3 ("c") with step 2.
     EXPECT_EQ(probes("c"), (std::vector<std::uint32_t>{3}));
-    EXPECT_EQ(probes("d"), (std::vector<std::uint32_t>{3, 4}));           // up, clamped to N-1
+    EXPECT_EQ(probes("d"), (std::vector<std::uint32_t>{3, 4}));  // up, clamped to N-1
     EXPECT_EQ(probes("a"), (std::vector<std::uint32_t>{3, 1}));
-    EXPECT_EQ(probes(""), (std::vector<std::uint32_t>{3, 1, 0}));         // the header entry
-    EXPECT_EQ(probes("bb"), (std::vector<std::uint32_t>{3, 1, 2}));       // miss after step 0
-    EXPECT_EQ(probes("z"), (std::vector<std::uint32_t>{3, 4, 4}));        // clamped twice, then ends
+    EXPECT_EQ(probes(""), (std::vector<std::uint32_t>{3, 1, 0}));    // the header entry
+    EXPECT_EQ(probes("bb"), (std::vector<std::uint32_t>{3, 1, 2}));  // miss after step 0
+    EXPECT_EQ(probes("z"), (std::vector<std::uint32_t>{3, 4, 4}));   // clamped twice, then ends
     EXPECT_EQ(catalog->Find("bb"), MoCatalog::kNotFound);
 }
 
 TEST(MoCatalog, FindsEveryEntryAndNothingElseForManySizes) {
     for (int n = 1; n <= 40; ++n) {
         Entries entries;
-        for (int i = 0; i < n; ++i) entries.emplace_back("k" + std::to_string(100 + 2 * i), "v" + std::to_string(i));
+        for (int i = 0; i < n; ++i)
+            entries.emplace_back("k" + std::to_string(100 + 2 * i), "v" + std::to_string(i));
         const auto bytes = test::CompileCatalog(entries);
         const auto catalog = Parse(bytes);
         ASSERT_TRUE(catalog) << n;
@@ -89,7 +90,7 @@ TEST(MoCatalog, EmptyCatalogTranslatesNothing) {
 }
 
 class MalformedCatalog : public ::testing::Test {
-protected:
+  protected:
     std::vector<unsigned char> good_ = test::CompileCatalog(kFive);
     std::uint32_t Originals() const { return test::Word(good_, 12); }
     std::uint32_t Translations() const { return test::Word(good_, 16); }
@@ -114,8 +115,8 @@ TEST_F(MalformedCatalog, BadMagicAndTablesOutsideTheFileAreRefused) {
         EXPECT_FALSE(Parse(bad)) << huge;
     }
     for (std::size_t field : {12u, 16u}) {
-        for (std::uint32_t offset : {static_cast<std::uint32_t>(good_.size()), static_cast<std::uint32_t>(good_.size() - 4),
-                                     0xFFFFFFF8u}) {
+        for (std::uint32_t offset : {static_cast<std::uint32_t>(good_.size()),
+                                     static_cast<std::uint32_t>(good_.size() - 4), 0xFFFFFFF8u}) {
             bad = good_;
             test::SetWord(bad, field, offset);
             EXPECT_FALSE(Parse(bad)) << field << " " << offset;
@@ -146,5 +147,5 @@ TEST_F(MalformedCatalog, StringsOutsideTheFileOrWithoutNulAreRefused) {
     EXPECT_FALSE(Parse(bad));
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

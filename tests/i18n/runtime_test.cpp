@@ -1,11 +1,10 @@
 // The program's default instance as start-up leaves it. The test program has
 // no "locale" folder beside it.
-#include "i18n/translation_runtime.h"
-
 #include <gtest/gtest.h>
 
 #include "i18n/gettext_instance.h"
 #include "i18n/resource_strings.h"
+#include "i18n/translation_runtime.h"
 #include "platform/sys/process_env.h"
 #include "tests/i18n/catalog_builder.h"
 
@@ -13,7 +12,7 @@ namespace dsp {
 namespace {
 
 class TranslationRuntime : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { StartTranslationRuntime(); }
     void TearDown() override { StopTranslationRuntime(); }
 };
@@ -44,5 +43,5 @@ TEST_F(TranslationRuntime, ResourceStringsGoThroughTheCatalogsOnlyWhileRedirecte
     EXPECT_EQ(LoadResString(ResString::kRegGetDataFailed), "Failed to get data for '%s'");
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -38,5 +38,5 @@ TEST(CaptionTable, StatusTextsByLanguageAndSituation) {
     EXPECT_EQ(ConnectButtonText(false, 1), "connect");
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -62,7 +62,7 @@ TEST(CommandTable, MarkerValuesInsideTheValueByteGoOutUnchanged) {
 
 TEST(CommandTable, ListParametersTakeTheirItemTexts) {
     EXPECT_EQ(Hex("KEY", "b-5"), "80 1B 00 A0");
-    EXPECT_EQ(Hex("KEY", "0"), "80 1B 05 A0"); // the item "0", no key change
+    EXPECT_EQ(Hex("KEY", "0"), "80 1B 05 A0");  // the item "0", no key change
     EXPECT_EQ(Hex("KEY", "#+5"), "80 1B 0A A0");
     EXPECT_EQ(Hex("INPUT", "AUTO"), "80 1A 04 A0");
     EXPECT_EQ(Hex("input", "bgm"), "80 1A 00 A0");
@@ -102,5 +102,5 @@ TEST(CommandTable, FormattedValuesReadBackAsTheSameValue) {
     }
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -25,7 +25,7 @@ namespace dsp::test {
 using Bytes = std::vector<std::uint8_t>;
 
 class Form1Test : public ::testing::Test {
-protected:
+  protected:
     Form1Test() {
         auto host = std::make_unique<HeadlessHost>();
         host_ = host.get();
@@ -105,7 +105,8 @@ protected:
 
     std::optional<int> StoredLanguage() {
         TRegistry store(registryFile_);
-        if (!store.OpenKey("\\Software\\tolmy\\audio", false) || !store.ValueExists("Language")) return std::nullopt;
+        if (!store.OpenKey("\\Software\\tolmy\\audio", false) || !store.ValueExists("Language"))
+            return std::nullopt;
         return store.ReadInteger("Language");
     }
 
@@ -125,4 +126,4 @@ inline std::vector<std::uint8_t> Frames(std::initializer_list<std::vector<std::u
     return all;
 }
 
-} // namespace dsp::test
+}  // namespace dsp::test

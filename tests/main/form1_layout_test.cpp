@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "main/layout/layout_reader.h"
-#include "platform/graphics/jpeg_file.h"
 #include "main/panel/panel_resources.h"
+#include "platform/graphics/jpeg_file.h"
 
 namespace dsp {
 namespace {
@@ -19,7 +19,7 @@ struct Expected {
     const char* className;
     const char* parent;
     int left, top, width, height;
-    int skin; // 0: no skin data
+    int skin;  // 0: no skin data
 };
 
 // clang-format off
@@ -140,7 +140,7 @@ const char* const kNonVisual[][2] = {
 };
 
 class Form1Layout : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const EmbeddedResource* text = PanelResources().Find("layout");
         ASSERT_NE(text, nullptr);
@@ -220,11 +220,11 @@ TEST_F(Form1Layout, RangesDesignValuesAndWiring) {
         int min, max, value;
     };
     const Range ranges[] = {
-        {"bsSkinSpinEdit1", 0, 10, 0},    {"bsSkinSpinEdit2", 0, 6, 0},    {"bsSkinSpinEdit3", 20, 64, 50},
-        {"bsSkinSpinEdit4", 20, 42, 38},  {"bsSkinSpinEdit5", 50, 250, 100}, {"bsSkinSlider1", 0, 250, 0},
-        {"bsSkinSlider2", 0, 80, 0},      {"bsSkinSlider6", 0, 80, 0},     {"bsSkinTrackBar12", 0, 63, 50},
-        {"bsSkinTrackBar1", 0, 63, 50},   {"bsSkinTrackBar3", 0, 63, 50},  {"bsSkinTrackBar4", 0, 20, 20},
-        {"bsSkinTrackBar9", 0, 20, 20},   {"bsSkinTrackBar2", 0, 42, 42},  {"bsSkinTrackBar10", 0, 80, 42},
+        {"bsSkinSpinEdit1", 0, 10, 0},   {"bsSkinSpinEdit2", 0, 6, 0},      {"bsSkinSpinEdit3", 20, 64, 50},
+        {"bsSkinSpinEdit4", 20, 42, 38}, {"bsSkinSpinEdit5", 50, 250, 100}, {"bsSkinSlider1", 0, 250, 0},
+        {"bsSkinSlider2", 0, 80, 0},     {"bsSkinSlider6", 0, 80, 0},       {"bsSkinTrackBar12", 0, 63, 50},
+        {"bsSkinTrackBar1", 0, 63, 50},  {"bsSkinTrackBar3", 0, 63, 50},    {"bsSkinTrackBar4", 0, 20, 20},
+        {"bsSkinTrackBar9", 0, 20, 20},  {"bsSkinTrackBar2", 0, 42, 42},    {"bsSkinTrackBar10", 0, 80, 42},
     };
     for (const Range& r : ranges) {
         EXPECT_EQ(Integer(r.name, "MinValue"), r.min) << r.name;
@@ -237,7 +237,8 @@ TEST_F(Form1Layout, RangesDesignValuesAndWiring) {
         for (const LayoutProperty& property : object->properties) {
             if (!property.name.starts_with("On")) continue;
             ++events;
-            const std::string expected = object == &root_ ? "FormActivate" : object->name + property.name.substr(2);
+            const std::string expected =
+                object == &root_ ? "FormActivate" : object->name + property.name.substr(2);
             EXPECT_EQ(property.value.text, expected);
             EXPECT_EQ(&property, &object->properties.back()) << object->name << ": events come last";
         }
@@ -251,18 +252,20 @@ TEST_F(Form1Layout, RangesDesignValuesAndWiring) {
     EXPECT_EQ(Text("bsSkinComboBox8", "Text"), "中文");
     EXPECT_EQ(Text("Form1", "Caption"), "专业DSP前级效果器");
     for (int i = 4; i <= 11; ++i)
-        EXPECT_TRUE(root_.FindObject("bsSkinButton" + std::to_string(i))->FindProperty("Enabled")->value.IsIdentifier("False"));
+        EXPECT_TRUE(root_.FindObject("bsSkinButton" + std::to_string(i))
+                        ->FindProperty("Enabled")
+                        ->value.IsIdentifier("False"));
 }
 
 TEST_F(Form1Layout, BannerIsEmbeddedAtItsSize) {
     EXPECT_EQ(Text("Image1", "Picture"), "banner");
     const EmbeddedResource* banner = PanelResources().Find("banner");
     ASSERT_NE(banner, nullptr);
-    EXPECT_EQ(banner->data[banner->size], 0); // the extra terminator is not counted
+    EXPECT_EQ(banner->data[banner->size], 0);  // the extra terminator is not counted
     const Bitmap picture = DecodeJpeg(banner->Bytes());
     EXPECT_EQ(picture.Width(), 998);
     EXPECT_EQ(picture.Height(), 157);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -8,12 +8,10 @@
 namespace dsp::test {
 namespace {
 
-
-
 std::string Text(TControl* control) { return control->Text(); }
 
 ino_t FileId(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
@@ -63,7 +61,7 @@ TEST_F(Form1Test, StoredLanguageIsRestored) {
     StoreLanguage(0);
     const ino_t before = FileId(registryFile_);
     Start();
-    EXPECT_EQ(FileId(registryFile_), before); // not rewritten
+    EXPECT_EQ(FileId(registryFile_), before);  // not rewritten
     EXPECT_EQ(StoredLanguage(), 0);
     EXPECT_EQ(Text(Control("bsSkinStdLabel2")), "中置通道：");
     EXPECT_EQ(Text(Control("bsSkinGroupBox3")), "话筒系统");
@@ -91,7 +89,7 @@ TEST_F(Form1Test, WrongTypedLanguageReportsAndSkipsTheRestOfActivation) {
     {
         TRegistry store(registryFile_);
         ASSERT_TRUE(store.OpenKey("\\Software\\tolmy\\audio", true));
-        store.WriteString("Language", "1"); // a string that fits in four bytes
+        store.WriteString("Language", "1");  // a string that fits in four bytes
     }
     Start();
     ASSERT_EQ(host_->MessageBoxes().size(), 1u);
@@ -115,7 +113,7 @@ TEST_F(Form1Test, ConnectingEnablesBothGroupsAndDisconnectingDisablesThem) {
                         (TControl*)form_->bsSkinComboBox7, (TControl*)form_->bsSkinSlider6,
                         (TControl*)form_->bsSkinButton4, (TControl*)form_->bsSkinButton11})
         EXPECT_TRUE(c->Enabled()) << c->Name();
-    EXPECT_TRUE(NothingWritten()); // connecting tells the unit nothing
+    EXPECT_TRUE(NothingWritten());  // connecting tells the unit nothing
     ClickOn(form_->bsSkinButton6);
     ClickOn(form_->bsSkinButton1);
     EXPECT_FALSE(form_->ComPort1.Connected());
@@ -128,7 +126,7 @@ TEST_F(Form1Test, ConnectingEnablesBothGroupsAndDisconnectingDisablesThem) {
 
 TEST_F(Form1Test, ConnectingToAMissingPortChangesNothingButTheStatus) {
     Start();
-    Pick(form_->bsSkinComboBox1, 1); // COM2
+    Pick(form_->bsSkinComboBox1, 1);  // COM2
     ClickOn(form_->bsSkinButton1);
     EXPECT_FALSE(form_->ComPort1.Connected());
     EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "status: connect error");
@@ -145,7 +143,7 @@ TEST_F(Form1Test, ClosedPortWritesNothingAndKeepsReadouts) {
     Start();
     form_->bsSkinTrackBar4->SetValue(0);
     form_->bsSkinSlider1->SetValue(128);
-    ClickOn(form_->bsSkinButton2); // "load" stays enabled but does nothing
+    ClickOn(form_->bsSkinButton2);  // "load" stays enabled but does nothing
     EXPECT_TRUE(NothingWritten());
     EXPECT_EQ(Text(form_->bsSkinNumericEdit4), "0");
     EXPECT_EQ(Text(form_->bsSkinNumericEdit7), "170");
@@ -154,10 +152,10 @@ TEST_F(Form1Test, ClosedPortWritesNothingAndKeepsReadouts) {
 TEST_F(Form1Test, ParameterChangesSendTheirFramesAndReadouts) {
     Start();
     Connect();
-    form_->bsSkinTrackBar5->SetValue(0); // music "MID"
+    form_->bsSkinTrackBar5->SetValue(0);  // music "MID"
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x0A, 0x00, 0xA0}));
     EXPECT_EQ(Text(form_->bsSkinNumericEdit5), "-10");
-    form_->bsSkinSlider1->SetValue(128); // "DELAY:": the marker value goes as it is
+    form_->bsSkinSlider1->SetValue(128);  // "DELAY:": the marker value goes as it is
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x00, 0x80, 0xA0}));
     EXPECT_EQ(Text(form_->bsSkinNumericEdit7), "128");
     form_->bsSkinSpinEdit5->SetValue(160);
@@ -165,9 +163,9 @@ TEST_F(Form1Test, ParameterChangesSendTheirFramesAndReadouts) {
     form_->bsSkinSpinEdit1->SetValue(3);
     ClickOn(form_->bsSkinButton2);
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x30, 0x03, 0xA0}));
-    Pick(form_->bsSkinComboBox7, 0); // "KEY:" b-5
+    Pick(form_->bsSkinComboBox7, 0);  // "KEY:" b-5
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x1B, 0x00, 0xA0}));
-    Pick(form_->bsSkinComboBox7, 0); // picking the shown item sends again
+    Pick(form_->bsSkinComboBox7, 0);  // picking the shown item sends again
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x1B, 0x00, 0xA0}));
     EXPECT_TRUE(NothingWritten());
 }
@@ -175,13 +173,13 @@ TEST_F(Form1Test, ParameterChangesSendTheirFramesAndReadouts) {
 TEST_F(Form1Test, ClampedVolumeWritesItsFrameTwice) {
     Start();
     Connect();
-    form_->bsSkinTrackBar12->SetValue(55); // "MUSIC VOL MAX:" stands at 50
+    form_->bsSkinTrackBar12->SetValue(55);  // "MUSIC VOL MAX:" stands at 50
     EXPECT_EQ(Written(8), Frames({{0x80, 0x13, 0x32, 0xA0}, {0x80, 0x13, 0x32, 0xA0}}));
     EXPECT_EQ(form_->bsSkinTrackBar12->Value(), 50);
     EXPECT_EQ(Text(form_->bsSkinNumericEdit18), "50");
     EXPECT_TRUE(NothingWritten());
     form_->bsSkinTrackBar12->SetValue(49);
-    form_->bsSkinTrackBar12->SetValue(50); // exactly the ceiling: once
+    form_->bsSkinTrackBar12->SetValue(50);  // exactly the ceiling: once
     EXPECT_EQ(Written(8), Frames({{0x80, 0x13, 0x31, 0xA0}, {0x80, 0x13, 0x32, 0xA0}}));
     EXPECT_TRUE(NothingWritten());
 }
@@ -201,18 +199,19 @@ TEST_F(Form1Test, LoweringACeilingSendsOnlyTheCeiling) {
 TEST_F(Form1Test, SelectorButtonsMarkTheChoiceWithinTheirGroup) {
     Start();
     Connect();
-    ClickOn(form_->bsSkinButton6); // "VCR"
+    ClickOn(form_->bsSkinButton6);  // "VCR"
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x1A, 0x01, 0xA0}));
     EXPECT_FALSE(form_->bsSkinButton6->Enabled());
-    for (TControl* c : {form_->bsSkinButton4, form_->bsSkinButton5, form_->bsSkinButton7, form_->bsSkinButton8,
-                        form_->bsSkinButton9, form_->bsSkinButton10, form_->bsSkinButton11})
+    for (TControl* c :
+         {form_->bsSkinButton4, form_->bsSkinButton5, form_->bsSkinButton7, form_->bsSkinButton8,
+          form_->bsSkinButton9, form_->bsSkinButton10, form_->bsSkinButton11})
         EXPECT_TRUE(c->Enabled()) << c->Name();
-    ClickOn(form_->bsSkinButton4); // "AUTO" sends 4
+    ClickOn(form_->bsSkinButton4);  // "AUTO" sends 4
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x1A, 0x04, 0xA0}));
     EXPECT_TRUE(form_->bsSkinButton6->Enabled());
     ClickOn(form_->bsSkinButton11);
     EXPECT_EQ(Written(4), (Bytes{0x80, 0x0E, 0x02, 0xA0}));
-    EXPECT_FALSE(form_->bsSkinButton4->Enabled()); // the groups are independent
+    EXPECT_FALSE(form_->bsSkinButton4->Enabled());  // the groups are independent
     EXPECT_FALSE(form_->bsSkinButton11->Enabled());
 }
 
@@ -228,10 +227,10 @@ TEST_F(Form1Test, LanguageBoxRelabelsWithTheConnectionState) {
     EXPECT_EQ(Text(form_->bsSkinButton1), "disconnect");
     EXPECT_EQ(StoredLanguage(), 1);
     const ino_t before = FileId(registryFile_);
-    Pick(form_->bsSkinComboBox8, 1); // the shown item: nothing changes, nothing is written
+    Pick(form_->bsSkinComboBox8, 1);  // the shown item: nothing changes, nothing is written
     EXPECT_EQ(FileId(registryFile_), before);
     EXPECT_TRUE(NothingWritten());
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

@@ -47,9 +47,8 @@ TEST(FrameCommand, ListHasOneLinePerCode) {
     while (std::getline(lines, line)) ++count;
     EXPECT_EQ(count, 27);
     EXPECT_NE(r.out.find("0x13 MAIN-VOL 0..63\n"), std::string::npos);
-    EXPECT_NE(r.out.find("0x1B KEY 0..10 (b-5 b-4 b-3 b-2 b-1 0 #+1 #+2 #+3 #+4 #+5)\n"),
-              std::string::npos);
+    EXPECT_NE(r.out.find("0x1B KEY 0..10 (b-5 b-4 b-3 b-2 b-1 0 #+1 #+2 #+3 #+4 #+5)\n"), std::string::npos);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -37,14 +37,17 @@ TEST_F(HeadlessSessionTest, ScriptedSessionWritesTheGoldenFrames) {
     while (std::getline(script, line) && driver.Execute(line, answers)) collect();
     for (const auto& box : host_->MessageBoxes()) ADD_FAILURE() << "message box: " << box.text;
     const std::string golden = ReadFile(DSP_TEST_DATA "/golden/session.frames");
-    if (std::getenv("DSP_UPDATE_GOLDEN")) std::ofstream(DSP_TEST_DATA "/golden/session.frames") << frames.str();
+    if (std::getenv("DSP_UPDATE_GOLDEN"))
+        std::ofstream(DSP_TEST_DATA "/golden/session.frames") << frames.str();
     EXPECT_EQ(frames.str(), golden);
 
     const std::string out = answers.str();
     EXPECT_EQ(out.find("error"), std::string::npos) << out;
     EXPECT_NE(out.find("bsSkinButton6 TbsSkinButton enabled=0"), std::string::npos) << out;
-    EXPECT_NE(out.find("bsSkinComboBox7 TbsSkinComboBox enabled=1 visible=1 index=8 text=\"#+3\""), std::string::npos);
-    EXPECT_NE(out.find("bsSkinNumericEdit18 TbsSkinNumericEdit enabled=1 visible=1 text=\"33\""), std::string::npos);
+    EXPECT_NE(out.find("bsSkinComboBox7 TbsSkinComboBox enabled=1 visible=1 index=8 text=\"#+3\""),
+              std::string::npos);
+    EXPECT_NE(out.find("bsSkinNumericEdit18 TbsSkinNumericEdit enabled=1 visible=1 text=\"33\""),
+              std::string::npos);
     EXPECT_NE(out.find("status text=\"status: connect\""), std::string::npos);
     EXPECT_FALSE(form_->ComPort1.Connected());
 }
@@ -63,5 +66,5 @@ TEST_F(HeadlessSessionTest, BadCommandsAnswerWithAnErrorAndTheSessionGoesOn) {
     EXPECT_FALSE(driver.Execute("quit", out));
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

@@ -16,7 +16,7 @@ namespace dsp {
 namespace {
 
 class FakeHost : public LayoutHost {
-public:
+  public:
     explicit FakeHost(TForm& form) : form_(form) {}
     TForm& RootForm() override { return form_; }
     bool LoadNonVisual(const LayoutObject& object) override { return object.className == "TComPort"; }
@@ -28,19 +28,19 @@ public:
     }
     std::vector<int> fired;
 
-private:
+  private:
     TForm& form_;
 };
 
 class LayoutLoaderTest : public ::testing::Test {
-protected:
+  protected:
     LayoutLoaderTest()
         : app_(std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(0)),
           form_(app_.CreateForm<TForm>()),
           host_(*form_) {}
 
     int ErrorLine(const std::string& text, std::string* message) {
-        form_->DestroyComponents(); // what an earlier refused layout left
+        form_->DestroyComponents();  // what an earlier refused layout left
         try {
             LoadLayout(ReadLayout(text), host_, ComponentFactory::Panel());
         } catch (const ELayoutError& error) {
@@ -70,7 +70,7 @@ TEST_F(LayoutLoaderTest, ValuesAreSetBeforeAnyEventIsAttached) {
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->Parent(), form_);
     EXPECT_EQ(bar->Value(), 50);
-    EXPECT_TRUE(host_.fired.empty()); // written after OnChange, yet nothing fired
+    EXPECT_TRUE(host_.fired.empty());  // written after OnChange, yet nothing fired
     EXPECT_EQ(report.events, 1);
     EXPECT_EQ(report.unapplied, std::vector<std::string>{"Bar.Wobble"});
     bar->SetValue(20);
@@ -97,8 +97,10 @@ TEST_F(LayoutLoaderTest, RefusesWhatTheWindowCannotBuild) {
          "cannot hold controls"},
         {"object F: TForm1\n  object P: TComPort\n    object C: TbsSkinButton\n    end\n  end\nend\n", 2,
          "cannot hold controls"},
-        {"object F: TForm1\n  object I: TImage\n    Picture = @nothing\n  end\nend\n", 3, "no embedded resource"},
-        {"object F: TForm1\n  object S: TbsSkinStatusBar\n    Align = alClient\n  end\nend\n", 3, "Align expects"},
+        {"object F: TForm1\n  object I: TImage\n    Picture = @nothing\n  end\nend\n", 3,
+         "no embedded resource"},
+        {"object F: TForm1\n  object S: TbsSkinStatusBar\n    Align = alClient\n  end\nend\n", 3,
+         "Align expects"},
     };
     for (const Case& c : cases) {
         std::string message;
@@ -107,5 +109,5 @@ TEST_F(LayoutLoaderTest, RefusesWhatTheWindowCannotBuild) {
     }
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

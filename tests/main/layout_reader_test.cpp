@@ -116,5 +116,5 @@ TEST(LayoutReader, DeepNestingIsRefusedNotRecursed) {
     EXPECT_EQ(ErrorLine(text), kMaxLayoutDepth + 1);
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -28,7 +28,7 @@ std::string OutDir() {
 
 TEST(PanelProgram, WithoutADisplayPointsToHeadlessAndFails) {
     const std::string out = RunShell("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + kProgram +
-                                " 2>&1; echo \"rc=$?\"");
+                                     " 2>&1; echo \"rc=$?\"");
     EXPECT_NE(out.find("no display"), std::string::npos) << out;
     EXPECT_NE(out.find("--headless"), std::string::npos) << out;
     EXPECT_NE(out.find("rc=1"), std::string::npos) << out;
@@ -42,9 +42,9 @@ TEST(PanelProgram, HeadlessSessionReachesTheSimulatorAndTheFrameLog) {
     const std::string out =
         // The screenshot also gives the line time: closing the port purges
         // what the pty has not handed on yet.
-        RunShell("printf 'click bsSkinButton1\\nclick bsSkinButton6\\npick bsSkinComboBox7 0\\nscreenshot " + shot +
-                 "\\nquit\\n' | XDG_CONFIG_HOME=" +
-            OutDir() + "/cli-config " + kProgram + " --headless --simulate --log-frames " + log + " 2>&1");
+        RunShell("printf 'click bsSkinButton1\\nclick bsSkinButton6\\npick bsSkinComboBox7 0\\nscreenshot " +
+                 shot + "\\nquit\\n' | XDG_CONFIG_HOME=" + OutDir() + "/cli-config " + kProgram +
+                 " --headless --simulate --log-frames " + log + " 2>&1");
     EXPECT_NE(out.find("INPUT VCR\n"), std::string::npos) << out;
     EXPECT_NE(out.find("KEY b-5\n"), std::string::npos) << out;
     EXPECT_EQ(out.find("error"), std::string::npos) << out;
@@ -61,4 +61,4 @@ TEST(PanelProgram, UnknownOptionIsAUsageError) {
     EXPECT_NE(RunShell(kProgram + " --frobnicate 2>&1; echo \"rc=$?\"").find("rc=2"), std::string::npos);
 }
 
-} // namespace
+}  // namespace

@@ -29,8 +29,9 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     XvfbServer x;
     if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
     const char* out = std::getenv("DSP_TEST_OUT");
-    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
-                                    std::string("XDG_CONFIG_HOME=") + (out ? out : "/tmp") + "/window-config"};
+    std::vector<std::string> env = {
+        x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
+        std::string("XDG_CONFIG_HOME=") + (out ? out : "/tmp") + "/window-config"};
     ChildProcess panel({kProgram, "--simulate"}, env);
     ASSERT_TRUE(panel.Started());
 
@@ -48,13 +49,15 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     };
     const int left = field("X"), top = field("Y");
     ASSERT_GE(left, 0) << geometry;
-    auto at = [&](int x, int y) { return std::vector<std::string>{std::to_string(left + x), std::to_string(top + y)}; };
+    auto at = [&](int x, int y) {
+        return std::vector<std::string>{std::to_string(left + x), std::to_string(top + y)};
+    };
     auto move = [&](int x, int y) {
         const auto p = at(x, y);
         RunAndRead({"xdotool", "mousemove", p[0], p[1]}, env);
     };
 
-    move(45, 81); // "connect"
+    move(45, 81);  // "connect"
     RunAndRead({"xdotool", "click", "1"}, env);
     // The "MAIN" fader's thumb, dragged up four steps.
     move(44, 383);
@@ -74,5 +77,5 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     panel.Wait();
 }
 
-} // namespace
-} // namespace dsp::test
+}  // namespace
+}  // namespace dsp::test

@@ -12,7 +12,7 @@ namespace dsp {
 namespace {
 
 class ComPortMessages : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         instance_.Setup({dir_ / "prog", "", {}});
         instance_.UseLanguage("zh_CN");
@@ -68,5 +68,5 @@ TEST_F(ComPortMessages, BrokenCatalogLeavesTheEnglishSuffixInTheError) {
     EXPECT_STREQ(EComPort(CE_READ_FAILED, 9).what(), "ReadFile function failed (win error code: 9)");
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

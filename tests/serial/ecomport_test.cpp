@@ -36,5 +36,5 @@ TEST(EComPort, OutOfRangeNumbersGiveAnEmptyText) {
     EXPECT_STREQ(EComPort(24).what(), "");
 }
 
-} // namespace
-} // namespace dsp
+}  // namespace
+}  // namespace dsp

@@ -9,8 +9,11 @@ namespace dsp {
 namespace {
 
 Color Mix(Color a, Color b, double t) {
-    auto channel = [t](int x, int y) { return std::uint8_t(std::lround(x + (y - x) * std::clamp(t, 0.0, 1.0))); };
-    return MakeColor(channel(RedOf(a), RedOf(b)), channel(GreenOf(a), GreenOf(b)), channel(BlueOf(a), BlueOf(b)));
+    auto channel = [t](int x, int y) {
+        return std::uint8_t(std::lround(x + (y - x) * std::clamp(t, 0.0, 1.0)));
+    };
+    return MakeColor(channel(RedOf(a), RedOf(b)), channel(GreenOf(a), GreenOf(b)),
+                     channel(BlueOf(a), BlueOf(b)));
 }
 
 constexpr Color kPanelLight = MakeColor(0x26, 0x2C, 0x38);
@@ -51,18 +54,20 @@ void PaintTitle(FontEngine& fonts, Canvas& canvas) {
     line.SetStyle(0);
     line.SetHeight(-11);
     line.SetColor(MakeColor(0x7D, 0x8A, 0x9C));
-    fonts.TextOut(canvas, line, {14 + markWidth + 20, 20}, "KARAOKE PRE-AMP  \u00B7  ECHO  \u00B7  REVERB  \u00B7  TONE");
+    fonts.TextOut(canvas, line, {14 + markWidth + 20, 20},
+                  "KARAOKE PRE-AMP  \u00B7  ECHO  \u00B7  REVERB  \u00B7  TONE");
 }
 
 // A smooth, fixed "music" level for column i: no randomness, so the picture
 // is the same every time it is made.
 double Level(int i) {
-    const double v = 0.55 + 0.25 * std::sin(i * 0.45) + 0.15 * std::sin(i * 1.7 + 1.0) + 0.05 * std::cos(i * 3.1);
+    const double v =
+        0.55 + 0.25 * std::sin(i * 0.45) + 0.15 * std::sin(i * 1.7 + 1.0) + 0.05 * std::cos(i * 3.1);
     return std::clamp(v, 0.08, 0.97);
 }
 
 Color SegmentColor(double height, bool lit) {
-    const Color c = height > 0.85 ? MakeColor(0xFF, 0x4A, 0x3A)
+    const Color c = height > 0.85   ? MakeColor(0xFF, 0x4A, 0x3A)
                     : height > 0.65 ? MakeColor(0xFF, 0xC8, 0x3C)
                                     : MakeColor(0x48, 0xE0, 0x8C);
     return lit ? c : Mix(c, kPanelDark, 0.82);
@@ -93,7 +98,7 @@ void PaintWave(Canvas& canvas, int left, int right, int middle, int amplitude) {
     }
 }
 
-} // namespace
+}  // namespace
 
 Bitmap PaintBanner(FontEngine& fonts) {
     Bitmap bitmap(kBannerWidth, kBannerHeight);
@@ -108,4 +113,4 @@ Bitmap PaintBanner(FontEngine& fonts) {
     return bitmap;
 }
 
-} // namespace dsp
+}  // namespace dsp

@@ -16,4 +16,4 @@ inline constexpr int kBannerVisibleHeight = 38;
 
 Bitmap PaintBanner(FontEngine& fonts);
 
-} // namespace dsp
+}  // namespace dsp

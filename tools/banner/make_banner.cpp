@@ -24,7 +24,7 @@ void WritePreview(const char* path, const dsp::Bitmap& decoded) {
     WritePngFile(path, preview);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) {

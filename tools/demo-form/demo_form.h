@@ -15,22 +15,22 @@ namespace dsp {
 // A flat push button: raised frame, sunken while pressed, grey when it (or a
 // parent) is disabled.
 class TDemoButton : public TCustomControl {
-public:
+  public:
     TDemoButton(TComponent* owner, TWinControl* parent, Rect bounds, Color face);
 
-protected:
+  protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     Color face_;
     bool down_ = false;
 };
 
 class TDemoForm : public TForm {
-public:
+  public:
     explicit TDemoForm(TComponent* owner);
     ~TDemoForm() override;
 
@@ -47,10 +47,10 @@ public:
 
     static constexpr int kCornerCut = 20;
 
-protected:
+  protected:
     bool DialogKey(uint16_t key, TShiftState shift) override;
 
-private:
+  private:
     void Report(const std::string& what) {
         if (OnReport) OnReport(what);
     }

@@ -69,9 +69,12 @@ int main(int argc, char** argv) {
     bool headless = false;
     int x = 100, y = 100;
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--headless")) headless = true;
-        else if (!std::strcmp(argv[i], "--x") && i + 1 < argc) x = std::atoi(argv[++i]);
-        else if (!std::strcmp(argv[i], "--y") && i + 1 < argc) y = std::atoi(argv[++i]);
+        if (!std::strcmp(argv[i], "--headless"))
+            headless = true;
+        else if (!std::strcmp(argv[i], "--x") && i + 1 < argc)
+            x = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--y") && i + 1 < argc)
+            y = std::atoi(argv[++i]);
         else {
             std::fprintf(stderr, "usage: demo-form [--headless] [--x X --y Y]\n");
             return 2;

@@ -23,7 +23,8 @@ struct Input {
 bool IsIdentifier(const std::string& text) {
     if (text.empty() || (text[0] >= '0' && text[0] <= '9')) return false;
     for (char c : text)
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'))
+            return false;
     return true;
 }
 
@@ -64,7 +65,7 @@ bool Generate(std::ostream& out, const std::string& function, const std::vector<
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4 || !IsIdentifier(argv[2])) {

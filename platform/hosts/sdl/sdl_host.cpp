@@ -40,7 +40,9 @@ std::string SdlHost::VideoDriver() const {
     return name ? name : "";
 }
 
-std::unique_ptr<HostWindow> SdlHost::CreateWindow(TForm& form) { return std::make_unique<SdlWindow>(*this, form); }
+std::unique_ptr<HostWindow> SdlHost::CreateWindow(TForm& form) {
+    return std::make_unique<SdlWindow>(*this, form);
+}
 
 Rect SdlHost::WorkArea() const {
     SDL_Rect r{};
@@ -149,11 +151,21 @@ void SdlHost::Translate(const void* raw, HostEventSink& sink) {
             h.form = &w->Form();
             if (IgnoredFocusChange(e.window.event, *w)) return;
             switch (e.window.event) {
-                case SDL_WINDOWEVENT_FOCUS_GAINED: h.kind = HostEvent::Kind::Activate; break;
-                case SDL_WINDOWEVENT_FOCUS_LOST: h.kind = HostEvent::Kind::Deactivate; break;
-                case SDL_WINDOWEVENT_CLOSE: h.kind = HostEvent::Kind::Close; break;
-                case SDL_WINDOWEVENT_EXPOSED: h.kind = HostEvent::Kind::Expose; break;
-                case SDL_WINDOWEVENT_LEAVE: h.kind = HostEvent::Kind::Leave; break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    h.kind = HostEvent::Kind::Activate;
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    h.kind = HostEvent::Kind::Deactivate;
+                    break;
+                case SDL_WINDOWEVENT_CLOSE:
+                    h.kind = HostEvent::Kind::Close;
+                    break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    h.kind = HostEvent::Kind::Expose;
+                    break;
+                case SDL_WINDOWEVENT_LEAVE:
+                    h.kind = HostEvent::Kind::Leave;
+                    break;
                 case SDL_WINDOWEVENT_MOVED:
                     h.kind = HostEvent::Kind::Moved;
                     h.screen = {e.window.data1, e.window.data2};
@@ -164,7 +176,8 @@ void SdlHost::Translate(const void* raw, HostEventSink& sink) {
                     h.screen = {e.window.data1, e.window.data2};
                     if (h.screen == Point{h.form->Width(), h.form->Height()}) return;
                     break;
-                default: return;
+                default:
+                    return;
             }
             break;
         }

@@ -16,7 +16,7 @@ namespace dsp {
 class SdlWindow;
 
 class SdlHost final : public WindowHost {
-public:
+  public:
     // Throws std::runtime_error when no display can be opened.
     SdlHost();
     ~SdlHost() override;
@@ -34,7 +34,7 @@ public:
     // The name of SDL's video driver ("x11", ...).
     std::string VideoDriver() const;
 
-private:
+  private:
     friend class SdlWindow;
     SdlWindow* FindWindow(uint32_t windowId) const;
     bool IgnoredFocusChange(uint8_t event, const SdlWindow& window) const;

@@ -9,12 +9,12 @@ struct KeyPair {
 };
 
 constexpr KeyPair kKeys[] = {
-    {SDLK_BACKSPACE, kVkBack}, {SDLK_TAB, kVkTab},        {SDLK_RETURN, kVkReturn},  {SDLK_KP_ENTER, kVkReturn},
-    {SDLK_ESCAPE, kVkEscape},  {SDLK_SPACE, kVkSpace},    {SDLK_PAGEUP, kVkPrior},   {SDLK_PAGEDOWN, kVkNext},
-    {SDLK_END, kVkEnd},        {SDLK_HOME, kVkHome},      {SDLK_LEFT, kVkLeft},      {SDLK_UP, kVkUp},
-    {SDLK_RIGHT, kVkRight},    {SDLK_DOWN, kVkDown},      {SDLK_INSERT, kVkInsert},  {SDLK_DELETE, kVkDelete},
-    {SDLK_LSHIFT, kVkShift},   {SDLK_RSHIFT, kVkShift},   {SDLK_LCTRL, kVkControl},  {SDLK_RCTRL, kVkControl},
-    {SDLK_LALT, kVkMenu},      {SDLK_RALT, kVkMenu},      {SDLK_MINUS, 0xBD},        {SDLK_PERIOD, 0xBE},
+    {SDLK_BACKSPACE, kVkBack}, {SDLK_TAB, kVkTab},      {SDLK_RETURN, kVkReturn}, {SDLK_KP_ENTER, kVkReturn},
+    {SDLK_ESCAPE, kVkEscape},  {SDLK_SPACE, kVkSpace},  {SDLK_PAGEUP, kVkPrior},  {SDLK_PAGEDOWN, kVkNext},
+    {SDLK_END, kVkEnd},        {SDLK_HOME, kVkHome},    {SDLK_LEFT, kVkLeft},     {SDLK_UP, kVkUp},
+    {SDLK_RIGHT, kVkRight},    {SDLK_DOWN, kVkDown},    {SDLK_INSERT, kVkInsert}, {SDLK_DELETE, kVkDelete},
+    {SDLK_LSHIFT, kVkShift},   {SDLK_RSHIFT, kVkShift}, {SDLK_LCTRL, kVkControl}, {SDLK_RCTRL, kVkControl},
+    {SDLK_LALT, kVkMenu},      {SDLK_RALT, kVkMenu},    {SDLK_MINUS, 0xBD},       {SDLK_PERIOD, 0xBE},
     {SDLK_KP_MINUS, 0x6D},     {SDLK_KP_PERIOD, 0x6E},
 };
 

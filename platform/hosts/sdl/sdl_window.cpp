@@ -17,16 +17,26 @@ namespace {
 
 SDL_HitTestResult HitCodeToSdl(intptr_t code) {
     switch (code) {
-        case kHtCaption: return SDL_HITTEST_DRAGGABLE;
-        case kHtLeft: return SDL_HITTEST_RESIZE_LEFT;
-        case kHtRight: return SDL_HITTEST_RESIZE_RIGHT;
-        case kHtTop: return SDL_HITTEST_RESIZE_TOP;
-        case kHtTopLeft: return SDL_HITTEST_RESIZE_TOPLEFT;
-        case kHtTopRight: return SDL_HITTEST_RESIZE_TOPRIGHT;
-        case kHtBottom: return SDL_HITTEST_RESIZE_BOTTOM;
-        case kHtBottomLeft: return SDL_HITTEST_RESIZE_BOTTOMLEFT;
-        case kHtBottomRight: return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
-        default: return SDL_HITTEST_NORMAL;
+        case kHtCaption:
+            return SDL_HITTEST_DRAGGABLE;
+        case kHtLeft:
+            return SDL_HITTEST_RESIZE_LEFT;
+        case kHtRight:
+            return SDL_HITTEST_RESIZE_RIGHT;
+        case kHtTop:
+            return SDL_HITTEST_RESIZE_TOP;
+        case kHtTopLeft:
+            return SDL_HITTEST_RESIZE_TOPLEFT;
+        case kHtTopRight:
+            return SDL_HITTEST_RESIZE_TOPRIGHT;
+        case kHtBottom:
+            return SDL_HITTEST_RESIZE_BOTTOM;
+        case kHtBottomLeft:
+            return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+        case kHtBottomRight:
+            return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+        default:
+            return SDL_HITTEST_NORMAL;
     }
 }
 
@@ -72,7 +82,8 @@ void SdlWindow::SetBounds(const Rect& r) {
     SDL_SetWindowPosition(window_, r.left, r.top);
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
-    if (w != r.Width() || h != r.Height()) SDL_SetWindowSize(window_, std::max(r.Width(), 1), std::max(r.Height(), 1));
+    if (w != r.Width() || h != r.Height())
+        SDL_SetWindowSize(window_, std::max(r.Width(), 1), std::max(r.Height(), 1));
 }
 
 void SdlWindow::SetVisible(bool visible) {
@@ -99,9 +110,9 @@ void SdlWindow::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_,
 void SdlWindow::Present(const Bitmap& frame, const Rect& dirty) {
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (!target || frame.Empty()) return;
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(frame.Data()), frame.Width(),
-                                                             frame.Height(), 32, frame.Width() * 4,
-                                                             SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* source =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(frame.Data()), frame.Width(), frame.Height(),
+                                           32, frame.Width() * 4, SDL_PIXELFORMAT_RGB888);
     if (!source) return;
     SDL_Rect r{dirty.left, dirty.top, dirty.Width(), dirty.Height()};
     SDL_Rect dst = r;
@@ -135,9 +146,10 @@ void SdlWindow::ApplyShape() {
         std::vector<XRectangle> rects;
         for (const Rect& r : shape_->Rects())
             rects.push_back({static_cast<short>(r.left), static_cast<short>(r.top),
-                             static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height())});
-        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()),
-                                ShapeSet, Unsorted);
+                             static_cast<unsigned short>(r.Width()),
+                             static_cast<unsigned short>(r.Height())});
+        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, rects.data(),
+                                static_cast<int>(rects.size()), ShapeSet, Unsorted);
     }
     XFlush(display);
 }

@@ -13,7 +13,7 @@ namespace dsp {
 class SdlHost;
 
 class SdlWindow final : public HostWindow {
-public:
+  public:
     SdlWindow(SdlHost& host, TForm& form);
     ~SdlWindow() override;
 
@@ -31,7 +31,7 @@ public:
     // The X11 display connection's descriptor, or -1 on other drivers.
     int DisplayFd() const;
 
-private:
+  private:
     static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* point, void* data);
     void ApplyShape();
 

@@ -16,7 +16,7 @@
 namespace dsp::test {
 
 class AppTest : public ::testing::Test {
-protected:
+  protected:
     AppTest() {
         auto host = std::make_unique<HeadlessHost>();
         auto clock = std::make_unique<FakeClock>(1000);
@@ -41,7 +41,7 @@ protected:
 
 // A windowed control that logs its messages and events by name.
 class Probe : public TCustomControl {
-public:
+  public:
     Probe(TComponent* owner, TWinControl* parent, Rect bounds, std::vector<std::string>* log)
         : TCustomControl(owner), log_(log) {
         SetParent(parent);
@@ -53,19 +53,29 @@ public:
     intptr_t dlgCode = 0;
     Color paintColor = clRed;
 
-protected:
+  protected:
     void WndProc(TMessage& m) override {
         switch (m.Msg) {
-            case kWmSetFocus: Log("setfocus"); break;
-            case kWmKillFocus: Log("killfocus"); break;
-            case kWmGetDlgCode: m.Result = dlgCode; return;
-            case kWmCaptureChanged: Log("capturelost"); break;
-            default: break;
+            case kWmSetFocus:
+                Log("setfocus");
+                break;
+            case kWmKillFocus:
+                Log("killfocus");
+                break;
+            case kWmGetDlgCode:
+                m.Result = dlgCode;
+                return;
+            case kWmCaptureChanged:
+                Log("capturelost");
+                break;
+            default:
+                break;
         }
         TCustomControl::WndProc(m);
     }
     void MouseDown(TMouseButton, TShiftState shift, int x, int y) override {
-        Log("down" + std::string(shift & ssDouble ? "2" : "") + " " + std::to_string(x) + "," + std::to_string(y));
+        Log("down" + std::string(shift & ssDouble ? "2" : "") + " " + std::to_string(x) + "," +
+            std::to_string(y));
     }
     void MouseUp(TMouseButton, TShiftState, int x, int y) override {
         Log("up " + std::to_string(x) + "," + std::to_string(y));
@@ -81,16 +91,18 @@ protected:
         Log("wheel " + std::to_string(delta));
         return wheelHandled_;
     }
-    void TimerFired(uint32_t id) override { Log("timer " + std::to_string(id) + " @" + std::to_string(Application->GetClock().Now())); }
+    void TimerFired(uint32_t id) override {
+        Log("timer " + std::to_string(id) + " @" + std::to_string(Application->GetClock().Now()));
+    }
     void Paint() override { PaintCanvas()->FillRect(ClientRect(), paintColor); }
 
-public:
+  public:
     bool wheelHandled_ = true;
     void Log(const std::string& what) {
         if (log_) log_->push_back(Name() + ":" + what);
     }
 
-private:
+  private:
     std::vector<std::string>* log_;
 };
 

@@ -11,14 +11,14 @@ namespace {
 std::vector<std::string> gLog;
 
 class Logged : public TComponent {
-public:
+  public:
     Logged(TComponent* owner, std::string name) : TComponent(owner) { SetName(std::move(name)); }
     ~Logged() override { gLog.push_back("free " + Name()); }
     TComponent* ref = nullptr;
     int loadedCalls = 0;
     bool loadingSeenByLoaded = false;
 
-protected:
+  protected:
     void Loaded() override {
         loadingSeenByLoaded = Loading();
         TComponent::Loaded();
@@ -32,10 +32,10 @@ protected:
 };
 
 class Settings : public TPersistent {
-public:
+  public:
     int value = 0;
 
-protected:
+  protected:
     void AssignTo(TPersistent& dest) const override {
         if (auto* s = dynamic_cast<Settings*>(&dest)) {
             s->value = value;
@@ -60,7 +60,8 @@ TEST(Component, OwnerFreesItsComponentsNewestFirstAndThoseFreedEarlierLeaveTheLi
         EXPECT_EQ(owner.FindComponent("c"), c);
         EXPECT_EQ(owner.FindComponent("B"), nullptr);
     }
-    EXPECT_EQ(gLog, (std::vector<std::string>{"free B", "free Form1", "free D", "free C", "free C1", "free A"}));
+    EXPECT_EQ(gLog,
+              (std::vector<std::string>{"free B", "free Form1", "free D", "free C", "free C1", "free A"}));
 }
 
 TEST(Component, NamesAreUniqueWithinAnOwnerIgnoringCase) {

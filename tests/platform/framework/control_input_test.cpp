@@ -9,7 +9,7 @@ namespace {
 using Log = std::vector<std::string>;
 
 class InputTest : public AppTest {
-protected:
+  protected:
     void SetUp() override {
         form_ = NewForm(Rect::FromBounds(100, 100, 300, 200));
         form_->SetName("Form1");
@@ -102,8 +102,10 @@ TEST_F(InputTest, DoubleClickNeedsTheSecondPressWithinTheIntervalAndTheStyle) {
     Process();
     Log presses;
     for (auto& s : log_)
-        if (s.find(":down") != std::string::npos || s.find("dblclick") != std::string::npos) presses.push_back(s);
-    EXPECT_EQ(presses, (Log{"Btn:down 3,4", "Btn:dblclick", "Btn:down2 4,4", "Btn:down 4,4", "Btn:down 4,4"}));
+        if (s.find(":down") != std::string::npos || s.find("dblclick") != std::string::npos)
+            presses.push_back(s);
+    EXPECT_EQ(presses,
+              (Log{"Btn:down 3,4", "Btn:dblclick", "Btn:down2 4,4", "Btn:down 4,4", "Btn:down 4,4"}));
 
     log_.clear();
     other_->SetControlStyle(other_->ControlStyle() & ~csDoubleClicks);
@@ -209,10 +211,10 @@ TEST_F(InputTest, AnExceptionFromAHandlerIsReportedAndTheLoopGoesOn) {
 }
 
 class MessageForm : public TForm {
-public:
+  public:
     MessageForm(TComponent* owner, Log* log) : TForm(owner), log_(log) {}
 
-protected:
+  protected:
     void WndProc(TMessage& m) override {
         if (m.Msg >= kWmUser && m.Msg < kCmBase)
             log_->push_back(Name() + ":" + std::to_string(m.Msg) + "/" + std::to_string(m.WParam) + "/" +
@@ -220,7 +222,7 @@ protected:
         TForm::WndProc(m);
     }
 
-private:
+  private:
     Log* log_;
 };
 
@@ -237,9 +239,9 @@ TEST_F(InputTest, BroadcastSendsToTheOwnerWindowFirstThenEveryOtherForm) {
     auto* d = new MessageForm(app_.get(), &log);
     d->SetName("D");
     for (uint32_t msg : {1225u, 1226u, 1227u}) app_->Broadcast(b, msg, 77, 1000);
-    EXPECT_EQ(log, (Log{"B:1225/77/1000", "A:1225/77/1000", "D:1225/77/1000", "B:1226/77/1000",
-                        "A:1226/77/1000", "D:1226/77/1000", "B:1227/77/1000", "A:1227/77/1000",
-                        "D:1227/77/1000"}));
+    EXPECT_EQ(log,
+              (Log{"B:1225/77/1000", "A:1225/77/1000", "D:1225/77/1000", "B:1226/77/1000", "A:1226/77/1000",
+                   "D:1226/77/1000", "B:1227/77/1000", "A:1227/77/1000", "D:1227/77/1000"}));
 }
 
 TEST_F(InputTest, ClosingWithCaFreeFreesTheFormAfterItsHandlers) {

@@ -12,7 +12,7 @@ namespace dsp::test {
 namespace {
 
 class DemoFormTest : public AppTest {
-protected:
+  protected:
     void SetUp() override {
         form_ = app_->CreateForm<TDemoForm>();
         form_->OnReport = [this](const std::string& s) { reports_.push_back(s); };

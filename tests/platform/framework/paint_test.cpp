@@ -8,7 +8,7 @@ namespace dsp::test {
 namespace {
 
 class Counting : public TCustomControl {
-public:
+  public:
     Counting(TComponent* owner, TWinControl* parent, Rect r, Color c) : TCustomControl(owner), color(c) {
         SetParent(parent);
         SetBoundsRect(r);
@@ -16,7 +16,7 @@ public:
     Color color;
     int paints = 0;
 
-protected:
+  protected:
     void Paint() override {
         ++paints;
         PaintCanvas()->FillRect(ClientRect(), color);
@@ -25,10 +25,10 @@ protected:
 
 // A form with a frame: 5 pixels left, 20 on top, painted black.
 class FramedForm : public TForm {
-public:
+  public:
     using TForm::TForm;
 
-protected:
+  protected:
     void WndProc(TMessage& m) override {
         if (m.Msg == kWmNcCalcSize) {
             auto* r = reinterpret_cast<Rect*>(m.LParam);
@@ -45,7 +45,7 @@ protected:
 };
 
 class PaintTest : public AppTest {
-protected:
+  protected:
     Color Screen(int x, int y) { return host_->PixelAt({x, y}); }
 };
 
@@ -54,11 +54,11 @@ TEST_F(PaintTest, ChildrenAreClippedToTheirParentsClientArea) {
     auto* panel = new Counting(form, form, Rect::FromBounds(10, 10, 50, 50), clLime);
     new Counting(form, panel, Rect::FromBounds(40, 40, 30, 30), clRed);  // sticks out of the panel
     form->Show();
-    EXPECT_EQ(Screen(50 + 5, 50 + 5), ResolveColor(clBtnFace));      // the form's erase fill
+    EXPECT_EQ(Screen(50 + 5, 50 + 5), ResolveColor(clBtnFace));  // the form's erase fill
     EXPECT_EQ(Screen(50 + 10 + 20, 50 + 10 + 20), ResolveColor(clLime));
     EXPECT_EQ(Screen(50 + 10 + 45, 50 + 10 + 45), ResolveColor(clRed));
     EXPECT_EQ(Screen(50 + 10 + 55, 50 + 10 + 45), ResolveColor(clBtnFace));  // cut at the panel's edge
-    EXPECT_EQ(Screen(40, 40), ResolveColor(clBlack));                         // the desktop
+    EXPECT_EQ(Screen(40, 40), ResolveColor(clBlack));                        // the desktop
 }
 
 TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {

@@ -11,7 +11,7 @@ namespace {
 using Log = std::vector<std::string>;
 
 class TimerTest : public AppTest {
-protected:
+  protected:
     void SetUp() override {
         form_ = NewForm(Rect::FromBounds(0, 0, 100, 100));
         probe_ = new Probe(form_, form_, Rect::FromBounds(0, 0, 10, 10), &log_);
@@ -38,11 +38,11 @@ TEST_F(TimerTest, ARepeatingTimerTicksOnEveryIntervalAndStopsWhenKilled) {
 // The spin-button pattern: a first 500 ms delay that only switches to a
 // 100 ms timer with the same id, which then steps.
 class RepeatProbe : public Probe {
-public:
+  public:
     using Probe::Probe;
     bool firstDelay = true;
 
-protected:
+  protected:
     void TimerFired(uint32_t id) override {
         if (firstDelay) {
             firstDelay = false;

@@ -90,7 +90,9 @@ ChildProcess::~ChildProcess() {
     if (out_ >= 0) ::close(out_);
 }
 
-bool ChildProcess::ReadLine(std::string& line, int timeoutMs) { return ReadLineFrom(out_, buffer_, line, timeoutMs); }
+bool ChildProcess::ReadLine(std::string& line, int timeoutMs) {
+    return ReadLineFrom(out_, buffer_, line, timeoutMs);
+}
 
 int ChildProcess::Wait(int timeoutMs) {
     if (pid_ <= 0) return -1;
@@ -119,7 +121,8 @@ void ChildProcess::Terminate() {
     pid_ = -1;
 }
 
-std::string RunAndRead(const std::vector<std::string>& argv, const std::vector<std::string>& env, int timeoutMs) {
+std::string RunAndRead(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                       int timeoutMs) {
     ChildProcess child(argv, env);
     if (!child.Started()) return "";
     std::string out, line;
@@ -136,8 +139,8 @@ XvfbServer::XvfbServer() {
         return;
     }
     ::fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    std::vector<std::string> args = {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
-                                     "-nolisten", "tcp"};
+    std::vector<std::string> args = {
+        "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
     auto cargs = CStrings(args);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

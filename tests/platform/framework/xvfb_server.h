@@ -11,7 +11,7 @@
 namespace dsp::test {
 
 class ChildProcess {
-public:
+  public:
     // Starts argv[0] (searched in PATH) with extra environment entries
     // ("NAME=value"); its stdout can be read with ReadLine.
     ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {},
@@ -28,7 +28,7 @@ public:
     int Wait(int timeoutMs = 10000);
     void Terminate();
 
-private:
+  private:
     pid_t pid_ = -1;
     int out_ = -1;
     std::string buffer_;
@@ -39,7 +39,7 @@ std::string RunAndRead(const std::vector<std::string>& argv, const std::vector<s
                        int timeoutMs = 10000);
 
 class XvfbServer {
-public:
+  public:
     XvfbServer();
     ~XvfbServer();
     // Empty when the server could not start; Error() then says why.
@@ -47,7 +47,7 @@ public:
     const std::string& Error() const { return error_; }
     std::string DisplayEnv() const { return "DISPLAY=" + display_; }
 
-private:
+  private:
     pid_t pid_ = -1;
     std::string display_;
     std::string error_;

@@ -1,9 +1,9 @@
 // Pixel-exact checks of the canvas: fills, frames, lines, clipping and the
 // picture copies.
 
-#include <gtest/gtest.h>
-
 #include "platform/graphics/canvas.h"
+
+#include <gtest/gtest.h>
 
 namespace dsp {
 namespace {
@@ -25,8 +25,9 @@ std::string Picture(const Bitmap& b, const std::vector<std::pair<Color, char>>& 
     return out;
 }
 
-const std::vector<std::pair<Color, char>> kLegend = {
-    {clBlack, '.'}, {clWhite, '#'}, {clRed, 'r'}, {clBlue, 'b'}, {clLime, 'g'}, {0xC0C0C0, 's'}, {0x808080, 'd'}};
+const std::vector<std::pair<Color, char>> kLegend = {{clBlack, '.'}, {clWhite, '#'}, {clRed, 'r'},
+                                                     {clBlue, 'b'},  {clLime, 'g'},  {0xC0C0C0, 's'},
+                                                     {0x808080, 'd'}};
 
 TEST(CanvasTest, FillAndFrameLeaveRightAndBottomEdgesOut) {
     Bitmap b(6, 5);

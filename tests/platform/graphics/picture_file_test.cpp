@@ -135,7 +135,8 @@ TEST(BmpFileTest, BadFilesAreRefusedWithAClearMessage) {
 TEST(BmpFileTest, DamagedHeadersNeverCrash) {
     std::mt19937 rng(11);
     const Bytes files[] = {EncodeBmp(RandomPicture(7, 5, 2, 1), 1), EncodeBmp(RandomPicture(6, 3, 16, 2), 4),
-                           EncodeBmp(RandomPicture(5, 4, 200, 3), 8), EncodeBmp(RandomPicture(3, 3, 9, 4), 24)};
+                           EncodeBmp(RandomPicture(5, 4, 200, 3), 8),
+                           EncodeBmp(RandomPicture(3, 3, 9, 4), 24)};
     int refused = 0;
     for (int round = 0; round < 4000; ++round) {
         Bytes f = files[round % 4];
@@ -164,7 +165,8 @@ TEST(PngFileTest, RoundTripAndRefusal) {
 Bitmap Gradient(int w, int h) {
     Bitmap b(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.SetPixel(x, y, MakeColor(std::uint8_t(x * 4), std::uint8_t(y * 5), 128));
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, MakeColor(std::uint8_t(x * 4), std::uint8_t(y * 5), 128));
     return b;
 }
 

@@ -1,13 +1,14 @@
 // Region algebra: the band form must give the same pixel sets as a plain
 // per-pixel model of the operations.
 
+#include "platform/graphics/region.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
 #include "platform/graphics/mask_region.h"
-#include "platform/graphics/region.h"
 
 namespace dsp {
 namespace {
@@ -36,8 +37,10 @@ TEST(RegionTest, UnionIntersectSubtractMatchPixelSets) {
             bs.push_back({coord(rng), coord(rng), coord(rng), coord(rng)});
         }
         PixelSet pa, pb;
-        for (const Rect& r : as) for (auto p : Pixels(r)) pa.insert(p);
-        for (const Rect& r : bs) for (auto p : Pixels(r)) pb.insert(p);
+        for (const Rect& r : as)
+            for (auto p : Pixels(r)) pa.insert(p);
+        for (const Rect& r : bs)
+            for (auto p : Pixels(r)) pb.insert(p);
         const Region a = Region::FromRects(as), b = Region::FromRects(bs);
         ASSERT_EQ(Pixels(a), pa);
         PixelSet uni = pa, inter, diff;
@@ -88,9 +91,7 @@ Bitmap Mask(const std::vector<std::string>& rows) {
 }
 
 TEST(MaskRegionTest, BlackRunsBecomeRowsPlacedAtThePiecePosition) {
-    const Bitmap mask = Mask({"##..#",
-                              "##..#",
-                              ".###."});
+    const Bitmap mask = Mask({"##..#", "##..#", ".###."});
     const Region r = RegionFromMask(mask, {0, 0, 5, 3}, {10, 20});
     const std::vector<Rect> expected = {{10, 20, 12, 22}, {14, 20, 15, 22}, {11, 22, 14, 23}};
     EXPECT_EQ(r.Rects(), expected);

@@ -45,7 +45,7 @@ TEST(RegDocument, SerializeThenParseGivesTheSameValues) {
 TEST(RegDocument, RejectsWhatItCannotRead) {
     const char* bad[] = {
         "",
-        "[HKEY_CURRENT_USER\\x]\n",               // no header
+        "[HKEY_CURRENT_USER\\x]\n",                // no header
         "REGEDIT4\n\"v\"=dword:1\n",               // value outside a key
         "REGEDIT4\n[K]\n\"v\"=dword:123456789\n",  // nine digits
         "REGEDIT4\n[K]\n\"v\"=dword:xyz\n",

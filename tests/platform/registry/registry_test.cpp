@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 constexpr const char* kKey = "\\Software\\tolmy\\audio";
 
 class RegistryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const char* out = std::getenv("DSP_TEST_OUT");
         dir_ = fs::path(out ? out : "/tmp") /
@@ -60,7 +60,10 @@ TEST_F(RegistryTest, DefaultPathFollowsXdgConfigHomeThenHome) {
     EXPECT_EQ(TRegistry::DefaultFilePath(), "/x/cfg/dsp-panel/user.reg");
     ::setenv("XDG_CONFIG_HOME", "", 1);
     EXPECT_EQ(TRegistry::DefaultFilePath(), std::string(std::getenv("HOME")) + "/.config/dsp-panel/user.reg");
-    if (oldXdg) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
+    if (oldXdg)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST_F(RegistryTest, CreatesTheKeyAndRoundTripsValues) {
@@ -112,7 +115,8 @@ TEST_F(RegistryTest, MessagesComeFromTheReplaceableTable) {
 }
 
 TEST_F(RegistryTest, ACorruptFileIsNeverOpenedNorOverwritten) {
-    const std::string corrupt = "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\tolmy\\audio]\n\"Language\"=dword:zz\n";
+    const std::string corrupt =
+        "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\tolmy\\audio]\n\"Language\"=dword:zz\n";
     WriteFile(corrupt);
     TRegistry reg(file_);
     EXPECT_FALSE(reg.OpenKey(kKey, true));
@@ -151,7 +155,8 @@ TEST_F(RegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
             TRegistry reg(file_);
             if (!reg.OpenKey(kKey, false)) ::_exit(2);
             try {
-                for (int i = 0; i < kWrites; ++i) reg.WriteInteger("W" + std::to_string(c) + "_" + std::to_string(i), i);
+                for (int i = 0; i < kWrites; ++i)
+                    reg.WriteInteger("W" + std::to_string(c) + "_" + std::to_string(i), i);
             } catch (...) {
                 ::_exit(3);
             }

@@ -10,8 +10,8 @@ namespace dsp {
 namespace {
 
 int ChannelDistance(Color a, Color b) {
-    return std::max({std::abs(RedOf(a) - RedOf(b)), std::abs(GreenOf(a) - GreenOf(b)),
-                     std::abs(BlueOf(a) - BlueOf(b))});
+    return std::max(
+        {std::abs(RedOf(a) - RedOf(b)), std::abs(GreenOf(a) - GreenOf(b)), std::abs(BlueOf(a) - BlueOf(b))});
 }
 
 std::string OutputDir() {
@@ -37,9 +37,9 @@ std::string OutputDir() {
     const std::string actualPath = OutputDir() + "/" + name + ".actual.png";
     if (golden.Width() != actual.Width() || golden.Height() != actual.Height()) {
         WritePngFile(actualPath, actual);
-        return ::testing::AssertionFailure() << name << ": size " << actual.Width() << " x " << actual.Height()
-                                             << ", golden " << golden.Width() << " x " << golden.Height()
-                                             << "; actual picture in " << actualPath;
+        return ::testing::AssertionFailure()
+               << name << ": size " << actual.Width() << " x " << actual.Height() << ", golden "
+               << golden.Width() << " x " << golden.Height() << "; actual picture in " << actualPath;
     }
     Bitmap diff(actual.Width(), actual.Height());
     int mismatches = 0, worst = 0;
@@ -51,7 +51,8 @@ std::string OutputDir() {
             const bool bad = d > options.tolerance;
             mismatches += bad;
             const int grey = 192 + (RedOf(a) + GreenOf(a) + BlueOf(a)) / 12;
-            diff.SetPixel(x, y, bad ? clRed : MakeColor(std::uint8_t(grey), std::uint8_t(grey), std::uint8_t(grey)));
+            diff.SetPixel(
+                x, y, bad ? clRed : MakeColor(std::uint8_t(grey), std::uint8_t(grey), std::uint8_t(grey)));
         }
     }
     if (mismatches <= options.budget) {
@@ -60,9 +61,9 @@ std::string OutputDir() {
     const std::string diffPath = OutputDir() + "/" + name + ".diff.png";
     WritePngFile(actualPath, actual);
     WritePngFile(diffPath, diff);
-    return ::testing::AssertionFailure() << name << ": " << mismatches << " pixels differ by more than "
-                                         << options.tolerance << " (budget " << options.budget
-                                         << "); see " << diffPath << " and " << actualPath;
+    return ::testing::AssertionFailure()
+           << name << ": " << mismatches << " pixels differ by more than " << options.tolerance << " (budget "
+           << options.budget << "); see " << diffPath << " and " << actualPath;
 }
 
 }  // namespace dsp

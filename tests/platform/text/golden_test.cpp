@@ -34,7 +34,7 @@ TEST(GoldenTest, ComparisonCountsOnlyPixelsBeyondTheToleranceAndWritesADiff) {
     Canvas c(shifted);
     c.FillRect({0, 0, 20, 5}, 0xC8C8C8);  // 8 off: inside the tolerance
     EXPECT_TRUE(MatchesGolden(shifted, out, "self", {.tolerance = 8, .budget = 0}));
-    c.FillRect({0, 0, 3, 1}, clBlack);    // 3 pixels far off
+    c.FillRect({0, 0, 3, 1}, clBlack);  // 3 pixels far off
     EXPECT_TRUE(MatchesGolden(shifted, out, "self", {.tolerance = 8, .budget = 3}));
     EXPECT_FALSE(MatchesGolden(shifted, out, "self", {.tolerance = 8, .budget = 2}));
     const Bitmap diff = ReadPngFile(out + "/self.diff.png");

@@ -37,7 +37,8 @@ void Shapes(Canvas& c) {
     c.FillRect({130, 10, 180, 40}, clHighlight);
     c.DrawFocusRect({133, 13, 177, 37});
     c.DrawFocusRect({190, 10, 240, 40});
-    for (int i = 0; i < 8; ++i) c.DrawLine({250, 25}, {250 + (i % 4 - 1) * 14 + 10, 10 + (i / 4) * 30}, 0x0060C0 + i * 0x101000);
+    for (int i = 0; i < 8; ++i)
+        c.DrawLine({250, 25}, {250 + (i % 4 - 1) * 14 + 10, 10 + (i / 4) * 30}, 0x0060C0 + i * 0x101000);
     c.SetPenColor(clNavy);
     c.MoveTo({300, 10});
     c.LineTo({340, 40});
@@ -48,8 +49,8 @@ void Shapes(Canvas& c) {
 void Pictures(Canvas& c) {
     const Bitmap src = SourcePicture();
     c.Draw({10, 50}, src);
-    c.StretchDraw({30, 50, 78, 82}, src, src.Bounds());       // x4
-    c.StretchDraw({85, 50, 93, 55}, src, src.Bounds());       // shrink
+    c.StretchDraw({30, 50, 78, 82}, src, src.Bounds());  // x4
+    c.StretchDraw({85, 50, 93, 55}, src, src.Bounds());  // shrink
     c.FillRect({100, 50, 150, 82}, clLime);
     c.DrawTransparent({105, 55}, src, src.Bounds(), clFuchsia);
     c.StretchTransparent({120, 55, 146, 80}, src, src.Bounds(), clFuchsia);
@@ -119,8 +120,9 @@ void Text(FontEngine& e, Canvas& c) {
 
     Rect wrap = Rect::FromBounds(10, y, 150, 70);
     Box(c, wrap);
-    DrawText(e, c, ui, "Word wrap keeps words whole and breaks lines at spaces; 中文文本在任意两个汉字之间换行。",
-             wrap, kDtWordBreak);
+    DrawText(e, c, ui,
+             "Word wrap keeps words whole and breaks lines at spaces; 中文文本在任意两个汉字之间换行。", wrap,
+             kDtWordBreak);
     Rect tabs = Rect::FromBounds(170, y, 160, 40);
     Box(c, tabs);
     DrawText(e, c, ui, "MAIN\t31\tdB\nMIC\t42\tdB", tabs, kDtExpandTabs);

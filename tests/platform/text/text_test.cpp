@@ -22,7 +22,9 @@ Rect Ink(const Bitmap& b, Color background = clWhite) {
     Rect r{b.Width(), b.Height(), 0, 0};
     for (int y = 0; y < b.Height(); ++y)
         for (int x = 0; x < b.Width(); ++x)
-            if (b.GetPixel(x, y) != background) r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1), std::max(r.bottom, y + 1)};
+            if (b.GetPixel(x, y) != background)
+                r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+                     std::max(r.bottom, y + 1)};
     return r.IsEmpty() ? Rect{} : r;
 }
 
@@ -87,12 +89,15 @@ TEST(FontTest, ABoundedCacheDrawsTheSame) {
 
 TEST(Utf8Test, BadBytesBecomeReplacementCharacters) {
     EXPECT_EQ(DecodeUtf8("a\xE8\xAF\xAD"), U"a语");
-    EXPECT_EQ(DecodeUtf8("\xFF" "b\xE8\xAF"), U"\uFFFDb\uFFFD\uFFFD");
+    EXPECT_EQ(DecodeUtf8("\xFF"
+                         "b\xE8\xAF"),
+              U"\uFFFDb\uFFFD\uFFFD");
     EXPECT_EQ(DecodeUtf8("\xC0\x80"), U"\uFFFD\uFFFD");  // overlong
     EXPECT_EQ(EncodeUtf8(U"专业DSP\U0001F600"), "专业DSP\xF0\x9F\x98\x80");
 }
 
-std::vector<std::u32string> Lines(const char* text, int width, unsigned format, const TFont& font = TFont("Arial", 14)) {
+std::vector<std::u32string> Lines(const char* text, int width, unsigned format,
+                                  const TFont& font = TFont("Arial", 14)) {
     std::vector<std::u32string> out;
     for (const TextLine& line : LayoutText(Engine(), font, DecodeUtf8(text), width, format)) {
         EXPECT_EQ(line.x.size(), line.text.size());
@@ -117,8 +122,9 @@ TEST(TextLayoutTest, EllipsesFitTheWidthAndKeepTheFileName) {
     const TFont font("Arial", 14);
     const int width = 120;
     for (unsigned form : {kDtEndEllipsis, kDtPathEllipsis}) {
-        const auto lines = LayoutText(Engine(), font, DecodeUtf8("C:\\Program Files\\dsp panel\\skins\\skin.ini"), width,
-                                      kDtSingleLine | form);
+        const auto lines =
+            LayoutText(Engine(), font, DecodeUtf8("C:\\Program Files\\dsp panel\\skins\\skin.ini"), width,
+                       kDtSingleLine | form);
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_LE(lines[0].width, width);
         EXPECT_NE(lines[0].text.find(U"..."), std::u32string::npos);
@@ -130,14 +136,15 @@ TEST(TextLayoutTest, EllipsesFitTheWidthAndKeepTheFileName) {
         }
     }
     EXPECT_EQ(Lines("fits", 120, kDtSingleLine | kDtEndEllipsis), (std::vector<std::u32string>{U"fits"}));
-    EXPECT_EQ(Lines("no separator here at all", 60, kDtSingleLine | kDtPathEllipsis).front().substr(0, 2), U"no");
+    EXPECT_EQ(Lines("no separator here at all", 60, kDtSingleLine | kDtPathEllipsis).front().substr(0, 2),
+              U"no");
 }
 
 TEST(TextLayoutTest, WordWrapBreaksAtSpacesAndBetweenChineseCharacters) {
     const TFont font("Arial", 14);
     const int width = 90;
-    const auto lines = LayoutText(Engine(), font, DecodeUtf8("the quick brown fox jumps over\nthe dog"), width,
-                                  kDtWordBreak);
+    const auto lines = LayoutText(Engine(), font, DecodeUtf8("the quick brown fox jumps over\nthe dog"),
+                                  width, kDtWordBreak);
     std::u32string joined;
     for (const TextLine& line : lines) {
         EXPECT_LE(line.width, width) << EncodeUtf8(line.text);
@@ -221,7 +228,8 @@ TEST(DrawTextTest, BackgroundIsTransparentUnlessGivenAndAcceleratorsAreUnderline
     Rect pr = plain.Bounds(), mr = marked.Bounds();
     DrawText(Engine(), pc, font, "Ax", pr, kDtSingleLine);
     DrawText(Engine(), mc, font, "A&x", mr, kDtSingleLine);
-    const Rect stroke = Engine().UnderlineStroke(font, Engine().CharWidth(font, U'A'), Engine().CharWidth(font, U'x'));
+    const Rect stroke =
+        Engine().UnderlineStroke(font, Engine().CharWidth(font, U'A'), Engine().CharWidth(font, U'x'));
     int changed = 0;
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 60; ++x) {
