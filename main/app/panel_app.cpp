@@ -19,8 +19,8 @@
 #include "platform/framework/headless_host.h"
 #include "platform/hosts/sdl/sdl_host.h"
 #include "platform/serialdev/pty_pair.h"
+#include "platform/serialdev/routed_serial_device.h"
 #include "platform/serialdev/stop_signal.h"
-#include "platform/serialdev/termios_device.h"
 #include "platform/sys/process_env.h"
 
 namespace dsp {
@@ -146,7 +146,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
 
     TForm1::Options formOptions;
     formOptions.deviceFactory = [map = *map] {
-        return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
+        return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
     };
     formOptions.diagnostics = &err;
     if (log) formOptions.frameSent = [log](const Frame& frame) { LogFrame(*log, frame); };

@@ -8,7 +8,7 @@
 #include "main/cli/frame_args.h"
 #include "main/cli/frame_command.h"
 #include "main/cli/port_map_args.h"
-#include "platform/serialdev/termios_device.h"
+#include "platform/serialdev/routed_serial_device.h"
 #include "serial/com_port.h"
 
 namespace dsp {
@@ -69,7 +69,7 @@ int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::o
     if (!map) return kExitBadParameter;
 
     TComPort port;
-    port.SetDeviceFactory([map = *map] { return std::make_unique<TermiosSerialDevice>(map); });
+    port.SetDeviceFactory([map = *map] { return std::make_unique<RoutedSerialDevice>(map); });
     port.SetEvents({});  // nothing is read back, so no monitoring thread is needed
     port.SetPort(parsed->port);
     try {
