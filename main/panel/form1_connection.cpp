@@ -40,6 +40,7 @@ void TForm1::ReportPortFailure(const char* what) {
 }
 
 void TForm1::bsSkinButton1Click(TObject*) {
+    if (link_.Away()) return DisconnectWhileAway();
     const bool wasConnected = ComPort1.Connected();
     // Outside the protected call: an error while renaming an open port
     // reaches the general error report.
