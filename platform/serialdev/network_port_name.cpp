@@ -52,7 +52,8 @@ bool ParseNetworkPortName(std::string_view name, NetworkPortName* parsed) {
     std::string_view port;
     if (!rest.empty() && rest.front() == '[') {
         std::size_t close = rest.find(']');
-        if (close == std::string_view::npos || close + 1 >= rest.size() || rest[close + 1] != ':') return false;
+        if (close == std::string_view::npos || close + 1 >= rest.size() || rest[close + 1] != ':')
+            return false;
         host = rest.substr(1, close - 1);
         port = rest.substr(close + 2);
     } else {

@@ -27,7 +27,8 @@ bool ConnectionLost(int error) {
 }
 
 int MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
-    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+    auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
     return static_cast<int>(std::clamp<long long>(left, 0, INT_MAX));
 }
 
@@ -211,7 +212,8 @@ int NetworkSerialDevice::Pump() {
             }
             if (input_.size() > before) raised |= serial_event::kRxChar;
             const std::size_t threshold = static_cast<std::size_t>(inputSize_ / 10 * 8);
-            if (threshold > 0 && before < threshold && input_.size() >= threshold) raised |= serial_event::kRx80Full;
+            if (threshold > 0 && before < threshold && input_.size() >= threshold)
+                raised |= serial_event::kRx80Full;
         }
     }
     AddEvents(raised);
@@ -267,8 +269,9 @@ int NetworkSerialDevice::Write(const void* data, std::size_t count, std::size_t*
         encoded.assign(bytes, bytes + count);
     const std::uint64_t ms =
         timeouts_.writeTotalConstant + std::uint64_t{timeouts_.writeTotalMultiplier} * count;
-    const auto deadline = (ms == 0) ? Clock::time_point::max()
-                                    : Clock::now() + std::chrono::milliseconds(std::min<std::uint64_t>(ms, 1u << 30));
+    const auto deadline =
+        (ms == 0) ? Clock::time_point::max()
+                  : Clock::now() + std::chrono::milliseconds(std::min<std::uint64_t>(ms, 1u << 30));
     std::size_t sent = 0;
     int e = SendAll(encoded.data(), encoded.size(), deadline, &sent);
     // A data byte counts as written once all of its encoded bytes are.
@@ -295,10 +298,12 @@ int NetworkSerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
     *got = 0;
     if (!IsOpen()) return EBADF;
     const SerialTimeouts& t = timeouts_;
-    const bool immediate = t.readInterval == 0xFFFFFFFFu && t.readTotalMultiplier == 0 && t.readTotalConstant == 0;
+    const bool immediate =
+        t.readInterval == 0xFFFFFFFFu && t.readTotalMultiplier == 0 && t.readTotalConstant == 0;
     const std::uint64_t ms = t.readTotalConstant + std::uint64_t{t.readTotalMultiplier} * count;
-    const auto deadline = (ms == 0) ? Clock::time_point::max()
-                                    : Clock::now() + std::chrono::milliseconds(std::min<std::uint64_t>(ms, 1u << 30));
+    const auto deadline =
+        (ms == 0) ? Clock::time_point::max()
+                  : Clock::now() + std::chrono::milliseconds(std::min<std::uint64_t>(ms, 1u << 30));
     auto* bytes = static_cast<std::uint8_t*>(data);
     std::size_t done = 0;
     for (;;) {

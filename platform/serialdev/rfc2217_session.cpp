@@ -26,7 +26,8 @@ std::uint8_t FlowCode(const SerialLineSettings& s) {
     return rfc2217::kFlowNone;
 }
 
-void AppendCommand(std::uint8_t command, std::span<const std::uint8_t> value, std::vector<std::uint8_t>* out) {
+void AppendCommand(std::uint8_t command, std::span<const std::uint8_t> value,
+                   std::vector<std::uint8_t>* out) {
     std::vector<std::uint8_t> payload(1 + value.size());
     payload[0] = command;
     for (std::size_t i = 0; i < value.size(); ++i) payload[i + 1] = value[i];
@@ -42,7 +43,7 @@ void AppendByteCommand(std::uint8_t command, std::uint8_t value, std::vector<std
 std::vector<std::uint8_t> Rfc2217Session::Greeting() {
     for (OptionState* s : {&comPort_, &localBinary_, &remoteBinary_, &localSga_, &remoteSga_})
         if (*s == OptionState::Off) *s = OptionState::Requested;
-    return {kIac, kWill, kOptionComPort,         kIac, kWill, kOptionBinary, kIac, kDo, kOptionBinary,
+    return {kIac, kWill, kOptionComPort,         kIac, kWill, kOptionBinary,         kIac, kDo, kOptionBinary,
             kIac, kWill, kOptionSuppressGoAhead, kIac, kDo,   kOptionSuppressGoAhead};
 }
 
@@ -151,13 +152,13 @@ std::uint32_t Rfc2217Session::TakeLineErrors() {
 }
 
 std::vector<std::uint8_t> Rfc2217Session::LineRequests(const SerialLineSettings& s) {
-    asked_ = {s.baudRate, static_cast<std::uint32_t>(s.dataBits),
-              kParityCodes[static_cast<int>(s.parity)], kStopCodes[static_cast<int>(s.stopBits)], FlowCode(s)};
+    asked_ = {s.baudRate, static_cast<std::uint32_t>(s.dataBits), kParityCodes[static_cast<int>(s.parity)],
+              kStopCodes[static_cast<int>(s.stopBits)], FlowCode(s)};
     answered_ = {};
     std::vector<std::uint8_t> out;
-    const std::uint8_t speed[] = {static_cast<std::uint8_t>(s.baudRate >> 24),
-                                  static_cast<std::uint8_t>(s.baudRate >> 16),
-                                  static_cast<std::uint8_t>(s.baudRate >> 8), static_cast<std::uint8_t>(s.baudRate)};
+    const std::uint8_t speed[] = {
+        static_cast<std::uint8_t>(s.baudRate >> 24), static_cast<std::uint8_t>(s.baudRate >> 16),
+        static_cast<std::uint8_t>(s.baudRate >> 8), static_cast<std::uint8_t>(s.baudRate)};
     AppendCommand(rfc2217::kSetBaudRate, speed, &out);
     for (int i = 1; i < kAwaited; ++i)
         AppendByteCommand(static_cast<std::uint8_t>(rfc2217::kSetBaudRate + i),

@@ -23,7 +23,8 @@ using Bytes = std::vector<std::uint8_t>;
 class Ser2netPortTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!test::Ser2net::Available()) GTEST_SKIP() << "ser2net is not installed (scripts/setup installs it)";
+        if (!test::Ser2net::Available())
+            GTEST_SKIP() << "ser2net is not installed (scripts/setup installs it)";
         ASSERT_EQ(pty.Create(), 0);
         // Held open by the test, so ser2net closing its side never hangs up
         // the line while unread bytes wait on the master.
@@ -44,7 +45,8 @@ class Ser2netPortTest : public ::testing::Test {
     }
 
     Bytes Send(const Bytes& bytes) {
-        EXPECT_EQ(port.SendBytes(bytes.data(), static_cast<int>(bytes.size())), static_cast<int>(bytes.size()));
+        EXPECT_EQ(port.SendBytes(bytes.data(), static_cast<int>(bytes.size())),
+                  static_cast<int>(bytes.size()));
         return reader->Take(bytes.size());
     }
 

@@ -26,7 +26,8 @@ class PtyCollector {
 
     // The next `count` bytes, waiting up to `limit` for them; fewer when
     // they do not come.
-    std::vector<std::uint8_t> Take(std::size_t count, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    std::vector<std::uint8_t> Take(std::size_t count,
+                                   std::chrono::milliseconds limit = std::chrono::seconds(5)) {
         std::unique_lock lock(lock_);
         changed_.wait_for(lock, limit, [&] { return got_.size() >= count; });
         std::size_t n = std::min(count, got_.size());

@@ -99,7 +99,8 @@ class Ser2net {
         posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         posix_spawn_file_actions_adddup2(&actions, 1, 2);
         std::string pidFile = dir_ + ".pid";
-        const char* argv[] = {program.c_str(), "-n", "-u", "-c", config.c_str(), "-P", pidFile.c_str(), nullptr};
+        const char* argv[] = {program.c_str(), "-n",   "-u", "-c", config.c_str(), "-P",
+                              pidFile.c_str(), nullptr};
         int e = posix_spawn(&pid_, program.c_str(), &actions, nullptr, const_cast<char**>(argv), environ);
         posix_spawn_file_actions_destroy(&actions);
         if (e != 0) {

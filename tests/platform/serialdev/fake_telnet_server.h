@@ -62,11 +62,13 @@ class FakeServer {
 
 // Reads until `enough(bytes)` holds, the peer closes or `limit` passes.
 template <class Enough>
-std::vector<std::uint8_t> ReadUntil(int fd, Enough enough, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+std::vector<std::uint8_t> ReadUntil(int fd, Enough enough,
+                                    std::chrono::milliseconds limit = std::chrono::seconds(5)) {
     std::vector<std::uint8_t> got;
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!enough(got)) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
+                                                                          std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
         pollfd p{fd, POLLIN, 0};
         if (poll(&p, 1, static_cast<int>(left.count())) != 1) break;

@@ -19,7 +19,9 @@ using test::FakeServer;
 
 constexpr NetworkLimits kShortLimits{.connectMs = 2000, .replyMs = 300, .closeMs = 300};
 
-std::string Url(const char* scheme, int port) { return std::string(scheme) + "://127.0.0.1:" + std::to_string(port); }
+std::string Url(const char* scheme, int port) {
+    return std::string(scheme) + "://127.0.0.1:" + std::to_string(port);
+}
 
 // What a server received, decoded.
 struct Heard : TelnetSink {
@@ -27,7 +29,9 @@ struct Heard : TelnetSink {
     std::vector<std::pair<int, int>> negotiations;
     std::vector<Bytes> commands;  // COM-port subnegotiations
     void Data(std::uint8_t b) override { data.push_back(b); }
-    void Negotiation(std::uint8_t verb, std::uint8_t option) override { negotiations.emplace_back(verb, option); }
+    void Negotiation(std::uint8_t verb, std::uint8_t option) override {
+        negotiations.emplace_back(verb, option);
+    }
     void Subnegotiation(std::uint8_t option, std::span<const std::uint8_t> payload) override {
         if (option == telnet::kOptionComPort) commands.emplace_back(payload.begin(), payload.end());
     }
@@ -41,8 +45,8 @@ Bytes ComPort(Bytes payload) {
 
 // The opening a serial server sends: SGA both ways, echo games, binary both
 // ways, and "do COM-port".
-const Bytes kServerOpening = {0xFF, 0xFB, 3, 0xFF, 0xFD, 3, 0xFF, 0xFB, 1,  0xFF, 0xFE, 1,
-                              0xFF, 0xFD, 0, 0xFF, 0xFB, 0, 0xFF, 0xFD, 44};
+const Bytes kServerOpening = {0xFF, 0xFB, 3,    0xFF, 0xFD, 3,    0xFF, 0xFB, 1,    0xFF, 0xFE,
+                              1,    0xFF, 0xFD, 0,    0xFF, 0xFB, 0,    0xFF, 0xFD, 44};
 
 // A server that answers speed, size, parity, stop bits and flow with
 // `answer(command)`, never answers DTR or RTS, and records what it hears
@@ -76,7 +80,8 @@ struct ComPortServer {
             },
             5s);
         test::SendBytes(fd, afterData);
-        Bytes rest = test::ReadUntil(fd, [](const Bytes&) { return false; }, 2s);  // until the client closes
+        Bytes rest = test::ReadUntil(
+            fd, [](const Bytes&) { return false; }, 2s);  // until the client closes
         decoder.Feed(rest, heard);
         raw.insert(raw.end(), rest.begin(), rest.end());
     }
@@ -143,7 +148,8 @@ TEST(NetworkDevice, Rfc2217SetsTheLineAnswersOptionsAndEscapesIac) {
 
     EXPECT_EQ(script.heard.data, frame);
     const Bytes rawFrame = {0x80, 0x13, 0xFF, 0xFF, 0x0D, 0xA0};
-    EXPECT_NE(std::search(script.raw.begin(), script.raw.end(), rawFrame.begin(), rawFrame.end()), script.raw.end());
+    EXPECT_NE(std::search(script.raw.begin(), script.raw.end(), rawFrame.begin(), rawFrame.end()),
+              script.raw.end());
     EXPECT_EQ(script.heard.commands,
               (std::vector<Bytes>{{1, 0, 0, 0x25, 0x80}, {2, 8}, {3, 1}, {4, 1}, {5, 1}, {5, 9}, {5, 12}}));
     auto told = [&](int verb, int option) {
@@ -159,7 +165,10 @@ TEST(NetworkDevice, EveryWaitForTheServerHasALimit) {
     // A server that says nothing at all: the handshake gives up.
     {
         FakeServer server;
-        server.Serve([](int fd) { test::ReadUntil(fd, [](const Bytes&) { return false; }, 2s); });
+        server.Serve([](int fd) {
+            test::ReadUntil(
+                fd, [](const Bytes&) { return false; }, 2s);
+        });
         NetworkSerialDevice device(kShortLimits);
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(device.Open(Url("rfc2217", server.Port())), ETIMEDOUT);
@@ -174,7 +183,8 @@ TEST(NetworkDevice, EveryWaitForTheServerHasALimit) {
         script.answer = nullptr;
         server.Serve([&](int fd) {
             test::SendBytes(fd, kServerOpening);
-            test::ReadUntil(fd, [](const Bytes&) { return false; }, 2s);
+            test::ReadUntil(
+                fd, [](const Bytes&) { return false; }, 2s);
         });
         NetworkSerialDevice device(kShortLimits);
         ASSERT_EQ(device.Open(Url("rfc2217", server.Port())), 0);
@@ -197,7 +207,8 @@ TEST(NetworkDevice, RefusalsOpenNothing) {
         FakeServer server;
         server.Serve([](int fd) {
             test::SendBytes(fd, {0xFF, 0xFE, 44});
-            test::ReadUntil(fd, [](const Bytes&) { return false; }, 1s);
+            test::ReadUntil(
+                fd, [](const Bytes&) { return false; }, 1s);
         });
         NetworkSerialDevice device(kShortLimits);
         EXPECT_EQ(device.Open(Url("rfc2217", server.Port())), EPROTONOSUPPORT);

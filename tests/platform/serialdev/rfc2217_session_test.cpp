@@ -17,7 +17,9 @@ struct Recorder : TelnetSink {
     std::vector<std::pair<int, int>> negotiations;
     std::vector<Bytes> subs;
     void Data(std::uint8_t b) override { data.push_back(b); }
-    void Negotiation(std::uint8_t verb, std::uint8_t option) override { negotiations.emplace_back(verb, option); }
+    void Negotiation(std::uint8_t verb, std::uint8_t option) override {
+        negotiations.emplace_back(verb, option);
+    }
     void Subnegotiation(std::uint8_t option, std::span<const std::uint8_t> payload) override {
         Bytes sub{option};
         sub.insert(sub.end(), payload.begin(), payload.end());
@@ -26,8 +28,8 @@ struct Recorder : TelnetSink {
 };
 
 TEST(TelnetDecoder, SeparatesDataFromCommandsEvenWhenSplitAcrossReads) {
-    const Bytes stream = {0x80, 0xFF, 0xFF, 0x13, 0xFF, 0xFD, 0x2C, 0xFF, 0xFA, 0x2C, 0x6B,
-                          0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xF1, 0xA0, 0x0D, 0x00};
+    const Bytes stream = {0x80, 0xFF, 0xFF, 0x13, 0xFF, 0xFD, 0x2C, 0xFF, 0xFA, 0x2C,
+                          0x6B, 0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xF1, 0xA0, 0x0D, 0x00};
     // Byte by byte gives the same as all at once.
     for (std::size_t piece : {stream.size(), std::size_t{1}}) {
         Recorder r;
@@ -77,12 +79,13 @@ class SessionTest : public ::testing::Test {
 };
 
 TEST_F(SessionTest, AnswersAServersOpeningOnlyWhereItChangesSomething) {
-    EXPECT_EQ(session_.Greeting(), (Bytes{0xFF, 0xFB, 44, 0xFF, 0xFB, 0, 0xFF, 0xFD, 0, 0xFF, 0xFB, 3, 0xFF, 0xFD, 3}));
+    EXPECT_EQ(session_.Greeting(),
+              (Bytes{0xFF, 0xFB, 44, 0xFF, 0xFB, 0, 0xFF, 0xFD, 0, 0xFF, 0xFB, 3, 0xFF, 0xFD, 3}));
     EXPECT_FALSE(session_.ComPortAccepted());
     // What a serial server sends on connecting: will/do SGA, will echo,
     // don't echo, do/will binary, do COM-port.
-    Bytes opening = {0xFF, 0xFB, 3, 0xFF, 0xFD, 3, 0xFF, 0xFB, 1,  0xFF, 0xFE, 1,
-                     0xFF, 0xFD, 0, 0xFF, 0xFB, 0, 0xFF, 0xFD, 44};
+    Bytes opening = {0xFF, 0xFB, 3,    0xFF, 0xFD, 3,    0xFF, 0xFB, 1,    0xFF, 0xFE,
+                     1,    0xFF, 0xFD, 0,    0xFF, 0xFB, 0,    0xFF, 0xFD, 44};
     EXPECT_EQ(Feed(opening), (Bytes{0xFF, 0xFE, 1}));  // only: don't echo
     EXPECT_TRUE(session_.ComPortAccepted());
     // Requests for states already in force get no answer, so crossing
@@ -128,7 +131,8 @@ TEST_F(SessionTest, LineRequestsFor9600EightNoneOneWithoutFlowControl) {
     // A server that answers another speed has refused the setting.
     line.baudRate = 115200;
     session_.LineRequests(line);
-    for (const Bytes& p : {Bytes{101, 0, 0, 0x25, 0x80}, Bytes{102, 8}, Bytes{103, 1}, Bytes{104, 1}, Bytes{105, 1}})
+    for (const Bytes& p :
+         {Bytes{101, 0, 0, 0x25, 0x80}, Bytes{102, 8}, Bytes{103, 1}, Bytes{104, 1}, Bytes{105, 1}})
         Feed(sb(p));
     EXPECT_EQ(session_.LineAnswered(), Rfc2217Session::LineAnswer::Refused);
 }
@@ -160,8 +164,9 @@ TEST(NetworkPortName, ParsesSchemesHostsAndPorts) {
     EXPECT_EQ(n.protocol, NetworkProtocol::RawTcp);
     EXPECT_EQ(n.host, "::1");
     EXPECT_EQ(n.port, 65535);
-    for (const char* bad : {"socket://host", "socket://:1", "socket://h:0", "socket://h:65536", "socket://h:1x",
-                            "socket://::1:5", "socket://[::1]5", "rfc2217://a/b:1", "telnet://h:1", "/dev/ttyS0"})
+    for (const char* bad :
+         {"socket://host", "socket://:1", "socket://h:0", "socket://h:65536", "socket://h:1x",
+          "socket://::1:5", "socket://[::1]5", "rfc2217://a/b:1", "telnet://h:1", "/dev/ttyS0"})
         EXPECT_FALSE(ParseNetworkPortName(bad, &n)) << bad;
     EXPECT_TRUE(IsNetworkPortName("socket://host"));  // malformed, but still not a device
     EXPECT_FALSE(IsNetworkPortName("ttyUSB0"));
