@@ -1,0 +1,36 @@
+#include "platform/hosts/sdl/x11_display_loss.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include <X11/Xlib.h>
+
+namespace dsp {
+namespace {
+
+// Xlib's handler takes no context of its own, so the one we run sits here;
+// the process has one display connection.
+std::function<void()> lostHandler;
+XIOErrorHandler xlibHandler = nullptr;
+
+int DisplayLost(Display*) {
+    std::function<void()> handler = std::exchange(lostHandler, {});
+    if (handler) handler();
+    std::_Exit(1);
+}
+
+}  // namespace
+
+void HandleDisplayLoss(std::function<void()> onLost) {
+    if (onLost) {
+        XIOErrorHandler previous = XSetIOErrorHandler(&DisplayLost);
+        if (previous != &DisplayLost) xlibHandler = previous;
+        lostHandler = std::move(onLost);
+        return;
+    }
+    lostHandler = {};
+    XSetIOErrorHandler(xlibHandler);
+    xlibHandler = nullptr;
+}
+
+}  // namespace dsp
