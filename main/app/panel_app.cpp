@@ -164,6 +164,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     formOptions.deviceFactory = [map = *map] {
         return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
     };
+    formOptions.portMap = *map;
     formOptions.diagnostics = &err;
     if (log) formOptions.frameSent = [log](const Frame& frame) { LogFrame(*log, frame); };
     TForm1* form = nullptr;

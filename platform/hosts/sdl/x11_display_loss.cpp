@@ -1,9 +1,9 @@
 #include "platform/hosts/sdl/x11_display_loss.h"
 
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 #include <utility>
-
-#include <X11/Xlib.h>
 
 namespace dsp {
 namespace {
