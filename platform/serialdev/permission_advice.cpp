@@ -3,8 +3,8 @@
 #include <grp.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 
 namespace dsp {

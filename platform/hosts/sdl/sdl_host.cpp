@@ -10,7 +10,7 @@
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_keys.h"
 #include "platform/hosts/sdl/sdl_window.h"
-#include "platform/hosts/sdl/x11_display_loss.h"
+#include "platform/hosts/sdl/x11_display.h"
 
 namespace dsp {
 namespace {
@@ -44,8 +44,12 @@ SdlHost::SdlHost() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     const std::string display = X11DisplayToUse();
-    // An empty SDL_VIDEODRIVER in the environment would block a plain hint.
-    if (!display.empty()) SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+    if (!display.empty()) {
+        if (!X11DisplayAnswers(display))
+            throw std::runtime_error("cannot open the display " + display + " (no X server answers there)");
+        // An empty SDL_VIDEODRIVER in the environment would block a plain hint.
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         const std::string what =
             display.empty() ? std::string("cannot open the display") : "cannot open the display " + display;

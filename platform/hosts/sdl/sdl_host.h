@@ -42,7 +42,7 @@ class SdlHost final : public WindowHost {
     const std::string& DisplayName() const { return displayName_; }
 
     // Runs when the connection to the X display breaks, with the display's
-    // name; the process then ends with status 1 (see x11_display_loss.h).
+    // name; the process then ends with status 1 (see x11_display.h).
     // Unset, one line goes to stderr.
     std::function<void(const std::string& display)> OnDisplayLost;
 

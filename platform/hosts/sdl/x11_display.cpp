@@ -1,4 +1,4 @@
-#include "platform/hosts/sdl/x11_display_loss.h"
+#include "platform/hosts/sdl/x11_display.h"
 
 #include <X11/Xlib.h>
 
@@ -20,6 +20,13 @@ int DisplayLost(Display*) {
 }
 
 }  // namespace
+
+bool X11DisplayAnswers(const std::string& display) {
+    Display* connection = XOpenDisplay(display.c_str());
+    if (!connection) return false;
+    XCloseDisplay(connection);
+    return true;
+}
 
 void HandleDisplayLoss(std::function<void()> onLost) {
     if (onLost) {
