@@ -64,7 +64,8 @@ TEST(SendCommand, OpenFailuresNameThePortItsDeviceAndThePlainReason) {
     EXPECT_EQ(Send({"--map", missing, "--port", "COM3", "MAIN-VOL", "1"}).err,
               "dsp-panel: COM3 (/nonexistent/ttyS2): no such device\n");
     EXPECT_EQ(Send({"--port", "", "MAIN-VOL", "1"}).err, "dsp-panel: no port chosen\n");
-    EXPECT_EQ(Send({"--port", "/dev/null", "MAIN-VOL", "1"}).err, "dsp-panel: /dev/null: not a serial device\n");
+    EXPECT_EQ(Send({"--port", "/dev/null", "MAIN-VOL", "1"}).err,
+              "dsp-panel: /dev/null: not a serial device\n");
 
     PtyPair pty;
     ASSERT_EQ(pty.Create(), 0);
@@ -80,10 +81,10 @@ TEST(SendCommand, OpenFailuresNameThePortItsDeviceAndThePlainReason) {
     line->openError = EACCES;
     std::vector<std::string_view> args = {"--map", missing, "--port", "COM3", "MAIN-VOL", "1"};
     std::ostringstream out, err;
-    EXPECT_EQ(RunSendCommand(args, out, err, [line](const PortMap&) {
-                  return std::make_unique<test::FakeSerialDevice>(line);
-              }),
-              1);
+    EXPECT_EQ(
+        RunSendCommand(args, out, err,
+                       [line](const PortMap&) { return std::make_unique<test::FakeSerialDevice>(line); }),
+        1);
     EXPECT_EQ(err.str(),
               "dsp-panel: COM3 (/nonexistent/ttyS2): permission denied: it belongs to group 'dialout': run "
               "'sudo usermod -aG dialout $USER', then log in again (a new login is needed)\n");
