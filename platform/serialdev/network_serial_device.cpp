@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdio>
 #include <string_view>
 
 #include "platform/serialdev/fd_wait.h"
@@ -46,11 +45,8 @@ int NetworkSerialDevice::Open(const std::string& name) {
     if (!ParseNetworkPortName(text, &parsed)) return EINVAL;
     if (wake_.Error() != 0) return wake_.Error();
     protocol_ = parsed.protocol;
-    std::string reason;
-    if (int e = socket_.Connect(parsed.host, parsed.port, limits_.connectMs, &reason); e != 0) {
-        if (!reason.empty()) std::fprintf(stderr, "dsp-panel: %s: %s\n", parsed.host.c_str(), reason.c_str());
-        return e;
-    }
+    std::string reason;  // the resolver's words; the layer above words ENXIO itself
+    if (int e = socket_.Connect(parsed.host, parsed.port, limits_.connectMs, &reason); e != 0) return e;
     hungUp_ = false;
     {
         std::lock_guard guard(lock_);

@@ -46,8 +46,9 @@ TEST(SendNetwork, ARefusedConnectionSaysWhyAndExitsOne) {
     const std::string url = "rfc2217://127.0.0.1:" + std::to_string(test::FreeLoopbackPort());
     EXPECT_EQ(Send({"--port", url, "MAIN-VOL", "31"}, &err), 1);
     EXPECT_NE(err.find(url), std::string::npos) << err;
-    EXPECT_NE(err.find("Connection refused"), std::string::npos) << err;
+    EXPECT_NE(err.find("connection refused"), std::string::npos) << err;
     EXPECT_EQ(Send({"--port", "socket://127.0.0.1", "MAIN-VOL", "31"}, &err), 1);
+    EXPECT_NE(err.find("not a network port name"), std::string::npos) << err;
 }
 
 }  // namespace
