@@ -14,8 +14,7 @@ void PutInt32(std::uint8_t* at, std::int32_t v) {
 
 }  // namespace
 
-TbsEffectBmp::TbsEffectBmp(int width, int height)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
+TbsEffectBmp::TbsEffectBmp(int width, int height) : width_(std::max(width, 0)), height_(std::max(height, 0)) {
     if (width_ > kMaxBitmapSide || height_ > kMaxBitmapSide)
         throw std::invalid_argument("effect bitmap too large");
     // width * 3 + width mod 4 is the next multiple of 4 at or above width * 3.

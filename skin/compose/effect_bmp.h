@@ -42,9 +42,7 @@ class TbsEffectBmp {
     Color GetPixel(int x, int y) const;
     void SetPixel(int x, int y, Color c);
     std::uint8_t* Row(int y) { return pixels_.data() + std::size_t(y) * std::size_t(rowLength_); }
-    const std::uint8_t* Row(int y) const {
-        return pixels_.data() + std::size_t(y) * std::size_t(rowLength_);
-    }
+    const std::uint8_t* Row(int y) const { return pixels_.data() + std::size_t(y) * std::size_t(rowLength_); }
     // RowLength() bytes out of or into row y.
     void CopyRowOut(int y, std::uint8_t* buffer) const;
     void CopyRowIn(int y, const std::uint8_t* buffer);

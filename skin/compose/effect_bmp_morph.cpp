@@ -84,7 +84,8 @@ void TbsEffectBmp::Push(const TbsEffectBmp& other, double k) {
     for (int y = 0; y < height_; ++y) {
         std::uint8_t* row = Row(y);
         std::memmove(row + std::size_t(a + 1) * 3, row, std::size_t(width_ - a - 1) * 3);
-        for (int i = 0; i <= a; ++i) std::memcpy(At(i, y), other.At(std::min(width_ - a - 1 + i, width_ - 1), y), 3);
+        for (int i = 0; i <= a; ++i)
+            std::memcpy(At(i, y), other.At(std::min(width_ - a - 1 + i, width_ - 1), y), 3);
     }
 }
 

@@ -68,11 +68,13 @@ NinePiece NinePiecePlan(const SkinAnchors& a, const SkinStretch& s, const SkinFi
                            .destLength = sideLength,
                            .fill = SideFill(s.right)}),
            moved.right, c.top);
-    out.client = AreaPlan(InPicture(a, c.left, c.top, c.right, c.bottom), moved, ClientFill(s.effect, s.type));
+    out.client =
+        AreaPlan(InPicture(a, c.left, c.top, c.right, c.bottom), moved, ClientFill(s.effect, s.type));
     return out;
 }
 
-PiecePlan SkinBodyPlan(const SkinAnchors& a, const SkinStretch& s, SkinResizeMode mode, int width, int height) {
+PiecePlan SkinBodyPlan(const SkinAnchors& a, const SkinStretch& s, SkinResizeMode mode, int width,
+                       int height) {
     const int sw = a.skinRect.Width();
     const int sh = a.skinRect.Height();
     const PieceFill middle = s.effect ? PieceFill::Stretch : PieceFill::Repeat;

@@ -38,6 +38,7 @@ NinePiece NinePiecePlan(const SkinAnchors& a, const SkinStretch& s, const SkinFi
 // The whole body for a control of `width` x `height` (already fitted):
 // mode 0 a one-to-one copy of the section's rectangle, modes 2 and 3 three
 // pieces across or down, mode 1 nine pieces; nothing without a section.
-PiecePlan SkinBodyPlan(const SkinAnchors& a, const SkinStretch& s, SkinResizeMode mode, int width, int height);
+PiecePlan SkinBodyPlan(const SkinAnchors& a, const SkinStretch& s, SkinResizeMode mode, int width,
+                       int height);
 
 }  // namespace dsp

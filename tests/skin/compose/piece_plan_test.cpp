@@ -41,15 +41,16 @@ TEST(ThreePiece, RepeatsTheMiddleAndCutsTheLastCopy) {
 
 TEST(ThreePiece, StretchesTheMiddleNearestPixel) {
     const Bitmap strip = CharPicture({"ABCDE"});
-    EXPECT_EQ(Compose(strip, ThreePiecePlan(strip.Bounds(), Axis::Horizontal, Across(1, 1, 9, PieceFill::Stretch)),
-                      9, 1),
-              (CharRows{"ABBCCCDDE"}));
+    EXPECT_EQ(
+        Compose(strip, ThreePiecePlan(strip.Bounds(), Axis::Horizontal, Across(1, 1, 9, PieceFill::Stretch)),
+                9, 1),
+        (CharRows{"ABBCCCDDE"}));
 }
 
 TEST(ThreePiece, DownwardsFromAStripInsideAPicture) {
     const Bitmap picture = CharPicture({"xxxx", "xABx", "xCDx", "xEFx", "xGHx", "xxxx"});
-    const PiecePlan plan = ThreePiecePlan({1, 1, 3, 5}, Axis::Vertical,
-                                          {.startFixed = 1, .endFixed = 1, .destLength = 7});
+    const PiecePlan plan =
+        ThreePiecePlan({1, 1, 3, 5}, Axis::Vertical, {.startFixed = 1, .endFixed = 1, .destLength = 7});
     EXPECT_EQ(Compose(picture, plan, 2, 7), (CharRows{"AB", "CD", "EF", "CD", "EF", "CD", "GH"}));
 }
 
@@ -70,14 +71,17 @@ TEST(ThreePiece, CopiesFromZeroLieUnderTheEnds) {
                                         .endFixed = 10,
                                         .destLength = 100,
                                         .repeatFrom = RepeatFrom::Zero});
-    EXPECT_EQ(spans, (std::vector<PieceSpan>{
-                         {10, 30, 0, 30}, {10, 30, 30, 30}, {10, 30, 60, 30}, {10, 10, 90, 10},
-                         {0, 10, 0, 10}, {40, 10, 90, 10}}));
+    EXPECT_EQ(spans, (std::vector<PieceSpan>{{10, 30, 0, 30},
+                                             {10, 30, 30, 30},
+                                             {10, 30, 60, 30},
+                                             {10, 10, 90, 10},
+                                             {0, 10, 0, 10},
+                                             {40, 10, 90, 10}}));
     // The band's phase follows x = 0, not the end of the start piece.
     const Bitmap strip = CharPicture({"AbcD"});
-    const PiecePlan plan = ThreePiecePlan(strip.Bounds(), Axis::Horizontal,
-                                          {.startFixed = 1, .endFixed = 1, .destLength = 6,
-                                           .repeatFrom = RepeatFrom::Zero});
+    const PiecePlan plan =
+        ThreePiecePlan(strip.Bounds(), Axis::Horizontal,
+                       {.startFixed = 1, .endFixed = 1, .destLength = 6, .repeatFrom = RepeatFrom::Zero});
     EXPECT_EQ(Compose(strip, plan, 6, 1), (CharRows{"AcbcbD"}));
 }
 

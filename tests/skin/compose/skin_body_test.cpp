@@ -138,8 +138,8 @@ TEST(SkinBody, ClientStretchTypes) {
     s.type = TbsStretchType::stVert;
     nine = NinePiecePlan(NineAnchors(), s, CalcSkinSize(NineAnchors(), SkinResizeMode::Both, 8, 8));
     const CharRows vert = Compose(CharPicture(kPicture), nine.client, 8, 8);
-    EXPECT_EQ(vert, (CharRows{"........", ".hiijkk.", ".noopqq.", ".tuuvww.", ".zAABCC.", ".hiijkk.", ".noopqq.",
-                              "........"}));
+    EXPECT_EQ(vert, (CharRows{"........", ".hiijkk.", ".noopqq.", ".tuuvww.", ".zAABCC.", ".hiijkk.",
+                              ".noopqq.", "........"}));
 }
 
 TEST(SkinBody, FixedAndThreePieceModes) {
@@ -151,12 +151,14 @@ TEST(SkinBody, FixedAndThreePieceModes) {
     EXPECT_EQ(Compose(CharPicture(kPicture), SkinBodyPlan(a, {}, SkinResizeMode::Width, 9, 6), 9, 6)[0],
               "abcdcdcef");
     // ... or stretches with stretcheffect.
-    EXPECT_EQ(Compose(CharPicture(kPicture), SkinBodyPlan(a, {.effect = true}, SkinResizeMode::Width, 9, 6), 9,
-                      6)[0],
+    EXPECT_EQ(Compose(CharPicture(kPicture), SkinBodyPlan(a, {.effect = true}, SkinResizeMode::Width, 9, 6),
+                      9, 6)[0],
               "abccdddef");
     // Mode 3: the height between lefttop.y and leftbottom.y repeats.
-    const CharRows down = Compose(CharPicture(kPicture), SkinBodyPlan(a, {}, SkinResizeMode::Height, 6, 8), 6, 8);
-    EXPECT_EQ(down, (CharRows{"abcdef", "ghijkl", "mnopqr", "stuvwx", "mnopqr", "stuvwx", "yzABCD", "EFGHIJ"}));
+    const CharRows down =
+        Compose(CharPicture(kPicture), SkinBodyPlan(a, {}, SkinResizeMode::Height, 6, 8), 6, 8);
+    EXPECT_EQ(down,
+              (CharRows{"abcdef", "ghijkl", "mnopqr", "stuvwx", "mnopqr", "stuvwx", "yzABCD", "EFGHIJ"}));
     EXPECT_TRUE(SkinBodyPlan(a, {}, SkinResizeMode::None, 8, 8).empty());
 }
 
@@ -194,7 +196,8 @@ TEST(SkinBody, MaskRegionMatchesTheComposedMask) {
     for (int y = 0; y < black.Height(); ++y)
         for (int x = 0; x < black.Width(); ++x)
             if (black.GetPixel(x, y) != clWhite) black.SetPixel(x, y, clBlack);
-    const SkinStretch variants[] = {{}, {.left = true, .top = true, .right = true, .bottom = true, .effect = true}};
+    const SkinStretch variants[] = {
+        {}, {.left = true, .top = true, .right = true, .bottom = true, .effect = true}};
     for (const SkinStretch& s : variants) {
         for (int size : {4, 6, 9, 13}) {
             const PiecePlan plan = SkinBodyPlan(NineAnchors(), s, SkinResizeMode::Both, size, size + 1);
@@ -214,7 +217,8 @@ TEST(SkinBody, MaskRegionMatchesTheComposedMask) {
 
 TEST(SkinBody, MaskRegionAtItsPlace) {
     Bitmap black(3, 2, clWhite);
-    for (Point p : {Point{0, 0}, Point{2, 0}, Point{0, 1}, Point{1, 1}, Point{2, 1}}) black.SetPixel(p.x, p.y, clBlack);
+    for (Point p : {Point{0, 0}, Point{2, 0}, Point{0, 1}, Point{1, 1}, Point{2, 1}})
+        black.SetPixel(p.x, p.y, clBlack);
     PiecePlan plan{{black.Bounds(), Rect::FromBounds(10, 20, 3, 2)}};
     const Region r = RegionFromPlan(black, plan);
     EXPECT_EQ(r.Rects(), (std::vector<Rect>{{10, 20, 11, 21}, {12, 20, 13, 21}, {10, 21, 13, 22}}));
