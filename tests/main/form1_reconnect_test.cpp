@@ -71,8 +71,9 @@ TEST_F(ReconnectTest, AnUnpluggedPortIsReopenedEverySecondWithoutReplayingChange
     EXPECT_NO_THROW(SetMid(2));
     EXPECT_TRUE(form_->LinkAway());
     EXPECT_FALSE(form_->ComPort1.Connected());
-    EXPECT_TRUE(Said("dsp-panel: COM1: link lost: WriteFile function failed (win error code: 5); reopening every "
-                     "second\n"))
+    EXPECT_TRUE(
+        Said("dsp-panel: COM1: link lost: WriteFile function failed (win error code: 5); reopening every "
+             "second\n"))
         << diagnostics_.str();
     // The window stays as it was; the controls keep working, sending nothing.
     EXPECT_EQ(form_->bsSkinStatusPanel1->Caption(), status);
