@@ -19,7 +19,6 @@
 #include "main/panel/caption_table.h"
 #include "main/panel/layout_host.h"
 #include "main/panel/layout_loader.h"
-#include "main/panel/panel_skins.h"
 #include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/form.h"
 #include "serial/com_port.h"
@@ -80,10 +79,9 @@ class TForm1 : public TForm, private LayoutHost {
     void bsSkinSpinEdit5Change(TObject* sender);
     void bsSkinComboBox8Change(TObject* sender);
 
-    // Components that are not controls: the port, and the skins
-    // (bsSkinData1..3 with bsCompressedStoredSkin1..3).
+    // The serial port. The skins (bsCompressedStoredSkin1..3, bsSkinData1..3,
+    // bsSkinFrame1) are components the window owns, found by name.
     TComPort ComPort1;
-    PanelSkins Skins;
 
     // The controls the handlers use (owned by the window as components).
     TbsSkinTrackBar *bsSkinTrackBar1, *bsSkinTrackBar2, *bsSkinTrackBar3, *bsSkinTrackBar4, *bsSkinTrackBar5,
@@ -100,6 +98,10 @@ class TForm1 : public TForm, private LayoutHost {
         *bsSkinNumericEdit10, *bsSkinNumericEdit11, *bsSkinNumericEdit12, *bsSkinNumericEdit13,
         *bsSkinNumericEdit14, *bsSkinNumericEdit15, *bsSkinNumericEdit16, *bsSkinNumericEdit18;
     TControl* bsSkinStatusPanel1;
+
+  protected:
+    // Skin changes reach the controls that draw from the changing skin.
+    void WndProc(TMessage& message) override;
 
   private:
     // LayoutHost
