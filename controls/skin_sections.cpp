@@ -6,9 +6,9 @@ namespace dsp {
 namespace {
 
 constexpr std::array<const char*, 18> kNames = {
-    "button",  "trackbar",  "htrackbar", "slider",     "edit",        "spinedit",
-    "combobox", "statuscombobox", "listbox", "vscrollbar", "hscrollbar", "panel",
-    "groupbox", "statusbar", "label",     "statuspanel", "stdlabel",   "bevel",
+    "button",   "trackbar",       "htrackbar", "slider",      "edit",       "spinedit",
+    "combobox", "statuscombobox", "listbox",   "vscrollbar",  "hscrollbar", "panel",
+    "groupbox", "statusbar",      "label",     "statuspanel", "stdlabel",   "bevel",
 };
 
 }  // namespace

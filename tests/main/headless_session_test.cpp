@@ -66,5 +66,28 @@ TEST_F(HeadlessSessionTest, BadCommandsAnswerWithAnErrorAndTheSessionGoesOn) {
     EXPECT_FALSE(driver.Execute("quit", out));
 }
 
+TEST_F(HeadlessSessionTest, HelpListsEveryCommandWithItsArgumentsInOneColumn) {
+    Start();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::ostringstream out;
+    EXPECT_TRUE(driver.Execute("help", out));
+    std::istringstream lines(out.str());
+    std::string line;
+    std::size_t helpColumn = std::string::npos;
+    for (const auto& command : HeadlessDriver::Commands()) {
+        ASSERT_TRUE(std::getline(lines, line));
+        EXPECT_TRUE(line.starts_with(std::string(command.name) + (command.arguments.empty() ? "" : " ")))
+            << line;
+        EXPECT_NE(line.find(command.arguments), std::string::npos) << line;
+        const std::size_t column = line.rfind(command.help);
+        ASSERT_NE(column, std::string::npos) << line;
+        if (helpColumn == std::string::npos) helpColumn = column;
+        EXPECT_EQ(column, helpColumn) << line;
+    }
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line, "ok");
+    EXPECT_FALSE(std::getline(lines, line));
+}
+
 }  // namespace
 }  // namespace dsp::test
