@@ -30,6 +30,7 @@ class SdlHost final : public WindowHost {
 
     std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;
     Rect WorkArea() const override;
+    std::vector<MonitorInfo> Monitors() const override;
     void MessageBox(const std::string& caption, const std::string& text) override;
     int EventFd() const override;
     int MaxWaitMs() const override;
