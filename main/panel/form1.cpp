@@ -8,12 +8,12 @@
 #include "main/panel/property_values.h"
 #include "platform/framework/application.h"
 #include "skin/embedded/embedded_skins.h"
-#include "skin/skin_change_relay.h"
 #include "skin/skin_data.h"
 
 namespace dsp {
 
-TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std::move(options)) {
+TForm1::TForm1(TComponent* owner, Options options)
+    : TForm(owner), options_(std::move(options)), link_(options_.diagnostics) {
     // Until the window draws its skinned frame, the display's decorated frame
     // goes round the client area so the operator can move and close it.
     SetNativeFrame(true);
@@ -25,6 +25,7 @@ TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std:
     if (!text) throw ELayoutError(0, "the window's layout is not embedded");
     loadReport_ = LoadLayout(ReadLayout(text->Text()), *this, ComponentFactory::Panel());
     FindControls();
+    WatchLink();
 }
 
 TForm1::~TForm1() {
@@ -106,13 +107,6 @@ TbsSkinData* TForm1::SkinDataByName(std::string_view name) {
 const EmbeddedResource* TForm1::Resource(std::string_view name) {
     if (const EmbeddedResource* found = PanelResources().Find(name)) return found;
     return EmbeddedSkinResources().Find(name);
-}
-
-void TForm1::WndProc(TMessage& message) {
-    // Until the skinned frame relays them, the window passes the skin
-    // changes on to its controls itself.
-    RelaySkinChange(*this, message);
-    TForm::WndProc(message);
 }
 
 }  // namespace dsp
