@@ -58,8 +58,8 @@ class InstallTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         root_ = Scratch("install-root");
-        const ShellResult run = Shell("DESTDIR=" + Quote(root_) + " " DSP_CMAKE " --install " + Quote(DSP_BINARY_DIR) +
-                              " --prefix /opt/dsp");
+        const ShellResult run = Shell("DESTDIR=" + Quote(root_) + " " DSP_CMAKE " --install " +
+                                      Quote(DSP_BINARY_DIR) + " --prefix /opt/dsp");
         installed_ = run.status == 0;
         log_ = run.out;
     }
@@ -91,8 +91,8 @@ TEST_F(InstallTest, TheDesktopFileValidatesAndMatchesTheWindowAndIcon) {
 
 TEST_F(InstallTest, IconsHaveTheirSizesAndAnAlphaChannel) {
     for (int size : {48, 256}) {
-        const fs::path png = Installed("share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
-                                       "/apps/dsp-panel.png");
+        const fs::path png = Installed("share/icons/hicolor/" + std::to_string(size) + "x" +
+                                       std::to_string(size) + "/apps/dsp-panel.png");
         ASSERT_TRUE(fs::exists(png)) << png;
         const Bitmap picture = ReadPngFile(png.string());
         EXPECT_EQ(picture.Width(), size);
@@ -121,8 +121,10 @@ TEST_F(InstallTest, TheManualPageCoversEveryCommandAndOption) {
     std::set<std::string> names;
     const std::string usage = Shell(Quote(Installed("bin/dsp-panel")) + " --help").out;
     const std::regex option(R"(--[a-z][a-z-]*)"), command(R"(dsp-panel ([a-z][a-z-]+))");
-    for (std::sregex_iterator i(usage.begin(), usage.end(), option), end; i != end; ++i) names.insert(i->str());
-    for (std::sregex_iterator i(usage.begin(), usage.end(), command), end; i != end; ++i) names.insert((*i)[1]);
+    for (std::sregex_iterator i(usage.begin(), usage.end(), option), end; i != end; ++i)
+        names.insert(i->str());
+    for (std::sregex_iterator i(usage.begin(), usage.end(), command), end; i != end; ++i)
+        names.insert((*i)[1]);
     const std::string help = Shell("echo help | " + Quote(Installed("bin/dsp-panel")) + " --headless").out;
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);)
@@ -134,7 +136,7 @@ TEST_F(InstallTest, TheManualPageCoversEveryCommandAndOption) {
 TEST(DebianPackage, BuildsInstallsIntoAThrowawayRootAndRuns) {
     const fs::path dir = Scratch("deb");
     ShellResult run = Shell("cd " + Quote(dir) + " && " DSP_CPACK " -G DEB --config " +
-                    Quote(fs::path(DSP_BINARY_DIR) / "CPackConfig.cmake"));
+                            Quote(fs::path(DSP_BINARY_DIR) / "CPackConfig.cmake"));
     ASSERT_EQ(run.status, 0) << run.out;
     fs::path deb;
     for (const auto& entry : fs::directory_iterator(dir))
@@ -153,7 +155,8 @@ TEST(DebianPackage, BuildsInstallsIntoAThrowawayRootAndRuns) {
     fs::create_directories(root / "var/lib/dpkg/info");
     fs::create_directories(root / "var/lib/dpkg/updates");
     std::ofstream(root / "var/lib/dpkg/status").close();
-    run = Shell("dpkg --root=" + Quote(root) + " --force-depends --force-not-root --log=/dev/null -i " + Quote(deb));
+    run = Shell("dpkg --root=" + Quote(root) + " --force-depends --force-not-root --log=/dev/null -i " +
+                Quote(deb));
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(fs::exists(root / "usr/share/applications/dsp-panel.desktop"));
     EXPECT_TRUE(fs::exists(root / "usr/share/man/man1/dsp-panel.1.gz"));

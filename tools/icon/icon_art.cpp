@@ -73,7 +73,8 @@ Pixel PaintPixel(int px, int py, double scale) {
     for (int sy = 0; sy < kSamples; ++sy) {
         for (int sx = 0; sx < kSamples; ++sx) {
             Rgb c{};
-            if (!Sample((px + (sx + 0.5) / kSamples) * scale, (py + (sy + 0.5) / kSamples) * scale, &c)) continue;
+            if (!Sample((px + (sx + 0.5) / kSamples) * scale, (py + (sy + 0.5) / kSamples) * scale, &c))
+                continue;
             r += c.r;
             g += c.g;
             b += c.b;

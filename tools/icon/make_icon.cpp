@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     try {
         for (int size : {48, 256})
-            dsp::WritePngFileWithAlpha(dir + "/dsp-panel-" + std::to_string(size) + ".png", dsp::PaintIcon(size));
+            dsp::WritePngFileWithAlpha(dir + "/dsp-panel-" + std::to_string(size) + ".png",
+                                       dsp::PaintIcon(size));
     } catch (const std::exception& error) {
         std::cerr << "dsp_make_icon: " << error.what() << "\n";
         return 1;
