@@ -9,6 +9,7 @@
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_keys.h"
+#include "platform/hosts/sdl/sdl_message_box.h"
 #include "platform/hosts/sdl/sdl_window.h"
 #include "platform/hosts/sdl/x11_display.h"
 
@@ -88,10 +89,14 @@ Rect SdlHost::WorkArea() const {
     return Rect::FromBounds(r.x, r.y, r.w, r.h);
 }
 
-void SdlHost::MessageBox(const std::string& caption, const std::string& text) {
-    SDL_Window* parent = windows_.empty() ? nullptr : windows_.front()->Native();
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), parent) != 0)
-        SDL_Log("%s: %s", caption.c_str(), text.c_str());
+void SdlHost::MessageBox(const std::string& caption, const std::string& text, const Rect& owner) {
+    if (!boxLook_) boxLook_ = std::make_unique<MessageBoxLook>();
+    SdlMessageBox box(*boxLook_, caption, text, boxLook_->LayOut(caption, text, owner, WorkArea()));
+    if (!box.Opened()) {  // the text is not lost
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        return;
+    }
+    box.Run();
 }
 
 int SdlHost::EventFd() const {
