@@ -10,7 +10,8 @@
 
 namespace dsp {
 
-TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std::move(options)) {
+TForm1::TForm1(TComponent* owner, Options options)
+    : TForm(owner), options_(std::move(options)), link_(options_.diagnostics) {
     // Until the window draws its skinned frame, the display's decorated frame
     // goes round the client area so the operator can move and close it.
     SetNativeFrame(true);
@@ -22,6 +23,7 @@ TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std:
     if (!text) throw ELayoutError(0, "the window's layout is not embedded");
     loadReport_ = LoadLayout(ReadLayout(text->Text()), *this, ComponentFactory::Panel());
     FindControls();
+    WatchLink();
 }
 
 TForm1::~TForm1() {

@@ -54,6 +54,11 @@ class HeadlessWindow final : public HostWindow {
 
 HeadlessHost::HeadlessHost(Rect workArea) : workArea_(workArea) {}
 
+std::vector<MonitorInfo> HeadlessHost::Monitors() const {
+    if (!monitors_.empty()) return monitors_;
+    return {{{0, 0, workArea_.right, workArea_.bottom}, workArea_}};
+}
+
 HeadlessHost::~HeadlessHost() = default;
 
 std::unique_ptr<HostWindow> HeadlessHost::CreateWindow(TForm& form) {
@@ -66,7 +71,7 @@ void HeadlessHost::Remove(HeadlessWindow* w) { std::erase(windows_, w); }
 
 void HeadlessHost::MessageBox(const std::string& caption, const std::string& text, const Rect& owner) {
     if (!boxLook_) boxLook_ = std::make_unique<MessageBoxLook>();
-    const MessageBoxLayout layout = boxLook_->LayOut(caption, text, owner, workArea_);
+    const MessageBoxLayout layout = boxLook_->LayOut(caption, text, owner, WorkAreaAround(owner, Monitors()));
     boxScreen_ = Screen();
     Bitmap box(layout.bounds.Width(), layout.bounds.Height());
     Canvas boxCanvas(box);

@@ -35,26 +35,38 @@ Rect CentredBox(Size size, const Rect& owner, const Rect& workArea) {
                             Clamp(top, size.cy, workArea.top, workArea.bottom), size.cx, size.cy);
 }
 
+Rect WorkAreaAround(const Rect& owner, const std::vector<MonitorInfo>& monitors) {
+    if (monitors.empty()) return {};
+    const Point middle{owner.left + owner.Width() / 2, owner.top + owner.Height() / 2};
+    if (!owner.IsEmpty())
+        for (const MonitorInfo& m : monitors)
+            if (m.bounds.Contains(middle)) return m.workArea;
+    return monitors.front().workArea;
+}
+
 MessageBoxLook::MessageBoxLook() : engine_(std::make_unique<FontEngine>()) {}
 
 MessageBoxLook::~MessageBoxLook() = default;
 
-MessageBoxLayout MessageBoxLook::LayOut(const std::string& caption, const std::string& text, const Rect& owner,
-                                        const Rect& workArea) {
+MessageBoxLayout MessageBoxLook::LayOut(const std::string& caption, const std::string& text,
+                                        const Rect& owner, const Rect& workArea) {
     // Measuring draws nothing; the canvas only carries the call.
     Bitmap scratch(1, 1);
     Canvas canvas(scratch);
     Rect textExtent{0, 0, kMaxTextWidth, 0};
     DrawText(*engine_, canvas, TextFont(), text, textExtent, kDtCalcRect | kDtWordBreak | kDtNoPrefix);
     Rect captionExtent{0, 0, 0, 0};
-    DrawText(*engine_, canvas, CaptionFont(), caption, captionExtent, kDtCalcRect | kDtSingleLine | kDtNoPrefix);
+    DrawText(*engine_, canvas, CaptionFont(), caption, captionExtent,
+             kDtCalcRect | kDtSingleLine | kDtNoPrefix);
 
-    const int width = std::max({kMinWidth, textExtent.Width() + 2 * kMargin, captionExtent.Width() + 2 * kMargin});
+    const int width =
+        std::max({kMinWidth, textExtent.Width() + 2 * kMargin, captionExtent.Width() + 2 * kMargin});
     MessageBoxLayout layout;
     layout.caption = {1, 1, width - 1, 1 + kCaptionHeight};
-    layout.text = Rect::FromBounds(kMargin, layout.caption.bottom + kMargin, width - 2 * kMargin,
-                                   textExtent.Height());
-    layout.button = Rect::FromBounds((width - kButton.cx) / 2, layout.text.bottom + kMargin, kButton.cx, kButton.cy);
+    layout.text =
+        Rect::FromBounds(kMargin, layout.caption.bottom + kMargin, width - 2 * kMargin, textExtent.Height());
+    layout.button =
+        Rect::FromBounds((width - kButton.cx) / 2, layout.text.bottom + kMargin, kButton.cx, kButton.cy);
     const int height = layout.button.bottom + kMargin * 3 / 4;
     layout.bounds = CentredBox({width, height}, owner, workArea);
     return layout;
@@ -77,7 +89,8 @@ void MessageBoxLook::Paint(Canvas& canvas, const MessageBoxLayout& layout, const
     else
         canvas.Draw3DRect(layout.button, clBtnHighlight, clBtnShadow);
     Rect label = pressed ? layout.button.Offset(1, 1) : layout.button;
-    DrawText(*engine_, canvas, TextFont(clBtnText), "OK", label, kDtCenter | kDtVCenter | kDtSingleLine | kDtNoPrefix);
+    DrawText(*engine_, canvas, TextFont(clBtnText), "OK", label,
+             kDtCenter | kDtVCenter | kDtSingleLine | kDtNoPrefix);
 }
 
 }  // namespace dsp

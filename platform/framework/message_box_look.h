@@ -7,7 +7,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "platform/framework/host.h"
 #include "platform/graphics/canvas.h"
 
 namespace dsp {
@@ -24,6 +26,10 @@ struct MessageBoxLayout {
 // `size` centred on `owner` (on `workArea` when `owner` is empty), then moved
 // wholly onto the work area as far as it fits there.
 Rect CentredBox(Size size, const Rect& owner, const Rect& workArea);
+
+// The work area of the display that holds the middle of `owner`; the first
+// display's when none does (or there is no owner).
+Rect WorkAreaAround(const Rect& owner, const std::vector<MonitorInfo>& monitors);
 
 class MessageBoxLook {
   public:

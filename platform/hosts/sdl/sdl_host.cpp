@@ -89,9 +89,24 @@ Rect SdlHost::WorkArea() const {
     return Rect::FromBounds(r.x, r.y, r.w, r.h);
 }
 
+std::vector<MonitorInfo> SdlHost::Monitors() const {
+    std::vector<MonitorInfo> out;
+    const int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+        SDL_Rect whole{}, usable{};
+        if (SDL_GetDisplayBounds(i, &whole) != 0) continue;
+        if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = whole;
+        out.push_back({Rect::FromBounds(whole.x, whole.y, whole.w, whole.h),
+                       Rect::FromBounds(usable.x, usable.y, usable.w, usable.h)});
+    }
+    if (out.empty()) out.push_back({WorkArea(), WorkArea()});
+    return out;
+}
+
 void SdlHost::MessageBox(const std::string& caption, const std::string& text, const Rect& owner) {
     if (!boxLook_) boxLook_ = std::make_unique<MessageBoxLook>();
-    SdlMessageBox box(*boxLook_, caption, text, boxLook_->LayOut(caption, text, owner, WorkArea()));
+    SdlMessageBox box(*boxLook_, caption, text,
+                      boxLook_->LayOut(caption, text, owner, WorkAreaAround(owner, Monitors())));
     if (!box.Opened()) {  // the text is not lost
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         return;

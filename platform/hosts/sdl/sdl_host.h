@@ -31,6 +31,7 @@ class SdlHost final : public WindowHost {
 
     std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;
     Rect WorkArea() const override;
+    std::vector<MonitorInfo> Monitors() const override;
     void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) override;
     int EventFd() const override;
     int MaxWaitMs() const override;

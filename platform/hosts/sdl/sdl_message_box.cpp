@@ -76,7 +76,8 @@ bool SdlMessageBox::Handle(const SDL_Event& e) {
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED) Show();
             } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
                 // The surface still holds the window's last frame.
-                if (SDL_Window* other = SDL_GetWindowFromID(e.window.windowID)) SDL_UpdateWindowSurface(other);
+                if (SDL_Window* other = SDL_GetWindowFromID(e.window.windowID))
+                    SDL_UpdateWindowSurface(other);
             }
             return false;
         default:

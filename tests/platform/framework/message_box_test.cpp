@@ -21,6 +21,16 @@ TEST(MessageBoxPlacement, CentredOnItsWindowAndKeptOnTheWorkArea) {
     EXPECT_EQ(CentredBox({400, 300}, {0, 0, 100, 100}, {0, 0, 300, 200}), Rect::FromBounds(0, 0, 400, 300));
 }
 
+TEST(MessageBoxPlacement, StaysOnTheDisplayOfItsWindow) {
+    const std::vector<MonitorInfo> displays = {{{0, 0, 1280, 1024}, {0, 0, 1280, 994}},
+                                               {{1280, 0, 3200, 1080}, {1280, 30, 3200, 1080}}};
+    EXPECT_EQ(WorkAreaAround({1500, 100, 2100, 500}, displays), (Rect{1280, 30, 3200, 1080}));
+    EXPECT_EQ(WorkAreaAround({100, 100, 700, 500}, displays), (Rect{0, 0, 1280, 994}));
+    EXPECT_EQ(WorkAreaAround({}, displays), (Rect{0, 0, 1280, 994}));
+    // A window straddling both belongs where its middle is.
+    EXPECT_EQ(WorkAreaAround({1000, 100, 1800, 500}, displays), (Rect{1280, 30, 3200, 1080}));
+}
+
 class MessageBoxTest : public AppTest {};
 
 Point Centre(const Rect& r) { return {r.left + r.Width() / 2, r.top + r.Height() / 2}; }
@@ -41,7 +51,8 @@ TEST_F(MessageBoxTest, AnErrorWhileAWindowOpensIsCentredOnItOverItsPaintedFace) 
     EXPECT_LE(std::abs(Centre(box).y - Centre(form->BoundsRect()).y), 1);
 
     const Bitmap& seen = host_->LastMessageBoxScreen();
-    EXPECT_EQ(seen.GetPixel(form->Left() + 5, form->Top() + 5), host_->PixelAt({form->Left() + 5, form->Top() + 5}));
+    EXPECT_EQ(seen.GetPixel(form->Left() + 5, form->Top() + 5),
+              host_->PixelAt({form->Left() + 5, form->Top() + 5}));
     EXPECT_NE(seen.GetPixel(form->Left() + 5, form->Top() + 5), seen.GetPixel(5, 5));  // not the bare desktop
     // The box itself is drawn over the window: its caption strip differs from the face.
     EXPECT_NE(seen.GetPixel(box.left + 4, box.top + 4), seen.GetPixel(form->Left() + 5, form->Top() + 5));
