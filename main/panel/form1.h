@@ -21,7 +21,6 @@
 #include "main/panel/layout_host.h"
 #include "main/panel/layout_loader.h"
 #include "main/panel/link_keeper.h"
-#include "main/panel/panel_skins.h"
 #include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/form.h"
 #include "platform/serialdev/port_map.h"
@@ -91,10 +90,9 @@ class TForm1 : public TForm, private LayoutHost {
     void bsSkinSpinEdit5Change(TObject* sender);
     void bsSkinComboBox8Change(TObject* sender);
 
-    // Components that are not controls: the port, and the skins
-    // (bsSkinData1..3 with bsCompressedStoredSkin1..3).
+    // The serial port. The skins (bsCompressedStoredSkin1..3, bsSkinData1..3,
+    // bsSkinFrame1) are components the window owns, found by name.
     TComPort ComPort1;
-    PanelSkins Skins;
 
     // The controls the handlers use (owned by the window as components).
     TbsSkinTrackBar *bsSkinTrackBar1, *bsSkinTrackBar2, *bsSkinTrackBar3, *bsSkinTrackBar4, *bsSkinTrackBar5,
@@ -113,6 +111,8 @@ class TForm1 : public TForm, private LayoutHost {
     TControl* bsSkinStatusPanel1;
 
   protected:
+    // Skin changes reach the controls that draw from the changing skin; a
+    // lost line is taken up here.
     void WndProc(TMessage& message) override;
     void TimerFired(uint32_t id) override;
 
