@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/framework/application.h"
@@ -45,8 +46,9 @@ SdlHost::SdlHost() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     const std::string display = X11DisplayToUse();
+    std::optional<X11DisplayProbe> probe;
     if (!display.empty()) {
-        if (!X11DisplayAnswers(display))
+        if (!probe.emplace(display).Answers())
             throw std::runtime_error("cannot open the display " + display + " (no X server answers there)");
         // An empty SDL_VIDEODRIVER in the environment would block a plain hint.
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
