@@ -183,6 +183,8 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
 
     const std::string id = WaitForWindow(env);
     ASSERT_FALSE(id.empty()) << "the window did not appear";
+    // The desktop matches the window to dsp-panel.desktop (StartupWMClass) by its class.
+    EXPECT_NE(RunAndRead({"xprop", "-id", id, "WM_CLASS"}, env).find("\"dsp-panel\""), std::string::npos);
     const std::string geometry = RunAndRead({"xdotool", "getwindowgeometry", "--shell", id}, env);
     const auto field = [&](const std::string& name) {
         const auto at = geometry.find(name + "=");
