@@ -56,8 +56,8 @@ Rect ButtonCaptionRect(const Rect& client, Size size, const ButtonSkinVisual& v,
     return down ? r.Offset(1, 1) : r;
 }
 
-void PaintBlend(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s, const SkinBody& body,
-                Size size, double k) {
+void PaintBlend(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+                const SkinBody& body, Size size, double k) {
     Bitmap normal(size.cx, size.cy, clBlack);
     Bitmap active(size.cx, size.cy, clBlack);
     Canvas n(normal);

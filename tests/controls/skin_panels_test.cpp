@@ -62,7 +62,8 @@ TEST_F(SkinPanelsTest, BorderlessPanelIsCoveredByItsClientPart) {
     EXPECT_EQ(framed.GetPixel(25, 20), kClient);
     p->SetBorderStyle(TbsSkinBorderStyle::bvNone);
     Bitmap bare = p->PaintToBitmap();
-    for (Point at : {Point{0, 0}, Point{49, 39}, Point{25, 20}}) EXPECT_EQ(bare.GetPixel(at.x, at.y), kClient);
+    for (Point at : {Point{0, 0}, Point{49, 39}, Point{25, 20}})
+        EXPECT_EQ(bare.GetPixel(at.x, at.y), kClient);
 }
 
 TEST_F(SkinPanelsTest, GroupBoxCaptionStripWidensAndChildrenGoInTheMovedClient) {
