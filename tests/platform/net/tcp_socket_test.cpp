@@ -33,7 +33,8 @@ TEST(TcpSocket, ConnectsWithoutDelayAndWithKeepaliveAndSeesTheEnd) {
     std::size_t got = 0;
     bool closed = false;
     std::size_t total = 0;
-    while (!closed && socket.Receive(buffer + total, sizeof buffer - total, &got, &closed) == 0 && (got || closed))
+    while (!closed && socket.Receive(buffer + total, sizeof buffer - total, &got, &closed) == 0 &&
+           (got || closed))
         total += got;
     EXPECT_EQ(total, 1u);
     EXPECT_EQ(buffer[0], 0x41);
@@ -49,7 +50,8 @@ TEST(TcpSocket, ConnectsWithoutDelayAndWithKeepaliveAndSeesTheEnd) {
 
 TEST(TcpSocket, ARefusedConnectionLeavesNothingOpen) {
     TcpSocket socket;
-    EXPECT_EQ(socket.Connect("127.0.0.1", static_cast<std::uint16_t>(test::UnusedPort()), 2000), ECONNREFUSED);
+    EXPECT_EQ(socket.Connect("127.0.0.1", static_cast<std::uint16_t>(test::UnusedPort()), 2000),
+              ECONNREFUSED);
     EXPECT_FALSE(socket.IsOpen());
 }
 
