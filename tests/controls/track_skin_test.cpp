@@ -56,7 +56,9 @@ void LoadTestSkin(TbsSkinData& data) {
     data.LoadFromCompressedStoredSkin(stored);
 }
 
-Color Behind(int x, int y) { return MakeColor(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x33); }
+Color Behind(int x, int y) {
+    return MakeColor(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x33);
+}
 
 // A parent whose every client pixel has its own colour.
 class PatternParent : public TCustomControl {
@@ -172,7 +174,7 @@ TEST_F(TrackSkinTest, SkinnedSliderFollowsTheWorkedLayout) {
 TEST_F(TrackSkinTest, SkinnedSliderDrawsColoursRulerAndThumbStates) {
     TbsSkinSlider* s = Slider();
     Bitmap b = s->PaintToBitmap();
-    EXPECT_EQ(b.GetPixel(0, 0), Color{0x123456});  // bgcolor
+    EXPECT_EQ(b.GetPixel(0, 0), Color{0x123456});    // bgcolor
     EXPECT_EQ(b.GetPixel(11, 29), Color{0x00FF00});  // the first tick, in pointscolor
     // Ruler: 3 fixed columns at each end, the 19-column middle repeated.
     EXPECT_EQ(b.GetPixel(6 + 1, 14), Pix(1, 21));
