@@ -52,7 +52,9 @@ struct Panel {
     }
 };
 
-TbsSkinButton* Selector(Panel& p) { return dynamic_cast<TbsSkinButton*>(p.form->FindComponent("bsSkinButton6")); }
+TbsSkinButton* Selector(Panel& p) {
+    return dynamic_cast<TbsSkinButton*>(p.form->FindComponent("bsSkinButton6"));
+}
 
 void BM_HoverMorphStep(benchmark::State& state) {
     Panel p;
@@ -122,8 +124,8 @@ int main(int argc, char** argv) {
         std::printf("hover morph step: %.2f us; memcpy of the button: %.3f us; ratio %.0f\n", step * 1e6,
                     button * 1e6, step / button);
     if (window > 0 && copy > 0)
-        std::printf("skinned window repaint: %.2f us; memcpy of the window: %.2f us; ratio %.0f\n", window * 1e6,
-                    copy * 1e6, window / copy);
+        std::printf("skinned window repaint: %.2f us; memcpy of the window: %.2f us; ratio %.0f\n",
+                    window * 1e6, copy * 1e6, window / copy);
     benchmark::Shutdown();
     return 0;
 }
