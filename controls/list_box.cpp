@@ -68,7 +68,8 @@ void TbsSkinCustomListBox::PlaceScrollBar(bool shown) {
     const Rect inner = InnerRect();
     // A skinned bar keeps its section's width; place it by the width it took.
     scrollBar_->SetBounds(inner.right - kListScrollWidth, inner.top, kListScrollWidth, inner.Height());
-    scrollBar_->SetBounds(inner.right - scrollBar_->Width(), inner.top, scrollBar_->Width(), scrollBar_->Height());
+    scrollBar_->SetBounds(inner.right - scrollBar_->Width(), inner.top, scrollBar_->Width(),
+                          scrollBar_->Height());
 }
 
 void TbsSkinCustomListBox::Sync() {

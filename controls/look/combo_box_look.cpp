@@ -38,7 +38,8 @@ bool PaintComboBoxActiveBody(Canvas& canvas, const ComboBoxVisual& v, const TbsD
     if (!(v.hot || v.dropped || v.focused) || s.ActiveSkinRect.IsEmpty()) return false;
     const Rect source = FromSkinRect(s.ActiveSkinRect);
     DrawThreePiece(canvas, picture, source, Axis::Horizontal, s.LTPoint.X, s.SkinRect.Width() - s.RTPoint.X,
-                   {0, 0, v.width, source.Height()}, s.StretchEffect ? PieceFill::Stretch : PieceFill::Repeat);
+                   {0, 0, v.width, source.Height()},
+                   s.StretchEffect ? PieceFill::Stretch : PieceFill::Repeat);
     return true;
 }
 
@@ -56,7 +57,8 @@ void PaintComboBoxSkin(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSki
     Rect text = FromSkinRect(s.ItemTextRect).Offset(v.textArea.TopLeft());
     text.right += v.textArea.Width() - s.ItemRect.Width();
     const TColor color = v.focused ? s.FocusFontColor : v.hot ? s.ActiveFontColor : s.FontColor;
-    PaintText(canvas, font, FromSkinColor(color), v.text, text, kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
+    PaintText(canvas, font, FromSkinColor(color), v.text, text,
+              kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
     if (s.ShowFocus && v.focused) canvas.DrawFocusRect(itemDest);
 }
 

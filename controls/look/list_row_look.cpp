@@ -22,8 +22,8 @@ void PaintListRowDefault(Canvas& canvas, const ListRowVisual& v, const TFont& fo
     if (v.focused) canvas.DrawFocusRect(row);
 }
 
-void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s, const Bitmap& picture,
-                      const TFont& font) {
+void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+                      const Bitmap& picture, const TFont& font) {
     const Rect row{0, 0, v.width, v.height};
     // A row that is neither current nor focused always repeats its middle.
     Rect source = FromSkinRect(s.ItemRect);

@@ -31,7 +31,7 @@ void PaintListRowDefault(Canvas& canvas, const ListRowVisual& v, const TFont& fo
 // The row picture by state (three pieces with the item offsets as fixed
 // ends), then the text in the item text rectangle widened with the row, in
 // `font` with the section's colour for the state.
-void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s, const Bitmap& picture,
-                      const TFont& font);
+void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+                      const Bitmap& picture, const TFont& font);
 
 }  // namespace dsp
