@@ -10,9 +10,9 @@ namespace {
 
 Rect ButtonSource(const ComboBoxVisual& v, const TbsDataSkinComboBox& s) {
     // Each state's picture only when the skin has one; else the body shows.
-    if (!v.enabled) return FromSkinRect(s.UnEnabledButtonRect);
-    if (v.buttonPressed && v.buttonHot) return FromSkinRect(s.DownButtonRect);
-    if (v.buttonHot) return FromSkinRect(s.ActiveButtonRect);
+    if (!v.enabled) return SkinRect(s.UnEnabledButtonRect);
+    if (v.buttonPressed && v.buttonHot) return SkinRect(s.DownButtonRect);
+    if (v.buttonHot) return SkinRect(s.ActiveButtonRect);
     return {};
 }
 
@@ -36,7 +36,7 @@ void PaintComboBoxDefault(Canvas& canvas, const ComboBoxVisual& v, const TFont& 
 bool PaintComboBoxActiveBody(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
                              const Bitmap& picture) {
     if (!(v.hot || v.dropped || v.focused) || s.ActiveSkinRect.IsEmpty()) return false;
-    const Rect source = FromSkinRect(s.ActiveSkinRect);
+    const Rect source = SkinRect(s.ActiveSkinRect);
     DrawThreePiece(canvas, picture, source, Axis::Horizontal, s.LTPoint.X, s.SkinRect.Width() - s.RTPoint.X,
                    {0, 0, v.width, source.Height()},
                    s.StretchEffect ? PieceFill::Stretch : PieceFill::Repeat);
@@ -46,18 +46,18 @@ bool PaintComboBoxActiveBody(Canvas& canvas, const ComboBoxVisual& v, const TbsD
 void PaintComboBoxSkin(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
                        const Bitmap& picture, const TFont& font) {
     const Rect button = ButtonSource(v, s);
-    if (!IsEmptyRect(button)) canvas.CopyRect(v.button.TopLeft(), picture, button);
+    if (!button.IsEmpty()) canvas.CopyRect(v.button.TopLeft(), picture, button);
 
     const TRect& item = v.focused ? s.FocusItemRect : (v.hot || v.dropped) ? s.ActiveItemRect : s.ItemRect;
     const bool stretch = v.focused ? s.FocusItemStretchEffect : s.ItemStretchEffect;
     const Rect itemDest{v.textArea.left, v.textArea.top, v.textArea.right, v.textArea.top + item.Height()};
-    DrawThreePiece(canvas, picture, FromSkinRect(item), Axis::Horizontal, s.ItemLeftOffset, s.ItemRightOffset,
+    DrawThreePiece(canvas, picture, SkinRect(item), Axis::Horizontal, s.ItemLeftOffset, s.ItemRightOffset,
                    itemDest, stretch ? PieceFill::Stretch : PieceFill::Repeat);
 
-    Rect text = FromSkinRect(s.ItemTextRect).Offset(v.textArea.TopLeft());
+    Rect text = SkinRect(s.ItemTextRect).Offset(v.textArea.TopLeft());
     text.right += v.textArea.Width() - s.ItemRect.Width();
     const TColor color = v.focused ? s.FocusFontColor : v.hot ? s.ActiveFontColor : s.FontColor;
-    PaintText(canvas, font, FromSkinColor(color), v.text, text,
+    PaintText(canvas, font, SkinColor(color), v.text, text,
               kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
     if (s.ShowFocus && v.focused) canvas.DrawFocusRect(itemDest);
 }

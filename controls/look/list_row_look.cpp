@@ -26,17 +26,17 @@ void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinL
                       const Bitmap& picture, const TFont& font) {
     const Rect row{0, 0, v.width, v.height};
     // A row that is neither current nor focused always repeats its middle.
-    Rect source = FromSkinRect(s.ItemRect);
+    Rect source = SkinRect(s.ItemRect);
     PieceFill fill = PieceFill::Repeat;
-    Color color = FromSkinColor(s.FontColor);
+    Color color = SkinColor(s.FontColor);
     if (v.selected) {
-        source = FromSkinRect(v.focused ? s.FocusItemRect : s.ActiveItemRect);
+        source = SkinRect(v.focused ? s.FocusItemRect : s.ActiveItemRect);
         fill = s.StretchEffect ? PieceFill::Stretch : PieceFill::Repeat;
-        color = FromSkinColor(v.focused ? s.FocusFontColor : s.ActiveFontColor);
+        color = SkinColor(v.focused ? s.FocusFontColor : s.ActiveFontColor);
     }
     DrawThreePiece(canvas, picture, source, Axis::Horizontal, s.ItemLeftOffset, s.ItemRightOffset, row, fill);
     if (v.focused && (!v.selected || s.ShowFocus)) canvas.DrawFocusRect(row);
-    Rect text = FromSkinRect(s.ItemTextRect);
+    Rect text = SkinRect(s.ItemTextRect);
     text.right += v.width - s.ItemRect.Width();
     PaintRowText(canvas, font, color, v.text, text);
 }

@@ -12,29 +12,29 @@ Rect FromIntRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; 
 // or pressed image elsewhere in the picture.
 Rect ArrowSource(const TbsDataSkinScrollBarControl& s, const TRect& place, const TRect& hot,
                  const TRect& pressed, PartState state) {
-    if (state == PartState::Pressed) return FromSkinRect(pressed);
-    if (state == PartState::Hot) return FromSkinRect(hot);
-    return FromSkinRect(place).Offset(Point{s.SkinRect.Left, s.SkinRect.Top});
+    if (state == PartState::Pressed) return SkinRect(pressed);
+    if (state == PartState::Hot) return SkinRect(hot);
+    return SkinRect(place).Offset(Point{s.SkinRect.Left, s.SkinRect.Top});
 }
 
 void DrawArrowPicture(Canvas& canvas, const Bitmap& picture, const Rect& source, const IntRect& dest) {
-    if (IsEmptyRect(source) || dest.IsEmpty()) return;
+    if (source.IsEmpty() || dest.IsEmpty()) return;
     canvas.CopyRect({dest.left, dest.top}, picture, source);
 }
 
 Rect ThumbSource(const TbsDataSkinScrollBarControl& s, PartState state) {
-    Rect normal = FromSkinRect(s.ThumbRect);
-    Rect chosen = state == PartState::Pressed ? FromSkinRect(s.DownThumbRect)
-                  : state == PartState::Hot   ? FromSkinRect(s.ActiveThumbRect)
+    Rect normal = SkinRect(s.ThumbRect);
+    Rect chosen = state == PartState::Pressed ? SkinRect(s.DownThumbRect)
+                  : state == PartState::Hot   ? SkinRect(s.ActiveThumbRect)
                                               : normal;
     // A skin without a hot or pressed image keeps showing the thumb.
-    return IsEmptyRect(chosen) ? normal : chosen;
+    return chosen.IsEmpty() ? normal : chosen;
 }
 
 Rect GlyphSource(const TbsDataSkinScrollBarControl& s, PartState state) {
-    if (state == PartState::Pressed) return FromSkinRect(s.DownGlyphRect);
-    if (state == PartState::Hot) return FromSkinRect(s.ActiveGlyphRect);
-    return FromSkinRect(s.GlyphRect);
+    if (state == PartState::Pressed) return SkinRect(s.DownGlyphRect);
+    if (state == PartState::Hot) return SkinRect(s.ActiveGlyphRect);
+    return SkinRect(s.GlyphRect);
 }
 
 // The thumb composed in a bitmap of its own size, the glyph centred on it.
@@ -53,10 +53,10 @@ Bitmap ComposeThumb(const ScrollBarVisual& v, const TbsDataSkinScrollBarControl&
     const Rect glyph = GlyphSource(s, v.thumb);
     const int glyphLength = v.vertical ? glyph.Height() : glyph.Width();
     const int thumbLength = v.vertical ? t.Height() : t.Width();
-    if (!IsEmptyRect(glyph) && glyphLength < thumbLength) {
+    if (!glyph.IsEmpty() && glyphLength < thumbLength) {
         const Point at{(t.Width() - glyph.Width()) / 2, (t.Height() - glyph.Height()) / 2};
         if (s.GlyphTransparent)
-            c.DrawTransparent(at, picture, glyph, FromSkinColor(s.GlyphTransparentColor));
+            c.DrawTransparent(at, picture, glyph, SkinColor(s.GlyphTransparentColor));
         else
             c.CopyRect(at, picture, glyph);
     }
@@ -86,12 +86,12 @@ void PaintScrollBarSkin(Canvas& canvas, const ScrollBarVisual& v, const TbsDataS
                      v.parts.arrow2);
     if (!v.enabled || v.parts.thumb.IsEmpty()) return;
     const Rect source = ThumbSource(s, v.thumb);
-    if (IsEmptyRect(source)) return;
+    if (source.IsEmpty()) return;
     const Bitmap thumb = ComposeThumb(v, s, picture, source);
     const Point at{v.parts.thumb.left, v.parts.thumb.top};
     const Rect all{0, 0, thumb.Width(), thumb.Height()};
     if (s.ThumbTransparent)
-        canvas.DrawTransparent(at, thumb, all, FromSkinColor(s.ThumbTransparentColor));
+        canvas.DrawTransparent(at, thumb, all, SkinColor(s.ThumbTransparentColor));
     else
         canvas.CopyRect(at, thumb, all);
 }

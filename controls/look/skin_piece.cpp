@@ -6,7 +6,7 @@ namespace dsp {
 
 void DrawThreePiece(Canvas& canvas, const Bitmap& picture, const Rect& strip, Axis axis, int startFixed,
                     int endFixed, const Rect& dest, PieceFill fill) {
-    if (IsEmptyRect(strip) || IsEmptyRect(dest)) return;
+    if (strip.IsEmpty() || dest.IsEmpty()) return;
     ThreePiece in;
     in.startFixed = startFixed;
     in.endFixed = endFixed;

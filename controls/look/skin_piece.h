@@ -1,17 +1,13 @@
 #pragma once
-// Small helpers the skinned painters of the list kinds share: skin values as
-// drawing values, and a picture strip fitted along one axis by the
-// three-piece rule (fixed ends copied, the middle repeated or stretched).
+// A picture strip fitted along one axis by the three-piece rule (fixed ends
+// copied, the middle repeated or stretched), as the list kinds draw their
+// items and thumbs.
 
+#include "controls/look/skin_text.h"
 #include "platform/graphics/canvas.h"
 #include "skin/compose/piece_plan.h"
-#include "skin/skin_types.h"
 
 namespace dsp {
-
-inline Rect FromSkinRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-inline Color FromSkinColor(TColor c) { return static_cast<Color>(static_cast<std::uint32_t>(c)); }
-inline bool IsEmptyRect(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 // Draws `strip` of `picture` into `dest` along `axis`: the first `startFixed`
 // and the last `endFixed` pixels copied unchanged, the middle repeated (the

@@ -139,7 +139,11 @@ TEST(ScrollBarGeometry, SkinnedThumbStaysAtTheStartOfAFlatRange) {
     s.thumbRect = {0, 0, 12, 20};
     ScrollBarValues flat{7, 7, 7, 0};
     EXPECT_EQ(ScrollBarGeometry::Skinned(16, 144, ScrollBarKind::sbVertical, flat, s).thumb.top, 16);
-    EXPECT_EQ(ScrollBarGeometry::Skinned(144, 16, ScrollBarKind::sbHorizontal, flat, s).thumb.left, 16);
+    ScrollBarSkinGeometry h;
+    h.skinRect = {0, 0, 60, 16};
+    h.trackArea = {16, 0, 44, 16};
+    h.thumbRect = {0, 0, 20, 12};
+    EXPECT_EQ(ScrollBarGeometry::Skinned(144, 16, ScrollBarKind::sbHorizontal, flat, h).thumb.left, 16);
 }
 
 }  // namespace

@@ -124,13 +124,15 @@ TEST_F(SkinnedComboTest, RowsAndThumbComeFromTheirPictures) {
     EXPECT_EQ(parts.track, (IntRect{0, 16, 16, 128}));
     EXPECT_EQ(parts.thumb.Height(), 80);
     Bitmap b = bar.PaintToBitmap();
-    EXPECT_EQ(b.GetPixel(parts.thumb.left, parts.thumb.top), Picture().GetPixel(s.ThumbRect.Left, s.ThumbRect.Top));
+    EXPECT_EQ(b.GetPixel(parts.thumb.left, parts.thumb.top),
+              Picture().GetPixel(s.ThumbRect.Left, s.ThumbRect.Top));
     EXPECT_EQ(b.GetPixel(parts.thumb.left, parts.thumb.bottom - 1),
               Picture().GetPixel(s.ThumbRect.Left, s.ThumbRect.Bottom - 1));
     // The lower arrow moved with the length and shows its hot picture.
     MoveTo(&bar, 8, 144 - 8);
     b = bar.PaintToBitmap();
-    EXPECT_EQ(b.GetPixel(0, 128), Picture().GetPixel(s.ActiveDownButtonRect.Left, s.ActiveDownButtonRect.Top));
+    EXPECT_EQ(b.GetPixel(0, 128),
+              Picture().GetPixel(s.ActiveDownButtonRect.Left, s.ActiveDownButtonRect.Top));
 }
 
 TEST_F(SkinnedComboTest, AListSectionWithoutAPictureKeepsTheRowHeightButDrawsNoRows) {
