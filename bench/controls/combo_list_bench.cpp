@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "bench/drawing/bench_ratio.h"
@@ -108,12 +108,14 @@ int main(int argc, char** argv) {
     dsp::CpuRecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double open = reporter.Time("BM_OpenPortList"), copy = reporter.Time("BM_MemcpyListPixels");
-    const double openCpu = reporter.CpuTime("BM_OpenPortList"), copyCpu = reporter.CpuTime("BM_MemcpyListPixels");
+    const double openCpu = reporter.CpuTime("BM_OpenPortList"),
+                 copyCpu = reporter.CpuTime("BM_MemcpyListPixels");
     if (open > 0 && copy > 0 && openCpu > 0 && copyCpu > 0) {
-        std::printf("open the port list to its first presented picture: %.2f us wall, %.2f us CPU "
-                    "(%.0f presents, %.0f list pixels)\n",
-                    open * 1e6, openCpu * 1e6, reporter.Counter("BM_OpenPortList", "presents"),
-                    reporter.Counter("BM_OpenPortList", "list_pixels"));
+        std::printf(
+            "open the port list to its first presented picture: %.2f us wall, %.2f us CPU "
+            "(%.0f presents, %.0f list pixels)\n",
+            open * 1e6, openCpu * 1e6, reporter.Counter("BM_OpenPortList", "presents"),
+            reporter.Counter("BM_OpenPortList", "list_pixels"));
         std::printf("memcpy of the list's pixels: %.3f us wall, %.3f us CPU\n", copy * 1e6, copyCpu * 1e6);
         std::printf("ratio open/memcpy: %.0f (wall), %.0f (CPU)\n", open / copy, openCpu / copyCpu);
     }
