@@ -15,6 +15,9 @@ namespace dsp::test {
 namespace {
 
 const std::string kProgram = DSP_BINARY_DIR "/dsp-panel";
+// Where the client area starts in the window: inside skin 1's frame.
+constexpr int kClientLeft = 6;
+constexpr int kClientTop = 30;
 
 // Reads simulator lines until one equals `wanted`; what came is in `seen`.
 bool WaitForLine(ChildProcess& panel, const std::string& wanted, std::string& seen) {
@@ -85,7 +88,9 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
     const std::string id = WaitForWindow(env);
     ASSERT_FALSE(id.empty()) << "the window did not appear";
     auto move = [&](int x, int y) {
-        RunAndRead({"xdotool", "mousemove", "--window", id, std::to_string(x), std::to_string(y)}, env);
+        RunAndRead({"xdotool", "mousemove", "--window", id, std::to_string(kClientLeft + x),
+                    std::to_string(kClientTop + y)},
+                   env);
     };
     move(45, 81);  // "connect"
     RunAndRead({"xdotool", "click", "1"}, env);
@@ -131,7 +136,8 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     const int left = field("X"), top = field("Y");
     ASSERT_GE(left, 0) << geometry;
     auto at = [&](int x, int y) {
-        return std::vector<std::string>{std::to_string(left + x), std::to_string(top + y)};
+        return std::vector<std::string>{std::to_string(left + kClientLeft + x),
+                                        std::to_string(top + kClientTop + y)};
     };
     auto move = [&](int x, int y) {
         const auto p = at(x, y);
