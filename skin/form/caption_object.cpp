@@ -36,9 +36,8 @@ void TbsSkinCaptionObject::DrawText(Canvas& canvas) const {
     TFont font(caption_.FontName, caption_.FontHeight, caption_.FontStyle,
                static_cast<Color>(active ? caption_.ActiveFontColor : caption_.FontColor));
     FontEngine& fonts = frame_.Fonts();
-    const std::string text = FitCaptionText(caption, r.Width(), [&](std::string_view s) {
-        return fonts.TextExtent(font, s).cx;
-    });
+    const std::string text =
+        FitCaptionText(caption, r.Width(), [&](std::string_view s) { return fonts.TextExtent(font, s).cx; });
     const Size extent = fonts.TextExtent(font, text);
     int x = r.left;
     if (caption_.Alignment == TAlignment::taRightJustify) x = r.right - extent.cx;

@@ -53,9 +53,11 @@ Rect PlaceObjectRect(const Rect& r, const TbsSkinFormData& f, const FrameLayout&
     }
     if (a == Zone::LeftTop && b == Zone::RightBottom) return {r.left, r.top, r.right + dx, r.bottom + dy};
     if (a == Zone::LeftTop && b == Zone::RightTop) return {r.left, r.top, r.right + dx, r.bottom};
-    if (a == Zone::LeftBottom && b == Zone::RightBottom) return {r.left, r.top + dy, r.right + dx, r.bottom + dy};
+    if (a == Zone::LeftBottom && b == Zone::RightBottom)
+        return {r.left, r.top + dy, r.right + dx, r.bottom + dy};
     if (a == Zone::LeftTop && b == Zone::LeftBottom) return {r.left, r.top, r.right, r.bottom + dy};
-    if (a == Zone::RightTop && b == Zone::RightBottom) return {r.left + dx, r.top, r.right + dx, r.bottom + dy};
+    if (a == Zone::RightTop && b == Zone::RightBottom)
+        return {r.left + dx, r.top, r.right + dx, r.bottom + dy};
     return r;
 }
 
@@ -80,7 +82,8 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm& frame, const TbsDataSkinOb
     Hint = data.Hint;
     const TbsSkinData* skin = frame.SkinData();
     const int index = data.ActivePictureIndex;
-    if (skin != nullptr && index >= 0 && static_cast<std::size_t>(index) < skin->ActivePictureBitmaps().size() &&
+    if (skin != nullptr && index >= 0 &&
+        static_cast<std::size_t>(index) < skin->ActivePictureBitmaps().size() &&
         !skin->ActivePictureBitmaps()[static_cast<std::size_t>(index)].Empty())
         ownPicture_ = &skin->ActivePictureBitmaps()[static_cast<std::size_t>(index)];
     if (ownPicture_ == nullptr) activeRect_ = {};
@@ -242,7 +245,8 @@ void TbsSkinStdButtonObject::Draw(Canvas& canvas, bool selfRepaint) {
 void TbsSkinStdButtonObject::MouseDown(int x, int y, TMouseButton button) {
     TbsSkinButtonObject::MouseDown(x, y, button);
     if (button == TMouseButton::mbLeft && std_.Command == TbsStdCommand::cmSysMenu) {
-        const Point below = Point{rect_.left, rect_.bottom} + Point{frame_.Form().Left(), frame_.Form().Top()};
+        const Point below =
+            Point{rect_.left, rect_.bottom} + Point{frame_.Form().Left(), frame_.Form().Top()};
         frame_.OpenSystemMenu(below);
     }
 }
@@ -284,8 +288,8 @@ FrameObjectList CreateFrameObjects(TbsSkinForm& frame, const TbsSkinData& skin) 
     FrameObjectList list;
     for (const auto& data : skin.ObjectList()) {
         const TbsDataSkinObject* d = data.get();
-        if (dynamic_cast<const TbsDataSkinMainMenuBarButton*>(d) || dynamic_cast<const TbsDataSkinMenuItem*>(d) ||
-            dynamic_cast<const TbsDataSkinMainMenuItem*>(d))
+        if (dynamic_cast<const TbsDataSkinMainMenuBarButton*>(d) ||
+            dynamic_cast<const TbsDataSkinMenuItem*>(d) || dynamic_cast<const TbsDataSkinMainMenuItem*>(d))
             continue;
         if (auto* b = dynamic_cast<const TbsDataSkinStdButton*>(d))
             list.push_back(std::make_unique<TbsSkinStdButtonObject>(frame, *b));

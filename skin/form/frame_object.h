@@ -164,6 +164,7 @@ FrameObjectList CreateFrameObjects(TbsSkinForm& frame, const TbsSkinData& skin);
 Rect PlaceObjectRect(const Rect& skinRect, const TbsSkinFormData& form, const FrameLayout& layout);
 
 // The text cut to fit `width` with "..." appended, or unchanged when it fits.
-std::string FitCaptionText(const std::string& text, int width, const std::function<int(std::string_view)>& measure);
+std::string FitCaptionText(const std::string& text, int width,
+                           const std::function<int(std::string_view)>& measure);
 
 }  // namespace dsp

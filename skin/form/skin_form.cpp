@@ -1,4 +1,3 @@
-#include "skin/form/frame_constants.h"
 #include "skin/form/skin_form.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/text/font_engine.h"
+#include "skin/form/frame_constants.h"
 #include "skin/form/skin_popup_menu.h"
 #include "skin/skin_change_relay.h"
 #include "skin/skin_data.h"
@@ -45,11 +45,15 @@ TbsSkinForm::TbsSkinForm(TComponent* owner)
 }
 
 TbsSkinForm::~TbsSkinForm() {
-    form_.KillTimer(kFrameHoverTimer);
-    form_.KillTimer(kFrameMorphTimer);
     sysMenu_.reset();
     objects_.clear();
+    // A window going away with its frame is past its own handling: only a
+    // window that lives on gets its handler and client area back.
+    if (form_.Destroying()) return;
+    form_.KillTimer(kFrameHoverTimer);
+    form_.KillTimer(kFrameMorphTimer);
     form_.WindowProc = std::move(previousHandler_);
+    form_.SetWindowRegion(std::nullopt);
     form_.RecalcNonClient();
 }
 
@@ -124,8 +128,8 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
         case kWmNcCalcSize:
             if (!frameOn_) return false;
             if (auto* r = reinterpret_cast<Rect*>(m.LParam)) {
-                const Rect margins =
-                    skinned_ ? FrameMargins(SkinData()->FormData(), PictureSize(*SkinData())) : kFallbackMargins;
+                const Rect margins = skinned_ ? FrameMargins(SkinData()->FormData(), PictureSize(*SkinData()))
+                                              : kFallbackMargins;
                 *r = {r->left + margins.left, r->top + margins.top, r->right - margins.right,
                       r->bottom - margins.bottom};
             }

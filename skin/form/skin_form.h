@@ -38,7 +38,8 @@ using TbsBorderIcons = unsigned;
 enum class TbsWindowState { wsNormal, wsMinimized, wsMaximized };
 
 using TbsFrameObjectEvent = std::function<void(TObject* sender, const std::string& idName)>;
-using TbsCaptionPaintEvent = std::function<void(TObject* sender, Canvas& canvas, const Rect& rect, bool active)>;
+using TbsCaptionPaintEvent =
+    std::function<void(TObject* sender, Canvas& canvas, const Rect& rect, bool active)>;
 using TbsActivateCustomObjectEvent =
     std::function<void(TObject* sender, const std::string& idName, bool& visible)>;
 

@@ -35,11 +35,10 @@ int TbsSkinForm::HitTest(Point p) const {
     const int w = form_.Width(), h = form_.Height();
     const bool folded = rolledUp_ || windowState_ == TbsWindowState::wsMinimized;
     const int index = ObjectAt(p);
-    const bool overCaption =
-        index >= 0 ? objects_[static_cast<std::size_t>(index)]->IsCaption()
-                   : std::any_of(objects_.begin(), objects_.end(), [&](const auto& o) {
-                         return o->IsCaption() && o->ObjectRect().Contains(p);
-                     });
+    const bool overCaption = index >= 0 ? objects_[static_cast<std::size_t>(index)]->IsCaption()
+                                        : std::any_of(objects_.begin(), objects_.end(), [&](const auto& o) {
+                                              return o->IsCaption() && o->ObjectRect().Contains(p);
+                                          });
     if (!skinned_) {
         if (Sizeable() && !folded && windowState_ != TbsWindowState::wsMaximized) {
             const bool l = p.x <= 2, t = p.y <= 2, r = p.x >= w - 2, b = p.y >= h - 2;
@@ -52,8 +51,14 @@ int TbsSkinForm::HitTest(Point p) const {
             if (r) return kHtRight;
             if (b) return kHtBottom;
         }
-        if (Rect{kFallbackBorder, kFallbackBorder, w - kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight}.Contains(p)) return kHtCaption;
-        if (Rect{kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight, w - kFallbackBorder, h - kFallbackBorder}.Contains(p)) return kHtClient;
+        if (Rect{kFallbackBorder, kFallbackBorder, w - kFallbackBorder,
+                 kFallbackBorder + kFallbackCaptionHeight}
+                .Contains(p))
+            return kHtCaption;
+        if (Rect{kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight, w - kFallbackBorder,
+                 h - kFallbackBorder}
+                .Contains(p))
+            return kHtClient;
         return kHtObject;
     }
     if (folded) return overCaption ? kHtCaption : kHtObject;
@@ -163,7 +168,8 @@ bool TbsSkinForm::HandleMouse(TMessage& m) {
         }
         case kWmNcLButtonDblClk:
             if (!frameOn_) return false;
-            if (static_cast<int>(m.WParam) == kHtCaption) CaptionDoubleClick();
+            if (static_cast<int>(m.WParam) == kHtCaption)
+                CaptionDoubleClick();
             else {
                 // A quick second press on a button is a press like the first.
                 TMessage down{kWmNcLButtonDown, m.WParam, m.LParam, 0};
@@ -174,12 +180,14 @@ bool TbsSkinForm::HandleMouse(TMessage& m) {
         case kWmNcRButtonUp:
             if (!frameOn_) return false;
             EndCaptionDrag();
-            ObjectUp(m.Msg == kWmNcLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight, WindowPoint(screen));
+            ObjectUp(m.Msg == kWmNcLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight,
+                     WindowPoint(screen));
             return true;
         case kWmMouseMove:
             if (!frameCapture_) return false;
             {
-                const Point p = Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
+                const Point p =
+                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
                 if (captionPressed_)
                     DragTo(p + Point{form_.Left(), form_.Top()});
                 else
@@ -190,7 +198,8 @@ bool TbsSkinForm::HandleMouse(TMessage& m) {
         case kWmRButtonUp:
             if (!frameCapture_ && pressed_ < 0) return false;
             {
-                const Point p = Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
+                const Point p =
+                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
                 const bool wasDrag = captionPressed_;
                 EndCaptionDrag();
                 ObjectUp(m.Msg == kWmLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight, p);

@@ -13,7 +13,6 @@
 namespace dsp {
 namespace {
 
-
 // A piece composed in a bitmap of its own, so the inactive effect can work on
 // it before it reaches the window.
 void DrawPieceWithEffect(Canvas& canvas, const Bitmap& picture, const PiecePlan& plan, const Rect& piece,
@@ -61,12 +60,12 @@ void TbsSkinForm::PaintSkinnedFrame(Canvas& canvas) {
     const Bitmap& picture = inactivePicture ? skin.InActivePictureBitmap() : skin.PictureBitmap();
     const FramePlans plans = ComputeFramePlans(f, layout_);
     const bool effect = !active_ && f.AutoRenderingInActiveImage;
-    ClipScope frameOnly(canvas, Region(Rect{0, 0, layout_.width, layout_.height}).Subtract(Region(layout_.client)));
-    const std::pair<const PiecePlan*, Rect> pieces[] = {
-        {&plans.top, plans.topRect},
-        {&plans.bottom, plans.bottomRect},
-        {&plans.left, plans.leftRect},
-        {&plans.right, plans.rightRect}};
+    ClipScope frameOnly(canvas,
+                        Region(Rect{0, 0, layout_.width, layout_.height}).Subtract(Region(layout_.client)));
+    const std::pair<const PiecePlan*, Rect> pieces[] = {{&plans.top, plans.topRect},
+                                                        {&plans.bottom, plans.bottomRect},
+                                                        {&plans.left, plans.leftRect},
+                                                        {&plans.right, plans.rightRect}};
     for (const auto& [plan, rect] : pieces) {
         if (plan->empty()) continue;
         if (effect)
@@ -95,7 +94,8 @@ void TbsSkinForm::PaintFallbackFrame(Canvas& canvas) {
     canvas.Draw3DRect(r, clBtnHighlight, clBtnShadow);
     r = r.Inflate(-1, -1);
     canvas.Draw3DRect(r, clBtnFace, clBtnFace);
-    const Rect bar{kFallbackBorder, kFallbackBorder, w - kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight};
+    const Rect bar{kFallbackBorder, kFallbackBorder, w - kFallbackBorder,
+                   kFallbackBorder + kFallbackCaptionHeight};
     canvas.FillRect(bar, clBtnFace);
     const TFont& font = active_ ? defCaptionFont_ : defInActiveCaptionFont_;
     const std::string& text = form_.Text();

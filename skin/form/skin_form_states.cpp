@@ -5,8 +5,8 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
-#include "skin/form/frame_texts.h"
 #include "skin/form/frame_constants.h"
+#include "skin/form/frame_texts.h"
 #include "skin/form/skin_form.h"
 #include "skin/monitor_area.h"
 #include "skin/skin_data.h"

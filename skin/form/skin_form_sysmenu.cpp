@@ -40,8 +40,7 @@ void TbsSkinForm::OpenSystemMenu(Point screen) {
         items.push_back({name, FrameText(skin, text), std::move(shortCut), enabled, std::move(run)});
     };
     if (!minimized && (borderIcons_ & biMinimize))
-        add("BSF_MINITEM", "MI_MINCAPTION", true,
-            [this] { SetWindowState(TbsWindowState::wsMinimized); });
+        add("BSF_MINITEM", "MI_MINCAPTION", true, [this] { SetWindowState(TbsWindowState::wsMinimized); });
     if (windowState_ != TbsWindowState::wsNormal || rolledUp_)
         add("BSF_RESTORE", "MI_RESTORECAPTION", true, [this] {
             if (rolledUp_)
@@ -50,14 +49,15 @@ void TbsSkinForm::OpenSystemMenu(Point screen) {
                 SetWindowState(TbsWindowState::wsNormal);
         });
     if (!maximized && (borderIcons_ & biMaximize))
-        add("BSF_MAXITEM", "MI_MAXCAPTION", true,
-            [this] { SetWindowState(TbsWindowState::wsMaximized); });
+        add("BSF_MAXITEM", "MI_MAXCAPTION", true, [this] { SetWindowState(TbsWindowState::wsMaximized); });
     if (!rolledUp_ && !minimized && (borderIcons_ & biRollUp))
         add("BSF_ROLLUP", "MI_ROLLUPCAPTION", true, [this] { SetRollUpState(true); });
     if (borderIcons_ & biMinimizeToTray)
-        add("BSF_MINTOTRAY", "MI_MINTOTRAYCAPTION", true, [this] { DoCommand(TbsStdCommand::cmMinimizeToTray); });
+        add("BSF_MINTOTRAY", "MI_MINTOTRAYCAPTION", true,
+            [this] { DoCommand(TbsStdCommand::cmMinimizeToTray); });
     items.push_back({"", "-", "", true, {}});
-    add("BSF_CLOSE", "MI_CLOSECAPTION", true, [this] { form_.Close(); }, "Alt+F4");
+    add(
+        "BSF_CLOSE", "MI_CLOSECAPTION", true, [this] { form_.Close(); }, "Alt+F4");
     const Rect area = Application ? Application->WorkArea() : Rect{};
     if (OnSkinMenuOpen) OnSkinMenuOpen(this);
     sysMenu_->Popup(screen, area);

@@ -31,7 +31,8 @@ const TbsDataSkinMenuItem* MenuItemLook(const TbsSkinData* skin) {
     if (skin == nullptr || skin->Empty()) return nullptr;
     const int index = skin->GetIndexByName("MENUITEM");
     if (index < 0) return nullptr;
-    return dynamic_cast<const TbsDataSkinMenuItem*>(skin->ObjectList()[static_cast<std::size_t>(index)].get());
+    return dynamic_cast<const TbsDataSkinMenuItem*>(
+        skin->ObjectList()[static_cast<std::size_t>(index)].get());
 }
 
 const Bitmap* WindowPicture(const TbsSkinData* skin) {
@@ -41,7 +42,8 @@ const Bitmap* WindowPicture(const TbsSkinData* skin) {
 
 // A row image laid across `dest`: fixed ends of `left` and `right` pixels,
 // the middle stretched.
-void DrawRow(Canvas& canvas, const Bitmap& picture, const Rect& source, const Rect& dest, int left, int right) {
+void DrawRow(Canvas& canvas, const Bitmap& picture, const Rect& source, const Rect& dest, int left,
+             int right) {
     ThreePiece in;
     in.startFixed = left;
     in.endFixed = right;
@@ -87,7 +89,8 @@ TFont TbsSkinPopupMenu::ItemFont(bool hot, bool enabled) const {
 
 int TbsSkinPopupMenu::RowHeight(const TbsMenuItem& item) const {
     const TbsDataSkinMenuItem* look = MenuItemLook(skin_);
-    if (item.IsSeparator()) return look && !look->DividerRect.IsEmpty() ? look->DividerRect.Height() : kSeparatorHeight;
+    if (item.IsSeparator())
+        return look && !look->DividerRect.IsEmpty() ? look->DividerRect.Height() : kSeparatorHeight;
     return look && !look->SkinRect.IsEmpty() ? look->SkinRect.Height() : defaultItemHeight_;
 }
 
@@ -275,9 +278,10 @@ void TbsSkinPopupMenu::PaintWindow(Canvas& canvas) {
         return;
     }
     const TbsDataSkinPopupWindow& w = skin_->PopupWindow();
-    SkinAnchors a{picture->Bounds(),    ToPoint(w.LTPoint), ToPoint(w.RTPoint),
+    SkinAnchors a{picture->Bounds(),  ToPoint(w.LTPoint), ToPoint(w.RTPoint),
                   ToPoint(w.LBPoint), ToPoint(w.RBPoint), ToRect(w.ItemsRect)};
-    SkinStretch s{w.LeftStretch, w.TopStretch, w.RightStretch, w.BottomStretch, w.StretchEffect, w.StretchType};
+    SkinStretch s{w.LeftStretch,   w.TopStretch,    w.RightStretch,
+                  w.BottomStretch, w.StretchEffect, w.StretchType};
     DrawPlan(canvas, *picture, SkinBodyPlan(a, s, SkinResizeMode::Both, Width(), Height()));
 }
 
@@ -289,7 +293,8 @@ void TbsSkinPopupMenu::PaintItem(Canvas& canvas, int index) {
     const bool hot = index == hot_ && item.enabled;
     if (item.IsSeparator()) {
         if (picture && !look->DividerRect.IsEmpty()) {
-            DrawRow(canvas, *picture, ToRect(look->DividerRect), row.Inflate(-look->DividerLeftOffset, 0), 0, 0);
+            DrawRow(canvas, *picture, ToRect(look->DividerRect), row.Inflate(-look->DividerLeftOffset, 0), 0,
+                    0);
         } else {
             const int y = row.top + row.Height() / 2 - 1;
             canvas.DrawLine({row.left + 2, y}, {row.right - 2, y}, clBtnShadow);
@@ -299,7 +304,8 @@ void TbsSkinPopupMenu::PaintItem(Canvas& canvas, int index) {
     }
     int textLeft = kFallbackTextLeft, textRight = 8;
     if (picture) {
-        const Rect source = ToRect(hot && !look->ActiveSkinRect.IsEmpty() ? look->ActiveSkinRect : look->SkinRect);
+        const Rect source =
+            ToRect(hot && !look->ActiveSkinRect.IsEmpty() ? look->ActiveSkinRect : look->SkinRect);
         DrawRow(canvas, *picture, source, row, look->ItemLeftOffset, look->ItemRightOffset);
         textLeft = look->TextRect.Left;
         textRight = look->SkinRect.Width() - look->TextRect.Right;
@@ -311,7 +317,8 @@ void TbsSkinPopupMenu::PaintItem(Canvas& canvas, int index) {
     DrawText(fonts_, canvas, font, item.caption, text, kDtSingleLine | kDtVCenter | kDtLeft);
     if (!item.shortCut.empty()) {
         Rect sc{row.left + textLeft, row.top, row.right - textRight, row.bottom};
-        DrawText(fonts_, canvas, font, item.shortCut, sc, kDtSingleLine | kDtVCenter | kDtRight | kDtNoPrefix);
+        DrawText(fonts_, canvas, font, item.shortCut, sc,
+                 kDtSingleLine | kDtVCenter | kDtRight | kDtNoPrefix);
     }
 }
 
