@@ -1,12 +1,13 @@
 // The pure frame layout: margins, moved points, the four pieces' plans, the
 // mask cut by the same plans, object placement and the cut caption text.
 
+#include "skin/form/frame_layout.h"
+
 #include <gtest/gtest.h>
 
 #include "skin/compose/plan_draw.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/embedded/embedded_skins.h"
-#include "skin/form/frame_layout.h"
 #include "skin/form/frame_object.h"
 #include "skin/skin_data.h"
 
@@ -66,7 +67,8 @@ TEST_F(Skin1Layout, AWindowThePictureSizeShowsThePictureUnchanged) {
     int differing = 0;
     for (int y = 0; y < 120; ++y)
         for (int x = 0; x < 220; ++x)
-            if (!l.client.Contains(Point{x, y}) && drawn.GetPixel(x, y) != picture.GetPixel(x, y)) ++differing;
+            if (!l.client.Contains(Point{x, y}) && drawn.GetPixel(x, y) != picture.GetPixel(x, y))
+                ++differing;
     EXPECT_EQ(differing, 0);
 }
 

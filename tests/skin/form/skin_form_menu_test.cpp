@@ -9,7 +9,8 @@ namespace {
 
 std::vector<std::string> Captions(const TbsSkinPopupMenu& menu) {
     std::vector<std::string> out;
-    for (const TbsMenuItem& item : menu.Items()) out.push_back(item.caption + (item.shortCut.empty() ? "" : "\t" + item.shortCut));
+    for (const TbsMenuItem& item : menu.Items())
+        out.push_back(item.caption + (item.shortCut.empty() ? "" : "\t" + item.shortCut));
     return out;
 }
 
@@ -70,7 +71,8 @@ TEST_F(SkinFormTest, MenuItemsFollowTheStateAndCarryOutTheirCommand) {
     EXPECT_FALSE(menu->Visible());
     EXPECT_TRUE(frame_->RollUpState());
     open();
-    EXPECT_EQ(Captions(*menu), (std::vector<std::string>{"Mi&nimize", "&Restore", "Ma&ximize", "-", "&Close\tAlt+F4"}));
+    EXPECT_EQ(Captions(*menu),
+              (std::vector<std::string>{"Mi&nimize", "&Restore", "Ma&ximize", "-", "&Close\tAlt+F4"}));
     // A click on "&Restore" unrolls the window.
     ClickAt({menu->Left() + menu->ItemRect(1).left + 10, menu->Top() + menu->ItemRect(1).top + 5});
     EXPECT_FALSE(frame_->RollUpState());

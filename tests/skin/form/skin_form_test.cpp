@@ -265,9 +265,7 @@ TEST_F(SkinFormTest, WithoutASkinTheFallbackFrameIsDrawn) {
 TEST_F(SkinFormTest, DuringASkinChangeTheFrameForgetsItsObjects) {
     Start();
     int before = 0, after = 0;
-    frame_->OnBeforeChangeSkinData = [&](TObject*) {
-        ++before;
-    };
+    frame_->OnBeforeChangeSkinData = [&](TObject*) { ++before; };
     frame_->OnChangeSkinData = [&](TObject*) {
         ++after;
         EXPECT_EQ(frame_->Objects().size(), 7u);
