@@ -282,13 +282,17 @@ TEST(PanelWindow, HoveringASelectorShowsTheMorphAndClicksStillSend) {
     const std::string id = WaitForWindow(env);
     ASSERT_FALSE(id.empty()) << "the window did not appear";
     const Geometry g = WindowGeometry(id, env);
+    // Client coordinates, inside the window's frame.
     auto move = [&](int px, int py) {
-        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + px), std::to_string(g.y + py)}, env);
+        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + kClientLeft + px),
+                    std::to_string(g.y + kClientTop + py)},
+                   env);
     };
     move(45, 81);  // "connect" enables the selectors
     RunAndRead({"xdotool", "click", "1"}, env);
     std::string seen;
-    const Area vcr{200, 238, 267, 259};  // inside "VCR" (198, 236, 71 x 25)
+    // Inside "VCR" (198, 236, 71 x 25 in the client), in window coordinates.
+    const Area vcr{kClientLeft + 200, kClientTop + 238, kClientLeft + 267, kClientTop + 259};
     const std::string file = dir + "/morph.xwd";
     bool between = false;
     for (int attempt = 0; attempt < 6 && !between; ++attempt) {
