@@ -65,6 +65,28 @@ std::string ReadAll(ChildProcess& child, int timeoutMs) {
 
 using Clock = std::chrono::steady_clock;
 
+// The row height and the first row's top of a combo's open list, as the
+// headless panel's dump reports them from the list itself (connected first:
+// the option combos open only then).
+struct ListRows {
+    int itemHeight = 0;
+    int top = 0;
+};
+
+ListRows OpenListRows(const std::string& combo) {
+    const std::string said = RunAndRead({"sh", "-c",
+                                         "printf 'click bsSkinButton1\\nclick " + combo +
+                                             "\\ndump\\nquit\\n' | '" + kProgram + "' --headless --simulate"},
+                                        {});
+    const auto line = said.find(combo + ".ListBox ");
+    if (line == std::string::npos) return {};
+    const auto field = [&](const std::string& name) {
+        const auto at = said.find(" " + name + "=", line);
+        return at == std::string::npos ? 0 : std::stoi(said.substr(at + name.size() + 2));
+    };
+    return {field("itemheight"), field("rowstop")};
+}
+
 TEST(PanelWindow, ADisplayWithNoServerEndsAtOnceWithOneLine) {
     const std::string display = DeadDisplay();
     const auto start = Clock::now();
@@ -219,12 +241,38 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     std::string seen;
     EXPECT_TRUE(WaitForLine(panel, "MAIN-VOL 33", seen)) << seen;
     // "KEY:": open the drop-down list (a popup window of its own) and click
-    // its third row.
-    move(359, 172);
+    // its third row; the rows' height and first row come from the list.
+    const ListRows rows = OpenListRows("bsSkinComboBox7");
+    ASSERT_GT(rows.itemHeight, 0);
+    const int comboY = 172, listTop = comboY + 10;
+    auto rowY = [&](int row) { return listTop + rows.top + row * rows.itemHeight + rows.itemHeight / 2; };
+    auto key = [&](const char* name) { RunAndRead({"xdotool", "key", name}, env); };
+    move(359, comboY);
     RunAndRead({"xdotool", "click", "1"}, env);
-    move(359, 234);
+    move(359, rowY(2));
     RunAndRead({"xdotool", "click", "1"}, env);
     EXPECT_TRUE(WaitForLine(panel, "KEY b-3", seen)) << seen;
+    // The keyboard over the open list: Down to index 3, Page Down to the
+    // last item (3 + 8 - 1, at most 10), Enter picks it.
+    move(359, comboY);
+    RunAndRead({"xdotool", "click", "1"}, env);
+    key("Down");
+    key("Next");
+    key("Return");
+    std::string line;
+    ASSERT_TRUE(panel.ReadLine(line, 5000));
+    EXPECT_EQ(line, "KEY #+5");
+    // Escape closes without a pick: nothing goes out. The list, scrolled to
+    // show the last item since the Enter pick, shows items 3 to 10; its first
+    // row is item 3.
+    RunAndRead({"xdotool", "click", "1"}, env);
+    key("Up");
+    key("Escape");
+    RunAndRead({"xdotool", "click", "1"}, env);
+    move(359, rowY(0));
+    RunAndRead({"xdotool", "click", "1"}, env);
+    ASSERT_TRUE(panel.ReadLine(line, 5000));
+    EXPECT_EQ(line, "KEY b-2");
     panel.Terminate();
     panel.Wait();
 }
