@@ -102,11 +102,14 @@ TEST_F(Form1Test, TheEmbeddedSkinsReachEveryControlAndTheBackground) {
     Bitmap expected(form_->ClientWidth(), form_->ClientHeight());
     Canvas canvas(expected);
     TbsSkinFrame::PaintBackground(canvas, form_->ClientRect(), skin1);
-    Bitmap shown(form_->ClientWidth(), form_->ClientHeight());
+    // The window around it has the skinned frame: the client area starts
+    // inside its margins.
+    Bitmap shown(form_->Width(), form_->Height());
     Canvas shownCanvas(shown);
     form_->PaintTo(shownCanvas, {0, 0});
-    EXPECT_EQ(shown.GetPixel(221, 120), expected.GetPixel(221, 120));
-    EXPECT_NE(shown.GetPixel(221, 120), Bitmap(1, 1, clBtnFace).GetPixel(0, 0));
+    const Point client = form_->ClientRectInWindow().TopLeft();
+    EXPECT_EQ(shown.GetPixel(client.x + 221, client.y + 120), expected.GetPixel(221, 120));
+    EXPECT_NE(shown.GetPixel(client.x + 221, client.y + 120), Bitmap(1, 1, clBtnFace).GetPixel(0, 0));
 }
 
 TEST_F(Form1Test, StoredLanguageIsRestored) {
