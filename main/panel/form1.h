@@ -4,6 +4,7 @@
 // command frames on ComPort1, connect and disconnect, and switch languages.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -22,6 +23,7 @@
 #include "main/panel/panel_skins.h"
 #include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/form.h"
+#include "platform/registry/registry.h"
 #include "serial/com_port.h"
 
 namespace dsp {
@@ -29,7 +31,9 @@ namespace dsp {
 class TForm1 : public TForm, private LayoutHost {
   public:
     struct Options {
-        std::string registryFile;             // empty: the user's own store
+        std::string registryFile;  // empty: the user's own store
+        // How long to wait for another program's lock on the settings file.
+        std::chrono::milliseconds registryLockTimeout{2000};
         SerialDeviceFactory deviceFactory;    // empty: the termios devices
         std::ostream* diagnostics = nullptr;  // why opening or closing failed; null: stderr
         // Told of every frame once the port has taken it (--log-frames).
@@ -134,8 +138,11 @@ class TForm1 : public TForm, private LayoutHost {
     void SetDefaults();
     void ShowReadouts();
     void ReportPortFailure(const char* what);
+    TRegistry OpenStore() const;
+    void ReportSettingsProblem(const TRegistry& store);
 
     Options options_;
+    std::string lastSettingsProblem_;  // said once, not at every change
     LayoutLoadReport loadReport_;
     bool activated_ = false;
 };

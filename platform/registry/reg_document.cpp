@@ -1,6 +1,7 @@
 #include "platform/registry/reg_document.h"
 
 #include <cstdio>
+#include <unordered_map>
 
 namespace dsp {
 namespace {
@@ -9,6 +10,12 @@ constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string LowerCopy(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = Lower(c);
+    return out;
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -245,6 +252,10 @@ RegDocument RegDocument::Parse(std::string_view text) {
     RegDocument doc;
     bool header = false;
     RegKey* current = nullptr;
+    // Keys and values are found through hash indexes while reading, so a file
+    // of many keys reads in time proportional to its size.
+    std::unordered_map<std::string, std::size_t> keyIndex;
+    std::vector<std::unordered_map<std::string, std::size_t>> valueIndex;
     for (const Line& l : SplitLines(text)) {
         std::string_view t = l.text;
         size_t first = t.find_first_not_of(" \t");
@@ -259,8 +270,12 @@ RegDocument RegDocument::Parse(std::string_view text) {
         if (t.front() == '[') {
             if (t.back() != ']' || t.size() < 3 || t[1] == '-') throw RegParseError(l.number, "bad key line");
             std::string_view path = t.substr(1, t.size() - 2);
-            current = doc.FindKey(path);
-            if (!current) current = &doc.keys_.emplace_back(RegKey{std::string(path), {}});
+            auto [at, added] = keyIndex.try_emplace(LowerCopy(path), doc.keys_.size());
+            if (added) {
+                doc.keys_.push_back(RegKey{std::string(path), {}});
+                valueIndex.emplace_back();
+            }
+            current = &doc.keys_[at->second];
             continue;
         }
         if (!current) throw RegParseError(l.number, "value outside a key");
@@ -280,8 +295,15 @@ RegDocument RegDocument::Parse(std::string_view text) {
         ++pos;
         while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
         RegValue v = ParseData(s, pos, l.number);
-        v.name = std::move(name);
-        current->Set(std::move(v));
+        auto& values = valueIndex[static_cast<std::size_t>(current - doc.keys_.data())];
+        auto [at, added] = values.try_emplace(LowerCopy(name), current->values.size());
+        if (added) {
+            v.name = std::move(name);
+            current->values.push_back(std::move(v));
+        } else {  // a repeated name: the later data wins, the first spelling stays
+            v.name = std::move(current->values[at->second].name);
+            current->values[at->second] = std::move(v);
+        }
     }
     if (!header) throw RegParseError(0, "missing REGEDIT4 header");
     return doc;
