@@ -1,5 +1,6 @@
 #include "platform/registry/reg_document.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <unordered_map>
 
@@ -159,16 +160,33 @@ RegValue ParseData(const std::string& s, size_t pos, int line) {
         }
         v.type = static_cast<RegType>(type);
         v.bytes = ReadHexBytes(rest.substr(close + 2), line);
+        v.hexForm = true;
+        // The typed readers look at these, so give them the bytes' meaning.
+        if (v.type == RegType::Dword && v.bytes.size() == 4)
+            v.dword = uint32_t(v.bytes[0]) | uint32_t(v.bytes[1]) << 8 | uint32_t(v.bytes[2]) << 16 |
+                      uint32_t(v.bytes[3]) << 24;
+        if (v.type == RegType::String || v.type == RegType::ExpandString) {
+            auto end = std::find(v.bytes.begin(), v.bytes.end(), uint8_t(0));
+            v.text.assign(v.bytes.begin(), end);
+        }
         return v;
     }
     throw RegParseError(line, "unknown value form");
 }
 
+// Line breaks are escaped too: a raw one would end the line, and the file
+// would no longer read.
 std::string EscapeString(std::string_view s) {
     std::string out;
     for (char c : s) {
-        if (c == '\\' || c == '"') out.push_back('\\');
-        out.push_back(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            if (c == '\\' || c == '"') out.push_back('\\');
+            out.push_back(c);
+        }
     }
     return out;
 }
@@ -188,6 +206,10 @@ std::string ValueLine(const RegValue& v) {
     std::string line = v.name.empty() ? "@" : "\"" + EscapeString(v.name) + "\"";
     line.push_back('=');
     char buf[32];
+    if (v.hexForm) {
+        std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<uint32_t>(v.type));
+        return line + buf + HexList(v.bytes);
+    }
     switch (v.type) {
         case RegType::String:
             line += "\"" + EscapeString(v.text) + "\"";
@@ -217,6 +239,7 @@ bool RegNamesEqual(std::string_view a, std::string_view b) {
 }
 
 size_t RegValue::DataSize() const {
+    if (hexForm) return bytes.size();
     switch (type) {
         case RegType::Dword:
             return 4;

@@ -148,6 +148,7 @@ int32_t TRegistry::ReadInteger(std::string_view name) const {
     // that does not fit fails the read, data that fits but has another type is
     // the wrong type.
     if (!v || v->DataSize() > 4) throw Error(RegistryMessage::GetDataFailed, name);
+    if (v->type == RegType::Dword && v->DataSize() != 4) throw Error(RegistryMessage::GetDataFailed, name);
     if (v->type != RegType::Dword) throw Error(RegistryMessage::InvalidDataType, name);
     return static_cast<int32_t>(v->dword);
 }

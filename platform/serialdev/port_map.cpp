@@ -65,15 +65,19 @@ PortMap PortMap::FromUserConfig(std::string* problem) {
 int PortMap::LoadFile(const std::string& path) {
     std::string contents;
     if (const int rc = ReadSmallFile(path, kMaxFileSize, contents); rc != 0) return rc;
-    std::string_view rest = contents;
+    LoadText(contents);
+    return 0;
+}
+
+void PortMap::LoadText(std::string_view text) {
+    std::string_view rest = text;
     while (!rest.empty()) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());
-        const std::string_view text = Trim(rest.substr(0, end));
+        const std::string_view line = Trim(rest.substr(0, end));
         rest.remove_prefix(std::min(end + 1, rest.size()));
-        if (text.empty() || text.front() == '#') continue;
-        AddOverride(text);
+        if (line.empty() || line.front() == '#') continue;
+        AddOverride(line);
     }
-    return 0;
 }
 
 bool PortMap::AddOverride(std::string_view mapping) {

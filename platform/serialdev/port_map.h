@@ -28,6 +28,8 @@ class PortMap {
     // skipped, malformed lines too. Returns 0, the errno of reading it,
     // kNotRegularFile (a FIFO or device in its place) or kFileTooLarge.
     int LoadFile(const std::string& path);
+    // The same for the file's text.
+    void LoadText(std::string_view text);
 
     // Parses "COMn=DEVICE" and sets it, winning over earlier entries.
     bool AddOverride(std::string_view mapping);

@@ -59,11 +59,13 @@ TEST(HostilePictures, PngSizesBeyondTheirDataAreRefusedBeforeDecoding) {
     const Bytes small = EncodePng(Flat(8, 8));
     ASSERT_EQ(DecodePng(WithPngSize(small, 8, 8)).Width(), 8);
     // A few dozen bytes claiming 16 million pixels: refused by the pixel cap.
-    EXPECT_NE(ErrorOf<InvalidPng>([&] { DecodePng(WithPngSize(small, 4096, 4096)); }).find("size 4096 x 4096"),
-              std::string::npos);
+    EXPECT_NE(
+        ErrorOf<InvalidPng>([&] { DecodePng(WithPngSize(small, 4096, 4096)); }).find("size 4096 x 4096"),
+        std::string::npos);
     // Within the cap, but more than deflate could expand these bytes to.
-    EXPECT_NE(ErrorOf<InvalidPng>([&] { DecodePng(WithPngSize(small, 2000, 2000)); })
-                  .find("2000 x 2000 is too large for"),
+    EXPECT_NE(ErrorOf<InvalidPng>([&] {
+                  DecodePng(WithPngSize(small, 2000, 2000));
+              }).find("2000 x 2000 is too large for"),
               std::string::npos);
 }
 

@@ -86,8 +86,9 @@ TEST_F(SettingsFileLimits, OversizedAndDamagedFilesStayUntouched) {
 }
 
 TEST_F(SettingsFileLimits, ByteOrderMarkAndCrLfAreRead) {
-    WriteFile("\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\tolmy\\audio]\r\n"
-              "\"Language\"=dword:00000001\r\n");
+    WriteFile(
+        "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\tolmy\\audio]\r\n"
+        "\"Language\"=dword:00000001\r\n");
     TRegistry reg(file_);
     ASSERT_TRUE(reg.OpenKey(kKey, true));
     EXPECT_EQ(reg.ReadInteger("Language"), 1);
