@@ -18,7 +18,8 @@ constexpr std::array<std::pair<RegistryMessage, ResString>, kRegistryMessageCoun
 }  // namespace
 
 void InitRegistryMessages() {
-    for (const auto& [message, resource] : kRegistryTexts) SetRegistryMessageText(message, LoadResString(resource));
+    for (const auto& [message, resource] : kRegistryTexts)
+        SetRegistryMessageText(message, LoadResString(resource));
 }
 
 }  // namespace dsp
