@@ -60,7 +60,8 @@ int FuzzSettingsFile(const std::uint8_t* data, std::size_t size) {
     try {
         const RegDocument doc = RegDocument::Parse(Text(data, size));
         const std::string once = doc.Serialize();
-        FuzzCheck(RegDocument::Parse(once).Serialize() == once, "a written settings file reads back the same");
+        FuzzCheck(RegDocument::Parse(once).Serialize() == once,
+                  "a written settings file reads back the same");
         return 0;
     } catch (const RegParseError&) {
         return 1;

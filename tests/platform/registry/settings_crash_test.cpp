@@ -29,8 +29,8 @@ class SettingsCrash : public ::testing::Test {
     void SetUp() override {
         const char* out = std::getenv("DSP_TEST_OUT");
         dir_ = fs::path(out ? out : "/tmp") /
-               ("crash-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(::getpid()));
+               ("crash-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                "-" + std::to_string(::getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         file_ = (dir_ / "user.reg").string();
