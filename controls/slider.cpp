@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/skin_sections.h"
 #include "platform/graphics/bmp_file.h"
 #include "platform/graphics/canvas.h"
 
@@ -17,7 +18,7 @@ Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b
 }  // namespace
 
 TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TbsSkinControl(owner) {
-    SetSkinDataName("slider");
+    SetSkinDataName(SkinSectionName(SkinSection::Slider));
     SetTabStop(true);
     SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque | csDoubleClicks);
     imageHThumb_ = BuiltIn(SliderPicture::BS_HTB);
@@ -141,11 +142,11 @@ void TbsSkinSlider::PrepareRuler() {
     ruler_ = Bitmap(Vertical() ? breadth : length, Vertical() ? length : breadth, BottomLeft(picture));
     Canvas c(ruler_);
     int pictureLength = Vertical() ? picture.Height() : picture.Width();
-    for (const TilePiece& p : SliderGeometry::BuiltInRulerPlan(pictureLength, edgeSize_, length)) {
+    for (const PieceSpan& p : SliderGeometry::BuiltInRulerPlan(pictureLength, edgeSize_, length)) {
         if (Vertical()) {
-            c.CopyRect({0, p.dest}, picture, {0, p.source, breadth, p.source + p.length});
+            c.CopyRect({0, p.dest}, picture, {0, p.source, breadth, p.source + p.sourceLength});
         } else {
-            c.CopyRect({p.dest, 0}, picture, {p.source, 0, p.source + p.length, breadth});
+            c.CopyRect({p.dest, 0}, picture, {p.source, 0, p.source + p.sourceLength, breadth});
         }
     }
 }

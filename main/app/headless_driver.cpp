@@ -1,16 +1,19 @@
 #include "main/app/headless_driver.h"
 
+#include <algorithm>
 #include <istream>
 #include <map>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
 
+#include "controls/popup_list_box.h"
 #include "main/panel/form1.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
 #include "platform/graphics/png_file.h"
+#include "skin/skin_data.h"
 
 namespace dsp {
 namespace {
@@ -68,7 +71,60 @@ std::string ValueOf(TControl& control) {
     return value.str();
 }
 
+// The skin part of a control's dump line: " skin=N:section:index" (the
+// number of its skin data object, the section it asks for, the index found;
+// -1 for the default look), " skin=-" without skin data, nothing for a
+// control that draws from no skin.
+std::string SkinOf(TControl& control) {
+    const auto* linked = dynamic_cast<SkinLinked*>(&control);
+    if (!linked) return {};
+    const TbsSkinData* data = linked->SkinData();
+    if (!data) return " skin=-";
+    const std::string& name = data->Name();
+    const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+    return " skin=" + name.substr(digits) + ":" + linked->SkinDataName() + ":" +
+           std::to_string(linked->SkinIndex());
+}
+
+// The point a "click NAME" or "pick NAME" aims at.
+Point Middle(TControl& control) {
+    return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
+}
+
+// Where the pointer goes across a list row: clear of the text's left edge.
+constexpr int kRowPointerX = 8;
+
+bool RowInView(const ListModel& rows, int index) {
+    return index >= rows.TopIndex() && index < rows.TopIndex() + rows.Rows();
+}
+
 }  // namespace
+
+const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
+    {"press", "X Y", "press the left mouse button at a point", &HeadlessDriver::Press},
+    {"release", "X Y", "release the left mouse button at a point", &HeadlessDriver::Release},
+    {"move", "X Y", "move the pointer", &HeadlessDriver::Move},
+    {"click", "X Y | NAME", "a click at a point, or on the middle of a control", &HeadlessDriver::Click},
+    {"drag", "X1 Y1 X2 Y2 STEPS", "press, move in STEPS steps, release", &HeadlessDriver::Drag},
+    {"key", "NAME [shift] [ctrl] [alt]",
+     "Up Down Left Right Home End PageUp PageDown Enter Escape Space Tab Back Delete Insert F4, or a "
+     "letter/digit",
+     &HeadlessDriver::Key},
+    {"type", "TEXT", "typed text", &HeadlessDriver::Type},
+    {"wheel", "X Y DELTA", "120 per notch, positive away from the user", &HeadlessDriver::Wheel},
+    {"pick", "NAME INDEX", "open a combo box, scroll its list to row INDEX, click it", &HeadlessDriver::Pick},
+    {"advance", "MS", "move the clock on (timers, repeats)", &HeadlessDriver::Advance},
+    {"dump", "",
+     "per control: name, class, enabled, visible and its value, item index and text, or caption, and its "
+     "skin (skin=N:section:index, -1 for the default look; skin=- without skin data); then the window "
+     "caption and the status text",
+     &HeadlessDriver::Dump},
+    {"screenshot", "PATH", "the window as a PNG", &HeadlessDriver::Screenshot},
+    {"help", "", "this list", &HeadlessDriver::Help},
+    {"quit", "", "end the session", &HeadlessDriver::Quit},
+};
+
+std::span<const HeadlessDriver::Command> HeadlessDriver::Commands() { return kCommands; }
 
 void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
     std::string line;
@@ -78,131 +134,169 @@ void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
 
 bool HeadlessDriver::Execute(const std::string& line, std::ostream& out) {
     std::istringstream args(line);
-    std::string command;
-    if (!(args >> command) || command.starts_with("#")) return true;
-    if (command == "quit") {
-        out << "ok" << std::endl;
-        return false;
-    }
+    std::string name;
+    if (!(args >> name) || name.starts_with("#")) return true;
     try {
-        Dispatch(command, args, out);
-        app_.ProcessMessages();
+        const auto commands = Commands();
+        const auto command =
+            std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return c.name == name; });
+        if (command == commands.end()) throw CommandError("unknown command " + name);
+        (this->*command->handler)(args, out);
+        // "quit" answers at once: nothing queued runs after it.
+        if (!quitting_) app_.ProcessMessages();
         out << "ok" << std::endl;
     } catch (const std::exception& error) {
         out << "error: " << error.what() << std::endl;
     }
-    return true;
+    return !quitting_;
 }
 
-void HeadlessDriver::Dispatch(const std::string& command, std::istream& args, std::ostream& out) {
-    auto screen = [this](Point p) { return form_.ClientToScreen(p); };
-    if (command == "press") return host_.MouseDown(screen(ReadPoint(args)));
-    if (command == "release") return host_.MouseUp(screen(ReadPoint(args)));
-    if (command == "move") return host_.MouseMove(screen(ReadPoint(args)));
-    if (command == "click") {
-        std::string first;
-        args >> first;
-        if (!first.empty() && !std::isdigit(static_cast<unsigned char>(first[0])) && first[0] != '-') {
-            auto* control = dynamic_cast<TControl*>(form_.FindComponent(first));
-            if (!control) throw CommandError("no control named " + first);
-            const Point centre = control->ClientToScreen({control->Width() / 2, control->Height() / 2});
-            host_.MouseMove(centre);
-            return host_.Click(centre);
-        }
-        std::istringstream rest(first + " " + std::string(std::istreambuf_iterator<char>(args), {}));
-        const Point p = screen(ReadPoint(rest));
-        host_.MouseMove(p);
-        return host_.Click(p);
-    }
-    if (command == "drag") {
-        const Point from = ReadPoint(args), to = ReadPoint(args);
-        const int steps = ReadInt(args, "STEPS");
-        if (steps < 1) throw CommandError("STEPS must be at least 1");
-        host_.MouseMove(screen(from));
-        host_.MouseDown(screen(from));
-        app_.ProcessMessages();
-        for (int i = 1; i <= steps; ++i) {
-            host_.MouseMove(
-                screen({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}));
-            app_.ProcessMessages();
-        }
-        return host_.MouseUp(screen(to));
-    }
-    if (command == "key") {
-        std::string name, modifier;
-        if (!(args >> name)) throw CommandError("expected a key name");
-        TShiftState shift = 0;
-        while (args >> modifier) {
-            if (modifier == "shift")
-                shift |= ssShift;
-            else if (modifier == "ctrl")
-                shift |= ssCtrl;
-            else if (modifier == "alt")
-                shift |= ssAlt;
-            else
-                throw CommandError("unknown modifier " + modifier);
-        }
-        return host_.PressKey(KeyCode(name), shift);
-    }
-    if (command == "type") {
-        std::string text;
-        std::getline(args >> std::ws, text);
-        return host_.Type(text);
-    }
-    if (command == "wheel") {
-        const Point p = screen(ReadPoint(args));
-        host_.MouseMove(p);
-        return host_.Wheel(p, ReadInt(args, "DELTA"));
-    }
-    if (command == "pick") {
-        std::string name;
-        args >> name;
-        auto* combo = dynamic_cast<TbsSkinComboBox*>(form_.FindComponent(name));
-        if (!combo) throw CommandError("no combo box named " + name);
-        const int index = ReadInt(args, "INDEX");
-        const Point centre = combo->ClientToScreen({combo->Width() / 2, combo->Height() / 2});
-        host_.MouseMove(centre);
-        host_.Click(centre);
-        app_.ProcessMessages();
-        if (!combo->DroppedDown()) throw CommandError(name + " did not open its list");
-        // Rows not in view are scrolled to with the wheel over the list first.
-        const ListModel& rows = combo->Model().List();
-        if (index < 0 || index >= rows.Count()) throw CommandError("no row " + std::to_string(index));
-        const auto& list = combo->Model().ListRect();
-        const Point inList{list.left + 10, list.top + 10};
-        for (int guard = 0; guard < rows.Count() && index >= rows.TopIndex() + rows.Rows(); ++guard) {
-            host_.Wheel(inList, -120);
-            app_.ProcessMessages();
-        }
-        const int rowTop = list.top + 2 + (index - rows.TopIndex()) * combo->ListBoxDefaultItemHeight();
-        host_.MouseMove({list.left + 10, rowTop + 5});
-        host_.Click({list.left + 10, rowTop + 5});
-        app_.ProcessMessages();
-        if (combo->DroppedDown()) throw CommandError(name + " kept its list open");
-        return;
-    }
-    if (command == "advance") return AdvanceTime(app_, clock_, ReadInt(args, "MS"));
-    if (command == "dump") return Dump(out);
-    if (command == "screenshot") {
-        std::string path;
-        if (!(args >> path)) throw CommandError("expected PATH");
-        Bitmap picture(form_.Width(), form_.Height());
-        Canvas canvas(picture);
-        form_.PaintTo(canvas, {0, 0});
-        return WritePngFile(path, picture);
-    }
-    throw CommandError("unknown command " + command);
+Point HeadlessDriver::Screen(Point client) const { return form_.ClientToScreen(client); }
+
+void HeadlessDriver::ClickAt(Point screen) {
+    host_.MouseMove(screen);
+    host_.Click(screen);
 }
 
-void HeadlessDriver::Dump(std::ostream& out) {
+void HeadlessDriver::Press(std::istream& args, std::ostream&) { host_.MouseDown(Screen(ReadPoint(args))); }
+
+void HeadlessDriver::Release(std::istream& args, std::ostream&) { host_.MouseUp(Screen(ReadPoint(args))); }
+
+void HeadlessDriver::Move(std::istream& args, std::ostream&) { host_.MouseMove(Screen(ReadPoint(args))); }
+
+void HeadlessDriver::Click(std::istream& args, std::ostream&) {
+    std::string first;
+    args >> first;
+    if (!first.empty() && !std::isdigit(static_cast<unsigned char>(first[0])) && first[0] != '-') {
+        auto* control = dynamic_cast<TControl*>(form_.FindComponent(first));
+        if (!control) throw CommandError("no control named " + first);
+        return ClickAt(Middle(*control));
+    }
+    std::istringstream rest(first + " " + std::string(std::istreambuf_iterator<char>(args), {}));
+    ClickAt(Screen(ReadPoint(rest)));
+}
+
+void HeadlessDriver::Drag(std::istream& args, std::ostream&) {
+    const Point from = ReadPoint(args), to = ReadPoint(args);
+    const int steps = ReadInt(args, "STEPS");
+    if (steps < 1) throw CommandError("STEPS must be at least 1");
+    host_.MouseMove(Screen(from));
+    host_.MouseDown(Screen(from));
+    app_.ProcessMessages();
+    for (int i = 1; i <= steps; ++i) {
+        host_.MouseMove(Screen({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}));
+        app_.ProcessMessages();
+    }
+    host_.MouseUp(Screen(to));
+}
+
+void HeadlessDriver::Key(std::istream& args, std::ostream&) {
+    std::string name, modifier;
+    if (!(args >> name)) throw CommandError("expected a key name");
+    TShiftState shift = 0;
+    while (args >> modifier) {
+        if (modifier == "shift")
+            shift |= ssShift;
+        else if (modifier == "ctrl")
+            shift |= ssCtrl;
+        else if (modifier == "alt")
+            shift |= ssAlt;
+        else
+            throw CommandError("unknown modifier " + modifier);
+    }
+    host_.PressKey(KeyCode(name), shift);
+}
+
+void HeadlessDriver::Type(std::istream& args, std::ostream&) {
+    std::string text;
+    std::getline(args >> std::ws, text);
+    host_.Type(text);
+}
+
+void HeadlessDriver::Wheel(std::istream& args, std::ostream&) {
+    const Point p = Screen(ReadPoint(args));
+    host_.MouseMove(p);
+    host_.Wheel(p, ReadInt(args, "DELTA"));
+}
+
+void HeadlessDriver::Pick(std::istream& args, std::ostream&) {
+    std::string name;
+    args >> name;
+    auto* combo = dynamic_cast<TbsSkinComboBox*>(form_.FindComponent(name));
+    if (!combo) throw CommandError("no combo box named " + name);
+    const int index = ReadInt(args, "INDEX");
+    if (index < 0 || index >= combo->Model().List().Count())
+        throw CommandError("no row " + std::to_string(index));
+    ClickAt(Middle(*combo));
+    app_.ProcessMessages();
+    if (!combo->DroppedDown()) throw CommandError(name + " did not open its list");
+    ClickAt(ShowRow(*combo, index));
+    app_.ProcessMessages();
+    if (combo->DroppedDown()) throw CommandError(name + " kept its list open");
+}
+
+// Scrolls row `index` of the open list into view with the wheel over the
+// list, either way, as the operator would; returns a point in that row. A
+// row that cannot be brought into view closes the list unchanged (Escape),
+// so no click ever lands beside it.
+Point HeadlessDriver::ShowRow(TbsSkinComboBox& combo, int index) {
+    const TbsPopupListBox& list = combo.ListBox();
+    const ListModel& rows = combo.Model().List();
+    const Rect area = list.RowsRect();
+    const Point inList = list.ClientToScreen({area.left + kRowPointerX, area.top + list.ItemHeight() / 2});
+    host_.MouseMove(inList);
+    for (int step = 0; step < rows.Count() && !RowInView(rows, index); ++step) {
+        host_.Wheel(inList, index < rows.TopIndex() ? 120 : -120);
+        app_.ProcessMessages();
+    }
+    const int offset = (index - rows.TopIndex()) * list.ItemHeight() + list.ItemHeight() / 2;
+    const Point row = list.ClientToScreen({area.left + kRowPointerX, area.top + offset});
+    if (RowInView(rows, index) && list.ClientToScreen(area.TopLeft()).y <= row.y &&
+        row.y < list.ClientToScreen({0, area.bottom}).y)
+        return row;
+    host_.PressKey(kVkEscape, 0);
+    app_.ProcessMessages();
+    throw CommandError("row " + std::to_string(index) + " of " + combo.Name() +
+                       " cannot be scrolled into view");
+}
+
+void HeadlessDriver::Advance(std::istream& args, std::ostream&) {
+    AdvanceTime(app_, clock_, ReadInt(args, "MS"));
+}
+
+void HeadlessDriver::Dump(std::istream&, std::ostream& out) {
     for (int i = 0; i < form_.ComponentCount(); ++i) {
         auto* control = dynamic_cast<TControl*>(form_.Components(i));
         if (!control || control->Name().empty()) continue;
         out << control->Name() << ' ' << control->ClassName() << " enabled=" << control->Enabled()
-            << " visible=" << control->Visible() << ' ' << ValueOf(*control) << '\n';
+            << " visible=" << control->Visible() << ' ' << ValueOf(*control) << SkinOf(*control) << '\n';
     }
     out << "window caption=" << Quoted(form_.Caption()) << '\n';
     out << "status text=" << Quoted(form_.bsSkinStatusPanel1->Caption()) << '\n';
 }
+
+void HeadlessDriver::Screenshot(std::istream& args, std::ostream&) {
+    std::string path;
+    if (!(args >> path)) throw CommandError("expected PATH");
+    Bitmap picture(form_.Width(), form_.Height());
+    Canvas canvas(picture);
+    form_.PaintTo(canvas, {0, 0});
+    WritePngFile(path, picture);
+}
+
+void HeadlessDriver::Help(std::istream&, std::ostream& out) {
+    auto usage = [](const Command& c) {
+        return c.arguments.empty() ? std::string(c.name)
+                                   : std::string(c.name) + " " + std::string(c.arguments);
+    };
+    std::size_t width = 0;
+    for (const Command& c : Commands()) width = std::max(width, usage(c).size());
+    for (const Command& c : Commands()) {
+        const std::string left = usage(c);
+        out << left << std::string(width + 2 - left.size(), ' ') << c.help << '\n';
+    }
+}
+
+void HeadlessDriver::Quit(std::istream&, std::ostream&) { quitting_ = true; }
 
 }  // namespace dsp

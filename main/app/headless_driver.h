@@ -1,21 +1,14 @@
 #pragma once
 // Drives the window without a display, one command per line, for tests and
 // for anyone who scripts the panel. Coordinates are window coordinates. Each
-// command's answer ends with a line "ok" or "error: <reason>".
-//
-//   press X Y | release X Y | move X Y | click X Y | click NAME
-//   drag X1 Y1 X2 Y2 STEPS
-//   key NAME [shift] [ctrl] [alt]     (Up, Down, Enter, Escape, Tab, A, 5, ...)
-//   type TEXT
-//   wheel X Y DELTA                   (120 per notch, positive away from the user)
-//   pick NAME INDEX                   open a combo box and click row INDEX of its list
-//   advance MS                        move the clock on
-//   dump                              one line per control, then the caption and status
-//   screenshot PATH                   the window as a PNG
-//   quit
+// command's answer ends with a line "ok" or "error: <reason>". The commands,
+// their arguments and their one-line help are rows of one table (`help`
+// prints it).
 
 #include <iosfwd>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace dsp {
 
@@ -23,11 +16,25 @@ class TApplication;
 class HeadlessHost;
 class FakeClock;
 class TForm1;
+class TbsSkinComboBox;
+struct Point;
 
 class HeadlessDriver {
   public:
+    using Handler = void (HeadlessDriver::*)(std::istream& args, std::ostream& out);
+
+    // One row of the command table.
+    struct Command {
+        std::string_view name;
+        std::string_view arguments;
+        std::string_view help;
+        Handler handler;
+    };
+
     HeadlessDriver(TApplication& app, HeadlessHost& host, FakeClock& clock, TForm1& form)
         : app_(app), host_(host), clock_(clock), form_(form) {}
+
+    static std::span<const Command> Commands();
 
     // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
@@ -35,13 +42,32 @@ class HeadlessDriver {
     bool Execute(const std::string& line, std::ostream& out);
 
   private:
-    void Dispatch(const std::string& command, std::istream& args, std::ostream& out);
-    void Dump(std::ostream& out);
+    static const Command kCommands[];
+
+    Point Screen(Point client) const;
+    void ClickAt(Point screen);
+    Point ShowRow(TbsSkinComboBox& combo, int index);
+
+    void Press(std::istream& args, std::ostream& out);
+    void Release(std::istream& args, std::ostream& out);
+    void Move(std::istream& args, std::ostream& out);
+    void Click(std::istream& args, std::ostream& out);
+    void Drag(std::istream& args, std::ostream& out);
+    void Key(std::istream& args, std::ostream& out);
+    void Type(std::istream& args, std::ostream& out);
+    void Wheel(std::istream& args, std::ostream& out);
+    void Pick(std::istream& args, std::ostream& out);
+    void Advance(std::istream& args, std::ostream& out);
+    void Dump(std::istream& args, std::ostream& out);
+    void Screenshot(std::istream& args, std::ostream& out);
+    void Help(std::istream& args, std::ostream& out);
+    void Quit(std::istream& args, std::ostream& out);
 
     TApplication& app_;
     HeadlessHost& host_;
     FakeClock& clock_;
     TForm1& form_;
+    bool quitting_ = false;
 };
 
 }  // namespace dsp

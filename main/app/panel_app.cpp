@@ -19,8 +19,8 @@
 #include "platform/framework/headless_host.h"
 #include "platform/hosts/sdl/sdl_host.h"
 #include "platform/serialdev/pty_pair.h"
+#include "platform/serialdev/routed_serial_device.h"
 #include "platform/serialdev/stop_signal.h"
-#include "platform/serialdev/termios_device.h"
 #include "platform/sys/process_env.h"
 
 namespace dsp {
@@ -29,6 +29,7 @@ namespace {
 struct PanelOptions {
     bool headless = false;
     bool simulate = false;
+    bool reconnect = false;
     std::vector<std::string_view> maps;
     std::string logFrames;  // "" none, "-" stderr
 };
@@ -41,6 +42,8 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.headless = true;
         else if (args[i] == "--simulate")
             options.simulate = true;
+        else if (args[i] == "--reconnect")
+            options.reconnect = true;
         else if (args[i] == "--map" && hasValue)
             options.maps.push_back(args[++i]);
         else if (args[i] == "--log-frames" && hasValue)
@@ -111,6 +114,22 @@ std::unique_ptr<WindowHost> OpenHost(bool headless, std::ostream& err) {
     }
 }
 
+// The window cannot outlive its display. Before the program ends, the port
+// is closed, so that the line is left as a disconnect leaves it.
+void EndWithTheDisplay(WindowHost& host, TForm1& form, std::ostream& out, std::ostream& err) {
+    auto* sdl = dynamic_cast<SdlHost*>(&host);
+    if (!sdl) return;
+    sdl->OnDisplayLost = [&form, &out, &err](const std::string& display) {
+        try {
+            form.ComPort1.ClosePort();
+        } catch (const std::exception&) {  // the program ends either way
+        }
+        out.flush();
+        err << "dsp-panel: lost the connection to the display " << display
+            << "; the port is closed and the panel ends" << std::endl;
+    };
+}
+
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
@@ -146,9 +165,11 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
 
     TForm1::Options formOptions;
     formOptions.deviceFactory = [map = *map] {
-        return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
+        return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
     };
+    formOptions.portMap = *map;
     formOptions.diagnostics = &err;
+    formOptions.reconnect = options->reconnect;
     if (log) formOptions.frameSent = [log](const Frame& frame) { LogFrame(*log, frame); };
     TForm1* form = nullptr;
     try {
@@ -157,6 +178,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         err << "dsp-panel: " << error.what() << "\n";
         return 1;
     }
+    EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
     app.ProcessMessages();

@@ -31,7 +31,7 @@ void TForm1::ReportSettingsProblem(const TRegistry& store) {
 }
 
 void TForm1::Relabel(int languageIndex, EnglishColumn column) {
-    const bool connected = ComPort1.Connected();
+    const bool connected = Online();
     bsSkinStatusPanel1->SetCaption(std::string(
         StatusText(connected ? ConnectionText::RelabelOpen : ConnectionText::RelabelClosed, languageIndex)));
     for (const CaptionRow& row : CaptionTable()) {
@@ -126,7 +126,7 @@ void TForm1::FormActivate(TObject*) {
     RestoreLanguage();  // a registry error ends the activation here
     SetDefaults();
     ShowReadouts();
-    EnableParameterControls(ComPort1.Connected());
+    EnableParameterControls(Online());
 }
 
 }  // namespace dsp

@@ -27,6 +27,14 @@ TEST(PortMap, ResolvesComNamesPathsAndPlainNames) {
     EXPECT_EQ(map.Resolve(".."), "");
 }
 
+TEST(PortMap, NetworkNamesPassUnchangedDirectlyAndThroughAMapping) {
+    PortMap map;
+    ASSERT_TRUE(map.AddOverride("COM3=rfc2217://room3:3001"));
+    EXPECT_EQ(map.Resolve("\\\\.\\COM3"), "rfc2217://room3:3001");
+    EXPECT_EQ(map.Resolve("\\\\.\\socket://127.0.0.1:4000"), "socket://127.0.0.1:4000");
+    EXPECT_EQ(map.Resolve("RFC2217://[::1]:7"), "RFC2217://[::1]:7");
+}
+
 TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
     auto dir = std::filesystem::path(std::getenv("DSP_TEST_OUT") ? std::getenv("DSP_TEST_OUT") : "/tmp") /
                "port_map_test";
@@ -93,8 +101,9 @@ namespace {
 TEST(PermissionAdvice, NamesTheDevicesGroupAndTheStepToJoinIt) {
     // /dev/null belongs to root's group on every system we run on.
     std::string advice = PermissionAdvice("/dev/null");
-    EXPECT_NE(advice.find("/dev/null"), std::string::npos) << advice;
+    EXPECT_NE(advice.find("group 'root'"), std::string::npos) << advice;
     EXPECT_NE(advice.find("usermod -aG root $USER"), std::string::npos) << advice;
+    EXPECT_NE(PermissionAdvice("/nonexistent/tty").find("usermod -aG dialout $USER"), std::string::npos);
     EXPECT_NE(advice.find("new login"), std::string::npos) << advice;
     EXPECT_EQ(advice.find('\n'), std::string::npos);
 }
