@@ -61,11 +61,12 @@ void BM_SoakThroughWindow(benchmark::State& state) {
         state.counters["frames_seen"] = double(session.Checker().Seen());
         state.counters["frames_wrong"] = double(session.Checker().Wrong());
         state.counters["rss_growth_kB"] = double(growth);
-        std::printf("soak: %ld changes after warm-up, %ld frames seen of %ld expected, %ld lost, doubled or "
-                    "out of order%s%s; resident memory grew %ld kB (limit 1024)\n",
-                    session.Changes() - kWarmUp, session.Checker().Seen(), session.Changes(),
-                    session.Checker().Wrong(), session.Checker().Wrong() ? ", first: " : "",
-                    session.Checker().FirstWrong().c_str(), growth);
+        std::printf(
+            "soak: %ld changes after warm-up, %ld frames seen of %ld expected, %ld lost, doubled or "
+            "out of order%s%s; resident memory grew %ld kB (limit 1024)\n",
+            session.Changes() - kWarmUp, session.Checker().Seen(), session.Changes(),
+            session.Checker().Wrong(), session.Checker().Wrong() ? ", first: " : "",
+            session.Checker().FirstWrong().c_str(), growth);
         state.ResumeTiming();
     }
 }
@@ -80,8 +81,9 @@ int main(int argc, char** argv) {
     const double base = reporter.Time("BM_FramesStraightToSimulator/iterations:1");
     const double soak = reporter.Time("BM_SoakThroughWindow/iterations:1");
     if (base > 0 && soak > 0)
-        std::printf("ratio window / straight = %.2f for %ld changes (%.1f us per change through the window)\n",
-                    soak / base, kChanges, soak / double(kChanges) * 1e6);
+        std::printf(
+            "ratio window / straight = %.2f for %ld changes (%.1f us per change through the window)\n",
+            soak / base, kChanges, soak / double(kChanges) * 1e6);
     benchmark::Shutdown();
     return 0;
 }

@@ -4,10 +4,9 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/serialdev/network_port_name.h"
 #include "platform/sys/mapped_file.h"
 #include "platform/sys/small_file.h"
-
-#include "platform/serialdev/network_port_name.h"
 
 namespace dsp {
 namespace {

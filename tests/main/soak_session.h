@@ -85,7 +85,8 @@ class FrameChecker : public std::streambuf {
             const std::size_t space = line.rfind(' ');
             const std::string name = line.substr(0, space);
             if (name_.empty()) name_ = name;
-            if (space != std::string::npos && name == name_ && line.substr(space + 1) == std::to_string(value))
+            if (space != std::string::npos && name == name_ &&
+                line.substr(space + 1) == std::to_string(value))
                 continue;
             if (wrong_++ == 0)
                 firstWrong_ = "frame " + std::to_string(matched_) + ": \"" + line + "\", expected " +
@@ -114,7 +115,8 @@ inline long ResidentKilobytes() {
 
 class SoakSession {
   public:
-    explicit SoakSession(const std::string& registryFile) : checkerStream_(&checker_), simulator_(checkerStream_) {
+    explicit SoakSession(const std::string& registryFile)
+        : checkerStream_(&checker_), simulator_(checkerStream_) {
         pty_.Create();
         simThread_ = std::thread([this] {
             simulator_.Run(pty_.MasterFd(), SimulatorOptions{.waitForPeer = true, .endOnPeerClose = false},
