@@ -90,6 +90,13 @@ TEST_F(Form1Test, TheEmbeddedSkinsReachEveryControlAndTheBackground) {
     EXPECT_EQ(SkinOf(Control("bsSkinStdLabel9")), "bsSkinData1:stdlabel:found");
     EXPECT_EQ(SkinOf(Control("bsSkinBevel1")), "bsSkinData1:bevel:found");
     EXPECT_EQ(SkinOf(Control("bsSkinBevel5")), "-");
+    // The sections fit the stored sizes: the skins change no control's size
+    // (a track bar takes its section after its name and bounds).
+    EXPECT_EQ(form_->bsSkinTrackBar12->BoundsRect(), Rect::FromBounds(34, 47, 20, 112));
+    EXPECT_EQ(form_->bsSkinTrackBar2->BoundsRect(), Rect::FromBounds(608, 41, 20, 118));
+    EXPECT_EQ(form_->bsSkinButton1->BoundsRect(), Rect::FromBounds(4, 31, 82, 25));
+    EXPECT_EQ(form_->bsSkinSpinEdit5->BoundsRect(), Rect::FromBounds(76, 158, 120, 20));
+    EXPECT_EQ(form_->bsSkinComboBox8->BoundsRect(), Rect::FromBounds(568, 0, 120, 21));
 
     // bsSkinFrame1 paints the client background from skin 1: the gap
     // between the first two group boxes shows it.
@@ -141,6 +148,16 @@ TEST_F(Form1Test, WrongTypedLanguageReportsAndSkipsTheRestOfActivation) {
     Start();
     ASSERT_EQ(host_->MessageBoxes().size(), 1u);
     EXPECT_EQ(host_->MessageBoxes()[0].text, "Invalid data type for 'Language'");
+    // The box stands in the middle of the window, and the window is painted
+    // around it while it waits.
+    const Rect box = host_->MessageBoxes()[0].bounds;
+    const Rect window = form_->BoundsRect();
+    EXPECT_LE(std::abs((box.left + box.right) - (window.left + window.right)), 2);
+    EXPECT_LE(std::abs((box.top + box.bottom) - (window.top + window.bottom)), 2);
+    const Bitmap& seen = host_->LastMessageBoxScreen();
+    const Point beside{window.left + 40, (window.top + window.bottom) / 2};
+    ASSERT_FALSE(box.Contains(beside));
+    EXPECT_NE(seen.GetPixel(beside.x, beside.y), clBlack);
     // The combo boxes were set before the language; nothing after it ran.
     EXPECT_EQ(form_->bsSkinComboBox1->Text(), "COM1");
     EXPECT_EQ(form_->bsSkinTrackBar12->Value(), 50);

@@ -18,12 +18,17 @@
 
 namespace dsp {
 
+class MessageBoxLook;
 class SdlWindow;
 
 class SdlHost final : public WindowHost {
   public:
-    // Throws std::runtime_error when no display can be opened.
-    SdlHost();
+    // Throws std::runtime_error when no display can be opened. `windowClass`
+    // names the program's windows to the desktop (the X11 WM_CLASS, the
+    // Wayland app id), so it matches them to the program's .desktop file
+    // (StartupWMClass); empty: SDL's own choice, the executable's name. The
+    // user's SDL_VIDEO_X11_WMCLASS / SDL_VIDEO_WAYLAND_WMCLASS still win.
+    explicit SdlHost(const std::string& windowClass = {});
     ~SdlHost() override;
     SdlHost(const SdlHost&) = delete;
     SdlHost& operator=(const SdlHost&) = delete;
@@ -31,7 +36,7 @@ class SdlHost final : public WindowHost {
     std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;
     Rect WorkArea() const override;
     std::vector<MonitorInfo> Monitors() const override;
-    void MessageBox(const std::string& caption, const std::string& text) override;
+    void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) override;
     int EventFd() const override;
     int MaxWaitMs() const override;
     int PumpEvents(HostEventSink& sink) override;
@@ -57,6 +62,7 @@ class SdlHost final : public WindowHost {
     std::vector<SdlWindow*> windows_;
     mutable int displayFd_ = -1;
     std::string displayName_;
+    std::unique_ptr<MessageBoxLook> boxLook_;  // made with the first box
     bool watchingDisplay_ = false;
 };
 
