@@ -103,9 +103,11 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
 
     const auto killed = Clock::now();
     x.Kill();
-    const std::string said = ReadAll(panel, 2000);
-    EXPECT_EQ(panel.Wait(2000), 1);
-    EXPECT_LT(Clock::now() - killed, std::chrono::seconds(2));
+    // The program reacts to the broken connection at once; the margin is for
+    // a loaded machine (the sanitizer build on two busy cores), not for it.
+    const std::string said = ReadAll(panel, 5000);
+    EXPECT_EQ(panel.Wait(5000), 1);
+    EXPECT_LT(Clock::now() - killed, std::chrono::seconds(5));
     EXPECT_EQ(said, "dsp-panel: lost the connection to the display " + x.Display() +
                         "; the port is closed and the panel ends\n");
 }
