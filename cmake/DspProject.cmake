@@ -10,6 +10,24 @@ if(SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(dsp_options INTERFACE -fsanitize=address,undefined)
 endif()
+# ThreadSanitizer, for the programs whose threads share data: the serial
+# port's monitoring thread and the main-thread queue (scripts/test builds
+# only those test programs with it).
+if(TSAN)
+  target_compile_options(dsp_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(dsp_options INTERFACE -fsanitize=thread)
+endif()
+# The fuzz build instruments every library for coverage, so each fuzz target
+# is guided through all the code its reader calls; the fuzzer programs add
+# libFuzzer's main (tests/fuzz, tests/skin/fuzz).
+if(FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "FUZZ=ON needs clang (configure with CC=clang CXX=clang++)")
+  endif()
+  target_compile_options(dsp_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(dsp_options INTERFACE -fsanitize=address,undefined)
+endif()
 
 find_package(PkgConfig REQUIRED)
 find_package(GTest REQUIRED)

@@ -1,9 +1,11 @@
 // dsp-panel: the control panel program and its command-line tools.
 
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "i18n/registry_texts.h"
 #include "i18n/translation_runtime.h"
 #include "main/app/panel_app.h"
 #include "main/cli/frame_command.h"
@@ -27,15 +29,21 @@ constexpr std::string_view kUsage =
     "       dsp-panel skin-info N            describe embedded skin N (1 to 3)\n"
     "       dsp-panel --help | --version\n";
 
-// Module start-up: the translation runtime, then the serial messages that pass
-// through it. A catalog that cannot be used leaves the English texts; it is
-// reported, not fatal.
+// Module start-up: the translation runtime, then the serial and registry
+// messages that pass through it. Between them they touch every
+// resource-string domain, so a damaged catalog of any domain is reported
+// alike, once; it leaves the English texts and is not fatal.
 void StartModules() {
     dsp::StartTranslationRuntime();
-    try {
-        dsp::InitComPortMessages();
-    } catch (const std::exception& error) {
-        std::cerr << "dsp-panel: " << error.what() << "\n";
+    std::string reported;
+    for (void (*step)() : {+[] { dsp::InitComPortMessages(); }, +[] { dsp::InitRegistryMessages(); }}) {
+        try {
+            step();
+        } catch (const std::exception& error) {
+            if (error.what() == reported) continue;
+            reported = error.what();
+            std::cerr << "dsp-panel: " << reported << "\n";
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <istream>
+#include <limits>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -24,15 +25,34 @@ class CommandError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-int ReadInt(std::istream& args, const char* what) {
-    int value = 0;
+// Bounds of the numbers a command takes. Coordinates stay far from where
+// adding the window's origin could overflow; steps and time stay where a
+// command still answers promptly (a drag posts a move per step, and the
+// clock fires every timer period it passes).
+constexpr int kMaxCoordinate = 100000;
+constexpr int kMaxDragSteps = 10000;
+constexpr int kMaxWheelDelta = 120 * 100;
+constexpr int kMaxAdvanceMs = 10 * 60 * 1000;
+// Names echoed in an error are cut to this length.
+constexpr std::size_t kMaxEchoed = 40;
+
+// A name from the input as it goes back in an error line.
+std::string Echo(const std::string& text) {
+    return text.size() <= kMaxEchoed ? text : text.substr(0, kMaxEchoed) + "...";
+}
+
+int ReadInt(std::istream& args, const char* what, int min, int max) {
+    long long value = 0;
     if (!(args >> value)) throw CommandError(std::string("expected ") + what);
-    return value;
+    if (value < min || value > max)
+        throw CommandError(std::string(what) + " must be between " + std::to_string(min) + " and " +
+                           std::to_string(max));
+    return static_cast<int>(value);
 }
 
 Point ReadPoint(std::istream& args) {
-    const int x = ReadInt(args, "X");
-    return {x, ReadInt(args, "Y")};
+    const int x = ReadInt(args, "X", -kMaxCoordinate, kMaxCoordinate);
+    return {x, ReadInt(args, "Y", -kMaxCoordinate, kMaxCoordinate)};
 }
 
 uint16_t KeyCode(const std::string& name) {
@@ -45,7 +65,7 @@ uint16_t KeyCode(const std::string& name) {
     if (const auto found = kKeys.find(name); found != kKeys.end()) return found->second;
     if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         return static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(name[0])));
-    throw CommandError("unknown key " + name);
+    throw CommandError("unknown key " + Echo(name));
 }
 
 std::string Quoted(const std::string& text) {
@@ -141,7 +161,7 @@ bool HeadlessDriver::Execute(const std::string& line, std::ostream& out) {
         const auto commands = Commands();
         const auto command =
             std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return c.name == name; });
-        if (command == commands.end()) throw CommandError("unknown command " + name);
+        if (command == commands.end()) throw CommandError("unknown command " + Echo(name));
         (this->*command->handler)(args, out);
         // "quit" answers at once: nothing queued runs after it.
         if (!quitting_) app_.ProcessMessages();
@@ -170,7 +190,7 @@ void HeadlessDriver::Click(std::istream& args, std::ostream&) {
     args >> first;
     if (!first.empty() && !std::isdigit(static_cast<unsigned char>(first[0])) && first[0] != '-') {
         auto* control = dynamic_cast<TControl*>(form_.FindComponent(first));
-        if (!control) throw CommandError("no control named " + first);
+        if (!control) throw CommandError("no control named " + Echo(first));
         return ClickAt(Middle(*control));
     }
     std::istringstream rest(first + " " + std::string(std::istreambuf_iterator<char>(args), {}));
@@ -179,8 +199,7 @@ void HeadlessDriver::Click(std::istream& args, std::ostream&) {
 
 void HeadlessDriver::Drag(std::istream& args, std::ostream&) {
     const Point from = ReadPoint(args), to = ReadPoint(args);
-    const int steps = ReadInt(args, "STEPS");
-    if (steps < 1) throw CommandError("STEPS must be at least 1");
+    const int steps = ReadInt(args, "STEPS", 1, kMaxDragSteps);
     host_.MouseMove(Screen(from));
     host_.MouseDown(Screen(from));
     app_.ProcessMessages();
@@ -203,7 +222,7 @@ void HeadlessDriver::Key(std::istream& args, std::ostream&) {
         else if (modifier == "alt")
             shift |= ssAlt;
         else
-            throw CommandError("unknown modifier " + modifier);
+            throw CommandError("unknown modifier " + Echo(modifier));
     }
     host_.PressKey(KeyCode(name), shift);
 }
@@ -217,15 +236,16 @@ void HeadlessDriver::Type(std::istream& args, std::ostream&) {
 void HeadlessDriver::Wheel(std::istream& args, std::ostream&) {
     const Point p = Screen(ReadPoint(args));
     host_.MouseMove(p);
-    host_.Wheel(p, ReadInt(args, "DELTA"));
+    host_.Wheel(p, ReadInt(args, "DELTA", -kMaxWheelDelta, kMaxWheelDelta));
 }
 
 void HeadlessDriver::Pick(std::istream& args, std::ostream&) {
     std::string name;
     args >> name;
     auto* combo = dynamic_cast<TbsSkinComboBox*>(form_.FindComponent(name));
-    if (!combo) throw CommandError("no combo box named " + name);
-    const int index = ReadInt(args, "INDEX");
+    if (!combo) throw CommandError("no combo box named " + Echo(name));
+    const int index =
+        ReadInt(args, "INDEX", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     if (index < 0 || index >= combo->Model().List().Count())
         throw CommandError("no row " + std::to_string(index));
     ClickAt(Middle(*combo));
@@ -262,7 +282,7 @@ Point HeadlessDriver::ShowRow(TbsSkinComboBox& combo, int index) {
 }
 
 void HeadlessDriver::Advance(std::istream& args, std::ostream&) {
-    AdvanceTime(app_, clock_, ReadInt(args, "MS"));
+    AdvanceTime(app_, clock_, ReadInt(args, "MS", 0, kMaxAdvanceMs));
 }
 
 void HeadlessDriver::Dump(std::istream&, std::ostream& out) {

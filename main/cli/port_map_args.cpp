@@ -5,7 +5,9 @@
 namespace dsp {
 
 std::optional<PortMap> BuildPortMap(std::span<const std::string_view> mapOptions, std::ostream& err) {
-    PortMap map = PortMap::FromUserConfig();
+    std::string problem;
+    PortMap map = PortMap::FromUserConfig(&problem);
+    if (!problem.empty()) err << "dsp-panel: " << problem << "\n";
     for (std::string_view option : mapOptions) {
         if (!map.AddOverride(option)) {
             err << "dsp-panel: --map takes COMn=DEVICE, not '" << option << "'\n";

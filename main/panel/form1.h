@@ -4,6 +4,7 @@
 // command frames on ComPort1, connect and disconnect, and switch languages.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -23,6 +24,7 @@
 #include "main/panel/link_keeper.h"
 #include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/form.h"
+#include "platform/registry/registry.h"
 #include "platform/serialdev/port_map.h"
 #include "serial/com_port.h"
 
@@ -31,7 +33,9 @@ namespace dsp {
 class TForm1 : public TForm, private LayoutHost {
   public:
     struct Options {
-        std::string registryFile;             // empty: the user's own store
+        std::string registryFile;  // empty: the user's own store
+        // How long to wait for another program's lock on the settings file.
+        std::chrono::milliseconds registryLockTimeout{2000};
         SerialDeviceFactory deviceFactory;    // empty: the termios devices
         std::ostream* diagnostics = nullptr;  // why opening or closing failed; null: stderr
         // The port names the device factory's devices go by, for naming the
@@ -149,6 +153,8 @@ class TForm1 : public TForm, private LayoutHost {
     void SetDefaults();
     void ShowReadouts();
     void ReportPortFailure(const std::exception& error);
+    TRegistry OpenStore() const;
+    void ReportSettingsProblem(const TRegistry& store);
 
     // Reconnecting (form1_link.cpp). Online: connected, or away and coming
     // back, so the controls keep working while nothing is sent.
@@ -160,6 +166,7 @@ class TForm1 : public TForm, private LayoutHost {
     void DisconnectWhileAway();
 
     Options options_;
+    std::string lastSettingsProblem_;  // said once, not at every change
     LinkKeeper link_;
     std::uintptr_t portClosings_ = 0;  // counts the port's closings
     LayoutLoadReport loadReport_;

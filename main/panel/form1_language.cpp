@@ -1,5 +1,7 @@
 // TForm1: the two languages, the stored choice, and the first activation.
 
+#include <iostream>
+
 #include "main/panel/form1.h"
 #include "platform/registry/registry.h"
 
@@ -9,9 +11,24 @@ namespace {
 constexpr std::string_view kSettingsKey = "\\Software\\tolmy\\audio";
 constexpr std::string_view kLanguageValue = "Language";
 
-TRegistry OpenStore(const std::string& file) { return file.empty() ? TRegistry() : TRegistry(file); }
-
 }  // namespace
+
+TRegistry TForm1::OpenStore() const {
+    TRegistry store = options_.registryFile.empty() ? TRegistry() : TRegistry(options_.registryFile);
+    store.SetLockTimeout(options_.registryLockTimeout);
+    return store;
+}
+
+// A settings file we leave alone (not a regular file, too large, damaged,
+// locked by another program) is told once on the diagnostics stream; the
+// window goes on in the language its box shows.
+void TForm1::ReportSettingsProblem(const TRegistry& store) {
+    const std::string& problem = store.Problem();
+    if (problem.empty() || problem == lastSettingsProblem_) return;
+    lastSettingsProblem_ = problem;
+    std::ostream& out = options_.diagnostics ? *options_.diagnostics : std::cerr;
+    out << "dsp-panel: " << problem << "\n";
+}
 
 void TForm1::Relabel(int languageIndex, EnglishColumn column) {
     const bool connected = Online();
@@ -30,15 +47,17 @@ void TForm1::Relabel(int languageIndex, EnglishColumn column) {
 
 void TForm1::bsSkinComboBox8Change(TObject*) {
     const int index = LanguageIndex();
-    TRegistry store = OpenStore(options_.registryFile);
+    TRegistry store = OpenStore();
     if (store.OpenKey(kSettingsKey, true)) {
         try {
             store.WriteInteger(kLanguageValue, index);
         } catch (...) {
+            ReportSettingsProblem(store);
             store.CloseKey();
             throw;
         }
     }
+    ReportSettingsProblem(store);
     store.CloseKey();
     Relabel(index, EnglishColumn::Change);
 }
@@ -47,7 +66,7 @@ void TForm1::bsSkinComboBox8Change(TObject*) {
 // handler above) when its text differs from the one shown. No selection, or
 // any index but 0, is English, and then "english" is selected, which stores 1.
 void TForm1::RestoreLanguage() {
-    TRegistry store = OpenStore(options_.registryFile);
+    TRegistry store = OpenStore();
     if (store.OpenKey(kSettingsKey, true)) {
         try {
             if (store.ValueExists(kLanguageValue))
@@ -57,6 +76,7 @@ void TForm1::RestoreLanguage() {
             throw;
         }
     }
+    ReportSettingsProblem(store);
     store.CloseKey();
     if (IsChinese(LanguageIndex())) {
         Relabel(kLanguageChinese, EnglishColumn::Activation);

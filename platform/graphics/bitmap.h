@@ -23,6 +23,11 @@ constexpr Color PixelToColor(Pixel p) { return ((p & 0xFFu) << 16) | (p & 0xFF00
 // allocation a picture file can ask for.
 inline constexpr int kMaxBitmapSide = 16384;
 
+// Compressed picture formats can claim a size far beyond their data (a few
+// hundred bytes of PNG or JPEG may describe a gigapixel). Their readers refuse
+// more pixels than this (32 MB of pixels) before decoding anything.
+inline constexpr std::uint64_t kMaxDecodedPixels = std::uint64_t(1) << 23;
+
 // The value GetPixel gives outside the bitmap.
 inline constexpr Color kInvalidColor = 0xFFFFFFFFu;
 

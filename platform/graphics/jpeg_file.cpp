@@ -14,6 +14,9 @@ namespace dsp {
 namespace {
 
 constexpr std::uint64_t kPixelsPerByte = 1024;
+// A progressive picture needs a dozen scans; thousands of tiny ones are a
+// way to make the decoder spin on a small file.
+constexpr int kMaxScans = 100;
 
 // libjpeg's default error handler prints and calls exit(). This one keeps
 // the message and jumps back to the decode call, which throws from there.
@@ -29,12 +32,28 @@ extern "C" void OnJpegError(j_common_ptr info) {
     std::longjmp(manager->back, 1);
 }
 
-extern "C" void OnJpegMessage(j_common_ptr, int) {}  // warnings stay quiet
+// Warnings (level -1: corrupt data, a premature end, extraneous bytes) are
+// fatal: a picture the decoder had to guess at is not shown. Trace messages
+// (levels 0 and up) stay quiet.
+extern "C" void OnJpegMessage(j_common_ptr info, int level) {
+    if (level < 0) OnJpegError(info);
+}
+
+extern "C" void OnJpegProgress(j_common_ptr info) {
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (info->is_decompressor && decompress->input_scan_number > kMaxScans) {
+        auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+        std::snprintf(manager->message, sizeof manager->message, "more than %d scans", kMaxScans);
+        std::longjmp(manager->back, 1);
+    }
+}
 
 // Returns an empty string on success, else the reason. No object with a
 // destructor lives in this frame across the jump.
 std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
     jpeg_decompress_struct info;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = OnJpegProgress;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = OnJpegError;
@@ -45,6 +64,7 @@ std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
         return errors.message[0] ? errors.message : "decoder error";
     }
     jpeg_create_decompress(&info);
+    info.progress = &progress;
     jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
     if (info.image_width == 0 || info.image_height == 0 || info.image_width > unsigned(kMaxBitmapSide) ||
@@ -55,7 +75,8 @@ std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
     // Every 8 x 8 block costs at least one bit of data, so a genuine picture
     // is never more than 512 pixels per byte; a short stream claiming a huge
     // size is refused before its pixels take any memory.
-    if (std::uint64_t(info.image_width) * info.image_height > std::uint64_t(data.size()) * kPixelsPerByte) {
+    const std::uint64_t pixels = std::uint64_t(info.image_width) * info.image_height;
+    if (pixels > std::uint64_t(data.size()) * kPixelsPerByte || pixels > kMaxDecodedPixels) {
         jpeg_destroy_decompress(&info);
         return "size " + std::to_string(info.image_width) + " x " + std::to_string(info.image_height) +
                " is too large for " + std::to_string(data.size()) + " bytes of data";

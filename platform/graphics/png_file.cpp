@@ -17,6 +17,23 @@ struct PngImage {
     ~PngImage() { png_image_free(&image); }
 };
 
+// Deflate expands at most 1032:1, and every pixel takes at least one bit of
+// the inflated rows; a header claiming more pixels than its data can hold
+// is refused before any pixel memory is taken.
+constexpr std::uint64_t kMaxPixelsPerByte = 1032 * 8;
+
+void CheckSize(const png_image& image, std::size_t dataSize) {
+    const std::uint64_t pixels = std::uint64_t(image.width) * image.height;
+    if (image.width == 0 || image.height == 0 || image.width > png_uint_32(kMaxBitmapSide) ||
+        image.height > png_uint_32(kMaxBitmapSide) || pixels > kMaxDecodedPixels) {
+        throw InvalidPng("size " + std::to_string(image.width) + " x " + std::to_string(image.height));
+    }
+    if (pixels > std::uint64_t(dataSize) * kMaxPixelsPerByte) {
+        throw InvalidPng("size " + std::to_string(image.width) + " x " + std::to_string(image.height) +
+                         " is too large for " + std::to_string(dataSize) + " bytes of data");
+    }
+}
+
 std::vector<std::uint8_t> Encode(const Bitmap& picture, png_uint_32 format, const void* rows) {
     PngImage png;
     png.image.width = png_uint_32(picture.Width());
@@ -54,11 +71,7 @@ Bitmap DecodePng(std::span<const std::uint8_t> data) {
     if (!png_image_begin_read_from_memory(&png.image, data.data(), data.size())) {
         throw InvalidPng(png.image.message);
     }
-    if (png.image.width == 0 || png.image.height == 0 || png.image.width > png_uint_32(kMaxBitmapSide) ||
-        png.image.height > png_uint_32(kMaxBitmapSide)) {
-        throw InvalidPng("size " + std::to_string(png.image.width) + " x " +
-                         std::to_string(png.image.height));
-    }
+    CheckSize(png.image, data.size());
     png.image.format = PNG_FORMAT_BGRA;  // byte order of our pixels
     Bitmap picture(int(png.image.width), int(png.image.height));
     if (!png_image_finish_read(&png.image, nullptr, picture.Data(), 0, nullptr)) {

@@ -1,6 +1,8 @@
 #include "platform/registry/reg_document.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 
 namespace dsp {
 namespace {
@@ -9,6 +11,12 @@ constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string LowerCopy(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = Lower(c);
+    return out;
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -152,16 +160,33 @@ RegValue ParseData(const std::string& s, size_t pos, int line) {
         }
         v.type = static_cast<RegType>(type);
         v.bytes = ReadHexBytes(rest.substr(close + 2), line);
+        v.hexForm = true;
+        // The typed readers look at these, so give them the bytes' meaning.
+        if (v.type == RegType::Dword && v.bytes.size() == 4)
+            v.dword = uint32_t(v.bytes[0]) | uint32_t(v.bytes[1]) << 8 | uint32_t(v.bytes[2]) << 16 |
+                      uint32_t(v.bytes[3]) << 24;
+        if (v.type == RegType::String || v.type == RegType::ExpandString) {
+            auto end = std::find(v.bytes.begin(), v.bytes.end(), uint8_t(0));
+            v.text.assign(v.bytes.begin(), end);
+        }
         return v;
     }
     throw RegParseError(line, "unknown value form");
 }
 
+// Line breaks are escaped too: a raw one would end the line, and the file
+// would no longer read.
 std::string EscapeString(std::string_view s) {
     std::string out;
     for (char c : s) {
-        if (c == '\\' || c == '"') out.push_back('\\');
-        out.push_back(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            if (c == '\\' || c == '"') out.push_back('\\');
+            out.push_back(c);
+        }
     }
     return out;
 }
@@ -181,6 +206,10 @@ std::string ValueLine(const RegValue& v) {
     std::string line = v.name.empty() ? "@" : "\"" + EscapeString(v.name) + "\"";
     line.push_back('=');
     char buf[32];
+    if (v.hexForm) {
+        std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<uint32_t>(v.type));
+        return line + buf + HexList(v.bytes);
+    }
     switch (v.type) {
         case RegType::String:
             line += "\"" + EscapeString(v.text) + "\"";
@@ -210,6 +239,7 @@ bool RegNamesEqual(std::string_view a, std::string_view b) {
 }
 
 size_t RegValue::DataSize() const {
+    if (hexForm) return bytes.size();
     switch (type) {
         case RegType::Dword:
             return 4;
@@ -245,6 +275,10 @@ RegDocument RegDocument::Parse(std::string_view text) {
     RegDocument doc;
     bool header = false;
     RegKey* current = nullptr;
+    // Keys and values are found through hash indexes while reading, so a file
+    // of many keys reads in time proportional to its size.
+    std::unordered_map<std::string, std::size_t> keyIndex;
+    std::vector<std::unordered_map<std::string, std::size_t>> valueIndex;
     for (const Line& l : SplitLines(text)) {
         std::string_view t = l.text;
         size_t first = t.find_first_not_of(" \t");
@@ -259,8 +293,12 @@ RegDocument RegDocument::Parse(std::string_view text) {
         if (t.front() == '[') {
             if (t.back() != ']' || t.size() < 3 || t[1] == '-') throw RegParseError(l.number, "bad key line");
             std::string_view path = t.substr(1, t.size() - 2);
-            current = doc.FindKey(path);
-            if (!current) current = &doc.keys_.emplace_back(RegKey{std::string(path), {}});
+            auto [at, added] = keyIndex.try_emplace(LowerCopy(path), doc.keys_.size());
+            if (added) {
+                doc.keys_.push_back(RegKey{std::string(path), {}});
+                valueIndex.emplace_back();
+            }
+            current = &doc.keys_[at->second];
             continue;
         }
         if (!current) throw RegParseError(l.number, "value outside a key");
@@ -280,8 +318,15 @@ RegDocument RegDocument::Parse(std::string_view text) {
         ++pos;
         while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
         RegValue v = ParseData(s, pos, l.number);
-        v.name = std::move(name);
-        current->Set(std::move(v));
+        auto& values = valueIndex[static_cast<std::size_t>(current - doc.keys_.data())];
+        auto [at, added] = values.try_emplace(LowerCopy(name), current->values.size());
+        if (added) {
+            v.name = std::move(name);
+            current->values.push_back(std::move(v));
+        } else {  // a repeated name: the later data wins, the first spelling stays
+            v.name = std::move(current->values[at->second].name);
+            current->values[at->second] = std::move(v);
+        }
     }
     if (!header) throw RegParseError(0, "missing REGEDIT4 header");
     return doc;

@@ -21,6 +21,9 @@ struct RegValue {
     uint32_t dword = 0;          // Dword
     std::string text;            // String (UTF-8)
     std::vector<uint8_t> bytes;  // Binary and hex(n) forms
+    // Read from a "hex(n):" line: written back the same way, whatever n is,
+    // so a type we hold only as bytes keeps its data.
+    bool hexForm = false;
 
     // The size the value's data occupies in the registry, in bytes (strings
     // are counted as UTF-16 with their terminator).

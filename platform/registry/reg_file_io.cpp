@@ -6,9 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <thread>
 
 namespace dsp {
 namespace {
+
+constexpr std::chrono::milliseconds kLockPollInterval{5};
 
 int WriteAll(int fd, const std::string& data) {
     size_t done = 0;
@@ -39,28 +42,11 @@ int SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-int ReadWholeFile(const std::string& path, std::string& out) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    out.clear();
-    char buf[8192];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int e = errno;
-            ::close(fd);
-            return e;
-        }
-        if (n == 0) break;
-        out.append(buf, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    return 0;
-}
-
 int ReplaceFileAtomically(const std::string& path, const std::string& data) {
-    std::string temp = path + ".tmp." + std::to_string(::getpid());
+    // One fixed name: writers take turns under the lock, and a writer killed
+    // half-way leaves a temporary file the next one truncates and reuses
+    // instead of one more stray file per crash.
+    std::string temp = path + ".tmp";
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) return errno;
     int rc = WriteAll(fd, data);
@@ -88,15 +74,20 @@ int MakeFolders(const std::string& path) {
 
 FileLock::~FileLock() { Release(); }
 
-int FileLock::Acquire(const std::string& lockPath) {
+int FileLock::Acquire(const std::string& lockPath, std::chrono::milliseconds timeout) {
     Release();
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0) return errno;
-    while (::flock(fd, LOCK_EX) != 0) {
-        if (errno == EINTR) continue;
-        int e = errno;
-        ::close(fd);
-        return e;
+    // flock has no timed form: poll the non-blocking one.
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int e = errno;
+        if (e == EINTR) continue;
+        if (e != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            return e;
+        }
+        std::this_thread::sleep_for(kLockPollInterval);
     }
     fd_ = fd;
     return 0;

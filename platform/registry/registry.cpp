@@ -4,8 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/registry/reg_file_io.h"
 #include "platform/registry/registry_messages.h"
+#include "platform/sys/mapped_file.h"
+#include "platform/sys/small_file.h"
 
 namespace dsp {
 namespace {
@@ -49,30 +50,68 @@ std::string TRegistry::DefaultFilePath() {
     return base + std::string(kAppFolder) + std::string(kFileName);
 }
 
-TRegistry::LoadResult TRegistry::Load(RegDocument& doc) const {
+void TRegistry::NoteProblem(std::string_view what) {
+    problem_ = "settings file " + filePath_ + " " + std::string(what);
+}
+
+TRegistry::LoadResult TRegistry::Load(RegDocument& doc) {
     std::string text;
-    int rc = ReadWholeFile(filePath_, text);
+    const int rc = ReadSmallFile(filePath_, kMaxFileSize, text);
     if (rc == ENOENT) return LoadResult::Missing;
-    if (rc != 0) return LoadResult::Unreadable;
+    if (rc == kNotRegularFile) {
+        NoteProblem("is not a regular file; settings are not read or saved");
+        return LoadResult::Unreadable;
+    }
+    if (rc == kFileTooLarge) {
+        NoteProblem("is larger than 1 MB; it is left as it is and settings are not read or saved");
+        return LoadResult::Unreadable;
+    }
+    if (rc != 0) {
+        NoteProblem("cannot be read (" + SystemErrorText(rc) + "); settings are not read or saved");
+        return LoadResult::Unreadable;
+    }
     try {
         doc = RegDocument::Parse(text);
-    } catch (const RegParseError&) {
+    } catch (const RegParseError& error) {
+        NoteProblem("is damaged (" + std::string(error.what()) + "); it is left as it is");
         return LoadResult::Unreadable;
     }
     return LoadResult::Loaded;
 }
 
-bool TRegistry::Save(const RegDocument& doc) const {
-    return ReplaceFileAtomically(filePath_, doc.Serialize()) == 0;
+bool TRegistry::Save(const RegDocument& doc) {
+    const std::string text = doc.Serialize();
+    // Never write a file we would refuse to read back.
+    if (text.size() > kMaxFileSize) {
+        NoteProblem("would grow larger than 1 MB; it is left as it is");
+        return false;
+    }
+    const int rc = ReplaceFileAtomically(filePath_, text);
+    if (rc != 0) NoteProblem("cannot be written (" + SystemErrorText(rc) + ")");
+    return rc == 0;
+}
+
+bool TRegistry::Lock(FileLock& lock) {
+    const int rc = lock.Acquire(filePath_ + ".lock", lockTimeout_);
+    if (rc == EWOULDBLOCK) {
+        NoteProblem("is locked by another program; settings are not saved this time");
+    } else if (rc != 0) {
+        NoteProblem("cannot be locked (" + SystemErrorText(rc) + "); settings are not saved");
+    }
+    return rc == 0;
 }
 
 bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
     CloseKey();
+    problem_.clear();
     std::string path = FullKeyPath(key);
     FileLock lock;
     if (canCreate) {
-        if (MakeFolders(FolderOf(filePath_)) != 0) return false;
-        if (lock.Acquire(filePath_ + ".lock") != 0) return false;
+        if (const int rc = MakeFolders(FolderOf(filePath_)); rc != 0) {
+            NoteProblem("cannot be made: its folder cannot be created (" + SystemErrorText(rc) + ")");
+            return false;
+        }
+        if (!Lock(lock)) return false;
     }
     RegDocument doc;
     LoadResult loaded = Load(doc);
@@ -109,6 +148,7 @@ int32_t TRegistry::ReadInteger(std::string_view name) const {
     // that does not fit fails the read, data that fits but has another type is
     // the wrong type.
     if (!v || v->DataSize() > 4) throw Error(RegistryMessage::GetDataFailed, name);
+    if (v->type == RegType::Dword && v->DataSize() != 4) throw Error(RegistryMessage::GetDataFailed, name);
     if (v->type != RegType::Dword) throw Error(RegistryMessage::InvalidDataType, name);
     return static_cast<int32_t>(v->dword);
 }
@@ -140,8 +180,9 @@ void TRegistry::WriteString(std::string_view name, std::string_view value) {
 void TRegistry::WriteValue(RegValue value) {
     std::string name = value.name;
     if (!open_) throw Error(RegistryMessage::SetDataFailed, name);
+    problem_.clear();
     FileLock lock;
-    if (lock.Acquire(filePath_ + ".lock") != 0) throw Error(RegistryMessage::SetDataFailed, name);
+    if (!Lock(lock)) throw Error(RegistryMessage::SetDataFailed, name);
     // Read again under the lock: another instance may have written since we
     // opened the key, and its changes must survive ours.
     RegDocument doc;

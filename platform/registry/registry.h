@@ -5,8 +5,13 @@
 // Every change is written through at once: the file is locked (flock on a
 // lock file beside it, so two running programs take turns), read again,
 // changed and replaced atomically. A file that cannot be read or parsed makes
-// the key impossible to open, and is never overwritten.
+// the key impossible to open, and is never overwritten; so does a file that
+// is not a regular file or is larger than kMaxFileSize, and a lock another
+// program holds longer than the lock timeout. Problem() then says why in one
+// line, for the caller to report.
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -14,6 +19,7 @@
 #include <string_view>
 
 #include "platform/registry/reg_document.h"
+#include "platform/registry/reg_file_io.h"
 
 namespace dsp {
 
@@ -29,10 +35,19 @@ class TRegistry {
     // The store in the given file (tests, tools).
     explicit TRegistry(std::string filePath);
 
+    // Settings files are a few hundred bytes; anything this large is not ours.
+    static constexpr std::size_t kMaxFileSize = 1024 * 1024;
+    static constexpr std::chrono::milliseconds kDefaultLockTimeout{2000};
+
     // Where the per-user file lives, from XDG_CONFIG_HOME or HOME.
     static std::string DefaultFilePath();
 
     const std::string& FilePath() const { return filePath_; }
+
+    void SetLockTimeout(std::chrono::milliseconds timeout) { lockTimeout_ = timeout; }
+    // Why the last OpenKey or write left the file alone, as one line naming
+    // the file; empty when nothing went wrong with the file itself.
+    const std::string& Problem() const { return problem_; }
 
     // Opens a key under HKEY_CURRENT_USER ("\Software\a\b"; the leading
     // backslash is optional). With canCreate a missing key (and file) is
@@ -54,12 +69,16 @@ class TRegistry {
 
   private:
     enum class LoadResult { Loaded, Missing, Unreadable };
-    LoadResult Load(RegDocument& doc) const;
-    bool Save(const RegDocument& doc) const;
+    LoadResult Load(RegDocument& doc);
+    bool Save(const RegDocument& doc);
+    bool Lock(FileLock& lock);
+    void NoteProblem(std::string_view what);
     void WriteValue(RegValue value);
     const RegValue* FindValue(std::string_view name) const;
 
     std::string filePath_;
+    std::chrono::milliseconds lockTimeout_ = kDefaultLockTimeout;
+    std::string problem_;
     bool open_ = false;
     std::string keyPath_;  // full path, "HKEY_CURRENT_USER\..."
     RegKey snapshot_;      // the key's values as last read or written

@@ -1,10 +1,12 @@
 #include "platform/serialdev/port_map.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 
 #include "platform/serialdev/network_port_name.h"
+#include "platform/sys/mapped_file.h"
+#include "platform/sys/small_file.h"
 
 namespace dsp {
 namespace {
@@ -46,23 +48,37 @@ std::string PortMap::DefaultConfigPath() {
     return base + "/dsp-panel/ports.conf";
 }
 
-PortMap PortMap::FromUserConfig() {
+PortMap PortMap::FromUserConfig(std::string* problem) {
     PortMap map;
-    std::string path = DefaultConfigPath();
-    if (!path.empty()) map.LoadFile(path);
+    const std::string path = DefaultConfigPath();
+    if (path.empty()) return map;
+    const int rc = map.LoadFile(path);
+    if (rc == 0 || rc == ENOENT || problem == nullptr) return map;
+    if (rc == kNotRegularFile)
+        *problem = path + " is not a regular file; it is not read";
+    else if (rc == kFileTooLarge)
+        *problem = path + " is larger than 64 KB; it is not read";
+    else
+        *problem = path + " cannot be read (" + SystemErrorText(rc) + ")";
     return map;
 }
 
 int PortMap::LoadFile(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) return ENOENT;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string_view text = Trim(line);
-        if (text.empty() || text.front() == '#') continue;
-        AddOverride(text);
-    }
+    std::string contents;
+    if (const int rc = ReadSmallFile(path, kMaxFileSize, contents); rc != 0) return rc;
+    LoadText(contents);
     return 0;
+}
+
+void PortMap::LoadText(std::string_view text) {
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        const std::string_view line = Trim(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (line.empty() || line.front() == '#') continue;
+        AddOverride(line);
+    }
 }
 
 bool PortMap::AddOverride(std::string_view mapping) {

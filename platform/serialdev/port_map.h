@@ -3,6 +3,7 @@
 // or a --map option says otherwise; a name that begins with "/" is a path as
 // it stands; any other plain name ("ttyUSB0") is looked up under /dev.
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <string_view>
@@ -15,12 +16,20 @@ class PortMap {
     // neither variable is set.
     static std::string DefaultConfigPath();
 
-    // The user's ports.conf, if there is one. A missing file is no error.
-    static PortMap FromUserConfig();
+    // The user's ports.conf, if there is one. A missing file is no error; a
+    // file that cannot be used is skipped and, when `problem` is given, named
+    // there in one line.
+    static PortMap FromUserConfig(std::string* problem = nullptr);
+
+    // A port map is a handful of lines; a longer file is not one.
+    static constexpr std::size_t kMaxFileSize = 64 * 1024;
 
     // Reads lines "COMn=DEVICE"; blank lines and lines starting with '#' are
-    // skipped, malformed lines too. Returns 0 or the errno of opening it.
+    // skipped, malformed lines too. Returns 0, the errno of reading it,
+    // kNotRegularFile (a FIFO or device in its place) or kFileTooLarge.
     int LoadFile(const std::string& path);
+    // The same for the file's text.
+    void LoadText(std::string_view text);
 
     // Parses "COMn=DEVICE" and sets it, winning over earlier entries.
     bool AddOverride(std::string_view mapping);

@@ -44,7 +44,8 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
 int MappedFile::Map(const std::string& path) {
     Unmap();
     failedStage_ = Stage::kOpen;
-    FdGuard guard{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Without O_NONBLOCK opening a FIFO waits for a writer that may never come.
+    FdGuard guard{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     if (guard.fd < 0) return errno;
     failedStage_ = Stage::kSize;
     struct stat info {};

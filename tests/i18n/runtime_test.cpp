@@ -1,10 +1,17 @@
 // The program's default instance as start-up leaves it. The test program has
 // no "locale" folder beside it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
+
+#include "i18n/catalog_error.h"
 #include "i18n/gettext_instance.h"
+#include "i18n/registry_texts.h"
 #include "i18n/resource_strings.h"
 #include "i18n/translation_runtime.h"
+#include "platform/registry/registry_messages.h"
+#include "platform/sys/mapped_file.h"
 #include "platform/sys/process_env.h"
 #include "tests/i18n/catalog_builder.h"
 
@@ -41,6 +48,63 @@ TEST_F(TranslationRuntime, ResourceStringsGoThroughTheCatalogsOnlyWhileRedirecte
     EXPECT_EQ(LoadResString(ResString::kRegSetDataFailed), "Failed to set data for '%s'");
     instance.RedirectResourceStrings(false);
     EXPECT_EQ(LoadResString(ResString::kRegGetDataFailed), "Failed to get data for '%s'");
+}
+
+// The registry store's texts are taken through the runtime at start-up, so a
+// catalog translates them like every other resource string.
+TEST_F(TranslationRuntime, RegistryTextsPassThroughTheCatalogs) {
+    test::TempDir dir;
+    test::WriteCatalog(dir / "xx_YY/LC_MESSAGES/cport.mo",
+                       {{"Failed to set data for '%s'", "Nicht gesetzt: '%s'"}});
+    TGettextInstance& instance = DefaultInstance();
+    instance.AddDomainForResourceString("cport");
+    instance.BindTextDomain("cport", dir.Path().string());
+    instance.UseLanguage("xx_YY");
+    InitRegistryMessages();
+    EXPECT_EQ(FormatRegistryMessage(RegistryMessage::SetDataFailed, "Language"), "Nicht gesetzt: 'Language'");
+    EXPECT_EQ(FormatRegistryMessage(RegistryMessage::GetDataFailed, "Language"),
+              "Failed to get data for 'Language'");
+    SetRegistryMessageText(RegistryMessage::SetDataFailed,
+                           std::string(ResStringText(ResString::kRegSetDataFailed)));
+}
+
+// A damaged catalog of the serial domain is reported with the same clear
+// text as a damaged default catalog; it used to be passed over in silence.
+TEST_F(TranslationRuntime, EveryDomainReportsADamagedCatalogAlike) {
+    test::TempDir dir;
+    TGettextInstance& instance = DefaultInstance();
+    instance.AddDomainForResourceString("cport");
+    instance.UseLanguage("xx_YY");
+    for (const std::string domain : {"default", "cport"}) {
+        const std::string path = dir / ("xx_YY/LC_MESSAGES/" + domain + ".mo");
+        test::WriteBytes(path, {0xde, 0x12, 0x04, 0x95, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0xff});
+        instance.BindTextDomain(domain, dir.Path().string());
+        std::string error = "no error";
+        try {
+            InitRegistryMessages();
+        } catch (const ECatalogError& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(error, "This file is not a valid GNU gettext mo file: " + path);
+        std::filesystem::remove(path);
+        instance.BindTextDomain(domain, dir.Path().string());  // forget the failed attempt
+    }
+}
+
+// A FIFO where a catalog belongs is no catalog, and mapping one returns at
+// once instead of waiting for a writer.
+TEST_F(TranslationRuntime, AFifoInPlaceOfACatalogDoesNotBlock) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir / "xx_YY/LC_MESSAGES");
+    const std::string path = dir / "xx_YY/LC_MESSAGES/default.mo";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    TGettextInstance& instance = DefaultInstance();
+    instance.BindTextDomain("default", dir.Path().string());
+    instance.UseLanguage("xx_YY");
+    EXPECT_EQ(LoadResString(ResString::kRegGetDataFailed), "Failed to get data for '%s'");
+    MappedFile file;
+    EXPECT_EQ(file.Map(path), EINVAL);
+    EXPECT_FALSE(file.IsMapped());
 }
 
 }  // namespace

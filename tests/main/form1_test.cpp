@@ -168,6 +168,25 @@ TEST_F(Form1Test, WrongTypedLanguageReportsAndSkipsTheRestOfActivation) {
     EXPECT_TRUE(form_->bsSkinTrackBar12->Enabled());
 }
 
+// A settings file we must leave alone costs one line on the diagnostics
+// stream, not one per change, and the window goes on in English.
+TEST_F(Form1Test, UnusableSettingsFileIsReportedOnceAndLeftAlone) {
+    ASSERT_EQ(::mkfifo(registryFile_.c_str(), 0600), 0);
+    Start();
+    Pick(form_->bsSkinComboBox8, 0);
+    Pick(form_->bsSkinComboBox8, 1);
+    const std::string said = diagnostics_.str();
+    EXPECT_EQ(said, "dsp-panel: settings file " + registryFile_ +
+                        " is not a regular file; settings are not read or saved\n");
+    EXPECT_TRUE(host_->MessageBoxes().empty());
+    EXPECT_EQ(form_->bsSkinComboBox8->Text(), "english");
+    EXPECT_EQ(Text(Control("bsSkinStdLabel2")), "CENTER");
+    struct stat info {};
+    ASSERT_EQ(::stat(registryFile_.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    std::remove(registryFile_.c_str());
+}
+
 TEST_F(Form1Test, ConnectingEnablesBothGroupsAndDisconnectingDisablesThem) {
     Start();
     Connect();

@@ -66,6 +66,32 @@ TEST_F(HeadlessSessionTest, BadCommandsAnswerWithAnErrorAndTheSessionGoesOn) {
     EXPECT_FALSE(driver.Execute("quit", out));
 }
 
+// Numbers are bounded where a command would never answer (a billion drag
+// steps), overflow (coordinates near INT_MAX) or make no sense (negative
+// time); an unknown command is echoed cut, not whole.
+TEST_F(HeadlessSessionTest, CommandArgumentsAreBounded) {
+    Start();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    auto answer = [&](const std::string& line) {
+        std::ostringstream out;
+        EXPECT_TRUE(driver.Execute(line, out));
+        return out.str();
+    };
+    EXPECT_EQ(answer("drag 10 10 20 20 1000000000"), "error: STEPS must be between 1 and 10000\n");
+    EXPECT_EQ(answer("drag 10 10 20 20 0"), "error: STEPS must be between 1 and 10000\n");
+    EXPECT_EQ(answer("click 2147483647 5"), "error: X must be between -100000 and 100000\n");
+    EXPECT_EQ(answer("move 5 -2147483648"), "error: Y must be between -100000 and 100000\n");
+    EXPECT_EQ(answer("press 99999999999 1"), "error: X must be between -100000 and 100000\n");
+    EXPECT_EQ(answer("advance -1"), "error: MS must be between 0 and 600000\n");
+    EXPECT_EQ(answer("wheel 5 5 2147483647"), "error: DELTA must be between -12000 and 12000\n");
+    const std::string unknown = answer(std::string(1 << 20, 'z'));
+    EXPECT_EQ(unknown, "error: unknown command " + std::string(40, 'z') + "...\n");
+    // At the bounds the commands still run.
+    EXPECT_EQ(answer("move 100000 -100000"), "ok\n");
+    EXPECT_EQ(answer("drag 10 10 20 20 10000"), "ok\n");
+    EXPECT_EQ(answer("advance 600000"), "ok\n");
+}
+
 // The list shows a few rows at a time: reaching the last row scrolls it
 // down, and the first one after that scrolls it back up. Each pick sends
 // the one frame of its row, so no click strayed onto another control.

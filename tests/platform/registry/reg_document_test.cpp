@@ -58,6 +58,26 @@ TEST(RegDocument, RejectsWhatItCannotRead) {
     for (const char* text : bad) EXPECT_THROW(RegDocument::Parse(text), RegParseError) << text;
 }
 
+// What a file may hold must come back the same after a rewrite: line breaks
+// in names and strings (a raw one would split the line), and typed data in
+// hex(n) form (written back as dword or "" it would lose its bytes).
+TEST(RegDocument, RewritingKeepsLineBreaksAndHexTypedData) {
+    const RegDocument doc = RegDocument::Parse(
+        "REGEDIT4\n[HKEY_CURRENT_USER\\k]\n\"a\\nb\"=\"x\\r\\ny\"\n"
+        "\"D\"=hex(4):07,01,00,00\n\"S\"=hex(1):41,42,00\n\"Short\"=hex(4):01\n");
+    const std::string once = doc.Serialize();
+    const RegDocument again = RegDocument::Parse(once);
+    EXPECT_EQ(again.Serialize(), once);
+    const RegKey* key = again.FindKey("HKEY_CURRENT_USER\\k");
+    ASSERT_NE(key, nullptr);
+    ASSERT_NE(key->Find("a\nb"), nullptr);
+    EXPECT_EQ(key->Find("a\nb")->text, "x\r\ny");
+    EXPECT_EQ(key->Find("D")->dword, 0x107u);
+    EXPECT_EQ(key->Find("D")->bytes, (std::vector<uint8_t>{7, 1, 0, 0}));
+    EXPECT_EQ(key->Find("S")->text, "AB");
+    EXPECT_EQ(key->Find("Short")->DataSize(), 1u);
+}
+
 TEST(RegDocument, DataSizeCountsStringsAsUtf16WithTerminator) {
     EXPECT_EQ((RegValue{"", RegType::String, 0, "", {}}).DataSize(), 2u);
     EXPECT_EQ((RegValue{"", RegType::String, 0, "1", {}}).DataSize(), 4u);

@@ -1,6 +1,7 @@
 #include "platform/serialdev/port_map.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -59,6 +60,36 @@ TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
     EXPECT_FALSE(map.AddOverride("LPT1=/dev/lp0"));
     EXPECT_EQ(map.Resolve("COM2"), "/dev/pts/7");
     EXPECT_EQ(map.LoadFile((dir / "missing.conf").string()), ENOENT);
+}
+
+// A FIFO, a folder or a runaway file where ports.conf belongs is skipped at
+// once with one line; a FIFO used to stall start-up and `send` for good.
+TEST(PortMap, UnusableConfigFilesAreSkippedWithOneLine) {
+    const char* out = std::getenv("DSP_TEST_OUT");
+    const std::filesystem::path dir = std::filesystem::path(out ? out : "/tmp") / "portmap-unusable";
+    const std::filesystem::path conf = dir / "dsp-panel" / "ports.conf";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(conf.parent_path());
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    auto problemOf = [] {
+        std::string problem;
+        PortMap map = PortMap::FromUserConfig(&problem);
+        EXPECT_EQ(map.Resolve("COM1"), "/dev/ttyS0");
+        EXPECT_EQ(problem.find('\n'), std::string::npos);
+        return problem;
+    };
+    ASSERT_EQ(::mkfifo(conf.c_str(), 0600), 0);
+    EXPECT_EQ(problemOf(), conf.string() + " is not a regular file; it is not read");
+    std::filesystem::remove(conf);
+    std::filesystem::create_directory(conf);
+    EXPECT_EQ(problemOf(), conf.string() + " is not a regular file; it is not read");
+    std::filesystem::remove(conf);
+    std::ofstream(conf) << "COM1=/dev/pts/9\n" << std::string(PortMap::kMaxFileSize, '#');
+    EXPECT_EQ(problemOf(), conf.string() + " is larger than 64 KB; it is not read");
+    std::filesystem::remove(conf);
+    EXPECT_EQ(problemOf(), "");  // missing is no error
+    unsetenv("XDG_CONFIG_HOME");
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

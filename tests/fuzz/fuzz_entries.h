@@ -1,0 +1,18 @@
+#pragma once
+// The entries of the fuzz target table (see fuzz_targets.h).
+
+#include <cstddef>
+#include <cstdint>
+
+namespace dsp {
+
+int FuzzBmp(const std::uint8_t* data, std::size_t size);
+int FuzzPng(const std::uint8_t* data, std::size_t size);
+int FuzzJpeg(const std::uint8_t* data, std::size_t size);
+int FuzzSkinIni(const std::uint8_t* data, std::size_t size);
+int FuzzMoCatalog(const std::uint8_t* data, std::size_t size);
+int FuzzSettingsFile(const std::uint8_t* data, std::size_t size);
+int FuzzPortMap(const std::uint8_t* data, std::size_t size);
+int FuzzLayout(const std::uint8_t* data, std::size_t size);
+
+}  // namespace dsp

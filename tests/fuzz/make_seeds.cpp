@@ -1,0 +1,104 @@
+// Writes the hand-made seed inputs (seed-*) of every fuzz target into
+// CORPUS/<target>/. Run after a reader's format changes:
+//   build/tests/fuzz/fuzz_make_seeds tests/fuzz/corpus
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "platform/graphics/bmp_file.h"
+#include "platform/graphics/jpeg_file.h"
+#include "platform/graphics/png_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+dsp::Bitmap Picture(int w, int h, int colours) {
+    dsp::Bitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int i = (x * 7 + y * 3) % colours;
+            b.SetPixel(x, y,
+                       dsp::MakeColor(std::uint8_t(i * 40), std::uint8_t(255 - i * 30), std::uint8_t(i * 9)));
+        }
+    return b;
+}
+
+// A message catalog: header, the two tables, then the strings with their
+// terminators. Keys must come sorted, as a compiler writes them.
+Bytes Catalog(const std::vector<std::pair<std::string, std::string>>& entries, bool swapped) {
+    const std::uint32_t n = std::uint32_t(entries.size());
+    Bytes out(20 + 16 * std::size_t(n));
+    auto put = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out[at + std::size_t(i)] = std::uint8_t(swapped ? v >> (24 - 8 * i) : v >> (8 * i));
+    };
+    put(0, 0x950412DE);
+    put(8, n);
+    put(12, 20);
+    put(16, 20 + 8 * n);
+    auto addString = [&](std::size_t entry, const std::string& s) {
+        put(entry, std::uint32_t(s.size()));
+        put(entry + 4, std::uint32_t(out.size()));
+        out.insert(out.end(), s.begin(), s.end());
+        out.push_back(0);
+    };
+    for (std::uint32_t i = 0; i < n; ++i) addString(20 + 8 * i, entries[i].first);
+    for (std::uint32_t i = 0; i < n; ++i) addString(20 + 8 * n + 8 * i, entries[i].second);
+    return out;
+}
+
+Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+void Write(const fs::path& folder, const std::string& target, const std::string& name, const Bytes& bytes) {
+    fs::create_directories(folder / target);
+    std::ofstream(folder / target / ("seed-" + name), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: fuzz_make_seeds CORPUS-FOLDER\n";
+        return 2;
+    }
+    const fs::path out = argv[1];
+    for (int bits : {1, 4, 8, 24})
+        Write(out, "bmp", std::to_string(bits) + "bit",
+              dsp::EncodeBmp(Picture(5, 3, bits == 1 ? 2 : 12), bits));
+    Write(out, "png", "small", dsp::EncodePng(Picture(6, 4, 5)));
+    Write(out, "png", "flat", dsp::EncodePng(Picture(40, 30, 1)));
+    Write(out, "jpeg", "small", dsp::EncodeJpeg(Picture(8, 8, 4), 80));
+    Write(out, "jpeg", "two-blocks", dsp::EncodeJpeg(Picture(16, 9, 7), 50));
+    Write(out, "skin_ini", "small",
+          Text("; skin\r\n[FORM]\r\nPicture=form.bmp\r\nMask=mask.bmp\r\n\r\n"
+               "[BUTTON]\r\nSkinRect=0,0,20,20\r\nFontColor=0\r\n"));
+    Write(out, "skin_ini", "lf", Text("[a]\nk=v\n[B]\nx = 1 \n[a]\nk=second\n"));
+    Write(out, "mo_catalog", "le",
+          Catalog({{"", "Content-Type: text/plain; charset=UTF-8\n"},
+                   {"Failed to set data for '%s'", "Nicht gesetzt: '%s'"},
+                   {"Open", "Offen"}},
+                  false));
+    Write(out, "mo_catalog", "be", Catalog({{"a", "b"}, {"ab", "c"}, {"b", "d"}}, true));
+    Write(out, "settings_file", "language",
+          Text("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\tolmy\\audio]\n\"Language\"=dword:00000001\n\n"));
+    Write(out, "settings_file", "forms",
+          Text("\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n@=\"x\\\\y \\\"q\\\"\"\r\n"
+               "\"Bin\"=hex:01,02,\\\r\n  03\r\n\"Multi\"=hex(7):61,00,00,00\r\n; note\r\n"));
+    Write(out, "port_map", "conf",
+          Text("# ports\nCOM1=/dev/serial/by-id/usb-x\n  COM2 = ttyUSB1 \nCOM12=/dev/pts/3\n"));
+    Write(out, "port_map", "maps", Text("COM3=/dev/ttyACM0\n\\\\.\\COM4\nttyUSB0\n/dev/pts/9\n"));
+    Write(out, "layout", "small",
+          Text("object Form1: TForm1\n  Caption = \"x\"\n  Left = -3\n"
+               "  BorderIcons = (biSystemMenu, biMinimize)\n  object P: TPanel\n"
+               "    Picture = @banner\n  end\nend\n"));
+    Write(out, "layout", "items",
+          Text("# c\nobject A: TbsSkinComboBox\n  Items.Strings = (\"COM1\", \"COM2\")\n"
+               "  OnChange = AChange\nend\n"));
+    return 0;
+}
