@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
     const double own = reporter.Time("BM_SkinnedFaderOwnPaint");
     const double copy = reporter.Time("BM_MemcpyFaderPixels");
     if (step > 0 && copy > 0) {
-        std::printf("skinned fader step: %.2f us, %.0f pixels touched; its own picture: %.2f us\n", step * 1e6,
-                    reporter.Counter("BM_SkinnedFaderDragStep", "pixels_per_step"), own * 1e6);
+        std::printf("skinned fader step: %.2f us, %.0f pixels touched; its own picture: %.2f us\n",
+                    step * 1e6, reporter.Counter("BM_SkinnedFaderDragStep", "pixels_per_step"), own * 1e6);
         std::printf("memcpy of the fader's %d x %d pixels: %.3f us\n", dsp::kBarWidth, dsp::kBarHeight,
                     copy * 1e6);
         std::printf("ratio step/memcpy: %.0f; own picture/memcpy: %.0f\n", step / copy, own / copy);
