@@ -186,6 +186,8 @@ void AddKinds(std::map<std::string, std::vector<Setter>>& t) {
                                                                          : TBevelStyle::bsLowered);
                   })};
     t["Transparent"] = {For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetTransparent(BoolValue(p)); })};
+    t["UseSkinThumb"] = {
+        For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetUseSkinThumb(BoolValue(p)); })};
     t["Items"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItems(StringListValue(p)); })};
     t["ItemIndex"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItemIndex(IntValue(p)); })};
     t["DropDownCount"] = {

@@ -21,12 +21,10 @@ TEST_F(Form1Test, FirstStartShowsDefaultsInEnglishAndWritesNothing) {
     Start();
     EXPECT_EQ(form_->LoadReport().events, 36);
     // Every control and skin takes its stored properties; what waits is the
-    // skinned frame, the slider's skin-thumb switch and the window settings
-    // that belong to the host's frame.
+    // skinned frame and the window settings that belong to the host's frame.
     for (const std::string& unapplied : form_->LoadReport().unapplied) {
         const std::string object = unapplied.substr(0, unapplied.find('.'));
-        const bool pending =
-            object == "Form1" || object == "bsSkinForm1" || unapplied.ends_with(".UseSkinThumb");
+        const bool pending = object == "Form1" || object == "bsSkinForm1";
         EXPECT_TRUE(pending) << unapplied;
     }
     EXPECT_TRUE(NothingWritten());
