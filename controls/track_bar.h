@@ -3,6 +3,7 @@
 // thumb; the window's vertical faders. The value model is TrackBarValue; this
 // class adds the mouse, keys, wheel and looks.
 
+#include "controls/look/track_bar_look.h"
 #include "controls/model/track_bar_geometry.h"
 #include "controls/model/track_bar_value.h"
 #include "controls/skin_custom_control.h"
@@ -37,7 +38,10 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
     TNotifyEvent OnStartDragButton;
 
   protected:
+    // The painter draws what Visual computes; the font engine comes from the
+    // application object.
     void PaintDefaultLook(Bitmap& bitmap) override;
+    TrackBarVisual Visual() const;
     // Drawn in the default look also when skinned, until this kind draws
     // from its section.
     void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
