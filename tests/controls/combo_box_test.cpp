@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/model/combo_box_geometry.h"
 #include "controls/model/combo_box_model.h"
 #include "controls/model/drop_down_geometry.h"
 #include "controls/model/wheel.h"
@@ -201,6 +202,19 @@ TEST(DropDownGeometry, SizesAndOpensAboveNearTheBottom) {
     in.combo = IntRect::FromSize(10, 100, 120, 20);
     in.itemCount = 11;
     EXPECT_EQ(DropDownRect(in).top, 120);
+}
+
+TEST(ComboBoxGeometry, DefaultAndSkinnedParts) {
+    ComboBoxParts d = DefaultComboBoxParts(120, 20);
+    EXPECT_EQ(d.button, (IntRect{101, 2, 118, 18}));
+    EXPECT_EQ(d.textArea, (IntRect{2, 2, 100, 18}));
+    ComboBoxSkinGeometry s{60, 42, {43, 2, 58, 18}, {3, 3, 42, 17}};
+    ComboBoxParts k = SkinnedComboBoxParts(150, s);
+    EXPECT_EQ(k.button, (IntRect{133, 2, 148, 18}));
+    EXPECT_EQ(k.textArea, (IntRect{3, 3, 132, 17}));
+    // A button left of the right anchor column stays where the section has it.
+    s.buttonRect = {1, 2, 16, 18};
+    EXPECT_EQ(SkinnedComboBoxParts(150, s).button, s.buttonRect);
 }
 
 }  // namespace

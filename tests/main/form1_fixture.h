@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/popup_list_box.h"
 #include "main/panel/form1.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -90,8 +91,12 @@ class Form1Test : public ::testing::Test {
     void Pick(TbsSkinComboBox* combo, int index) {
         ClickOn(combo);
         ASSERT_TRUE(combo->DroppedDown());
-        const auto& list = combo->Model().ListRect();
-        host_->Click({list.left + 10, list.top + 2 + index * combo->ListBoxDefaultItemHeight() + 5});
+        // The row's middle, from the list's own rows and row height.
+        const TbsPopupListBox& list = combo->ListBox();
+        const int row = index - combo->Model().List().TopIndex();
+        const Rect rows = list.RowsRect();
+        host_->Click(list.ClientToScreen(
+            {rows.left + 10, rows.top + row * list.ItemHeight() + list.ItemHeight() / 2}));
         Process();
         ASSERT_FALSE(combo->DroppedDown());
     }
