@@ -1,7 +1,7 @@
 #include "controls/combo_box.h"
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp::test {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-#include "tests/main/form1_fixture.h"
+#include "tests/support/form1_fixture.h"
 
 namespace dsp::test {
 namespace {

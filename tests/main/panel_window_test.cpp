@@ -8,7 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "tests/platform/framework/xvfb_server.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/xvfb_server.h"
 
 namespace dsp::test {
 namespace {
@@ -28,10 +29,9 @@ bool WaitForLine(ChildProcess& panel, const std::string& wanted, std::string& se
 TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     XvfbServer x;
     if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
-    const char* out = std::getenv("DSP_TEST_OUT");
-    std::vector<std::string> env = {
-        x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
-        std::string("XDG_CONFIG_HOME=") + (out ? out : "/tmp") + "/window-config"};
+    TempDir config;
+    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
+                                    "XDG_CONFIG_HOME=" + config.Path().string()};
     ChildProcess panel({kProgram, "--simulate"}, env);
     ASSERT_TRUE(panel.Started());
 

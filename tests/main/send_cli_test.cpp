@@ -6,7 +6,7 @@
 
 #include "main/cli/send_command.h"
 #include "platform/serialdev/pty_pair.h"
-#include "tests/serial/pty_reader.h"
+#include "tests/support/pty.h"
 
 namespace dsp {
 namespace {

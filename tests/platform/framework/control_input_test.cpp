@@ -1,7 +1,8 @@
 // Input routing end to end: host events injected at screen coordinates reach
 // the right control as messages.
 
-#include "app_fixture.h"
+#include "tests/platform/framework/probe.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp::test {
 namespace {

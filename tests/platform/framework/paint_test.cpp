@@ -2,7 +2,7 @@
 // area and to window regions, the non-client area, erase requests, and the
 // headless screen that shows it all.
 
-#include "app_fixture.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp::test {
 namespace {

@@ -3,7 +3,8 @@
 #include <atomic>
 #include <thread>
 
-#include "app_fixture.h"
+#include "tests/platform/framework/probe.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp::test {
 namespace {
