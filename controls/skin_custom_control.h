@@ -3,9 +3,9 @@
 // the fitting of a skin section's rectangle to the control's size, and the
 // window region cut from the section's mask.
 
-#include "controls/model/skin_fit.h"
 #include "controls/skin_control.h"
 #include "platform/text/font.h"
+#include "skin/compose/skin_fit.h"
 
 namespace dsp {
 

@@ -141,11 +141,11 @@ void TbsSkinSlider::PrepareRuler() {
     ruler_ = Bitmap(Vertical() ? breadth : length, Vertical() ? length : breadth, BottomLeft(picture));
     Canvas c(ruler_);
     int pictureLength = Vertical() ? picture.Height() : picture.Width();
-    for (const TilePiece& p : SliderGeometry::BuiltInRulerPlan(pictureLength, edgeSize_, length)) {
+    for (const PieceSpan& p : SliderGeometry::BuiltInRulerPlan(pictureLength, edgeSize_, length)) {
         if (Vertical()) {
-            c.CopyRect({0, p.dest}, picture, {0, p.source, breadth, p.source + p.length});
+            c.CopyRect({0, p.dest}, picture, {0, p.source, breadth, p.source + p.sourceLength});
         } else {
-            c.CopyRect({p.dest, 0}, picture, {p.source, 0, p.source + p.length, breadth});
+            c.CopyRect({p.dest, 0}, picture, {p.source, 0, p.source + p.sourceLength, breadth});
         }
     }
 }

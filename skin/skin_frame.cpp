@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "skin/compose/plan_draw.h"
+#include "skin/compose/skin_body.h"
+
 namespace dsp {
 namespace {
 
@@ -27,39 +30,6 @@ Tile BackgroundTile(const TbsSkinData& skin) {
     Rect source = Intersect(Rect{r.Left, r.Top, r.Right, r.Bottom}, skin.PictureBitmap().Bounds());
     if (source.Width() <= 0 || source.Height() <= 0) return {};
     return {&skin.PictureBitmap(), source};
-}
-
-void PaintStretched(Canvas& canvas, const Rect& client, const Tile& tile, TbsStretchType type) {
-    int w = tile.source.Width();
-    int h = tile.source.Height();
-    switch (type) {
-        case TbsStretchType::stFull:
-            canvas.StretchDraw(client, *tile.picture, tile.source);
-            break;
-        case TbsStretchType::stHorz:
-            // Stretched to the client height, repeated to the right.
-            for (int i = 0; i <= client.Width() / w; ++i) {
-                canvas.StretchDraw(Rect::FromBounds(i * w, 0, w, client.Height()), *tile.picture,
-                                   tile.source);
-            }
-            break;
-        case TbsStretchType::stVert:
-            // Stretched to the client width, repeated downwards.
-            for (int i = 0; i <= client.Height() / h; ++i) {
-                canvas.StretchDraw(Rect::FromBounds(0, i * h, client.Width(), h), *tile.picture, tile.source);
-            }
-            break;
-    }
-}
-
-void PaintTiled(Canvas& canvas, const Rect& client, const Tile& tile) {
-    int w = tile.source.Width();
-    int h = tile.source.Height();
-    for (int row = 0; row <= client.Height() / h; ++row) {
-        for (int column = 0; column <= client.Width() / w; ++column) {
-            canvas.CopyRect({column * w, row * h}, *tile.picture, tile.source);
-        }
-    }
 }
 
 }  // namespace
@@ -108,11 +78,9 @@ void TbsSkinFrame::PaintBackground(Canvas& canvas, const Rect& client, const Tbs
         canvas.FillRect(client, clBtnFace);
         return;
     }
-    if (skin->FormData().StretchEffect) {
-        PaintStretched(canvas, client, tile, skin->FormData().StretchType);
-    } else {
-        PaintTiled(canvas, client, tile);
-    }
+    const TbsSkinFormData& form = skin->FormData();
+    DrawPlan(canvas, *tile.picture,
+             AreaPlan(tile.source, client, ClientFill(form.StretchEffect, form.StretchType)));
 }
 
 void TbsSkinFrame::ChangeSkinData() {

@@ -91,17 +91,17 @@ IntRect SliderGeometry::ThumbAt(const SliderLayout& l, int p) {
     return IntRect::FromSize(p, l.thumb.top, l.thumb.Width(), l.thumb.Height());
 }
 
-std::vector<TilePiece> SliderGeometry::BuiltInRulerPlan(int pictureLength, int edgeSize, int rulerLength) {
-    std::vector<TilePiece> out;
+std::vector<PieceSpan> SliderGeometry::BuiltInRulerPlan(int pictureLength, int edgeSize, int rulerLength) {
+    std::vector<PieceSpan> out;
     const int e = edgeSize;
     const int tile = pictureLength - 2 * e;
-    out.push_back({0, pictureLength - e, 0});
+    out.push_back({0, pictureLength - e, 0, pictureLength - e});
     if (tile <= 0) return out;
     const int a = rulerLength - 2 * e;
     const int n = a / tile;
     const int r = a % tile;
-    for (int i = 1; i < n; ++i) out.push_back({e, tile, e + i * tile});
-    if (n >= 1) out.push_back({pictureLength - e - r, e + r, e + n * tile});
+    for (int i = 1; i < n; ++i) out.push_back({e, tile, e + i * tile, tile});
+    if (n >= 1) out.push_back({pictureLength - e - r, e + r, e + n * tile, e + r});
     return out;
 }
 

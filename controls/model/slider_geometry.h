@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/model/int_rect.h"
-#include "controls/model/tile_plan.h"
+#include "skin/compose/piece_plan.h"
 
 namespace dsp {
 
@@ -59,7 +59,7 @@ class SliderGeometry {
 
     // Tiles a built-in or user ruler picture of `pictureLength` pixels with
     // `edgeSize` fixed ends over `rulerLength` pixels.
-    static std::vector<TilePiece> BuiltInRulerPlan(int pictureLength, int edgeSize, int rulerLength);
+    static std::vector<PieceSpan> BuiltInRulerPlan(int pictureLength, int edgeSize, int rulerLength);
     // Tick marks for step s, end-mark length a and inner-mark length b.
     static std::vector<TickMark> TickMarks(const SliderLayout& l, int minValue, int maxValue, int s, int a,
                                            int b);

@@ -75,9 +75,12 @@ Point Middle(TControl& control) {
     return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
 }
 
-// Where the pointer goes inside a list row: clear of the frame and the text's left edge.
-constexpr int kRowPointerX = 10;
-constexpr int kRowPointerY = 5;
+// Where the pointer goes across a list row: clear of the text's left edge.
+constexpr int kRowPointerX = 8;
+
+bool RowInView(const ListModel& rows, int index) {
+    return index >= rows.TopIndex() && index < rows.TopIndex() + rows.Rows();
+}
 
 }  // namespace
 
@@ -93,7 +96,7 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
      &HeadlessDriver::Key},
     {"type", "TEXT", "typed text", &HeadlessDriver::Type},
     {"wheel", "X Y DELTA", "120 per notch, positive away from the user", &HeadlessDriver::Wheel},
-    {"pick", "NAME INDEX", "open a combo box and click row INDEX of its list", &HeadlessDriver::Pick},
+    {"pick", "NAME INDEX", "open a combo box, scroll its list to row INDEX, click it", &HeadlessDriver::Pick},
     {"advance", "MS", "move the clock on (timers, repeats)", &HeadlessDriver::Advance},
     {"dump", "",
      "per control: name, class, enabled, visible and its value, item index and text, or caption; then the "
@@ -205,22 +208,39 @@ void HeadlessDriver::Pick(std::istream& args, std::ostream&) {
     auto* combo = dynamic_cast<TbsSkinComboBox*>(form_.FindComponent(name));
     if (!combo) throw CommandError("no combo box named " + name);
     const int index = ReadInt(args, "INDEX");
+    if (index < 0 || index >= combo->Model().List().Count())
+        throw CommandError("no row " + std::to_string(index));
     ClickAt(Middle(*combo));
     app_.ProcessMessages();
     if (!combo->DroppedDown()) throw CommandError(name + " did not open its list");
-    // Rows not in view are scrolled to with the wheel over the list first.
-    const ListModel& rows = combo->Model().List();
-    if (index < 0 || index >= rows.Count()) throw CommandError("no row " + std::to_string(index));
-    const auto& list = combo->Model().ListRect();
-    const Point inList{list.left + kRowPointerX, list.top + kListFrame + kRowPointerY};
-    for (int guard = 0; guard < rows.Count() && index >= rows.TopIndex() + rows.Rows(); ++guard) {
-        host_.Wheel(inList, -120);
-        app_.ProcessMessages();
-    }
-    const int rowTop = list.top + kListFrame + (index - rows.TopIndex()) * combo->ListBoxDefaultItemHeight();
-    ClickAt({list.left + kRowPointerX, rowTop + kRowPointerY});
+    ClickAt(ShowRow(*combo, index));
     app_.ProcessMessages();
     if (combo->DroppedDown()) throw CommandError(name + " kept its list open");
+}
+
+// Scrolls row `index` of the open list into view with the wheel over the
+// list, either way, as the operator would; returns a point in that row. A
+// row that cannot be brought into view closes the list unchanged (Escape),
+// so no click ever lands beside it.
+Point HeadlessDriver::ShowRow(TbsSkinComboBox& combo, int index) {
+    const TbsPopupListBox& list = combo.ListBox();
+    const ListModel& rows = combo.Model().List();
+    const Rect area = list.RowsRect();
+    const Point inList = list.ClientToScreen({area.left + kRowPointerX, area.top + list.ItemHeight() / 2});
+    host_.MouseMove(inList);
+    for (int step = 0; step < rows.Count() && !RowInView(rows, index); ++step) {
+        host_.Wheel(inList, index < rows.TopIndex() ? 120 : -120);
+        app_.ProcessMessages();
+    }
+    const int offset = (index - rows.TopIndex()) * list.ItemHeight() + list.ItemHeight() / 2;
+    const Point row = list.ClientToScreen({area.left + kRowPointerX, area.top + offset});
+    if (RowInView(rows, index) && list.ClientToScreen(area.TopLeft()).y <= row.y &&
+        row.y < list.ClientToScreen({0, area.bottom}).y)
+        return row;
+    host_.PressKey(kVkEscape, 0);
+    app_.ProcessMessages();
+    throw CommandError("row " + std::to_string(index) + " of " + combo.Name() +
+                       " cannot be scrolled into view");
 }
 
 void HeadlessDriver::Advance(std::istream& args, std::ostream&) {

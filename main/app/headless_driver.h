@@ -16,6 +16,7 @@ class TApplication;
 class HeadlessHost;
 class FakeClock;
 class TForm1;
+class TbsSkinComboBox;
 struct Point;
 
 class HeadlessDriver {
@@ -45,6 +46,7 @@ class HeadlessDriver {
 
     Point Screen(Point client) const;
     void ClickAt(Point screen);
+    Point ShowRow(TbsSkinComboBox& combo, int index);
 
     void Press(std::istream& args, std::ostream& out);
     void Release(std::istream& args, std::ostream& out);

@@ -111,6 +111,22 @@ std::unique_ptr<WindowHost> OpenHost(bool headless, std::ostream& err) {
     }
 }
 
+// The window cannot outlive its display. Before the program ends, the port
+// is closed, so that the line is left as a disconnect leaves it.
+void EndWithTheDisplay(WindowHost& host, TForm1& form, std::ostream& out, std::ostream& err) {
+    auto* sdl = dynamic_cast<SdlHost*>(&host);
+    if (!sdl) return;
+    sdl->OnDisplayLost = [&form, &out, &err](const std::string& display) {
+        try {
+            form.ComPort1.ClosePort();
+        } catch (const std::exception&) {  // the program ends either way
+        }
+        out.flush();
+        err << "dsp-panel: lost the connection to the display " << display
+            << "; the port is closed and the panel ends" << std::endl;
+    };
+}
+
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
@@ -148,6 +164,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     formOptions.deviceFactory = [map = *map] {
         return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
     };
+    formOptions.portMap = *map;
     formOptions.diagnostics = &err;
     if (log) formOptions.frameSent = [log](const Frame& frame) { LogFrame(*log, frame); };
     TForm1* form = nullptr;
@@ -157,6 +174,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         err << "dsp-panel: " << error.what() << "\n";
         return 1;
     }
+    EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
     app.ProcessMessages();

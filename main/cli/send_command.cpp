@@ -1,6 +1,5 @@
 #include "main/cli/send_command.h"
 
-#include <cstring>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "main/cli/port_map_args.h"
 #include "platform/serialdev/termios_device.h"
 #include "serial/com_port.h"
+#include "serial/port_failure.h"
 
 namespace dsp {
 namespace {
@@ -45,15 +45,15 @@ std::optional<SendArgs> ParseSendArgs(std::span<const std::string_view> args) {
     return parsed;
 }
 
-void ReportPortError(std::ostream& err, const std::string& port, const EComPort& e) {
-    err << "dsp-panel: " << port << ": " << e.what();
-    if (e.SystemErrorCode() > 0) err << " - " << std::strerror(e.SystemErrorCode());
-    err << '\n';
-}
-
 }  // namespace
 
-int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::ostream& err) {
+int RunSendCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    return RunSendCommand(args, out, err,
+                          [](const PortMap& map) { return std::make_unique<TermiosSerialDevice>(map); });
+}
+
+int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::ostream& err,
+                   const SendDeviceMaker& makeDevice) {
     auto parsed = ParseSendArgs(args);
     if (!parsed) {
         err << kUsage;
@@ -69,7 +69,7 @@ int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::o
     if (!map) return kExitBadParameter;
 
     TComPort port;
-    port.SetDeviceFactory([map = *map] { return std::make_unique<TermiosSerialDevice>(map); });
+    port.SetDeviceFactory([map = *map, makeDevice] { return makeDevice(map); });
     port.SetEvents({});  // nothing is read back, so no monitoring thread is needed
     port.SetPort(parsed->port);
     try {
@@ -85,7 +85,7 @@ int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::o
         }
         port.ClosePort();
     } catch (const EComPort& e) {
-        ReportPortError(err, parsed->port, e);
+        err << "dsp-panel: " << DescribePortFailure(parsed->port, *map, e) << '\n';
         return kExitPortError;
     }
     return 0;

@@ -34,7 +34,7 @@ TForm1::~TForm1() {
     try {
         ComPort1.ClosePort();
     } catch (const std::exception& error) {
-        ReportPortFailure(error.what());
+        ReportPortFailure(error);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/button.h"
@@ -22,6 +23,7 @@
 #include "main/panel/panel_skins.h"
 #include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/form.h"
+#include "platform/serialdev/port_map.h"
 #include "serial/com_port.h"
 
 namespace dsp {
@@ -32,6 +34,9 @@ class TForm1 : public TForm, private LayoutHost {
         std::string registryFile;             // empty: the user's own store
         SerialDeviceFactory deviceFactory;    // empty: the termios devices
         std::ostream* diagnostics = nullptr;  // why opening or closing failed; null: stderr
+        // The port names the device factory's devices go by, for naming the
+        // device in that line; none: the user's ports.conf.
+        std::optional<PortMap> portMap;
         // Told of every frame once the port has taken it (--log-frames).
         std::function<void(const std::array<std::uint8_t, 4>& frame)> frameSent;
     };
@@ -133,7 +138,7 @@ class TForm1 : public TForm, private LayoutHost {
     void RestoreLanguage();
     void SetDefaults();
     void ShowReadouts();
-    void ReportPortFailure(const char* what);
+    void ReportPortFailure(const std::exception& error);
 
     Options options_;
     LayoutLoadReport loadReport_;

@@ -5,6 +5,7 @@
 
 #include "main/panel/form1.h"
 #include "serial/ecomport.h"
+#include "serial/port_failure.h"
 
 namespace dsp {
 
@@ -34,9 +35,10 @@ void TForm1::EnableSelectorButtons(bool enabled) {
 // The status panel shows only the fixed texts; why the port could not be
 // opened or closed (busy, no permission, no such device) goes to the
 // diagnostics stream as one line, so it is not lost.
-void TForm1::ReportPortFailure(const char* what) {
+void TForm1::ReportPortFailure(const std::exception& error) {
     std::ostream& out = options_.diagnostics ? *options_.diagnostics : std::cerr;
-    out << "dsp-panel: " << ComPort1.Port() << ": " << what << "\n";
+    const PortMap map = options_.portMap ? *options_.portMap : PortMap::FromUserConfig();
+    out << "dsp-panel: " << DescribePortFailure(ComPort1.Port(), map, error) << "\n";
 }
 
 void TForm1::bsSkinButton1Click(TObject*) {
@@ -50,7 +52,7 @@ void TForm1::bsSkinButton1Click(TObject*) {
         else
             ComPort1.OpenPort();
     } catch (const std::exception& error) {
-        ReportPortFailure(error.what());
+        ReportPortFailure(error);
         ShowConnection(wasConnected ? ConnectionText::CloseFailed : ConnectionText::OpenFailed, false);
         return;
     }

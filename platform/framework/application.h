@@ -95,6 +95,7 @@ class TApplication : public TComponent, private HostEventSink {
     TExceptionEvent OnException;
 
     Rect WorkArea() const { return host_->WorkArea(); }
+    std::vector<MonitorInfo> Monitors() const { return host_->Monitors(); }
     void MessageBox(const std::string& text, const std::string& caption);
 
     // Called by controls and forms.

@@ -53,6 +53,11 @@ class HeadlessWindow final : public HostWindow {
 
 HeadlessHost::HeadlessHost(Rect workArea) : workArea_(workArea) {}
 
+std::vector<MonitorInfo> HeadlessHost::Monitors() const {
+    if (!monitors_.empty()) return monitors_;
+    return {{{0, 0, workArea_.right, workArea_.bottom}, workArea_}};
+}
+
 HeadlessHost::~HeadlessHost() = default;
 
 std::unique_ptr<HostWindow> HeadlessHost::CreateWindow(TForm& form) {

@@ -23,6 +23,9 @@ class HeadlessHost final : public WindowHost {
     std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;
     Rect WorkArea() const override { return workArea_; }
     void SetWorkArea(const Rect& r) { workArea_ = r; }
+    // One display from (0, 0) to the work area's far corner, unless set.
+    std::vector<MonitorInfo> Monitors() const override;
+    void SetMonitors(std::vector<MonitorInfo> monitors) { monitors_ = std::move(monitors); }
     void MessageBox(const std::string& caption, const std::string& text) override;
     int EventFd() const override { return -1; }
     int PumpEvents(HostEventSink& sink) override;
@@ -65,6 +68,7 @@ class HeadlessHost final : public WindowHost {
     void Remove(HeadlessWindow* w);
 
     Rect workArea_;
+    std::vector<MonitorInfo> monitors_;
     std::deque<HostEvent> queue_;
     std::vector<HeadlessWindow*> windows_;  // creation order; z-order comes from the application
     std::vector<Box> boxes_;

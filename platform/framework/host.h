@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/framework/keys.h"
 #include "platform/graphics/bitmap.h"
@@ -60,6 +61,14 @@ struct HostEvent {
     std::string text;
 };
 
+// One display: its whole rectangle and the part of it left to windows (the
+// work area, without panels and docks), in screen coordinates.
+struct MonitorInfo {
+    Rect bounds;
+    Rect workArea;
+    friend bool operator==(const MonitorInfo&, const MonitorInfo&) = default;
+};
+
 class HostEventSink {
   public:
     virtual ~HostEventSink() = default;
@@ -72,6 +81,9 @@ class WindowHost {
     virtual std::unique_ptr<HostWindow> CreateWindow(TForm& form) = 0;
     // The usable part of the screen (without panels and docks).
     virtual Rect WorkArea() const = 0;
+    // Every display, the primary one first. A host that knows of one display
+    // only reports its work area as the whole display.
+    virtual std::vector<MonitorInfo> Monitors() const { return {{WorkArea(), WorkArea()}}; }
     // Shows a message box and returns when it is dismissed.
     virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
     // A descriptor that becomes readable when input arrives, or -1.

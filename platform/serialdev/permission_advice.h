@@ -1,11 +1,19 @@
 #pragma once
-// One line of advice for a device that may not be opened: which group owns
+// Why a serial device could not be opened, in plain words, from the errno
+// its opening reported; for a device that may not be opened, which group owns
 // it and how to join that group.
 
 #include <string>
 
 namespace dsp {
 
+// "no such device", "busy: another program has it open",
+// "permission denied: <PermissionAdvice>", ...
+std::string OpenFailureReason(const std::string& path, int error);
+
+// "it belongs to group 'dialout': run 'sudo usermod -aG dialout $USER', then
+// log in again (a new login is needed)". A device that cannot be looked at
+// is taken to belong to dialout, the usual owner of serial lines.
 std::string PermissionAdvice(const std::string& path);
 
 }  // namespace dsp

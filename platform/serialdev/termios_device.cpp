@@ -12,10 +12,8 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdio>
 #include <optional>
 
-#include "platform/serialdev/permission_advice.h"
 #include "platform/serialdev/termios2_speed.h"
 
 namespace dsp {
@@ -79,11 +77,7 @@ int TermiosSerialDevice::Open(const std::string& name) {
     std::string path = map_.Resolve(name);
     if (path.empty()) return ENOENT;
     int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        int error = errno;
-        if (error == EACCES || error == EPERM) std::fprintf(stderr, "%s\n", PermissionAdvice(path).c_str());
-        return error;
-    }
+    if (fd < 0) return errno;  // the caller words it (OpenFailureReason)
     int error = 0;
     if (!isatty(fd))
         error = ENOTTY;

@@ -146,10 +146,10 @@ TEST(SliderGeometry, BuiltInRulerTiling) {
     // A 10-pixel picture with 2-pixel ends over a 29-pixel ruler: tile 6,
     // A = 25, n = 4, r = 1.
     auto plan = SliderGeometry::BuiltInRulerPlan(10, 2, 29);
-    std::vector<TilePiece> want{{0, 8, 0}, {2, 6, 8}, {2, 6, 14}, {2, 6, 20}, {7, 3, 26}};
+    std::vector<PieceSpan> want{{0, 8, 0, 8}, {2, 6, 8, 6}, {2, 6, 14, 6}, {2, 6, 20, 6}, {7, 3, 26, 3}};
     EXPECT_EQ(plan, want);
     // Shorter than one tile: only the picture's start.
-    EXPECT_EQ(SliderGeometry::BuiltInRulerPlan(10, 2, 8), (std::vector<TilePiece>{{0, 8, 0}}));
+    EXPECT_EQ(SliderGeometry::BuiltInRulerPlan(10, 2, 8), (std::vector<PieceSpan>{{0, 8, 0, 8}}));
 }
 
 TEST(SliderGeometry, TickMarksThinOutAndEndAtMaximum) {

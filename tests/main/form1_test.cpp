@@ -133,10 +133,19 @@ TEST_F(Form1Test, ConnectingToAMissingPortChangesNothingButTheStatus) {
     EXPECT_EQ(Text(form_->bsSkinButton1), "connect");
     EXPECT_FALSE(form_->bsSkinTrackBar1->Enabled());
     EXPECT_TRUE(form_->bsSkinComboBox1->Enabled());
-    EXPECT_NE(diagnostics_.str().find("COM2"), std::string::npos) << diagnostics_.str();
+    EXPECT_EQ(diagnostics_.str(), "dsp-panel: COM2 (/nonexistent/dsp-panel-test-tty): no such device\n");
     Pick(form_->bsSkinComboBox8, 0);
     ClickOn(form_->bsSkinButton1);
     EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "状态: 连接出错");
+}
+
+TEST_F(Form1Test, ConnectingWithAnEmptyPortNameSaysNoPortWasChosen) {
+    Start();
+    form_->bsSkinComboBox1->SetItemIndex(9);  // the first of the two empty items
+    ClickOn(form_->bsSkinButton1);
+    EXPECT_FALSE(form_->ComPort1.Connected());
+    EXPECT_EQ(Text(form_->bsSkinStatusPanel1), "status: connect error");
+    EXPECT_EQ(diagnostics_.str(), "dsp-panel: no port chosen\n");
 }
 
 TEST_F(Form1Test, ClosedPortWritesNothingAndKeepsReadouts) {

@@ -64,6 +64,33 @@ TEST_F(HeadlessSessionTest, BadCommandsAnswerWithAnErrorAndTheSessionGoesOn) {
     EXPECT_FALSE(driver.Execute("quit", out));
 }
 
+// The list shows a few rows at a time: reaching the last row scrolls it
+// down, and the first one after that scrolls it back up. Each pick sends
+// the one frame of its row, so no click strayed onto another control.
+TEST_F(HeadlessSessionTest, PickScrollsTheListEitherWayToTheRow) {
+    Start();
+    Connect();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::ostringstream out;
+    TbsSkinComboBox* key = form_->bsSkinComboBox7;
+    const int last = static_cast<int>(key->Items().size()) - 1;
+    ASSERT_GT(last, key->Model().List().Rows());
+    EXPECT_TRUE(driver.Execute("pick bsSkinComboBox7 " + std::to_string(last), out));
+    EXPECT_EQ(key->ItemIndex(), last);
+    EXPECT_TRUE(driver.Execute("pick bsSkinComboBox7 0", out));
+    EXPECT_EQ(key->ItemIndex(), 0);
+    EXPECT_EQ(out.str(), "ok\nok\n");
+    EXPECT_EQ(Written(8),
+              Frames({{0x80, 0x1B, static_cast<std::uint8_t>(last), 0xA0}, {0x80, 0x1B, 0x00, 0xA0}}));
+    EXPECT_TRUE(NothingWritten());
+
+    out.str("");
+    EXPECT_TRUE(driver.Execute("pick bsSkinComboBox7 " + std::to_string(last + 1), out));
+    EXPECT_EQ(out.str(), "error: no row " + std::to_string(last + 1) + "\n");
+    EXPECT_FALSE(key->DroppedDown());
+    EXPECT_EQ(key->ItemIndex(), 0);
+}
+
 TEST_F(HeadlessSessionTest, HelpListsEveryCommandWithItsArgumentsInOneColumn) {
     Start();
     HeadlessDriver driver(*app_, *host_, *clock_, *form_);

@@ -3,6 +3,7 @@
 // Skipped only when Xvfb cannot start.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <string>
@@ -24,6 +25,85 @@ bool WaitForLine(ChildProcess& panel, const std::string& wanted, std::string& se
         if (line == wanted) return true;
     }
     return false;
+}
+
+// The panel's window id on the display, or "" when it did not appear.
+std::string WaitForWindow(const std::vector<std::string>& env) {
+    std::string id;
+    for (int i = 0; i < 50 && id.empty(); ++i) {
+        id = RunAndRead({"xdotool", "search", "--name", "Digital Effect Processor"}, env);
+        if (id.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return id.substr(0, id.find('\n'));
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// A display number no X server answers on.
+std::string DeadDisplay() {
+    for (int n = 93;; ++n)
+        if (!Exists("/tmp/.X11-unix/X" + std::to_string(n)) &&
+            !Exists("/tmp/.X" + std::to_string(n) + "-lock"))
+            return ":" + std::to_string(n);
+}
+
+std::string ReadAll(ChildProcess& child, int timeoutMs) {
+    std::string all, line;
+    while (child.ReadLine(line, timeoutMs)) all += line + "\n";
+    return all;
+}
+
+using Clock = std::chrono::steady_clock;
+
+TEST(PanelWindow, ADisplayWithNoServerEndsAtOnceWithOneLine) {
+    const std::string display = DeadDisplay();
+    const auto start = Clock::now();
+    ChildProcess panel({kProgram}, {"DISPLAY=" + display, "SDL_VIDEODRIVER", "WAYLAND_DISPLAY"}, true, true);
+    ASSERT_TRUE(panel.Started());
+    const std::string said = ReadAll(panel, 2000);
+    EXPECT_EQ(panel.Wait(2000), 1);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+    EXPECT_NE(said.find("display " + display + " "), std::string::npos) << said;
+    EXPECT_NE(said.find("--headless"), std::string::npos) << said;
+}
+
+// Under a bare X server (no XDG_RUNTIME_DIR, no video driver asked for) the
+// program starts without a word; when the server dies under the connected
+// window, it closes the port and ends with one line.
+TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
+    XvfbServer x;
+    if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
+    TempDir config;
+    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
+                                    "XDG_CONFIG_HOME=" + config.Path().string()};
+    ChildProcess panel({kProgram, "--simulate"}, env, true, true);
+    ASSERT_TRUE(panel.Started());
+    const std::string id = WaitForWindow(env);
+    ASSERT_FALSE(id.empty()) << "the window did not appear";
+    auto move = [&](int x, int y) {
+        RunAndRead({"xdotool", "mousemove", "--window", id, std::to_string(x), std::to_string(y)}, env);
+    };
+    move(45, 81);  // "connect"
+    RunAndRead({"xdotool", "click", "1"}, env);
+    // The "MAIN" fader moved reaches the unit only over an open port.
+    move(44, 383);
+    RunAndRead({"xdotool", "mousedown", "1"}, env);
+    for (int y = 378; y >= 363; y -= 5) move(44, y);
+    RunAndRead({"xdotool", "mouseup", "1"}, env);
+    std::string seen;
+    ASSERT_TRUE(WaitForLine(panel, "MAIN-VOL 33", seen)) << seen;
+
+    const auto killed = Clock::now();
+    x.Kill();
+    const std::string said = ReadAll(panel, 2000);
+    EXPECT_EQ(panel.Wait(2000), 1);
+    EXPECT_LT(Clock::now() - killed, std::chrono::seconds(2));
+    EXPECT_EQ(said, "dsp-panel: lost the connection to the display " + x.Display() +
+                        "; the port is closed and the panel ends\n");
 }
 
 TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {

@@ -35,12 +35,13 @@ class Form1Test : public AppTest {
         TForm1::Options options;
         options.registryFile = registryFile_;
         const std::string slave = pty_.SlavePath();
-        options.deviceFactory = [slave] {
-            PortMap map;
-            map.Set("COM1", slave);
-            map.Set("COM2", "/nonexistent/dsp-panel-test-tty");
+        PortMap map;
+        map.Set("COM1", slave);
+        map.Set("COM2", "/nonexistent/dsp-panel-test-tty");
+        options.deviceFactory = [map] {
             return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
         };
+        options.portMap = map;
         options.diagnostics = &diagnostics_;
         form_ = new TForm1(app_.get(), options);
         form_->Show();

@@ -24,16 +24,23 @@ std::vector<char*> CStrings(std::vector<std::string>& v) {
     return out;
 }
 
+// The variable's name with its '='.
+std::string Key(const std::string& entry) {
+    const auto eq = entry.find('=');
+    return eq == std::string::npos ? entry + "=" : entry.substr(0, eq + 1);
+}
+
 std::vector<std::string> Environment(const std::vector<std::string>& extra) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         std::string entry(*e);
         bool replaced = false;
         for (const auto& x : extra)
-            if (entry.substr(0, entry.find('=') + 1) == x.substr(0, x.find('=') + 1)) replaced = true;
+            if (Key(entry) == Key(x)) replaced = true;
         if (!replaced) env.push_back(entry);
     }
-    env.insert(env.end(), extra.begin(), extra.end());
+    for (const auto& x : extra)
+        if (x.find('=') != std::string::npos) env.push_back(x);
     return env;
 }
 
@@ -66,12 +73,13 @@ bool ReadLineFrom(int fd, std::string& buffer, std::string& line, int timeoutMs)
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-                           bool captureStdout) {
+                           bool captureStdout, bool mergeStderr) {
     int fds[2] = {-1, -1};
     if (captureStdout && ::pipe2(fds, O_CLOEXEC) != 0) return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (captureStdout) posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+    if (captureStdout && mergeStderr) posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
     std::vector<std::string> args = argv;
     std::vector<std::string> envs = Environment(env);
     auto cargs = CStrings(args);
@@ -169,6 +177,13 @@ XvfbServer::~XvfbServer() {
     if (pid_ <= 0) return;
     ::kill(pid_, SIGTERM);
     ::waitpid(pid_, nullptr, 0);
+}
+
+void XvfbServer::Kill() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
 }
 
 }  // namespace dsp::test

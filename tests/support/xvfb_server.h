@@ -13,9 +13,10 @@ namespace dsp::test {
 class ChildProcess {
   public:
     // Starts argv[0] (searched in PATH) with extra environment entries
-    // ("NAME=value"); its stdout can be read with ReadLine.
+    // ("NAME=value"; a bare "NAME" removes the variable); its stdout (and
+    // with mergeStderr its stderr too) can be read with ReadLine.
     ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {},
-                 bool captureStdout = true);
+                 bool captureStdout = true, bool mergeStderr = false);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -46,6 +47,8 @@ class XvfbServer {
     const std::string& Display() const { return display_; }
     const std::string& Error() const { return error_; }
     std::string DisplayEnv() const { return "DISPLAY=" + display_; }
+    // Ends the server at once, as a crash would, and waits for it.
+    void Kill();
 
   private:
     pid_t pid_ = -1;

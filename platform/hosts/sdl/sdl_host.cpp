@@ -2,12 +2,15 @@
 
 #include <SDL2/SDL.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_keys.h"
 #include "platform/hosts/sdl/sdl_window.h"
+#include "platform/hosts/sdl/x11_display.h"
 
 namespace dsp {
 namespace {
@@ -21,6 +24,18 @@ TMouseButton ButtonFromSdl(Uint8 b) {
     return TMouseButton::mbLeft;
 }
 
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The display named by DISPLAY, or "" when the caller asked SDL for a driver
+// itself or there is no X display to use.
+std::string X11DisplayToUse() {
+    if (!Variable("SDL_VIDEODRIVER").empty()) return {};
+    return Variable("DISPLAY");
+}
+
 }  // namespace
 
 SdlHost::SdlHost() {
@@ -28,12 +43,35 @@ SdlHost::SdlHost() {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+    const std::string display = X11DisplayToUse();
+    if (!display.empty()) {
+        if (!X11DisplayAnswers(display))
+            throw std::runtime_error("cannot open the display " + display + " (no X server answers there)");
+        // An empty SDL_VIDEODRIVER in the environment would block a plain hint.
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+    }
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        const std::string what =
+            display.empty() ? std::string("cannot open the display") : "cannot open the display " + display;
+        throw std::runtime_error(what + " (" + SDL_GetError() + ")");
+    }
+    if (VideoDriver() == "x11") {
+        displayName_ = Variable("DISPLAY");
+        watchingDisplay_ = true;
+        HandleDisplayLoss([this] { DisplayLost(); });
+    }
     SDL_StartTextInput();
 }
 
-SdlHost::~SdlHost() { SDL_Quit(); }
+SdlHost::~SdlHost() {
+    if (watchingDisplay_) HandleDisplayLoss({});
+    SDL_Quit();
+}
+
+void SdlHost::DisplayLost() const {
+    if (OnDisplayLost) return OnDisplayLost(displayName_);
+    std::fprintf(stderr, "lost the connection to the display %s\n", displayName_.c_str());
+}
 
 std::string SdlHost::VideoDriver() const {
     const char* name = SDL_GetCurrentVideoDriver();
@@ -48,6 +86,20 @@ Rect SdlHost::WorkArea() const {
     SDL_Rect r{};
     if (SDL_GetDisplayUsableBounds(0, &r) != 0 && SDL_GetDisplayBounds(0, &r) != 0) return {0, 0, 1280, 1024};
     return Rect::FromBounds(r.x, r.y, r.w, r.h);
+}
+
+std::vector<MonitorInfo> SdlHost::Monitors() const {
+    std::vector<MonitorInfo> out;
+    const int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+        SDL_Rect whole{}, usable{};
+        if (SDL_GetDisplayBounds(i, &whole) != 0) continue;
+        if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = whole;
+        out.push_back({Rect::FromBounds(whole.x, whole.y, whole.w, whole.h),
+                       Rect::FromBounds(usable.x, usable.y, usable.w, usable.h)});
+    }
+    if (out.empty()) out.push_back({WorkArea(), WorkArea()});
+    return out;
 }
 
 void SdlHost::MessageBox(const std::string& caption, const std::string& text) {

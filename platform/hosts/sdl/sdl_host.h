@@ -4,7 +4,12 @@
 // SDL's hit-test callback, answered from the form's own hit test. On X11 the
 // window shape follows the form's window region, and the loop waits on the
 // display connection, so an idle program sleeps in poll.
+//
+// With DISPLAY set and no SDL_VIDEODRIVER asked for, the host uses X11 and
+// nothing else: SDL would otherwise try its other drivers when the X server
+// does not answer, and run on with no window at all.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +30,7 @@ class SdlHost final : public WindowHost {
 
     std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;
     Rect WorkArea() const override;
+    std::vector<MonitorInfo> Monitors() const override;
     void MessageBox(const std::string& caption, const std::string& text) override;
     int EventFd() const override;
     int MaxWaitMs() const override;
@@ -33,15 +39,25 @@ class SdlHost final : public WindowHost {
 
     // The name of SDL's video driver ("x11", ...).
     std::string VideoDriver() const;
+    // The X display the host opened (":1"), or "" when not on X11.
+    const std::string& DisplayName() const { return displayName_; }
+
+    // Runs when the connection to the X display breaks, with the display's
+    // name; the process then ends with status 1 (see x11_display.h).
+    // Unset, one line goes to stderr.
+    std::function<void(const std::string& display)> OnDisplayLost;
 
   private:
     friend class SdlWindow;
     SdlWindow* FindWindow(uint32_t windowId) const;
     bool IgnoredFocusChange(uint8_t event, const SdlWindow& window) const;
     void Translate(const void* sdlEvent, HostEventSink& sink);
+    void DisplayLost() const;
 
     std::vector<SdlWindow*> windows_;
     mutable int displayFd_ = -1;
+    std::string displayName_;
+    bool watchingDisplay_ = false;
 };
 
 }  // namespace dsp

@@ -63,8 +63,9 @@ namespace {
 TEST(PermissionAdvice, NamesTheDevicesGroupAndTheStepToJoinIt) {
     // /dev/null belongs to root's group on every system we run on.
     std::string advice = PermissionAdvice("/dev/null");
-    EXPECT_NE(advice.find("/dev/null"), std::string::npos) << advice;
+    EXPECT_NE(advice.find("group 'root'"), std::string::npos) << advice;
     EXPECT_NE(advice.find("usermod -aG root $USER"), std::string::npos) << advice;
+    EXPECT_NE(PermissionAdvice("/nonexistent/tty").find("usermod -aG dialout $USER"), std::string::npos);
     EXPECT_NE(advice.find("new login"), std::string::npos) << advice;
     EXPECT_EQ(advice.find('\n'), std::string::npos);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // How a skin section's rectangle is fitted to a control's size: the resize
 // mode derived from the section's anchor points, and the size, moved anchors
-// and client rectangle for a requested size.
+// and client rectangle for a requested size. Anchors and the client
+// rectangle are relative to the section's rectangle, as for a control of the
+// section's own size.
 
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
@@ -12,22 +14,22 @@ namespace dsp {
 enum class SkinResizeMode { None = -1, Fixed = 0, Both = 1, Width = 2, Height = 3 };
 
 struct SkinAnchors {
-    IntRect skinRect;
-    IntPoint leftTop;
-    IntPoint rightTop;
-    IntPoint leftBottom;
-    IntPoint rightBottom;
-    IntRect clientRect;
+    Rect skinRect;
+    Point leftTop;
+    Point rightTop;
+    Point leftBottom;
+    Point rightBottom;
+    Rect clientRect;
 };
 
 struct SkinFit {
     int width = 0;
     int height = 0;
-    IntPoint leftTop;
-    IntPoint rightTop;
-    IntPoint leftBottom;
-    IntPoint rightBottom;
-    IntRect clientRect;
+    Point leftTop;
+    Point rightTop;
+    Point leftBottom;
+    Point rightBottom;
+    Rect clientRect;
 };
 
 SkinResizeMode DeriveResizeMode(const SkinAnchors& a);

@@ -1,4 +1,4 @@
-#include "controls/model/skin_fit.h"
+#include "skin/compose/skin_fit.h"
 
 namespace dsp {
 

@@ -1,0 +1,43 @@
+#include "platform/hosts/sdl/x11_display.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+#include <utility>
+
+namespace dsp {
+namespace {
+
+// Xlib's handler takes no context of its own, so the one we run sits here;
+// the process has one display connection.
+std::function<void()> lostHandler;
+XIOErrorHandler xlibHandler = nullptr;
+
+int DisplayLost(Display*) {
+    std::function<void()> handler = std::exchange(lostHandler, {});
+    if (handler) handler();
+    std::_Exit(1);
+}
+
+}  // namespace
+
+bool X11DisplayAnswers(const std::string& display) {
+    Display* connection = XOpenDisplay(display.c_str());
+    if (!connection) return false;
+    XCloseDisplay(connection);
+    return true;
+}
+
+void HandleDisplayLoss(std::function<void()> onLost) {
+    if (onLost) {
+        XIOErrorHandler previous = XSetIOErrorHandler(&DisplayLost);
+        if (previous != &DisplayLost) xlibHandler = previous;
+        lostHandler = std::move(onLost);
+        return;
+    }
+    lostHandler = {};
+    XSetIOErrorHandler(xlibHandler);
+    xlibHandler = nullptr;
+}
+
+}  // namespace dsp
