@@ -1,13 +1,24 @@
 #include "controls/bevel.h"
 
+#include "controls/skin_sections.h"
 #include "platform/graphics/canvas.h"
 
 namespace dsp {
 
-TbsSkinBevel::TbsSkinBevel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 50, 50); }
+TbsSkinBevel::TbsSkinBevel(TComponent* owner)
+    : TGraphicControl(owner), SkinLinked(SkinSectionName(SkinSection::Bevel)) {
+    SetBounds(0, 0, 50, 50);
+}
 
 void TbsSkinBevel::SetSkinData(TbsSkinData* data) {
-    skinData_ = data;
+    link_.SetSkinData(data);
+    ApplySkinData();
+}
+
+void TbsSkinBevel::ForgetSkinData() { link_.Forget(); }
+
+void TbsSkinBevel::ApplySkinData() {
+    link_.Read();
     ReadColors();
     Invalidate();
 }

@@ -13,14 +13,14 @@ namespace dsp {
 enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
 enum class TBevelStyle { bsLowered, bsRaised };
 
-class TbsSkinBevel : public TGraphicControl {
+class TbsSkinBevel : public TGraphicControl, public SkinLinked {
   public:
     explicit TbsSkinBevel(TComponent* owner);
 
-    TbsSkinData* SkinData() const { return skinData_; }
-    void SetSkinData(TbsSkinData* data);
-    const std::string& SkinDataName() const { return skinDataName_; }
-    void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
+    // Setting the skin data and a skin change look the colours up again.
+    void SetSkinData(TbsSkinData* data) override;
+    void ForgetSkinData() override;
+    void ApplySkinData() override;
     TBevelShape Shape() const { return shape_; }
     void SetShape(TBevelShape s);
     TBevelStyle Style() const { return style_; }
@@ -34,13 +34,12 @@ class TbsSkinBevel : public TGraphicControl {
 
   protected:
     void Paint() override;
+    void SkinDataLost() override { ApplySkinData(); }
 
   private:
     void Draw(Canvas& canvas);
     void ReadColors();
 
-    TbsSkinData* skinData_ = nullptr;
-    std::string skinDataName_ = "bevel";
     TBevelShape shape_ = TBevelShape::bsBox;
     TBevelStyle style_ = TBevelStyle::bsLowered;
     bool dividerMode_ = false;

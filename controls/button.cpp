@@ -1,13 +1,14 @@
 #include "controls/button.h"
 
 #include "controls/default_look.h"
+#include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 #include "platform/framework/application.h"
 
 namespace dsp {
 
 TbsSkinButton::TbsSkinButton(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("button");
+    SetSkinDataName(SkinSectionName(SkinSection::Button));
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
     model_.OnInvalidate = [this](ButtonModel&) { Invalidate(); };

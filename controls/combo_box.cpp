@@ -4,13 +4,14 @@
 #include "controls/model/wheel.h"
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
+#include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 #include "platform/framework/application.h"
 #include "platform/text/utf8.h"
 
 namespace dsp {
 TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("combobox");
+    SetSkinDataName(SkinSectionName(SkinSection::ComboBox));
     SetBounds(0, 0, 120, 20);
     SetTabStop(true);
     list_ = new TbsPopupListBox(*this);

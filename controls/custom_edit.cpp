@@ -2,6 +2,7 @@
 
 #include "controls/control_fonts.h"
 #include "controls/default_look.h"
+#include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 #include "platform/text/utf8.h"
 
@@ -13,7 +14,7 @@ bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0
 }  // namespace
 
 TbsSkinCustomEdit::TbsSkinCustomEdit(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("edit");
+    SetSkinDataName(SkinSectionName(SkinSection::Edit));
     SetBounds(0, 0, 120, 20);
     SetTabStop(true);
 }

@@ -5,10 +5,9 @@
 // is swallowed with a beep (OnBeep).
 
 #include "controls/skin_custom_control.h"
+#include "skin/skin_types.h"  // TAlignment
 
 namespace dsp {
-
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TbsSkinCustomEdit : public TbsSkinCustomControl {
   public:

@@ -1,13 +1,14 @@
 #include "controls/label.h"
 
 #include "controls/control_fonts.h"
+#include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 #include "platform/text/draw_text.h"
 
 namespace dsp {
 
 TbsSkinLabel::TbsSkinLabel(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("label");
+    SetSkinDataName(SkinSectionName(SkinSection::Label));
     SetBounds(0, 0, 75, 21);
 }
 
@@ -67,7 +68,7 @@ void TbsSkinLabel::PaintDefaultLook(Bitmap& bitmap) {
 }
 
 TbsSkinStatusPanel::TbsSkinStatusPanel(TComponent* owner) : TbsSkinLabel(owner) {
-    SetSkinDataName("statuspanel");
+    SetSkinDataName(SkinSectionName(SkinSection::StatusPanel));
     SetWidth(120);
 }
 
@@ -93,10 +94,23 @@ void TbsSkinStatusPanel::PaintDefaultLook(Bitmap& bitmap) {
                       glyph_.GetPixel(0, glyph_.Height() - 1));
 }
 
-TbsSkinStdLabel::TbsSkinStdLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+TbsSkinStdLabel::TbsSkinStdLabel(TComponent* owner)
+    : TGraphicControl(owner), SkinLinked(SkinSectionName(SkinSection::StdLabel)) {
+    SetBounds(0, 0, 65, 17);
+}
 
 void TbsSkinStdLabel::SetSkinData(TbsSkinData* data) {
-    skinData_ = data;
+    link_.SetSkinData(data);
+    ApplySkinData();
+}
+
+void TbsSkinStdLabel::ForgetSkinData() {
+    link_.Forget();
+    Invalidate();
+}
+
+void TbsSkinStdLabel::ApplySkinData() {
+    link_.Read();
     FitToText();
     Invalidate();
 }

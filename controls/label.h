@@ -63,14 +63,14 @@ class TbsSkinStatusPanel : public TbsSkinLabel {
     int numGlyphs_ = 1;
 };
 
-class TbsSkinStdLabel : public TGraphicControl {
+class TbsSkinStdLabel : public TGraphicControl, public SkinLinked {
   public:
     explicit TbsSkinStdLabel(TComponent* owner);
 
-    TbsSkinData* SkinData() const { return skinData_; }
-    void SetSkinData(TbsSkinData* data);
-    const std::string& SkinDataName() const { return skinDataName_; }
-    void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
+    void SetSkinData(TbsSkinData* data) override;
+    void ForgetSkinData() override;
+    // Reads the section again, fits the size to the text and repaints.
+    void ApplySkinData() override;
     const TFont& DefaultFont() const { return defaultFont_; }
     void SetDefaultFont(const TFont& f);
     const TFont& Font() const { return font_; }
@@ -95,14 +95,13 @@ class TbsSkinStdLabel : public TGraphicControl {
   protected:
     void Paint() override;
     void TextChanged() override;
+    void SkinDataLost() override { ApplySkinData(); }
 
   private:
     void PaintText(Canvas& canvas);
     unsigned Format() const;
     void FitToText();
 
-    TbsSkinData* skinData_ = nullptr;
-    std::string skinDataName_ = "stdlabel";
     TFont defaultFont_{"Arial", 14};
     TFont font_{"Arial", 14};
     bool useSkinFont_ = true;

@@ -1,5 +1,6 @@
 #include "controls/panel.h"
 
+#include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 
 namespace dsp {
@@ -10,7 +11,7 @@ Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("panel");
+    SetSkinDataName(SkinSectionName(SkinSection::Panel));
     SetControlStyle(ControlStyle() | csAcceptsControls);
     forceBackground_ = true;
     SetBounds(0, 0, 150, 150);
@@ -69,7 +70,7 @@ void TbsSkinPanel::WndProc(TMessage& message) {
         case kWmNcPaint:
             if (auto* canvas = reinterpret_cast<Canvas*>(message.WParam)) {
                 ReadSkinData();
-                if (skinIndex_ < 0) {
+                if (SkinIndex() < 0) {
                     DrawDefaultLook(*canvas);
                 } else {
                     canvas->Draw({0, 0}, PaintToBitmap());
@@ -143,12 +144,12 @@ void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 }
 
 TbsSkinGroupBox::TbsSkinGroupBox(TComponent* owner) : TbsSkinPanel(owner) {
-    SetSkinDataName("groupbox");
+    SetSkinDataName(SkinSectionName(SkinSection::GroupBox));
     SetCaptionMode(true);
 }
 
 TbsSkinStatusBar::TbsSkinStatusBar(TComponent* owner) : TbsSkinPanel(owner) {
-    SetSkinDataName("statusbar");
+    SetSkinDataName(SkinSectionName(SkinSection::StatusBar));
     SetBorderStyle(TbsSkinBorderStyle::bvNone);
     forceBackground_ = false;
     SetHeight(21);

@@ -2,6 +2,7 @@
 
 #include "controls/default_look.h"
 #include "controls/model/wheel.h"
+#include "controls/skin_sections.h"
 
 namespace dsp {
 namespace {
@@ -12,7 +13,7 @@ IntPoint ToIntPoint(Point p) { return {p.x, p.y}; }
 }  // namespace
 
 TbsSkinScrollBar::TbsSkinScrollBar(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("hscrollbar");
+    SetSkinDataName(SkinSectionName(SkinSection::HScrollBar));
     SetBounds(0, 0, 200, 19);
     model_.OnInvalidate = [this](ScrollBarModel&) { Invalidate(); };
     model_.OnChange = [this](ScrollBarModel&) {
@@ -22,7 +23,8 @@ TbsSkinScrollBar::TbsSkinScrollBar(TComponent* owner) : TbsSkinCustomControl(own
 
 void TbsSkinScrollBar::SetKind(ScrollBarKind kind) {
     model_.SetKind(kind);
-    SetSkinDataName(kind == ScrollBarKind::sbVertical ? "vscrollbar" : "hscrollbar");
+    SetSkinDataName(kind == ScrollBarKind::sbVertical ? SkinSectionName(SkinSection::VScrollBar)
+                                                      : SkinSectionName(SkinSection::HScrollBar));
     Invalidate();
 }
 

@@ -1,18 +1,20 @@
 #include "controls/skin_control.h"
 
+#include "skin/skin_data.h"
+
 namespace dsp {
 
-TbsSkinControl::TbsSkinControl(TComponent* owner) : TCustomControl(owner) {
+TbsSkinControl::TbsSkinControl(TComponent* owner) : TCustomControl(owner), SkinLinked({}) {
     // Clicks are the controls' own business: each fires its events by its rules.
     SetControlStyle(ControlStyle() & ~csClickEvents);
 }
 
 void TbsSkinControl::SetSkinData(TbsSkinData* data) {
-    skinData_ = data;
-    if (skinData_ && FindSkinSection(skinData_, skinDataName_) >= 0) ApplySkinData();
+    link_.SetSkinData(data);
+    if (data != nullptr && !data->Empty()) ApplySkinData();
 }
 
-void TbsSkinControl::ReadSkinData() { skinIndex_ = FindSkinSection(skinData_, skinDataName_); }
+void TbsSkinControl::ReadSkinData() { link_.Read(); }
 
 void TbsSkinControl::ApplySkinData() {
     ReadSkinData();
@@ -22,7 +24,7 @@ void TbsSkinControl::ApplySkinData() {
 Bitmap TbsSkinControl::PaintToBitmap() {
     ReadSkinData();
     Bitmap bitmap(Width(), Height(), clBtnFace);
-    if (skinIndex_ < 0) {
+    if (SkinIndex() < 0) {
         PaintDefaultLook(bitmap);
     } else {
         PaintSkinLook(bitmap);

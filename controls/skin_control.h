@@ -15,30 +15,23 @@ namespace dsp {
 // Sent to a control when the picture behind it changed (user message + 260).
 inline constexpr uint32_t kWmBackgroundChanged = kWmUser + 260;
 
-class TbsSkinControl : public TCustomControl {
+class TbsSkinControl : public TCustomControl, public SkinLinked {
   public:
     explicit TbsSkinControl(TComponent* owner);
 
-    TbsSkinData* SkinData() const { return skinData_; }
     // Stores the reference and, when it is set and not empty, applies it.
-    virtual void SetSkinData(TbsSkinData* data);
-    const std::string& SkinDataName() const { return skinDataName_; }
-    // Stores only: the next paint or ApplySkinData uses it.
-    virtual void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
+    void SetSkinData(TbsSkinData* data) override;
     const std::string& HintTitle() const { return hintTitle_; }
     void SetHintTitle(const std::string& title) { hintTitle_ = title; }
     int HintImageIndex() const { return hintImageIndex_; }
     void SetHintImageIndex(int index) { hintImageIndex_ = index; }
 
-    // The section index found at the last ReadSkinData.
-    int SkinIndex() const { return skinIndex_; }
-
     // Refreshes the section index (and, in descendants, the section's data).
     virtual void ReadSkinData();
     // A new skin became current: read it and repaint.
-    virtual void ApplySkinData();
+    void ApplySkinData() override;
     // Before a skin change: back to the default look until it is applied.
-    virtual void ForgetSkinData() { skinIndex_ = -1; }
+    void ForgetSkinData() override { link_.Forget(); }
     virtual void SkinDataApplied() {}
     virtual void ParentBackgroundChanged() {}
 
@@ -58,12 +51,9 @@ class TbsSkinControl : public TCustomControl {
     void MouseEnter() override;
     void MouseLeave() override;
     bool InPaint() const { return inPaint_; }
-
-    int skinIndex_ = -1;
+    void SkinDataLost() override { ApplySkinData(); }
 
   private:
-    TbsSkinData* skinData_ = nullptr;
-    std::string skinDataName_;
     std::string hintTitle_;
     int hintImageIndex_ = 0;
     bool inPaint_ = false;

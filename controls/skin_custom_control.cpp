@@ -7,29 +7,29 @@ namespace dsp {
 TbsSkinCustomControl::TbsSkinCustomControl(TComponent* owner) : TbsSkinControl(owner) {
     defaultFont_.OnChange = [this](TFont&) {
         DefaultFontChanged();
-        if (skinIndex_ < 0) Invalidate();
+        if (SkinIndex() < 0) Invalidate();
     };
 }
 
 void TbsSkinCustomControl::SetDefaultFont(const TFont& font) {
     defaultFont_ = font;  // copies the values; our OnChange stays
     DefaultFontChanged();
-    if (skinIndex_ < 0) Invalidate();
+    if (SkinIndex() < 0) Invalidate();
 }
 
 void TbsSkinCustomControl::SetDefaultWidth(int width) {
     defaultWidth_ = width;
-    if (skinIndex_ < 0 && width > 0) SetWidth(width);
+    if (SkinIndex() < 0 && width > 0) SetWidth(width);
 }
 
 void TbsSkinCustomControl::SetDefaultHeight(int height) {
     defaultHeight_ = height;
-    if (skinIndex_ < 0 && height > 0) SetHeight(height);
+    if (SkinIndex() < 0 && height > 0) SetHeight(height);
 }
 
 void TbsSkinCustomControl::ReadSkinData() {
     TbsSkinControl::ReadSkinData();
-    if (skinIndex_ < 0) {
+    if (SkinIndex() < 0) {
         anchors_ = {};
         resizeMode_ = SkinResizeMode::None;
         return;
@@ -40,7 +40,7 @@ void TbsSkinCustomControl::ReadSkinData() {
 
 void TbsSkinCustomControl::ApplySkinData() {
     ReadSkinData();
-    if (skinIndex_ < 0) {
+    if (SkinIndex() < 0) {
         if (defaultWidth_ > 0) SetWidth(defaultWidth_);
         if (defaultHeight_ > 0) SetHeight(defaultHeight_);
         UpdateWindowRegion();
@@ -60,7 +60,7 @@ void TbsSkinCustomControl::ApplySkinData() {
 
 void TbsSkinCustomControl::SetBounds(int left, int top, int width, int height) {
     bool resized = width != Width() || height != Height();
-    if (skinIndex_ >= 0 && resized) CalcSkinSize(width, height);
+    if (SkinIndex() >= 0 && resized) CalcSkinSize(width, height);
     TbsSkinControl::SetBounds(left, top, width, height);
     if (resized) {
         UpdateWindowRegion();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/skin_sections.h"
 #include "platform/graphics/bmp_file.h"
 #include "platform/graphics/canvas.h"
 
@@ -17,7 +18,7 @@ Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b
 }  // namespace
 
 TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TbsSkinControl(owner) {
-    SetSkinDataName("slider");
+    SetSkinDataName(SkinSectionName(SkinSection::Slider));
     SetTabStop(true);
     SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque | csDoubleClicks);
     imageHThumb_ = BuiltIn(SliderPicture::BS_HTB);

@@ -4,6 +4,7 @@
 
 #include "controls/default_look.h"
 #include "controls/model/wheel.h"
+#include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 
 namespace dsp {
@@ -42,7 +43,7 @@ class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
 };
 
 TbsSkinSpinEdit::TbsSkinSpinEdit(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("spinedit");
+    SetSkinDataName(SkinSectionName(SkinSection::SpinEdit));
     box_ = new InnerBox(*this);
     box_->SetText("0");
     box_->OnBeep = [this](TObject*) {

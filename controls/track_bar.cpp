@@ -2,6 +2,7 @@
 
 #include "controls/model/default_look_colors.h"
 #include "controls/model/wheel.h"
+#include "controls/skin_sections.h"
 #include "platform/graphics/canvas.h"
 
 namespace dsp {
@@ -12,7 +13,7 @@ Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
 TbsSkinTrackBar::TbsSkinTrackBar(TComponent* owner) : TbsSkinCustomControl(owner) {
-    SetSkinDataName("htrackbar");
+    SetSkinDataName(SkinSectionName(SkinSection::HTrackBar));
     SetBounds(0, 0, 100, 20);
     SetTabStop(false);
     value_.OnInvalidate = [this](TrackBarValue&) { Invalidate(); };

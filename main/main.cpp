@@ -15,7 +15,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: dsp-panel [--simulate] [--map COMn=DEVICE]... [--log-frames FILE|-]\n"
+    "usage: dsp-panel [--simulate] [--map COMn=DEVICE]... [--log-frames FILE|-] [--reconnect]\n"
     "                                        open the control panel window\n"
     "       dsp-panel --headless [OPTIONS]   drive the window with commands on stdin\n"
     "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"

@@ -4,7 +4,7 @@
 #include <cerrno>
 
 #include "platform/serialdev/port_map.h"
-#include "platform/serialdev/termios_device.h"
+#include "platform/serialdev/routed_serial_device.h"
 #include "serial/com_event_map.h"
 #include "serial/com_thread.h"
 
@@ -27,7 +27,7 @@ bool DeviceGone(int error) { return error == EIO || error == ENXIO || error == E
 int BaudRateValue(TBaudRate rate) { return kBaudRateValues.at(static_cast<std::size_t>(rate)); }
 
 SerialDeviceFactory DefaultSerialDeviceFactory() {
-    return [] { return std::make_unique<TermiosSerialDevice>(PortMap::FromUserConfig()); };
+    return [] { return std::make_unique<RoutedSerialDevice>(PortMap::FromUserConfig()); };
 }
 
 TCustomComPort::TCustomComPort()

@@ -25,7 +25,8 @@ class TCustomComPort;
 
 using SerialDeviceFactory = std::function<std::unique_ptr<SerialDevice>()>;
 
-// The termios device, its port names mapped through the user's ports.conf.
+// The routed device (terminal or network), its port names mapped through the
+// user's ports.conf.
 SerialDeviceFactory DefaultSerialDeviceFactory();
 
 using TComNotifyEvent = std::function<void(TCustomComPort* sender)>;

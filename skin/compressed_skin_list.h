@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/framework/component.h"
 #include "skin/compressed_stored_skin.h"
 
 namespace dsp {
@@ -41,8 +42,10 @@ class TbsSkinListItem {
     TbsCompressedStoredSkin storedSkin_;
 };
 
-class TbsCompressedSkinList {
+class TbsCompressedSkinList : public TComponent {
   public:
+    explicit TbsCompressedSkinList(TComponent* owner = nullptr) : TComponent(owner) {}
+
     // The Skins collection.
     std::size_t Count() const { return skins_.size(); }
     TbsSkinListItem& Item(std::size_t index) { return *skins_.at(index); }

@@ -2,19 +2,23 @@
 // TbsCompressedStoredSkin: one skin in its compressed form, the zlib stream
 // of a skin package. It can be built from a skin folder (skin.ini and its BMP
 // files), taken from a compressed skin file (version, length, stream) or a
-// byte stream of that form, and unpacked into a package again.
+// byte stream of that form, and unpacked into a package again. It is a
+// component, so a skin data object that loads from it hears when it goes.
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "platform/framework/component.h"
 #include "skin/skin_zlib.h"
 
 namespace dsp {
 
-class TbsCompressedStoredSkin {
+class TbsCompressedStoredSkin : public TComponent {
   public:
+    explicit TbsCompressedStoredSkin(TComponent* owner = nullptr) : TComponent(owner) {}
+
     const std::string& Description() const { return description_; }
     void SetDescription(std::string value) { description_ = std::move(value); }
     // Name (without folder) of the skin.ini the skin was built from. Setting

@@ -2,7 +2,8 @@
 
 namespace dsp {
 
-TbsResourceStrData::TbsResourceStrData() : resStrings_(DefaultStrings()) {}
+TbsResourceStrData::TbsResourceStrData(TComponent* owner)
+    : TComponent(owner), resStrings_(DefaultStrings()) {}
 
 std::string TbsResourceStrData::GetResStr(std::string_view name) const {
     for (const std::string& line : resStrings_) {

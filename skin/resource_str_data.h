@@ -7,11 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/framework/component.h"
+
 namespace dsp {
 
-class TbsResourceStrData {
+class TbsResourceStrData : public TComponent {
   public:
-    TbsResourceStrData();
+    explicit TbsResourceStrData(TComponent* owner = nullptr);
 
     const std::vector<std::string>& ResStrings() const { return resStrings_; }
     void SetResStrings(std::vector<std::string> lines) { resStrings_ = std::move(lines); }

@@ -57,19 +57,34 @@ void TbsSkinData::SetSkinnableForm(bool value) {
     Broadcast(WM_CHANGEFORMSKINNABLE);
 }
 
+// Each reference asks to hear of its component's destruction. An earlier
+// partner is not dropped: a notice from one no longer referenced matches
+// nothing.
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value) {
     compressedStoredSkin_ = value;
-    if (value != nullptr) LoadFromCompressedStoredSkin(*value);
+    if (value == nullptr) return;
+    FreeNotification(value);
+    LoadFromCompressedStoredSkin(*value);
 }
 
 void TbsSkinData::SetResourceStrData(TbsResourceStrData* value) {
     resourceStrData_ = value;
+    if (value != nullptr) FreeNotification(value);
     Broadcast(WM_CHANGERESSTRDATA);
 }
 
 void TbsSkinData::SetSkinList(TbsCompressedSkinList* value) {
     skinList_ = value;
+    if (value != nullptr) FreeNotification(value);
     LoadFromSkinListItem();
+}
+
+void TbsSkinData::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
+    if (component == resourceStrData_) resourceStrData_ = nullptr;
+    if (component == skinList_) skinList_ = nullptr;
 }
 
 void TbsSkinData::SetSkinIndex(int value) {

@@ -43,7 +43,8 @@ class TbsSkinData : public TComponent {
     void SetSkinnableForm(bool value);  // a change sends 1294
     bool EnableSkinEffects() const { return enableSkinEffects_; }
     void SetEnableSkinEffects(bool value) { enableSkinEffects_ = value; }
-    // Non-owning. Setting it loads that stored skin.
+    // Non-owning; cleared when that component is destroyed (so are the two
+    // references below). Setting it loads that stored skin.
     TbsCompressedStoredSkin* CompressedStoredSkin() const { return compressedStoredSkin_; }
     void SetCompressedStoredSkin(TbsCompressedStoredSkin* value);
     // Non-owning. Setting it sends 1274.
@@ -102,6 +103,11 @@ class TbsSkinData : public TComponent {
     const TbsDataSkinHintWindow& HintWindow() const { return hintWindow_; }
     const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectList() const { return objectList_; }
     const std::vector<std::unique_ptr<TbsDataSkinControl>>& CtrlList() const { return ctrlList_; }
+
+  protected:
+    // Clears a reference to a stored skin, resource strings or skin list
+    // that is being destroyed.
+    void Notification(TComponent* component, TOperation operation) override;
 
   private:
     void Broadcast(SkinMessage message);

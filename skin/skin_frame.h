@@ -15,16 +15,9 @@
 #include "platform/framework/control.h"
 #include "platform/graphics/canvas.h"
 #include "skin/skin_data.h"
+#include "skin/skin_data_user.h"
 
 namespace dsp {
-
-// A control that draws from a skin data object. The controls layer
-// implements it; TbsSkinFrame uses it to hand out CtrlsSkinData.
-class SkinDataUser {
-  public:
-    virtual ~SkinDataUser() = default;
-    virtual void SetSkinData(TbsSkinData* value) = 0;
-};
 
 class TbsSkinComponent : public TComponent {
   public:

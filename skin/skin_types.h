@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "platform/text/font.h"
+
 namespace dsp {
 
 struct TRect {
@@ -36,14 +38,9 @@ inline constexpr TColor SystemColor(int index) {
     return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(index));
 }
 
-// Font styles as a bit set.
-enum TFontStyle : unsigned {
-    fsBold = 1u << 0,
-    fsItalic = 1u << 1,
-    fsUnderline = 1u << 2,
-    fsStrikeOut = 1u << 3,
-};
-using TFontStyles = unsigned;
+// Font styles as a bit set: the drawing layer's own, so a section's style
+// goes to a font unchanged.
+using TFontStyles = FontStyles;
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 

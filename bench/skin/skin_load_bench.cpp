@@ -18,17 +18,15 @@
 namespace {
 
 struct Skin {
+    Skin() : package(dsp::testkit::SamplePackage(dsp::testkit::SampleSkinShape{})) {
+        stored.SetCompressedData(dsp::DeflateBest(package));
+    }
     std::vector<std::uint8_t> package;
     dsp::TbsCompressedStoredSkin stored;
 };
 
 const Skin& BenchSkin() {
-    static const Skin skin = [] {
-        Skin s;
-        s.package = dsp::testkit::SamplePackage(dsp::testkit::SampleSkinShape{});
-        s.stored.SetCompressedData(dsp::DeflateBest(s.package));
-        return s;
-    }();
+    static const Skin skin;
     return skin;
 }
 
@@ -73,19 +71,18 @@ BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
 // decoding, ini text, data objects) against zlib uncompress of the same three
 // streams into preallocated buffers.
 struct Embedded {
+    Embedded() {
+        for (int i = 0; i < dsp::kEmbeddedSkinCount; ++i) {
+            dsp::LoadEmbeddedSkin(i + 1, stored[i]);
+            stored[i].Unpack(buffers[i]);
+        }
+    }
     dsp::TbsCompressedStoredSkin stored[dsp::kEmbeddedSkinCount];
     std::vector<std::uint8_t> buffers[dsp::kEmbeddedSkinCount];
 };
 
 Embedded& EmbeddedSkins() {
-    static Embedded skins = [] {
-        Embedded e;
-        for (int i = 0; i < dsp::kEmbeddedSkinCount; ++i) {
-            dsp::LoadEmbeddedSkin(i + 1, e.stored[i]);
-            e.stored[i].Unpack(e.buffers[i]);
-        }
-        return e;
-    }();
+    static Embedded skins;
     return skins;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
 #include "platform/graphics/png_file.h"
+#include "skin/skin_data.h"
 
 namespace dsp {
 namespace {
@@ -70,6 +71,21 @@ std::string ValueOf(TControl& control) {
     return value.str();
 }
 
+// The skin part of a control's dump line: " skin=N:section:index" (the
+// number of its skin data object, the section it asks for, the index found;
+// -1 for the default look), " skin=-" without skin data, nothing for a
+// control that draws from no skin.
+std::string SkinOf(TControl& control) {
+    const auto* linked = dynamic_cast<SkinLinked*>(&control);
+    if (!linked) return {};
+    const TbsSkinData* data = linked->SkinData();
+    if (!data) return " skin=-";
+    const std::string& name = data->Name();
+    const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+    return " skin=" + name.substr(digits) + ":" + linked->SkinDataName() + ":" +
+           std::to_string(linked->SkinIndex());
+}
+
 // The point a "click NAME" or "pick NAME" aims at.
 Point Middle(TControl& control) {
     return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
@@ -99,8 +115,9 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
     {"pick", "NAME INDEX", "open a combo box, scroll its list to row INDEX, click it", &HeadlessDriver::Pick},
     {"advance", "MS", "move the clock on (timers, repeats)", &HeadlessDriver::Advance},
     {"dump", "",
-     "per control: name, class, enabled, visible and its value, item index and text, or caption; then the "
-     "window caption and the status text",
+     "per control: name, class, enabled, visible and its value, item index and text, or caption, and its "
+     "skin (skin=N:section:index, -1 for the default look; skin=- without skin data); then the window "
+     "caption and the status text",
      &HeadlessDriver::Dump},
     {"screenshot", "PATH", "the window as a PNG", &HeadlessDriver::Screenshot},
     {"help", "", "this list", &HeadlessDriver::Help},
@@ -252,7 +269,7 @@ void HeadlessDriver::Dump(std::istream&, std::ostream& out) {
         auto* control = dynamic_cast<TControl*>(form_.Components(i));
         if (!control || control->Name().empty()) continue;
         out << control->Name() << ' ' << control->ClassName() << " enabled=" << control->Enabled()
-            << " visible=" << control->Visible() << ' ' << ValueOf(*control) << '\n';
+            << " visible=" << control->Visible() << ' ' << ValueOf(*control) << SkinOf(*control) << '\n';
     }
     out << "window caption=" << Quoted(form_.Caption()) << '\n';
     out << "status text=" << Quoted(form_.bsSkinStatusPanel1->Caption()) << '\n';

@@ -19,8 +19,8 @@
 #include "platform/framework/headless_host.h"
 #include "platform/hosts/sdl/sdl_host.h"
 #include "platform/serialdev/pty_pair.h"
+#include "platform/serialdev/routed_serial_device.h"
 #include "platform/serialdev/stop_signal.h"
-#include "platform/serialdev/termios_device.h"
 #include "platform/sys/process_env.h"
 
 namespace dsp {
@@ -29,6 +29,7 @@ namespace {
 struct PanelOptions {
     bool headless = false;
     bool simulate = false;
+    bool reconnect = false;
     std::vector<std::string_view> maps;
     std::string logFrames;  // "" none, "-" stderr
 };
@@ -41,6 +42,8 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.headless = true;
         else if (args[i] == "--simulate")
             options.simulate = true;
+        else if (args[i] == "--reconnect")
+            options.reconnect = true;
         else if (args[i] == "--map" && hasValue)
             options.maps.push_back(args[++i]);
         else if (args[i] == "--log-frames" && hasValue)
@@ -162,10 +165,11 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
 
     TForm1::Options formOptions;
     formOptions.deviceFactory = [map = *map] {
-        return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
+        return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
     };
     formOptions.portMap = *map;
     formOptions.diagnostics = &err;
+    formOptions.reconnect = options->reconnect;
     if (log) formOptions.frameSent = [log](const Frame& frame) { LogFrame(*log, frame); };
     TForm1* form = nullptr;
     try {

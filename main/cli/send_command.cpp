@@ -7,7 +7,7 @@
 #include "main/cli/frame_args.h"
 #include "main/cli/frame_command.h"
 #include "main/cli/port_map_args.h"
-#include "platform/serialdev/termios_device.h"
+#include "platform/serialdev/routed_serial_device.h"
 #include "serial/com_port.h"
 #include "serial/port_failure.h"
 
@@ -49,7 +49,7 @@ std::optional<SendArgs> ParseSendArgs(std::span<const std::string_view> args) {
 
 int RunSendCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     return RunSendCommand(args, out, err,
-                          [](const PortMap& map) { return std::make_unique<TermiosSerialDevice>(map); });
+                          [](const PortMap& map) { return std::make_unique<RoutedSerialDevice>(map); });
 }
 
 int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::ostream& err,

@@ -18,7 +18,8 @@ inline constexpr int kExitPortError = 1;
 
 int RunSendCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
-// The same over devices of the caller's making (the termios device above).
+// The same over devices of the caller's making (above: the routed device,
+// terminal or network).
 using SendDeviceMaker = std::function<std::unique_ptr<SerialDevice>(const PortMap& map)>;
 int RunSendCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
                    const SendDeviceMaker& makeDevice);

@@ -10,6 +10,9 @@
 #include "controls/spin_edit.h"
 #include "controls/track_bar.h"
 #include "main/panel/image.h"
+#include "skin/compressed_stored_skin.h"
+#include "skin/skin_data.h"
+#include "skin/skin_frame.h"
 
 namespace dsp {
 namespace {
@@ -34,6 +37,11 @@ ComponentFactory BuildPanelFactory() {
     factory.Register("TbsSkinStatusPanel", Make<TbsSkinStatusPanel>());
     factory.Register("TbsSkinStdLabel", Make<TbsSkinStdLabel>());
     factory.Register("TbsSkinBevel", Make<TbsSkinBevel>());
+    // The skins: stored skins, the skin data objects that load them, and the
+    // background painter.
+    factory.Register("TbsCompressedStoredSkin", Make<TbsCompressedStoredSkin>());
+    factory.Register("TbsSkinData", Make<TbsSkinData>());
+    factory.Register("TbsSkinFrame", Make<TbsSkinFrame>());
     return factory;
 }
 

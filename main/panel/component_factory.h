@@ -15,7 +15,8 @@ class ComponentFactory {
   public:
     using Creator = std::function<TComponent*(TComponent* owner)>;
 
-    // Every control class the window's layout uses.
+    // Every component class the window's layout uses: the controls and the
+    // skins.
     static const ComponentFactory& Panel();
 
     void Register(std::string className, Creator creator);

@@ -7,10 +7,13 @@
 #include "main/panel/panel_resources.h"
 #include "main/panel/property_values.h"
 #include "platform/framework/application.h"
+#include "skin/embedded/embedded_skins.h"
+#include "skin/skin_data.h"
 
 namespace dsp {
 
-TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std::move(options)) {
+TForm1::TForm1(TComponent* owner, Options options)
+    : TForm(owner), options_(std::move(options)), link_(options_.diagnostics) {
     // Until the window draws its skinned frame, the display's decorated frame
     // goes round the client area so the operator can move and close it.
     SetNativeFrame(true);
@@ -22,6 +25,7 @@ TForm1::TForm1(TComponent* owner, Options options) : TForm(owner), options_(std:
     if (!text) throw ELayoutError(0, "the window's layout is not embedded");
     loadReport_ = LoadLayout(ReadLayout(text->Text()), *this, ComponentFactory::Panel());
     FindControls();
+    WatchLink();
 }
 
 TForm1::~TForm1() {
@@ -87,9 +91,8 @@ void TForm1::FindControls() {
 
 bool TForm1::LoadNonVisual(const LayoutObject& object) {
     if (object.className == "TComPort" && object.name == "ComPort1") return LoadComPort(object), true;
-    if (Skins.Load(object, PanelResources(), loadReport_.unapplied)) return true;
-    // The skinned frame and the background painter come with the skins.
-    if (object.className == "TbsSkinForm" || object.className == "TbsSkinFrame") {
+    // The skinned frame comes later; its stored values wait in the layout.
+    if (object.className == "TbsSkinForm") {
         for (const LayoutProperty& property : object.properties)
             loadReport_.unapplied.push_back(object.name + "." + property.name);
         return true;
@@ -97,8 +100,13 @@ bool TForm1::LoadNonVisual(const LayoutObject& object) {
     return false;
 }
 
-TbsSkinData* TForm1::SkinDataByName(std::string_view name) { return Skins.DataByName(name); }
+TbsSkinData* TForm1::SkinDataByName(std::string_view name) {
+    return dynamic_cast<TbsSkinData*>(FindComponent(name));
+}
 
-const EmbeddedResource* TForm1::Resource(std::string_view name) { return PanelResources().Find(name); }
+const EmbeddedResource* TForm1::Resource(std::string_view name) {
+    if (const EmbeddedResource* found = PanelResources().Find(name)) return found;
+    return EmbeddedSkinResources().Find(name);
+}
 
 }  // namespace dsp

@@ -20,7 +20,7 @@
 #include "main/panel/caption_table.h"
 #include "main/panel/layout_host.h"
 #include "main/panel/layout_loader.h"
-#include "main/panel/panel_skins.h"
+#include "main/panel/link_keeper.h"
 #include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/form.h"
 #include "platform/serialdev/port_map.h"
@@ -39,6 +39,9 @@ class TForm1 : public TForm, private LayoutHost {
         std::optional<PortMap> portMap;
         // Told of every frame once the port has taken it (--log-frames).
         std::function<void(const std::array<std::uint8_t, 4>& frame)> frameSent;
+        // --reconnect: a port that goes away while connected is reopened
+        // every second until it is back (see LinkKeeper).
+        bool reconnect = false;
     };
 
     TForm1(TComponent* owner, Options options);
@@ -46,6 +49,8 @@ class TForm1 : public TForm, private LayoutHost {
     ~TForm1() override;
 
     const LayoutLoadReport& LoadReport() const { return loadReport_; }
+    // With --reconnect: whether the port went away and is being reopened.
+    bool LinkAway() const { return link_.Away(); }
 
     // Handlers, named after the instance and the event.
     void FormActivate(TObject* sender);
@@ -85,10 +90,9 @@ class TForm1 : public TForm, private LayoutHost {
     void bsSkinSpinEdit5Change(TObject* sender);
     void bsSkinComboBox8Change(TObject* sender);
 
-    // Components that are not controls: the port, and the skins
-    // (bsSkinData1..3 with bsCompressedStoredSkin1..3).
+    // The serial port. The skins (bsCompressedStoredSkin1..3, bsSkinData1..3,
+    // bsSkinFrame1) are components the window owns, found by name.
     TComPort ComPort1;
-    PanelSkins Skins;
 
     // The controls the handlers use (owned by the window as components).
     TbsSkinTrackBar *bsSkinTrackBar1, *bsSkinTrackBar2, *bsSkinTrackBar3, *bsSkinTrackBar4, *bsSkinTrackBar5,
@@ -105,6 +109,12 @@ class TForm1 : public TForm, private LayoutHost {
         *bsSkinNumericEdit10, *bsSkinNumericEdit11, *bsSkinNumericEdit12, *bsSkinNumericEdit13,
         *bsSkinNumericEdit14, *bsSkinNumericEdit15, *bsSkinNumericEdit16, *bsSkinNumericEdit18;
     TControl* bsSkinStatusPanel1;
+
+  protected:
+    // Skin changes reach the controls that draw from the changing skin; a
+    // lost line is taken up here.
+    void WndProc(TMessage& message) override;
+    void TimerFired(uint32_t id) override;
 
   private:
     // LayoutHost
@@ -140,7 +150,18 @@ class TForm1 : public TForm, private LayoutHost {
     void ShowReadouts();
     void ReportPortFailure(const std::exception& error);
 
+    // Reconnecting (form1_link.cpp). Online: connected, or away and coming
+    // back, so the controls keep working while nothing is sent.
+    bool Online() const { return ComPort1.Connected() || link_.Away(); }
+    void WatchLink();
+    bool SendFailedForGood(const std::exception& error);
+    void LinkLost(const std::string& reason);
+    void RetryLink();
+    void DisconnectWhileAway();
+
     Options options_;
+    LinkKeeper link_;
+    std::uintptr_t portClosings_ = 0;  // counts the port's closings
     LayoutLoadReport loadReport_;
     bool activated_ = false;
 };

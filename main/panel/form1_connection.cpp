@@ -42,6 +42,7 @@ void TForm1::ReportPortFailure(const std::exception& error) {
 }
 
 void TForm1::bsSkinButton1Click(TObject*) {
+    if (link_.Away()) return DisconnectWhileAway();
     const bool wasConnected = ComPort1.Connected();
     // Outside the protected call: an error while renaming an open port
     // reaches the general error report.

@@ -25,19 +25,25 @@ std::uint8_t CodeOf(const TComponent& control) {
 
 void TForm1::Send(std::uint8_t code, int value) {
     const dsp::Frame frame = BuildFrame(code, value);
-    ComPort1.SendBytes(frame.data(), static_cast<int>(frame.size()));
+    if (!ComPort1.Connected()) return;  // the link is away: this change is not kept
+    try {
+        ComPort1.SendBytes(frame.data(), static_cast<int>(frame.size()));
+    } catch (const std::exception& error) {
+        if (!SendFailedForGood(error)) throw;
+        return;
+    }
     if (options_.frameSent) options_.frameSent(frame);
 }
 
 void TForm1::SliderChange(TbsSkinSlider& slider, std::uint8_t code, TbsSkinNumericEdit& readout) {
-    if (!ComPort1.Connected()) return;
+    if (!Online()) return;
     const int value = slider.Value();
     readout.SetValue(value);
     Send(code, value);
 }
 
 void TForm1::TrackBarChange(TbsSkinTrackBar& bar, std::uint8_t code, TbsSkinNumericEdit& readout, int shown) {
-    if (!ComPort1.Connected()) return;
+    if (!Online()) return;
     const int value = bar.Value();
     readout.SetValue(shown);
     Send(code, value);
@@ -49,7 +55,7 @@ void TForm1::TrackBarChange(TbsSkinTrackBar& bar, std::uint8_t code, TbsSkinNume
 // a clamped move as two identical frames, so both stay.
 void TForm1::ClampedVolumeChange(TbsSkinTrackBar& bar, TbsSkinSpinEdit& ceiling, std::uint8_t code,
                                  TbsSkinNumericEdit& readout) {
-    if (!ComPort1.Connected()) return;
+    if (!Online()) return;
     int value = bar.Value();
     if (value > ceiling.Value()) {
         value = RoundHalfEven(ceiling.Value());
@@ -60,19 +66,19 @@ void TForm1::ClampedVolumeChange(TbsSkinTrackBar& bar, TbsSkinSpinEdit& ceiling,
 }
 
 void TForm1::SpinChange(TbsSkinSpinEdit& spin, std::uint8_t code) {
-    if (!ComPort1.Connected()) return;
+    if (!Online()) return;
     Send(code, RoundHalfEven(spin.Value()));
 }
 
 void TForm1::ComboCloseUp(TbsSkinComboBox& combo, std::uint8_t code) {
-    if (!ComPort1.Connected()) return;
+    if (!Online()) return;
     Send(code, combo.ItemIndex());
 }
 
 // The clicked button is disabled to mark the choice; the others of its group
 // are enabled. The two groups are independent.
 void TForm1::SelectorClick(TbsSkinButton& button, std::uint8_t code, int value) {
-    if (!ComPort1.Connected()) return;
+    if (!Online()) return;
     const bool input = code == CodeOf(*bsSkinButton4);
     TbsSkinButton* inputGroup[] = {bsSkinButton4, bsSkinButton5, bsSkinButton6, bsSkinButton7, bsSkinButton8};
     TbsSkinButton* auxGroup[] = {bsSkinButton9, bsSkinButton10, bsSkinButton11};

@@ -14,7 +14,7 @@ TRegistry OpenStore(const std::string& file) { return file.empty() ? TRegistry()
 }  // namespace
 
 void TForm1::Relabel(int languageIndex, EnglishColumn column) {
-    const bool connected = ComPort1.Connected();
+    const bool connected = Online();
     bsSkinStatusPanel1->SetCaption(std::string(
         StatusText(connected ? ConnectionText::RelabelOpen : ConnectionText::RelabelClosed, languageIndex)));
     for (const CaptionRow& row : CaptionTable()) {
@@ -106,7 +106,7 @@ void TForm1::FormActivate(TObject*) {
     RestoreLanguage();  // a registry error ends the activation here
     SetDefaults();
     ShowReadouts();
-    EnableParameterControls(ComPort1.Connected());
+    EnableParameterControls(Online());
 }
 
 }  // namespace dsp

@@ -1,5 +1,7 @@
 #include "main/panel/layout_loader.h"
 
+#include <set>
+
 #include "controls/combo_box.h"
 #include "controls/slider.h"
 #include "controls/spin_edit.h"
@@ -44,11 +46,13 @@ class Loader {
     Loader(LayoutHost& host, const ComponentFactory& factory) : host_(host), factory_(factory) {}
 
     LayoutLoadReport Load(const LayoutObject& root) {
+        CollectNames(root);
         TForm& form = host_.RootForm();
         form.SetName(root.name);
         form.BeginLoading();
         ApplyValues(form, root);
         for (const LayoutObject& child : root.children) CreateTree(child, form);
+        ApplyForwardReferences();
         form.EndLoading();
         AttachEvents(form, root);
         return std::move(report_);
@@ -75,10 +79,34 @@ class Loader {
         for (const LayoutObject& child : object.children) CreateTree(child, *container);
     }
 
+    void CollectNames(const LayoutObject& object) {
+        names_.insert(object.name);
+        for (const LayoutObject& child : object.children) CollectNames(child);
+    }
+
+    // A value naming an object of the layout that does not exist yet.
+    bool IsForwardReference(const LayoutProperty& property) const {
+        return property.value.kind == LayoutValueKind::Identifier && names_.contains(property.value.text) &&
+               !host_.RootForm().FindComponent(property.value.text);
+    }
+
+    // References to objects further down the layout are applied once every
+    // object exists, in layout order, still while loading.
+    void ApplyForwardReferences() {
+        for (const ForwardReference& reference : forward_) {
+            if (!ApplyLayoutProperty(*reference.component, *reference.property, host_))
+                report_.unapplied.push_back(reference.component->Name() + "." + reference.property->name);
+        }
+    }
+
     void ApplyValues(TComponent& component, const LayoutObject& object) {
         const LayoutProperty* align = nullptr;
         for (const LayoutProperty& property : object.properties) {
             if (IsEvent(property)) continue;
+            if (IsForwardReference(property)) {
+                forward_.push_back({&component, &property});
+                continue;
+            }
             if (property.name == "Align") {
                 align = &property;
                 continue;
@@ -120,9 +148,16 @@ class Loader {
             if (TComponent* owned = host_.RootForm().FindComponent(child.name)) AttachEvents(*owned, child);
     }
 
+    struct ForwardReference {
+        TComponent* component;
+        const LayoutProperty* property;
+    };
+
     LayoutHost& host_;
     const ComponentFactory& factory_;
     LayoutLoadReport report_;
+    std::set<std::string, std::less<>> names_;
+    std::vector<ForwardReference> forward_;
 };
 
 }  // namespace

@@ -18,6 +18,9 @@
 #include "main/panel/property_values.h"
 #include "platform/framework/form.h"
 #include "platform/graphics/jpeg_file.h"
+#include "skin/compressed_stored_skin.h"
+#include "skin/skin_data.h"
+#include "skin/skin_frame.h"
 
 namespace dsp {
 namespace {
@@ -81,13 +84,9 @@ void AddCommon(std::map<std::string, std::vector<Setter>>& t) {
     t["Text"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetText(StringValue(p)); }),
                  For<TControl>([](TControl& c, P p, H) { c.SetText(StringValue(p)); })};
     t["SkinData"] = {
-        For<TbsSkinControl>([](TbsSkinControl& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
-        For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
-        For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); })};
-    t["SkinDataName"] = {
-        For<TbsSkinControl>([](TbsSkinControl& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
-        For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetSkinDataName(StringValue(p)); }),
-        For<TbsSkinBevel>([](TbsSkinBevel& c, P p, H) { c.SetSkinDataName(StringValue(p)); })};
+        For<SkinDataUser>([](SkinDataUser& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); }),
+        For<TbsSkinComponent>([](TbsSkinComponent& c, P p, H h) { c.SetSkinData(SkinDataOf(p, h)); })};
+    t["SkinDataName"] = {For<SkinLinked>([](SkinLinked& c, P p, H) { c.SetSkinDataName(StringValue(p)); })};
     t["UseSkinFont"] = {
         For<TbsSkinCustomControl>([](TbsSkinCustomControl& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); }),
         For<TbsSkinStdLabel>([](TbsSkinStdLabel& c, P p, H) { c.SetUseSkinFont(BoolValue(p)); })};
@@ -107,6 +106,35 @@ void AddCommon(std::map<std::string, std::vector<Setter>>& t) {
         [](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetHeight(IntValue(p)); })};
     t["DefaultFont.Color"] = {For<TbsSkinCustomControl>(
         [](TbsSkinCustomControl& c, P p, H) { c.DefaultFont().SetColor(ColorValue(p)); })};
+}
+
+TbsCompressedStoredSkin* StoredSkinOf(P p, H host) {
+    auto* skin = dynamic_cast<TbsCompressedStoredSkin*>(host.RootForm().FindComponent(IdentifierValue(p)));
+    if (!skin) throw ELayoutError(p.line, "no stored skin named " + p.value.text);
+    return skin;
+}
+
+void StoreCompressedData(TbsCompressedStoredSkin& skin, P p, H host) {
+    if (p.value.kind != LayoutValueKind::Resource) throw ELayoutError(p.line, p.name + " expects @resource");
+    const EmbeddedResource* resource = host.Resource(p.value.text);
+    if (!resource) throw ELayoutError(p.line, "no embedded resource named " + p.value.text);
+    skin.SetCompressedData(resource->Bytes());
+}
+
+// The skins: a stored skin takes its embedded stream; a skin data object
+// loads the stored skin it names (the stored skins come first in the layout).
+void AddSkins(std::map<std::string, std::vector<Setter>>& t) {
+    using Stored = TbsCompressedStoredSkin;
+    t["FileName"] = {For<Stored>([](Stored& c, P p, H) { c.SetFileName(StringValue(p)); })};
+    t["CompressedData"] = {For<Stored>([](Stored& c, P p, H h) { StoreCompressedData(c, p, h); })};
+    t["SkinnableForm"] = {For<TbsSkinData>([](TbsSkinData& c, P p, H) { c.SetSkinnableForm(BoolValue(p)); })};
+    t["EnableSkinEffects"] = {
+        For<TbsSkinData>([](TbsSkinData& c, P p, H) { c.SetEnableSkinEffects(BoolValue(p)); })};
+    t["SkinIndex"] = {For<TbsSkinData>([](TbsSkinData& c, P p, H) { c.SetSkinIndex(IntValue(p)); })};
+    t["CompressedStoredSkin"] = {
+        For<TbsSkinData>([](TbsSkinData& c, P p, H h) { c.SetCompressedStoredSkin(StoredSkinOf(p, h)); })};
+    t["DrawBackground"] = {
+        For<TbsSkinFrame>([](TbsSkinFrame& c, P p, H) { c.SetDrawBackground(BoolValue(p)); })};
 }
 
 void AddValues(std::map<std::string, std::vector<Setter>>& t) {
@@ -178,6 +206,7 @@ const std::map<std::string, std::vector<Setter>>& Setters() {
         AddCommon(t);
         AddValues(t);
         AddKinds(t);
+        AddSkins(t);
         return t;
     }();
     return table;

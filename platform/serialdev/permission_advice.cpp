@@ -7,9 +7,33 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/serialdev/network_port_name.h"
+
 namespace dsp {
+namespace {
+
+// The errors that read differently for a connection to a serial server.
+std::string NetworkOpenFailureReason(int error) {
+    switch (error) {
+        case ENXIO:
+            return "host not found";
+        case ETIMEDOUT:
+            return "the server did not answer in time";
+        case EPROTONOSUPPORT:
+            return "the server does not offer COM-port control";
+        case EINVAL:
+            return "not a network port name (socket://HOST:PORT or rfc2217://HOST:PORT)";
+        default:
+            return {};
+    }
+}
+
+}  // namespace
 
 std::string OpenFailureReason(const std::string& path, int error) {
+    if (IsNetworkPortName(path)) {
+        if (std::string reason = NetworkOpenFailureReason(error); !reason.empty()) return reason;
+    }
     switch (error) {
         case ENOENT:
         case ENODEV:

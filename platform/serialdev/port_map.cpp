@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/serialdev/network_port_name.h"
+
 namespace dsp {
 namespace {
 
@@ -82,7 +84,7 @@ std::string PortMap::Resolve(std::string_view portName) const {
     std::string_view name = portName;
     if (name.substr(0, kDevicePrefix.size()) == kDevicePrefix) name.remove_prefix(kDevicePrefix.size());
     if (name.empty()) return {};
-    if (name.front() == '/') return std::string(name);
+    if (name.front() == '/' || IsNetworkPortName(name)) return std::string(name);
     if (int number = ComPortNumber(name); number > 0) {
         auto it = entries_.find(ComKey(number));
         if (it != entries_.end()) return it->second;

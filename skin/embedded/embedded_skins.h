@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/embed/embedded_resource.h"
 #include "skin/compressed_stored_skin.h"
 
 namespace dsp {
@@ -15,6 +16,10 @@ inline constexpr int kEmbeddedSkinCount = 3;
 // The compressed stream of skin `number` (1 to kEmbeddedSkinCount); empty
 // for any other number.
 std::span<const std::uint8_t> EmbeddedSkinStream(int number);
+
+// The streams as resources named "skin1" to "skin3", the names the stored
+// layout's CompressedData values use.
+const ResourceTable& EmbeddedSkinResources();
 
 // Gives `skin` the stream of embedded skin `number` (empty for an unknown one).
 void LoadEmbeddedSkin(int number, TbsCompressedStoredSkin& skin);

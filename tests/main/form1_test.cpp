@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include "skin/skin_data.h"
+#include "skin/skin_frame.h"
 #include "tests/support/form1_fixture.h"
 
 namespace dsp::test {
@@ -18,13 +20,13 @@ ino_t FileId(const std::string& path) {
 TEST_F(Form1Test, FirstStartShowsDefaultsInEnglishAndWritesNothing) {
     Start();
     EXPECT_EQ(form_->LoadReport().events, 36);
-    // Every control takes its stored properties; what waits is the skinned
-    // frame, the skins themselves, the slider's skin-thumb switch and the
-    // window settings that belong to the host's frame.
+    // Every control and skin takes its stored properties; what waits is the
+    // skinned frame, the slider's skin-thumb switch and the window settings
+    // that belong to the host's frame.
     for (const std::string& unapplied : form_->LoadReport().unapplied) {
         const std::string object = unapplied.substr(0, unapplied.find('.'));
-        const bool pending = object == "Form1" || object == "bsSkinForm1" || object == "bsSkinFrame1" ||
-                             unapplied.ends_with(".CompressedData") || unapplied.ends_with(".UseSkinThumb");
+        const bool pending =
+            object == "Form1" || object == "bsSkinForm1" || unapplied.ends_with(".UseSkinThumb");
         EXPECT_TRUE(pending) << unapplied;
     }
     EXPECT_TRUE(NothingWritten());
@@ -55,6 +57,51 @@ TEST_F(Form1Test, FirstStartShowsDefaultsInEnglishAndWritesNothing) {
     EXPECT_FALSE(form_->bsSkinButton6->Enabled());
     EXPECT_TRUE(form_->bsSkinComboBox1->Enabled());
     EXPECT_TRUE(form_->bsSkinButton2->Enabled());
+}
+
+// Which skin data object and section each control draws from.
+std::string SkinOf(TComponent* component) {
+    auto* linked = dynamic_cast<SkinLinked*>(component);
+    if (!linked || !linked->SkinData()) return "-";
+    return linked->SkinData()->Name() + ":" + linked->SkinDataName() + ":" +
+           (linked->SkinIndex() >= 0 ? "found" : "missing");
+}
+
+TEST_F(Form1Test, TheEmbeddedSkinsReachEveryControlAndTheBackground) {
+    Start();
+    for (const char* name : {"bsSkinData1", "bsSkinData2", "bsSkinData3"}) {
+        auto* data = dynamic_cast<TbsSkinData*>(form_->FindComponent(name));
+        ASSERT_NE(data, nullptr) << name;
+        EXPECT_FALSE(data->Empty()) << name;
+        EXPECT_EQ(data->Owner(), form_);
+    }
+    for (TbsSkinTrackBar* bar :
+         {form_->bsSkinTrackBar1, form_->bsSkinTrackBar2, form_->bsSkinTrackBar3, form_->bsSkinTrackBar4,
+          form_->bsSkinTrackBar5, form_->bsSkinTrackBar6, form_->bsSkinTrackBar7, form_->bsSkinTrackBar8,
+          form_->bsSkinTrackBar9, form_->bsSkinTrackBar10, form_->bsSkinTrackBar12})
+        EXPECT_EQ(SkinOf(bar), "bsSkinData2:trackbar:found") << bar->Name();
+    for (TbsSkinSlider* slider : {form_->bsSkinSlider1, form_->bsSkinSlider2, form_->bsSkinSlider3,
+                                  form_->bsSkinSlider5, form_->bsSkinSlider6})
+        EXPECT_EQ(SkinOf(slider), "bsSkinData1:slider:found") << slider->Name();
+    EXPECT_EQ(SkinOf(Control("bsSkinGroupBox2")), "bsSkinData1:groupbox:found");
+    EXPECT_EQ(SkinOf(Control("bsSkinPanel2")), "bsSkinData2:panel:found");
+    EXPECT_EQ(SkinOf(form_->bsSkinButton6), "bsSkinData3:button:found");
+    EXPECT_EQ(SkinOf(form_->bsSkinComboBox8), "bsSkinData1:statuscombobox:found");
+    EXPECT_EQ(SkinOf(Control("bsSkinStdLabel9")), "bsSkinData1:stdlabel:found");
+    EXPECT_EQ(SkinOf(Control("bsSkinBevel1")), "bsSkinData1:bevel:found");
+    EXPECT_EQ(SkinOf(Control("bsSkinBevel5")), "-");
+
+    // bsSkinFrame1 paints the client background from skin 1: the gap
+    // between the first two group boxes shows it.
+    auto* skin1 = dynamic_cast<TbsSkinData*>(form_->FindComponent("bsSkinData1"));
+    Bitmap expected(form_->ClientWidth(), form_->ClientHeight());
+    Canvas canvas(expected);
+    TbsSkinFrame::PaintBackground(canvas, form_->ClientRect(), skin1);
+    Bitmap shown(form_->ClientWidth(), form_->ClientHeight());
+    Canvas shownCanvas(shown);
+    form_->PaintTo(shownCanvas, {0, 0});
+    EXPECT_EQ(shown.GetPixel(221, 120), expected.GetPixel(221, 120));
+    EXPECT_NE(shown.GetPixel(221, 120), Bitmap(1, 1, clBtnFace).GetPixel(0, 0));
 }
 
 TEST_F(Form1Test, StoredLanguageIsRestored) {

@@ -7,6 +7,8 @@
 #include "controls/track_bar.h"
 #include "main/layout/layout_error.h"
 #include "main/layout/layout_reader.h"
+#include "skin/skin_data.h"
+#include "skin/skin_frame.h"
 #include "tests/support/app_fixture.h"
 
 namespace dsp {
@@ -17,7 +19,9 @@ class FakeHost : public LayoutHost {
     explicit FakeHost(TForm& form) : form_(form) {}
     TForm& RootForm() override { return form_; }
     bool LoadNonVisual(const LayoutObject& object) override { return object.className == "TComPort"; }
-    TbsSkinData* SkinDataByName(std::string_view) override { return nullptr; }
+    TbsSkinData* SkinDataByName(std::string_view name) override {
+        return dynamic_cast<TbsSkinData*>(form_.FindComponent(name));
+    }
     const EmbeddedResource* Resource(std::string_view) override { return nullptr; }
     TNotifyEvent Handler(std::string_view name) override {
         if (name != "BarChange") return nullptr;
@@ -68,6 +72,41 @@ TEST_F(LayoutLoaderTest, ValuesAreSetBeforeAnyEventIsAttached) {
     EXPECT_EQ(report.unapplied, std::vector<std::string>{"Bar.Wobble"});
     bar->SetValue(20);
     EXPECT_EQ(host_.fired, std::vector<int>{20});
+}
+
+TEST_F(LayoutLoaderTest, ReferencesToObjectsFurtherDownAreResolvedOnceAllExist) {
+    const LayoutLoadReport report = LoadLayout(ReadLayout("object F: TForm1\n"
+                                                          "  object Frame: TbsSkinFrame\n"
+                                                          "    SkinData = Data\n"
+                                                          "  end\n"
+                                                          "  object Bar: TbsSkinTrackBar\n"
+                                                          "    SkinData = Data\n"
+                                                          "    SkinDataName = \"trackbar\"\n"
+                                                          "  end\n"
+                                                          "  object Data: TbsSkinData\n"
+                                                          "    SkinIndex = 0\n"
+                                                          "  end\n"
+                                                          "end\n"),
+                                               host_, ComponentFactory::Panel());
+    auto* data = dynamic_cast<TbsSkinData*>(form_->FindComponent("Data"));
+    auto* frame = dynamic_cast<TbsSkinFrame*>(form_->FindComponent("Frame"));
+    auto* bar = dynamic_cast<TbsSkinTrackBar*>(form_->FindComponent("Bar"));
+    ASSERT_TRUE(data && frame && bar);
+    EXPECT_EQ(frame->SkinData(), data);
+    EXPECT_EQ(bar->SkinData(), data);
+    EXPECT_EQ(bar->SkinDataName(), "trackbar");
+    EXPECT_TRUE(report.unapplied.empty());
+
+    // A name that is no object of the layout is still refused where it stands.
+    std::string message;
+    EXPECT_EQ(ErrorLine("object F: TForm1\n"
+                        "  object Frame: TbsSkinFrame\n"
+                        "    SkinData = Nowhere\n"
+                        "  end\n"
+                        "end\n",
+                        &message),
+              3);
+    EXPECT_NE(message.find("Nowhere"), std::string::npos) << message;
 }
 
 TEST_F(LayoutLoaderTest, RefusesWhatTheWindowCannotBuild) {

@@ -287,3 +287,32 @@ TEST_F(SkinDataTest, SkinnableFormAndResourceStringsAnnounceThemselves) {
 
 }  // namespace
 }  // namespace dsp
+
+namespace dsp {
+namespace {
+
+TEST_F(SkinDataTest, ReferencesToDestroyedComponentsAreCleared) {
+    auto stored = std::make_unique<TbsCompressedStoredSkin>();
+    Store(*stored, testkit::SamplePackage(testkit::TinySkinShape()));
+    auto strings = std::make_unique<TbsResourceStrData>();
+    auto list = std::make_unique<TbsCompressedSkinList>();
+    data_.SetCompressedStoredSkin(stored.get());
+    data_.SetResourceStrData(strings.get());
+    data_.SetSkinList(list.get());
+
+    stored.reset();
+    strings.reset();
+    list.reset();
+    EXPECT_EQ(data_.CompressedStoredSkin(), nullptr);
+    EXPECT_EQ(data_.ResourceStrData(), nullptr);
+    EXPECT_EQ(data_.SkinList(), nullptr);
+    // What was loaded stays: the pictures belong to the skin data object.
+    EXPECT_FALSE(data_.Empty());
+    EXPECT_FALSE(data_.CtrlList().empty());
+    // Without a list any index is stored and nothing loads.
+    data_.SetSkinIndex(4);
+    EXPECT_EQ(data_.SkinIndex(), 4);
+}
+
+}  // namespace
+}  // namespace dsp

@@ -58,6 +58,13 @@ class HeldPty {
     HeldPty(const HeldPty&) = delete;
     HeldPty& operator=(const HeldPty&) = delete;
 
+    // Both ends gone, as when the adapter is pulled out.
+    void Unplug() {
+        pty_.CloseMaster();
+        if (held_ >= 0) ::close(held_);
+        held_ = -1;
+    }
+
     int MasterFd() const { return pty_.MasterFd(); }
     const std::string& SlavePath() const { return pty_.SlavePath(); }
 

@@ -27,6 +27,14 @@ TEST(PortMap, ResolvesComNamesPathsAndPlainNames) {
     EXPECT_EQ(map.Resolve(".."), "");
 }
 
+TEST(PortMap, NetworkNamesPassUnchangedDirectlyAndThroughAMapping) {
+    PortMap map;
+    ASSERT_TRUE(map.AddOverride("COM3=rfc2217://room3:3001"));
+    EXPECT_EQ(map.Resolve("\\\\.\\COM3"), "rfc2217://room3:3001");
+    EXPECT_EQ(map.Resolve("\\\\.\\socket://127.0.0.1:4000"), "socket://127.0.0.1:4000");
+    EXPECT_EQ(map.Resolve("RFC2217://[::1]:7"), "RFC2217://[::1]:7");
+}
+
 TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
     test::TempDir temp;
     const std::filesystem::path& dir = temp.Path();

@@ -110,7 +110,10 @@ TEST(SkinFrameBackground, Skin1MatchesItsGoldenPicture) {
 class SkinnedProbe : public TCustomControl, public SkinDataUser {
   public:
     using TCustomControl::TCustomControl;
+    TbsSkinData* SkinData() const override { return skinData; }
     void SetSkinData(TbsSkinData* value) override { skinData = value; }
+    void ForgetSkinData() override {}
+    void ApplySkinData() override {}
     TbsSkinData* skinData = nullptr;
 };
 

@@ -1,0 +1,147 @@
+#include "platform/net/tcp_socket.h"
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+namespace dsp {
+namespace {
+
+// Keepalive: first probe after 10 s of silence, then every 5 s, 3 tries.
+constexpr int kKeepIdleSeconds = 10;
+constexpr int kKeepIntervalSeconds = 5;
+constexpr int kKeepCount = 3;
+
+int PollRetrying(pollfd* fd, int timeoutMs) {
+    for (;;) {
+        int r = poll(fd, 1, timeoutMs);
+        if (r >= 0 || errno != EINTR) return r;
+    }
+}
+
+}  // namespace
+
+TcpSocket::~TcpSocket() { Close(); }
+
+int TcpSocket::Connect(const std::string& host, std::uint16_t port, int timeoutMs, std::string* reason) {
+    reason->clear();
+    if (fd_ >= 0) return EISCONN;
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_NUMERICSERV | AI_ADDRCONFIG;
+    addrinfo* found = nullptr;
+    const std::string service = std::to_string(port);
+    if (int e = getaddrinfo(host.c_str(), service.c_str(), &hints, &found); e != 0) {
+        if (e == EAI_SYSTEM) return errno;
+        *reason = gai_strerror(e);
+        return ENXIO;
+    }
+    std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> list(found, freeaddrinfo);
+    int error = EHOSTUNREACH;
+    for (const addrinfo* a = found; a; a = a->ai_next) {
+        error = ConnectTo(a->ai_addr, a->ai_addrlen, a->ai_family, timeoutMs);
+        if (error == 0) return 0;
+    }
+    return error;
+}
+
+int TcpSocket::ConnectTo(const void* address, unsigned length, int family, int timeoutMs) {
+    int fd = socket(family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return errno;
+    int error = 0;
+    if (connect(fd, static_cast<const sockaddr*>(address), length) != 0) {
+        error = errno;
+        if (error == EINPROGRESS) {
+            pollfd p{fd, POLLOUT, 0};
+            int r = PollRetrying(&p, timeoutMs);
+            socklen_t size = sizeof error;
+            if (r < 0)
+                error = errno;
+            else if (r == 0)
+                error = ETIMEDOUT;
+            else if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
+                error = errno;
+        }
+    }
+    if (error != 0) {
+        close(fd);
+        return error;
+    }
+    fd_ = fd;
+    SetOptions();
+    return 0;
+}
+
+void TcpSocket::SetOptions() {
+    // Best effort: a connection without them still works, only slower to
+    // send or to notice a dead peer.
+    int on = 1;
+    setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    setsockopt(fd_, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    setsockopt(fd_, IPPROTO_TCP, TCP_KEEPIDLE, &kKeepIdleSeconds, sizeof kKeepIdleSeconds);
+    setsockopt(fd_, IPPROTO_TCP, TCP_KEEPINTVL, &kKeepIntervalSeconds, sizeof kKeepIntervalSeconds);
+    setsockopt(fd_, IPPROTO_TCP, TCP_KEEPCNT, &kKeepCount, sizeof kKeepCount);
+}
+
+int TcpSocket::Send(const void* data, std::size_t size, std::size_t* sent) {
+    *sent = 0;
+    if (fd_ < 0) return EBADF;
+    for (;;) {
+        ssize_t n = send(fd_, data, size, MSG_NOSIGNAL);
+        if (n >= 0) {
+            *sent = static_cast<std::size_t>(n);
+            return 0;
+        }
+        if (errno == EINTR) continue;
+        return (errno == EAGAIN || errno == EWOULDBLOCK) ? 0 : errno;
+    }
+}
+
+int TcpSocket::Receive(void* data, std::size_t size, std::size_t* got, bool* closed) {
+    *got = 0;
+    *closed = false;
+    if (fd_ < 0) return EBADF;
+    for (;;) {
+        ssize_t n = recv(fd_, data, size, 0);
+        if (n > 0) {
+            *got = static_cast<std::size_t>(n);
+            return 0;
+        }
+        if (n == 0) {
+            *closed = true;
+            return 0;
+        }
+        if (errno == EINTR) continue;
+        return (errno == EAGAIN || errno == EWOULDBLOCK) ? 0 : errno;
+    }
+}
+
+int TcpSocket::Wait(short events, int timeoutMs, short* ready) const {
+    *ready = 0;
+    if (fd_ < 0) return EBADF;
+    pollfd p{fd_, events, 0};
+    int r = PollRetrying(&p, timeoutMs);
+    if (r < 0) return errno;
+    *ready = r == 0 ? 0 : p.revents;
+    return 0;
+}
+
+void TcpSocket::ShutdownSend() {
+    if (fd_ >= 0) shutdown(fd_, SHUT_WR);
+}
+
+void TcpSocket::Close() {
+    if (fd_ < 0) return;
+    close(fd_);
+    fd_ = -1;
+}
+
+}  // namespace dsp
