@@ -18,9 +18,8 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner
     model_.Environment = [this] {
         DropDownEnvironment env;
         Point origin = ClientToScreen({0, 0});
-        env.combo = IntRect::FromSize(origin.x, origin.y, Width(), Height());
-        Rect work = Application ? Application->WorkArea() : Rect{0, 0, 1280, 1024};
-        env.workArea = {work.left, work.top, work.right, work.bottom};
+        env.combo = Rect::FromOriginSize(origin.x, origin.y, Width(), Height());
+        env.workArea = Application ? Application->WorkArea() : kFallbackWorkArea;
         env.itemHeight = itemHeight_;
         env.rowsTop = kListFrame;
         return env;
@@ -46,8 +45,7 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner
     };
     model_.OnShowList = [this](ComboBoxModel& m) {
         list_->SetItemHeight(itemHeight_);
-        const IntRect& r = m.ListRect();
-        list_->ShowAt({r.left, r.top, r.right, r.bottom});
+        list_->ShowAt(m.ListRect());
     };
     model_.OnHideList = [this](ComboBoxModel&) { list_->HideList(); };
 }

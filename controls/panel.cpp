@@ -4,12 +4,6 @@
 #include "controls/text_paint.h"
 
 namespace dsp {
-namespace {
-
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
-
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::Panel));
     SetControlStyle(ControlStyle() | csAcceptsControls);
@@ -87,12 +81,12 @@ void TbsSkinPanel::WndProc(TMessage& message) {
 }
 
 void TbsSkinPanel::PaintCaptionBar(Canvas& c) {
-    Rect bar = ToRect(model_.DefaultCaptionBar(Width()));
+    Rect bar = model_.DefaultCaptionBar(Width());
     c.Draw3DRect(bar, clBtnHighlight, clBtnShadow);
     c.Draw3DRect(bar.Inflate(-1, -1), clBtnHighlight, clBtnShadow);
     Rect text{bar.left + 2, bar.top, bar.right - 2, bar.bottom};
     if (model_.CheckedMode()) {
-        Rect box = Rect::FromBounds(5, bar.top + (bar.Height() - 14) / 2, 14, 14);
+        Rect box = Rect::FromOriginSize(5, bar.top + (bar.Height() - 14) / 2, 14, 14);
         c.FillRect(box, clWindow);
         c.Draw3DRect(box, clBtnShadow, clBtnHighlight);
         if (model_.Checked()) {
@@ -138,7 +132,7 @@ void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (button != TMouseButton::mbLeft) return;
     // Mouse coordinates are in the client area, which starts below the caption.
     Point window = Point{x, y} + ClientRectInWindow().TopLeft();
-    if (!ToRect(model_.DefaultCaptionHitRect(Width())).Contains(window)) return;
+    if (!model_.DefaultCaptionHitRect(Width()).Contains(window)) return;
     int h = model_.CaptionClick(Height(), model_.DefaultFoldedHeight());
     if (h != Height()) SetHeight(h);
 }

@@ -5,13 +5,6 @@
 #include "controls/skin_sections.h"
 
 namespace dsp {
-namespace {
-
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-IntPoint ToIntPoint(Point p) { return {p.x, p.y}; }
-
-}  // namespace
-
 TbsSkinScrollBar::TbsSkinScrollBar(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::HScrollBar));
     SetBounds(0, 0, 200, 19);
@@ -35,7 +28,7 @@ ScrollBarParts TbsSkinScrollBar::Parts() const {
 
 TbsSkinScrollBar::Part TbsSkinScrollBar::PartAt(Point p) const {
     ScrollBarParts parts = Parts();
-    IntPoint q = ToIntPoint(p);
+    Point q = p;
     if (parts.arrow1.Contains(q)) return kArrow1;
     if (parts.arrow2.Contains(q)) return kArrow2;
     if (parts.thumb.Contains(q)) return kThumb;
@@ -58,11 +51,11 @@ void TbsSkinScrollBar::PaintDefaultLook(Bitmap& bitmap) {
         if (held) return PartState::Pressed;
         return hover_ == part ? PartState::Hot : PartState::Normal;
     };
-    if (EnabledThroughParents()) DrawStatePart(c, ToRect(parts.thumb), state(kThumb));
-    DrawStatePart(c, ToRect(parts.arrow1), state(kArrow1));
-    DrawStatePart(c, ToRect(parts.arrow2), state(kArrow2));
-    DrawArrow(c, ToRect(parts.arrow1), vertical ? ArrowDirection::Up : ArrowDirection::Left, clBlack);
-    DrawArrow(c, ToRect(parts.arrow2), vertical ? ArrowDirection::Down : ArrowDirection::Right, clBlack);
+    if (EnabledThroughParents()) DrawStatePart(c, parts.thumb, state(kThumb));
+    DrawStatePart(c, parts.arrow1, state(kArrow1));
+    DrawStatePart(c, parts.arrow2, state(kArrow2));
+    DrawArrow(c, parts.arrow1, vertical ? ArrowDirection::Up : ArrowDirection::Left, clBlack);
+    DrawArrow(c, parts.arrow2, vertical ? ArrowDirection::Down : ArrowDirection::Right, clBlack);
 }
 
 void TbsSkinScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -84,7 +77,7 @@ void TbsSkinScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, 
         Invalidate();
         return;
     }
-    if (!parts.track.Contains(ToIntPoint({x, y}))) return;
+    if (!parts.track.Contains(Point{x, y})) return;
     int coord = vertical ? y : x;
     int direction = coord < (vertical ? parts.thumb.top : parts.thumb.left) ? -1 : +1;
     model_.PressTrack(direction, [this, direction, vertical] {

@@ -9,8 +9,6 @@
 namespace dsp {
 namespace {
 
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 Bitmap BuiltIn(SliderPicture picture) { return DecodeBmp(SliderPictureBmp(picture)); }
 
 Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b.Height() - 1); }
@@ -32,7 +30,7 @@ TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TbsSkinControl(owner) {
     value_.OnChange = [this](SliderValue&) {
         if (OnChange) OnChange(this);
     };
-    repeat_.DirectionAt = [this](IntPoint p) { return SliderPressDirection(ThumbRect(), Vertical(), p); };
+    repeat_.DirectionAt = [this](Point p) { return SliderPressDirection(ThumbRect(), Vertical(), p); };
     repeat_.Step = [this](int direction) { value_.Step(direction > 0 ? SliderStep::Up : SliderStep::Down); };
     SetBounds(0, 0, 150, 40);
 }
@@ -174,7 +172,7 @@ void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
     Color back = parentColor_ && Parent() ? Parent()->GetColor() : GetColor();
     c.FillRect(client, back);
     if (!ruler_.Empty()) {
-        Point at = ToRect(layout_.ruler).TopLeft();
+        Point at = layout_.ruler.TopLeft();
         if (options_ & soRulerOpaque) {
             c.Draw(at, ruler_);
         } else {
@@ -193,7 +191,7 @@ void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
     int stateWidth = thumb.Width() / numThumbStates_;
     bool second = numThumbStates_ == 2 && (thumbPressed_ || !EnabledThroughParents());
     Rect src{second ? stateWidth : 0, 0, (second ? stateWidth : 0) + stateWidth, thumb.Height()};
-    Point at = ToRect(ThumbRect()).TopLeft();
+    Point at = ThumbRect().TopLeft();
     if (options_ & soThumbOpaque) {
         c.CopyRect(at, thumb, src);
     } else {
@@ -213,8 +211,8 @@ void TbsSkinSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int
     TbsSkinControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft || (shift & ssDouble)) return;
     if (CanFocus() && !Focused()) SetFocus();
-    IntRect thumb = ThumbRect();
-    if (thumb.Contains({x, y})) {
+    Rect thumb = ThumbRect();
+    if (thumb.Contains(Point{x, y})) {
         dragging_ = true;
         thumbPressed_ = true;
         dragOffset_ = Vertical() ? y - thumb.top : x - thumb.left;

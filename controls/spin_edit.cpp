@@ -104,8 +104,7 @@ void TbsSkinSpinEdit::PaintDefaultLook(Bitmap& bitmap) {
     c.FrameRect({1, 1, all.right - 1, all.bottom - 1}, clBtnFace);
     SpinEditLayout l = SpinButtons::DefaultLayout(Width(), Height(), 0);
     for (int i = 0; i < 2; ++i) {
-        const IntRect& b = l.buttons[static_cast<size_t>(i)];
-        Rect r{b.left, b.top, b.right, b.bottom};
+        const Rect& r = l.buttons[static_cast<size_t>(i)];
         PartState state = PartState::Normal;
         if (buttons_.Pressed(i) && buttons_.Hover(i)) {
             state = PartState::Pressed;

@@ -6,12 +6,6 @@
 #include "platform/graphics/canvas.h"
 
 namespace dsp {
-namespace {
-
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
-
 TbsSkinTrackBar::TbsSkinTrackBar(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::HTrackBar));
     SetBounds(0, 0, 100, 20);
@@ -38,7 +32,7 @@ void TbsSkinTrackBar::SetCanFocused(bool can) {
     SetTabStop(can);
 }
 
-IntRect TbsSkinTrackBar::Track() const {
+Rect TbsSkinTrackBar::Track() const {
     // Skinned bars use the section's working track area (with the skin layer).
     return TrackBarGeometry::DefaultTrack(Width(), Height());
 }
@@ -56,7 +50,7 @@ void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {
     c.FrameRect({0, 0, w, h}, clBtnShadow);
     Rect groove = vertical_ ? Rect{w / 2 - 1, 4, w / 2 + 1, h - 4} : Rect{4, h / 2 - 1, w - 4, h / 2 + 1};
     c.Draw3DRect(groove, clBtnShadow, clBtnHighlight);
-    Rect thumb = ToRect(CurrentLayout().thumb);
+    Rect thumb = CurrentLayout().thumb;
     if (dragging_) {
         c.FillRect(thumb, kDefaultLookPressedFill);
         c.FrameRect(thumb, kDefaultLookActiveFrame);

@@ -49,7 +49,7 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
 
   private:
     void FireLastChange();
-    IntRect Track() const;
+    Rect Track() const;
 
     TrackBarValue value_;
     bool vertical_ = false;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "platform/graphics/geometry.h"
 #include "platform/text/font.h"
 
 namespace dsp {
@@ -21,6 +22,9 @@ struct TRect {
     bool IsEmpty() const { return Width() <= 0 || Height() <= 0; }
     bool operator==(const TRect&) const = default;
 };
+
+// The drawing layer's rectangle for a skin rectangle (the same edges).
+constexpr Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 struct TPoint {
     int X = 0;

@@ -37,7 +37,7 @@ struct ComboFixture : ::testing::Test {
         };
         combo.Environment = [] {
             DropDownEnvironment env;
-            env.combo = IntRect::FromSize(100, 100, 120, 20);
+            env.combo = Rect::FromOriginSize(100, 100, 120, 20);
             env.workArea = {0, 0, 1280, 1024};
             return env;
         };
@@ -94,8 +94,8 @@ TEST_F(ComboFixture, PressDragReleaseSelectsAndAutoScrolls) {
     log.clear();
     combo.PressOnDropArea();
     EXPECT_EQ(combo.List().Rows(), 8);
-    const IntRect list = combo.ListRect();
-    EXPECT_EQ(list, IntRect::FromSize(100, 120, 120, 8 * 20 + 4));
+    const Rect list = combo.ListRect();
+    EXPECT_EQ(list, Rect::FromOriginSize(100, 120, 120, 8 * 20 + 4));
     // Below the list before the pointer was ever on it: nothing scrolls.
     combo.HeldMove({150, list.bottom + 10});
     EXPECT_EQ(combo.AutoScrollDirection(), 0);
@@ -188,17 +188,17 @@ TEST_F(ComboFixture, EmptyComboNeverOpens) {
 
 TEST(DropDownGeometry, SizesAndOpensAboveNearTheBottom) {
     DropDownInput in;
-    in.combo = IntRect::FromSize(10, 900, 120, 20);
+    in.combo = Rect::FromOriginSize(10, 900, 120, 20);
     in.workArea = {0, 0, 1280, 1024};
     in.itemCount = 11;
-    EXPECT_EQ(DropDownRect(in), IntRect::FromSize(10, 920 - 164 - 20, 120, 164));
+    EXPECT_EQ(DropDownRect(in), Rect::FromOriginSize(10, 920 - 164 - 20, 120, 164));
     in.itemCount = 4;
     in.listBoxWidth = 200;
-    EXPECT_EQ(DropDownRect(in), IntRect::FromSize(10, 920, 200, 84));
+    EXPECT_EQ(DropDownRect(in), Rect::FromOriginSize(10, 920, 200, 84));
     in.sectionFrameHeight = 6;  // a list section
     in.itemHeight = 18;
     EXPECT_EQ(DropDownRect(in).Height(), 6 + 4 * 18);
-    in.combo = IntRect::FromSize(10, 100, 120, 20);
+    in.combo = Rect::FromOriginSize(10, 100, 120, 20);
     in.itemCount = 11;
     EXPECT_EQ(DropDownRect(in).top, 120);
 }

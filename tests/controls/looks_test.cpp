@@ -39,7 +39,7 @@ Bitmap Snapshot(TForm& form, TControl& control) {
     if (auto* w = dynamic_cast<TWinControl*>(&control)) at = at - w->ClientRectInWindow().TopLeft();
     Bitmap out(control.Width(), control.Height());
     Canvas oc(out);
-    oc.CopyRect({0, 0}, frame, Rect::FromBounds(at.x, at.y, control.Width(), control.Height()));
+    oc.CopyRect({0, 0}, frame, Rect::FromOriginSize(at.x, at.y, control.Width(), control.Height()));
     return out;
 }
 
@@ -148,7 +148,7 @@ TEST_F(LooksTest, DefaultLooksMatchTheirGoldenPictures) {
 TEST_F(LooksTest, DefaultLookNumbers) {
     // Track bar thumb: 16 x 8, framed in button shadow, at 50/63 of the travel.
     Bitmap t = Snapshot(*form_, *track_);
-    IntRect thumb = track_->CurrentLayout().thumb;
+    Rect thumb = track_->CurrentLayout().thumb;
     EXPECT_EQ(t.GetPixel(thumb.left, thumb.top), ResolveColor(clBtnShadow));
     // A hovered button: dark blue frame round the light fill.
     host_->MouseMove(At(button_, 5, 5));

@@ -11,7 +11,7 @@ namespace dsp::test {
 
 class FormTest : public AppTest {
   protected:
-    FormTest() : form_(NewForm(Rect::FromBounds(100, 100, 640, 400))) {}
+    FormTest() : form_(NewForm(Rect::FromOriginSize(100, 100, 640, 400))) {}
     // The controls go before the log their events write to.
     ~FormTest() override { app_.reset(); }
 
