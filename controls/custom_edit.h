@@ -44,6 +44,9 @@ class TbsSkinCustomEdit : public TbsSkinCustomControl {
     void Beep();
 
     void PaintDefaultLook(Bitmap& bitmap) override;
+    // Drawn in the default look also when skinned, until this kind draws
+    // from its section.
+    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
     void WndProc(TMessage& message) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;

@@ -32,6 +32,9 @@ class TbsSkinLabel : public TbsSkinCustomControl {
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
+    // Drawn in the default look also when skinned, until this kind draws
+    // from its section.
+    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
     void TextChanged() override;
     // Room kept left of the text (the status panel's glyph).
     virtual int TextIndent() const { return 0; }

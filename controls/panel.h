@@ -42,6 +42,9 @@ class TbsSkinPanel : public TbsSkinCustomControl {
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
+    // Drawn in the default look also when skinned, until this kind draws
+    // from its section.
+    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
     // The frame and caption bar are the non-client area: children are placed
     // inside the frame and below the caption bar. The whole look is painted
     // with the non-client area, so the client paint has nothing left to do.

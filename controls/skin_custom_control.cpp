@@ -1,8 +1,20 @@
 #include "controls/skin_custom_control.h"
 
 #include "platform/graphics/canvas.h"
+#include "skin/compose/plan_draw.h"
+#include "skin/skin_data.h"
 
 namespace dsp {
+namespace {
+
+// A picture of the skin's list; none for -1 or an index past its end.
+const Bitmap* PictureAt(const std::vector<Bitmap>& pictures, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return nullptr;
+    const Bitmap& picture = pictures[static_cast<std::size_t>(index)];
+    return picture.Empty() ? nullptr : &picture;
+}
+
+}  // namespace
 
 TbsSkinCustomControl::TbsSkinCustomControl(TComponent* owner) : TbsSkinControl(owner) {
     defaultFont_.OnChange = [this](TFont&) {
@@ -27,14 +39,26 @@ void TbsSkinCustomControl::SetDefaultHeight(int height) {
     if (SkinIndex() < 0 && height > 0) SetHeight(height);
 }
 
+void TbsSkinCustomControl::ForgetSection() {
+    anchors_ = {};
+    stretch_ = {};
+    resizeMode_ = SkinResizeMode::None;
+    picture_ = nullptr;
+    mask_ = nullptr;
+}
+
 void TbsSkinCustomControl::ReadSkinData() {
     TbsSkinControl::ReadSkinData();
-    if (SkinIndex() < 0) {
-        anchors_ = {};
-        resizeMode_ = SkinResizeMode::None;
-        return;
-    }
-    // The section's geometry comes with the skin layer's data objects.
+    ForgetSection();
+    const auto* section = link_.Section<TbsDataSkinCustomControl>();
+    if (section == nullptr) return;
+    anchors_ = {ToRect(section->SkinRect), ToPoint(section->LTPoint), ToPoint(section->RTPoint),
+                ToPoint(section->LBPoint), ToPoint(section->RBPoint), ToRect(section->ClientRect)};
+    stretch_ = {section->LeftStretch,   section->TopStretch,    section->RightStretch,
+                section->BottomStretch, section->StretchEffect, section->StretchType};
+    const auto& pictures = SkinData()->ActivePictureBitmaps();
+    picture_ = PictureAt(pictures, section->PictureIndex);
+    mask_ = PictureAt(pictures, section->MaskPictureIndex);
     resizeMode_ = DeriveResizeMode(anchors_);
 }
 
@@ -55,17 +79,28 @@ void TbsSkinCustomControl::ApplySkinData() {
         Invalidate();
         return;
     }
-    TbsSkinControl::SetBounds(Left(), Top(), w, h);
+    SetBounds(Left(), Top(), w, h);  // the region and the repaint follow the size
+}
+
+void TbsSkinCustomControl::ForgetSkinData() {
+    TbsSkinControl::ForgetSkinData();
+    ForgetSection();  // the pictures go with the old skin
 }
 
 void TbsSkinCustomControl::SetBounds(int left, int top, int width, int height) {
-    bool resized = width != Width() || height != Height();
-    if (SkinIndex() >= 0 && resized) CalcSkinSize(width, height);
+    ReadSkinData();
+    const bool skinned = resizeMode_ != SkinResizeMode::None;
+    if (skinned && (width != Width() || height != Height())) CalcSkinSize(width, height);
+    const bool resized = width != Width() || height != Height();
     TbsSkinControl::SetBounds(left, top, width, height);
-    if (resized) {
-        UpdateWindowRegion();
-        Invalidate();
-    }
+    if (!resized) return;
+    UpdateWindowRegion();
+    Invalidate();
+    if (skinned && stretch_.effect) TellChildrenBackgroundChanged();
+}
+
+void TbsSkinCustomControl::TellChildrenBackgroundChanged() {
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Perform(kWmBackgroundChanged);
 }
 
 void TbsSkinCustomControl::CalcSkinSize(int& width, int& height) {
@@ -74,9 +109,30 @@ void TbsSkinCustomControl::CalcSkinSize(int& width, int& height) {
     height = fit_.height;
 }
 
+PiecePlan TbsSkinCustomControl::BodyPlan() const {
+    return SkinBodyPlan(anchors_, stretch_, resizeMode_, Width(), Height());
+}
+
 void TbsSkinCustomControl::UpdateWindowRegion() {
     // Without a section (or its mask picture) the control is rectangular.
-    if (WindowRegion()) SetWindowRegion(std::nullopt);
+    if (resizeMode_ == SkinResizeMode::None || mask_ == nullptr) {
+        if (WindowRegion()) SetWindowRegion(std::nullopt);
+        return;
+    }
+    SetWindowRegion(RegionFromPlan(*mask_, BodyPlan()));
+}
+
+void TbsSkinCustomControl::PaintSkinLook(Bitmap& bitmap) {
+    if (picture_ == nullptr) return;
+    Canvas canvas(bitmap);
+    if (forceBackground_ && resizeMode_ == SkinResizeMode::Both) {
+        const NinePiece nine =
+            NinePiecePlan(anchors_, stretch_, dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()));
+        DrawPlan(canvas, *picture_, nine.border);
+        if (drawBackground_) DrawPlan(canvas, *picture_, nine.client);
+        return;
+    }
+    DrawPlan(canvas, *picture_, BodyPlan());
 }
 
 void TbsSkinCustomControl::PaintDefaultLook(Bitmap& bitmap) {

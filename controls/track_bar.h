@@ -38,6 +38,9 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
+    // Drawn in the default look also when skinned, until this kind draws
+    // from its section.
+    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

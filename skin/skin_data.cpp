@@ -26,17 +26,14 @@ RegistryEntry SplitEntry(const std::string& entry) {
     return {entry.substr(0, colon), entry.substr(colon + 1)};
 }
 
-// A package picture in the drawing layer's form. A file the reader refuses
-// (truncated pixels, a palette index beyond its palette, a size its length
-// cannot hold) ends the load with the picture named.
-//
-Bitmap Decode(const SkinPicture& picture, const std::string& what) {
-    if (picture.Empty()) return {};
+// A file the reader would refuse (truncated pixels, a palette index beyond
+// its palette, a size its length cannot hold) ends the load with the picture
+// named, before anything draws from it.
+void Check(const SkinPicture& picture, const std::string& what) {
+    if (picture.Empty()) return;
     try {
-        return DecodeBmp(picture.Bytes());
+        CheckBmp(picture.Bytes());
     } catch (const PictureError& error) {
-        throw ESkinError(what + ": " + error.what());
-    } catch (const std::invalid_argument& error) {
         throw ESkinError(what + ": " + error.what());
     }
 }
@@ -121,10 +118,11 @@ void TbsSkinData::ClearAll() {
     objectList_.clear();
     ctrlList_.clear();
     activePictures_.clear();
-    activePictureBitmaps_.clear();
-    pictureBitmap_ = {};
-    inActivePictureBitmap_ = {};
-    maskBitmap_ = {};
+    picturesChecked_ = false;
+    activePictureBitmaps_.reset();
+    pictureBitmap_.reset();
+    inActivePictureBitmap_.reset();
+    maskBitmap_.reset();
     popupWindow_.WindowPictureIndex = -1;
     hintWindow_.WindowPictureIndex = -1;
     activePictureNames_.clear();
@@ -159,7 +157,9 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
     inActivePicture_ = std::move(package->InactivePicture);
     mask_ = std::move(package->Mask);
     activePictures_ = std::move(package->Pictures);
-    DecodePictures();
+    CheckDecodedSize();
+    CheckPictures();
+    picturesChecked_ = true;
     ReadText(SkinIni::FromText(package->Text));
 
     empty_ = false;
@@ -184,15 +184,33 @@ void TbsSkinData::CheckDecodedSize() const {
     }
 }
 
-void TbsSkinData::DecodePictures() {
-    CheckDecodedSize();
-    pictureBitmap_ = Decode(picture_, "main picture");
-    inActivePictureBitmap_ = Decode(inActivePicture_, "inactive picture");
-    maskBitmap_ = Decode(mask_, "mask");
-    activePictureBitmaps_.reserve(activePictures_.size());
+void TbsSkinData::CheckPictures() const {
+    Check(picture_, "main picture");
+    Check(inActivePicture_, "inactive picture");
+    Check(mask_, "mask");
     for (std::size_t i = 0; i < activePictures_.size(); ++i) {
-        activePictureBitmaps_.push_back(Decode(activePictures_[i], "picture " + std::to_string(i)));
+        Check(activePictures_[i], "picture " + std::to_string(i));
     }
+}
+
+// Checked pictures decode without fail; a load that failed leaves none.
+const Bitmap& TbsSkinData::Decoded(const SkinPicture& picture, std::optional<Bitmap>& cache) const {
+    if (!cache) cache = picture.Empty() || !picturesChecked_ ? Bitmap() : DecodeBmp(picture.Bytes());
+    return *cache;
+}
+
+const std::vector<Bitmap>& TbsSkinData::ActivePictureBitmaps() const {
+    if (!activePictureBitmaps_) {
+        std::vector<Bitmap> decoded;
+        decoded.reserve(activePictures_.size());
+        if (picturesChecked_) {
+            for (const SkinPicture& picture : activePictures_) {
+                decoded.push_back(picture.Empty() ? Bitmap() : DecodeBmp(picture.Bytes()));
+            }
+        }
+        activePictureBitmaps_ = std::move(decoded);
+    }
+    return *activePictureBitmaps_;
 }
 
 void TbsSkinData::ReadText(const SkinIni& ini) {

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,11 +84,14 @@ class TbsSkinData : public TComponent {
     const SkinPicture& Mask() const { return mask_; }
     const std::vector<SkinPicture>& ActivePictures() const { return activePictures_; }
     // The same pictures decoded by the drawing layer (empty where the
-    // package has no picture).
-    const Bitmap& PictureBitmap() const { return pictureBitmap_; }
-    const Bitmap& InActivePictureBitmap() const { return inActivePictureBitmap_; }
-    const Bitmap& MaskBitmap() const { return maskBitmap_; }
-    const std::vector<Bitmap>& ActivePictureBitmaps() const { return activePictureBitmaps_; }
+    // package has no picture). A load checks every picture as the decoder
+    // would, so a damaged one ends the load (and none of its pictures is
+    // ever decoded); each is decoded when it is first asked for (the list all
+    // at once), and stays until the next load.
+    const Bitmap& PictureBitmap() const { return Decoded(picture_, pictureBitmap_); }
+    const Bitmap& InActivePictureBitmap() const { return Decoded(inActivePicture_, inActivePictureBitmap_); }
+    const Bitmap& MaskBitmap() const { return Decoded(mask_, maskBitmap_); }
+    const std::vector<Bitmap>& ActivePictureBitmaps() const;
     const std::string& PictureName() const { return pictureName_; }
     const std::string& InActivePictureName() const { return inActivePictureName_; }
     const std::string& MaskName() const { return maskName_; }
@@ -113,7 +117,8 @@ class TbsSkinData : public TComponent {
     void Broadcast(std::uint32_t message);
     void LoadFromSkinListItem();
     void CheckDecodedSize() const;
-    void DecodePictures();
+    void CheckPictures() const;
+    const Bitmap& Decoded(const SkinPicture& picture, std::optional<Bitmap>& cache) const;
     void ReadText(const SkinIni& ini);
     void ReadObjectRegistry(const SkinIni& ini);
     void ReadControlRegistry(const SkinIni& ini);
@@ -130,8 +135,9 @@ class TbsSkinData : public TComponent {
     bool changing_ = false;
     SkinPicture picture_, inActivePicture_, mask_;
     std::vector<SkinPicture> activePictures_;
-    Bitmap pictureBitmap_, inActivePictureBitmap_, maskBitmap_;
-    std::vector<Bitmap> activePictureBitmaps_;
+    bool picturesChecked_ = false;  // only checked pictures are ever decoded
+    mutable std::optional<Bitmap> pictureBitmap_, inActivePictureBitmap_, maskBitmap_;
+    mutable std::optional<std::vector<Bitmap>> activePictureBitmaps_;
     std::string pictureName_, inActivePictureName_, maskName_;
     std::vector<std::string> activePictureNames_;
     std::string skinName_, skinAuthor_, authorEmail_, authorURL_, skinComments_;

@@ -35,6 +35,9 @@ struct TPoint {
     bool operator==(const TPoint&) const = default;
 };
 
+// The drawing layer's point for a skin point.
+constexpr Point ToPoint(const TPoint& p) { return {p.X, p.Y}; }
+
 // A colour reference as stored in the text: a signed 32-bit value.
 using TColor = std::int32_t;
 

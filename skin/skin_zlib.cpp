@@ -67,11 +67,18 @@ void InflateSkinStream(std::span<const std::uint8_t> stream, std::vector<std::ui
     target.reserve(std::min(cap, stream.size() * kExpectedRatio));
     std::size_t used = 0;
     for (;;) {
-        if (target.size() < used + kInflatePiece) target.resize(used + kInflatePiece);
+        // Each call gets all the room reserved, at least one piece: zlib
+        // copies what a call writes into its window too, so 4096 bytes a call
+        // would copy the whole package once more. Never more room than one
+        // byte past the cap, so a package that passes it is refused at once.
+        if (target.size() < used + kInflatePiece) {
+            target.resize(std::max(used + kInflatePiece, target.capacity()));
+        }
+        const std::size_t room = std::min(target.size() - used, cap + 1 - used);
         s.next_out = target.data() + used;
-        s.avail_out = static_cast<uInt>(kInflatePiece);
+        s.avail_out = static_cast<uInt>(room);
         int rc = inflate(&s, Z_NO_FLUSH);
-        used += kInflatePiece - s.avail_out;
+        used += room - s.avail_out;
         if (used > cap) {
             target.clear();
             throw ESkinError("unpacked skin package exceeds " + std::to_string(cap) + " bytes; refused");

@@ -1,6 +1,7 @@
 #pragma once
 // zlib for the stored skins: deflate at level 9 when a skin is built, and a
-// bounded inflate, in 4096-byte pieces, when one is unpacked. The bounds keep
+// bounded inflate, into room that grows by at least a 4096-byte piece, when
+// one is unpacked. The bounds keep
 // a hostile stream from claiming unbounded memory: an unpacked package may
 // not exceed 64 MiB, nor grow beyond a fixed ratio over its compressed size
 // (packages below the ratio floor are always allowed).

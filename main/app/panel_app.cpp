@@ -26,6 +26,10 @@
 namespace dsp {
 namespace {
 
+// The desktop matches the window to dsp-panel.desktop by this name
+// (StartupWMClass there).
+constexpr std::string_view kWindowClass = "dsp-panel";
+
 struct PanelOptions {
     bool headless = false;
     bool simulate = false;
@@ -106,7 +110,7 @@ std::unique_ptr<WindowHost> OpenHost(bool headless, std::ostream& err) {
         return nullptr;
     }
     try {
-        return std::make_unique<SdlHost>();
+        return std::make_unique<SdlHost>(std::string(kWindowClass));
     } catch (const std::exception& error) {
         err << "dsp-panel: " << error.what()
             << "; run `dsp-panel --headless` to drive the panel without a display\n";

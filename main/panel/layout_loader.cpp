@@ -52,7 +52,7 @@ class Loader {
         form.BeginLoading();
         ApplyValues(form, root);
         for (const LayoutObject& child : root.children) CreateTree(child, form);
-        ApplyForwardReferences();
+        ApplyReferences();
         form.EndLoading();
         AttachEvents(form, root);
         return std::move(report_);
@@ -84,16 +84,17 @@ class Loader {
         for (const LayoutObject& child : object.children) CollectNames(child);
     }
 
-    // A value naming an object of the layout that does not exist yet.
-    bool IsForwardReference(const LayoutProperty& property) const {
-        return property.value.kind == LayoutValueKind::Identifier && names_.contains(property.value.text) &&
-               !host_.RootForm().FindComponent(property.value.text);
+    // A value naming another object of the layout.
+    bool IsReference(const LayoutProperty& property) const {
+        return property.value.kind == LayoutValueKind::Identifier && names_.contains(property.value.text);
     }
 
-    // References to objects further down the layout are applied once every
-    // object exists, in layout order, still while loading.
-    void ApplyForwardReferences() {
-        for (const ForwardReference& reference : forward_) {
+    // References are applied once every object exists and holds its plain
+    // values, in layout order, still while loading: a control gets its skin
+    // data after its section name and bounds, and an object may name one
+    // further down.
+    void ApplyReferences() {
+        for (const Reference& reference : references_) {
             if (!ApplyLayoutProperty(*reference.component, *reference.property, host_))
                 report_.unapplied.push_back(reference.component->Name() + "." + reference.property->name);
         }
@@ -103,8 +104,8 @@ class Loader {
         const LayoutProperty* align = nullptr;
         for (const LayoutProperty& property : object.properties) {
             if (IsEvent(property)) continue;
-            if (IsForwardReference(property)) {
-                forward_.push_back({&component, &property});
+            if (IsReference(property)) {
+                references_.push_back({&component, &property});
                 continue;
             }
             if (property.name == "Align") {
@@ -148,7 +149,7 @@ class Loader {
             if (TComponent* owned = host_.RootForm().FindComponent(child.name)) AttachEvents(*owned, child);
     }
 
-    struct ForwardReference {
+    struct Reference {
         TComponent* component;
         const LayoutProperty* property;
     };
@@ -157,7 +158,7 @@ class Loader {
     const ComponentFactory& factory_;
     LayoutLoadReport report_;
     std::set<std::string, std::less<>> names_;
-    std::vector<ForwardReference> forward_;
+    std::vector<Reference> references_;
 };
 
 }  // namespace

@@ -89,6 +89,11 @@ std::vector<Pixel> ReadPalette(std::span<const std::uint8_t> d, const Header& h)
     return palette;
 }
 
+[[noreturn]] void IndexBeyondPalette(unsigned index, std::size_t colours) {
+    throw InvalidBitmap("palette index " + std::to_string(index) + " beyond the " + std::to_string(colours) +
+                        " colours of the palette");
+}
+
 void DecodeRow(const std::uint8_t* in, Pixel* out, int width, int bitCount,
                const std::vector<Pixel>& palette) {
     if (bitCount == 24 || bitCount == 32) {
@@ -104,8 +109,7 @@ void DecodeRow(const std::uint8_t* in, Pixel* out, int width, int bitCount,
         const int shift = 8 - bitCount * (x % perByte + 1);
         const unsigned index = (in[x / perByte] >> shift) & mask;
         if (index >= palette.size()) {
-            throw InvalidBitmap("palette index " + std::to_string(index) + " beyond the " +
-                                std::to_string(palette.size()) + " colours of the palette");
+            IndexBeyondPalette(index, palette.size());
         }
         out[x] = palette[index];
     }
@@ -113,29 +117,71 @@ void DecodeRow(const std::uint8_t* in, Pixel* out, int width, int bitCount,
 
 }  // namespace
 
-Bitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t* fileLength) {
-    Header h = ReadHeader(data);
+namespace {
+
+// A file whose headers, palette and lengths have been checked.
+struct Parsed {
+    Header h;
+    std::vector<Pixel> palette;
+    int width = 0;
+    int height = 0;
+    std::uint64_t stride = 0;
+    std::uint64_t pixelEnd = 0;
+};
+
+Parsed Parse(std::span<const std::uint8_t> data) {
+    Parsed p;
+    p.h = ReadHeader(data);
+    Header& h = p.h;
     Validate(h);
-    const std::vector<Pixel> palette = ReadPalette(data, h);
-    const int width = int(h.width);
-    const int height = int(h.height < 0 ? -h.height : h.height);
-    const std::uint64_t stride = (std::uint64_t(width) * std::uint64_t(h.bitCount) + 31) / 32 * 4;
-    const std::uint64_t pixelEnd = h.pixelOffset + stride * std::uint64_t(height);
+    p.palette = ReadPalette(data, h);
+    p.width = int(h.width);
+    p.height = int(h.height < 0 ? -h.height : h.height);
+    p.stride = (std::uint64_t(p.width) * std::uint64_t(h.bitCount) + 31) / 32 * 4;
+    p.pixelEnd = h.pixelOffset + p.stride * std::uint64_t(p.height);
     if (h.pixelOffset >= data.size()) throw InvalidBitmap("pixel offset past the end of the data");
-    if (pixelEnd > data.size()) throw InvalidBitmap("pixel rows run past the end of the data");
-    if (h.declaredLength != 0 && h.declaredLength < pixelEnd) {
+    if (p.pixelEnd > data.size()) throw InvalidBitmap("pixel rows run past the end of the data");
+    if (h.declaredLength != 0 && h.declaredLength < p.pixelEnd) {
         throw InvalidBitmap("file length " + std::to_string(h.declaredLength) +
                             " is shorter than its pixels");
     }
     if (h.declaredLength > data.size()) throw InvalidBitmap("file length runs past the end of the data");
+    return p;
+}
 
-    Bitmap picture(width, height);
-    for (int row = 0; row < height; ++row) {
-        const int y = h.height < 0 ? row : height - 1 - row;
-        DecodeRow(data.data() + h.pixelOffset + stride * std::uint64_t(row), picture.Row(y), width,
-                  h.bitCount, palette);
+const std::uint8_t* PixelRow(std::span<const std::uint8_t> data, const Parsed& p, int row) {
+    return data.data() + p.h.pixelOffset + p.stride * std::uint64_t(row);
+}
+
+// Only a palette shorter than the depth allows can be indexed past its end.
+void CheckIndices(std::span<const std::uint8_t> data, const Parsed& p) {
+    const int bits = p.h.bitCount;
+    if (bits > 8 || p.palette.size() >= (std::size_t(1) << bits)) return;
+    const int perByte = 8 / bits;
+    const unsigned mask = (1u << bits) - 1;
+    for (int row = 0; row < p.height; ++row) {
+        const std::uint8_t* in = PixelRow(data, p, row);
+        for (int x = 0; x < p.width; ++x) {
+            const unsigned index = (in[x / perByte] >> (8 - bits * (x % perByte + 1))) & mask;
+            if (index >= p.palette.size()) {
+                IndexBeyondPalette(index, p.palette.size());
+            }
+        }
     }
-    if (fileLength) *fileLength = std::size_t(h.declaredLength != 0 ? h.declaredLength : pixelEnd);
+}
+
+}  // namespace
+
+void CheckBmp(std::span<const std::uint8_t> data) { CheckIndices(data, Parse(data)); }
+
+Bitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t* fileLength) {
+    const Parsed p = Parse(data);
+    Bitmap picture(p.width, p.height);
+    for (int row = 0; row < p.height; ++row) {
+        const int y = p.h.height < 0 ? row : p.height - 1 - row;
+        DecodeRow(PixelRow(data, p, row), picture.Row(y), p.width, p.h.bitCount, p.palette);
+    }
+    if (fileLength) *fileLength = std::size_t(p.h.declaredLength != 0 ? p.h.declaredLength : p.pixelEnd);
     return picture;
 }
 

@@ -21,6 +21,10 @@ namespace dsp {
 // package begins.
 Bitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t* fileLength = nullptr);
 
+// Checks everything DecodeBmp checks, palette indices included, and throws the
+// same InvalidBitmap, without decoding: DecodeBmp on checked bytes succeeds.
+void CheckBmp(std::span<const std::uint8_t> data);
+
 // bitCount 24, 8, 4 or 1. For 8, 4 and 1 the palette holds the picture's
 // colours in order of first appearance; a picture with more colours than the
 // depth allows throws PictureError.

@@ -17,27 +17,36 @@ struct PngImage {
     ~PngImage() { png_image_free(&image); }
 };
 
-}  // namespace
-
-std::vector<std::uint8_t> EncodePng(const Bitmap& picture) {
-    if (picture.Empty()) throw InvalidPng("cannot write an empty picture");
+std::vector<std::uint8_t> Encode(const Bitmap& picture, png_uint_32 format, const void* rows) {
     PngImage png;
     png.image.width = png_uint_32(picture.Width());
     png.image.height = png_uint_32(picture.Height());
-    png.image.format = PNG_FORMAT_BGR;
-    std::vector<std::uint8_t> rows(std::size_t(picture.Width()) * 3 * std::size_t(picture.Height()));
-    for (int y = 0; y < picture.Height(); ++y)
-        picture.ReadRow24(y, rows.data() + std::size_t(y) * picture.Width() * 3);
+    png.image.format = format;
     png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&png.image, nullptr, &size, 0, rows.data(), 0, nullptr)) {
+    if (!png_image_write_to_memory(&png.image, nullptr, &size, 0, rows, 0, nullptr)) {
         throw InvalidPng(png.image.message);
     }
     std::vector<std::uint8_t> out(size);
-    if (!png_image_write_to_memory(&png.image, out.data(), &size, 0, rows.data(), 0, nullptr)) {
+    if (!png_image_write_to_memory(&png.image, out.data(), &size, 0, rows, 0, nullptr)) {
         throw InvalidPng(png.image.message);
     }
     out.resize(size);
     return out;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodePng(const Bitmap& picture) {
+    if (picture.Empty()) throw InvalidPng("cannot write an empty picture");
+    std::vector<std::uint8_t> rows(std::size_t(picture.Width()) * 3 * std::size_t(picture.Height()));
+    for (int y = 0; y < picture.Height(); ++y)
+        picture.ReadRow24(y, rows.data() + std::size_t(y) * picture.Width() * 3);
+    return Encode(picture, PNG_FORMAT_BGR, rows.data());
+}
+
+std::vector<std::uint8_t> EncodePngWithAlpha(const Bitmap& picture) {
+    if (picture.Empty()) throw InvalidPng("cannot write an empty picture");
+    return Encode(picture, PNG_FORMAT_BGRA, picture.Data());  // our pixels' byte order, alpha on top
 }
 
 Bitmap DecodePng(std::span<const std::uint8_t> data) {
@@ -61,11 +70,20 @@ Bitmap DecodePng(std::span<const std::uint8_t> data) {
     return picture;
 }
 
-void WritePngFile(const std::string& path, const Bitmap& picture) {
-    const std::vector<std::uint8_t> bytes = EncodePng(picture);
+namespace {
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     if (const int error = WriteFileBytes(path, bytes)) {
         throw PictureError("cannot write " + path + ": " + std::strerror(error));
     }
+}
+
+}  // namespace
+
+void WritePngFile(const std::string& path, const Bitmap& picture) { WriteBytes(path, EncodePng(picture)); }
+
+void WritePngFileWithAlpha(const std::string& path, const Bitmap& picture) {
+    WriteBytes(path, EncodePngWithAlpha(picture));
 }
 
 Bitmap ReadPngFile(const std::string& path) {

@@ -16,8 +16,14 @@ namespace dsp {
 std::vector<std::uint8_t> EncodePng(const Bitmap& picture);
 Bitmap DecodePng(std::span<const std::uint8_t> data);
 
+// The same with an alpha channel: the top byte of each pixel, which opaque
+// pictures leave unused, is the opacity (0 transparent, 255 opaque). For
+// pictures with transparent parts, such as icons.
+std::vector<std::uint8_t> EncodePngWithAlpha(const Bitmap& picture);
+
 // Throw PictureError naming the path and the system's reason.
 void WritePngFile(const std::string& path, const Bitmap& picture);
+void WritePngFileWithAlpha(const std::string& path, const Bitmap& picture);
 Bitmap ReadPngFile(const std::string& path);
 
 }  // namespace dsp

@@ -87,8 +87,21 @@ int NetworkSerialDevice::Handshake() {
     }
 }
 
+void NetworkSerialDevice::Linger() {
+    if (lineBusyUntil_ == 0) return;  // nothing written
+    const Clock::time_point until = Clock::time_point{Clock::duration(lineBusyUntil_.load())} +
+                                    std::chrono::milliseconds(limits_.lingerMs);
+    if (until <= Clock::now()) return;
+    short ready = 0;
+    // Waiting on the socket: a server that ends the connection ends the wait.
+    while (!hungUp_ && Clock::now() < until && socket_.Wait(POLLIN, MillisecondsLeft(until), &ready) == 0 &&
+           ready)
+        if (Pump() != 0) break;
+}
+
 void NetworkSerialDevice::Close() {
     if (!IsOpen()) return;
+    Linger();
     // Ending our side first and reading until the server ends its side lets
     // the server pass on every byte written: closing a socket that still
     // holds unread input resets the connection instead.
@@ -101,6 +114,7 @@ void NetworkSerialDevice::Close() {
     }
     socket_.Close();
     hungUp_ = false;
+    lineBusyUntil_ = 0;
 }
 
 int NetworkSerialDevice::SetQueueSizes(int inputSize, int outputSize) {
@@ -112,6 +126,7 @@ int NetworkSerialDevice::SetQueueSizes(int inputSize, int outputSize) {
 int NetworkSerialDevice::SetLine(const SerialLineSettings& settings) {
     if (!IsOpen()) return EBADF;
     if (settings.dataBits < 5 || settings.dataBits > 8 || settings.baudRate == 0) return EINVAL;
+    baudRate_ = settings.baudRate;
     if (!Telnet()) return 0;  // a raw connection's line is set at the server
     if (hungUp_) return EIO;
     std::vector<std::uint8_t> requests;
@@ -278,7 +293,15 @@ int NetworkSerialDevice::Write(const void* data, std::size_t count, std::size_t*
         done = i + 1;
     }
     *written = done;
-    if (done > 0 && (watchMask_ & serial_event::kTxEmpty)) AddEvents(serial_event::kTxEmpty);
+    if (done > 0) {
+        // Ten bits a byte on the server's line, after what is still on it.
+        const auto lineTime =
+            std::chrono::milliseconds(done * 10 * 1000 / std::max<std::uint32_t>(baudRate_, 1));
+        const Clock::time_point start =
+            std::max(Clock::now(), Clock::time_point{Clock::duration(lineBusyUntil_)});
+        lineBusyUntil_ = (start + lineTime).time_since_epoch().count();
+        if (watchMask_ & serial_event::kTxEmpty) AddEvents(serial_event::kTxEmpty);
+    }
     return e;
 }
 

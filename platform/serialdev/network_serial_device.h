@@ -36,6 +36,10 @@ struct NetworkLimits {
     int connectMs = 3000;  // connecting, per address
     int replyMs = 1500;    // the option handshake; answers to line settings
     int closeMs = 300;     // waiting for the server to end the connection on close
+    // After the last write, the time the server is given to put the bytes on
+    // its line before a close: servers empty their line's queues when the
+    // client leaves, which would cut off the tail of what was just sent.
+    int lingerMs = 100;
 };
 
 class NetworkSerialDevice final : public SerialDevice {
@@ -72,6 +76,7 @@ class NetworkSerialDevice final : public SerialDevice {
     int Pump();
     int SendAll(const std::uint8_t* data, std::size_t size, Clock::time_point deadline, std::size_t* sent);
     int SendReplies(const std::vector<std::uint8_t>& replies);
+    void Linger();
     void AddEvents(std::uint32_t events);
     void MarkHungUp();
     std::size_t TakeInput(std::uint8_t* out, std::size_t count);
@@ -93,6 +98,10 @@ class NetworkSerialDevice final : public SerialDevice {
     std::atomic<std::uint32_t> watchMask_{0};
     std::atomic<int> inputSize_{1024};
     SerialTimeouts timeouts_;
+    std::atomic<std::uint32_t> baudRate_{9600};
+    // When the bytes written so far will have left the server's line (0:
+    // nothing written since the port opened).
+    std::atomic<Clock::rep> lineBusyUntil_{0};
 };
 
 }  // namespace dsp

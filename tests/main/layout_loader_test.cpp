@@ -74,7 +74,7 @@ TEST_F(LayoutLoaderTest, ValuesAreSetBeforeAnyEventIsAttached) {
     EXPECT_EQ(host_.fired, std::vector<int>{20});
 }
 
-TEST_F(LayoutLoaderTest, ReferencesToObjectsFurtherDownAreResolvedOnceAllExist) {
+TEST_F(LayoutLoaderTest, ReferencesAreAppliedOnceEveryObjectHoldsItsValues) {
     const LayoutLoadReport report = LoadLayout(ReadLayout("object F: TForm1\n"
                                                           "  object Frame: TbsSkinFrame\n"
                                                           "    SkinData = Data\n"

@@ -122,6 +122,8 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     }
     ASSERT_FALSE(id.empty()) << "the window did not appear";
     id = id.substr(0, id.find('\n'));
+    // The desktop matches the window to dsp-panel.desktop (StartupWMClass) by its class.
+    EXPECT_NE(RunAndRead({"xprop", "-id", id, "WM_CLASS"}, env).find("\"dsp-panel\""), std::string::npos);
     const std::string geometry = RunAndRead({"xdotool", "getwindowgeometry", "--shell", id}, env);
     const auto field = [&](const std::string& name) {
         const auto at = geometry.find(name + "=");

@@ -227,6 +227,9 @@ TEST_F(SkinDataTest, ALyingBmpEndsTheLoadWithTheFlagsSet) {
         EXPECT_TRUE(data_.Changing());
         EXPECT_EQ(data_.SkinName(), "");  // the text comes after the pictures
         EXPECT_EQ(events_, (std::vector<Event>{{kWmBeforeChangeSkinData, true, true}}));
+        // Nothing of a refused package is decoded later, when it is drawn.
+        EXPECT_TRUE(data_.PictureBitmap().Empty());
+        EXPECT_TRUE(data_.ActivePictureBitmaps().empty());
     }
 }
 

@@ -38,7 +38,13 @@ std::string X11DisplayToUse() {
 
 }  // namespace
 
-SdlHost::SdlHost() {
+SdlHost::SdlHost(const std::string& windowClass) {
+    if (!windowClass.empty()) {
+        // SDL reads these when the video subsystem starts; no hint exists for them.
+        setenv("SDL_VIDEO_X11_WMCLASS", windowClass.c_str(), 0);
+        setenv("SDL_VIDEO_WAYLAND_WMCLASS", windowClass.c_str(), 0);
+        SDL_SetHint(SDL_HINT_APP_NAME, windowClass.c_str());
+    }
     // The first click on an inactive window is a click, not just a focus change.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");

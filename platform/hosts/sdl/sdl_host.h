@@ -22,8 +22,12 @@ class SdlWindow;
 
 class SdlHost final : public WindowHost {
   public:
-    // Throws std::runtime_error when no display can be opened.
-    SdlHost();
+    // Throws std::runtime_error when no display can be opened. `windowClass`
+    // names the program's windows to the desktop (the X11 WM_CLASS, the
+    // Wayland app id), so it matches them to the program's .desktop file
+    // (StartupWMClass); empty: SDL's own choice, the executable's name. The
+    // user's SDL_VIDEO_X11_WMCLASS / SDL_VIDEO_WAYLAND_WMCLASS still win.
+    explicit SdlHost(const std::string& windowClass = {});
     ~SdlHost() override;
     SdlHost(const SdlHost&) = delete;
     SdlHost& operator=(const SdlHost&) = delete;
