@@ -1,7 +1,9 @@
 #include "controls/bevel.h"
 
+#include "controls/look/skin_text.h"
 #include "controls/skin_sections.h"
 #include "platform/graphics/canvas.h"
+#include "skin/data_skin_panels.h"
 
 namespace dsp {
 
@@ -24,9 +26,9 @@ void TbsSkinBevel::ApplySkinData() {
 }
 
 void TbsSkinBevel::ReadColors() {
-    // A bevel section's lightcolor and darkcolor come with the skin layer.
-    light_ = clBtnHighlight;
-    dark_ = clBtnShadow;
+    const auto* s = link_.Section<TbsDataSkinBevel>();
+    light_ = s ? SkinColor(s->LightColor) : clBtnHighlight;
+    dark_ = s ? SkinColor(s->DarkColor) : clBtnShadow;
 }
 
 void TbsSkinBevel::SetShape(TBevelShape s) {

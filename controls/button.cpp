@@ -1,9 +1,12 @@
 #include "controls/button.h"
 
 #include "controls/default_look.h"
+#include "controls/look/button_skin_painter.h"
 #include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 #include "platform/framework/application.h"
+#include "skin/data_skin_buttons.h"
+#include "skin/skin_data.h"
 
 namespace dsp {
 
@@ -11,7 +14,12 @@ TbsSkinButton::TbsSkinButton(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::Button));
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
-    model_.OnInvalidate = [this](ButtonModel&) { Invalidate(); };
+    model_.OnInvalidate = [this](ButtonModel&) {
+        if (model_.Down() != lastDown_) DownChanged();
+        Invalidate();
+    };
+    morph_.OnChange = [this] { Invalidate(); };
+    frames_.OnChange = [this] { Invalidate(); };
     model_.OnClick = [this](ButtonModel&) {
         if (OnClick) OnClick(this);
     };
@@ -30,10 +38,153 @@ void TbsSkinButton::SetCanFocused(bool can) {
     SetTabStop(can);
 }
 
-bool TbsSkinButton::DrawnDown() const {
-    if (!model_.Down()) return false;
-    bool focused = model_.CanFocused() && Focused();
-    return model_.Grouped() || model_.Hover() || (focused && !model_.MouseHeld());
+TbsSkinButton::~TbsSkinButton() {
+    // The timers go with the button; nothing is repainted any more.
+    morph_.OnChange = nullptr;
+    frames_.OnChange = nullptr;
+    StopAnimations();
+}
+
+bool TbsSkinButton::DrawnDown() const { return ButtonDrawnDown(LookState()); }
+
+ButtonLookState TbsSkinButton::LookState() const {
+    ButtonLookState s;
+    s.enabled = EnabledThroughParents();
+    s.down = model_.Down();
+    s.grouped = model_.Grouped();
+    s.hover = model_.Hover();
+    s.focused = model_.CanFocused() && Focused();
+    s.mouseHeld = model_.MouseHeld();
+    s.frameShowing = frames_.Showing();
+    return s;
+}
+
+ButtonPicture TbsSkinButton::SkinPicture() {
+    ReadSkinData();
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    if (s == nullptr) return ButtonPicture::Normal;
+    return ChooseButtonPicture(LookState(),
+                               {!SkinRectEmpty(s->DisabledSkinRect), !SkinRectEmpty(s->FocusedSkinRect)});
+}
+
+TFont TbsSkinButton::CaptionFont() {
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    const bool enabled = EnabledThroughParents();
+    if (s == nullptr) {
+        TFont f = DefaultFont();
+        if (!enabled) f.SetColor(clBtnShadow);
+        return f;
+    }
+    TFont f = UseSkinFont() ? SectionFont(*s) : DefaultFont();
+    const bool ownColor = !useSkinFontColor_ && enabled;
+    f.SetColor(ownColor ? DefaultFont().Color() : ButtonFontColor(*s, SkinPicture(), enabled));
+    return f;
+}
+
+void TbsSkinButton::SetUseSkinSize(bool on) {
+    useSkinSize_ = on;
+    ApplySkinData();
+}
+
+void TbsSkinButton::CalcSkinSize(int& width, int& height) {
+    const int w = width;
+    const int h = height;
+    TbsSkinCustomControl::CalcSkinSize(width, height);
+    if (useSkinSize_) return;
+    width = w;  // the picture is scaled to the button instead
+    height = h;
+}
+
+bool TbsSkinButton::SkinEffects() const {
+    return SkinData() != nullptr && SkinData()->EnableSkinEffects() && link_.SectionData() != nullptr;
+}
+
+void TbsSkinButton::ConfigureFrames() {
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    const bool frames = s != nullptr && SkinEffects() && !SkinRectEmpty(s->AnimateSkinRect);
+    frames_.Configure(frames ? s->FrameCount : 0, s ? s->AnimateInterval : 0);
+}
+
+void TbsSkinButton::ApplySkinData() {
+    StopAnimations();
+    TbsSkinCustomControl::ApplySkinData();
+    ConfigureFrames();
+}
+
+void TbsSkinButton::ForgetSkinData() {
+    StopAnimations();
+    TbsSkinCustomControl::ForgetSkinData();
+    frames_.Configure(0, 0);
+}
+
+void TbsSkinButton::StopAnimations() {
+    morph_.Stop();
+    frames_.Stop();
+}
+
+void TbsSkinButton::AnimateToLook() {
+    const bool active = ButtonActive(LookState());
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    morph_.MoveTo(active, s != nullptr && s->Morphing && SkinEffects());
+    frames_.MoveTo(active);
+}
+
+void TbsSkinButton::DownChanged() {
+    lastDown_ = model_.Down();
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    if (s == nullptr || !s->Morphing) return;
+    morph_.SnapActiveThenMoveTo(ButtonActive(LookState()), SkinEffects());
+}
+
+void TbsSkinButton::TimerFired(uint32_t id) {
+    const int timer = static_cast<int>(id);
+    if (timer == kMorphTimerId) {
+        morph_.OnTimer(timer);
+    } else if (timer == kFrameTimerId) {
+        frames_.OnTimer(timer);
+    } else {
+        model_.OnTimer(timer);
+    }
+}
+
+void TbsSkinButton::PaintSkinLook(Bitmap& bitmap) {
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    if (s == nullptr || picture_ == nullptr) {
+        TbsSkinCustomControl::PaintSkinLook(bitmap);
+        return;
+    }
+    ButtonSkinVisual v;
+    v.picture = SkinPicture();
+    v.enabled = EnabledThroughParents();
+    v.focused = model_.CanFocused() && Focused();
+    v.k = morph_.K();
+    // While the morph runs its blend is the picture, from its first step on:
+    // entering shows the normal picture until the first 20 ms have passed.
+    v.blending = morph_.Running() || morph_.Blending();
+    v.frame = frames_.Frame();
+    v.caption = Caption();
+    v.font = CaptionFont();
+    const SkinBody body{anchors_, stretch_, resizeMode_};
+    const Rect section = SkinRect(s->SkinRect);
+    if (useSkinSize_ || (section.Width() == Width() && section.Height() == Height())) {
+        Canvas c(bitmap);
+        PaintButtonSkin(c, *picture_, *s, body, {Width(), Height()}, v);
+        return;
+    }
+    // Without the skin's size rules the body at the section's own size is
+    // scaled to the button, and the caption is drawn over it at full size.
+    Bitmap own(section.Width(), section.Height(), clBtnFace);
+    Canvas o(own);
+    ButtonSkinVisual still = v;
+    still.caption.clear();
+    PaintButtonSkin(o, *picture_, *s, body, {own.Width(), own.Height()}, still);
+    Canvas c(bitmap);
+    c.StretchDraw({0, 0, Width(), Height()}, own, {0, 0, own.Width(), own.Height()});
+    const Rect client = anchors_.clientRect;
+    Rect text{client.left, client.top, Width() - (section.Width() - client.right),
+              Height() - (section.Height() - client.bottom)};
+    if (v.picture == ButtonPicture::Down) text = text.Offset(1, 1);
+    PaintCenteredWrapped(c, v.font, v.font.Color(), v.caption, text);
 }
 
 void TbsSkinButton::PaintDefaultLook(Bitmap& bitmap) {
@@ -44,8 +195,8 @@ void TbsSkinButton::PaintDefaultLook(Bitmap& bitmap) {
     DrawStatePart(c, r, down ? PartState::Pressed : hot ? PartState::Hot : PartState::Normal);
     Rect text = r;
     if (down) text = text.Offset(1, 1);
-    Color color = EnabledThroughParents() ? DefaultFont().Color() : clBtnShadow;
-    PaintCenteredWrapped(c, DefaultFont(), color, Caption(), text);
+    TFont font = CaptionFont();
+    PaintCenteredWrapped(c, font, font.Color(), Caption(), text);
 }
 
 void TbsSkinButton::WndProc(TMessage& message) {
@@ -73,7 +224,9 @@ void TbsSkinButton::WndProc(TMessage& message) {
 void TbsSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == TMouseButton::mbLeft && model_.CanFocused() && !Focused() && CanFocus()) SetFocus();
     TbsSkinCustomControl::MouseDown(button, shift, x, y);
-    if (button == TMouseButton::mbLeft) model_.MousePress();
+    if (button != TMouseButton::mbLeft) return;
+    frames_.Stop();  // a press shows the down picture at once
+    model_.MousePress();
 }
 
 void TbsSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -84,11 +237,13 @@ void TbsSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 void TbsSkinButton::MouseEnter() {
     TbsSkinCustomControl::MouseEnter();
     model_.MouseEnter();
+    AnimateToLook();
 }
 
 void TbsSkinButton::MouseLeave() {
     TbsSkinCustomControl::MouseLeave();
     model_.MouseLeave();
+    AnimateToLook();
 }
 
 void TbsSkinButton::KeyDown(uint16_t& key, TShiftState shift) {
@@ -104,17 +259,22 @@ void TbsSkinButton::KeyUp(uint16_t& key, TShiftState shift) {
 
 void TbsSkinButton::DoEnter() {
     TbsSkinCustomControl::DoEnter();
+    if (model_.CanFocused()) AnimateToLook();
     Invalidate();
 }
 
 void TbsSkinButton::DoExit() {
     TbsSkinCustomControl::DoExit();
     model_.FocusLost();
+    if (model_.CanFocused()) AnimateToLook();
     Invalidate();
 }
 
 void TbsSkinButton::EnabledChanged() {
-    if (!Enabled()) model_.FocusLost();
+    if (!Enabled()) {
+        model_.FocusLost();
+        StopAnimations();
+    }
     TbsSkinCustomControl::EnabledChanged();
 }
 

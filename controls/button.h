@@ -2,7 +2,10 @@
 // TbsSkinButton: a push button with optional latching (Down, GroupIndex),
 // auto-repeat and default/cancel roles. The rules live in ButtonModel.
 
+#include "controls/model/button_look.h"
 #include "controls/model/button_model.h"
+#include "controls/model/frame_animator.h"
+#include "controls/model/morph_animator.h"
 #include "controls/skin_custom_control.h"
 #include "controls/timer_port.h"
 
@@ -11,6 +14,7 @@ namespace dsp {
 class TbsSkinButton : public TbsSkinCustomControl {
   public:
     explicit TbsSkinButton(TComponent* owner);
+    ~TbsSkinButton() override;
 
     bool Down() const { return model_.Down(); }
     void SetDown(bool down) { model_.SetDown(down); }
@@ -33,14 +37,39 @@ class TbsSkinButton : public TbsSkinCustomControl {
     int Spacing() const { return spacing_; }
     void SetSpacing(int spacing) { spacing_ = spacing; }
 
+    // Keep the skin picture's size rules (else the picture is scaled to the
+    // button's own size).
+    bool UseSkinSize() const { return useSkinSize_; }
+    void SetUseSkinSize(bool on);
+    // Take the caption colours from the skin (else DefaultFont's colour
+    // while enabled).
+    bool UseSkinFontColor() const { return useSkinFontColor_; }
+    void SetUseSkinFontColor(bool on) {
+        useSkinFontColor_ = on;
+        Invalidate();
+    }
+
     bool CanFocus() const override { return model_.CanFocused() && TbsSkinCustomControl::CanFocus(); }
     ButtonModel& Model() { return model_; }
+    const MorphAnimator& Morph() const { return morph_; }
+    const FrameAnimator& Frames() const { return frames_; }
+    // The state the picture rules read, and the picture they choose now
+    // (Normal without a skin section).
+    ButtonLookState LookState() const;
+    ButtonPicture SkinPicture();
+    // The font and colour the caption is drawn with now.
+    TFont CaptionFont();
+
+    void ApplySkinData() override;
+    void ForgetSkinData() override;
+    void CalcSkinSize(int& width, int& height) override;
+
+    static constexpr int kMorphTimerId = 2;
+    static constexpr int kFrameTimerId = 3;
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    void PaintSkinLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -50,15 +79,27 @@ class TbsSkinButton : public TbsSkinCustomControl {
     void KeyUp(uint16_t& key, TShiftState shift) override;
     void DoEnter() override;
     void DoExit() override;
-    void TimerFired(uint32_t id) override { model_.OnTimer(static_cast<int>(id)); }
+    void TimerFired(uint32_t id) override;
     void TextChanged() override { Repaint(); }
     void EnabledChanged() override;
 
   private:
     bool DrawnDown() const;
+    // Effects on in the skin data, and the section found.
+    bool SkinEffects() const;
+    // Hover or focus changed: the morph and the frames head for the look.
+    void AnimateToLook();
+    void DownChanged();
+    void StopAnimations();
+    void ConfigureFrames();
 
     ControlTimerPort timers_{*this};
     ButtonModel model_{timers_};
+    MorphAnimator morph_{timers_, kMorphTimerId};
+    FrameAnimator frames_{timers_, kFrameTimerId};
+    bool lastDown_ = false;
+    bool useSkinSize_ = true;
+    bool useSkinFontColor_ = true;
     bool default_ = false;
     bool cancel_ = false;
     int spacing_ = 1;

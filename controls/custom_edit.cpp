@@ -65,21 +65,26 @@ void TbsSkinCustomEdit::PaintDefaultLook(Bitmap& bitmap) {
         DrawStatePart(c, b, buttonPressed_ ? PartState::Pressed : PartState::Normal);
         DrawSpinArrow(c, b, false, clBlack);
     }
-    Rect t = TextRect();
+    const bool enabled = EnabledThroughParents();
+    PaintTextAndCaret(c, TextRect(), DefaultFont(), enabled ? DefaultFont().Color() : clGrayText);
+}
+
+void TbsSkinCustomEdit::PaintTextAndCaret(Canvas& c, const Rect& t, const TFont& font, Color color) {
+    // A disabled box draws its text itself, aligned by Alignment; an enabled
+    // one shows it from the left, as it is typed.
     bool enabled = EnabledThroughParents();
     unsigned align = kDtLeft;
     if (!enabled && alignment_ == TAlignment::taRightJustify) align = kDtRight;
     if (!enabled && alignment_ == TAlignment::taCenter) align = kDtCenter;
     Rect textRect =
         enabled ? Rect{t.left + 1, t.top, t.right, t.bottom} : Rect{t.left + 2, t.top, t.right - 1, t.bottom};
-    Color color = enabled ? DefaultFont().Color() : clGrayText;
-    PaintText(c, DefaultFont(), color, Text(), textRect, align | kDtVCenter | kDtSingleLine | kDtNoPrefix);
+    PaintText(c, font, color, Text(), textRect, align | kDtVCenter | kDtSingleLine | kDtNoPrefix);
     if (enabled && Focused()) {
         std::string before = Text().substr(0, static_cast<size_t>(caret_));
-        int x = textRect.left + ControlFontEngine().TextExtent(DefaultFont(), before).cx;
-        int h = TextHeight(DefaultFont());
+        int x = textRect.left + ControlFontEngine().TextExtent(font, before).cx;
+        int h = TextHeight(font);
         int top = t.top + (t.Height() - h) / 2;
-        c.DrawLine({x, top}, {x, top + h}, clWindowText);
+        c.DrawLine({x, top}, {x, top + h}, color);
     }
 }
 

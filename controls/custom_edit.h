@@ -28,7 +28,7 @@ class TbsSkinCustomEdit : public TbsSkinCustomControl {
     int CaretPos() const { return caret_; }
 
     // The text area inside the frame (and left of the button).
-    Rect TextRect() const;
+    virtual Rect TextRect() const;
     Rect ButtonRect() const;
 
     TNotifyEvent OnChange;
@@ -44,9 +44,11 @@ class TbsSkinCustomEdit : public TbsSkinCustomControl {
     void Beep();
 
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
+    // The skinned edit kinds (the read-out) draw from their section; the
+    // plain box keeps its default look.
     void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    // The text in `rect` (and the caret while focused) in `font` and `color`.
+    void PaintTextAndCaret(Canvas& canvas, const Rect& rect, const TFont& font, Color color);
     void WndProc(TMessage& message) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;

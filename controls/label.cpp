@@ -1,9 +1,12 @@
 #include "controls/label.h"
 
 #include "controls/control_fonts.h"
+#include "controls/look/skin_text.h"
 #include "controls/skin_sections.h"
 #include "controls/text_paint.h"
 #include "platform/text/draw_text.h"
+#include "skin/data_skin_panels.h"
+#include "skin/skin_data.h"
 
 namespace dsp {
 
@@ -34,7 +37,7 @@ void TbsSkinLabel::SetEllipsType(TbsEllipsType2 t) {
 
 void TbsSkinLabel::FitToText() {
     if (!autoSize_) return;
-    Size extent = ControlFontEngine().TextExtent(DefaultFont(), Caption());
+    Size extent = ControlFontEngine().TextExtent(DrawFont(), Caption());
     SetWidth(extent.cx + TextIndent() + 4);
 }
 
@@ -67,6 +70,29 @@ void TbsSkinLabel::PaintDefaultLook(Bitmap& bitmap) {
     PaintText(c, DefaultFont(), color, Caption(), text, format);
 }
 
+TFont TbsSkinLabel::DrawFont() {
+    ReadSkinData();
+    const auto* s = link_.Section<TbsDataSkinLabelControl>();
+    if (s == nullptr) return DefaultFont();
+    TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
+    font.SetColor(useSkinFontColor_ ? SkinColor(s->FontColor) : DefaultFont().Color());
+    return font;
+}
+
+void TbsSkinLabel::PaintSkinLook(Bitmap& bitmap) {
+    TbsSkinCustomControl::PaintSkinLook(bitmap);
+    Canvas c(bitmap);
+    const Rect area = resizeMode_ == SkinResizeMode::None
+                          ? ClientRect()
+                          : dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()).clientRect;
+    PaintGlyph(c, area);
+    Rect text{area.left + TextIndent(), area.top, area.right, area.bottom};
+    unsigned format = AlignFlags(alignment_) | kDtVCenter | kDtSingleLine;
+    if (ellipsType_ == TbsEllipsType2::bsetEllips) format |= kDtEndEllipsis;
+    TFont font = DrawFont();
+    PaintText(c, font, font.Color(), Caption(), text, format);
+}
+
 TbsSkinStatusPanel::TbsSkinStatusPanel(TComponent* owner) : TbsSkinLabel(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::StatusPanel));
     SetWidth(120);
@@ -85,11 +111,15 @@ void TbsSkinStatusPanel::SetNumGlyphs(int n) {
 
 void TbsSkinStatusPanel::PaintDefaultLook(Bitmap& bitmap) {
     TbsSkinLabel::PaintDefaultLook(bitmap);
-    if (glyph_.Empty()) return;
     Canvas c(bitmap);
+    PaintGlyph(c, {2, 0, Width(), Height()});
+}
+
+void TbsSkinStatusPanel::PaintGlyph(Canvas& c, const Rect& area) {
+    if (glyph_.Empty()) return;
     int w = glyph_.Width() / numGlyphs_;
     int state = (!EnabledThroughParents() && numGlyphs_ == 2) ? 1 : 0;
-    Point at{2, (Height() - glyph_.Height()) / 2};
+    Point at{area.left, area.top + (area.Height() - glyph_.Height()) / 2};
     c.DrawTransparent(at, glyph_, {state * w, 0, state * w + w, glyph_.Height()},
                       glyph_.GetPixel(0, glyph_.Height() - 1));
 }
@@ -159,10 +189,12 @@ void TbsSkinStdLabel::SetWordWrap(bool on) {
 }
 
 TFont TbsSkinStdLabel::DrawFont() const {
-    // Without a section the default font stands in for the skin's. With one,
-    // the section's font and fontcolor apply (they come with the skin layer's
-    // data objects).
-    return useSkinFont_ ? defaultFont_ : font_;
+    // Without a section the default font stands in for the skin's.
+    const auto* s = link_.Section<TbsDataSkinStdLabelControl>();
+    if (s == nullptr) return useSkinFont_ ? defaultFont_ : font_;
+    TFont f = useSkinFont_ ? SectionFont(*s) : font_;
+    f.SetColor(useSkinColor_ ? SkinColor(s->FontColor) : font_.Color());
+    return f;
 }
 
 unsigned TbsSkinStdLabel::Format() const {
@@ -191,18 +223,25 @@ void TbsSkinStdLabel::PaintText(Canvas& canvas) {
     TFont f = DrawFont();
     Rect r{0, 0, Width(), Height()};
     if (!EnabledThroughParents()) {
-        // Engraved: a highlight copy one pixel down and right, then the shadow.
-        f.SetColor(clBtnHighlight);
+        // Engraved: a highlight copy one pixel down and right, then the
+        // shadow; a skin brings its own two shades.
+        const bool skinned = link_.SectionData() != nullptr;
+        const TbsSkinColors* colors = skinned ? &SkinData()->SkinColors() : nullptr;
+        f.SetColor(colors ? SkinColor(colors->cBtnHighLight) : clBtnHighlight);
         Rect shifted = r.Offset(1, 1);
         DrawText(ControlFontEngine(), canvas, f, Caption(), shifted, Format());
-        f.SetColor(clBtnShadow);
+        f.SetColor(colors ? SkinColor(colors->cBtnShadow) : clBtnShadow);
     }
     DrawText(ControlFontEngine(), canvas, f, Caption(), r, Format());
 }
 
-void TbsSkinStdLabel::Paint() { PaintText(*PaintCanvas()); }
+void TbsSkinStdLabel::Paint() {
+    link_.Read();  // a std label looks its section up at each paint
+    PaintText(*PaintCanvas());
+}
 
 Bitmap TbsSkinStdLabel::PaintToBitmap(Color background) {
+    link_.Read();
     Bitmap b(Width(), Height(), background);
     Canvas c(b);
     PaintText(c);

@@ -30,14 +30,18 @@ class TbsSkinLabel : public TbsSkinCustomControl {
     bool UseSkinFontColor() const { return useSkinFontColor_; }
     void SetUseSkinFontColor(bool on) { useSkinFontColor_ = on; }
 
+    // The font and colour the caption is drawn with now, by the skin rules.
+    TFont DrawFont();
+
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    // The section's body, and the caption in its client rectangle.
+    void PaintSkinLook(Bitmap& bitmap) override;
     void TextChanged() override;
     // Room kept left of the text (the status panel's glyph).
     virtual int TextIndent() const { return 0; }
+    // The glyph, if any, at the left of `area`.
+    virtual void PaintGlyph(Canvas&, const Rect& /*area*/) {}
 
   private:
     void FitToText();
@@ -59,6 +63,7 @@ class TbsSkinStatusPanel : public TbsSkinLabel {
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintGlyph(Canvas& canvas, const Rect& area) override;
     int TextIndent() const override { return glyph_.Empty() ? 0 : glyph_.Width() / numGlyphs_ + 3; }
 
   private:

@@ -1,6 +1,10 @@
 #include "controls/numeric_edit.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "controls/look/skin_text.h"
+#include "skin/data_skin_edits.h"
 
 namespace dsp {
 
@@ -12,6 +16,31 @@ TbsSkinNumericEdit::TbsSkinNumericEdit(TComponent* owner) : TbsSkinCustomEdit(ow
         ShowModelText();
         TbsSkinCustomEdit::Change();
     };
+}
+
+Rect TbsSkinNumericEdit::TextRect() const {
+    if (resizeMode_ == SkinResizeMode::None) return TbsSkinCustomEdit::TextRect();
+    Rect r = dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()).clientRect;
+    if (ButtonMode()) r.right = std::min(r.right, ButtonRect().left);
+    return r;
+}
+
+void TbsSkinNumericEdit::PaintSkinLook(Bitmap& bitmap) {
+    const auto* s = link_.Section<TbsDataSkinEditControl>();
+    if (s == nullptr) {
+        PaintDefaultLook(bitmap);
+        return;
+    }
+    TbsSkinCustomControl::PaintSkinLook(bitmap);
+    Canvas c(bitmap);
+    const TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
+    Color color = SkinColor(s->FontColor);
+    if (!EnabledThroughParents()) {
+        color = SkinColor(s->DisabledFontColor);
+    } else if (Focused()) {
+        color = SkinColor(s->ActiveFontColor);
+    }
+    PaintTextAndCaret(c, TextRect(), font, color);
 }
 
 void TbsSkinNumericEdit::SetValue(double v) {

@@ -26,7 +26,13 @@ class TbsSkinNumericEdit : public TbsSkinCustomEdit {
     int Decimal() const { return model_.Decimal(); }
     void SetDecimal(int d) { model_.SetDecimal(d); }
 
+    // With a section: the moved client rectangle, inside the skin's frame.
+    Rect TextRect() const override;
+
   protected:
+    // The section's frame and body, then the text in the section's font and
+    // colours (a disabled read-out draws its text itself, aligned).
+    void PaintSkinLook(Bitmap& bitmap) override;
     bool AcceptsChar(char32_t& ch) override;
     void Change() override;
     void FocusLost() override;

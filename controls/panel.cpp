@@ -1,7 +1,10 @@
 #include "controls/panel.h"
 
+#include "controls/look/skin_text.h"
 #include "controls/skin_sections.h"
 #include "controls/text_paint.h"
+#include "skin/compose/plan_draw.h"
+#include "skin/data_skin_panels.h"
 
 namespace dsp {
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
@@ -47,8 +50,37 @@ void TbsSkinPanel::SetBorderStyle(TbsSkinBorderStyle s) {
     Invalidate();
 }
 
+Rect TbsSkinPanel::ChildClientRect() {
+    ReadSkinData();
+    if (SkinIndex() < 0 || resizeMode_ == SkinResizeMode::None)
+        return model_.DefaultClientRect(Width(), Height());
+    return dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()).clientRect;
+}
+
+Rect TbsSkinPanel::SkinCaptionRect() {
+    ReadSkinData();
+    const auto* s = link_.Section<TbsDataSkinPanelControl>();
+    if (s == nullptr || SkinRectEmpty(s->CaptionRect)) return {};
+    Rect r = SkinRect(s->CaptionRect);
+    if (transparentMode_ || resizeMode_ == SkinResizeMode::None) return r;
+    // The caption strip widens with the panel; one in the bottom border
+    // moves down with it. Its height stays the section's.
+    const SkinFit fit = dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height());
+    r.right += fit.rightTop.x - anchors_.rightTop.x;
+    if (resizeMode_ != SkinResizeMode::Width && r.top >= anchors_.leftBottom.y) {
+        r = r.Offset(0, fit.leftBottom.y - anchors_.leftBottom.y);
+    }
+    return r;
+}
+
+int TbsSkinPanel::FoldedHeight() {
+    ReadSkinData();
+    if (SkinIndex() < 0 || resizeMode_ == SkinResizeMode::None) return model_.DefaultFoldedHeight();
+    return Height() - ChildClientRect().Height();
+}
+
 void TbsSkinPanel::SetRollUpState(bool state) {
-    int h = model_.SetRollUpState(state, Height(), model_.DefaultFoldedHeight());
+    int h = model_.SetRollUpState(state, Height(), FoldedHeight());
     if (h != Height()) SetHeight(h);
 }
 
@@ -127,13 +159,49 @@ void TbsSkinPanel::DrawDefaultLook(Canvas& c) {
     if (model_.CaptionMode()) PaintCaptionBar(c);
 }
 
+bool TbsSkinPanel::CoveredByClientPart() const {
+    return model_.BorderStyle() == TbsSkinBorderStyle::bvNone && resizeMode_ == SkinResizeMode::Both &&
+           !model_.CaptionMode() && !stretch_.effect;
+}
+
+void TbsSkinPanel::PaintSkinLook(Bitmap& bitmap) {
+    if (picture_ != nullptr && CoveredByClientPart()) {
+        Canvas c(bitmap);
+        Rect client = anchors_.clientRect.Offset(anchors_.skinRect.left, anchors_.skinRect.top);
+        DrawPlan(c, *picture_, AreaPlan(client, {0, 0, Width(), Height()}, AreaFill::Tile));
+    } else {
+        TbsSkinCustomControl::PaintSkinLook(bitmap);
+    }
+    Canvas c(bitmap);
+    PaintSkinCaption(c);
+}
+
+void TbsSkinPanel::PaintSkinCaption(Canvas& c) {
+    const auto* s = link_.Section<TbsDataSkinPanelControl>();
+    Rect r = SkinCaptionRect();
+    if (s == nullptr || !model_.CaptionMode() || r.IsEmpty()) return;
+    if (model_.CheckedMode() && picture_ != nullptr) {
+        const TRect& mark = model_.Checked() ? s->CheckImageRect : s->UnCheckImageRect;
+        if (!SkinRectEmpty(mark)) {
+            const Rect src = SkinRect(mark);
+            c.CopyRect({r.left, r.top + (r.Height() - src.Height()) / 2}, *picture_, src);
+            r.left += src.Width() + 2;
+        }
+    }
+    if (Caption().empty()) return;
+    TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
+    PaintText(c, font, SkinColor(s->FontColor), Caption(), r,
+              SkinAlignFlags(s->Alignment) | kDtVCenter | kDtSingleLine);
+}
+
 void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TbsSkinCustomControl::MouseUp(button, shift, x, y);
     if (button != TMouseButton::mbLeft) return;
     // Mouse coordinates are in the client area, which starts below the caption.
     Point window = Point{x, y} + ClientRectInWindow().TopLeft();
-    if (!model_.DefaultCaptionHitRect(Width()).Contains(window)) return;
-    int h = model_.CaptionClick(Height(), model_.DefaultFoldedHeight());
+    Rect hit = SkinIndex() < 0 ? model_.DefaultCaptionHitRect(Width()) : SkinCaptionRect();
+    if (!CaptionMode() || !hit.Contains(window)) return;
+    int h = model_.CaptionClick(Height(), FoldedHeight());
     if (h != Height()) SetHeight(h);
 }
 

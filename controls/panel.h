@@ -36,15 +36,32 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     }
     TbsSkinBorderStyle BorderStyle() const { return model_.BorderStyle(); }
     void SetBorderStyle(TbsSkinBorderStyle s);
+    // Keeps the skin's caption rectangle where the section has it, whatever
+    // the panel's size.
+    bool TransparentMode() const { return transparentMode_; }
+    void SetTransparentMode(bool on) {
+        transparentMode_ = on;
+        Invalidate();
+    }
+
+    // Where the children go: without skin inside the border and below the
+    // caption bar, with one the section's client rectangle moved to the size.
+    Rect ChildClientRect();
+    // The section's caption rectangle moved to the panel's size; empty
+    // without a skin or without a caption rectangle.
+    Rect SkinCaptionRect();
+    // The height the panel folds to: the caption bar and one pixel without
+    // skin; with one, what the section has outside its client rectangle.
+    int FoldedHeight();
 
     TNotifyEvent OnChecked;
     TNotifyEvent OnChangeRollUpState;
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    // The section's body (or, for a borderless panel without a caption,
+    // its client part repeated over the whole panel) and the caption.
+    void PaintSkinLook(Bitmap& bitmap) override;
     // The frame and caption bar are the non-client area: children are placed
     // inside the frame and below the caption bar. The whole look is painted
     // with the non-client area, so the client paint has nothing left to do.
@@ -61,6 +78,11 @@ class TbsSkinPanel : public TbsSkinCustomControl {
 
     PanelModel model_;
     TAlignmentText defaultAlignment_ = TAlignmentText::Left;
+    bool transparentMode_ = false;
+
+  private:
+    bool CoveredByClientPart() const;
+    void PaintSkinCaption(Canvas& canvas);
 };
 
 class TbsSkinGroupBox : public TbsSkinPanel {

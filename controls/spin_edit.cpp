@@ -3,12 +3,13 @@
 #include <utility>
 
 #include "controls/default_look.h"
+#include "controls/look/skin_text.h"
 #include "controls/model/wheel.h"
 #include "controls/skin_sections.h"
 #include "controls/text_paint.h"
+#include "skin/data_skin_edits.h"
 
 namespace dsp {
-
 // The inner box: its typing, up/down keys and wheel belong to the spin edit.
 class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
   public:
@@ -37,6 +38,19 @@ class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
         spin_.model_.Wheel(WheelParam(delta, static_cast<unsigned>(ShiftToKeys(shift))));
         return true;
     }
+    // Skinned, the box shows the spin edit's body behind its text, in the
+    // section's font and colours.
+    void PaintDefaultLook(Bitmap& bitmap) override {
+        const auto* s = spin_.link_.Section<TbsDataSkinSpinEditControl>();
+        if (s == nullptr) {
+            TbsSkinCustomEdit::PaintDefaultLook(bitmap);
+            return;
+        }
+        Canvas c(bitmap);
+        c.CopyRect({0, 0}, spin_.PaintToBitmap(), Rect::FromOriginSize(Left(), Top(), Width(), Height()));
+        const TFont font = spin_.BoxFont();
+        PaintTextAndCaret(c, TextRect(), font, font.Color());
+    }
 
   private:
     TbsSkinSpinEdit& spin_;
@@ -59,10 +73,20 @@ TbsSkinSpinEdit::TbsSkinSpinEdit(TComponent* owner) : TbsSkinCustomControl(owner
         if (OnEditKeyUp) OnEditKeyUp(this, key, shift);
     };
     box_->OnEnter = [this](TObject*) {
+        HotChanged();
         if (OnEditEnter) OnEditEnter(this);
     };
     box_->OnExit = [this](TObject*) {
+        HotChanged();
         if (OnEditExit) OnEditExit(this);
+    };
+    box_->OnMouseEnter = [this](TObject*) {
+        boxHover_ = true;
+        HotChanged();
+    };
+    box_->OnMouseLeave = [this](TObject*) {
+        boxHover_ = false;
+        HotChanged();
     };
     model_.OnChange = [this](SpinEditValue&) {
         if (OnChange) OnChange(this);
@@ -91,9 +115,96 @@ void TbsSkinSpinEdit::SetBounds(int left, int top, int width, int height) {
 
 void TbsSkinSpinEdit::Layout() {
     if (!box_) return;
-    SpinEditLayout l = SpinButtons::DefaultLayout(Width(), Height(), TextHeight(box_->DefaultFont()));
+    ReadSkinData();
+    const auto* s = link_.Section<TbsDataSkinSpinEditControl>();
+    SpinEditLayout l;
+    if (s == nullptr || resizeMode_ == SkinResizeMode::None) {
+        l = SpinButtons::DefaultLayout(Width(), Height(), TextHeight(box_->DefaultFont()));
+    } else {
+        const int sectionWidth = anchors_.skinRect.Width();
+        l = SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect), anchors_.clientRect,
+                                    sectionWidth, Width(), TextHeight(BoxFont()));
+        if (!useSkinSize_) {
+            // The buttons keep the section's columns and split the control's
+            // own height; the box is centred in it.
+            const int h = Height();
+            l.buttons[0] = {l.buttons[0].left, 1, l.buttons[0].right, h / 2};
+            l.buttons[1] = {l.buttons[1].left, h / 2, l.buttons[1].right, h - 1};
+            const int th = l.box.Height();
+            l.box = Rect::FromOriginSize(l.box.left, (h - th) / 2, l.box.Width(), th);
+        }
+    }
     buttons_.SetButtons(l.buttons);
     box_->SetBounds(l.box.left, l.box.top, l.box.Width(), l.box.Height());
+}
+
+void TbsSkinSpinEdit::SetUseSkinSize(bool on) {
+    useSkinSize_ = on;
+    ApplySkinData();
+}
+
+void TbsSkinSpinEdit::CalcSkinSize(int& width, int& height) {
+    const int h = height;
+    TbsSkinCustomControl::CalcSkinSize(width, height);
+    if (!useSkinSize_) height = h;
+}
+
+void TbsSkinSpinEdit::ApplySkinData() {
+    TbsSkinCustomControl::ApplySkinData();
+    Layout();
+}
+
+void TbsSkinSpinEdit::ForgetSkinData() {
+    TbsSkinCustomControl::ForgetSkinData();
+    Layout();
+}
+
+void TbsSkinSpinEdit::HotChanged() {
+    // The box shows the body behind its text, so it repaints with it.
+    Invalidate();
+    if (box_) box_->Invalidate();
+}
+
+bool TbsSkinSpinEdit::Hot() const { return hover_ || boxHover_ || (box_ && box_->Focused()); }
+
+TFont TbsSkinSpinEdit::BoxFont() const {
+    const auto* s = link_.Section<TbsDataSkinSpinEditControl>();
+    if (s == nullptr) return box_->DefaultFont();
+    TFont font = UseSkinFont() ? SectionFont(*s) : box_->DefaultFont();
+    Color color = SkinColor(s->FontColor);
+    if (!EnabledThroughParents()) {
+        color = SkinColor(s->DisabledFontColor);
+    } else if (Hot()) {
+        color = SkinColor(s->ActiveFontColor);
+    }
+    font.SetColor(color);
+    return font;
+}
+
+void TbsSkinSpinEdit::PaintSkinLook(Bitmap& bitmap) {
+    const auto* s = link_.Section<TbsDataSkinSpinEditControl>();
+    if (s == nullptr || picture_ == nullptr) {
+        TbsSkinCustomControl::PaintSkinLook(bitmap);
+        return;
+    }
+    Canvas c(bitmap);
+    if (Hot() && !SkinRectEmpty(s->ActiveSkinRect)) {
+        const SkinBody across{anchors_, stretch_, SkinResizeMode::Width};
+        DrawSkinBody(c, *picture_, across, SkinRect(s->ActiveSkinRect), Width(), Height());
+    } else {
+        TbsSkinCustomControl::PaintSkinLook(bitmap);
+    }
+    const TRect* hot[2] = {&s->ActiveUpButtonRect, &s->ActiveDownButtonRect};
+    const TRect* pressed[2] = {&s->DownUpButtonRect, &s->DownDownButtonRect};
+    SpinEditLayout l = SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect),
+                                               anchors_.clientRect, anchors_.skinRect.Width(), Width(), 0);
+    for (int i = 0; i < 2; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!buttons_.Hover(i)) continue;
+        const TRect* source = buttons_.Pressed(i) && !SkinRectEmpty(*pressed[at]) ? pressed[at] : hot[at];
+        if (SkinRectEmpty(*source)) continue;
+        c.StretchDraw(l.buttons[at], *picture_, SkinRect(*source));
+    }
 }
 
 void TbsSkinSpinEdit::PaintDefaultLook(Bitmap& bitmap) {
@@ -135,9 +246,17 @@ void TbsSkinSpinEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int
     if (button == TMouseButton::mbLeft) buttons_.Release({x, y});
 }
 
+void TbsSkinSpinEdit::MouseEnter() {
+    TbsSkinCustomControl::MouseEnter();
+    hover_ = true;
+    HotChanged();
+}
+
 void TbsSkinSpinEdit::MouseLeave() {
     TbsSkinCustomControl::MouseLeave();
+    hover_ = false;
     buttons_.MouseLeave();
+    HotChanged();
 }
 
 void TbsSkinSpinEdit::EnabledChanged() {

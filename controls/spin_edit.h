@@ -33,6 +33,20 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
     Color DefaultColor() const { return defaultColor_; }
     void SetDefaultColor(Color c);
 
+    // Keep the skin section's height and button geometry (else the buttons
+    // split the control's own height at the section's right end).
+    bool UseSkinSize() const { return useSkinSize_; }
+    void SetUseSkinSize(bool on);
+    // The pointer is over the control or its box, or the box has the focus:
+    // the active body and font colour.
+    bool Hot() const;
+    // The inner box's font and colour by the skin rules.
+    TFont BoxFont() const;
+
+    void ApplySkinData() override;
+    void ForgetSkinData() override;
+    void CalcSkinSize(int& width, int& height) override;
+
     TbsSkinCustomEdit& Box() const { return *box_; }
     const SpinButtons& Buttons() const { return buttons_; }
     void SetBounds(int left, int top, int width, int height) override;
@@ -51,9 +65,10 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    // The body (the active one while hot), then the hot or pressed button
+    // pictures over it.
+    void PaintSkinLook(Bitmap& bitmap) override;
+    void MouseEnter() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -65,6 +80,7 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
     class InnerBox;
     friend class InnerBox;
     void Layout();
+    void HotChanged();
 
     ControlTimerPort timers_{*this};
     SpinEditValue model_;
@@ -72,6 +88,9 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
     TbsSkinCustomEdit* box_ = nullptr;  // an InnerBox, owned through the component tree
     Color defaultColor_ = clWindow;
     bool showingBox_ = false;
+    bool useSkinSize_ = true;
+    bool hover_ = false;
+    bool boxHover_ = false;
 };
 
 }  // namespace dsp

@@ -281,10 +281,12 @@ void TApplication::HandleCurrentException() {
     }
 }
 
-void TApplication::ShowException(const std::string& text) { host_->MessageBox(title_, text); }
+void TApplication::ShowException(const std::string& text) { MessageBox(text, title_); }
 
 void TApplication::MessageBox(const std::string& text, const std::string& caption) {
-    host_->MessageBox(caption, text);
+    PaintForms();
+    TForm* owner = activeForm_ ? activeForm_ : mainForm_;
+    host_->MessageBox(caption, text, owner && owner->Visible() ? owner->BoundsRect() : Rect{});
 }
 
 }  // namespace dsp

@@ -96,6 +96,8 @@ class TApplication : public TComponent, private HostEventSink {
 
     Rect WorkArea() const { return host_->WorkArea(); }
     std::vector<MonitorInfo> Monitors() const { return host_->Monitors(); }
+    // Centred on the active form (or the main form); the forms are painted
+    // first, so none is left blank behind the box while it waits.
     void MessageBox(const std::string& text, const std::string& caption);
 
     // Called by controls and forms.

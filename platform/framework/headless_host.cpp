@@ -5,6 +5,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/framework/message_box_look.h"
 #include "platform/graphics/png_file.h"
 
 namespace dsp {
@@ -68,8 +69,15 @@ std::unique_ptr<HostWindow> HeadlessHost::CreateWindow(TForm& form) {
 
 void HeadlessHost::Remove(HeadlessWindow* w) { std::erase(windows_, w); }
 
-void HeadlessHost::MessageBox(const std::string& caption, const std::string& text) {
-    boxes_.push_back({caption, text});
+void HeadlessHost::MessageBox(const std::string& caption, const std::string& text, const Rect& owner) {
+    if (!boxLook_) boxLook_ = std::make_unique<MessageBoxLook>();
+    const MessageBoxLayout layout = boxLook_->LayOut(caption, text, owner, WorkAreaAround(owner, Monitors()));
+    boxScreen_ = Screen();
+    Bitmap box(layout.bounds.Width(), layout.bounds.Height());
+    Canvas boxCanvas(box);
+    boxLook_->Paint(boxCanvas, layout, caption, text, false);
+    Canvas(boxScreen_).Draw(layout.bounds.TopLeft(), box);
+    boxes_.push_back({caption, text, layout.bounds});
     if (echo_) std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
 }
 

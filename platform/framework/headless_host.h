@@ -2,8 +2,8 @@
 // The headless window host: an in-memory screen for tests and for running
 // without a display. Windows are composed onto the screen bitmap in z-order
 // on request; tests inject mouse, key and wheel input at screen coordinates,
-// read pixels back and save the screen as a PNG. Message boxes are recorded
-// (and printed on stderr) instead of shown.
+// read pixels back and save the screen as a PNG. Message boxes are laid out
+// and recorded (and printed on stderr); nobody waits for them to be closed.
 
 #include <deque>
 #include <string>
@@ -13,6 +13,7 @@
 
 namespace dsp {
 
+class MessageBoxLook;
 class HeadlessWindow;
 
 class HeadlessHost final : public WindowHost {
@@ -26,7 +27,7 @@ class HeadlessHost final : public WindowHost {
     // One display from (0, 0) to the work area's far corner, unless set.
     std::vector<MonitorInfo> Monitors() const override;
     void SetMonitors(std::vector<MonitorInfo> monitors) { monitors_ = std::move(monitors); }
-    void MessageBox(const std::string& caption, const std::string& text) override;
+    void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) override;
     int EventFd() const override { return -1; }
     int PumpEvents(HostEventSink& sink) override;
     bool HasPendingEvents() override { return !queue_.empty(); }
@@ -55,9 +56,12 @@ class HeadlessHost final : public WindowHost {
     struct Box {
         std::string caption;
         std::string text;
+        Rect bounds;  // where it would stand on the screen
     };
     const std::vector<Box>& MessageBoxes() const { return boxes_; }
     void ClearMessageBoxes() { boxes_.clear(); }
+    // The screen as the last message box came up, the box drawn on it.
+    const Bitmap& LastMessageBoxScreen() const { return boxScreen_; }
     // Whether message boxes are also printed on stderr (default true).
     void SetEcho(bool echo) { echo_ = echo; }
 
@@ -72,6 +76,8 @@ class HeadlessHost final : public WindowHost {
     std::deque<HostEvent> queue_;
     std::vector<HeadlessWindow*> windows_;  // creation order; z-order comes from the application
     std::vector<Box> boxes_;
+    std::unique_ptr<MessageBoxLook> boxLook_;  // made with the first box
+    Bitmap boxScreen_;
     bool echo_ = true;
     int presents_ = 0;
 };

@@ -88,8 +88,10 @@ class WindowHost {
     // Every display, the primary one first. A host that knows of one display
     // only reports its work area as the whole display.
     virtual std::vector<MonitorInfo> Monitors() const { return {{WorkArea(), WorkArea()}}; }
-    // Shows a message box and returns when it is dismissed.
-    virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
+    // Shows a message box (see message_box_look.h) centred on `owner`, the
+    // screen bounds of the window it belongs to (empty: none), and returns
+    // when it is dismissed.
+    virtual void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) = 0;
     // A descriptor that becomes readable when input arrives, or -1.
     virtual int EventFd() const = 0;
     // The longest the loop may block without looking at the host again

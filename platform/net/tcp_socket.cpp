@@ -30,8 +30,7 @@ int PollRetrying(pollfd* fd, int timeoutMs) {
 
 TcpSocket::~TcpSocket() { Close(); }
 
-int TcpSocket::Connect(const std::string& host, std::uint16_t port, int timeoutMs, std::string* reason) {
-    reason->clear();
+int TcpSocket::Connect(const std::string& host, std::uint16_t port, int timeoutMs) {
     if (fd_ >= 0) return EISCONN;
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -40,9 +39,7 @@ int TcpSocket::Connect(const std::string& host, std::uint16_t port, int timeoutM
     addrinfo* found = nullptr;
     const std::string service = std::to_string(port);
     if (int e = getaddrinfo(host.c_str(), service.c_str(), &hints, &found); e != 0) {
-        if (e == EAI_SYSTEM) return errno;
-        *reason = gai_strerror(e);
-        return ENXIO;
+        return e == EAI_SYSTEM ? errno : ENXIO;
     }
     std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> list(found, freeaddrinfo);
     int error = EHOSTUNREACH;

@@ -20,9 +20,8 @@ class TcpSocket {
     TcpSocket& operator=(const TcpSocket&) = delete;
 
     // Resolves `host` and connects to the first address that answers, giving
-    // up after timeoutMs. A name that does not resolve gives ENXIO, with the
-    // resolver's words in `reason`; other failures leave `reason` empty.
-    int Connect(const std::string& host, std::uint16_t port, int timeoutMs, std::string* reason);
+    // up after timeoutMs per address. A name that does not resolve gives ENXIO.
+    int Connect(const std::string& host, std::uint16_t port, int timeoutMs);
     bool IsOpen() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
 

@@ -45,8 +45,7 @@ int NetworkSerialDevice::Open(const std::string& name) {
     if (!ParseNetworkPortName(text, &parsed)) return EINVAL;
     if (wake_.Error() != 0) return wake_.Error();
     protocol_ = parsed.protocol;
-    std::string reason;  // the resolver's words; the layer above words ENXIO itself
-    if (int e = socket_.Connect(parsed.host, parsed.port, limits_.connectMs, &reason); e != 0) return e;
+    if (int e = socket_.Connect(parsed.host, parsed.port, limits_.connectMs); e != 0) return e;
     hungUp_ = false;
     {
         std::lock_guard guard(lock_);

@@ -148,6 +148,16 @@ TEST_F(Form1Test, WrongTypedLanguageReportsAndSkipsTheRestOfActivation) {
     Start();
     ASSERT_EQ(host_->MessageBoxes().size(), 1u);
     EXPECT_EQ(host_->MessageBoxes()[0].text, "Invalid data type for 'Language'");
+    // The box stands in the middle of the window, and the window is painted
+    // around it while it waits.
+    const Rect box = host_->MessageBoxes()[0].bounds;
+    const Rect window = form_->BoundsRect();
+    EXPECT_LE(std::abs((box.left + box.right) - (window.left + window.right)), 2);
+    EXPECT_LE(std::abs((box.top + box.bottom) - (window.top + window.bottom)), 2);
+    const Bitmap& seen = host_->LastMessageBoxScreen();
+    const Point beside{window.left + 40, (window.top + window.bottom) / 2};
+    ASSERT_FALSE(box.Contains(beside));
+    EXPECT_NE(seen.GetPixel(beside.x, beside.y), clBlack);
     // The combo boxes were set before the language; nothing after it ran.
     EXPECT_EQ(form_->bsSkinComboBox1->Text(), "COM1");
     EXPECT_EQ(form_->bsSkinTrackBar12->Value(), 50);

@@ -147,8 +147,11 @@ XvfbServer::XvfbServer() {
         return;
     }
     ::fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    std::vector<std::string> args = {
-        "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
+    std::vector<std::string> args = {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                     "1024x768x24", "-nolisten", "tcp",
+                                     // Without it the server resets whenever its last client leaves, and a
+                                     // program connecting just then is turned away.
+                                     "-noreset"};
     auto cargs = CStrings(args);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

@@ -4,11 +4,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_keys.h"
+#include "platform/hosts/sdl/sdl_message_box.h"
 #include "platform/hosts/sdl/sdl_window.h"
 #include "platform/hosts/sdl/x11_display.h"
 
@@ -50,8 +52,9 @@ SdlHost::SdlHost(const std::string& windowClass) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     const std::string display = X11DisplayToUse();
+    std::optional<X11DisplayProbe> probe;
     if (!display.empty()) {
-        if (!X11DisplayAnswers(display))
+        if (!probe.emplace(display).Answers())
             throw std::runtime_error("cannot open the display " + display + " (no X server answers there)");
         // An empty SDL_VIDEODRIVER in the environment would block a plain hint.
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
@@ -108,10 +111,15 @@ std::vector<MonitorInfo> SdlHost::Monitors() const {
     return out;
 }
 
-void SdlHost::MessageBox(const std::string& caption, const std::string& text) {
-    SDL_Window* parent = windows_.empty() ? nullptr : windows_.front()->Native();
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), parent) != 0)
-        SDL_Log("%s: %s", caption.c_str(), text.c_str());
+void SdlHost::MessageBox(const std::string& caption, const std::string& text, const Rect& owner) {
+    if (!boxLook_) boxLook_ = std::make_unique<MessageBoxLook>();
+    SdlMessageBox box(*boxLook_, caption, text,
+                      boxLook_->LayOut(caption, text, owner, WorkAreaAround(owner, Monitors())));
+    if (!box.Opened()) {  // the text is not lost
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        return;
+    }
+    box.Run();
 }
 
 int SdlHost::EventFd() const {

@@ -18,6 +18,7 @@
 
 namespace dsp {
 
+class MessageBoxLook;
 class SdlWindow;
 
 class SdlHost final : public WindowHost {
@@ -35,7 +36,7 @@ class SdlHost final : public WindowHost {
     std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;
     Rect WorkArea() const override;
     std::vector<MonitorInfo> Monitors() const override;
-    void MessageBox(const std::string& caption, const std::string& text) override;
+    void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) override;
     int EventFd() const override;
     int MaxWaitMs() const override;
     int PumpEvents(HostEventSink& sink) override;
@@ -61,6 +62,7 @@ class SdlHost final : public WindowHost {
     std::vector<SdlWindow*> windows_;
     mutable int displayFd_ = -1;
     std::string displayName_;
+    std::unique_ptr<MessageBoxLook> boxLook_;  // made with the first box
     bool watchingDisplay_ = false;
 };
 

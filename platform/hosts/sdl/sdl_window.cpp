@@ -107,8 +107,8 @@ void SdlWindow::SetVisible(bool visible) {
 
 void SdlWindow::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
 
-void SdlWindow::Present(const Bitmap& frame, const Rect& dirty) {
-    SDL_Surface* target = SDL_GetWindowSurface(window_);
+void BlitToWindow(SDL_Window* window, const Bitmap& frame, const Rect& dirty) {
+    SDL_Surface* target = SDL_GetWindowSurface(window);
     if (!target || frame.Empty()) return;
     SDL_Surface* source =
         SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(frame.Data()), frame.Width(), frame.Height(),
@@ -118,7 +118,12 @@ void SdlWindow::Present(const Bitmap& frame, const Rect& dirty) {
     SDL_Rect dst = r;
     SDL_BlitSurface(source, &r, target, &dst);
     SDL_FreeSurface(source);
-    SDL_UpdateWindowSurfaceRects(window_, &r, 1);
+    SDL_UpdateWindowSurfaceRects(window, &r, 1);
+}
+
+void SdlWindow::Present(const Bitmap& frame, const Rect& dirty) {
+    if (!SDL_GetWindowSurface(window_) || frame.Empty()) return;
+    BlitToWindow(window_, frame, dirty);
     // SDL may replace the X window when it first makes the window surface,
     // so the shape goes on after the first present.
     if (!presented_) {

@@ -12,6 +12,9 @@ namespace dsp {
 
 class SdlHost;
 
+// Copies `dirty` of `frame` to the window's surface and shows it.
+void BlitToWindow(SDL_Window* window, const Bitmap& frame, const Rect& dirty);
+
 class SdlWindow final : public HostWindow {
   public:
     SdlWindow(SdlHost& host, TForm& form);

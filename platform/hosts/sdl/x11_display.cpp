@@ -21,11 +21,10 @@ int DisplayLost(Display*) {
 
 }  // namespace
 
-bool X11DisplayAnswers(const std::string& display) {
-    Display* connection = XOpenDisplay(display.c_str());
-    if (!connection) return false;
-    XCloseDisplay(connection);
-    return true;
+X11DisplayProbe::X11DisplayProbe(const std::string& display) : connection_(XOpenDisplay(display.c_str())) {}
+
+X11DisplayProbe::~X11DisplayProbe() {
+    if (connection_) XCloseDisplay(static_cast<Display*>(connection_));
 }
 
 void HandleDisplayLoss(std::function<void()> onLost) {

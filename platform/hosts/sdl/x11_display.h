@@ -12,9 +12,22 @@
 
 namespace dsp {
 
-// Whether an X server answers on `display` (":1"). Asked before SDL starts,
-// so that a dead display costs nothing but the failed connection.
-bool X11DisplayAnswers(const std::string& display);
+// A connection to `display` (":1") made before SDL starts, so that a dead
+// display costs nothing but the failed connection. It is held until SDL has
+// its own: an X server with no clients left may reset itself, and would turn
+// SDL away while it does.
+class X11DisplayProbe {
+  public:
+    explicit X11DisplayProbe(const std::string& display);
+    ~X11DisplayProbe();
+    X11DisplayProbe(const X11DisplayProbe&) = delete;
+    X11DisplayProbe& operator=(const X11DisplayProbe&) = delete;
+
+    bool Answers() const { return connection_ != nullptr; }
+
+  private:
+    void* connection_ = nullptr;  // the Xlib Display
+};
 
 // `onLost` runs once, on the thread whose X call found the break; the process
 // then ends with status 1. An empty function gives Xlib its own handler back.

@@ -1,0 +1,131 @@
+// Skinned painting in the real window: one hover morph of the "VCR" selector
+// (each 20 ms step: the timer tick and the button's picture, a blend of its
+// normal and active bodies) against a memcpy of the button's pixels, and a
+// full repaint of the skinned window against a memcpy of the window's pixels.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "bench/drawing/bench_ratio.h"
+#include "main/panel/form1.h"
+#include "platform/framework/application.h"
+#include "platform/framework/fake_time.h"
+#include "platform/framework/headless_host.h"
+#include "platform/serialdev/pty_pair.h"
+#include "platform/serialdev/termios_device.h"
+
+namespace {
+
+using namespace dsp;
+
+// The window on a headless application, connected (so the selectors are
+// enabled) to a pty as COM1.
+struct Panel {
+    PtyPair pty;
+    HeadlessHost* host = nullptr;
+    FakeClock* clock = nullptr;
+    std::unique_ptr<TApplication> app;
+    TForm1* form = nullptr;
+
+    Panel() {
+        pty.Create();
+        auto h = std::make_unique<HeadlessHost>();
+        auto c = std::make_unique<FakeClock>(0);
+        host = h.get();
+        clock = c.get();
+        host->SetEcho(false);
+        app = std::make_unique<TApplication>(std::move(h), std::move(c));
+        TForm1::Options options;
+        const std::string slave = pty.SlavePath();
+        options.registryFile = "/tmp/dsp-panel-skin-bench.reg";
+        options.deviceFactory = [slave] {
+            PortMap map;
+            map.Set("COM1", slave);
+            return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
+        };
+        form = new TForm1(app.get(), options);
+        form->Show();
+        app->ProcessMessages();
+        form->bsSkinButton1Click(form);
+    }
+};
+
+TbsSkinButton* Selector(Panel& p) {
+    return dynamic_cast<TbsSkinButton*>(p.form->FindComponent("bsSkinButton6"));
+}
+
+void BM_HoverMorphStep(benchmark::State& state) {
+    Panel p;
+    TbsSkinButton* button = Selector(p);
+    if (!button || !button->Enabled()) state.SkipWithError("the selector is not enabled");
+    int step = 0;
+    bool over = false;
+    double blends = 0;
+    for (auto _ : state) {
+        if (step++ % 5 == 0) {  // enter, then leave, then enter again: five steps each way
+            over = !over;
+            p.host->MouseMove(over ? button->ClientToScreen({10, 10}) : Point{1000, 1000});
+            p.app->ProcessMessages();
+        }
+        AdvanceTime(*p.app, *p.clock, 20);
+        if (button->Morph().Blending()) ++blends;
+        Bitmap picture = button->PaintToBitmap();
+        benchmark::DoNotOptimize(picture.Data());
+    }
+    state.counters["blend_share"] = blends / double(state.iterations());
+}
+BENCHMARK(BM_HoverMorphStep);
+
+void BM_ButtonMemcpy(benchmark::State& state) {
+    Panel p;
+    TbsSkinButton* button = Selector(p);
+    const std::size_t bytes = std::size_t(button->Width()) * std::size_t(button->Height()) * 4;
+    std::vector<std::uint8_t> from(bytes, 7), to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ButtonMemcpy);
+
+void BM_WindowRepaint(benchmark::State& state) {
+    Panel p;
+    for (auto _ : state) {
+        p.form->Invalidate();
+        p.form->PaintDirty();
+    }
+}
+BENCHMARK(BM_WindowRepaint);
+
+void BM_WindowMemcpy(benchmark::State& state) {
+    Panel p;
+    const std::size_t bytes = std::size_t(p.form->Width()) * std::size_t(p.form->Height()) * 4;
+    std::vector<std::uint8_t> from(bytes, 7), to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_WindowMemcpy);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    dsp::RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double step = reporter.Time("BM_HoverMorphStep"), button = reporter.Time("BM_ButtonMemcpy");
+    const double window = reporter.Time("BM_WindowRepaint"), copy = reporter.Time("BM_WindowMemcpy");
+    if (step > 0 && button > 0)
+        std::printf("hover morph step: %.2f us; memcpy of the button: %.3f us; ratio %.0f\n", step * 1e6,
+                    button * 1e6, step / button);
+    if (window > 0 && copy > 0)
+        std::printf("skinned window repaint: %.2f us; memcpy of the window: %.2f us; ratio %.0f\n",
+                    window * 1e6, copy * 1e6, window / copy);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "controls/look/button_skin_painter.h"
+
+#include <algorithm>
+
+#include "controls/control_fonts.h"
+#include "controls/text_paint.h"
+#include "skin/compose/effect_bmp.h"
+#include "skin/compose/state_cell.h"
+
+namespace dsp {
+
+Rect ButtonPictureRect(const TbsDataSkinButtonControl& s, ButtonPicture picture) {
+    const Rect normal = SkinRect(s.SkinRect);
+    const Rect active = SkinRectEmpty(s.ActiveSkinRect) ? normal : SkinRect(s.ActiveSkinRect);
+    switch (picture) {
+        case ButtonPicture::Disabled:
+            return SkinRect(s.DisabledSkinRect);
+        case ButtonPicture::Down:
+            return SkinRectEmpty(s.DownSkinRect) ? active : SkinRect(s.DownSkinRect);
+        case ButtonPicture::Focused:
+            return SkinRect(s.FocusedSkinRect);
+        case ButtonPicture::Active:
+            return active;
+        case ButtonPicture::Normal:
+            break;
+    }
+    return normal;
+}
+
+Color ButtonFontColor(const TbsDataSkinButtonControl& s, ButtonPicture picture, bool enabled) {
+    if (!enabled) return SkinColor(s.DisabledFontColor);
+    switch (picture) {
+        case ButtonPicture::Down:
+            return SkinColor(s.DownFontColor);
+        case ButtonPicture::Focused:
+        case ButtonPicture::Active:
+            return SkinColor(s.ActiveFontColor);
+        default:
+            return SkinColor(s.FontColor);
+    }
+}
+
+namespace {
+
+// The caption goes in the client rectangle. A caption a little wider than
+// it on one line may use the button's whole width rather than break inside
+// a word (a selector's "MIC+MUSIC").
+Rect ButtonCaptionRect(const Rect& client, Size size, const ButtonSkinVisual& v, bool down) {
+    Rect r = client;
+    const int wide = ControlFontEngine().TextExtent(v.font, v.caption).cx;
+    if (wide > r.Width() && v.caption.find(' ') == std::string::npos) {
+        const int w = std::min(wide, size.cx);
+        r.left = (size.cx - w) / 2;
+        r.right = r.left + w;
+    }
+    return down ? r.Offset(1, 1) : r;
+}
+
+void PaintBlend(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+                const SkinBody& body, Size size, double k) {
+    Bitmap normal(size.cx, size.cy, clBlack);
+    Bitmap active(size.cx, size.cy, clBlack);
+    Canvas n(normal);
+    Canvas a(active);
+    DrawSkinBody(n, picture, body, ButtonPictureRect(s, ButtonPicture::Normal), size.cx, size.cy);
+    DrawSkinBody(a, picture, body, ButtonPictureRect(s, ButtonPicture::Active), size.cx, size.cy);
+    TbsEffectBmp blend(normal);
+    blend.Morph(s.MorphKind, TbsEffectBmp(active), k);
+    blend.Draw(canvas, {0, 0});
+}
+
+}  // namespace
+
+void PaintButtonSkin(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+                     const SkinBody& body, Size size, const ButtonSkinVisual& v) {
+    const bool down = v.picture == ButtonPicture::Down;
+    // The down and disabled pictures stand as they are; hover animations
+    // only play between the normal and active looks.
+    const bool still = v.picture == ButtonPicture::Disabled || down || !v.enabled;
+    if (v.frame > 0 && !still) {
+        const Rect cell = StateCell(SkinRect(s.AnimateSkinRect), s.FrameCount, v.frame - 1);
+        DrawSkinBody(canvas, picture, body, cell, size.cx, size.cy);
+    } else if (v.blending && !still) {
+        PaintBlend(canvas, picture, s, body, size, v.k);
+    } else {
+        DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, v.picture), size.cx, size.cy);
+    }
+    const Rect client = CalcSkinSize(body.anchors, body.mode, size.cx, size.cy).clientRect;
+    PaintCenteredWrapped(canvas, v.font, v.font.Color(), v.caption, ButtonCaptionRect(client, size, v, down));
+    if (s.ShowFocus && v.focused) canvas.DrawFocusRect(client);
+}
+
+}  // namespace dsp

@@ -1,0 +1,39 @@
+#pragma once
+// The push button drawn from its skin section: the body of the picture the
+// rules chose (or a frame of the hover animation, or the blend of the normal
+// and active bodies while the morph is between its ends), then the caption
+// in the moved client rectangle, shifted one pixel when down, and the focus
+// rectangle with `showfocus`.
+
+#include <string>
+
+#include "controls/look/skin_text.h"
+#include "controls/model/button_look.h"
+#include "skin/data_skin_buttons.h"
+
+namespace dsp {
+
+struct ButtonSkinVisual {
+    ButtonPicture picture = ButtonPicture::Normal;
+    bool enabled = true;
+    bool focused = false;
+    // Morph factor and whether the picture is a blend now.
+    double k = 0;
+    bool blending = false;
+    // Hover animation frame, 1 to framecount; 0 for none.
+    int frame = 0;
+    std::string caption;
+    TFont font;  // with the colour to draw the caption in
+};
+
+// The picture rectangle for a rule's choice, with the section's fall-backs
+// (no active picture: the normal one; no down picture: the active one).
+Rect ButtonPictureRect(const TbsDataSkinButtonControl& s, ButtonPicture picture);
+// The caption colour for a rule's choice; a disabled button always takes the
+// disabled colour, also when the skin has no disabled picture.
+Color ButtonFontColor(const TbsDataSkinButtonControl& s, ButtonPicture picture, bool enabled);
+
+void PaintButtonSkin(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+                     const SkinBody& body, Size size, const ButtonSkinVisual& v);
+
+}  // namespace dsp
