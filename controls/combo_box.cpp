@@ -1,13 +1,12 @@
 #include "controls/combo_box.h"
 
-#include "controls/default_look.h"
 #include "controls/model/wheel.h"
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
 #include "controls/skin_sections.h"
-#include "controls/text_paint.h"
 #include "platform/framework/application.h"
 #include "platform/text/utf8.h"
+#include "skin/data_skin_lists.h"
 
 namespace dsp {
 TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner) {
@@ -19,9 +18,13 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner
         DropDownEnvironment env;
         Point origin = ClientToScreen({0, 0});
         env.combo = Rect::FromOriginSize(origin.x, origin.y, Width(), Height());
-        env.workArea = Application ? Application->WorkArea() : kFallbackWorkArea;
-        env.itemHeight = itemHeight_;
-        env.rowsTop = kListFrame;
+        Rect work = Application ? Application->WorkArea() : kFallbackWorkArea;
+        env.workArea = {work.left, work.top, work.right, work.bottom};
+        PrepareList();
+        const TbsSkinCustomListBox& box = list_->ListBox();
+        env.itemHeight = box.ItemHeight();
+        env.sectionFrameHeight = box.FrameHeight();
+        env.rowsTop = box.RowsTop();
         return env;
     };
     model_.OnInvalidate = [this](ComboBoxModel&) {
@@ -44,8 +47,8 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner
         if (OnDropDown) OnDropDown(this);
     };
     model_.OnShowList = [this](ComboBoxModel& m) {
-        list_->SetItemHeight(itemHeight_);
-        list_->ShowAt(m.ListRect());
+        const Rect& r = m.ListRect();
+        list_->ShowAt({r.left, r.top, r.right, r.bottom});
     };
     model_.OnHideList = [this](ComboBoxModel&) { list_->HideList(); };
 }
@@ -72,23 +75,84 @@ void TbsSkinComboBox::Loaded() {
     model_.SetLoading(false);
 }
 
+int TbsSkinComboBox::ListBoxDefaultItemHeight() const { return list_->ListBox().DefaultItemHeight(); }
+
+void TbsSkinComboBox::SetListBoxDefaultItemHeight(int h) { list_->ListBox().SetDefaultItemHeight(h); }
+
+void TbsSkinComboBox::ReadSkinData() {
+    TbsSkinCustomControl::ReadSkinData();
+    const auto* s = link_.Section<TbsDataSkinComboBox>();
+    if (!s || !SkinPicture()) {
+        skinGeometry_.reset();
+        return;
+    }
+    auto rect = [](const TRect& r) { return Rect{r.Left, r.Top, r.Right, r.Bottom}; };
+    skinGeometry_ =
+        ComboBoxSkinGeometry{s->SkinRect.Width(), s->RTPoint.X, rect(s->ButtonRect), rect(s->ClientRect)};
+}
+
+void TbsSkinComboBox::PrepareList() {
+    TbsSkinCustomListBox& box = list_->ListBox();
+    const auto* s = SkinIndex() >= 0 ? link_.Section<TbsDataSkinComboBox>() : nullptr;
+    box.SetSkinDataName(s ? s->ListBoxName : std::string());
+    if (box.SkinData() != SkinData())
+        box.SetSkinData(SkinData());
+    else
+        box.ReadSkinData();
+}
+
+ComboBoxParts TbsSkinComboBox::Parts() const {
+    if (skinGeometry_ && SkinIndex() >= 0) return SkinnedComboBoxParts(Width(), *skinGeometry_);
+    return DefaultComboBoxParts(Width(), Height());
+}
+
+Rect TbsSkinComboBox::ButtonRect() const {
+    const Rect r = Parts().button;
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+Rect TbsSkinComboBox::TextAreaRect() const {
+    const Rect r = Parts().textArea;
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+ComboBoxVisual TbsSkinComboBox::Visual() const {
+    ComboBoxVisual v;
+    v.width = Width();
+    v.height = Height();
+    v.button = ButtonRect();
+    v.textArea = TextAreaRect();
+    v.text = model_.Text();
+    v.enabled = EnabledThroughParents();
+    v.focused = Focused();
+    v.hot = pointerInside_;
+    v.dropped = model_.Dropped();
+    v.buttonHot = buttonHover_;
+    v.buttonPressed = buttonPressed_;
+    return v;
+}
+
 void TbsSkinComboBox::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    Rect all = ClientRect();
-    c.FillRect(all, clBtnFace);
-    c.FrameRect(all, clBtnShadow);
-    c.FillRect({1, 1, all.right - 1, all.bottom - 1}, defaultColor_);
-    Rect button = ButtonRect();
-    PartState state = buttonPressed_ && buttonHover_ ? PartState::Pressed
-                      : buttonHover_                 ? PartState::Hot
-                                                     : PartState::Normal;
-    DrawStatePart(c, button, state);
-    bool enabled = EnabledThroughParents();
-    DrawSpinArrow(c, button, false, enabled ? clBlack : clBtnShadow);
-    Rect text = TextAreaRect();
-    PaintText(c, font_, enabled ? font_.Color() : clGrayText, model_.Text(),
-              {text.left + 2, text.top, text.right, text.bottom},
-              kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
+    PaintComboBoxDefault(c, Visual(), font_, defaultColor_);
+}
+
+void TbsSkinComboBox::PaintSkinLook(Bitmap& bitmap) {
+    const auto* s = link_.Section<TbsDataSkinComboBox>();
+    if (!s || !SkinPicture() || !skinGeometry_) {
+        PaintDefaultLook(bitmap);
+        return;
+    }
+    const ComboBoxVisual v = Visual();
+    Canvas c(bitmap);
+    if (!PaintComboBoxActiveBody(c, v, *s, *SkinPicture())) TbsSkinCustomControl::PaintSkinLook(bitmap);
+    TFont font = font_;
+    if (UseSkinFont()) {
+        font.SetName(s->FontName);
+        font.SetHeight(s->FontHeight);
+        font.SetStyle(s->FontStyle);
+    }
+    PaintComboBoxSkin(c, v, *s, *SkinPicture(), font);
 }
 
 void TbsSkinComboBox::WndProc(TMessage& message) {
@@ -137,12 +201,17 @@ void TbsSkinComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int
     Invalidate();
 }
 
+void TbsSkinComboBox::MouseEnter() {
+    TbsSkinCustomControl::MouseEnter();
+    pointerInside_ = true;
+    Invalidate();
+}
+
 void TbsSkinComboBox::MouseLeave() {
     TbsSkinCustomControl::MouseLeave();
-    if (buttonHover_) {
-        buttonHover_ = false;
-        Invalidate();
-    }
+    pointerInside_ = false;
+    buttonHover_ = false;
+    Invalidate();
 }
 
 void TbsSkinComboBox::KeyDown(uint16_t& key, TShiftState shift) {
@@ -191,8 +260,14 @@ bool TbsSkinComboBox::DoMouseWheel(TShiftState shift, int wheelDelta, Point) {
     return true;
 }
 
+void TbsSkinComboBox::DoEnter() {
+    TbsSkinCustomControl::DoEnter();
+    Invalidate();
+}
+
 void TbsSkinComboBox::DoExit() {
     TbsSkinCustomControl::DoExit();
+    Invalidate();
     model_.FocusLost();
 }
 

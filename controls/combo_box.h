@@ -3,9 +3,12 @@
 // type-ahead, wheel and press-drag-release live in ComboBoxModel; this class
 // puts them on the window with its popup list.
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "controls/look/combo_box_look.h"
+#include "controls/model/combo_box_geometry.h"
 #include "controls/model/combo_box_model.h"
 #include "controls/skin_custom_control.h"
 #include "controls/timer_port.h"
@@ -30,8 +33,8 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     void SetListBoxWidth(int w) { model_.SetListBoxWidth(w); }
     bool AutoComplete() const { return model_.AutoComplete(); }
     void SetAutoComplete(bool on) { model_.SetAutoComplete(on); }
-    int ListBoxDefaultItemHeight() const { return itemHeight_; }
-    void SetListBoxDefaultItemHeight(int h) { itemHeight_ = h; }
+    int ListBoxDefaultItemHeight() const;
+    void SetListBoxDefaultItemHeight(int h);
     Color DefaultColor() const { return defaultColor_; }
     void SetDefaultColor(Color c) { defaultColor_ = c; }
     const TFont& Font() const { return font_; }
@@ -42,8 +45,12 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
 
     ComboBoxModel& Model() { return model_; }
     TbsPopupListBox& ListBox() const { return *list_; }
-    Rect ButtonRect() const { return {Width() - 19, 2, Width() - 2, Height() - 2}; }
-    Rect TextAreaRect() const { return {2, 2, ButtonRect().left - 1, Height() - 2}; }
+    // The drop button and the text area: moved with the width from the
+    // section when skinned.
+    Rect ButtonRect() const;
+    Rect TextAreaRect() const;
+
+    void ReadSkinData() override;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnCloseUp;
@@ -51,17 +58,20 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    // The body (active while hot, open or focused), the button by state and
+    // the selected item from a combo section; another kind draws the
+    // default look.
+    void PaintSkinLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
     void MouseLeave() override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     bool DoMouseWheel(TShiftState shift, int wheelDelta, Point mousePos) override;
+    void DoEnter() override;
     void DoExit() override;
     void TimerFired(uint32_t id) override { model_.OnTimer(static_cast<int>(id)); }
     void Loaded() override;
@@ -69,14 +79,21 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   private:
     friend class TbsPopupListBox;
 
+    ComboBoxParts Parts() const;
+    ComboBoxVisual Visual() const;
+    // Hands the skin to the list before it is sized: the skin data and the
+    // list section the combo's section names.
+    void PrepareList();
+
     ControlTimerPort timers_{*this};
     ComboBoxModel model_{timers_};
-    TbsPopupListBox* list_ = nullptr;  // owned through the component tree
-    int itemHeight_ = 20;
+    TbsPopupListBox* list_ = nullptr;                   // owned through the component tree
+    std::optional<ComboBoxSkinGeometry> skinGeometry_;  // with a combo section
     Color defaultColor_ = clWindow;
     TFont font_{"Arial", 14};
     bool buttonPressed_ = false;
     bool buttonHover_ = false;
+    bool pointerInside_ = false;
 };
 
 }  // namespace dsp

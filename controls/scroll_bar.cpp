@@ -1,10 +1,29 @@
 #include "controls/scroll_bar.h"
 
-#include "controls/default_look.h"
+#include "controls/look/skin_piece.h"
 #include "controls/model/wheel.h"
 #include "controls/skin_sections.h"
+#include "skin/data_skin_lists.h"
 
 namespace dsp {
+namespace {
+
+ScrollBarSkinGeometry GeometryOf(const TbsDataSkinScrollBarControl& s) {
+    ScrollBarSkinGeometry g;
+    g.skinRect = ToRect(s.SkinRect);
+    g.trackArea = ToRect(s.TrackArea);
+    g.upButtonRect = ToRect(s.UpButtonRect);
+    g.downButtonRect = ToRect(s.DownButtonRect);
+    g.leftBottomPoint = {s.LBPoint.X, s.LBPoint.Y};
+    g.rightTopPoint = {s.RTPoint.X, s.RTPoint.Y};
+    g.thumbRect = ToRect(s.ThumbRect);
+    g.thumbMinSize = s.ThumbMinSize;
+    g.thumbMinPageSize = s.ThumbMinPageSize;
+    return g;
+}
+
+}  // namespace
+
 TbsSkinScrollBar::TbsSkinScrollBar(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::HScrollBar));
     SetBounds(0, 0, 200, 19);
@@ -21,8 +40,19 @@ void TbsSkinScrollBar::SetKind(ScrollBarKind kind) {
     Invalidate();
 }
 
+void TbsSkinScrollBar::ReadSkinData() {
+    TbsSkinCustomControl::ReadSkinData();
+    const auto* section = link_.Section<TbsDataSkinScrollBarControl>();
+    if (section && SkinPicture())
+        skinGeometry_ = GeometryOf(*section);
+    else
+        skinGeometry_.reset();
+}
+
 ScrollBarParts TbsSkinScrollBar::Parts() const {
     ScrollBarValues v{model_.Min(), model_.Max(), model_.Position(), model_.PageSize()};
+    if (skinGeometry_ && SkinIndex() >= 0)
+        return ScrollBarGeometry::Skinned(Width(), Height(), model_.Kind(), v, *skinGeometry_);
     return ScrollBarGeometry::Default(Width(), Height(), model_.Kind(), v);
 }
 
@@ -41,21 +71,40 @@ void TbsSkinScrollBar::SetHover(Part part) {
     Invalidate();
 }
 
+PartState TbsSkinScrollBar::StateOf(Part part) const {
+    // An arrow shows pressed only while the pointer stays on it; the thumb
+    // while it is held or dragged.
+    bool held = part == kThumb ? (pressed_ == kThumb || dragging_) : (pressed_ == part && hover_ == part);
+    if (held) return PartState::Pressed;
+    return hover_ == part ? PartState::Hot : PartState::Normal;
+}
+
+ScrollBarVisual TbsSkinScrollBar::Visual() const {
+    ScrollBarVisual v;
+    v.parts = Parts();
+    v.vertical = model_.Kind() == ScrollBarKind::sbVertical;
+    v.enabled = EnabledThroughParents();
+    v.fitThumb = model_.PageSize() != 0 || (skinGeometry_ && skinGeometry_->thumbMinPageSize != 0);
+    v.arrow1 = StateOf(kArrow1);
+    v.arrow2 = StateOf(kArrow2);
+    v.thumb = StateOf(kThumb);
+    return v;
+}
+
 void TbsSkinScrollBar::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    c.FillRect(ClientRect(), clBtnFace);
-    ScrollBarParts parts = Parts();
-    bool vertical = model_.Kind() == ScrollBarKind::sbVertical;
-    auto state = [&](Part part) {
-        bool held = part == kThumb ? (pressed_ == kThumb || dragging_) : (pressed_ == part && hover_ == part);
-        if (held) return PartState::Pressed;
-        return hover_ == part ? PartState::Hot : PartState::Normal;
-    };
-    if (EnabledThroughParents()) DrawStatePart(c, parts.thumb, state(kThumb));
-    DrawStatePart(c, parts.arrow1, state(kArrow1));
-    DrawStatePart(c, parts.arrow2, state(kArrow2));
-    DrawArrow(c, parts.arrow1, vertical ? ArrowDirection::Up : ArrowDirection::Left, clBlack);
-    DrawArrow(c, parts.arrow2, vertical ? ArrowDirection::Down : ArrowDirection::Right, clBlack);
+    PaintScrollBarDefault(c, Visual(), Width(), Height());
+}
+
+void TbsSkinScrollBar::PaintSkinLook(Bitmap& bitmap) {
+    const auto* section = link_.Section<TbsDataSkinScrollBarControl>();
+    if (!section || !SkinPicture() || !skinGeometry_) {
+        PaintDefaultLook(bitmap);
+        return;
+    }
+    TbsSkinCustomControl::PaintSkinLook(bitmap);
+    Canvas c(bitmap);
+    PaintScrollBarSkin(c, Visual(), *section, *SkinPicture());
 }
 
 void TbsSkinScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

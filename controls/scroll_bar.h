@@ -2,6 +2,9 @@
 // TbsSkinScrollBar: arrows, track and thumb over ScrollBarModel. The drop-down
 // list shows one when its items do not all fit.
 
+#include <optional>
+
+#include "controls/look/scroll_bar_look.h"
 #include "controls/model/scroll_bar_geometry.h"
 #include "controls/model/scroll_bar_model.h"
 #include "controls/skin_custom_control.h"
@@ -21,15 +24,19 @@ class TbsSkinScrollBar : public TbsSkinCustomControl {
     void SetKind(ScrollBarKind kind);
     bool CanFocused() const { return canFocused_; }
     void SetCanFocused(bool can) { canFocused_ = can; }
+    // The parts for the current size and values: from the scroll bar
+    // section when there is one, else the default geometry.
     ScrollBarParts Parts() const;
+
+    void ReadSkinData() override;
 
     TNotifyEvent OnChange;
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    // The body, the arrows and the thumb from a scroll bar section; a
+    // section of another kind draws the default look.
+    void PaintSkinLook(Bitmap& bitmap) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -41,9 +48,12 @@ class TbsSkinScrollBar : public TbsSkinCustomControl {
     enum Part { kNone = -1, kArrow1 = 0, kArrow2 = 1, kThumb = 2 };
     Part PartAt(Point p) const;
     void SetHover(Part part);
+    PartState StateOf(Part part) const;
+    ScrollBarVisual Visual() const;
 
     ControlTimerPort timers_{*this};
     ScrollBarModel model_{timers_};
+    std::optional<ScrollBarSkinGeometry> skinGeometry_;  // with a scroll bar section
     bool canFocused_ = false;
     Part hover_ = kNone;
     Part pressed_ = kNone;

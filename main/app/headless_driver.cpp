@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "controls/popup_list_box.h"
+#include "controls/scroll_bar.h"
 #include "main/panel/form1.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -270,9 +271,25 @@ void HeadlessDriver::Dump(std::istream&, std::ostream& out) {
         if (!control || control->Name().empty()) continue;
         out << control->Name() << ' ' << control->ClassName() << " enabled=" << control->Enabled()
             << " visible=" << control->Visible() << ' ' << ValueOf(*control) << SkinOf(*control) << '\n';
+        if (auto* combo = dynamic_cast<TbsSkinComboBox*>(control); combo && combo->DroppedDown())
+            DumpOpenList(*combo, out);
     }
     out << "window caption=" << Quoted(form_.Caption()) << '\n';
     out << "status text=" << Quoted(form_.bsSkinStatusPanel1->Caption()) << '\n';
+}
+
+// The open drop-down of a combo: its list and the list's scroll bar, named
+// after the combo, with the first row, the rows shown, the row height and
+// the first row's top inside the list.
+void HeadlessDriver::DumpOpenList(TbsSkinComboBox& combo, std::ostream& out) {
+    const TbsSkinCustomListBox& box = combo.ListBox().ListBox();
+    const ListModel& rows = combo.Model().List();
+    out << combo.Name() << ".ListBox " << box.ClassName() << " visible=" << combo.ListBox().Visible()
+        << " top=" << rows.TopIndex() << " rows=" << rows.Rows() << " itemheight=" << box.ItemHeight()
+        << " rowstop=" << box.RowsTop() << SkinOf(const_cast<TbsSkinCustomListBox&>(box)) << '\n';
+    TbsSkinScrollBar& bar = *box.ScrollBar();
+    out << combo.Name() << ".ScrollBar " << bar.ClassName() << " visible=" << bar.Visible()
+        << " position=" << bar.Position() << SkinOf(bar) << '\n';
 }
 
 void HeadlessDriver::Screenshot(std::istream& args, std::ostream&) {

@@ -59,6 +59,7 @@ class HeadlessDriver {
     void Pick(std::istream& args, std::ostream& out);
     void Advance(std::istream& args, std::ostream& out);
     void Dump(std::istream& args, std::ostream& out);
+    void DumpOpenList(TbsSkinComboBox& combo, std::ostream& out);
     void Screenshot(std::istream& args, std::ostream& out);
     void Help(std::istream& args, std::ostream& out);
     void Quit(std::istream& args, std::ostream& out);

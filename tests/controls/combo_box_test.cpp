@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/model/combo_box_geometry.h"
 #include "controls/model/combo_box_model.h"
 #include "controls/model/drop_down_geometry.h"
 #include "controls/model/wheel.h"
@@ -201,6 +202,19 @@ TEST(DropDownGeometry, SizesAndOpensAboveNearTheBottom) {
     in.combo = Rect::FromOriginSize(10, 100, 120, 20);
     in.itemCount = 11;
     EXPECT_EQ(DropDownRect(in).top, 120);
+}
+
+TEST(ComboBoxGeometry, DefaultAndSkinnedParts) {
+    ComboBoxParts d = DefaultComboBoxParts(120, 20);
+    EXPECT_EQ(d.button, (Rect{101, 2, 118, 18}));
+    EXPECT_EQ(d.textArea, (Rect{2, 2, 100, 18}));
+    ComboBoxSkinGeometry s{60, 42, {43, 2, 58, 18}, {3, 3, 42, 17}};
+    ComboBoxParts k = SkinnedComboBoxParts(150, s);
+    EXPECT_EQ(k.button, (Rect{133, 2, 148, 18}));
+    EXPECT_EQ(k.textArea, (Rect{3, 3, 132, 17}));
+    // A button left of the right anchor column stays where the section has it.
+    s.buttonRect = {1, 2, 16, 18};
+    EXPECT_EQ(SkinnedComboBoxParts(150, s).button, s.buttonRect);
 }
 
 }  // namespace

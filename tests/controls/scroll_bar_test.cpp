@@ -132,5 +132,19 @@ TEST(ScrollBarGeometry, DragFractionFollowsTheThumb) {
     EXPECT_DOUBLE_EQ(ScrollBarGeometry::DragFraction(p, 500, ScrollBarKind::sbVertical), 1.0);
 }
 
+TEST(ScrollBarGeometry, SkinnedThumbStaysAtTheStartOfAFlatRange) {
+    ScrollBarSkinGeometry s;
+    s.skinRect = {0, 0, 16, 60};
+    s.trackArea = {0, 16, 16, 44};
+    s.thumbRect = {0, 0, 12, 20};
+    ScrollBarValues flat{7, 7, 7, 0};
+    EXPECT_EQ(ScrollBarGeometry::Skinned(16, 144, ScrollBarKind::sbVertical, flat, s).thumb.top, 16);
+    ScrollBarSkinGeometry h;
+    h.skinRect = {0, 0, 60, 16};
+    h.trackArea = {16, 0, 44, 16};
+    h.thumbRect = {0, 0, 20, 12};
+    EXPECT_EQ(ScrollBarGeometry::Skinned(144, 16, ScrollBarKind::sbHorizontal, flat, h).thumb.left, 16);
+}
+
 }  // namespace
 }  // namespace dsp

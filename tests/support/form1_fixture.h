@@ -61,8 +61,12 @@ class Form1Test : public AppTest {
     void Pick(TbsSkinComboBox* combo, int index) {
         ClickOn(combo);
         ASSERT_TRUE(combo->DroppedDown());
-        const auto& list = combo->Model().ListRect();
-        host_->Click({list.left + 10, list.top + kListFrame + index * combo->ListBoxDefaultItemHeight() + 5});
+        // The row's middle, from the list's own rows and row height.
+        const TbsPopupListBox& list = combo->ListBox();
+        const int row = index - combo->Model().List().TopIndex();
+        const Rect rows = list.RowsRect();
+        host_->Click(list.ClientToScreen(
+            {rows.left + 10, rows.top + row * list.ItemHeight() + list.ItemHeight() / 2}));
         Process();
         ASSERT_FALSE(combo->DroppedDown());
     }

@@ -1,0 +1,44 @@
+#include "controls/look/list_row_look.h"
+
+#include "controls/look/skin_piece.h"
+#include "controls/text_paint.h"
+#include "skin/data_skin_lists.h"
+
+namespace dsp {
+
+void PaintRowText(Canvas& canvas, const TFont& font, Color color, std::string_view text, const Rect& rect) {
+    const int h = TextHeight(font);
+    const int top = rect.top + rect.Height() / 2 - h / 2;
+    ClipScope clip(canvas, rect);
+    PaintText(canvas, font, color, text, {rect.left + 2, top, rect.right, top + h},
+              kDtLeft | kDtSingleLine | kDtNoPrefix | kDtNoClip);
+}
+
+void PaintListRowDefault(Canvas& canvas, const ListRowVisual& v, const TFont& font) {
+    const Rect row{0, 0, v.width, v.height};
+    canvas.FillRect(row, v.selected ? clHighlight : clWindow);
+    PaintRowText(canvas, font, v.selected ? clHighlightText : font.Color(), v.text,
+                 {row.left + 2, row.top, row.right - 2, row.bottom});
+    if (v.focused) canvas.DrawFocusRect(row);
+}
+
+void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+                      const Bitmap& picture, const TFont& font) {
+    const Rect row{0, 0, v.width, v.height};
+    // A row that is neither current nor focused always repeats its middle.
+    Rect source = SkinRect(s.ItemRect);
+    PieceFill fill = PieceFill::Repeat;
+    Color color = SkinColor(s.FontColor);
+    if (v.selected) {
+        source = SkinRect(v.focused ? s.FocusItemRect : s.ActiveItemRect);
+        fill = s.StretchEffect ? PieceFill::Stretch : PieceFill::Repeat;
+        color = SkinColor(v.focused ? s.FocusFontColor : s.ActiveFontColor);
+    }
+    DrawThreePiece(canvas, picture, source, Axis::Horizontal, s.ItemLeftOffset, s.ItemRightOffset, row, fill);
+    if (v.focused && (!v.selected || s.ShowFocus)) canvas.DrawFocusRect(row);
+    Rect text = SkinRect(s.ItemTextRect);
+    text.right += v.width - s.ItemRect.Width();
+    PaintRowText(canvas, font, color, v.text, text);
+}
+
+}  // namespace dsp

@@ -1,0 +1,37 @@
+#pragma once
+// One row of a drop-down list, drawn into a bitmap of the row's size: the
+// default look (highlight colours for the selected row) and the skinned
+// look from a list section's item pictures.
+
+#include <string_view>
+
+#include "platform/graphics/canvas.h"
+#include "platform/text/font.h"
+
+namespace dsp {
+
+class TbsDataSkinListBox;
+
+struct ListRowVisual {
+    std::string_view text;
+    int width = 0;
+    int height = 0;
+    bool selected = false;  // the current row
+    bool focused = false;   // the row with the list's focus
+};
+
+// Where a row's text goes: one line from 2 pixels inside `rect`, centred
+// vertically, clipped to `rect`.
+void PaintRowText(Canvas& canvas, const TFont& font, Color color, std::string_view text, const Rect& rect);
+
+// Window colour, or the highlight colours for the selected row; the text
+// 4 pixels from the left edge.
+void PaintListRowDefault(Canvas& canvas, const ListRowVisual& v, const TFont& font);
+
+// The row picture by state (three pieces with the item offsets as fixed
+// ends), then the text in the item text rectangle widened with the row, in
+// `font` with the section's colour for the state.
+void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+                      const Bitmap& picture, const TFont& font);
+
+}  // namespace dsp

@@ -1,0 +1,33 @@
+#pragma once
+// The scroll bar's painters: the default look (framed parts and black
+// arrows) and the parts drawn from a scroll bar section over its body.
+
+#include "controls/default_look.h"
+#include "controls/model/scroll_bar_geometry.h"
+#include "platform/graphics/canvas.h"
+
+namespace dsp {
+
+class TbsDataSkinScrollBarControl;
+
+struct ScrollBarVisual {
+    ScrollBarParts parts;
+    bool vertical = true;
+    bool enabled = true;
+    // The thumb is fitted to its length (a page size, or a minimum page
+    // size in the skin); otherwise its picture is copied as it stands.
+    bool fitThumb = false;
+    PartState arrow1 = PartState::Normal;
+    PartState arrow2 = PartState::Normal;
+    PartState thumb = PartState::Normal;
+};
+
+// Button face, then the thumb (enabled bars only) and the two arrows.
+void PaintScrollBarDefault(Canvas& canvas, const ScrollBarVisual& v, int width, int height);
+
+// Over the body already drawn: the two arrows copied from the picture, then
+// (enabled bars only) the thumb with its glyph.
+void PaintScrollBarSkin(Canvas& canvas, const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s,
+                        const Bitmap& picture);
+
+}  // namespace dsp
