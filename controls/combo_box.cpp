@@ -17,8 +17,8 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner
     model_.Environment = [this] {
         DropDownEnvironment env;
         Point origin = ClientToScreen({0, 0});
-        env.combo = IntRect::FromSize(origin.x, origin.y, Width(), Height());
-        Rect work = Application ? Application->WorkArea() : Rect{0, 0, 1280, 1024};
+        env.combo = Rect::FromOriginSize(origin.x, origin.y, Width(), Height());
+        Rect work = Application ? Application->WorkArea() : kFallbackWorkArea;
         env.workArea = {work.left, work.top, work.right, work.bottom};
         PrepareList();
         const TbsSkinCustomListBox& box = list_->ListBox();
@@ -47,7 +47,7 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner
         if (OnDropDown) OnDropDown(this);
     };
     model_.OnShowList = [this](ComboBoxModel& m) {
-        const IntRect& r = m.ListRect();
+        const Rect& r = m.ListRect();
         list_->ShowAt({r.left, r.top, r.right, r.bottom});
     };
     model_.OnHideList = [this](ComboBoxModel&) { list_->HideList(); };
@@ -90,7 +90,7 @@ void TbsSkinComboBox::ReadSkinData() {
         skinGeometry_.reset();
         return;
     }
-    auto rect = [](const TRect& r) { return IntRect{r.Left, r.Top, r.Right, r.Bottom}; };
+    auto rect = [](const TRect& r) { return Rect{r.Left, r.Top, r.Right, r.Bottom}; };
     skinGeometry_ =
         ComboBoxSkinGeometry{s->SkinRect.Width(), s->RTPoint.X, rect(s->ButtonRect), rect(s->ClientRect)};
 }
@@ -111,12 +111,12 @@ ComboBoxParts TbsSkinComboBox::Parts() const {
 }
 
 Rect TbsSkinComboBox::ButtonRect() const {
-    const IntRect r = Parts().button;
+    const Rect r = Parts().button;
     return {r.left, r.top, r.right, r.bottom};
 }
 
 Rect TbsSkinComboBox::TextAreaRect() const {
-    const IntRect r = Parts().textArea;
+    const Rect r = Parts().textArea;
     return {r.left, r.top, r.right, r.bottom};
 }
 

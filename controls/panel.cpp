@@ -7,12 +7,6 @@
 #include "skin/data_skin_panels.h"
 
 namespace dsp {
-namespace {
-
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
-
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::Panel));
     SetControlStyle(ControlStyle() | csAcceptsControls);
@@ -59,7 +53,7 @@ void TbsSkinPanel::SetBorderStyle(TbsSkinBorderStyle s) {
 Rect TbsSkinPanel::ChildClientRect() {
     ReadSkinData();
     if (SkinIndex() < 0 || resizeMode_ == SkinResizeMode::None)
-        return ToRect(model_.DefaultClientRect(Width(), Height()));
+        return model_.DefaultClientRect(Width(), Height());
     return dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()).clientRect;
 }
 
@@ -119,12 +113,12 @@ void TbsSkinPanel::WndProc(TMessage& message) {
 }
 
 void TbsSkinPanel::PaintCaptionBar(Canvas& c) {
-    Rect bar = ToRect(model_.DefaultCaptionBar(Width()));
+    Rect bar = model_.DefaultCaptionBar(Width());
     c.Draw3DRect(bar, clBtnHighlight, clBtnShadow);
     c.Draw3DRect(bar.Inflate(-1, -1), clBtnHighlight, clBtnShadow);
     Rect text{bar.left + 2, bar.top, bar.right - 2, bar.bottom};
     if (model_.CheckedMode()) {
-        Rect box = Rect::FromBounds(5, bar.top + (bar.Height() - 14) / 2, 14, 14);
+        Rect box = Rect::FromOriginSize(5, bar.top + (bar.Height() - 14) / 2, 14, 14);
         c.FillRect(box, clWindow);
         c.Draw3DRect(box, clBtnShadow, clBtnHighlight);
         if (model_.Checked()) {
@@ -205,7 +199,7 @@ void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (button != TMouseButton::mbLeft) return;
     // Mouse coordinates are in the client area, which starts below the caption.
     Point window = Point{x, y} + ClientRectInWindow().TopLeft();
-    Rect hit = SkinIndex() < 0 ? ToRect(model_.DefaultCaptionHitRect(Width())) : SkinCaptionRect();
+    Rect hit = SkinIndex() < 0 ? model_.DefaultCaptionHitRect(Width()) : SkinCaptionRect();
     if (!CaptionMode() || !hit.Contains(window)) return;
     int h = model_.CaptionClick(Height(), FoldedHeight());
     if (h != Height()) SetHeight(h);

@@ -8,18 +8,15 @@
 namespace dsp {
 namespace {
 
-IntPoint ToIntPoint(Point p) { return {p.x, p.y}; }
-IntRect ToIntRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-
 ScrollBarSkinGeometry GeometryOf(const TbsDataSkinScrollBarControl& s) {
     ScrollBarSkinGeometry g;
-    g.skinRect = ToIntRect(s.SkinRect);
-    g.trackArea = ToIntRect(s.TrackArea);
-    g.upButtonRect = ToIntRect(s.UpButtonRect);
-    g.downButtonRect = ToIntRect(s.DownButtonRect);
+    g.skinRect = ToRect(s.SkinRect);
+    g.trackArea = ToRect(s.TrackArea);
+    g.upButtonRect = ToRect(s.UpButtonRect);
+    g.downButtonRect = ToRect(s.DownButtonRect);
     g.leftBottomPoint = {s.LBPoint.X, s.LBPoint.Y};
     g.rightTopPoint = {s.RTPoint.X, s.RTPoint.Y};
-    g.thumbRect = ToIntRect(s.ThumbRect);
+    g.thumbRect = ToRect(s.ThumbRect);
     g.thumbMinSize = s.ThumbMinSize;
     g.thumbMinPageSize = s.ThumbMinPageSize;
     return g;
@@ -61,7 +58,7 @@ ScrollBarParts TbsSkinScrollBar::Parts() const {
 
 TbsSkinScrollBar::Part TbsSkinScrollBar::PartAt(Point p) const {
     ScrollBarParts parts = Parts();
-    IntPoint q = ToIntPoint(p);
+    Point q = p;
     if (parts.arrow1.Contains(q)) return kArrow1;
     if (parts.arrow2.Contains(q)) return kArrow2;
     if (parts.thumb.Contains(q)) return kThumb;
@@ -129,7 +126,7 @@ void TbsSkinScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, 
         Invalidate();
         return;
     }
-    if (!parts.track.Contains(ToIntPoint({x, y}))) return;
+    if (!parts.track.Contains(Point{x, y})) return;
     int coord = vertical ? y : x;
     int direction = coord < (vertical ? parts.thumb.top : parts.thumb.left) ? -1 : +1;
     model_.PressTrack(direction, [this, direction, vertical] {

@@ -12,9 +12,6 @@
 
 namespace dsp {
 
-// Sent to a control when the picture behind it changed (user message + 260).
-inline constexpr uint32_t kWmBackgroundChanged = kWmUser + 260;
-
 class TbsSkinControl : public TCustomControl, public SkinLinked {
   public:
     explicit TbsSkinControl(TComponent* owner);

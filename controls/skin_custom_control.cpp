@@ -7,9 +7,6 @@
 namespace dsp {
 namespace {
 
-Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-Point ToPoint(const TPoint& p) { return {p.X, p.Y}; }
-
 // A picture of the skin's list; none for -1 or an index past its end.
 const Bitmap* PictureAt(const std::vector<Bitmap>& pictures, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return nullptr;

@@ -14,8 +14,6 @@
 namespace dsp {
 namespace {
 
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 Bitmap BuiltIn(SliderPicture picture) { return DecodeBmp(SliderPictureBmp(picture)); }
 
 Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b.Height() - 1); }
@@ -25,8 +23,6 @@ Color BottomLeft(const Bitmap& b, const Rect& r) {
     if (r.IsEmpty() || !b.Bounds().Contains(Point{r.left, r.bottom - 1})) return clBlack;
     return b.GetPixel(r.left, r.bottom - 1);
 }
-
-Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 const Bitmap* PictureAt(const TbsSkinData& data, int index) {
     const auto& pictures = data.ActivePictureBitmaps();
@@ -52,7 +48,7 @@ TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TbsSkinControl(owner) {
     value_.OnChange = [this](SliderValue&) {
         if (OnChange) OnChange(this);
     };
-    repeat_.DirectionAt = [this](IntPoint p) { return SliderPressDirection(ThumbRect(), Vertical(), p); };
+    repeat_.DirectionAt = [this](Point p) { return SliderPressDirection(ThumbRect(), Vertical(), p); };
     repeat_.Step = [this](int direction) { value_.Step(direction > 0 ? SliderStep::Up : SliderStep::Down); };
     SetBounds(0, 0, 150, 40);
 }
@@ -262,7 +258,7 @@ void TbsSkinSlider::DrawPoints(Canvas& canvas, int step, int endLength, int inne
 SliderPictureDraw TbsSkinSlider::ThumbDraw() const {
     const bool second = thumbPressed_ || !EnabledThroughParents();
     SliderPictureDraw d;
-    d.at = ToRect(ThumbRect()).TopLeft();
+    d.at = ThumbRect().TopLeft();
     if (SkinThumb()) {
         if (skin_.picture == nullptr) return d;
         d.picture = skin_.picture;
@@ -291,7 +287,7 @@ SliderVisual TbsSkinSlider::Visual() {
         v.fill = parentColor_ && Parent() ? Parent()->GetColor() : GetColor();
     }
     if (!ruler_.Empty()) {
-        v.ruler = {&ruler_, ruler_.Bounds(), ToRect(layout_.ruler).TopLeft(),
+        v.ruler = {&ruler_, ruler_.Bounds(), layout_.ruler.TopLeft(),
                    skin_.found || (options_ & soRulerOpaque) == 0, BottomLeft(ruler_)};
     }
     v.focusRect = (options_ & soShowFocus) && Focused();
@@ -323,8 +319,8 @@ void TbsSkinSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int
     TbsSkinControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft || (shift & ssDouble)) return;
     if (CanFocus() && !Focused()) SetFocus();
-    IntRect thumb = ThumbRect();
-    if (thumb.Contains({x, y})) {
+    Rect thumb = ThumbRect();
+    if (thumb.Contains(Point{x, y})) {
         dragging_ = true;
         thumbPressed_ = true;
         dragOffset_ = Vertical() ? y - thumb.top : x - thumb.left;

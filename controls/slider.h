@@ -85,7 +85,7 @@ class TbsSkinSlider : public TbsSkinControl {
     std::uint8_t UserImages() const { return userImages_; }
 
     const SliderLayout& Layout() const { return layout_; }
-    IntRect ThumbRect() const { return SliderGeometry::ThumbAt(layout_, thumbPos_); }
+    Rect ThumbRect() const { return SliderGeometry::ThumbAt(layout_, thumbPos_); }
     bool ThumbPressed() const { return thumbPressed_; }
     void SetBounds(int left, int top, int width, int height) override;
 

@@ -10,14 +10,6 @@
 #include "skin/data_skin_edits.h"
 
 namespace dsp {
-namespace {
-
-IntRect ToIntRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-IntRect ToIntRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
-
 // The inner box: its typing, up/down keys and wheel belong to the spin edit.
 class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
   public:
@@ -55,7 +47,7 @@ class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
             return;
         }
         Canvas c(bitmap);
-        c.CopyRect({0, 0}, spin_.PaintToBitmap(), Rect::FromBounds(Left(), Top(), Width(), Height()));
+        c.CopyRect({0, 0}, spin_.PaintToBitmap(), Rect::FromOriginSize(Left(), Top(), Width(), Height()));
         const TFont font = spin_.BoxFont();
         PaintTextAndCaret(c, TextRect(), font, font.Color());
     }
@@ -130,9 +122,8 @@ void TbsSkinSpinEdit::Layout() {
         l = SpinButtons::DefaultLayout(Width(), Height(), TextHeight(box_->DefaultFont()));
     } else {
         const int sectionWidth = anchors_.skinRect.Width();
-        l = SpinButtons::SkinLayout(ToIntRect(s->UpButtonRect), ToIntRect(s->DownButtonRect),
-                                    ToIntRect(anchors_.clientRect), sectionWidth, Width(),
-                                    TextHeight(BoxFont()));
+        l = SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect), anchors_.clientRect,
+                                    sectionWidth, Width(), TextHeight(BoxFont()));
         if (!useSkinSize_) {
             // The buttons keep the section's columns and split the control's
             // own height; the box is centred in it.
@@ -140,7 +131,7 @@ void TbsSkinSpinEdit::Layout() {
             l.buttons[0] = {l.buttons[0].left, 1, l.buttons[0].right, h / 2};
             l.buttons[1] = {l.buttons[1].left, h / 2, l.buttons[1].right, h - 1};
             const int th = l.box.Height();
-            l.box = IntRect::FromSize(l.box.left, (h - th) / 2, l.box.Width(), th);
+            l.box = Rect::FromOriginSize(l.box.left, (h - th) / 2, l.box.Width(), th);
         }
     }
     buttons_.SetButtons(l.buttons);
@@ -205,15 +196,14 @@ void TbsSkinSpinEdit::PaintSkinLook(Bitmap& bitmap) {
     }
     const TRect* hot[2] = {&s->ActiveUpButtonRect, &s->ActiveDownButtonRect};
     const TRect* pressed[2] = {&s->DownUpButtonRect, &s->DownDownButtonRect};
-    SpinEditLayout l =
-        SpinButtons::SkinLayout(ToIntRect(s->UpButtonRect), ToIntRect(s->DownButtonRect),
-                                ToIntRect(anchors_.clientRect), anchors_.skinRect.Width(), Width(), 0);
+    SpinEditLayout l = SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect),
+                                               anchors_.clientRect, anchors_.skinRect.Width(), Width(), 0);
     for (int i = 0; i < 2; ++i) {
         const auto at = static_cast<std::size_t>(i);
         if (!buttons_.Hover(i)) continue;
         const TRect* source = buttons_.Pressed(i) && !SkinRectEmpty(*pressed[at]) ? pressed[at] : hot[at];
         if (SkinRectEmpty(*source)) continue;
-        c.StretchDraw(ToRect(l.buttons[at]), *picture_, SkinRect(*source));
+        c.StretchDraw(l.buttons[at], *picture_, SkinRect(*source));
     }
 }
 
@@ -225,8 +215,7 @@ void TbsSkinSpinEdit::PaintDefaultLook(Bitmap& bitmap) {
     c.FrameRect({1, 1, all.right - 1, all.bottom - 1}, clBtnFace);
     SpinEditLayout l = SpinButtons::DefaultLayout(Width(), Height(), 0);
     for (int i = 0; i < 2; ++i) {
-        const IntRect& b = l.buttons[static_cast<size_t>(i)];
-        Rect r{b.left, b.top, b.right, b.bottom};
+        const Rect& r = l.buttons[static_cast<size_t>(i)];
         PartState state = PartState::Normal;
         if (buttons_.Pressed(i) && buttons_.Hover(i)) {
             state = PartState::Pressed;

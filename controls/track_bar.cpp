@@ -9,10 +9,6 @@
 namespace dsp {
 namespace {
 
-Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-IntRect ToIntRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 bool Resizable(SkinResizeMode mode) {
     return mode == SkinResizeMode::Both || mode == SkinResizeMode::Width || mode == SkinResizeMode::Height;
 }
@@ -60,10 +56,10 @@ void TbsSkinTrackBar::ReadSkinData() {
     vertical_ = section->Vertical;
 }
 
-IntRect TbsSkinTrackBar::Track() const {
+Rect TbsSkinTrackBar::Track() const {
     if (!skin_.found) return TrackBarGeometry::DefaultTrack(Width(), Height());
-    return TrackBarGeometry::WorkingTrack(ToIntRect(skin_.trackArea), ToIntRect(anchors_.skinRect), Width(),
-                                          Height(), vertical_, Resizable(resizeMode_));
+    return TrackBarGeometry::WorkingTrack(skin_.trackArea, anchors_.skinRect, Width(), Height(), vertical_,
+                                          Resizable(resizeMode_));
 }
 
 TrackBarSize TbsSkinTrackBar::ThumbSize() const {
@@ -93,7 +89,7 @@ TrackBarSkinVisual TbsSkinTrackBar::SkinVisual() const {
     v.vertical = vertical_;
     v.width = Width();
     v.height = Height();
-    v.thumb = ToRect(CurrentLayout().thumb);
+    v.thumb = CurrentLayout().thumb;
     const bool active = dragging_ || (canFocused_ && Focused());
     v.thumbSource = active && !skin_.activeButton.IsEmpty() ? skin_.activeButton : skin_.button;
     v.thumbTransparent = skin_.buttonTransparent;
@@ -113,7 +109,7 @@ void TbsSkinTrackBar::EraseInto(Canvas* canvas) {
 }
 
 TrackBarVisual TbsSkinTrackBar::Visual() const {
-    return {Width(), Height(), vertical_, ToRect(CurrentLayout().thumb), dragging_, canFocused_ && Focused()};
+    return {Width(), Height(), vertical_, CurrentLayout().thumb, dragging_, canFocused_ && Focused()};
 }
 
 void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {

@@ -62,7 +62,7 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
 
   private:
     void FireLastChange();
-    IntRect Track() const;
+    Rect Track() const;
     TrackBarSize ThumbSize() const;
     int JumpMargin() const;
     // An erase request from outside our own paint: draw the whole control

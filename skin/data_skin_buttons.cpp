@@ -4,10 +4,7 @@ namespace dsp {
 
 void TbsDataSkinButtonControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("downfontcolor", DownFontColor);
     v.Colour("disabledfontcolor", DisabledFontColor);
@@ -35,10 +32,7 @@ void TbsDataSkinMenuButtonControl::VisitFields(SkinFieldVisitor& v) {
 
 void TbsDataSkinCheckRadioControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("unenabledfontcolor", UnEnabledFontColor);
     v.Colour("framefontcolor", FrameFontColor);

@@ -5,10 +5,7 @@ namespace dsp {
 void TbsDataSkinEditControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
     v.Rect("activeskinrect", ActiveSkinRect);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("disabledfontcolor", DisabledFontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Rect("buttonrect", ButtonRect);
@@ -26,10 +23,7 @@ void TbsDataSkinMemoControl::VisitFields(SkinFieldVisitor& v) {
 void TbsDataSkinSpinEditControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
     v.Rect("activeskinrect", ActiveSkinRect);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("disabledfontcolor", DisabledFontColor);
     v.Rect("upbuttonrect", UpButtonRect);

@@ -20,10 +20,7 @@ void TbsDataSkinStdButton::VisitFields(SkinFieldVisitor& v) {
 void TbsDataSkinCaption::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinObject::VisitFields(v);
     v.Rect("textrect", TextRect);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Alignment("alignment", Alignment);
     v.Bool("light", Light);
@@ -54,10 +51,7 @@ void TbsDataSkinMenuItem::VisitFields(SkinFieldVisitor& v) {
     v.Int("dividerrightoffset", DividerRightOffset);
     v.Rect("textrect", TextRect);
     v.Rect("imagerect", ImageRect);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("unenabledfontcolor", UnEnabledFontColor);
     v.Bool("stretcheffect", StretchEffect);
@@ -93,10 +87,7 @@ void TbsDataSkinMainMenuItem::VisitFields(SkinFieldVisitor& v) {
     v.Int("itemrightoffset", ItemRightOffset);
     v.Rect("downrect", DownRect);
     v.Rect("textrect", TextRect);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("downfontcolor", DownFontColor);
     v.Colour("unenabledfontColor", UnEnabledFontColor);

@@ -7,10 +7,7 @@ void TbsDataSkinPanelControl::VisitFields(SkinFieldVisitor& v) {
     v.Int("bgpictureindex", BGPictureIndex, -1);
     v.Rect("captionrect", CaptionRect);
     v.Alignment("alignment", Alignment);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Rect("checkimagerect", CheckImageRect);
     v.Rect("uncheckimagerect", UnCheckImageRect);
     v.Rect("markframerect", MarkFrameRect);
@@ -49,28 +46,19 @@ void TbsDataSkinExPanelControl::VisitFields(SkinFieldVisitor& v) {
     v.Rect("vrestorebuttonactiverect", VRestoreButtonActiveRect);
     v.Rect("vrestorebuttondownrect", VRestoreButtonDownRect);
     v.Rect("captionrect", CaptionRect);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Bool("buttonstransparent", ButtonsTransparent);
     v.Colour("buttonstransparentcolor", ButtonsTransparentColor);
 }
 
 void TbsDataSkinLabelControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
 }
 
 void TbsDataSkinStdLabelControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinControl::VisitFields(v);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor, 16711680);
 }
 
@@ -116,10 +104,7 @@ void TbsDataSkinGaugeControl::VisitFields(SkinFieldVisitor& v) {
     v.Int("beginoffset", BeginOffset);
     v.Int("endoffset", EndOffset);
     v.Bool("vertical", Vertical);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Bool("progresstransparent", ProgressTransparent);
     v.Colour("progresstransparentcolor", ProgressTransparentColor);
     v.Bool("progressstretch", ProgressStretch);

@@ -24,10 +24,7 @@ void TbsDataSkinTabControl::VisitFields(SkinFieldVisitor& v) {
     v.Bool("bottomstretch", BottomStretch);
     v.Bool("stretcheffect", StretchEffect);
     v.StretchType("stretchtype", StretchType);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("focusfontcolor", FocusFontColor);
     v.Colour("mouseinfontcolor", MouseInFontColor);
@@ -56,16 +53,10 @@ void TbsDataSkinGridControl::VisitFields(SkinFieldVisitor& v) {
     v.Int("bgpictureindex", BGPictureIndex, -1);
     v.Colour("linescolor", LinesColor);
     v.Colour("bgcolor", BGColor);
-    v.Text("fontname", FontName, "Arial");
-    v.Int("fontheight", FontHeight, 14);
-    v.FontStyle("fontstyle", FontStyle);
-    v.Colour("fontcolor", FontColor);
+    v.Font("", FontName, FontHeight, FontStyle, FontColor);
     v.Colour("selectfontcolor", SelectFontColor);
     v.Colour("focusfontcolor", FocusFontColor);
-    v.Text("fixedfontname", FixedFontName, "Arial");
-    v.Int("fixedfontheight", FixedFontHeight, 14);
-    v.FontStyle("fixedfontstyle", FixedFontStyle);
-    v.Colour("fixedfontcolor", FixedFontColor);
+    v.Font("fixed", FixedFontName, FixedFontHeight, FixedFontStyle, FixedFontColor);
     v.Bool("cellstretcheffect", CellStretchEffect);
     v.Bool("fixedcellstretcheffect", FixedCellStretchEffect);
     v.Bool("showfocus", ShowFocus);
@@ -90,10 +81,7 @@ void TbsDataSkinMainMenuBar::VisitFields(SkinFieldVisitor& v) {
 namespace {
 template <class View>
 void VisitViewText(SkinFieldVisitor& v, View& view) {
-    v.Text("fontname", view.FontName, "Arial");
-    v.Int("fontheight", view.FontHeight, 14);
-    v.FontStyle("fontstyle", view.FontStyle);
-    v.Colour("fontcolor", view.FontColor);
+    v.Font("", view.FontName, view.FontHeight, view.FontStyle, view.FontColor);
     v.Colour("bgcolor", view.BGColor);
 }
 }  // namespace

@@ -45,7 +45,7 @@ const MonitorInfo& Nearest(const Rect& window, std::span<const MonitorInfo> moni
 Rect ScreenBounds(const TControl& control) {
     const Point at = control.Parent() ? control.Parent()->ClientToScreen(control.BoundsRect().TopLeft())
                                       : control.BoundsRect().TopLeft();
-    return Rect::FromBounds(at.x, at.y, control.Width(), control.Height());
+    return Rect::FromOriginSize(at.x, at.y, control.Width(), control.Height());
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "skin/skin_change_relay.h"
 
+#include "platform/framework/messages.h"
 #include "skin/skin_data_user.h"
 #include "skin/skin_frame.h"
-#include "skin/skin_messages.h"
 
 namespace dsp {
 namespace {
@@ -21,10 +21,10 @@ void ForEachUser(TWinControl& parent, TbsSkinData* data, const Visit& visit) {
 bool RelaySkinChange(TWinControl& window, const TMessage& message) {
     auto* data = reinterpret_cast<TbsSkinData*>(message.WParam);
     switch (message.Msg) {
-        case WM_BEFORECHANGESKINDATA:
+        case kWmBeforeChangeSkinData:
             ForEachUser(window, data, [](SkinDataUser& user) { user.ForgetSkinData(); });
             return true;
-        case WM_CHANGESKINDATA:
+        case kWmChangeSkinData:
             ForEachUser(window, data, [](SkinDataUser& user) { user.ApplySkinData(); });
             for (int i = 0; i < window.ComponentCount(); ++i) {
                 if (auto* component = dynamic_cast<TbsSkinComponent*>(window.Components(i)))

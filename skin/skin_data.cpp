@@ -51,7 +51,7 @@ int IndexByName(const List& list, std::string_view name) {
 void TbsSkinData::SetSkinnableForm(bool value) {
     if (skinnableForm_ == value) return;
     skinnableForm_ = value;
-    Broadcast(WM_CHANGEFORMSKINNABLE);
+    Broadcast(kWmChangeFormSkinnable);
 }
 
 // Each reference asks to hear of its component's destruction. An earlier
@@ -67,7 +67,7 @@ void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value) {
 void TbsSkinData::SetResourceStrData(TbsResourceStrData* value) {
     resourceStrData_ = value;
     if (value != nullptr) FreeNotification(value);
-    Broadcast(WM_CHANGERESSTRDATA);
+    Broadcast(kWmChangeResStrData);
 }
 
 void TbsSkinData::SetSkinList(TbsCompressedSkinList* value) {
@@ -103,7 +103,7 @@ void TbsSkinData::LoadFromSkinListItem() {
     LoadFromCompressedStoredSkin(skinList_->Item(static_cast<std::size_t>(skinIndex_)).StoredSkin());
 }
 
-void TbsSkinData::Broadcast(SkinMessage message) {
+void TbsSkinData::Broadcast(std::uint32_t message) {
     if (messageSink_) {
         messageSink_(*this, message);
     } else if (Application != nullptr) {
@@ -138,7 +138,7 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
     if (storedSkin.IsEmpty()) return;
     empty_ = true;
     changing_ = true;
-    Broadcast(WM_BEFORECHANGESKINDATA);
+    Broadcast(kWmBeforeChangeSkinData);
     ClearAll();
 
     std::optional<SkinPackage> package;
@@ -163,9 +163,9 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
     ReadText(SkinIni::FromText(package->Text));
 
     empty_ = false;
-    Broadcast(WM_CHANGESKINDATA);
+    Broadcast(kWmChangeSkinData);
     changing_ = false;
-    Broadcast(WM_AFTERCHANGESKINDATA);
+    Broadcast(kWmAfterChangeSkinData);
 }
 
 // A 1-bit picture grows 32 times when decoded, so a package of a few

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/framework/component.h"
+#include "platform/framework/messages.h"
 #include "platform/graphics/bitmap.h"
 #include "skin/compressed_skin_list.h"
 #include "skin/compressed_stored_skin.h"
@@ -28,14 +29,13 @@
 #include "skin/resource_str_data.h"
 #include "skin/skin_form_data.h"
 #include "skin/skin_ini.h"
-#include "skin/skin_messages.h"
 #include "skin/skin_picture.h"
 
 namespace dsp {
 
 class TbsSkinData : public TComponent {
   public:
-    using MessageSink = std::function<void(TbsSkinData& sender, SkinMessage message)>;
+    using MessageSink = std::function<void(TbsSkinData& sender, std::uint32_t message)>;
 
     explicit TbsSkinData(TComponent* owner = nullptr) : TComponent(owner) {}
 
@@ -114,7 +114,7 @@ class TbsSkinData : public TComponent {
     void Notification(TComponent* component, TOperation operation) override;
 
   private:
-    void Broadcast(SkinMessage message);
+    void Broadcast(std::uint32_t message);
     void LoadFromSkinListItem();
     void CheckDecodedSize() const;
     void CheckPictures() const;

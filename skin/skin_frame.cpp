@@ -27,7 +27,7 @@ Tile BackgroundTile(const TbsSkinData& skin) {
         return {&picture, picture.Bounds()};
     }
     const TRect& r = form.ClientRect;
-    Rect source = Intersect(Rect{r.Left, r.Top, r.Right, r.Bottom}, skin.PictureBitmap().Bounds());
+    Rect source = Intersect(ToRect(r), skin.PictureBitmap().Bounds());
     if (source.Width() <= 0 || source.Height() <= 0) return {};
     return {&skin.PictureBitmap(), source};
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "platform/graphics/geometry.h"
 #include "platform/text/font.h"
 
 namespace dsp {
@@ -22,6 +23,9 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
+// The drawing layer's rectangle for a skin rectangle (the same edges).
+constexpr Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
 struct TPoint {
     int X = 0;
     int Y = 0;
@@ -30,6 +34,9 @@ struct TPoint {
     bool IsUnset() const { return X == 0 || Y == 0; }
     bool operator==(const TPoint&) const = default;
 };
+
+// The drawing layer's point for a skin point.
+constexpr Point ToPoint(const TPoint& p) { return {p.X, p.Y}; }
 
 // A colour reference as stored in the text: a signed 32-bit value.
 using TColor = std::int32_t;

@@ -33,7 +33,7 @@ struct Window {
         LoadEmbeddedSkin(1, stored);
         skin.LoadFromCompressedStoredSkin(stored);
         form = app->CreateForm<TForm>();
-        form->SetBoundsRect(Rect::FromBounds(0, 0, 700, 500));
+        form->SetBoundsRect(Rect::FromOriginSize(0, 0, 700, 500));
         combo = new TbsSkinComboBox(form);
         combo->SetParent(form);
         combo->SetBounds(88, 29, 120, 20);

@@ -34,7 +34,7 @@ struct Window {
         LoadEmbeddedSkin(2, stored);
         skin.LoadFromCompressedStoredSkin(stored);
         form = app->CreateForm<TForm>();
-        form->SetBoundsRect(Rect::FromBounds(0, 0, 700, 500));
+        form->SetBoundsRect(Rect::FromOriginSize(0, 0, 700, 500));
         auto* panel = new TbsSkinPanel(form);
         panel->SetParent(form);
         panel->SetBounds(4, 4, 690, 300);

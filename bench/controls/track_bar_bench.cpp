@@ -24,7 +24,7 @@ struct Window {
         app =
             std::make_unique<TApplication>(std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(0));
         form = app->CreateForm<TForm>();
-        form->SetBoundsRect(Rect::FromBounds(0, 0, 700, 500));
+        form->SetBoundsRect(Rect::FromOriginSize(0, 0, 700, 500));
         auto* panel = new TbsSkinPanel(form);
         panel->SetParent(form);
         panel->SetBounds(4, 4, 690, 300);

@@ -43,17 +43,17 @@ void Compose(Canvas& c, const Bitmap& skin) {
     c.StretchDraw({kWidth - 4, 30, kWidth, kHeight - 10}, skin, {196, 130, 200, 190});
     for (int i = 0; i < 30; ++i) {  // buttons, combo boxes, spin edits
         const int x = 10 + (i % 6) * 110, y = 40 + (i / 6) * 32;
-        ThreePiece(c, skin, {0, 64, 100, 89}, Rect::FromBounds(x, y, 100, 25), 6);
+        ThreePiece(c, skin, {0, 64, 100, 89}, Rect::FromOriginSize(x, y, 100, 25), 6);
     }
     for (int i = 0; i < 11; ++i) {  // track bars with their thumbs
         const int x = 30 + i * 60;
-        c.TileDraw(Rect::FromBounds(x, 220, 20, 112), skin, {100, 0, 120, 16});
+        c.TileDraw(Rect::FromOriginSize(x, 220, 20, 112), skin, {100, 0, 120, 16});
         c.DrawTransparent({x, 250 + i * 7}, skin, {150, 150, 170, 162}, clFuchsia);
     }
     for (int i = 0; i < 5; ++i) {  // sliders
-        c.TileDraw(Rect::FromBounds(40, 350 + i * 28, 150, 8), skin, {0, 40, 50, 48});
-        c.StretchTransparent(Rect::FromBounds(60 + i * 20, 346 + i * 28, 20, 16), skin, {150, 150, 170, 162},
-                             clFuchsia);
+        c.TileDraw(Rect::FromOriginSize(40, 350 + i * 28, 150, 8), skin, {0, 40, 50, 48});
+        c.StretchTransparent(Rect::FromOriginSize(60 + i * 20, 346 + i * 28, 20, 16), skin,
+                             {150, 150, 170, 162}, clFuchsia);
     }
 }
 

@@ -35,7 +35,7 @@ void DrawLabels(FontEngine& engine, Canvas& canvas) {
     const TFont label("MS Sans Serif", -11, 0, clBlack), button("Arial", 14, 0, clBlack);
     int i = 0;
     for (const std::string& text : Labels()) {
-        Rect r = Rect::FromBounds(10 + (i % 8) * 85, 10 + (i / 8) * 30, 80, 25);
+        Rect r = Rect::FromOriginSize(10 + (i % 8) * 85, 10 + (i / 8) * 30, 80, 25);
         DrawText(engine, canvas, i % 3 ? label : button, text, r, kDtCenter | kDtSingleLine | kDtVCenter);
         ++i;
     }

@@ -14,7 +14,7 @@
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_host.h"
-#include "xvfb_server.h"
+#include "tests/support/xvfb_server.h"
 
 namespace dsp {
 namespace {

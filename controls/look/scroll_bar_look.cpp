@@ -6,8 +6,6 @@
 namespace dsp {
 namespace {
 
-Rect FromIntRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 // An arrow's picture: its own place in the section's rectangle, or the hot
 // or pressed image elsewhere in the picture.
 Rect ArrowSource(const TbsDataSkinScrollBarControl& s, const TRect& place, const TRect& hot,
@@ -17,7 +15,7 @@ Rect ArrowSource(const TbsDataSkinScrollBarControl& s, const TRect& place, const
     return SkinRect(place).Offset(Point{s.SkinRect.Left, s.SkinRect.Top});
 }
 
-void DrawArrowPicture(Canvas& canvas, const Bitmap& picture, const Rect& source, const IntRect& dest) {
+void DrawArrowPicture(Canvas& canvas, const Bitmap& picture, const Rect& source, const Rect& dest) {
     if (source.IsEmpty() || dest.IsEmpty()) return;
     canvas.CopyRect({dest.left, dest.top}, picture, source);
 }
@@ -40,7 +38,7 @@ Rect GlyphSource(const TbsDataSkinScrollBarControl& s, PartState state) {
 // The thumb composed in a bitmap of its own size, the glyph centred on it.
 Bitmap ComposeThumb(const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s, const Bitmap& picture,
                     const Rect& source) {
-    const IntRect& t = v.parts.thumb;
+    const Rect& t = v.parts.thumb;
     Bitmap thumb(t.Width(), t.Height());
     Canvas c(thumb);
     const Rect all{0, 0, t.Width(), t.Height()};
@@ -67,9 +65,9 @@ Bitmap ComposeThumb(const ScrollBarVisual& v, const TbsDataSkinScrollBarControl&
 
 void PaintScrollBarDefault(Canvas& canvas, const ScrollBarVisual& v, int width, int height) {
     canvas.FillRect({0, 0, width, height}, clBtnFace);
-    if (v.enabled) DrawStatePart(canvas, FromIntRect(v.parts.thumb), v.thumb);
-    const Rect a1 = FromIntRect(v.parts.arrow1);
-    const Rect a2 = FromIntRect(v.parts.arrow2);
+    if (v.enabled) DrawStatePart(canvas, v.parts.thumb, v.thumb);
+    const Rect a1 = v.parts.arrow1;
+    const Rect a2 = v.parts.arrow2;
     DrawStatePart(canvas, a1, v.arrow1);
     DrawStatePart(canvas, a2, v.arrow2);
     DrawArrow(canvas, a1, v.vertical ? ArrowDirection::Up : ArrowDirection::Left, clBlack);

@@ -4,20 +4,20 @@
 // button rectangle moves with the width when it lies right of the right
 // anchor column, and the client rectangle widens by as much.
 
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
 struct ComboBoxParts {
-    IntRect button;
-    IntRect textArea;
+    Rect button;
+    Rect textArea;
 };
 
 struct ComboBoxSkinGeometry {
     int sectionWidth = 0;  // width of the section's rectangle
     int rightAnchorX = 0;  // x of its right-top anchor
-    IntRect buttonRect;    // relative to the section's rectangle
-    IntRect clientRect;
+    Rect buttonRect;       // relative to the section's rectangle
+    Rect clientRect;
 };
 
 ComboBoxParts DefaultComboBoxParts(int width, int height);

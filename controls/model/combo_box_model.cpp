@@ -156,7 +156,7 @@ int ComboBoxModel::ItemAtScreenY(int y) const {
     return list_.ItemAtOffset(y - listRect_.top - rowsTop_, itemHeight_);
 }
 
-void ComboBoxModel::HeldMove(IntPoint screen) {
+void ComboBoxModel::HeldMove(Point screen) {
     if (!dropped_ || !pressStartedOnCombo_) return;
     if (screen.y >= listRect_.top && screen.y < listRect_.bottom) {
         StopAutoScroll();
@@ -185,7 +185,7 @@ void ComboBoxModel::Release(bool overList) {
     Fire(OnInvalidate);
 }
 
-void ComboBoxModel::ListMove(IntPoint screen) {
+void ComboBoxModel::ListMove(Point screen) {
     if (!dropped_) return;
     int item = ItemAtScreenY(screen.y);
     if (item != list_.ItemIndex()) {

@@ -23,8 +23,8 @@ namespace dsp {
 
 // What the drop-down needs to know about the screen when it opens.
 struct DropDownEnvironment {
-    IntRect combo;     // the combo on the screen
-    IntRect workArea;  // of its monitor
+    Rect combo;     // the combo on the screen
+    Rect workArea;  // of its monitor
     int itemHeight = 20;
     int sectionFrameHeight = -1;  // -1: no list section
     int rowsTop = 2;              // first row below the list's top edge
@@ -55,7 +55,7 @@ class ComboBoxModel {
 
     const ListModel& List() const { return list_; }
     bool Dropped() const { return dropped_; }
-    const IntRect& ListRect() const { return listRect_; }
+    const Rect& ListRect() const { return listRect_; }
     int AutoScrollDirection() const { return autoScroll_; }
 
     // Opens the list (nothing when there are no items), placed by Environment.
@@ -74,12 +74,12 @@ class ComboBoxModel {
     // A press anywhere else while the list is open closes it.
     void PressElsewhere();
     // Pointer moves (screen coordinates) while the press that opened the list is held.
-    void HeldMove(IntPoint screen);
+    void HeldMove(Point screen);
     // The release of that press; `overList` is true when the window under the
     // pointer is the list.
     void Release(bool overList);
     // Pointer moves over the open list, and a left press on it.
-    void ListMove(IntPoint screen);
+    void ListMove(Point screen);
     void ListPress();
     void FocusLost();
     void OnTimer(int id);
@@ -111,7 +111,7 @@ class ComboBoxModel {
     bool loading_ = false;
     int savedIndex_ = -1;
     bool dropped_ = false;
-    IntRect listRect_;
+    Rect listRect_;
     int itemHeight_ = 20;
     int rowsTop_ = 2;
     bool pressStartedOnCombo_ = false;

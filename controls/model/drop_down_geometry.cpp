@@ -6,7 +6,7 @@ namespace dsp {
 
 int DropDownRows(int itemCount, int dropDownCount) { return std::max(0, std::min(itemCount, dropDownCount)); }
 
-IntRect DropDownRect(const DropDownInput& in) {
+Rect DropDownRect(const DropDownInput& in) {
     int width = in.listBoxWidth > 0 ? in.listBoxWidth : in.combo.Width();
     int rows = DropDownRows(in.itemCount, in.dropDownCount);
     int height = 0;
@@ -18,7 +18,7 @@ IntRect DropDownRect(const DropDownInput& in) {
     height += in.hScrollBarHeight;
     int top = in.combo.bottom;
     if (top + height > in.workArea.bottom) top = in.combo.top - height;
-    return IntRect::FromSize(in.combo.left, top, width, height);
+    return Rect::FromOriginSize(in.combo.left, top, width, height);
 }
 
 }  // namespace dsp

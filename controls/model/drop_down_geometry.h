@@ -3,13 +3,13 @@
 // the combo, or directly above it when its bottom would pass the bottom of the
 // work area of the combo's monitor.
 
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
 struct DropDownInput {
-    IntRect combo;         // the combo box on the screen
-    IntRect workArea;      // of the combo's monitor
+    Rect combo;            // the combo box on the screen
+    Rect workArea;         // of the combo's monitor
     int listBoxWidth = 0;  // 0 = the combo's width
     int itemCount = 0;
     int dropDownCount = 8;
@@ -22,6 +22,6 @@ struct DropDownInput {
 };
 
 int DropDownRows(int itemCount, int dropDownCount);
-IntRect DropDownRect(const DropDownInput& in);
+Rect DropDownRect(const DropDownInput& in);
 
 }  // namespace dsp

@@ -30,17 +30,15 @@ int PanelModel::SetRollUpState(bool state, int height, int foldedHeight) {
     return newHeight;
 }
 
-IntRect PanelModel::DefaultCaptionHitRect(int width) const {
-    return {1, 1, width - 1, defaultCaptionHeight_};
-}
+Rect PanelModel::DefaultCaptionHitRect(int width) const { return {1, 1, width - 1, defaultCaptionHeight_}; }
 
-IntRect PanelModel::DefaultCaptionBar(int width) const {
+Rect PanelModel::DefaultCaptionBar(int width) const {
     if (borderStyle_ == TbsSkinBorderStyle::bvNone) return {0, 0, width, defaultCaptionHeight_};
     return {1, 1, width - 1, defaultCaptionHeight_};
 }
 
-IntRect PanelModel::DefaultClientRect(int width, int height) const {
-    IntRect r{0, 0, width, height};
+Rect PanelModel::DefaultClientRect(int width, int height) const {
+    Rect r{0, 0, width, height};
     if (borderStyle_ != TbsSkinBorderStyle::bvNone) r = {1, 1, width - 1, height - 1};
     if (captionMode_) r.top += defaultCaptionHeight_;
     return r;

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
@@ -39,11 +39,11 @@ class PanelModel {
     int DefaultFoldedHeight() const { return defaultCaptionHeight_ + 1; }
 
     // Without skin: (1, 1, Width - 1, DefaultCaptionHeight).
-    IntRect DefaultCaptionHitRect(int width) const;
+    Rect DefaultCaptionHitRect(int width) const;
     // Without skin: drawn at (1, 1, Width - 1, h) with a border, else (0, 0, Width, h).
-    IntRect DefaultCaptionBar(int width) const;
+    Rect DefaultCaptionBar(int width) const;
     // The rectangle children are placed in, without skin.
-    IntRect DefaultClientRect(int width, int height) const;
+    Rect DefaultClientRect(int width, int height) const;
     // A left release inside the caption bar toggles what the modes allow.
     // Returns the new height to apply when the fold changed.
     int CaptionClick(int height, int foldedHeight);

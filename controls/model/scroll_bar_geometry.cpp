@@ -35,8 +35,8 @@ void PlaceThumb(ScrollBarParts& p, bool vertical, int length, int crossStart, in
     int offset = RoundHalfEven(Fraction(v, vertical) * p.travelLength);
     int a = start + offset;
     int b = a + 2 * half;
-    p.thumb = vertical ? IntRect{crossStart, a, crossStart + breadth, b}
-                       : IntRect{a, crossStart, b, crossStart + breadth};
+    p.thumb = vertical ? Rect{crossStart, a, crossStart + breadth, b}
+                       : Rect{a, crossStart, b, crossStart + breadth};
 }
 
 }  // namespace

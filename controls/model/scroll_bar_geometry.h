@@ -2,8 +2,8 @@
 // The scroll bar's parts: the two arrows, the track between them and the
 // thumb on it, for the default look and for a skin section.
 
-#include "controls/model/int_rect.h"
 #include "controls/model/scroll_bar_model.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
@@ -20,22 +20,22 @@ struct ScrollBarValues {
 
 // The geometry keys of a scroll bar section.
 struct ScrollBarSkinGeometry {
-    IntRect skinRect;
-    IntRect trackArea;
-    IntRect upButtonRect;    // first arrow (up, or left)
-    IntRect downButtonRect;  // second arrow (down, or right)
-    IntPoint leftBottomPoint;
-    IntPoint rightTopPoint;
-    IntRect thumbRect;
+    Rect skinRect;
+    Rect trackArea;
+    Rect upButtonRect;    // first arrow (up, or left)
+    Rect downButtonRect;  // second arrow (down, or right)
+    Point leftBottomPoint;
+    Point rightTopPoint;
+    Rect thumbRect;
     int thumbMinSize = 0;
     int thumbMinPageSize = 0;
 };
 
 struct ScrollBarParts {
-    IntRect arrow1;  // up or left
-    IntRect arrow2;  // down or right
-    IntRect track;
-    IntRect thumb;
+    Rect arrow1;  // up or left
+    Rect arrow2;  // down or right
+    Rect track;
+    Rect thumb;
     int travelLength = 0;  // pixels the thumb's start can move
 };
 

@@ -17,12 +17,12 @@ SliderLayout SliderGeometry::Layout(const SliderLayoutInput& in) {
         int rh = in.rulerBreadth;
         int tickTop = 0;
         if (th > rh) {
-            l.thumb = IntRect::FromSize(k, k, in.thumbWidth, th);
-            l.ruler = IntRect::FromSize(k, k + (th - rh) / 2, rulerLength, rh);
+            l.thumb = Rect::FromOriginSize(k, k, in.thumbWidth, th);
+            l.ruler = Rect::FromOriginSize(k, k + (th - rh) / 2, rulerLength, rh);
             tickTop = th + 7;
         } else {
-            l.thumb = IntRect::FromSize(k, k + (rh - th) / 2, in.thumbWidth, th);
-            l.ruler = IntRect::FromSize(k, k, rulerLength, rh);
+            l.thumb = Rect::FromOriginSize(k, k + (rh - th) / 2, in.thumbWidth, th);
+            l.ruler = Rect::FromOriginSize(k, k, rulerLength, rh);
             tickTop = rh + 7;
         }
         l.tickArea = {l.ruler.left, tickTop, l.ruler.right, in.height - 1};
@@ -32,12 +32,12 @@ SliderLayout SliderGeometry::Layout(const SliderLayoutInput& in) {
         int rw = in.rulerBreadth;
         int tickLeft = 0;
         if (tw > rw) {
-            l.thumb = IntRect::FromSize(k, k, in.thumbWidth, in.thumbHeight);
-            l.ruler = IntRect::FromSize(k + (tw - rw) / 2, k, rw, rulerLength);
+            l.thumb = Rect::FromOriginSize(k, k, in.thumbWidth, in.thumbHeight);
+            l.ruler = Rect::FromOriginSize(k + (tw - rw) / 2, k, rw, rulerLength);
             tickLeft = k + tw + 1;
         } else {
-            l.thumb = IntRect::FromSize(k + (rw - tw) / 2, k, in.thumbWidth, in.thumbHeight);
-            l.ruler = IntRect::FromSize(k, k, rw, rulerLength);
+            l.thumb = Rect::FromOriginSize(k + (rw - tw) / 2, k, in.thumbWidth, in.thumbHeight);
+            l.ruler = Rect::FromOriginSize(k, k, rw, rulerLength);
             tickLeft = k + rw + 1;
         }
         l.tickArea = {tickLeft, l.ruler.top, in.width - 1, l.ruler.bottom};
@@ -86,9 +86,9 @@ int SliderGeometry::SnapThumb(const SliderLayout& l, int p, int minValue, int ma
     return std::min(p, far);
 }
 
-IntRect SliderGeometry::ThumbAt(const SliderLayout& l, int p) {
-    if (l.vertical) return IntRect::FromSize(l.thumb.left, p, l.thumb.Width(), l.thumb.Height());
-    return IntRect::FromSize(p, l.thumb.top, l.thumb.Width(), l.thumb.Height());
+Rect SliderGeometry::ThumbAt(const SliderLayout& l, int p) {
+    if (l.vertical) return Rect::FromOriginSize(l.thumb.left, p, l.thumb.Width(), l.thumb.Height());
+    return Rect::FromOriginSize(p, l.thumb.top, l.thumb.Width(), l.thumb.Height());
 }
 
 std::vector<PieceSpan> SliderGeometry::BuiltInRulerPlan(int pictureLength, int edgeSize, int rulerLength) {
@@ -128,7 +128,7 @@ std::vector<TickMark> SliderGeometry::TickMarks(const SliderLayout& l, int minVa
     return marks;
 }
 
-int SliderPressDirection(const IntRect& thumb, bool vertical, IntPoint p) {
+int SliderPressDirection(const Rect& thumb, bool vertical, Point p) {
     if (vertical) {
         if (p.y < thumb.top) return +1;
         if (p.y >= thumb.bottom) return -1;
@@ -139,9 +139,9 @@ int SliderPressDirection(const IntRect& thumb, bool vertical, IntPoint p) {
     return 0;
 }
 
-bool SliderHitsRulerBand(const IntRect& ruler, bool vertical, IntPoint p) {
-    IntRect band = vertical ? IntRect{ruler.left - 3, ruler.top, ruler.right + 3, ruler.bottom}
-                            : IntRect{ruler.left, ruler.top - 3, ruler.right, ruler.bottom + 3};
+bool SliderHitsRulerBand(const Rect& ruler, bool vertical, Point p) {
+    Rect band = vertical ? Rect{ruler.left - 3, ruler.top, ruler.right + 3, ruler.bottom}
+                         : Rect{ruler.left, ruler.top - 3, ruler.right, ruler.bottom + 3};
     return band.Contains(p);
 }
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 #include "skin/compose/piece_plan.h"
 
 namespace dsp {
@@ -27,9 +27,9 @@ struct SliderLayoutInput {
 struct SliderLayout {
     bool vertical = false;
     int height = 0;
-    IntRect ruler;  // where the prepared ruler bitmap goes
-    IntRect thumb;  // the thumb at its cross-axis place; main axis set by the value
-    IntRect tickArea;
+    Rect ruler;  // where the prepared ruler bitmap goes
+    Rect thumb;  // the thumb at its cross-axis place; main axis set by the value
+    Rect tickArea;
     int trackLength = 0;  // L
 
     int ThumbLength() const { return vertical ? thumb.Height() : thumb.Width(); }
@@ -55,7 +55,7 @@ class SliderGeometry {
     static int SnapThumb(const SliderLayout& l, int p, int minValue, int maxValue, int increment,
                          bool smooth);
     // The thumb rectangle with its leading edge at p.
-    static IntRect ThumbAt(const SliderLayout& l, int p);
+    static Rect ThumbAt(const SliderLayout& l, int p);
 
     // Tiles a built-in or user ruler picture of `pictureLength` pixels with
     // `edgeSize` fixed ends over `rulerLength` pixels.
@@ -66,8 +66,8 @@ class SliderGeometry {
 };
 
 // The ruler-press direction at a pointer position: -1 down, +1 up, 0 on the thumb.
-int SliderPressDirection(const IntRect& thumb, bool vertical, IntPoint p);
+int SliderPressDirection(const Rect& thumb, bool vertical, Point p);
 // The ruler widened by 3 pixels on both sides across the main axis.
-bool SliderHitsRulerBand(const IntRect& ruler, bool vertical, IntPoint p);
+bool SliderHitsRulerBand(const Rect& ruler, bool vertical, Point p);
 
 }  // namespace dsp

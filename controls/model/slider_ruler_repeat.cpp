@@ -2,14 +2,14 @@
 
 namespace dsp {
 
-void SliderRulerRepeat::Press(IntPoint p) {
+void SliderRulerRepeat::Press(Point p) {
     active_ = true;
     last_ = p;
     direction_ = DirectionAt ? DirectionAt(p) : 0;
     RepeatStep();
 }
 
-void SliderRulerRepeat::Move(IntPoint p) {
+void SliderRulerRepeat::Move(Point p) {
     if (active_) last_ = p;
 }
 

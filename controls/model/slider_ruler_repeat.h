@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "controls/model/control_timers.h"
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
@@ -19,13 +19,13 @@ class SliderRulerRepeat {
     explicit SliderRulerRepeat(ControlTimers& timers) : timers_(timers) {}
 
     // -1 down, +1 up, 0 on the thumb (SliderPressDirection for the current thumb).
-    std::function<int(IntPoint)> DirectionAt;
+    std::function<int(Point)> DirectionAt;
     // Applies one step in a direction (-1 down, +1 up).
     std::function<void(int direction)> Step;
 
     bool Active() const { return active_; }
-    void Press(IntPoint p);
-    void Move(IntPoint p);
+    void Press(Point p);
+    void Move(Point p);
     // Ends the repeat; true when one was active (the slider then fires OnChanged).
     bool Release();
     void OnTimer(int id);
@@ -36,7 +36,7 @@ class SliderRulerRepeat {
     ControlTimers& timers_;
     bool active_ = false;
     bool timerRunning_ = false;
-    IntPoint last_;
+    Point last_;
     int direction_ = 0;
 };
 

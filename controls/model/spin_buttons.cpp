@@ -6,23 +6,23 @@ SpinEditLayout SpinButtons::DefaultLayout(int width, int height, int textHeight)
     SpinEditLayout l;
     l.buttons[0] = {width - 17, 2, width - 2, height / 2};
     l.buttons[1] = {width - 17, height / 2, width - 2, height - 2};
-    l.box = IntRect::FromSize(2, (height - textHeight) / 2, width - 19, textHeight);
+    l.box = Rect::FromOriginSize(2, (height - textHeight) / 2, width - 19, textHeight);
     return l;
 }
 
-SpinEditLayout SpinButtons::SkinLayout(IntRect upButton, IntRect downButton, IntRect clientRect,
-                                       int sectionWidth, int width, int textHeight) {
+SpinEditLayout SpinButtons::SkinLayout(Rect upButton, Rect downButton, Rect clientRect, int sectionWidth,
+                                       int width, int textHeight) {
     int extra = width - sectionWidth;
     SpinEditLayout l;
     l.buttons[0] = upButton.Offset(extra, 0);
     l.buttons[1] = downButton.Offset(extra, 0);
-    IntRect client{clientRect.left, clientRect.top, clientRect.right + extra, clientRect.bottom};
-    l.box = IntRect::FromSize(client.left, client.top + (client.Height() - textHeight) / 2, client.Width(),
-                              textHeight);
+    Rect client{clientRect.left, clientRect.top, clientRect.right + extra, clientRect.bottom};
+    l.box = Rect::FromOriginSize(client.left, client.top + (client.Height() - textHeight) / 2, client.Width(),
+                                 textHeight);
     return l;
 }
 
-int SpinButtons::ButtonAt(IntPoint p) const {
+int SpinButtons::ButtonAt(Point p) const {
     for (int i = 0; i < 2; ++i) {
         if (rects_[static_cast<std::size_t>(i)].Contains(p)) return i;
     }
@@ -36,7 +36,7 @@ void SpinButtons::SetHover(int button, bool hover) {
     RepaintNow();
 }
 
-void SpinButtons::MouseMove(IntPoint p) {
+void SpinButtons::MouseMove(Point p) {
     int over = ButtonAt(p);
     if (held_ >= 0) {
         bool on = over == held_;
@@ -60,7 +60,7 @@ void SpinButtons::MouseLeave() {
     for (int i = 0; i < 2; ++i) SetHover(i, false);
 }
 
-void SpinButtons::Press(IntPoint p) {
+void SpinButtons::Press(Point p) {
     int b = ButtonAt(p);
     if (b < 0) return;
     held_ = b;
@@ -73,7 +73,7 @@ void SpinButtons::Press(IntPoint p) {
     timerRunning_ = true;
 }
 
-void SpinButtons::Release(IntPoint p) {
+void SpinButtons::Release(Point p) {
     if (held_ < 0) return;
     int b = held_;
     int direction = direction_;

@@ -9,13 +9,13 @@
 #include <functional>
 
 #include "controls/model/control_timers.h"
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
 struct SpinEditLayout {
-    std::array<IntRect, 2> buttons;  // 0 up, 1 down
-    IntRect box;                     // the inner edit box
+    std::array<Rect, 2> buttons;  // 0 up, 1 down
+    Rect box;                     // the inner edit box
 };
 
 class SpinButtons {
@@ -32,30 +32,30 @@ class SpinButtons {
     static SpinEditLayout DefaultLayout(int width, int height, int textHeight);
     // Skinned with UseSkinSize: the section's buttons and client rectangle
     // moved (and widened) by the control's extra width over the section's.
-    static SpinEditLayout SkinLayout(IntRect upButton, IntRect downButton, IntRect clientRect,
-                                     int sectionWidth, int width, int textHeight);
+    static SpinEditLayout SkinLayout(Rect upButton, Rect downButton, Rect clientRect, int sectionWidth,
+                                     int width, int textHeight);
 
-    void SetButtons(const std::array<IntRect, 2>& rects) { rects_ = rects; }
+    void SetButtons(const std::array<Rect, 2>& rects) { rects_ = rects; }
     bool Hover(int button) const { return hover_[static_cast<std::size_t>(button)]; }
     bool Pressed(int button) const { return pressed_[static_cast<std::size_t>(button)]; }
     bool Repeating() const { return direction_ != 0; }
 
-    void MouseMove(IntPoint p);
+    void MouseMove(Point p);
     void MouseLeave();
-    void Press(IntPoint p);
-    void Release(IntPoint p);
+    void Press(Point p);
+    void Release(Point p);
     void OnTimer(int id);
 
     std::function<void(int direction)> Step;  // +1 up, -1 down
     std::function<void()> Repaint;
 
   private:
-    int ButtonAt(IntPoint p) const;
+    int ButtonAt(Point p) const;
     void SetHover(int button, bool hover);
     void RepaintNow();
 
     ControlTimers& timers_;
-    std::array<IntRect, 2> rects_{};
+    std::array<Rect, 2> rects_{};
     std::array<bool, 2> hover_{};
     std::array<bool, 2> pressed_{};
     int direction_ = 0;

@@ -6,15 +6,15 @@
 
 namespace dsp {
 
-IntRect TrackBarGeometry::DefaultTrack(int width, int height) { return {2, 2, width - 2, height - 2}; }
+Rect TrackBarGeometry::DefaultTrack(int width, int height) { return {2, 2, width - 2, height - 2}; }
 
 TrackBarSize TrackBarGeometry::DefaultThumbSize(int width, int height, bool vertical) {
     if (vertical) return {width - 4, (width - 4) / 2};
     return {(height - 4) / 2, height - 4};
 }
 
-IntRect TrackBarGeometry::WorkingTrack(IntRect trackArea, IntRect skinRect, int width, int height,
-                                       bool vertical, bool resizable) {
+Rect TrackBarGeometry::WorkingTrack(Rect trackArea, Rect skinRect, int width, int height, bool vertical,
+                                    bool resizable) {
     if (!resizable) return trackArea;
     if (vertical) {
         trackArea.bottom += height - skinRect.Height();
@@ -24,8 +24,8 @@ IntRect TrackBarGeometry::WorkingTrack(IntRect trackArea, IntRect skinRect, int 
     return trackArea;
 }
 
-TrackBarLayout TrackBarGeometry::Layout(IntRect r, TrackBarSize thumb, bool vertical, int minValue,
-                                        int maxValue, int value) {
+TrackBarLayout TrackBarGeometry::Layout(Rect r, TrackBarSize thumb, bool vertical, int minValue, int maxValue,
+                                        int value) {
     double f = 0.0;
     if (maxValue != minValue) {
         f = (static_cast<double>(value) - minValue) / (static_cast<double>(maxValue) - minValue);
@@ -39,14 +39,14 @@ TrackBarLayout TrackBarGeometry::Layout(IntRect r, TrackBarSize thumb, bool vert
         out.thumbOffset = RoundHalfEven((out.travelEnd - out.travelStart) * f);
         int left = r.left + r.Width() / 2 - w / 2;
         int top = out.travelEnd - out.thumbOffset - h / 2;
-        out.thumb = IntRect::FromSize(left, top, w, h);
+        out.thumb = Rect::FromOriginSize(left, top, w, h);
     } else {
         out.travelStart = r.left + w / 2;
         out.travelEnd = r.right - w / 2;
         out.thumbOffset = RoundHalfEven((out.travelEnd - out.travelStart) * f);
         int left = out.travelStart + out.thumbOffset - w / 2;
         int top = r.top + r.Height() / 2 - h / 2;
-        out.thumb = IntRect::FromSize(left, top, w, h);
+        out.thumb = Rect::FromOriginSize(left, top, w, h);
     }
     return out;
 }
@@ -65,12 +65,12 @@ int TrackBarGeometry::DragOffset(bool vertical, int pressCoord, int offsetAtPres
     return coord + offsetAtPress - pressCoord;
 }
 
-int TrackBarGeometry::JumpOffset(bool vertical, int x, int y, int height, const IntRect& thumb, int margin) {
+int TrackBarGeometry::JumpOffset(bool vertical, int x, int y, int height, const Rect& thumb, int margin) {
     if (vertical) return height - y - thumb.Height() / 2 - margin;
     return x - thumb.Width() / 2 - margin;
 }
 
-bool TrackBarGeometry::HitsThumb(const IntRect& thumb, IntPoint p) {
+bool TrackBarGeometry::HitsThumb(const Rect& thumb, Point p) {
     return p.x >= thumb.left && p.x <= thumb.right && p.y >= thumb.top && p.y <= thumb.bottom;
 }
 

@@ -4,7 +4,7 @@
 // travelEnd; thumbOffset counts from the value-minimum end (the bottom of a
 // vertical bar, the left of a horizontal one).
 
-#include "controls/model/int_rect.h"
+#include "platform/graphics/geometry.h"
 
 namespace dsp {
 
@@ -12,7 +12,7 @@ struct TrackBarLayout {
     int travelStart = 0;
     int travelEnd = 0;
     int thumbOffset = 0;
-    IntRect thumb;
+    Rect thumb;
 };
 
 struct TrackBarSize {
@@ -23,15 +23,15 @@ struct TrackBarSize {
 class TrackBarGeometry {
   public:
     // The default look's track rectangle: (2, 2, Width - 2, Height - 2).
-    static IntRect DefaultTrack(int width, int height);
+    static Rect DefaultTrack(int width, int height);
     // The default look's thumb: half as long as it is broad.
     static TrackBarSize DefaultThumbSize(int width, int height, bool vertical);
     // The working track area of a skinned bar: the far edge along the long
     // axis moves with the control's size when the section can be resized.
-    static IntRect WorkingTrack(IntRect trackArea, IntRect skinRect, int width, int height, bool vertical,
-                                bool resizable);
+    static Rect WorkingTrack(Rect trackArea, Rect skinRect, int width, int height, bool vertical,
+                             bool resizable);
 
-    static TrackBarLayout Layout(IntRect track, TrackBarSize thumb, bool vertical, int minValue, int maxValue,
+    static TrackBarLayout Layout(Rect track, TrackBarSize thumb, bool vertical, int minValue, int maxValue,
                                  int value);
     static int ValueAtOffset(const TrackBarLayout& layout, int offset, int minValue, int maxValue);
 
@@ -40,9 +40,9 @@ class TrackBarGeometry {
     static int DragOffset(bool vertical, int pressCoord, int offsetAtPress, int coord);
     // The offset of a click on the track with JumpWhenClick; `margin` is 2 for
     // the default look, else the track area's top (vertical) or left inset.
-    static int JumpOffset(bool vertical, int x, int y, int height, const IntRect& thumb, int margin);
+    static int JumpOffset(bool vertical, int x, int y, int height, const Rect& thumb, int margin);
     // The thumb rectangle widened by one pixel to the right and bottom.
-    static bool HitsThumb(const IntRect& thumb, IntPoint p);
+    static bool HitsThumb(const Rect& thumb, Point p);
 };
 
 }  // namespace dsp

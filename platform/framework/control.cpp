@@ -142,9 +142,9 @@ void TControl::SetMouseCapture(bool capture) {
 bool TControl::MouseInControl() const { return Application && Application->Input().Hover() == this; }
 
 Rect TControl::RectInForm() const {
-    if (!parent_) return Rect::FromBounds(0, 0, width_, height_);
+    if (!parent_) return Rect::FromOriginSize(0, 0, width_, height_);
     Point p = parent_->OffsetInForm() + Point{left_, top_};
-    return Rect::FromBounds(p.x, p.y, width_, height_);
+    return Rect::FromOriginSize(p.x, p.y, width_, height_);
 }
 
 void TControl::InvalidateFormRect(const Rect& formRect) const {

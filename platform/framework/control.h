@@ -60,7 +60,7 @@ class TControl : public TComponent {
     void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
-    Rect BoundsRect() const { return Rect::FromBounds(left_, top_, width_, height_); }
+    Rect BoundsRect() const { return Rect::FromOriginSize(left_, top_, width_, height_); }
     void SetBoundsRect(const Rect& r) { SetBounds(r.left, r.top, r.Width(), r.Height()); }
     virtual Rect ClientRect() const { return {0, 0, width_, height_}; }
     int ClientWidth() const { return ClientRect().Width(); }

@@ -18,7 +18,7 @@ class HeadlessWindow;
 
 class HeadlessHost final : public WindowHost {
   public:
-    explicit HeadlessHost(Rect workArea = {0, 0, 1280, 1024});
+    explicit HeadlessHost(Rect workArea = kFallbackWorkArea);
     ~HeadlessHost() override;
 
     std::unique_ptr<HostWindow> CreateWindow(TForm& form) override;

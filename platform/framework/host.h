@@ -76,6 +76,10 @@ struct MonitorInfo {
     friend bool operator==(const MonitorInfo&, const MonitorInfo&) = default;
 };
 
+// The work area taken when no display says otherwise: the headless screen,
+// and a display whose size cannot be read.
+inline constexpr Rect kFallbackWorkArea{0, 0, 1280, 1024};
+
 class HostEventSink {
   public:
     virtual ~HostEventSink() = default;

@@ -31,8 +31,8 @@ Rect CentredBox(Size size, const Rect& owner, const Rect& workArea) {
     const Rect& around = owner.IsEmpty() ? workArea : owner;
     const int left = around.left + (around.Width() - size.cx) / 2;
     const int top = around.top + (around.Height() - size.cy) / 2;
-    return Rect::FromBounds(Clamp(left, size.cx, workArea.left, workArea.right),
-                            Clamp(top, size.cy, workArea.top, workArea.bottom), size.cx, size.cy);
+    return Rect::FromOriginSize(Clamp(left, size.cx, workArea.left, workArea.right),
+                                Clamp(top, size.cy, workArea.top, workArea.bottom), size.cx, size.cy);
 }
 
 Rect WorkAreaAround(const Rect& owner, const std::vector<MonitorInfo>& monitors) {
@@ -63,10 +63,10 @@ MessageBoxLayout MessageBoxLook::LayOut(const std::string& caption, const std::s
         std::max({kMinWidth, textExtent.Width() + 2 * kMargin, captionExtent.Width() + 2 * kMargin});
     MessageBoxLayout layout;
     layout.caption = {1, 1, width - 1, 1 + kCaptionHeight};
-    layout.text =
-        Rect::FromBounds(kMargin, layout.caption.bottom + kMargin, width - 2 * kMargin, textExtent.Height());
+    layout.text = Rect::FromOriginSize(kMargin, layout.caption.bottom + kMargin, width - 2 * kMargin,
+                                       textExtent.Height());
     layout.button =
-        Rect::FromBounds((width - kButton.cx) / 2, layout.text.bottom + kMargin, kButton.cx, kButton.cy);
+        Rect::FromOriginSize((width - kButton.cx) / 2, layout.text.bottom + kMargin, kButton.cx, kButton.cy);
     const int height = layout.button.bottom + kMargin * 3 / 4;
     layout.bounds = CentredBox({width, height}, owner, workArea);
     return layout;

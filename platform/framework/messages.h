@@ -1,8 +1,8 @@
 #pragma once
-// Window messages: one record type and the table of message numbers the
-// framework itself generates. Numbers follow the classic window-message
-// numbering, so private numbers (kWmUser and up: 0x504, 1225, 1226, 1227,
-// 1274, 1284, 1294 ...) travel through send, post and broadcast untouched.
+// Window messages: one record type and the one table of message numbers,
+// the framework's own and the private ones our layers send each other.
+// Numbers follow the classic window-message numbering, so private numbers
+// (kWmUser and up) travel through send, post and broadcast untouched.
 
 #include <cstdint>
 
@@ -66,6 +66,17 @@ inline constexpr uint32_t kWmUser = 0x0400;
 
 // kWmSysCommand WParam values.
 inline constexpr uintptr_t kScClose = 0xF060;
+
+// Private messages. A skin data object sends the skin messages to every
+// window, itself in WParam and kSkinMessageParam in LParam.
+inline constexpr uint32_t kWmBeforeChangeSkinData = kWmUser + 201;  // 1225
+inline constexpr uint32_t kWmChangeSkinData = kWmUser + 202;        // 1226
+inline constexpr uint32_t kWmAfterChangeSkinData = kWmUser + 203;   // 1227
+inline constexpr uint32_t kWmChangeResStrData = kWmUser + 250;      // 1274
+inline constexpr uint32_t kWmChangeFormSkinnable = kWmUser + 270;   // 1294
+inline constexpr intptr_t kSkinMessageParam = 1000;
+// To a control whose background picture changed (a stretched skin moved it).
+inline constexpr uint32_t kWmBackgroundChanged = kWmUser + 260;  // 1284
 
 // Set in the LParam of a key-down that repeats a held key.
 inline constexpr intptr_t kKeyRepeatFlag = 0x40000000;

@@ -24,7 +24,7 @@ void PushDeviceClip(Canvas& canvas, const Rect& r) {
 }  // namespace
 
 void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
-    Rect window = Rect::FromBounds(origin.x, origin.y, control.Width(), control.Height());
+    Rect window = Rect::FromOriginSize(origin.x, origin.y, control.Width(), control.Height());
     int depth = canvas.ClipDepth();
     PushDeviceClip(canvas, window);
     if (const auto& region = control.WindowRegion()) {
@@ -53,7 +53,7 @@ void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
             continue;
         }
         PushDeviceClip(canvas,
-                       Rect::FromBounds(childOrigin.x, childOrigin.y, child->Width(), child->Height()));
+                       Rect::FromOriginSize(childOrigin.x, childOrigin.y, child->Width(), child->Height()));
         if (!canvas.ClipBox().IsEmpty()) Step(canvas, childOrigin, [&] { child->PaintWith(canvas); });
         canvas.PopClip();
     }

@@ -51,7 +51,7 @@ void Canvas::CopyRect(Point dst, const Bitmap& src, const Rect& srcRect) {
     Rect from;
     const Bitmap& source = StableSource(src, target_, clipped, scratch, from);
     const Rect dstRect =
-        Rect::FromBounds(dst.x + shift.x, dst.y + shift.y, clipped.Width(), clipped.Height());
+        Rect::FromOriginSize(dst.x + shift.x, dst.y + shift.y, clipped.Width(), clipped.Height());
     const Rect device = ToDevice(dstRect);
     ForEachVisible(device, [&](const Rect& piece) {
         const int sx = from.left + piece.left - device.left;
@@ -71,8 +71,8 @@ void Canvas::DrawTransparent(Point dst, const Bitmap& src, const Rect& srcRect, 
     Rect from;
     const Bitmap& source = StableSource(src, target_, clipped, scratch, from);
     const Rect device =
-        ToDevice(Rect::FromBounds(dst.x + clipped.left - srcRect.left, dst.y + clipped.top - srcRect.top,
-                                  clipped.Width(), clipped.Height()));
+        ToDevice(Rect::FromOriginSize(dst.x + clipped.left - srcRect.left, dst.y + clipped.top - srcRect.top,
+                                      clipped.Width(), clipped.Height()));
     ForEachVisible(device, [&](const Rect& piece) {
         const int sx = from.left + piece.left - device.left;
         const int sy = from.top + piece.top - device.top;
@@ -154,7 +154,7 @@ void Canvas::BlendCoverage(Point dst, const std::uint8_t* coverage, int width, i
     if (width <= 0 || height <= 0) return;
     const Pixel c = ColorToPixel(ResolveColor(color));
     const int cr = int(c >> 16) & 0xFF, cg = int(c >> 8) & 0xFF, cb = int(c) & 0xFF;
-    const Rect device = ToDevice(Rect::FromBounds(dst.x, dst.y, width, height));
+    const Rect device = ToDevice(Rect::FromOriginSize(dst.x, dst.y, width, height));
     ForEachVisible(device, [&](const Rect& piece) {
         for (int y = piece.top; y < piece.bottom; ++y) {
             const std::uint8_t* a = coverage + std::size_t(y - device.top) * std::size_t(pitch);

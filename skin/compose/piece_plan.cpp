@@ -24,8 +24,8 @@ void AddCopies(std::vector<PieceSpan>& out, int source, int length, int from, in
 }
 
 Rect AlongAxis(const Rect& strip, Axis axis, int at, int length, int crossOffset) {
-    if (axis == Axis::Horizontal) return Rect::FromBounds(at, crossOffset, length, strip.Height());
-    return Rect::FromBounds(crossOffset, at, strip.Width(), length);
+    if (axis == Axis::Horizontal) return Rect::FromOriginSize(at, crossOffset, length, strip.Height());
+    return Rect::FromOriginSize(crossOffset, at, strip.Width(), length);
 }
 
 }  // namespace
@@ -79,15 +79,15 @@ PiecePlan AreaPlan(const Rect& source, const Rect& dest, AreaFill fill) {
         case AreaFill::StretchHeightRepeatAcross:
             for (int x = dest.left; x < dest.right; x += w) {
                 const int cut = std::min(w, dest.right - x);
-                plan.push_back({Rect::FromBounds(source.left, source.top, cut, h),
-                                Rect::FromBounds(x, dest.top, cut, dest.Height())});
+                plan.push_back({Rect::FromOriginSize(source.left, source.top, cut, h),
+                                Rect::FromOriginSize(x, dest.top, cut, dest.Height())});
             }
             break;
         case AreaFill::StretchWidthRepeatDown:
             for (int y = dest.top; y < dest.bottom; y += h) {
                 const int cut = std::min(h, dest.bottom - y);
-                plan.push_back({Rect::FromBounds(source.left, source.top, w, cut),
-                                Rect::FromBounds(dest.left, y, dest.Width(), cut)});
+                plan.push_back({Rect::FromOriginSize(source.left, source.top, w, cut),
+                                Rect::FromOriginSize(dest.left, y, dest.Width(), cut)});
             }
             break;
         case AreaFill::Tile:
@@ -95,8 +95,8 @@ PiecePlan AreaPlan(const Rect& source, const Rect& dest, AreaFill fill) {
                 const int rows = std::min(h, dest.bottom - y);
                 for (int x = dest.left; x < dest.right; x += w) {
                     const int columns = std::min(w, dest.right - x);
-                    plan.push_back({Rect::FromBounds(source.left, source.top, columns, rows),
-                                    Rect::FromBounds(x, y, columns, rows)});
+                    plan.push_back({Rect::FromOriginSize(source.left, source.top, columns, rows),
+                                    Rect::FromOriginSize(x, y, columns, rows)});
                 }
             }
             break;

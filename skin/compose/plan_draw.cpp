@@ -40,8 +40,8 @@ Region RegionFromPlan(const Bitmap& mask, const PiecePlan& plan) {
     // scanned once; the composition cannot be larger than a bitmap may be.
     const Rect bounds = PlanBounds(plan);
     if (mask.Empty() || bounds.IsEmpty()) return {};
-    const Rect area = Rect::FromBounds(bounds.left, bounds.top, std::min(bounds.Width(), kMaxBitmapSide),
-                                       std::min(bounds.Height(), kMaxBitmapSide));
+    const Rect area = Rect::FromOriginSize(bounds.left, bounds.top, std::min(bounds.Width(), kMaxBitmapSide),
+                                           std::min(bounds.Height(), kMaxBitmapSide));
     Bitmap composed(area.Width(), area.Height(), clWhite);
     Canvas canvas(composed);
     canvas.SetOrigin({-area.left, -area.top});

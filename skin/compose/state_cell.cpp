@@ -9,10 +9,10 @@ Rect StateCell(const Rect& strip, int count, int index, CellAxis axis) {
     index = std::clamp(index, 0, count - 1);
     if (axis == CellAxis::Across) {
         const int w = strip.Width() / count;
-        return Rect::FromBounds(strip.left + index * w, strip.top, w, strip.Height());
+        return Rect::FromOriginSize(strip.left + index * w, strip.top, w, strip.Height());
     }
     const int h = strip.Height() / count;
-    return Rect::FromBounds(strip.left, strip.top + index * h, strip.Width(), h);
+    return Rect::FromOriginSize(strip.left, strip.top + index * h, strip.Width(), h);
 }
 
 }  // namespace dsp

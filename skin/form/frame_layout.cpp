@@ -4,9 +4,6 @@
 
 namespace dsp {
 
-Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-Point ToPoint(const TPoint& p) { return {p.X, p.Y}; }
-
 FrameLayout ComputeFrameLayout(const TbsSkinFormData& form, Size picture, Size window) {
     FrameLayout l;
     l.width = window.cx;

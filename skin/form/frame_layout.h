@@ -46,7 +46,4 @@ struct FramePlans {
 
 FramePlans ComputeFramePlans(const TbsSkinFormData& form, const FrameLayout& layout);
 
-Rect ToRect(const TRect& r);
-Point ToPoint(const TPoint& p);
-
 }  // namespace dsp

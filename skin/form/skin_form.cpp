@@ -179,25 +179,25 @@ bool TbsSkinForm::HandleSkinMessage(TMessage& m) {
     auto* sender = reinterpret_cast<TbsSkinData*>(m.WParam);
     const bool own = sender != nullptr && sender == SkinData();
     switch (m.Msg) {
-        case WM_BEFORECHANGESKINDATA:
+        case kWmBeforeChangeSkinData:
             if (own) BeforeSkinChange();
             RelaySkinChange(form_, m);
             if (own && OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
             break;
-        case WM_CHANGESKINDATA:
+        case kWmChangeSkinData:
             if (own) {
                 changing_ = false;
                 ApplySkin();
             }
             RelaySkinChange(form_, m);
             break;
-        case WM_AFTERCHANGESKINDATA:
+        case kWmAfterChangeSkinData:
             if (own && OnAfterChangeSkinData) OnAfterChangeSkinData(this);
             break;
-        case WM_CHANGERESSTRDATA:
+        case kWmChangeResStrData:
             SetDefaultHints();
             break;
-        case WM_CHANGEFORMSKINNABLE:
+        case kWmChangeFormSkinnable:
             if (own) SetFrameOn(sender->SkinnableForm());
             break;
         default:

@@ -1,7 +1,7 @@
 #include "controls/button.h"
 #include "controls/combo_box.h"
 #include "controls/scroll_bar.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp::test {
 namespace {
@@ -85,7 +85,7 @@ TEST_F(FormTest, ScrollBarArrowsRepeatAndTheThumbDrags) {
     Advance(560);
     Release(bar, 8, 160);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3}));
-    IntRect thumb = bar->Parts().thumb;
+    Rect thumb = bar->Parts().thumb;
     Press(bar, 8, thumb.top + 4);
     MoveTo(bar, 8, thumb.top + 4 + 57);
     Release(bar, 8, thumb.top + 4 + 57);

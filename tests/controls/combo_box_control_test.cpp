@@ -1,7 +1,7 @@
 #include "controls/combo_box.h"
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp::test {
 namespace {
@@ -29,7 +29,7 @@ TEST_F(ComboTest, PickWithTheMouseFiresAfterTheListIsHidden) {
     Click(combo_, 60, 10);
     ASSERT_TRUE(combo_->DroppedDown());
     TbsPopupListBox& list = combo_->ListBox();
-    EXPECT_EQ(list.BoundsRect(), Rect::FromBounds(120, 140, 120, 8 * 20 + 4));
+    EXPECT_EQ(list.BoundsRect(), Rect::FromOriginSize(120, 140, 120, 8 * 20 + 4));
     EXPECT_TRUE(list.ScrollBar()->Visible());  // eleven items, eight rows
     Point row3 = list.ClientToScreen({30, 2 + 2 * 20 + 5});
     host_->MouseMove(row3);
@@ -88,7 +88,7 @@ TEST_F(ComboTest, TypeAheadResetsAfterHalfASecond) {
 }
 
 TEST_F(ComboTest, OpensAboveWhenNoRoomBelow) {
-    form_->SetBoundsRect(Rect::FromBounds(100, 900, 300, 100));
+    form_->SetBoundsRect(Rect::FromOriginSize(100, 900, 300, 100));
     Click(combo_, 60, 10);
     Rect list = combo_->ListBox().BoundsRect();
     EXPECT_EQ(list.bottom, 920);

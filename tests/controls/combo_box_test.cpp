@@ -38,7 +38,7 @@ struct ComboFixture : ::testing::Test {
         };
         combo.Environment = [] {
             DropDownEnvironment env;
-            env.combo = IntRect::FromSize(100, 100, 120, 20);
+            env.combo = Rect::FromOriginSize(100, 100, 120, 20);
             env.workArea = {0, 0, 1280, 1024};
             return env;
         };
@@ -95,8 +95,8 @@ TEST_F(ComboFixture, PressDragReleaseSelectsAndAutoScrolls) {
     log.clear();
     combo.PressOnDropArea();
     EXPECT_EQ(combo.List().Rows(), 8);
-    const IntRect list = combo.ListRect();
-    EXPECT_EQ(list, IntRect::FromSize(100, 120, 120, 8 * 20 + 4));
+    const Rect list = combo.ListRect();
+    EXPECT_EQ(list, Rect::FromOriginSize(100, 120, 120, 8 * 20 + 4));
     // Below the list before the pointer was ever on it: nothing scrolls.
     combo.HeldMove({150, list.bottom + 10});
     EXPECT_EQ(combo.AutoScrollDirection(), 0);
@@ -189,29 +189,29 @@ TEST_F(ComboFixture, EmptyComboNeverOpens) {
 
 TEST(DropDownGeometry, SizesAndOpensAboveNearTheBottom) {
     DropDownInput in;
-    in.combo = IntRect::FromSize(10, 900, 120, 20);
+    in.combo = Rect::FromOriginSize(10, 900, 120, 20);
     in.workArea = {0, 0, 1280, 1024};
     in.itemCount = 11;
-    EXPECT_EQ(DropDownRect(in), IntRect::FromSize(10, 920 - 164 - 20, 120, 164));
+    EXPECT_EQ(DropDownRect(in), Rect::FromOriginSize(10, 920 - 164 - 20, 120, 164));
     in.itemCount = 4;
     in.listBoxWidth = 200;
-    EXPECT_EQ(DropDownRect(in), IntRect::FromSize(10, 920, 200, 84));
+    EXPECT_EQ(DropDownRect(in), Rect::FromOriginSize(10, 920, 200, 84));
     in.sectionFrameHeight = 6;  // a list section
     in.itemHeight = 18;
     EXPECT_EQ(DropDownRect(in).Height(), 6 + 4 * 18);
-    in.combo = IntRect::FromSize(10, 100, 120, 20);
+    in.combo = Rect::FromOriginSize(10, 100, 120, 20);
     in.itemCount = 11;
     EXPECT_EQ(DropDownRect(in).top, 120);
 }
 
 TEST(ComboBoxGeometry, DefaultAndSkinnedParts) {
     ComboBoxParts d = DefaultComboBoxParts(120, 20);
-    EXPECT_EQ(d.button, (IntRect{101, 2, 118, 18}));
-    EXPECT_EQ(d.textArea, (IntRect{2, 2, 100, 18}));
+    EXPECT_EQ(d.button, (Rect{101, 2, 118, 18}));
+    EXPECT_EQ(d.textArea, (Rect{2, 2, 100, 18}));
     ComboBoxSkinGeometry s{60, 42, {43, 2, 58, 18}, {3, 3, 42, 17}};
     ComboBoxParts k = SkinnedComboBoxParts(150, s);
-    EXPECT_EQ(k.button, (IntRect{133, 2, 148, 18}));
-    EXPECT_EQ(k.textArea, (IntRect{3, 3, 132, 17}));
+    EXPECT_EQ(k.button, (Rect{133, 2, 148, 18}));
+    EXPECT_EQ(k.textArea, (Rect{3, 3, 132, 17}));
     // A button left of the right anchor column stays where the section has it.
     s.buttonRect = {1, 2, 16, 18};
     EXPECT_EQ(SkinnedComboBoxParts(150, s).button, s.buttonRect);

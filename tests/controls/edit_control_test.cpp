@@ -1,6 +1,6 @@
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp::test {
 namespace {

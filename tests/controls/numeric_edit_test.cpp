@@ -166,9 +166,9 @@ TEST(SpinButtons, HeldForOneSecondStepsAt600To1000AndOnRelease) {
     test::FakeTimers timers;
     SpinButtons buttons(timers);
     auto layout = SpinButtons::DefaultLayout(120, 20, 14);
-    EXPECT_EQ(layout.buttons[0], (IntRect{103, 2, 118, 10}));
-    EXPECT_EQ(layout.buttons[1], (IntRect{103, 10, 118, 18}));
-    EXPECT_EQ(layout.box, IntRect::FromSize(2, 3, 101, 14));
+    EXPECT_EQ(layout.buttons[0], (Rect{103, 2, 118, 10}));
+    EXPECT_EQ(layout.buttons[1], (Rect{103, 10, 118, 18}));
+    EXPECT_EQ(layout.box, Rect::FromOriginSize(2, 3, 101, 14));
     buttons.SetButtons(layout.buttons);
     std::vector<long long> steps;
     buttons.Step = [&](int dir) {

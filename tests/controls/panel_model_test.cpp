@@ -48,11 +48,11 @@ TEST(PanelModel, RollUpFoldsOnlyInRollUpMode) {
 TEST(PanelModel, DefaultGroupBoxPlacesChildrenBelowItsCaption) {
     PanelModel p;
     p.SetCaptionMode(true);
-    EXPECT_EQ(p.DefaultClientRect(150, 150), (IntRect{1, 23, 149, 149}));
-    EXPECT_EQ(p.DefaultCaptionBar(150), (IntRect{1, 1, 149, 22}));
+    EXPECT_EQ(p.DefaultClientRect(150, 150), (Rect{1, 23, 149, 149}));
+    EXPECT_EQ(p.DefaultCaptionBar(150), (Rect{1, 1, 149, 22}));
     p.SetBorderStyle(TbsSkinBorderStyle::bvNone);
-    EXPECT_EQ(p.DefaultClientRect(150, 150), (IntRect{0, 22, 150, 150}));
-    EXPECT_EQ(p.DefaultCaptionBar(150), (IntRect{0, 0, 150, 22}));
+    EXPECT_EQ(p.DefaultClientRect(150, 150), (Rect{0, 22, 150, 150}));
+    EXPECT_EQ(p.DefaultCaptionBar(150), (Rect{0, 0, 150, 22}));
 }
 
 }  // namespace

@@ -73,16 +73,16 @@ TEST(ScrollBarModel, TrackPressPagesWhileBeyondTheThumb) {
 TEST(ScrollBarGeometry, DefaultVerticalAndHorizontal) {
     ScrollBarValues v{0, 100, 0, 0};
     ScrollBarParts p = ScrollBarGeometry::Default(18, 164, ScrollBarKind::sbVertical, v);
-    EXPECT_EQ(p.arrow1, (IntRect{1, 1, 17, 17}));
-    EXPECT_EQ(p.arrow2, (IntRect{1, 147, 17, 163}));
-    EXPECT_EQ(p.track, (IntRect{1, 17, 17, 147}));
-    EXPECT_EQ(p.thumb, (IntRect{1, 17, 17, 33}));
+    EXPECT_EQ(p.arrow1, (Rect{1, 1, 17, 17}));
+    EXPECT_EQ(p.arrow2, (Rect{1, 147, 17, 163}));
+    EXPECT_EQ(p.track, (Rect{1, 17, 17, 147}));
+    EXPECT_EQ(p.thumb, (Rect{1, 17, 17, 33}));
     v.position = 100;
     EXPECT_EQ(ScrollBarGeometry::Default(18, 164, ScrollBarKind::sbVertical, v).thumb.bottom, 147);
 
     ScrollBarParts h = ScrollBarGeometry::Default(200, 18, ScrollBarKind::sbHorizontal, v, true);
-    EXPECT_EQ(h.arrow2, (IntRect{181 - 17, 1, 180, 17}));
-    EXPECT_EQ(h.track, (IntRect{17, 1, 164, 17}));
+    EXPECT_EQ(h.arrow2, (Rect{181 - 17, 1, 180, 17}));
+    EXPECT_EQ(h.track, (Rect{17, 1, 164, 17}));
 }
 
 TEST(ScrollBarGeometry, PagedThumbLengthAndEmptyRange) {
@@ -113,10 +113,10 @@ TEST(ScrollBarGeometry, SkinnedTrackArrowsAndThumb) {
     s.thumbRect = {0, 0, 10, 20};
     ScrollBarValues v{0, 100, 0, 0};
     ScrollBarParts p = ScrollBarGeometry::Skinned(16, 160, ScrollBarKind::sbVertical, v, s);
-    EXPECT_EQ(p.track, (IntRect{0, 15, 16, 145}));
+    EXPECT_EQ(p.track, (Rect{0, 15, 16, 145}));
     EXPECT_EQ(p.arrow1, s.upButtonRect);
-    EXPECT_EQ(p.arrow2, (IntRect{0, 145, 16, 160}));
-    EXPECT_EQ(p.thumb, (IntRect{3, 15, 13, 35}));
+    EXPECT_EQ(p.arrow2, (Rect{0, 145, 16, 160}));
+    EXPECT_EQ(p.thumb, (Rect{3, 15, 13, 35}));
     s.thumbMinPageSize = 30;
     EXPECT_EQ(ScrollBarGeometry::Skinned(16, 160, ScrollBarKind::sbVertical, v, s).thumb.Height(), 30);
     v.pageSize = 1;  // paged length 1 is below the picture's own 20

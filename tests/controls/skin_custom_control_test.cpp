@@ -10,7 +10,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_package.h"
 #include "skin/skin_zlib.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp {
 namespace {

@@ -14,7 +14,7 @@
 #include "skin/embedded/embedded_skins.h"
 #include "skin/skin_change_relay.h"
 #include "skin/skin_data.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp {
 namespace {

@@ -10,8 +10,8 @@
 #include "skin/data_skin_lists.h"
 #include "skin/embedded/embedded_skins.h"
 #include "skin/skin_data.h"
-#include "tests/controls/form_fixture.h"
-#include "tests/platform/text/golden.h"
+#include "tests/support/form_fixture.h"
+#include "tests/support/golden.h"
 
 namespace dsp::test {
 namespace {
@@ -121,7 +121,7 @@ TEST_F(SkinnedComboTest, RowsAndThumbComeFromTheirPictures) {
     const auto& s = Section<TbsDataSkinScrollBarControl>("vscrollbar");
     const ScrollBarParts parts = bar.Parts();
     // Track 28 + (144 - 60) long; the thumb is 8/11 of it, its ends fixed.
-    EXPECT_EQ(parts.track, (IntRect{0, 16, 16, 128}));
+    EXPECT_EQ(parts.track, (Rect{0, 16, 16, 128}));
     EXPECT_EQ(parts.thumb.Height(), 80);
     Bitmap b = bar.PaintToBitmap();
     EXPECT_EQ(b.GetPixel(parts.thumb.left, parts.thumb.top),

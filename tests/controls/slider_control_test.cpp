@@ -1,5 +1,5 @@
 #include "controls/slider.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp::test {
 namespace {
@@ -25,7 +25,7 @@ TEST_F(SliderTest, BuiltInPicturesHaveTheirFixedSizes) {
     EXPECT_EQ(slider_->ImageHThumb().Height(), 17);
     EXPECT_EQ(slider_->ImageVThumb().Width(), 38);
     EXPECT_EQ(slider_->ImageVThumb().Height(), 9);
-    EXPECT_EQ(slider_->Layout().ruler, IntRect::FromSize(6, 6 + 4, 138, 8));  // thumb 17 > ruler 8
+    EXPECT_EQ(slider_->Layout().ruler, Rect::FromOriginSize(6, 6 + 4, 138, 8));  // thumb 17 > ruler 8
     EXPECT_EQ(slider_->UserImages(), 0);
     slider_->SetImageHThumb(Bitmap(20, 10));
     EXPECT_EQ(slider_->UserImages(), kUserImageHThumb);
@@ -48,7 +48,7 @@ TEST_F(SliderTest, KeysStepToMultiplesAndFireChanged) {
 }
 
 TEST_F(SliderTest, RulerPressRepeatsEvery400ms) {
-    IntRect ruler = slider_->Layout().ruler;
+    Rect ruler = slider_->Layout().ruler;
     int y = ruler.top + 2;
     Press(slider_, 120, y);
     EXPECT_EQ(slider_->Value(), 10);
@@ -62,7 +62,7 @@ TEST_F(SliderTest, RulerPressRepeatsEvery400ms) {
 }
 
 TEST_F(SliderTest, DragIsNotSnappedWithSmooth) {
-    IntRect thumb = slider_->ThumbRect();
+    Rect thumb = slider_->ThumbRect();
     Press(slider_, thumb.left + 2, thumb.top + 2);
     EXPECT_TRUE(slider_->ThumbPressed());
     MoveTo(slider_, thumb.left + 2 + 21, thumb.top + 2);
@@ -79,7 +79,7 @@ TEST_F(SliderTest, OrientationSwapsTheSize) {
 
 TEST_F(SliderTest, DisabledTakesNoInput) {
     slider_->SetEnabled(false);
-    IntRect ruler = slider_->Layout().ruler;
+    Rect ruler = slider_->Layout().ruler;
     Click(slider_, 120, ruler.top + 2);
     EXPECT_TRUE(log_.empty());
 }

@@ -101,7 +101,7 @@ SliderLayout WorkedLayout() {
 
 TEST(SliderGeometry, WorkedHorizontalLayout) {
     SliderLayout l = WorkedLayout();
-    EXPECT_EQ(l.ruler, IntRect::FromSize(6, 13, 138, 7));
+    EXPECT_EQ(l.ruler, Rect::FromOriginSize(6, 13, 138, 7));
     EXPECT_EQ(l.thumb.top, 6);
     EXPECT_EQ(l.thumb.Height(), 22);
     EXPECT_EQ(l.trackLength, 127);
@@ -119,7 +119,7 @@ TEST(SliderGeometry, VerticalLayoutAndInverseMapping) {
     in.thumbHeight = 9;
     in.rulerBreadth = 8;
     SliderLayout l = SliderGeometry::Layout(in);
-    EXPECT_EQ(l.ruler, IntRect::FromSize(6 + 5, 6, 8, 138));
+    EXPECT_EQ(l.ruler, Rect::FromOriginSize(6 + 5, 6, 8, 138));
     EXPECT_EQ(l.thumb.left, 6);
     EXPECT_EQ(l.tickArea.left, 6 + 19 + 1);
     EXPECT_EQ(l.trackLength, 129);
@@ -174,8 +174,8 @@ TEST(SliderRulerRepeat, StepsAtPressThenEvery400msWhileBeyondTheThumb) {
     value.SetMaxValue(80);
     value.SetValue(15);
 
-    repeat.DirectionAt = [&](IntPoint p) {
-        IntRect thumb{value.Value(), 0, value.Value() + 5, 10};
+    repeat.DirectionAt = [&](Point p) {
+        Rect thumb{value.Value(), 0, value.Value() + 5, 10};
         return SliderPressDirection(thumb, false, p);
     };
     repeat.Step = [&](int dir) { value.Step(dir > 0 ? SliderStep::Up : SliderStep::Down); };

@@ -1,5 +1,5 @@
 #include "controls/track_bar.h"
-#include "tests/controls/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace dsp::test {
 namespace {

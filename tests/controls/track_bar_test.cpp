@@ -63,7 +63,7 @@ TEST(TrackBarValue, NestedChangeRunsToItsEndFirst) {
 
 TEST(TrackBarGeometry, VerticalThumbCountsFromTheBottom) {
     // A 20 x 112 default-look fader, 0..63 at 50.
-    IntRect track = TrackBarGeometry::DefaultTrack(20, 112);
+    Rect track = TrackBarGeometry::DefaultTrack(20, 112);
     TrackBarSize thumb = TrackBarGeometry::DefaultThumbSize(20, 112, true);
     EXPECT_EQ(thumb.width, 16);
     EXPECT_EQ(thumb.height, 8);
@@ -71,14 +71,14 @@ TEST(TrackBarGeometry, VerticalThumbCountsFromTheBottom) {
     EXPECT_EQ(l.travelStart, 6);
     EXPECT_EQ(l.travelEnd, 106);
     EXPECT_EQ(l.thumbOffset, 79);  // round(100 * 50 / 63) = round(79.37)
-    EXPECT_EQ(l.thumb, IntRect::FromSize(2, 106 - 79 - 4, 16, 8));
+    EXPECT_EQ(l.thumb, Rect::FromOriginSize(2, 106 - 79 - 4, 16, 8));
     // The bottom is the minimum and the top the maximum.
     EXPECT_EQ(TrackBarGeometry::Layout(track, thumb, true, 0, 63, 0).thumb.top, 102);
     EXPECT_EQ(TrackBarGeometry::Layout(track, thumb, true, 0, 63, 63).thumb.top, 2);
 }
 
 TEST(TrackBarGeometry, HorizontalLayoutAndHalfEvenRounding) {
-    IntRect track = TrackBarGeometry::DefaultTrack(100, 20);
+    Rect track = TrackBarGeometry::DefaultTrack(100, 20);
     TrackBarSize thumb = TrackBarGeometry::DefaultThumbSize(100, 20, false);
     EXPECT_EQ(thumb.width, 8);
     EXPECT_EQ(thumb.height, 16);
@@ -86,11 +86,11 @@ TEST(TrackBarGeometry, HorizontalLayoutAndHalfEvenRounding) {
     EXPECT_EQ(TrackBarGeometry::Layout(track, thumb, false, 0, 16, 1).thumbOffset, 6);
     EXPECT_EQ(TrackBarGeometry::Layout(track, thumb, false, 0, 16, 3).thumbOffset, 16);
     TrackBarLayout l = TrackBarGeometry::Layout(track, thumb, false, 0, 100, 50);
-    EXPECT_EQ(l.thumb, IntRect::FromSize(6 + 44 - 4, 2, 8, 16));
+    EXPECT_EQ(l.thumb, Rect::FromOriginSize(6 + 44 - 4, 2, 8, 16));
 }
 
 TEST(TrackBarGeometry, EmptyRangeSitsAtMinimumAndDragsYieldMinimum) {
-    IntRect track = TrackBarGeometry::DefaultTrack(20, 112);
+    Rect track = TrackBarGeometry::DefaultTrack(20, 112);
     TrackBarSize thumb = TrackBarGeometry::DefaultThumbSize(20, 112, true);
     TrackBarLayout l = TrackBarGeometry::Layout(track, thumb, true, 7, 7, 7);
     EXPECT_EQ(l.thumbOffset, 0);
@@ -113,7 +113,7 @@ TEST(TrackBarGeometry, DragAndJumpOffsets) {
     // Vertical: moving the pointer up raises the offset.
     EXPECT_EQ(TrackBarGeometry::DragOffset(true, 50, 40, 45), 45);
     EXPECT_EQ(TrackBarGeometry::DragOffset(false, 50, 40, 45), 35);
-    IntRect thumb = IntRect::FromSize(2, 30, 16, 8);
+    Rect thumb = Rect::FromOriginSize(2, 30, 16, 8);
     EXPECT_EQ(TrackBarGeometry::JumpOffset(true, 10, 60, 112, thumb, 2), 112 - 60 - 4 - 2);
     EXPECT_TRUE(TrackBarGeometry::HitsThumb(thumb, {18, 38}));  // right and bottom edges count
     EXPECT_FALSE(TrackBarGeometry::HitsThumb(thumb, {19, 38}));
@@ -121,9 +121,9 @@ TEST(TrackBarGeometry, DragAndJumpOffsets) {
 }
 
 TEST(TrackBarGeometry, WorkingTrackGrowsWithResizableSection) {
-    IntRect area{3, 10, 17, 90};
-    IntRect skin{0, 0, 20, 100};
-    EXPECT_EQ(TrackBarGeometry::WorkingTrack(area, skin, 20, 112, true, true), (IntRect{3, 10, 17, 102}));
+    Rect area{3, 10, 17, 90};
+    Rect skin{0, 0, 20, 100};
+    EXPECT_EQ(TrackBarGeometry::WorkingTrack(area, skin, 20, 112, true, true), (Rect{3, 10, 17, 102}));
     EXPECT_EQ(TrackBarGeometry::WorkingTrack(area, skin, 20, 112, true, false), area);
 }
 

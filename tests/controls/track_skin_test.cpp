@@ -9,8 +9,8 @@
 #include "skin/skin_data.h"
 #include "skin/skin_package.h"
 #include "skin/skin_zlib.h"
-#include "tests/controls/form_fixture.h"
-#include "tests/platform/text/golden.h"
+#include "tests/support/form_fixture.h"
+#include "tests/support/golden.h"
 
 namespace dsp {
 namespace {
@@ -114,8 +114,8 @@ TEST_F(TrackSkinTest, TrackBarTakesTheSectionsSizeOrientationAndWorkingTrack) {
     TrackBarLayout l = bar->CurrentLayout();
     EXPECT_EQ(l.travelStart, 8);
     EXPECT_EQ(l.travelEnd, 24);
-    EXPECT_EQ(l.thumb, (IntRect{1, 14, 9, 18}));
-    EXPECT_TRUE(MatchesGolden(bar->PaintToBitmap(), kGolden, "skin_track_bar", {0, 0}));
+    EXPECT_EQ(l.thumb, (Rect{1, 14, 9, 18}));
+    EXPECT_TRUE(test::MatchesGolden(bar->PaintToBitmap(), kGolden, "skin_track_bar"));
 }
 
 TEST_F(TrackSkinTest, TrackBarDrawsBodyActiveSideAndKeyedThumb) {
@@ -164,11 +164,11 @@ TEST_F(TrackSkinTest, TrackBarWithoutItsSectionFallsBackToTheDefaultGeometry) {
 TEST_F(TrackSkinTest, SkinnedSliderFollowsTheWorkedLayout) {
     TbsSkinSlider* s = Slider();
     ASSERT_TRUE(s->Skinned());
-    EXPECT_EQ(s->Layout().ruler, (IntRect{6, 13, 144, 20}));
+    EXPECT_EQ(s->Layout().ruler, (Rect{6, 13, 144, 20}));
     EXPECT_EQ(s->Layout().trackLength, 127);
     EXPECT_EQ(s->Layout().tickArea.top, 29);
-    EXPECT_EQ(s->ThumbRect(), (IntRect{70, 6, 81, 28}));  // 6 + round(63.5)
-    EXPECT_TRUE(MatchesGolden(s->PaintToBitmap(), kGolden, "skin_slider", {0, 0}));
+    EXPECT_EQ(s->ThumbRect(), (Rect{70, 6, 81, 28}));  // 6 + round(63.5)
+    EXPECT_TRUE(test::MatchesGolden(s->PaintToBitmap(), kGolden, "skin_slider"));
 }
 
 TEST_F(TrackSkinTest, SkinnedSliderDrawsColoursRulerAndThumbStates) {
@@ -191,7 +191,7 @@ TEST_F(TrackSkinTest, SliderWithoutTheSkinThumbKeepsTheSkinRuler) {
     s->SetUseSkinThumb(false);
     // The built-in 9 x 17 thumb over the skin's 7-pixel ruler.
     EXPECT_EQ(s->ThumbRect().Width(), 9);
-    EXPECT_EQ(s->Layout().ruler, (IntRect{6, 11, 144, 18}));
+    EXPECT_EQ(s->Layout().ruler, (Rect{6, 11, 144, 18}));
     EXPECT_EQ(s->Layout().trackLength, 129);
 }
 

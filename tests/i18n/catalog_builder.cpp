@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 namespace dsp::test {
@@ -36,23 +35,7 @@ std::string PoQuoted(const std::string& text) {
     return out + "\"";
 }
 
-std::filesystem::path OutputRoot() {
-    const char* out = std::getenv("DSP_TEST_OUT");
-    return out != nullptr ? std::filesystem::path(out) : std::filesystem::temp_directory_path();
-}
-
 }  // namespace
-
-TempDir::TempDir() {
-    std::random_device random;
-    path_ = OutputRoot() / ("i18n-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 void WriteCatalog(const std::string& moPath, const Entries& entries) {
     std::filesystem::create_directories(std::filesystem::path(moPath).parent_path());

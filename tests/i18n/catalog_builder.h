@@ -1,5 +1,5 @@
 #pragma once
-// Test helpers: temporary folders and message catalogs compiled with msgfmt.
+// Test helpers: message catalogs compiled with msgfmt.
 
 #include <cstdint>
 #include <filesystem>
@@ -7,23 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/temp_dir.h"
+
 namespace dsp::test {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
-
-// A fresh folder under the test output folder, removed with the object.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-    std::string operator/(const std::string& relative) const { return (path_ / relative).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // Compiles `entries` (msgid, msgstr) with msgfmt into `moPath`, creating its
 // folders. Fails the calling test through an exception when msgfmt fails.

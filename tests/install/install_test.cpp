@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/graphics/png_file.h"
+#include "tests/support/temp_dir.h"
 
 namespace dsp {
 namespace {
@@ -45,8 +46,7 @@ std::string ReadText(const fs::path& path) {
 }
 
 fs::path Scratch(const std::string& name) {
-    const char* out = std::getenv("DSP_TEST_OUT");
-    fs::path dir = fs::path(out ? out : "/tmp") / name;
+    fs::path dir = dsp::test::TestOutputDir() / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

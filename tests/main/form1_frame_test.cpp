@@ -4,8 +4,8 @@
 
 #include "platform/graphics/canvas.h"
 #include "skin/form/skin_form.h"
-#include "tests/main/form1_fixture.h"
-#include "tests/platform/text/golden.h"
+#include "tests/support/form1_fixture.h"
+#include "tests/support/golden.h"
 
 namespace dsp::test {
 namespace {

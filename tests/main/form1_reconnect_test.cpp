@@ -2,17 +2,15 @@
 // one-second timer (driven by the fake clock), and the changes made while it
 // was away are not sent when it comes back.
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "platform/framework/fake_time.h"
 #include "platform/serialdev/routed_serial_device.h"
 #include "serial/ecomport.h"
-#include "tests/main/form1_fixture.h"
 #include "tests/serial/pty_collector.h"
 #include "tests/serial/ser2net_fixture.h"
-#include "tests/serial/wait_until.h"
+#include "tests/support/form1_fixture.h"
+#include "tests/support/wait_until.h"
 
 namespace dsp {
 namespace {
@@ -41,18 +39,12 @@ class ReconnectTest : public test::Form1Test {
     // A symbolic link that COM1 maps to, so the "same" device can come back
     // as another pseudo-terminal.
     std::string Link(const std::string& device) {
-        const char* out = std::getenv("DSP_TEST_OUT");
-        link_ = std::string(out ? out : "/tmp") + "/" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".tty";
+        link_ = dir_ / "com1.tty";
         std::filesystem::remove(link_);
         std::filesystem::create_symlink(device, link_);
         return link_;
     }
-    void Unplug() {
-        pty_.CloseMaster();
-        ::close(holdSlave_);
-        holdSlave_ = -1;
-    }
+    void Unplug() { pty_.Unplug(); }
     void Advance(int ms) { AdvanceTime(*app_, *clock_, ms); }
     void SetMid(int value) { form_->bsSkinTrackBar5->SetValue(value); }
     bool Said(const std::string& text) const { return diagnostics_.str().find(text) != std::string::npos; }

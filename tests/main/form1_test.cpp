@@ -5,7 +5,7 @@
 
 #include "skin/skin_data.h"
 #include "skin/skin_frame.h"
-#include "tests/main/form1_fixture.h"
+#include "tests/support/form1_fixture.h"
 
 namespace dsp::test {
 namespace {
@@ -90,11 +90,11 @@ TEST_F(Form1Test, TheEmbeddedSkinsReachEveryControlAndTheBackground) {
     EXPECT_EQ(SkinOf(Control("bsSkinBevel5")), "-");
     // The sections fit the stored sizes: the skins change no control's size
     // (a track bar takes its section after its name and bounds).
-    EXPECT_EQ(form_->bsSkinTrackBar12->BoundsRect(), Rect::FromBounds(34, 47, 20, 112));
-    EXPECT_EQ(form_->bsSkinTrackBar2->BoundsRect(), Rect::FromBounds(608, 41, 20, 118));
-    EXPECT_EQ(form_->bsSkinButton1->BoundsRect(), Rect::FromBounds(4, 31, 82, 25));
-    EXPECT_EQ(form_->bsSkinSpinEdit5->BoundsRect(), Rect::FromBounds(76, 158, 120, 20));
-    EXPECT_EQ(form_->bsSkinComboBox8->BoundsRect(), Rect::FromBounds(568, 0, 120, 21));
+    EXPECT_EQ(form_->bsSkinTrackBar12->BoundsRect(), Rect::FromOriginSize(34, 47, 20, 112));
+    EXPECT_EQ(form_->bsSkinTrackBar2->BoundsRect(), Rect::FromOriginSize(608, 41, 20, 118));
+    EXPECT_EQ(form_->bsSkinButton1->BoundsRect(), Rect::FromOriginSize(4, 31, 82, 25));
+    EXPECT_EQ(form_->bsSkinSpinEdit5->BoundsRect(), Rect::FromOriginSize(76, 158, 120, 20));
+    EXPECT_EQ(form_->bsSkinComboBox8->BoundsRect(), Rect::FromOriginSize(568, 0, 120, 21));
 
     // bsSkinFrame1 paints the client background from skin 1: the gap
     // between the first two group boxes shows it.

@@ -6,7 +6,8 @@
 
 #include "main/app/headless_driver.h"
 #include "main/protocol/frame.h"
-#include "tests/main/form1_fixture.h"
+#include "tests/support/form1_fixture.h"
+#include "tests/support/golden.h"
 
 namespace dsp::test {
 namespace {
@@ -36,10 +37,7 @@ TEST_F(HeadlessSessionTest, ScriptedSessionWritesTheGoldenFrames) {
     std::string line;
     while (std::getline(script, line) && driver.Execute(line, answers)) collect();
     for (const auto& box : host_->MessageBoxes()) ADD_FAILURE() << "message box: " << box.text;
-    const std::string golden = ReadFile(DSP_TEST_DATA "/golden/session.frames");
-    if (std::getenv("DSP_UPDATE_GOLDEN"))
-        std::ofstream(DSP_TEST_DATA "/golden/session.frames") << frames.str();
-    EXPECT_EQ(frames.str(), golden);
+    EXPECT_TRUE(MatchesGoldenText(frames.str(), DSP_TEST_DATA "/golden/session.frames"));
 
     const std::string out = answers.str();
     EXPECT_EQ(out.find("error"), std::string::npos) << out;

@@ -7,12 +7,9 @@
 #include "controls/track_bar.h"
 #include "main/layout/layout_error.h"
 #include "main/layout/layout_reader.h"
-#include "platform/framework/application.h"
-#include "platform/framework/fake_time.h"
-#include "platform/framework/form.h"
-#include "platform/framework/headless_host.h"
 #include "skin/skin_data.h"
 #include "skin/skin_frame.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp {
 namespace {
@@ -36,12 +33,9 @@ class FakeHost : public LayoutHost {
     TForm& form_;
 };
 
-class LayoutLoaderTest : public ::testing::Test {
+class LayoutLoaderTest : public test::AppTest {
   protected:
-    LayoutLoaderTest()
-        : app_(std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(0)),
-          form_(app_.CreateForm<TForm>()),
-          host_(*form_) {}
+    LayoutLoaderTest() : form_(app_->CreateForm<TForm>()), host_(*form_) {}
 
     int ErrorLine(const std::string& text, std::string* message) {
         form_->DestroyComponents();  // what an earlier refused layout left
@@ -54,7 +48,6 @@ class LayoutLoaderTest : public ::testing::Test {
         return 0;
     }
 
-    TApplication app_;
     TForm* form_;
     FakeHost host_;
 };

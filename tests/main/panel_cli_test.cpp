@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/temp_dir.h"
+
 namespace {
 
 std::string RunShell(const std::string& command) {
@@ -21,10 +23,7 @@ std::string RunShell(const std::string& command) {
 
 const std::string kProgram = DSP_BINARY_DIR "/dsp-panel";
 
-std::string OutDir() {
-    const char* out = std::getenv("DSP_TEST_OUT");
-    return out ? out : "/tmp";
-}
+std::string OutDir() { return dsp::test::TestOutputDir().string(); }
 
 TEST(PanelProgram, WithoutADisplayPointsToHeadlessAndFails) {
     const std::string out = RunShell("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + kProgram +

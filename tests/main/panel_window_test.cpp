@@ -13,7 +13,8 @@
 #include <string>
 #include <thread>
 
-#include "tests/platform/framework/xvfb_server.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/xvfb_server.h"
 
 namespace dsp::test {
 namespace {
@@ -106,10 +107,9 @@ TEST(PanelWindow, ADisplayWithNoServerEndsAtOnceWithOneLine) {
 TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
     XvfbServer x;
     if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
-    const char* out = std::getenv("DSP_TEST_OUT");
-    std::vector<std::string> env = {
-        x.DisplayEnv(), "SDL_VIDEODRIVER", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
-        std::string("XDG_CONFIG_HOME=") + (out ? out : "/tmp") + "/window-config"};
+    TempDir config;
+    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
+                                    "XDG_CONFIG_HOME=" + config.Path().string()};
     ChildProcess panel({kProgram, "--simulate"}, env, true, true);
     ASSERT_TRUE(panel.Started());
     const std::string id = WaitForWindow(env);
@@ -162,8 +162,8 @@ Geometry WindowGeometry(const std::string& id, const std::vector<std::string>& e
 TEST(PanelWindow, AStartUpErrorBoxStandsInTheMiddleOfTheWindowUntilOk) {
     XvfbServer x;
     if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
-    const char* out = std::getenv("DSP_TEST_OUT");
-    const std::string config = std::string(out ? out : "/tmp") + "/box-config";
+    TempDir configDir;
+    const std::string config = configDir.Path().string();
     std::filesystem::create_directories(config + "/dsp-panel");
     std::ofstream(config + "/dsp-panel/user.reg")
         << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\tolmy\\audio]\n\"Language\"=\"1\"\n";
@@ -206,10 +206,9 @@ TEST(PanelWindow, AStartUpErrorBoxStandsInTheMiddleOfTheWindowUntilOk) {
 TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     XvfbServer x;
     if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
-    const char* out = std::getenv("DSP_TEST_OUT");
-    std::vector<std::string> env = {
-        x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
-        std::string("XDG_CONFIG_HOME=") + (out ? out : "/tmp") + "/window-config"};
+    TempDir config;
+    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
+                                    "XDG_CONFIG_HOME=" + config.Path().string()};
     ChildProcess panel({kProgram, "--simulate"}, env);
     ASSERT_TRUE(panel.Started());
 

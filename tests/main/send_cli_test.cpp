@@ -8,7 +8,7 @@
 #include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/termios_device.h"
 #include "tests/serial/fake_serial_device.h"
-#include "tests/serial/pty_reader.h"
+#include "tests/support/pty.h"
 
 namespace dsp {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "platform/serialdev/fd_wait.h"
 #include "serial/com_port.h"
-#include "tests/serial/pty_reader.h"
+#include "tests/support/pty.h"
 
 namespace dsp {
 namespace {

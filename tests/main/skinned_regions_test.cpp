@@ -4,8 +4,8 @@
 // with the pointer on the "VCR" selector after its morph has ended.
 #include <gtest/gtest.h>
 
-#include "tests/main/form1_fixture.h"
-#include "tests/platform/text/golden.h"
+#include "tests/support/form1_fixture.h"
+#include "tests/support/golden.h"
 
 namespace dsp::test {
 namespace {
@@ -21,7 +21,7 @@ class SkinnedRegionsTest : public Form1Test {
         form_->PaintTo(canvas, {0, 0});
         const Point at = c->OffsetInForm();
         Bitmap out(c->Width(), c->Height());
-        Canvas(out).CopyRect({0, 0}, window, Rect::FromBounds(at.x, at.y, c->Width(), c->Height()));
+        Canvas(out).CopyRect({0, 0}, window, Rect::FromOriginSize(at.x, at.y, c->Width(), c->Height()));
         return out;
     }
 };

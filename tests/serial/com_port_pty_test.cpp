@@ -11,8 +11,8 @@
 #include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/pty_pair.h"
 #include "serial/com_port.h"
-#include "tests/serial/pty_reader.h"
-#include "tests/serial/wait_until.h"
+#include "tests/support/pty.h"
+#include "tests/support/wait_until.h"
 
 namespace dsp {
 namespace {

@@ -13,7 +13,7 @@
 #include "serial/com_port.h"
 #include "tests/serial/pty_collector.h"
 #include "tests/serial/ser2net_fixture.h"
-#include "tests/serial/wait_until.h"
+#include "tests/support/wait_until.h"
 
 namespace dsp {
 namespace {

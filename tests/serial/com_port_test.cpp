@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "tests/serial/fake_serial_device.h"
-#include "tests/serial/wait_until.h"
+#include "tests/support/wait_until.h"
 
 namespace dsp {
 namespace {

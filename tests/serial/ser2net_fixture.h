@@ -21,6 +21,8 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/temp_dir.h"
+
 extern char** environ;
 
 namespace dsp::test {
@@ -71,9 +73,8 @@ class Ser2net {
     // "115200e71", so a test can see that the client's settings win.
     Ser2net(std::string device, std::string initialLine = "9600n81")
         : device_(std::move(device)), line_(std::move(initialLine)) {
-        const char* out = std::getenv("DSP_TEST_OUT");
-        dir_ = std::string(out ? out : "/tmp") + "/ser2net-" + std::to_string(getpid()) + "-" +
-               std::to_string(counter_++);
+        dir_ = (TestOutputDir() / ("ser2net-" + std::to_string(getpid()) + "-" + std::to_string(counter_++)))
+                   .string();
         telnetPort_ = FreeLoopbackPort();
         rawPort_ = FreeLoopbackPort();
     }

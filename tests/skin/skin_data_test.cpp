@@ -17,7 +17,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 struct Event {
-    SkinMessage message;
+    std::uint32_t message;
     bool empty;
     bool changing;
     bool operator==(const Event&) const = default;
@@ -27,7 +27,7 @@ struct Event {
 class SkinDataTest : public ::testing::Test {
   protected:
     SkinDataTest() {
-        data_.SetMessageSink([this](TbsSkinData& sender, SkinMessage message) {
+        data_.SetMessageSink([this](TbsSkinData& sender, std::uint32_t message) {
             EXPECT_EQ(&sender, &data_);
             events_.push_back({message, sender.Empty(), sender.Changing()});
         });
@@ -57,9 +57,9 @@ TEST_F(SkinDataTest, LoadReadsEverySectionAndAnnouncesBeforeChangeAndAfter) {
     EXPECT_TRUE(data_.Empty());
     data_.SetCompressedStoredSkin(&skin);
 
-    EXPECT_EQ(events_, (std::vector<Event>{{WM_BEFORECHANGESKINDATA, true, true},
-                                           {WM_CHANGESKINDATA, false, true},
-                                           {WM_AFTERCHANGESKINDATA, false, false}}));
+    EXPECT_EQ(events_, (std::vector<Event>{{kWmBeforeChangeSkinData, true, true},
+                                           {kWmChangeSkinData, false, true},
+                                           {kWmAfterChangeSkinData, false, false}}));
     EXPECT_FALSE(data_.Empty());
     EXPECT_EQ(data_.SkinName(), "Studio Night");
     EXPECT_EQ(data_.PictureName(), "main.bmp");
@@ -145,7 +145,7 @@ TEST_F(SkinDataTest, LaterPackageVersionLeavesTheSkinEmptyWithoutChangeMessages)
     TbsCompressedStoredSkin later;
     Store(later, v4);
     data_.LoadFromCompressedStoredSkin(later);
-    EXPECT_EQ(events_, (std::vector<Event>{{WM_BEFORECHANGESKINDATA, true, true}}));
+    EXPECT_EQ(events_, (std::vector<Event>{{kWmBeforeChangeSkinData, true, true}}));
     EXPECT_TRUE(data_.Empty());
     EXPECT_FALSE(data_.Changing());
     EXPECT_TRUE(data_.CtrlList().empty());
@@ -226,7 +226,7 @@ TEST_F(SkinDataTest, ALyingBmpEndsTheLoadWithTheFlagsSet) {
         EXPECT_TRUE(data_.Empty());
         EXPECT_TRUE(data_.Changing());
         EXPECT_EQ(data_.SkinName(), "");  // the text comes after the pictures
-        EXPECT_EQ(events_, (std::vector<Event>{{WM_BEFORECHANGESKINDATA, true, true}}));
+        EXPECT_EQ(events_, (std::vector<Event>{{kWmBeforeChangeSkinData, true, true}}));
         // Nothing of a refused package is decoded later, when it is drawn.
         EXPECT_TRUE(data_.PictureBitmap().Empty());
         EXPECT_TRUE(data_.ActivePictureBitmaps().empty());
@@ -283,8 +283,8 @@ TEST_F(SkinDataTest, SkinnableFormAndResourceStringsAnnounceThemselves) {
     data_.SetSkinnableForm(false);
     TbsResourceStrData strings;
     data_.SetResourceStrData(&strings);
-    EXPECT_EQ(events_, (std::vector<Event>{{WM_CHANGEFORMSKINNABLE, true, false},
-                                           {WM_CHANGERESSTRDATA, true, false}}));
+    EXPECT_EQ(events_, (std::vector<Event>{{kWmChangeFormSkinnable, true, false},
+                                           {kWmChangeResStrData, true, false}}));
     EXPECT_EQ(data_.ResourceStrData(), &strings);
 }
 

@@ -14,6 +14,7 @@
 #include "skin/skin_error.h"
 #include "skin/skin_zlib.h"
 #include "tests/skin/sample_skin.h"
+#include "tests/support/temp_dir.h"
 
 namespace dsp {
 namespace {
@@ -22,8 +23,7 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 fs::path OutDir(const std::string& name) {
-    const char* out = std::getenv("DSP_TEST_OUT");
-    fs::path dir = fs::path(out != nullptr ? out : fs::temp_directory_path().string()) / ("pkg_" + name);
+    fs::path dir = test::TestOutputDir() / ("pkg_" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

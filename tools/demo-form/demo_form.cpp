@@ -51,16 +51,16 @@ void TDemoButton::WndProc(TMessage& m) {
 TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
     SetName("DemoForm");
     SetText("Demo form");
-    SetBoundsRect(Rect::FromBounds(100, 100, 320, 200));
+    SetBoundsRect(Rect::FromOriginSize(100, 100, 320, 200));
     SetColor(clSilver);
-    Button1 = new TDemoButton(this, this, Rect::FromBounds(20, 20, 100, 30), clLime);
+    Button1 = new TDemoButton(this, this, Rect::FromOriginSize(20, 20, 100, 30), clLime);
     Button1->SetName("Button1");
     Panel1 = new TCustomControl(this);
     Panel1->SetName("Panel1");
     Panel1->SetParent(this);
-    Panel1->SetBoundsRect(Rect::FromBounds(20, 70, 200, 100));
+    Panel1->SetBoundsRect(Rect::FromOriginSize(20, 70, 200, 100));
     Panel1->SetColor(clGray);
-    Button2 = new TDemoButton(this, Panel1, Rect::FromBounds(10, 10, 100, 30), clAqua);
+    Button2 = new TDemoButton(this, Panel1, Rect::FromOriginSize(10, 10, 100, 30), clAqua);
     Button2->SetName("Button2");
     Button1->OnClick = [this](TObject*) {
         Panel1->SetEnabled(!Panel1->Enabled());
@@ -80,9 +80,9 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
     Popup1->SetPopup(true);
     Popup1->SetText("Demo popup");
     Popup1->SetBounds(0, 0, 120, 60);
-    Item1 = new TDemoButton(this, Popup1, Rect::FromBounds(0, 0, 120, 30), clYellow);
+    Item1 = new TDemoButton(this, Popup1, Rect::FromOriginSize(0, 0, 120, 30), clYellow);
     Item1->SetName("Item1");
-    Item2 = new TDemoButton(this, Popup1, Rect::FromBounds(0, 30, 120, 30), clFuchsia);
+    Item2 = new TDemoButton(this, Popup1, Rect::FromOriginSize(0, 30, 120, 30), clFuchsia);
     Item2->SetName("Item2");
     for (TDemoButton* item : {Item1, Item2})
         item->OnClick = [this](TObject* sender) {

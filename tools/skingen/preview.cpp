@@ -25,7 +25,7 @@ Bitmap PictureSheet(const SkinFolder& skin) {
     Canvas canvas(sheet);
     int y = kGap;
     for (const auto& [name, pic] : skin.pictures) {
-        const Rect dst = Rect::FromBounds(kGap, y, pic.Width() * kScale, pic.Height() * kScale);
+        const Rect dst = Rect::FromOriginSize(kGap, y, pic.Width() * kScale, pic.Height() * kScale);
         canvas.StretchDraw(dst, pic, pic.Bounds());
         y += dst.Height() + kGap;
     }

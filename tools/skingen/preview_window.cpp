@@ -81,8 +81,8 @@ class Mock {
         DrawText(fonts_, canvas_, font, s, box, format | kDtSingleLine | kDtVCenter | kDtNoPrefix);
     }
     void Label(int x, int y, const std::string& s, Point origin) {
-        Text(Rect::FromBounds(origin.x + x, origin.y + y, 90, 13), s, Shade(t1_.text, -0.08), kDtLeft, false,
-             -11, "MS Sans Serif");
+        Text(Rect::FromOriginSize(origin.x + x, origin.y + y, 90, 13), s, Shade(t1_.text, -0.08), kDtLeft,
+             false, -11, "MS Sans Serif");
     }
 
     void Frame() {
@@ -154,31 +154,31 @@ class Mock {
 
     void SystemGroup() {
         const Point o{0, 38};
-        Group(Rect::FromBounds(0, 38, 221, 197), "系统");
-        Button(c1_, t1_, Rect::FromBounds(o.x + 4, o.y + 31, 82, 25), "连接", 0);
-        Combo(Rect::FromBounds(o.x + 88, o.y + 29, 120, 20), "COM1");
-        Button(c1_, t1_, Rect::FromBounds(o.x + 4, o.y + 63, 82, 25), "调用", 1);
-        Spin(Rect::FromBounds(o.x + 88, o.y + 61, 120, 20), "0");
-        Button(c1_, t1_, Rect::FromBounds(o.x + 4, o.y + 94, 82, 25), "保存", 2);
-        Spin(Rect::FromBounds(o.x + 88, o.y + 92, 120, 20), "0");
+        Group(Rect::FromOriginSize(0, 38, 221, 197), "系统");
+        Button(c1_, t1_, Rect::FromOriginSize(o.x + 4, o.y + 31, 82, 25), "连接", 0);
+        Combo(Rect::FromOriginSize(o.x + 88, o.y + 29, 120, 20), "COM1");
+        Button(c1_, t1_, Rect::FromOriginSize(o.x + 4, o.y + 63, 82, 25), "调用", 1);
+        Spin(Rect::FromOriginSize(o.x + 88, o.y + 61, 120, 20), "0");
+        Button(c1_, t1_, Rect::FromOriginSize(o.x + 4, o.y + 94, 82, 25), "保存", 2);
+        Spin(Rect::FromOriginSize(o.x + 88, o.y + 92, 120, 20), "0");
         Label(3, 130, "音乐最大声：", o);
-        Spin(Rect::FromBounds(o.x + 88, o.y + 125, 120, 20), "50");
+        Spin(Rect::FromOriginSize(o.x + 88, o.y + 125, 120, 20), "50");
         Label(3, 163, "话筒最大声：", o);
-        Spin(Rect::FromBounds(o.x + 88, o.y + 158, 120, 20), "38");
+        Spin(Rect::FromOriginSize(o.x + 88, o.y + 158, 120, 20), "38");
     }
 
     void EffectGroup() {
         const Point o{222, 38};
-        Group(Rect::FromBounds(222, 38, 203, 197), "音效选项");
+        Group(Rect::FromOriginSize(222, 38, 203, 197), "音效选项");
         const char* labels[] = {"中置通道：", "消音：", "防啸叫：", "变调："};
         const char* values[] = {"MUSIC", "L+R", "0", "#+2"};
         const int ys[] = {27, 58, 90, 124};
         for (int i = 0; i < 4; ++i) {
             Label(6, ys[i] + 2, labels[i], o);
-            Combo(Rect::FromBounds(o.x + 77, o.y + ys[i], 120, 20), values[i]);
+            Combo(Rect::FromOriginSize(o.x + 77, o.y + ys[i], 120, 20), values[i]);
         }
         Label(4, 163, "超低音频点：", o);
-        Spin(Rect::FromBounds(o.x + 76, o.y + 158, 120, 20), "100");
+        Spin(Rect::FromOriginSize(o.x + 76, o.y + 158, 120, 20), "100");
     }
 
     void Slider(const Rect& r, int value, int max) {
@@ -206,30 +206,31 @@ class Mock {
 
     void MicGroup() {
         const Point o{426, 38};
-        Group(Rect::FromBounds(426, 38, 270, 197), "话筒选项");
+        Group(Rect::FromOriginSize(426, 38, 270, 197), "话筒选项");
         const char* labels[] = {"延时：", "重复：", "回声：", "混响时间：", "混响电平："};
         const int labelY[] = {32, 64, 96, 128, 160}, sliderY[] = {24, 53, 88, 121, 150};
         const int readY[] = {30, 61, 94, 127, 156}, values[] = {120, 30, 56, 24, 70},
                   max[] = {250, 80, 80, 80, 80};
         for (int i = 0; i < 5; ++i) {
             Label(6, labelY[i], labels[i], o);
-            Slider(Rect::FromBounds(o.x + 71, o.y + sliderY[i], 150, 40), values[i], max[i]);
+            Slider(Rect::FromOriginSize(o.x + 71, o.y + sliderY[i], 150, 40), values[i], max[i]);
         }
-        for (int i = 0; i < 5; ++i) ReadOut(Rect::FromBounds(o.x + 223, o.y + readY[i], 33, 18), values[i]);
+        for (int i = 0; i < 5; ++i)
+            ReadOut(Rect::FromOriginSize(o.x + 223, o.y + readY[i], 33, 18), values[i]);
     }
 
     void Selectors() {
-        Fit(canvas_, Rect::FromBounds(0, 236, 415, 24), c2_, geo::panel::kBody, geo::panel::kAnchors);
-        Fit(canvas_, Rect::FromBounds(417, 236, 275, 24), c1_, geo::panel::kBody, geo::panel::kAnchors);
+        Fit(canvas_, Rect::FromOriginSize(0, 236, 415, 24), c2_, geo::panel::kBody, geo::panel::kAnchors);
+        Fit(canvas_, Rect::FromOriginSize(417, 236, 275, 24), c1_, geo::panel::kBody, geo::panel::kAnchors);
         Label(5, 6, "INPUT:", {0, 236});
         const char* names[] = {"AUTO", "BGM", "VCR", "DVD", "TV"};
         const int states[] = {2, 0, 1, 0, 3};
         for (int i = 0; i < 5; ++i)
-            Button(c3_, t3_, Rect::FromBounds(54 + 72 * i, 236, 71, 25), names[i], states[i]);
+            Button(c3_, t3_, Rect::FromOriginSize(54 + 72 * i, 236, 71, 25), names[i], states[i]);
         Label(13, 6, "辅助：", {417, 236});
-        Button(c3_, t3_, Rect::FromBounds(417 + 64, 236, 67, 25), "MIC", 0);
-        Button(c3_, t3_, Rect::FromBounds(417 + 132, 236, 67, 25), "MUSIC", 2);
-        Button(c3_, t3_, Rect::FromBounds(417 + 200, 236, 75, 25), "MIC+MUSIC", 0);
+        Button(c3_, t3_, Rect::FromOriginSize(417 + 64, 236, 67, 25), "MIC", 0);
+        Button(c3_, t3_, Rect::FromOriginSize(417 + 132, 236, 67, 25), "MUSIC", 2);
+        Button(c3_, t3_, Rect::FromOriginSize(417 + 200, 236, 75, 25), "MIC+MUSIC", 0);
     }
 
     void Fader(const Rect& r, int value, int max) {
@@ -251,7 +252,7 @@ class Mock {
 
     void Faders() {
         const Point o{0, 261};
-        Fit(canvas_, Rect::FromBounds(0, 261, 696, 190), c1_, geo::panel::kBody, geo::panel::kAnchors);
+        Fit(canvas_, Rect::FromOriginSize(0, 261, 696, 190), c1_, geo::panel::kBody, geo::panel::kAnchors);
         struct F {
             int x, y, h, value, max, readX;
             const char* label;
@@ -265,28 +266,29 @@ class Mock {
             {550, 47, 112, 16, 20, 548, "高单", 546}, {608, 41, 118, 30, 42, 606, "话筒", 604},
             {653, 42, 117, 42, 80, 651, "效果", 648}};
         for (const F& f : faders) {
-            Fader(Rect::FromBounds(o.x + f.x, o.y + f.y, 20, f.h), f.value, f.max);
-            ReadOut(Rect::FromBounds(o.x + f.readX, o.y + 161, 23, 18), f.max == 20 ? f.value - 10 : f.value);
+            Fader(Rect::FromOriginSize(o.x + f.x, o.y + f.y, 20, f.h), f.value, f.max);
+            ReadOut(Rect::FromOriginSize(o.x + f.readX, o.y + 161, 23, 18),
+                    f.max == 20 ? f.value - 10 : f.value);
             Label(f.labelX, f.y > 45 ? 26 : 8, f.label, o);
         }
         Label(77, 4, "音量调节", o);
         Label(282, 4, "音乐音调", o);
         Label(478, 4, "话筒音调", o);
         const Color light = ToColor(Mix(t1_.chassis, t1_.bevelLight, 0.8)), dark = ToColor(t1_.rim);
-        ClipScope clip(canvas_, Rect::FromBounds(0, 261, 696, 190));
+        ClipScope clip(canvas_, Rect::FromOriginSize(0, 261, 696, 190));
         for (int x : {221, 425, 586})
-            canvas_.Draw3DRect(Rect::FromBounds(o.x + x, o.y + 1, 2, 225), light, dark);
+            canvas_.Draw3DRect(Rect::FromOriginSize(o.x + x, o.y + 1, 2, 225), light, dark);
     }
 
     void StatusBar() {
-        const Rect bar = Rect::FromBounds(0, 452, 692, 21);
+        const Rect bar = Rect::FromOriginSize(0, 452, 692, 21);
         Fit(canvas_, bar, c1_, geo::statusbar::kBody, geo::statusbar::kAnchors);
-        const Rect p1 = Rect::FromBounds(0, 452, 509, 21), p2 = Rect::FromBounds(509, 452, 59, 21);
+        const Rect p1 = Rect::FromOriginSize(0, 452, 509, 21), p2 = Rect::FromOriginSize(509, 452, 59, 21);
         for (const Rect& p : {p1, p2})
             Fit(canvas_, p, c1_, geo::statuspanel::kBody, geo::statuspanel::kAnchors);
         Text({p1.left + 6, p1.top + 2, p1.right - 4, p1.bottom - 2}, "未连接", t1_.text, kDtLeft);
         Text({p2.left + 5, p2.top + 2, p2.right - 4, p2.bottom - 2}, "language:", t1_.text, kDtLeft);
-        Combo(Rect::FromBounds(568, 452, 120, 21), "中文", true);
+        Combo(Rect::FromOriginSize(568, 452, 120, 21), "中文", true);
     }
 
     Theme t1_, t2_, t3_;

@@ -93,8 +93,8 @@ std::unique_ptr<HostWindow> SdlHost::CreateWindow(TForm& form) {
 
 Rect SdlHost::WorkArea() const {
     SDL_Rect r{};
-    if (SDL_GetDisplayUsableBounds(0, &r) != 0 && SDL_GetDisplayBounds(0, &r) != 0) return {0, 0, 1280, 1024};
-    return Rect::FromBounds(r.x, r.y, r.w, r.h);
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0 && SDL_GetDisplayBounds(0, &r) != 0) return kFallbackWorkArea;
+    return Rect::FromOriginSize(r.x, r.y, r.w, r.h);
 }
 
 std::vector<MonitorInfo> SdlHost::Monitors() const {
@@ -104,8 +104,8 @@ std::vector<MonitorInfo> SdlHost::Monitors() const {
         SDL_Rect whole{}, usable{};
         if (SDL_GetDisplayBounds(i, &whole) != 0) continue;
         if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = whole;
-        out.push_back({Rect::FromBounds(whole.x, whole.y, whole.w, whole.h),
-                       Rect::FromBounds(usable.x, usable.y, usable.w, usable.h)});
+        out.push_back({Rect::FromOriginSize(whole.x, whole.y, whole.w, whole.h),
+                       Rect::FromOriginSize(usable.x, usable.y, usable.w, usable.h)});
     }
     if (out.empty()) out.push_back({WorkArea(), WorkArea()});
     return out;

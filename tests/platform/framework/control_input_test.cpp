@@ -1,7 +1,8 @@
 // Input routing end to end: host events injected at screen coordinates reach
 // the right control as messages.
 
-#include "app_fixture.h"
+#include "tests/platform/framework/probe.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp::test {
 namespace {
@@ -11,14 +12,14 @@ using Log = std::vector<std::string>;
 class InputTest : public AppTest {
   protected:
     void SetUp() override {
-        form_ = NewForm(Rect::FromBounds(100, 100, 300, 200));
+        form_ = NewForm(Rect::FromOriginSize(100, 100, 300, 200));
         form_->SetName("Form1");
         form_->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int x, int y) {
             log_.push_back("Form1:down " + std::to_string(x) + "," + std::to_string(y));
         };
-        panel_ = Make("Panel", form_, Rect::FromBounds(10, 10, 150, 100));
-        btn_ = Make("Btn", panel_, Rect::FromBounds(5, 5, 50, 30));
-        other_ = Make("Other", form_, Rect::FromBounds(200, 10, 50, 30));
+        panel_ = Make("Panel", form_, Rect::FromOriginSize(10, 10, 150, 100));
+        btn_ = Make("Btn", panel_, Rect::FromOriginSize(5, 5, 50, 30));
+        other_ = Make("Other", form_, Rect::FromOriginSize(200, 10, 50, 30));
         form_->Show();
         Process();
         log_.clear();
@@ -181,8 +182,8 @@ TEST_F(InputTest, PopupsGetTheMouseButNeverTheActivation) {
     btn_->SetFocus();
     TForm* popup = app_->CreateForm<TForm>();
     popup->SetPopup(true);
-    popup->SetBoundsRect(Rect::FromBounds(120, 150, 100, 100));  // over the form
-    auto* item = new Probe(popup, popup, Rect::FromBounds(0, 0, 100, 100), &log_);
+    popup->SetBoundsRect(Rect::FromOriginSize(120, 150, 100, 100));  // over the form
+    auto* item = new Probe(popup, popup, Rect::FromOriginSize(0, 0, 100, 100), &log_);
     item->SetName("Item");
     popup->Show();
     Process();
@@ -245,8 +246,8 @@ TEST_F(InputTest, BroadcastSendsToTheOwnerWindowFirstThenEveryOtherForm) {
 }
 
 TEST_F(InputTest, ClosingWithCaFreeFreesTheFormAfterItsHandlers) {
-    TForm* dialog = NewForm(Rect::FromBounds(0, 0, 50, 50));
-    auto* probe = new Probe(dialog, dialog, Rect::FromBounds(0, 0, 10, 10), &log_);
+    TForm* dialog = NewForm(Rect::FromOriginSize(0, 0, 50, 50));
+    auto* probe = new Probe(dialog, dialog, Rect::FromOriginSize(0, 0, 10, 10), &log_);
     probe->SetName("InDialog");
     bool freed = false;
     probe->OnClick = [&](TObject*) {

@@ -5,8 +5,9 @@
 
 #include <cstdlib>
 
-#include "app_fixture.h"
 #include "platform/graphics/png_file.h"
+#include "tests/support/app_fixture.h"
+#include "tests/support/temp_dir.h"
 
 namespace dsp::test {
 namespace {
@@ -68,8 +69,7 @@ TEST_F(DemoFormTest, ThePopupTakesClicksButNotTheFocus) {
 }
 
 TEST_F(DemoFormTest, TheScreenSavesAsAPngThatReadsBackTheSame) {
-    const char* out = std::getenv("DSP_TEST_OUT");
-    std::string path = std::string(out ? out : "/tmp") + "/demo_form_screen.png";
+    const std::string path = (TestOutputDir() / "demo_form_screen.png").string();
     host_->SavePng(path);
     Bitmap back = ReadPngFile(path);
     EXPECT_EQ(back, host_->Screen());

@@ -4,21 +4,23 @@
 #include <stdexcept>
 
 #include "platform/framework/message_box_look.h"
-#include "tests/platform/framework/app_fixture.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp::test {
 namespace {
 
 TEST(MessageBoxPlacement, CentredOnItsWindowAndKeptOnTheWorkArea) {
     const Rect screen{0, 0, 1280, 1024};
-    EXPECT_EQ(CentredBox({300, 120}, {100, 100, 700, 500}, screen), Rect::FromBounds(250, 240, 300, 120));
+    EXPECT_EQ(CentredBox({300, 120}, {100, 100, 700, 500}, screen), Rect::FromOriginSize(250, 240, 300, 120));
     // A window hanging off the bottom-right corner: the box stays in sight.
-    EXPECT_EQ(CentredBox({300, 120}, {1100, 950, 1400, 1100}, screen), Rect::FromBounds(980, 904, 300, 120));
-    EXPECT_EQ(CentredBox({300, 120}, {-400, -300, 100, 100}, screen), Rect::FromBounds(0, 0, 300, 120));
+    EXPECT_EQ(CentredBox({300, 120}, {1100, 950, 1400, 1100}, screen),
+              Rect::FromOriginSize(980, 904, 300, 120));
+    EXPECT_EQ(CentredBox({300, 120}, {-400, -300, 100, 100}, screen), Rect::FromOriginSize(0, 0, 300, 120));
     // No window: the middle of the work area, panels left out.
-    EXPECT_EQ(CentredBox({300, 120}, {}, {0, 40, 1280, 1024}), Rect::FromBounds(490, 472, 300, 120));
+    EXPECT_EQ(CentredBox({300, 120}, {}, {0, 40, 1280, 1024}), Rect::FromOriginSize(490, 472, 300, 120));
     // Larger than the work area: its top-left corner stays on it.
-    EXPECT_EQ(CentredBox({400, 300}, {0, 0, 100, 100}, {0, 0, 300, 200}), Rect::FromBounds(0, 0, 400, 300));
+    EXPECT_EQ(CentredBox({400, 300}, {0, 0, 100, 100}, {0, 0, 300, 200}),
+              Rect::FromOriginSize(0, 0, 400, 300));
 }
 
 TEST(MessageBoxPlacement, StaysOnTheDisplayOfItsWindow) {
@@ -36,7 +38,7 @@ class MessageBoxTest : public AppTest {};
 Point Centre(const Rect& r) { return {r.left + r.Width() / 2, r.top + r.Height() / 2}; }
 
 TEST_F(MessageBoxTest, AnErrorWhileAWindowOpensIsCentredOnItOverItsPaintedFace) {
-    TForm* form = NewForm(Rect::FromBounds(420, 130, 600, 400));
+    TForm* form = NewForm(Rect::FromOriginSize(420, 130, 600, 400));
     form->SetColor(clYellow);
     // As the window's first activation reports a failure to the general error report.
     form->OnActivate = [this](TObject*) {

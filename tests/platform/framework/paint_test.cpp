@@ -2,7 +2,7 @@
 // area and to window regions, the non-client area, erase requests, and the
 // headless screen that shows it all.
 
-#include "app_fixture.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp::test {
 namespace {
@@ -50,9 +50,9 @@ class PaintTest : public AppTest {
 };
 
 TEST_F(PaintTest, ChildrenAreClippedToTheirParentsClientArea) {
-    TForm* form = NewForm(Rect::FromBounds(50, 50, 200, 150));
-    auto* panel = new Counting(form, form, Rect::FromBounds(10, 10, 50, 50), clLime);
-    new Counting(form, panel, Rect::FromBounds(40, 40, 30, 30), clRed);  // sticks out of the panel
+    TForm* form = NewForm(Rect::FromOriginSize(50, 50, 200, 150));
+    auto* panel = new Counting(form, form, Rect::FromOriginSize(10, 10, 50, 50), clLime);
+    new Counting(form, panel, Rect::FromOriginSize(40, 40, 30, 30), clRed);  // sticks out of the panel
     form->Show();
     EXPECT_EQ(Screen(50 + 5, 50 + 5), ResolveColor(clBtnFace));  // the form's erase fill
     EXPECT_EQ(Screen(50 + 10 + 20, 50 + 10 + 20), ResolveColor(clLime));
@@ -62,9 +62,9 @@ TEST_F(PaintTest, ChildrenAreClippedToTheirParentsClientArea) {
 }
 
 TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {
-    TForm* form = NewForm(Rect::FromBounds(0, 0, 200, 100));
-    auto* a = new Counting(form, form, Rect::FromBounds(0, 0, 50, 50), clRed);
-    auto* b = new Counting(form, form, Rect::FromBounds(100, 0, 50, 50), clBlue);
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 200, 100));
+    auto* a = new Counting(form, form, Rect::FromOriginSize(0, 0, 50, 50), clRed);
+    auto* b = new Counting(form, form, Rect::FromOriginSize(100, 0, 50, 50), clBlue);
     form->Show();
     int presents = host_->PresentCount();
     EXPECT_EQ(a->paints, 1);
@@ -84,8 +84,8 @@ TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {
 }
 
 TEST_F(PaintTest, WindowRegionsShapeControlsAndForms) {
-    TForm* form = NewForm(Rect::FromBounds(0, 0, 100, 100));
-    auto* c = new Counting(form, form, Rect::FromBounds(10, 10, 40, 40), clRed);
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 100, 100));
+    auto* c = new Counting(form, form, Rect::FromOriginSize(10, 10, 40, 40), clRed);
     c->SetWindowRegion(Region(Rect{0, 0, 20, 40}));  // its left half
     form->SetWindowRegion(Region(Rect{0, 0, 80, 100}));
     form->Show();
@@ -100,8 +100,8 @@ TEST_F(PaintTest, WindowRegionsShapeControlsAndForms) {
 
 TEST_F(PaintTest, TheNonClientAreaMovesTheClientAndIsPaintedByTheForm) {
     auto* form = new FramedForm(app_.get());
-    form->SetBoundsRect(Rect::FromBounds(100, 100, 100, 100));
-    auto* c = new Counting(form, form, Rect::FromBounds(0, 0, 10, 10), clRed);
+    form->SetBoundsRect(Rect::FromOriginSize(100, 100, 100, 100));
+    auto* c = new Counting(form, form, Rect::FromOriginSize(0, 0, 10, 10), clRed);
     form->Show();
     EXPECT_EQ(form->ClientRect(), (Rect{0, 0, 95, 80}));
     EXPECT_EQ(c->ClientOrigin(), (Point{105, 120}));
@@ -113,7 +113,7 @@ TEST_F(PaintTest, TheNonClientAreaMovesTheClientAndIsPaintedByTheForm) {
 }
 
 TEST_F(PaintTest, AHandlerInFrontOfTheFormAnswersEraseRequests) {
-    TForm* form = NewForm(Rect::FromBounds(0, 0, 50, 50));
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 50, 50));
     int erases = 0;
     TWndMethod previous = form->WindowProc;
     form->WindowProc = [&, previous](TMessage& m) {
@@ -138,10 +138,10 @@ TEST_F(PaintTest, PopupsShowAboveNormalFormsAndTheWorkAreaIsTheScreen) {
     EXPECT_EQ(app_->WorkArea(), (Rect{0, 0, 1280, 1024}));
     TForm* popup = app_->CreateForm<TForm>();
     popup->SetPopup(true);
-    popup->SetBoundsRect(Rect::FromBounds(0, 0, 30, 30));
+    popup->SetBoundsRect(Rect::FromOriginSize(0, 0, 30, 30));
     popup->SetColor(clRed);
     popup->Show();
-    TForm* form = NewForm(Rect::FromBounds(10, 10, 50, 50));
+    TForm* form = NewForm(Rect::FromOriginSize(10, 10, 50, 50));
     form->Show();  // shown later, yet below the popup
     EXPECT_EQ(Screen(20, 20), ResolveColor(clRed));
     EXPECT_EQ(Screen(45, 45), ResolveColor(clBtnFace));

@@ -3,7 +3,8 @@
 #include <atomic>
 #include <thread>
 
-#include "app_fixture.h"
+#include "tests/platform/framework/probe.h"
+#include "tests/support/app_fixture.h"
 
 namespace dsp::test {
 namespace {
@@ -13,8 +14,8 @@ using Log = std::vector<std::string>;
 class TimerTest : public AppTest {
   protected:
     void SetUp() override {
-        form_ = NewForm(Rect::FromBounds(0, 0, 100, 100));
-        probe_ = new Probe(form_, form_, Rect::FromBounds(0, 0, 10, 10), &log_);
+        form_ = NewForm(Rect::FromOriginSize(0, 0, 100, 100));
+        probe_ = new Probe(form_, form_, Rect::FromOriginSize(0, 0, 10, 10), &log_);
         probe_->SetName("P");
     }
     TForm* form_ = nullptr;
@@ -55,7 +56,7 @@ class RepeatProbe : public Probe {
 
 TEST_F(TimerTest, SettingATimerAgainRestartsItWithTheNewInterval) {
     Log log;
-    auto* rp = new RepeatProbe(form_, form_, Rect::FromBounds(0, 0, 5, 5), &log);
+    auto* rp = new RepeatProbe(form_, form_, Rect::FromOriginSize(0, 0, 5, 5), &log);
     rp->SetName("R");
     rp->SetTimer(1, 500);
     Advance(1250);  // a hold of 1.25 s
@@ -65,7 +66,7 @@ TEST_F(TimerTest, SettingATimerAgainRestartsItWithTheNewInterval) {
 
 TEST_F(TimerTest, TimersOfOneMomentFireInOrderAndDieWithTheirControl) {
     probe_->SetTimer(2, 25);
-    auto* other = new Probe(form_, form_, Rect::FromBounds(0, 0, 5, 5), &log_);
+    auto* other = new Probe(form_, form_, Rect::FromOriginSize(0, 0, 5, 5), &log_);
     other->SetName("Q");
     other->SetTimer(1, 25);
     probe_->SetTimer(3, 50);

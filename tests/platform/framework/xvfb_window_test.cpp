@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "xvfb_server.h"
+#include "tests/support/xvfb_server.h"
 
 namespace dsp::test {
 namespace {

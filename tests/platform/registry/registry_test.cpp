@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "platform/registry/registry_messages.h"
+#include "tests/support/temp_dir.h"
 
 namespace dsp {
 namespace {
@@ -20,15 +21,7 @@ constexpr const char* kKey = "\\Software\\tolmy\\audio";
 
 class RegistryTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* out = std::getenv("DSP_TEST_OUT");
-        dir_ = fs::path(out ? out : "/tmp") /
-               ("reg-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        file_ = (dir_ / "dsp-panel" / "user.reg").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { file_ = (dir_.Path() / "dsp-panel" / "user.reg").string(); }
 
     std::string ReadFile() const {
         std::ifstream in(file_, std::ios::binary);
@@ -49,7 +42,7 @@ class RegistryTest : public ::testing::Test {
         return "no error";
     }
 
-    fs::path dir_;
+    test::TempDir dir_;
     std::string file_;
 };
 

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/serialdev/permission_advice.h"
+#include "tests/support/temp_dir.h"
 
 namespace dsp {
 namespace {
@@ -36,8 +37,8 @@ TEST(PortMap, NetworkNamesPassUnchangedDirectlyAndThroughAMapping) {
 }
 
 TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
-    auto dir = std::filesystem::path(std::getenv("DSP_TEST_OUT") ? std::getenv("DSP_TEST_OUT") : "/tmp") /
-               "port_map_test";
+    test::TempDir temp;
+    const std::filesystem::path& dir = temp.Path();
     std::filesystem::create_directories(dir / "dsp-panel");
     std::ofstream(dir / "dsp-panel" / "ports.conf") << "# my adapters\n"
                                                        "COM1=/dev/serial/by-id/usb-adapter\r\n"

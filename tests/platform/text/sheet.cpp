@@ -97,36 +97,36 @@ void Text(FontEngine& e, Canvas& c) {
     const char* captions[] = {"Left", "Centre", "Right"};
     const unsigned aligns[] = {kDtLeft, kDtCenter, kDtRight};
     for (int i = 0; i < 3; ++i) {
-        Rect r = Rect::FromBounds(10 + i * 110, y + 4, 100, 24);
+        Rect r = Rect::FromOriginSize(10 + i * 110, y + 4, 100, 24);
         Box(c, r);
         DrawText(e, c, arial, captions[i], r, aligns[i] | kDtSingleLine | kDtVCenter);
     }
-    Rect zhBox = Rect::FromBounds(340, y + 4, 82, 25);
+    Rect zhBox = Rect::FromOriginSize(340, y + 4, 82, 25);
     c.FillRect(zhBox, clBtnFace);
     c.Draw3DRect(zhBox, clBtnHighlight, clBtnShadow);
     DrawText(e, c, arial, "连接", zhBox, kDtCenter | kDtSingleLine | kDtVCenter);
     y += 34;
 
-    Rect end = Rect::FromBounds(10, y, 120, 16);
+    Rect end = Rect::FromOriginSize(10, y, 120, 16);
     Box(c, end);
     DrawText(e, c, ui, "A status text that is much too long", end, kDtSingleLine | kDtEndEllipsis);
-    Rect path = Rect::FromBounds(140, y, 150, 16);
+    Rect path = Rect::FromOriginSize(140, y, 150, 16);
     Box(c, path);
     DrawText(e, c, ui, "/usr/share/dsp-panel/skins/skin1/skin.ini", path, kDtSingleLine | kDtPathEllipsis);
-    Rect accel = Rect::FromBounds(300, y, 140, 16);
+    Rect accel = Rect::FromOriginSize(300, y, 140, 16);
     Box(c, accel);
     DrawText(e, c, ui, "&Connect  R&&D  &语言", accel, kDtSingleLine);
     y += 22;
 
-    Rect wrap = Rect::FromBounds(10, y, 150, 70);
+    Rect wrap = Rect::FromOriginSize(10, y, 150, 70);
     Box(c, wrap);
     DrawText(e, c, ui,
              "Word wrap keeps words whole and breaks lines at spaces; 中文文本在任意两个汉字之间换行。", wrap,
              kDtWordBreak);
-    Rect tabs = Rect::FromBounds(170, y, 160, 40);
+    Rect tabs = Rect::FromOriginSize(170, y, 160, 40);
     Box(c, tabs);
     DrawText(e, c, ui, "MAIN\t31\tdB\nMIC\t42\tdB", tabs, kDtExpandTabs);
-    Rect opaque = Rect::FromBounds(340, y, 100, 16);
+    Rect opaque = Rect::FromOriginSize(340, y, 100, 16);
     DrawText(e, c, ui, "opaque 背景", opaque, kDtSingleLine, clYellow);
 }
 

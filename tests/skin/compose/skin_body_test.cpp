@@ -219,7 +219,7 @@ TEST(SkinBody, MaskRegionAtItsPlace) {
     Bitmap black(3, 2, clWhite);
     for (Point p : {Point{0, 0}, Point{2, 0}, Point{0, 1}, Point{1, 1}, Point{2, 1}})
         black.SetPixel(p.x, p.y, clBlack);
-    PiecePlan plan{{black.Bounds(), Rect::FromBounds(10, 20, 3, 2)}};
+    PiecePlan plan{{black.Bounds(), Rect::FromOriginSize(10, 20, 3, 2)}};
     const Region r = RegionFromPlan(black, plan);
     EXPECT_EQ(r.Rects(), (std::vector<Rect>{{10, 20, 11, 21}, {12, 20, 13, 21}, {10, 21, 13, 22}}));
     EXPECT_TRUE(RegionFromPlan(Bitmap(), plan).IsEmpty());

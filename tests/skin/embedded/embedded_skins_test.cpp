@@ -67,12 +67,12 @@ class RecordingForm : public TForm {
 
   protected:
     void WndProc(TMessage& m) override {
-        if (m.Msg >= WM_BEFORECHANGESKINDATA && m.Msg <= WM_CHANGEFORMSKINNABLE) {
+        if (m.Msg >= kWmBeforeChangeSkinData && m.Msg <= kWmChangeFormSkinnable) {
             auto* sender = reinterpret_cast<const TbsSkinData*>(m.WParam);
             log_->push_back(name_ + " " + std::to_string(m.Msg) +
                             (sender == expectedSender ? "" : " wrong sender") +
                             (m.LParam == kSkinMessageParam ? "" : " wrong param") +
-                            (sender && m.Msg == WM_CHANGESKINDATA && (sender->Empty() || !sender->Changing())
+                            (sender && m.Msg == kWmChangeSkinData && (sender->Empty() || !sender->Changing())
                                  ? " not in place"
                                  : ""));
             return;

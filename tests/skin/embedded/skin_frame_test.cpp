@@ -13,7 +13,8 @@
 #include "skin/embedded/embedded_skins.h"
 #include "skin/skin_package.h"
 #include "skin/skin_zlib.h"
-#include "tests/platform/text/golden.h"
+#include "tests/support/app_fixture.h"
+#include "tests/support/golden.h"
 
 namespace dsp {
 namespace {
@@ -102,7 +103,7 @@ TEST(SkinFrameBackground, Skin1MatchesItsGoldenPicture) {
     TbsSkinData data;
     data.LoadFromCompressedStoredSkin(stored);
     Bitmap b = Paint(&data, 200, 150);
-    EXPECT_TRUE(MatchesGolden(b, std::string(DSP_TEST_DATA) + "/golden", "skin1_background", {0, 0}));
+    EXPECT_TRUE(test::MatchesGolden(b, std::string(DSP_TEST_DATA) + "/golden", "skin1_background"));
 }
 
 // A control that takes a skin data object, as the skinned controls do.
@@ -116,10 +117,9 @@ class SkinnedProbe : public TCustomControl, public SkinDataUser {
     TbsSkinData* skinData = nullptr;
 };
 
-class SkinFrameOnForm : public ::testing::Test {
+class SkinFrameOnForm : public test::AppTest {
   protected:
-    TApplication app_{std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(1000)};
-    TForm* form_ = app_.CreateForm<TForm>();
+    TForm* form_ = app_->CreateForm<TForm>();
 };
 
 TEST_F(SkinFrameOnForm, AnswersEraseInFrontOfTheWindowAndStepsAsideWhenFreed) {

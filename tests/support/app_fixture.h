@@ -1,12 +1,11 @@
 #pragma once
-// A headless application on a fake clock with one shown form, for driving
-// the real controls with injected mouse, key and wheel events.
+// The headless application every window test starts from: a HeadlessHost
+// (in-memory screen, injected input) and a fake clock that only the test
+// moves. FormTest and Form1Test build on it.
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -15,29 +14,33 @@
 
 namespace dsp::test {
 
-class FormTest : public ::testing::Test {
+class AppTest : public ::testing::Test {
   protected:
-    FormTest() {
+    AppTest() {
         auto host = std::make_unique<HeadlessHost>();
         auto clock = std::make_unique<FakeClock>(1000);
         host_ = host.get();
         clock_ = clock.get();
         app_ = std::make_unique<TApplication>(std::move(host), std::move(clock));
         host_->SetEcho(false);
-        form_ = app_->CreateForm<TForm>();
-        form_->SetBoundsRect(Rect::FromBounds(100, 100, 640, 400));
     }
-    ~FormTest() override { app_.reset(); }
-
-    void Show() {
-        form_->Show();
-        Process();
+    TForm* NewForm(Rect bounds) {
+        TForm* f = app_->CreateForm<TForm>();
+        f->SetBoundsRect(bounds);
+        return f;
     }
     void Process() { app_->ProcessMessages(); }
     void Advance(TimeMs ms) { AdvanceTime(*app_, *clock_, ms); }
+
+    // Input at a point of a control, each followed by the messages it causes.
     Point At(TControl* c, int x, int y) const { return c->ClientToScreen({x, y}); }
+    Point Middle(TControl* c) const { return At(c, c->Width() / 2, c->Height() / 2); }
     void Click(TControl* c, int x, int y) {
         host_->Click(At(c, x, y));
+        Process();
+    }
+    void ClickOn(TControl* c) {
+        host_->Click(Middle(c));
         Process();
     }
     void Press(TControl* c, int x, int y) {
@@ -61,8 +64,6 @@ class FormTest : public ::testing::Test {
     HeadlessHost* host_;
     FakeClock* clock_;
     std::unique_ptr<TApplication> app_;
-    TForm* form_;
-    std::vector<std::string> log_;
 };
 
 }  // namespace dsp::test

@@ -3,51 +3,26 @@
 // port COM1 on a pseudo-terminal (COM2 names a device that does not exist)
 // and its registry in a file of the test's own.
 
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "controls/popup_list_box.h"
 #include "main/panel/form1.h"
-#include "platform/framework/application.h"
-#include "platform/framework/fake_time.h"
-#include "platform/framework/headless_host.h"
 #include "platform/registry/registry.h"
-#include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/termios_device.h"
-#include "tests/serial/pty_reader.h"
+#include "tests/support/app_fixture.h"
+#include "tests/support/pty.h"
+#include "tests/support/temp_dir.h"
 
 namespace dsp::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public AppTest {
   protected:
-    Form1Test() {
-        auto host = std::make_unique<HeadlessHost>();
-        host_ = host.get();
-        auto clock = std::make_unique<FakeClock>(1000);
-        clock_ = clock.get();
-        app_ = std::make_unique<TApplication>(std::move(host), std::move(clock));
-        host_->SetEcho(false);
-        EXPECT_EQ(pty_.Create(), 0);
-        // Holding the line's far end open keeps a disconnect from hanging up
-        // the pty, which would drop bytes not yet read from the master.
-        holdSlave_ = ::open(pty_.SlavePath().c_str(), O_RDWR | O_NOCTTY);
-        EXPECT_GE(holdSlave_, 0);
-        const char* out = std::getenv("DSP_TEST_OUT");
-        registryFile_ = std::string(out ? out : "/tmp") + "/" +
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".reg";
-        std::remove(registryFile_.c_str());
-    }
-    ~Form1Test() override {
-        app_.reset();
-        if (holdSlave_ >= 0) ::close(holdSlave_);
-    }
+    // The window goes before the line it talks on.
+    ~Form1Test() override { app_.reset(); }
 
     // Stores a language before the window starts.
     void StoreLanguage(int value) {
@@ -73,15 +48,10 @@ class Form1Test : public ::testing::Test {
         app_->ProcessMessages();
     }
 
-    void Process() { app_->ProcessMessages(); }
     TControl* Control(const char* name) const {
         auto* control = dynamic_cast<TControl*>(form_->FindComponent(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
-    }
-    void ClickOn(TControl* control) {
-        host_->Click(control->ClientToScreen({control->Width() / 2, control->Height() / 2}));
-        Process();
     }
     void Connect() {
         ClickOn(form_->bsSkinButton1);
@@ -104,10 +74,7 @@ class Form1Test : public ::testing::Test {
     std::vector<std::uint8_t> Written(std::size_t count) { return ReadBytes(pty_.MasterFd(), count); }
     // The pty hands bytes on asynchronously, so "nothing" means nothing
     // within a short wait.
-    bool NothingWritten() {
-        FdWaitItem item{pty_.MasterFd()};
-        return WaitForInput(std::span(&item, 1), 100) != 0 || !item.readable;
-    }
+    bool NothingWritten() { return !HasInput(pty_.MasterFd(), 100); }
 
     std::optional<int> StoredLanguage() {
         TRegistry store(registryFile_);
@@ -116,12 +83,9 @@ class Form1Test : public ::testing::Test {
         return store.ReadInteger("Language");
     }
 
-    HeadlessHost* host_;
-    FakeClock* clock_;
-    std::unique_ptr<TApplication> app_;
-    PtyPair pty_;
-    int holdSlave_ = -1;
-    std::string registryFile_;
+    HeldPty pty_;
+    TempDir dir_;
+    std::string registryFile_ = dir_ / "user.reg";
     std::ostringstream diagnostics_;
     TForm1* form_ = nullptr;
 };

@@ -1,43 +1,13 @@
 #pragma once
-// A headless application on a fake clock, and small controls that record
-// what reaches them.
+// A windowed control that logs its messages and events by name.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/framework/application.h"
-#include "platform/framework/fake_time.h"
-#include "platform/framework/form.h"
-#include "platform/framework/headless_host.h"
+#include "platform/framework/win_control.h"
 
 namespace dsp::test {
-
-class AppTest : public ::testing::Test {
-  protected:
-    AppTest() {
-        auto host = std::make_unique<HeadlessHost>();
-        auto clock = std::make_unique<FakeClock>(1000);
-        host_ = host.get();
-        clock_ = clock.get();
-        app_ = std::make_unique<TApplication>(std::move(host), std::move(clock));
-        host_->SetEcho(false);
-    }
-
-    TForm* NewForm(Rect bounds) {
-        TForm* f = app_->CreateForm<TForm>();
-        f->SetBoundsRect(bounds);
-        return f;
-    }
-    void Process() { app_->ProcessMessages(); }
-    void Advance(TimeMs ms) { AdvanceTime(*app_, *clock_, ms); }
-
-    HeadlessHost* host_;
-    FakeClock* clock_;
-    std::unique_ptr<TApplication> app_;
-};
 
 // A windowed control that logs its messages and events by name.
 class Probe : public TCustomControl {
