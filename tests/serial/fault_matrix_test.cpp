@@ -17,8 +17,8 @@
 
 #include "platform/serialdev/pty_pair.h"
 #include "serial/com_port.h"
-#include "tests/serial/wait_until.h"
 #include "tests/serial/watchdog.h"
+#include "tests/support/wait_until.h"
 
 namespace dsp {
 namespace {
