@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
+#include "controls/parent_picture.h"
 #include "controls/skin_sections.h"
 #include "platform/graphics/bmp_file.h"
 #include "platform/graphics/canvas.h"
+#include "skin/compose/plan_draw.h"
+#include "skin/compose/state_cell.h"
+#include "skin/data_skin_tracks.h"
+#include "skin/skin_data.h"
 
 namespace dsp {
 namespace {
@@ -14,6 +19,21 @@ Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 Bitmap BuiltIn(SliderPicture picture) { return DecodeBmp(SliderPictureBmp(picture)); }
 
 Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b.Height() - 1); }
+
+// The bottom-left pixel of a part of a picture: the colour it is keyed by.
+Color BottomLeft(const Bitmap& b, const Rect& r) {
+    if (r.IsEmpty() || !b.Bounds().Contains(Point{r.left, r.bottom - 1})) return clBlack;
+    return b.GetPixel(r.left, r.bottom - 1);
+}
+
+Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+const Bitmap* PictureAt(const TbsSkinData& data, int index) {
+    const auto& pictures = data.ActivePictureBitmaps();
+    if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return nullptr;
+    const Bitmap& picture = pictures[static_cast<std::size_t>(index)];
+    return picture.Empty() ? nullptr : &picture;
+}
 
 }  // namespace
 
@@ -86,6 +106,43 @@ void TbsSkinSlider::SetParentColor(bool on) {
     Invalidate();
 }
 
+void TbsSkinSlider::SetUseSkinThumb(bool on) {
+    if (on == useSkinThumb_) return;
+    useSkinThumb_ = on;
+    ComputeLayout();
+}
+
+void TbsSkinSlider::ReadSkinData() {
+    TbsSkinControl::ReadSkinData();
+    skin_ = {};
+    const auto* section = link_.Section<TbsDataSkinSlider>();
+    if (section == nullptr) return;
+    skin_.found = true;
+    skin_.picture = PictureAt(*SkinData(), section->PictureIndex);
+    skin_.hRuler = ToRect(section->HRulerRect);
+    skin_.hThumb = ToRect(section->HThumbRect);
+    skin_.vRuler = ToRect(section->VRulerRect);
+    skin_.vThumb = ToRect(section->VThumbRect);
+    skin_.edgeSize = section->EdgeSize;
+    skin_.background = static_cast<Color>(section->BGColor);
+    skin_.points = static_cast<Color>(section->PointsColor);
+}
+
+void TbsSkinSlider::ApplySkinData() {
+    TbsSkinControl::ApplySkinData();
+    ComputeLayout();
+}
+
+void TbsSkinSlider::ForgetSkinData() {
+    TbsSkinControl::ForgetSkinData();
+    skin_ = {};  // its picture goes with the old skin
+    ComputeLayout();
+}
+
+void TbsSkinSlider::ParentBackgroundChanged() {
+    if (transparent_) Invalidate();
+}
+
 void TbsSkinSlider::SetImage(Bitmap& image, const Bitmap& given, std::uint8_t bit,
                              dsp::SliderPicture builtIn) {
     if (!given.Empty()) {
@@ -104,8 +161,10 @@ void TbsSkinSlider::SetImage(Bitmap& image, const Bitmap& given, std::uint8_t bi
 }
 
 void TbsSkinSlider::SetBounds(int left, int top, int width, int height) {
+    const bool moved = left != Left() || top != Top();
     TbsSkinControl::SetBounds(left, top, width, height);
     if (!Loading()) ComputeLayout();
+    if (moved && transparent_) Invalidate();  // another part of the parent lies behind it
 }
 
 void TbsSkinSlider::Loaded() {
@@ -116,14 +175,27 @@ void TbsSkinSlider::Loaded() {
 void TbsSkinSlider::ComputeLayout() {
     ReadSkinData();
     int remembered = value_.Value();
-    const Bitmap& thumb = Thumb();
     SliderLayoutInput in;
     in.width = Width();
     in.height = Height();
     in.vertical = Vertical();
-    in.thumbWidth = thumb.Width() / numThumbStates_;
-    in.thumbHeight = thumb.Height();
-    in.rulerBreadth = Vertical() ? imageVRuler_.Width() : imageHRuler_.Height();
+    if (SkinThumb()) {
+        // A skin thumb always holds two states; the orientation test still
+        // divides its width by NumThumbStates.
+        const Rect strip = SkinThumbStrip();
+        in.thumbWidth = strip.Width() / 2;
+        in.thumbHeight = strip.Height();
+        if (Vertical()) in.thumbCompareBreadth = strip.Width() / numThumbStates_;
+    } else {
+        const Bitmap& thumb = Thumb();
+        in.thumbWidth = thumb.Width() / numThumbStates_;
+        in.thumbHeight = thumb.Height();
+    }
+    if (skin_.found) {
+        in.rulerBreadth = Vertical() ? SkinRuler().Width() : SkinRuler().Height();
+    } else {
+        in.rulerBreadth = Vertical() ? imageVRuler_.Width() : imageHRuler_.Height();
+    }
     layout_ = SliderGeometry::Layout(in);
     PrepareRuler();
     value_.SetValue(remembered);
@@ -131,9 +203,28 @@ void TbsSkinSlider::ComputeLayout() {
     Invalidate();
 }
 
+void TbsSkinSlider::PrepareSkinRuler(int length) {
+    const Rect strip = SkinRuler();
+    const int breadth = Vertical() ? strip.Width() : strip.Height();
+    if (skin_.picture == nullptr || length <= 0 || breadth <= 0) {
+        ruler_ = Bitmap();
+        return;
+    }
+    ruler_ = Bitmap(Vertical() ? breadth : length, Vertical() ? length : breadth,
+                    BottomLeft(*skin_.picture, strip));
+    Canvas c(ruler_);
+    ThreePiece pieces;
+    pieces.startFixed = skin_.edgeSize;
+    pieces.endFixed = skin_.edgeSize;
+    pieces.destLength = length;
+    DrawPlan(c, *skin_.picture,
+             ThreePiecePlan(strip, Vertical() ? Axis::Vertical : Axis::Horizontal, pieces));
+}
+
 void TbsSkinSlider::PrepareRuler() {
-    const Bitmap& picture = RulerPicture();
     int length = Vertical() ? layout_.ruler.Height() : layout_.ruler.Width();
+    if (skin_.found) return PrepareSkinRuler(length);
+    const Bitmap& picture = RulerPicture();
     int breadth = Vertical() ? picture.Width() : picture.Height();
     if (length <= 0 || breadth <= 0) {
         ruler_ = Bitmap();
@@ -155,50 +246,69 @@ void TbsSkinSlider::MoveThumbToValue() {
     thumbPos_ = SliderGeometry::PositionOf(layout_, Value(), MinValue(), MaxValue());
 }
 
-void TbsSkinSlider::DrawPoints(Canvas& canvas, int step, int endLength, int innerLength) {
+void TbsSkinSlider::DrawPoints(Canvas& canvas, int step, int endLength, int innerLength) const {
     auto marks = SliderGeometry::TickMarks(layout_, MinValue(), MaxValue(), step, endLength, innerLength);
+    const Color pen = skin_.found ? skin_.points : clWindowText;
     for (const TickMark& m : marks) {
         if (Vertical()) {
             canvas.DrawLine({layout_.tickArea.left, m.coord}, {layout_.tickArea.left + m.length, m.coord},
-                            clWindowText);
+                            pen);
         } else {
-            canvas.DrawLine({m.coord, layout_.tickArea.top}, {m.coord, layout_.tickArea.top + m.length},
-                            clWindowText);
+            canvas.DrawLine({m.coord, layout_.tickArea.top}, {m.coord, layout_.tickArea.top + m.length}, pen);
         }
     }
 }
 
-void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    Rect client = ClientRect();
-    Color back = parentColor_ && Parent() ? Parent()->GetColor() : GetColor();
-    c.FillRect(client, back);
-    if (!ruler_.Empty()) {
-        Point at = ToRect(layout_.ruler).TopLeft();
-        if (options_ & soRulerOpaque) {
-            c.Draw(at, ruler_);
-        } else {
-            c.DrawTransparent(at, ruler_, ruler_.Bounds(), BottomLeft(ruler_));
-        }
-    }
-    if ((options_ & soShowFocus) && Focused()) c.DrawFocusRect(client.Inflate(-2, -2));
-    if (options_ & soShowPoints) {
-        if (OnDrawPoints) {
-            OnDrawPoints(this, c);
-        } else {
-            DrawPoints(c, Increment(), 5, 3);
-        }
+SliderPictureDraw TbsSkinSlider::ThumbDraw() const {
+    const bool second = thumbPressed_ || !EnabledThroughParents();
+    SliderPictureDraw d;
+    d.at = ToRect(ThumbRect()).TopLeft();
+    if (SkinThumb()) {
+        if (skin_.picture == nullptr) return d;
+        d.picture = skin_.picture;
+        d.source = StateCell(SkinThumbStrip(), 2, second ? 1 : 0);
+        d.transparentColor = BottomLeft(*skin_.picture, d.source);
+        return d;
     }
     const Bitmap& thumb = Thumb();
-    int stateWidth = thumb.Width() / numThumbStates_;
-    bool second = numThumbStates_ == 2 && (thumbPressed_ || !EnabledThroughParents());
-    Rect src{second ? stateWidth : 0, 0, (second ? stateWidth : 0) + stateWidth, thumb.Height()};
-    Point at = ToRect(ThumbRect()).TopLeft();
-    if (options_ & soThumbOpaque) {
-        c.CopyRect(at, thumb, src);
+    const int stateWidth = thumb.Width() / numThumbStates_;
+    const int left = numThumbStates_ == 2 && second ? stateWidth : 0;
+    d.picture = &thumb;
+    d.source = {left, 0, left + stateWidth, thumb.Height()};
+    d.transparent = (options_ & soThumbOpaque) == 0;
+    d.transparentColor = BottomLeft(thumb);
+    return d;
+}
+
+SliderVisual TbsSkinSlider::Visual() {
+    SliderVisual v;
+    v.client = ClientRect();
+    if (transparent_) {
+        v.background = ParentPicture(*this);
+    } else if (skin_.found) {
+        v.fill = skin_.background;
     } else {
-        c.DrawTransparent(at, thumb, src, BottomLeft(thumb));
+        v.fill = parentColor_ && Parent() ? Parent()->GetColor() : GetColor();
     }
+    if (!ruler_.Empty()) {
+        v.ruler = {&ruler_, ruler_.Bounds(), ToRect(layout_.ruler).TopLeft(),
+                   skin_.found || (options_ & soRulerOpaque) == 0, BottomLeft(ruler_)};
+    }
+    v.focusRect = (options_ & soShowFocus) && Focused();
+    if (options_ & soShowPoints) {
+        if (OnDrawPoints) {
+            v.points = [this](Canvas& c) { OnDrawPoints(this, c); };
+        } else {
+            v.points = [this](Canvas& c) { DrawPoints(c, Increment(), 5, 3); };
+        }
+    }
+    v.thumb = ThumbDraw();
+    return v;
+}
+
+void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
+    Canvas c(bitmap);
+    PaintSlider(Visual(), c);
 }
 
 void TbsSkinSlider::WndProc(TMessage& message) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "controls/look/slider_look.h"
 #include "controls/model/slider_geometry.h"
 #include "controls/model/slider_ruler_repeat.h"
 #include "controls/model/slider_value.h"
@@ -54,6 +55,17 @@ class TbsSkinSlider : public TbsSkinControl {
     void SetTransparent(bool on);
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool on);
+    // Take the thumb from the skin when skinned.
+    bool UseSkinThumb() const { return useSkinThumb_; }
+    void SetUseSkinThumb(bool on);
+
+    // Reads the section's picture, ruler and thumb rectangles, edge size and
+    // colours; a section of another kind counts as none.
+    void ReadSkinData() override;
+    // A skin change moves ruler and thumb: the layout follows.
+    void ApplySkinData() override;
+    void ForgetSkinData() override;
+    bool Skinned() const { return skin_.found; }
 
     // Pictures; an empty bitmap puts the built-in one back.
     void SetImageHThumb(const Bitmap& b) {
@@ -79,7 +91,9 @@ class TbsSkinSlider : public TbsSkinControl {
 
     // Draws tick marks with step `step`, end marks `endLength` and inner marks
     // `innerLength` pixels long (what an OnDrawPoints handler may call).
-    void DrawPoints(Canvas& canvas, int step, int endLength, int innerLength);
+    void DrawPoints(Canvas& canvas, int step, int endLength, int innerLength) const;
+    // What a paint draws now.
+    SliderVisual Visual();
 
     TNotifyEvent OnChange;
     TNotifyEvent OnChanged;
@@ -88,6 +102,8 @@ class TbsSkinSlider : public TbsSkinControl {
   protected:
     void Loaded() override;
     void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    void ParentBackgroundChanged() override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -107,6 +123,22 @@ class TbsSkinSlider : public TbsSkinControl {
     const Bitmap& Thumb() const { return Vertical() ? imageVThumb_ : imageHThumb_; }
     const Bitmap& RulerPicture() const { return Vertical() ? imageVRuler_ : imageHRuler_; }
     void FireChanged();
+    bool SkinThumb() const { return skin_.found && useSkinThumb_; }
+    // The skin's two-state thumb strip and ruler rectangle for the orientation.
+    Rect SkinThumbStrip() const { return Vertical() ? skin_.vThumb : skin_.hThumb; }
+    Rect SkinRuler() const { return Vertical() ? skin_.vRuler : skin_.hRuler; }
+    SliderPictureDraw ThumbDraw() const;
+    void PrepareSkinRuler(int length);
+
+    struct SkinParts {
+        bool found = false;
+        const Bitmap* picture = nullptr;  // in the skin data's list; not owned
+        Rect hRuler, hThumb, vRuler, vThumb;
+        int edgeSize = 0;
+        Color background = 0;
+        Color points = 0;
+    };
+    SkinParts skin_;
 
     ControlTimerPort timers_{*this};
     SliderValue value_;
@@ -117,6 +149,7 @@ class TbsSkinSlider : public TbsSkinControl {
     int numThumbStates_ = 2;
     bool transparent_ = false;
     bool parentColor_ = true;
+    bool useSkinThumb_ = true;
     Bitmap imageHThumb_, imageHRuler_, imageVThumb_, imageVRuler_;
     std::uint8_t userImages_ = 0;
     SliderLayout layout_;

@@ -4,11 +4,18 @@
 #include "controls/model/wheel.h"
 #include "controls/skin_sections.h"
 #include "platform/graphics/canvas.h"
+#include "skin/data_skin_tracks.h"
 
 namespace dsp {
 namespace {
 
 Rect ToRect(const IntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+IntRect ToIntRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+bool Resizable(SkinResizeMode mode) {
+    return mode == SkinResizeMode::Both || mode == SkinResizeMode::Width || mode == SkinResizeMode::Height;
+}
 
 }  // namespace
 
@@ -38,14 +45,71 @@ void TbsSkinTrackBar::SetCanFocused(bool can) {
     SetTabStop(can);
 }
 
+void TbsSkinTrackBar::ReadSkinData() {
+    TbsSkinCustomControl::ReadSkinData();
+    skin_ = {};
+    const auto* section = link_.Section<TbsDataSkinTrackBarControl>();
+    if (section == nullptr) return;
+    skin_.found = true;
+    skin_.trackArea = ToRect(section->TrackArea);
+    skin_.button = ToRect(section->ButtonRect);
+    skin_.activeButton = ToRect(section->ActiveButtonRect);
+    skin_.activeSkin = ToRect(section->ActiveSkinRect);
+    skin_.buttonTransparent = section->ButtonTransparent;
+    skin_.buttonTransparentColor = static_cast<Color>(section->ButtonTransparentColor);
+    vertical_ = section->Vertical;
+}
+
 IntRect TbsSkinTrackBar::Track() const {
-    // Skinned bars use the section's working track area (with the skin layer).
-    return TrackBarGeometry::DefaultTrack(Width(), Height());
+    if (!skin_.found) return TrackBarGeometry::DefaultTrack(Width(), Height());
+    return TrackBarGeometry::WorkingTrack(ToIntRect(skin_.trackArea), ToIntRect(anchors_.skinRect), Width(),
+                                          Height(), vertical_, Resizable(resizeMode_));
+}
+
+TrackBarSize TbsSkinTrackBar::ThumbSize() const {
+    if (skin_.found) return {skin_.button.Width(), skin_.button.Height()};
+    return TrackBarGeometry::DefaultThumbSize(Width(), Height(), vertical_);
+}
+
+int TbsSkinTrackBar::JumpMargin() const {
+    if (!skin_.found) return 2;
+    return vertical_ ? skin_.trackArea.top : skin_.trackArea.left;
 }
 
 TrackBarLayout TbsSkinTrackBar::CurrentLayout() const {
-    TrackBarSize thumb = TrackBarGeometry::DefaultThumbSize(Width(), Height(), vertical_);
-    return TrackBarGeometry::Layout(Track(), thumb, vertical_, MinValue(), MaxValue(), Value());
+    return TrackBarGeometry::Layout(Track(), ThumbSize(), vertical_, MinValue(), MaxValue(), Value());
+}
+
+TrackBarSkinVisual TbsSkinTrackBar::SkinVisual() const {
+    TrackBarSkinVisual v;
+    if (!skin_.found) return v;
+    v.picture = picture_;
+    v.body = SkinBodyPlan(anchors_, stretch_, resizeMode_, Width(), Height());
+    if (!skin_.activeSkin.IsEmpty()) {
+        SkinAnchors active = anchors_;
+        active.skinRect = skin_.activeSkin;
+        v.activeBody = SkinBodyPlan(active, stretch_, resizeMode_, Width(), Height());
+    }
+    v.vertical = vertical_;
+    v.width = Width();
+    v.height = Height();
+    v.thumb = ToRect(CurrentLayout().thumb);
+    const bool active = dragging_ || (canFocused_ && Focused());
+    v.thumbSource = active && !skin_.activeButton.IsEmpty() ? skin_.activeButton : skin_.button;
+    v.thumbTransparent = skin_.buttonTransparent;
+    v.thumbTransparentColor = skin_.buttonTransparentColor;
+    return v;
+}
+
+void TbsSkinTrackBar::PaintSkinLook(Bitmap& bitmap) {
+    if (!skin_.found) return PaintDefaultLook(bitmap);
+    Canvas canvas(bitmap);
+    PaintTrackBarSkin(SkinVisual(), canvas);
+}
+
+void TbsSkinTrackBar::EraseInto(Canvas* canvas) {
+    if (canvas == nullptr || Width() <= 0 || Height() <= 0) return;
+    canvas->Draw({0, 0}, PaintToBitmap());
 }
 
 void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {
@@ -72,6 +136,11 @@ void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {
 void TbsSkinTrackBar::WndProc(TMessage& message) {
     if (message.Msg == kWmGetDlgCode) {
         message.Result = canFocused_ ? kDlgcWantArrows : 0;
+        return;
+    }
+    if (message.Msg == kWmEraseBkgnd) {
+        if (!InPaint()) EraseInto(reinterpret_cast<Canvas*>(message.WParam));
+        message.Result = 1;
         return;
     }
     TbsSkinCustomControl::WndProc(message);
@@ -111,7 +180,7 @@ void TbsSkinTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int
     }
     if (!jumpWhenClick_) return;
     TrackBarLayout l = CurrentLayout();
-    int offset = TrackBarGeometry::JumpOffset(vertical_, x, y, Height(), l.thumb, 2);
+    int offset = TrackBarGeometry::JumpOffset(vertical_, x, y, Height(), l.thumb, JumpMargin());
     SetValue(TrackBarGeometry::ValueAtOffset(l, offset, MinValue(), MaxValue()));
 }
 

@@ -3,6 +3,7 @@
 // thumb; the window's vertical faders. The value model is TrackBarValue; this
 // class adds the mouse, keys, wheel and looks.
 
+#include "controls/look/track_bar_skin_look.h"
 #include "controls/model/track_bar_geometry.h"
 #include "controls/model/track_bar_value.h"
 #include "controls/skin_custom_control.h"
@@ -32,15 +33,20 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
     // The thumb as the last layout placed it (control coordinates).
     TrackBarLayout CurrentLayout() const;
 
+    // Reads the section's track area, thumb pictures and orientation too:
+    // a found section's `vertical` wins over the property.
+    void ReadSkinData() override;
+    // What the skinned look draws now (its picture is null without a
+    // track bar section).
+    TrackBarSkinVisual SkinVisual() const;
+
     TNotifyEvent OnChange;
     TNotifyEvent OnLastChange;
     TNotifyEvent OnStartDragButton;
 
   protected:
     void PaintDefaultLook(Bitmap& bitmap) override;
-    // Drawn in the default look also when skinned, until this kind draws
-    // from its section.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    void PaintSkinLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -53,6 +59,24 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
   private:
     void FireLastChange();
     IntRect Track() const;
+    TrackBarSize ThumbSize() const;
+    int JumpMargin() const;
+    // An erase request from outside our own paint: draw the whole control
+    // into the given canvas, so a parent can take it into its picture.
+    void EraseInto(Canvas* canvas);
+
+    // The section's parts, in the section's picture (the track area in
+    // control coordinates at the skin's own size).
+    struct SkinParts {
+        bool found = false;
+        Rect trackArea;
+        Rect button;
+        Rect activeButton;
+        Rect activeSkin;
+        bool buttonTransparent = false;
+        Color buttonTransparentColor = 0;
+    };
+    SkinParts skin_;
 
     TrackBarValue value_;
     bool vertical_ = false;

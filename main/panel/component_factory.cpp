@@ -11,6 +11,7 @@
 #include "controls/track_bar.h"
 #include "main/panel/image.h"
 #include "skin/compressed_stored_skin.h"
+#include "skin/form/skin_form.h"
 #include "skin/skin_data.h"
 #include "skin/skin_frame.h"
 
@@ -42,6 +43,7 @@ ComponentFactory BuildPanelFactory() {
     factory.Register("TbsCompressedStoredSkin", Make<TbsCompressedStoredSkin>());
     factory.Register("TbsSkinData", Make<TbsSkinData>());
     factory.Register("TbsSkinFrame", Make<TbsSkinFrame>());
+    factory.Register("TbsSkinForm", Make<TbsSkinForm>());
     return factory;
 }
 

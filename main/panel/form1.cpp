@@ -14,9 +14,6 @@ namespace dsp {
 
 TForm1::TForm1(TComponent* owner, Options options)
     : TForm(owner), options_(std::move(options)), link_(options_.diagnostics) {
-    // Until the window draws its skinned frame, the display's decorated frame
-    // goes round the client area so the operator can move and close it.
-    SetNativeFrame(true);
     if (options_.deviceFactory) ComPort1.SetDeviceFactory(options_.deviceFactory);
     // The serial component hands line events to the window's thread through
     // the application's queue, which the message loop drains.
@@ -91,12 +88,6 @@ void TForm1::FindControls() {
 
 bool TForm1::LoadNonVisual(const LayoutObject& object) {
     if (object.className == "TComPort" && object.name == "ComPort1") return LoadComPort(object), true;
-    // The skinned frame comes later; its stored values wait in the layout.
-    if (object.className == "TbsSkinForm") {
-        for (const LayoutProperty& property : object.properties)
-            loadReport_.unapplied.push_back(object.name + "." + property.name);
-        return true;
-    }
     return false;
 }
 

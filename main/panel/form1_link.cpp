@@ -6,7 +6,6 @@
 #include "main/panel/form1.h"
 #include "platform/framework/application.h"
 #include "serial/ecomport.h"
-#include "skin/skin_change_relay.h"
 
 namespace dsp {
 namespace {
@@ -78,9 +77,7 @@ void TForm1::WndProc(TMessage& message) {
         if (message.WParam == portClosings_) LinkLost("the line reports an I/O error");
         return;
     }
-    // Until the skinned frame relays them, the window passes the skin
-    // changes on to its controls itself.
-    RelaySkinChange(*this, message);
+    // The skin changes reach the controls through the skinned frame.
     TForm::WndProc(message);
 }
 

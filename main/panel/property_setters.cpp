@@ -19,6 +19,7 @@
 #include "platform/framework/form.h"
 #include "platform/graphics/jpeg_file.h"
 #include "skin/compressed_stored_skin.h"
+#include "skin/form/skin_form.h"
 #include "skin/skin_data.h"
 #include "skin/skin_frame.h"
 
@@ -70,9 +71,10 @@ void AddBounds(std::map<std::string, std::vector<Setter>>& t) {
     t["Top"] = {For<TControl>([](TControl& c, P p, H) { c.SetTop(IntValue(p)); })};
     t["Width"] = {For<TControl>([](TControl& c, P p, H) { c.SetWidth(IntValue(p)); })};
     t["Height"] = {For<TControl>([](TControl& c, P p, H) { c.SetHeight(IntValue(p)); })};
-    // Until the skinned frame exists the client area is the whole form.
-    t["ClientWidth"] = {For<TForm>([](TForm& f, P p, H) { f.SetWidth(IntValue(p)); })};
-    t["ClientHeight"] = {For<TForm>([](TForm& f, P p, H) { f.SetHeight(IntValue(p)); })};
+    t["ClientWidth"] = {For<TForm>([](TForm& f, P p, H) { f.SetClientWidth(IntValue(p)); }),
+                        For<TbsSkinForm>([](TbsSkinForm& f, P p, H) { f.SetClientWidth(IntValue(p)); })};
+    t["ClientHeight"] = {For<TForm>([](TForm& f, P p, H) { f.SetClientHeight(IntValue(p)); }),
+                         For<TbsSkinForm>([](TbsSkinForm& f, P p, H) { f.SetClientHeight(IntValue(p)); })};
     t["TabOrder"] = {For<TWinControl>([](TWinControl& c, P p, H) { c.SetTabOrder(IntValue(p)); })};
 }
 
@@ -184,6 +186,8 @@ void AddKinds(std::map<std::string, std::vector<Setter>>& t) {
                                                                          : TBevelStyle::bsLowered);
                   })};
     t["Transparent"] = {For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetTransparent(BoolValue(p)); })};
+    t["UseSkinThumb"] = {
+        For<TbsSkinSlider>([](TbsSkinSlider& c, P p, H) { c.SetUseSkinThumb(BoolValue(p)); })};
     t["Items"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItems(StringListValue(p)); })};
     t["ItemIndex"] = {For<TbsSkinComboBox>([](TbsSkinComboBox& c, P p, H) { c.SetItemIndex(IntValue(p)); })};
     t["DropDownCount"] = {
@@ -199,6 +203,37 @@ void AddKinds(std::map<std::string, std::vector<Setter>>& t) {
     t["Stretch"] = {For<TImage>([](TImage& c, P p, H) { c.SetStretch(BoolValue(p)); })};
 }
 
+// The skinned frame. The stored layout names the fallback caption font
+// CaptionFont and its inactive colour InActiveCaptionFontColor.
+void AddSkinForm(std::map<std::string, std::vector<Setter>>& t) {
+    using F = TbsSkinForm;
+    t["BorderIcons"] = {For<F>([](F& f, P p, H) {
+        f.SetBorderIcons(
+            SetValue(p, {"biSystemMenu", "biMinimize", "biMaximize", "biRollUp", "biMinimizeToTray"}));
+    })};
+    t["CaptionFont.Name"] = {For<F>([](F& f, P p, H) {
+        f.DefCaptionFont().SetName(StringValue(p));
+        f.DefInActiveCaptionFont().SetName(StringValue(p));
+    })};
+    t["CaptionFont.Height"] = {For<F>([](F& f, P p, H) {
+        f.DefCaptionFont().SetHeight(IntValue(p));
+        f.DefInActiveCaptionFont().SetHeight(IntValue(p));
+    })};
+    t["CaptionFont.Style"] = {For<F>([](F& f, P p, H) {
+        const FontStyles style = SetValue(p, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
+        f.DefCaptionFont().SetStyle(style);
+        f.DefInActiveCaptionFont().SetStyle(style);
+    })};
+    t["InActiveCaptionFontColor"] = {
+        For<F>([](F& f, P p, H) { f.DefInActiveCaptionFont().SetColor(ColorValue(p)); })};
+    t["MenusItemHeight"] = {For<F>([](F& f, P p, H) { f.SetDefMenuItemHeight(IntValue(p)); })};
+    t["ShowIcon"] = {For<F>([](F& f, P p, H) { f.SetShowIcon(BoolValue(p)); })};
+    t["Magnetic"] = {For<F>([](F& f, P p, H) { f.SetMagnetic(BoolValue(p)); })};
+    t["MagneticSize"] = {For<F>([](F& f, P p, H) { f.SetMagneticSize(IntValue(p)); })};
+    t["AlphaBlend"] = {For<F>([](F& f, P p, H) { f.SetAlphaBlend(BoolValue(p)); })};
+    t["AlphaBlendValue"] = {For<F>([](F& f, P p, H) { f.SetAlphaBlendValue(IntValue(p)); })};
+}
+
 const std::map<std::string, std::vector<Setter>>& Setters() {
     static const auto table = [] {
         std::map<std::string, std::vector<Setter>> t;
@@ -207,6 +242,7 @@ const std::map<std::string, std::vector<Setter>>& Setters() {
         AddValues(t);
         AddKinds(t);
         AddSkins(t);
+        AddSkinForm(t);
         return t;
     }();
     return table;

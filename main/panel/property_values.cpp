@@ -1,5 +1,6 @@
 #include "main/panel/property_values.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "main/layout/layout_error.h"
@@ -59,6 +60,21 @@ std::vector<std::string> StringListValue(const LayoutProperty& property) {
         strings.push_back(item.text);
     }
     return strings;
+}
+
+unsigned SetValue(const LayoutProperty& property, std::initializer_list<const char*> choices) {
+    Expect(property, LayoutValueKind::List, "a set");
+    unsigned bits = 0;
+    for (const LayoutValue& item : property.value.items) {
+        unsigned index = 0;
+        const char* const* found =
+            std::find_if(choices.begin(), choices.end(), [&](const char* c) { return item.text == c; });
+        if (item.kind != LayoutValueKind::Identifier || found == choices.end())
+            Refuse(property, "a set of " + std::string(*choices.begin()) + "..., not " + item.text);
+        index = static_cast<unsigned>(found - choices.begin());
+        bits |= 1u << index;
+    }
+    return bits;
 }
 
 Color ColorValue(const LayoutProperty& property) {

@@ -19,5 +19,7 @@ std::vector<std::string> StringListValue(const LayoutProperty& property);
 Color ColorValue(const LayoutProperty& property);
 // The identifier, which must be one of `choices`; its index.
 int EnumValue(const LayoutProperty& property, std::initializer_list<const char*> choices);
+// A set of identifiers, each one of `choices`: bit i for choice i.
+unsigned SetValue(const LayoutProperty& property, std::initializer_list<const char*> choices);
 
 }  // namespace dsp

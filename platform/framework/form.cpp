@@ -116,6 +116,12 @@ void TForm::WndProc(TMessage& m) {
         case kWmClose:
             Close();
             return;
+        case kWmSysCommand:
+            if (m.WParam == kScClose) {
+                Close();
+                return;
+            }
+            break;
         case kWmNcHitTest: {
             Point p = Point{LParamX(m.LParam), LParamY(m.LParam)} - Point{Left(), Top()};
             m.Result = ClientRectInWindow().Contains(p) ? kHtClient : kHtNowhere;

@@ -34,6 +34,10 @@ class TForm : public TCustomControl {
 
     void SetVisible(bool visible) override;
     void SetBounds(int left, int top, int width, int height) override;
+    // The client area's size; the window grows or shrinks by the same amount,
+    // its frame staying as it is.
+    void SetClientWidth(int width) { SetWidth(Width() - ClientWidth() + width); }
+    void SetClientHeight(int height) { SetHeight(Height() - ClientHeight() + height); }
     void SetWindowRegion(std::optional<Region> region) override;
     Point ClientOrigin() const override;
     Point OffsetInForm() const override;

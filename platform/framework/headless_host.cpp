@@ -28,10 +28,14 @@ class HeadlessWindow final : public HostWindow {
     }
     void Activate() override {}
     void SetCapture(bool) override {}
+    void Minimize() override { iconic_ = true; }
+    void Restore() override { iconic_ = false; }
+    bool BeginSystemMove(Point) override { return false; }
+    bool Iconic() const { return iconic_; }
 
     TForm& Form() const { return form_; }
     void DrawOn(Canvas& canvas) const {
-        if (!visible_ || frame_.Empty()) return;
+        if (!visible_ || iconic_ || frame_.Empty()) return;
         if (hasShape_) {
             Region r = shape_;
             r.Offset(bounds_.left, bounds_.top);
@@ -50,6 +54,7 @@ class HeadlessWindow final : public HostWindow {
     Bitmap frame_;
     bool hasShape_ = false;
     Region shape_;
+    bool iconic_ = false;
 };
 
 HeadlessHost::HeadlessHost(Rect workArea) : workArea_(workArea) {}
@@ -181,6 +186,12 @@ Bitmap HeadlessHost::Screen() const {
 }
 
 Color HeadlessHost::PixelAt(Point screen) const { return Screen().GetPixel(screen.x, screen.y); }
+
+bool HeadlessHost::Iconic(const TForm& form) const {
+    for (const HeadlessWindow* w : windows_)
+        if (&w->Form() == &form) return w->Iconic();
+    return false;
+}
 
 }  // namespace dsp
 

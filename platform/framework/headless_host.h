@@ -66,6 +66,9 @@ class HeadlessHost final : public WindowHost {
     void SetEcho(bool echo) { echo_ = echo; }
 
     int PresentCount() const { return presents_; }
+    // Whether the form's window has been shrunk to its icon (it is then not
+    // drawn on the screen).
+    bool Iconic(const TForm& form) const;
 
   private:
     friend class HeadlessWindow;

@@ -31,6 +31,13 @@ class HostWindow {
     virtual void Activate() = 0;
     // Keep mouse input coming while a control holds the capture.
     virtual void SetCapture(bool capture) = 0;
+    // Shrinks the window to its icon, and brings it back.
+    virtual void Minimize() = 0;
+    virtual void Restore() = 0;
+    // Hands a move of the window by the pointer (pressed at `screen`) to the
+    // display's window manager. False when there is none to take it; the
+    // program then moves the window itself.
+    virtual bool BeginSystemMove(Point screen) = 0;
 };
 
 struct HostEvent {

@@ -37,6 +37,7 @@ void InputRouter::Forget(TControl* control) {
     if (capture_ == control) capture_ = nullptr;
     if (hover_ == control) hover_ = nullptr;
     if (lastPress_.control == control) lastPress_.control = nullptr;
+    if (keyGrab_ == control) keyGrab_ = nullptr;
 }
 
 InputRouter::Target InputRouter::FindTarget(TForm* form, Point screen) const {
@@ -176,8 +177,20 @@ void InputRouter::Wheel(const HostEvent& e) {
 }
 
 void InputRouter::Key(const HostEvent& e) {
+    intptr_t grabParam = static_cast<intptr_t>(e.shift) | (e.repeat ? kKeyRepeatFlag : 0);
+    if (keyGrab_) {
+        keyGrab_->Perform(e.kind == HostEvent::Kind::KeyUp ? kWmKeyUp : kWmKeyDown, e.key, grabParam);
+        return;
+    }
     TWinControl* target = KeyTarget();
     TForm* form = app_.ActiveForm();
+    // Alt+F4 asks the active window to close, as the display's own frame
+    // would; a window that draws its frame itself gets it from here.
+    if (e.kind == HostEvent::Kind::KeyDown && e.key == kVkF4 && (e.shift & ssAlt) && !(e.shift & ssCtrl) &&
+        form && form->EnabledThroughParents()) {
+        form->Perform(kWmSysCommand, kScClose);
+        return;
+    }
     if (!target) target = form && form->EnabledThroughParents() ? form : nullptr;
     if (!target) return;
     intptr_t lParam = static_cast<intptr_t>(e.shift) | (e.repeat ? kKeyRepeatFlag : 0);
@@ -208,6 +221,13 @@ void InputRouter::Key(const HostEvent& e) {
 }
 
 void InputRouter::Text(const HostEvent& e) {
+    if (keyGrab_) {
+        for (char32_t cp : DecodeUtf8(e.text)) {
+            if (!keyGrab_) return;
+            keyGrab_->Perform(kWmChar, cp);
+        }
+        return;
+    }
     TWinControl* target = KeyTarget();
     if (!target) return;
     for (char32_t cp : DecodeUtf8(e.text)) {

@@ -31,6 +31,10 @@ class InputRouter {
     // The control under a screen point that would get a click there (nullptr
     // over no window or a disabled one).
     TControl* ControlAtScreen(Point screen) const;
+    // A pop-up that holds the keyboard without the focus (an open menu):
+    // every key and typed character goes to it. nullptr lets go.
+    void SetKeyGrab(TWinControl* control) { keyGrab_ = control; }
+    TWinControl* KeyGrab() const { return keyGrab_; }
     // Forgets a control that is being destroyed.
     void Forget(TControl* control);
 
@@ -53,6 +57,7 @@ class InputRouter {
     const Clock& clock_;
     TControl* capture_ = nullptr;
     TControl* hover_ = nullptr;
+    TWinControl* keyGrab_ = nullptr;
     Point cursor_;
     TShiftState buttons_ = 0;
     struct LastPress {

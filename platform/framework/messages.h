@@ -64,6 +64,9 @@ inline constexpr uint32_t kWmMouseWheel = 0x020A;  // WParam: delta << 16 | key 
 inline constexpr uint32_t kWmCaptureChanged = 0x0215;
 inline constexpr uint32_t kWmUser = 0x0400;
 
+// kWmSysCommand WParam values.
+inline constexpr uintptr_t kScClose = 0xF060;
+
 // Set in the LParam of a key-down that repeats a held key.
 inline constexpr intptr_t kKeyRepeatFlag = 0x40000000;
 

@@ -46,7 +46,7 @@ TEST_F(HeadlessSessionTest, ScriptedSessionWritesTheGoldenFrames) {
     EXPECT_NE(out.find("bsSkinButton6 TbsSkinButton enabled=0"), std::string::npos) << out;
     EXPECT_NE(out.find("bsSkinComboBox7 TbsSkinComboBox enabled=1 visible=1 index=8 text=\"#+3\""),
               std::string::npos);
-    EXPECT_NE(out.find("bsSkinNumericEdit18 TbsSkinNumericEdit enabled=1 visible=1 text=\"33\""),
+    EXPECT_NE(out.find("bsSkinNumericEdit18 TbsSkinNumericEdit enabled=1 visible=1 text=\"34\""),
               std::string::npos);
     EXPECT_NE(out.find("status text=\"status: connect\""), std::string::npos);
     EXPECT_FALSE(form_->ComPort1.Connected());

@@ -19,6 +19,9 @@ namespace dsp::test {
 namespace {
 
 const std::string kProgram = DSP_BINARY_DIR "/dsp-panel";
+// Where the client area starts in the window: inside skin 1's frame.
+constexpr int kClientLeft = 6;
+constexpr int kClientTop = 30;
 
 // Reads simulator lines until one equals `wanted`; what came is in `seen`.
 bool WaitForLine(ChildProcess& panel, const std::string& wanted, std::string& seen) {
@@ -112,7 +115,9 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
     const std::string id = WaitForWindow(env);
     ASSERT_FALSE(id.empty()) << "the window did not appear: " << ReadAll(panel, 100);
     auto move = [&](int x, int y) {
-        RunAndRead({"xdotool", "mousemove", "--window", id, std::to_string(x), std::to_string(y)}, env);
+        RunAndRead({"xdotool", "mousemove", "--window", id, std::to_string(kClientLeft + x),
+                    std::to_string(kClientTop + y)},
+                   env);
     };
     move(45, 81);  // "connect"
     RunAndRead({"xdotool", "click", "1"}, env);
@@ -122,7 +127,9 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
     for (int y = 378; y >= 363; y -= 5) move(44, y);
     RunAndRead({"xdotool", "mouseup", "1"}, env);
     std::string seen;
-    ASSERT_TRUE(WaitForLine(panel, "MAIN-VOL 33", seen)) << seen;
+    // From 20 the thumb sits 29 of the skin's 90 travel pixels up; 20
+    // pixels more are 49 / 90 of 63, so 34.
+    ASSERT_TRUE(WaitForLine(panel, "MAIN-VOL 34", seen)) << seen;
 
     const auto killed = Clock::now();
     x.Kill();
@@ -177,7 +184,7 @@ TEST(PanelWindow, AStartUpErrorBoxStandsInTheMiddleOfTheWindowUntilOk) {
         if (id != box) window = id;
     ASSERT_FALSE(window.empty());
     const Geometry b = WindowGeometry(box, env), w = WindowGeometry(window, env);
-    ASSERT_EQ(w.width, 692);
+    ASSERT_EQ(w.width, 692 + 2 * kClientLeft);  // the client area inside skin 1's frame
     ASSERT_GT(b.width, 0);
     EXPECT_LE(std::abs(b.CentreX() - w.CentreX()), 2) << b.x << " " << w.x;
     EXPECT_LE(std::abs(b.CentreY() - w.CentreY()), 2) << b.y << " " << w.y;
@@ -218,7 +225,8 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     const int left = field("X"), top = field("Y");
     ASSERT_GE(left, 0) << geometry;
     auto at = [&](int x, int y) {
-        return std::vector<std::string>{std::to_string(left + x), std::to_string(top + y)};
+        return std::vector<std::string>{std::to_string(left + kClientLeft + x),
+                                        std::to_string(top + kClientTop + y)};
     };
     auto move = [&](int x, int y) {
         const auto p = at(x, y);
@@ -233,7 +241,7 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     for (int y = 378; y >= 363; y -= 5) move(44, y);
     RunAndRead({"xdotool", "mouseup", "1"}, env);
     std::string seen;
-    EXPECT_TRUE(WaitForLine(panel, "MAIN-VOL 33", seen)) << seen;
+    EXPECT_TRUE(WaitForLine(panel, "MAIN-VOL 34", seen)) << seen;
     // "KEY:": open the drop-down list (a popup window of its own) and click
     // its third row; the rows' height and first row come from the list.
     const ListRows rows = OpenListRows("bsSkinComboBox7");
@@ -324,13 +332,17 @@ TEST(PanelWindow, HoveringASelectorShowsTheMorphAndClicksStillSend) {
     const std::string id = WaitForWindow(env);
     ASSERT_FALSE(id.empty()) << "the window did not appear";
     const Geometry g = WindowGeometry(id, env);
+    // Client coordinates, inside the window's frame.
     auto move = [&](int px, int py) {
-        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + px), std::to_string(g.y + py)}, env);
+        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + kClientLeft + px),
+                    std::to_string(g.y + kClientTop + py)},
+                   env);
     };
     move(45, 81);  // "connect" enables the selectors
     RunAndRead({"xdotool", "click", "1"}, env);
     std::string seen;
-    const Area vcr{200, 238, 267, 259};  // inside "VCR" (198, 236, 71 x 25)
+    // Inside "VCR" (198, 236, 71 x 25 in the client), in window coordinates.
+    const Area vcr{kClientLeft + 200, kClientTop + 238, kClientLeft + 267, kClientTop + 259};
     const std::string file = dir + "/morph.xwd";
     bool between = false;
     for (int attempt = 0; attempt < 6 && !between; ++attempt) {

@@ -5,6 +5,7 @@
 
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_host.h"
+#include "platform/hosts/sdl/x11_window_manager.h"
 
 // The X headers come last: their macros (None, Bool, Status...) would break
 // our own headers.
@@ -15,10 +16,12 @@
 namespace dsp {
 namespace {
 
+// The caption is not handed to SDL: its "draggable" answer swallows every
+// button event there (no double-click would reach the frame), and without a
+// window manager the window would not move at all. The frame moves the
+// window itself (BeginSystemMove). Only the sizing borders go to SDL.
 SDL_HitTestResult HitCodeToSdl(intptr_t code) {
     switch (code) {
-        case kHtCaption:
-            return SDL_HITTEST_DRAGGABLE;
         case kHtLeft:
             return SDL_HITTEST_RESIZE_LEFT;
         case kHtRight:
@@ -164,6 +167,17 @@ void SdlWindow::Activate() {
 }
 
 void SdlWindow::SetCapture(bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
+
+void SdlWindow::Minimize() { SDL_MinimizeWindow(window_); }
+
+void SdlWindow::Restore() { SDL_RestoreWindow(window_); }
+
+bool SdlWindow::BeginSystemMove(Point screen) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window_, info)) return false;
+    SDL_CaptureMouse(SDL_FALSE);
+    return X11RequestMove(info.info.x11.display, info.info.x11.window, screen.x, screen.y);
+}
 
 int SdlWindow::DisplayFd() const {
     SDL_SysWMinfo info;

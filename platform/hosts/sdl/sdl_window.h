@@ -27,6 +27,9 @@ class SdlWindow final : public HostWindow {
     void SetShape(const Region* shape) override;
     void Activate() override;
     void SetCapture(bool capture) override;
+    void Minimize() override;
+    void Restore() override;
+    bool BeginSystemMove(Point screen) override;
 
     TForm& Form() const { return form_; }
     uint32_t Id() const { return SDL_GetWindowID(window_); }

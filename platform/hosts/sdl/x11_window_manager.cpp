@@ -1,0 +1,74 @@
+#include "platform/hosts/sdl/x11_window_manager.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace dsp {
+namespace {
+
+// Reading a property of a window that may be gone raises an X error; this
+// handler notes it instead of ending the program. One display connection,
+// one UI thread: a file-level flag is all it needs.
+bool xErrorSeen = false;
+
+int NoteError(Display*, XErrorEvent*) {
+    xErrorSeen = true;
+    return 0;
+}
+
+// The window named by `window`'s _NET_SUPPORTING_WM_CHECK, or None.
+Window CheckWindow(Display* d, Window window, Atom check) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    Window named = None;
+    if (XGetWindowProperty(d, window, check, 0, 1, False, XA_WINDOW, &type, &format, &count, &after, &data) ==
+            Success &&
+        type == XA_WINDOW && format == 32 && count == 1 && data != nullptr)
+        named = *reinterpret_cast<Window*>(data);
+    if (data != nullptr) XFree(data);
+    return named;
+}
+
+// The _NET_MOVERESIZE_... direction of a plain move, and its source: an
+// ordinary application.
+constexpr long kMoveResizeMove = 8;
+constexpr long kSourceApplication = 1;
+
+}  // namespace
+
+bool X11WindowManagerRuns(void* display) {
+    auto* d = static_cast<Display*>(display);
+    if (d == nullptr) return false;
+    const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
+    XSync(d, False);
+    xErrorSeen = false;
+    XErrorHandler previous = XSetErrorHandler(&NoteError);
+    const Window named = CheckWindow(d, DefaultRootWindow(d), check);
+    const Window self = named != None ? CheckWindow(d, named, check) : None;
+    XSync(d, False);
+    XSetErrorHandler(previous);
+    return !xErrorSeen && named != None && self == named;
+}
+
+bool X11RequestMove(void* display, unsigned long window, int x, int y) {
+    auto* d = static_cast<Display*>(display);
+    if (d == nullptr || !X11WindowManagerRuns(display)) return false;
+    XUngrabPointer(d, CurrentTime);
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(d, "_NET_WM_MOVERESIZE", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = x;
+    e.xclient.data.l[1] = y;
+    e.xclient.data.l[2] = kMoveResizeMove;
+    e.xclient.data.l[3] = Button1;
+    e.xclient.data.l[4] = kSourceApplication;
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(d);
+    return true;
+}
+
+}  // namespace dsp

@@ -1,0 +1,322 @@
+// TbsSkinForm: the hit test, the frame objects under the mouse, presses and
+// releases, the activation fade and the caption (drag and double-click).
+
+#include <cstdlib>
+
+#include "platform/framework/application.h"
+#include "platform/framework/host.h"
+#include "skin/form/frame_constants.h"
+#include "skin/form/skin_form.h"
+#include "skin/skin_data.h"
+
+namespace dsp {
+namespace {
+
+// The pointer travel that turns a caption press into a move of the window.
+constexpr int kDragThreshold = 3;
+
+bool InsideMask(const TbsSkinData& skin, const FrameLayout& l, const std::optional<Region>& region, Point p) {
+    if (skin.MaskBitmap().Empty()) return true;
+    return l.maskArea.Contains(p) || (region && region->Contains(p));
+}
+
+}  // namespace
+
+int TbsSkinForm::ObjectAt(Point p) const {
+    if (layout_.client.Contains(p)) return -1;
+    for (std::size_t i = 0; i < objects_.size(); ++i) {
+        const auto& o = objects_[i];
+        if (o->Enabled && o->Visible && o->ObjectRect().Contains(p)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int TbsSkinForm::HitTest(Point p) const {
+    const int w = form_.Width(), h = form_.Height();
+    const bool folded = rolledUp_ || windowState_ == TbsWindowState::wsMinimized;
+    const int index = ObjectAt(p);
+    const bool overCaption = index >= 0 ? objects_[static_cast<std::size_t>(index)]->IsCaption()
+                                        : std::any_of(objects_.begin(), objects_.end(), [&](const auto& o) {
+                                              return o->IsCaption() && o->ObjectRect().Contains(p);
+                                          });
+    if (!skinned_) {
+        if (Sizeable() && !folded && windowState_ != TbsWindowState::wsMaximized) {
+            const bool l = p.x <= 2, t = p.y <= 2, r = p.x >= w - 2, b = p.y >= h - 2;
+            if (l && t) return kHtTopLeft;
+            if (r && t) return kHtTopRight;
+            if (l && b) return kHtBottomLeft;
+            if (r && b) return kHtBottomRight;
+            if (l) return kHtLeft;
+            if (t) return kHtTop;
+            if (r) return kHtRight;
+            if (b) return kHtBottom;
+        }
+        if (Rect{kFallbackBorder, kFallbackBorder, w - kFallbackBorder,
+                 kFallbackBorder + kFallbackCaptionHeight}
+                .Contains(p))
+            return kHtCaption;
+        if (Rect{kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight, w - kFallbackBorder,
+                 h - kFallbackBorder}
+                .Contains(p))
+            return kHtClient;
+        return kHtObject;
+    }
+    if (folded) return overCaption ? kHtCaption : kHtObject;
+    const Rect& c = layout_.client;
+    if (index >= 0 && !overCaption && !dragging_) return kHtObject;
+    if (Sizeable() && windowState_ != TbsWindowState::wsMaximized) {
+        const int bw = SkinData()->FormData().BorderWidth;
+        const Rect window{0, 0, w, h};
+        const auto& region = form_.WindowRegion();
+        auto outside = [&](Point q) {
+            return !window.Contains(q) || !InsideMask(*SkinData(), layout_, region, q);
+        };
+        const bool nearEdge = outside({p.x - bw, p.y}) || outside({p.x, p.y - bw}) ||
+                              outside({p.x + bw, p.y}) || outside({p.x, p.y + bw});
+        if (nearEdge) {
+            const Point lt = layout_.hitLeftTop, rt = layout_.hitRightTop;
+            const Point lb = layout_.hitLeftBottom, rb = layout_.hitRightBottom;
+            if (p.x <= lt.x && p.y <= lt.y) return kHtTopLeft;
+            if (p.x >= rt.x && p.y <= rt.y) return kHtTopRight;
+            if (p.x <= lb.x && p.y >= lb.y) return kHtBottomLeft;
+            if (p.x >= rb.x && p.y >= rb.y) return kHtBottomRight;
+            if (Rect{lt.x, 0, rt.x, c.top}.Contains(p)) return kHtTop;
+            if (Rect{lb.x, c.bottom, rb.x, h}.Contains(p)) return kHtBottom;
+            if (Rect{0, lt.y, c.left, lb.y}.Contains(p)) return kHtLeft;
+            if (Rect{c.right, rt.y, w, rb.y}.Contains(p)) return kHtRight;
+            if (!c.Contains(p)) return overCaption ? kHtCaption : kHtObject;
+        }
+    }
+    if (c.Contains(p)) return kHtClient;
+    return overCaption ? kHtCaption : kHtObject;
+}
+
+void TbsSkinForm::UpdateHover(Point p) {
+    if (pressed_ >= 0) {
+        // While an object is held only it may change; it tracks the mouse.
+        auto& o = *objects_[static_cast<std::size_t>(pressed_)];
+        o.MouseMove(p.x, p.y);
+        return;
+    }
+    SetHot(ObjectAt(p));
+    if (hot_ >= 0 && !hoverTimer_) {
+        form_.SetTimer(kFrameHoverTimer, kFrameHoverIntervalMs);
+        hoverTimer_ = true;
+    }
+}
+
+void TbsSkinForm::SetHot(int index) {
+    if (index == hot_) return;
+    previous_ = hot_;
+    hot_ = index;
+    if (previous_ >= 0 && previous_ < static_cast<int>(objects_.size()))
+        objects_[static_cast<std::size_t>(previous_)]->MouseLeave();
+    if (hot_ >= 0) objects_[static_cast<std::size_t>(hot_)]->MouseEnter();
+    StartMorph();
+}
+
+void TbsSkinForm::ObjectDown(TMouseButton button, Point p) {
+    if (hot_ < 0) return;
+    pressed_ = hot_;
+    auto& o = *objects_[static_cast<std::size_t>(pressed_)];
+    if (!o.IsCaption()) {
+        frameCapture_ = true;
+        form_.SetMouseCapture(true);
+    }
+    o.MouseDown(p.x, p.y, button);
+}
+
+void TbsSkinForm::ObjectUp(TMouseButton button, Point p) {
+    if (pressed_ < 0) return;
+    TbsActiveSkinObject* o = objects_[static_cast<std::size_t>(pressed_)].get();
+    pressed_ = -1;
+    if (frameCapture_) {
+        frameCapture_ = false;
+        form_.SetMouseCapture(false);
+    }
+    // The release may close the window or change the skin; nothing of the
+    // object is used after it.
+    o->MouseUp(p.x, p.y, button);
+}
+
+bool TbsSkinForm::HandleMouse(TMessage& m) {
+    const Point screen{LParamX(m.LParam), LParamY(m.LParam)};
+    switch (m.Msg) {
+        case kWmNcMouseMove:
+            if (!frameOn_) return false;
+            UpdateHover(WindowPoint(screen));
+            return true;
+        case kWmNcLButtonDown:
+        case kWmNcRButtonDown: {
+            if (!frameOn_) return false;
+            const TMouseButton button =
+                m.Msg == kWmNcLButtonDown ? TMouseButton::mbLeft : TMouseButton::mbRight;
+            const Point p = WindowPoint(screen);
+            UpdateHover(p);
+            if (hot_ >= 0 && !objects_[static_cast<std::size_t>(hot_)]->IsCaption()) {
+                ObjectDown(button, p);
+                return true;
+            }
+            if (hot_ >= 0) ObjectDown(button, p);
+            if (static_cast<int>(m.WParam) == kHtCaption) {
+                if (button == TMouseButton::mbRight)
+                    OpenSystemMenu(screen);
+                else
+                    BeginCaptionDrag(screen);
+            }
+            return true;
+        }
+        case kWmNcLButtonDblClk:
+            if (!frameOn_) return false;
+            if (static_cast<int>(m.WParam) == kHtCaption)
+                CaptionDoubleClick();
+            else {
+                // A quick second press on a button is a press like the first.
+                TMessage down{kWmNcLButtonDown, m.WParam, m.LParam, 0};
+                return HandleMouse(down);
+            }
+            return true;
+        case kWmNcLButtonUp:
+        case kWmNcRButtonUp:
+            if (!frameOn_) return false;
+            EndCaptionDrag();
+            ObjectUp(m.Msg == kWmNcLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight,
+                     WindowPoint(screen));
+            return true;
+        case kWmMouseMove:
+            if (!frameCapture_) return false;
+            {
+                const Point p =
+                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
+                if (captionPressed_)
+                    DragTo(p + Point{form_.Left(), form_.Top()});
+                else
+                    UpdateHover(p);
+            }
+            return true;
+        case kWmLButtonUp:
+        case kWmRButtonUp:
+            if (!frameCapture_ && pressed_ < 0) return false;
+            {
+                const Point p =
+                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
+                const bool wasDrag = captionPressed_;
+                EndCaptionDrag();
+                ObjectUp(m.Msg == kWmLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight, p);
+                (void)wasDrag;
+                return true;
+            }
+        case kWmCaptureChanged:
+            // Someone else took the mouse: a drag or press ends here.
+            if (frameCapture_) {
+                frameCapture_ = false;
+                captionPressed_ = dragging_ = false;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+// --- the caption
+
+void TbsSkinForm::BeginCaptionDrag(Point screen) {
+    if (windowState_ == TbsWindowState::wsMaximized) return;
+    captionPressed_ = true;
+    dragging_ = false;
+    grabScreen_ = screen;
+    grabWindow_ = {form_.Left(), form_.Top()};
+    frameCapture_ = true;
+    form_.SetMouseCapture(true);
+}
+
+void TbsSkinForm::DragTo(Point screen) {
+    const Point travel = screen - grabScreen_;
+    if (!dragging_) {
+        if (std::abs(travel.x) < kDragThreshold && std::abs(travel.y) < kDragThreshold) return;
+        dragging_ = true;
+        // With a window manager the move is its job: hand it over, pointer
+        // and all.
+        if (HostWindow* host = form_.Host()) {
+            frameCapture_ = false;
+            form_.SetMouseCapture(false);
+            if (host->BeginSystemMove(screen)) {
+                captionPressed_ = dragging_ = false;
+                return;
+            }
+            frameCapture_ = true;
+            form_.SetMouseCapture(true);
+        }
+    }
+    form_.SetBounds(grabWindow_.x + travel.x, grabWindow_.y + travel.y, form_.Width(), form_.Height());
+    // The grab point moves with the window: the next event's position is
+    // measured from the new place.
+}
+
+void TbsSkinForm::EndCaptionDrag() {
+    if (!captionPressed_) return;
+    captionPressed_ = dragging_ = false;
+    if (frameCapture_ && pressed_ < 0) {
+        frameCapture_ = false;
+        form_.SetMouseCapture(false);
+    }
+}
+
+void TbsSkinForm::CaptionDoubleClick() {
+    EndCaptionDrag();
+    const bool sizeable = Sizeable();
+    const bool maximized = windowState_ == TbsWindowState::wsMaximized;
+    if (sizeable && windowState_ == TbsWindowState::wsMinimized)
+        SetWindowState(TbsWindowState::wsNormal);
+    else if (sizeable && !maximized && !rolledUp_ && (borderIcons_ & biMaximize))
+        SetWindowState(TbsWindowState::wsMaximized);
+    else if (!sizeable || !maximized || (rolledUp_ && rolledUpWhileMaximized_))
+        SetRollUpState(!rolledUp_);
+    else
+        SetWindowState(TbsWindowState::wsNormal);
+}
+
+// --- activation and fades
+
+void TbsSkinForm::ActiveChanged(bool active) {
+    if (active == active_) return;
+    active_ = active;
+    for (const auto& o : objects_)
+        if (o->IsCaption()) o->Active = active;
+    StartMorph();
+    RepaintFrame();
+    if (active && OnActivate) OnActivate(this);
+    if (!active && OnDeActivate) OnDeActivate(this);
+}
+
+void TbsSkinForm::StartMorph() {
+    const bool effects = SkinData() != nullptr && SkinData()->EnableSkinEffects();
+    bool any = false;
+    for (const auto& o : objects_) {
+        if (!o->Morphing || !effects) {
+            o->MorphFactor = o->MorphTarget();
+            continue;
+        }
+        any = any || o->StillMorphing();
+    }
+    if (any && !morphTimer_) {
+        form_.SetTimer(kFrameMorphTimer, kFrameMorphIntervalMs);
+        morphTimer_ = true;
+    }
+}
+
+void TbsSkinForm::MorphTick() {
+    bool any = false;
+    for (const auto& o : objects_) {
+        if (!o->StillMorphing()) continue;
+        o->MorphStep();
+        RepaintObject(*o);
+        any = any || o->StillMorphing();
+    }
+    if (!any) {
+        form_.KillTimer(kFrameMorphTimer);
+        morphTimer_ = false;
+    }
+}
+
+}  // namespace dsp
