@@ -79,6 +79,10 @@ int TbsSkinComboBox::ListBoxDefaultItemHeight() const { return list_->ListBox().
 
 void TbsSkinComboBox::SetListBoxDefaultItemHeight(int h) { list_->ListBox().SetDefaultItemHeight(h); }
 
+bool TbsSkinComboBox::ListBoxUseSkinItemHeight() const { return list_->ListBox().UseSkinItemHeight(); }
+
+void TbsSkinComboBox::SetListBoxUseSkinItemHeight(bool use) { list_->ListBox().SetUseSkinItemHeight(use); }
+
 void TbsSkinComboBox::ReadSkinData() {
     TbsSkinCustomControl::ReadSkinData();
     const auto* s = link_.Section<TbsDataSkinComboBox>();

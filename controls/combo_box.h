@@ -35,6 +35,10 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     void SetAutoComplete(bool on) { model_.SetAutoComplete(on); }
     int ListBoxDefaultItemHeight() const;
     void SetListBoxDefaultItemHeight(int h);
+    // Rows as high as the list section's item picture (else the default
+    // height, the picture fitted to it).
+    bool ListBoxUseSkinItemHeight() const;
+    void SetListBoxUseSkinItemHeight(bool use);
     Color DefaultColor() const { return defaultColor_; }
     void SetDefaultColor(Color c) { defaultColor_ = c; }
     const TFont& Font() const { return font_; }

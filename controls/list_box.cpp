@@ -124,8 +124,10 @@ void TbsSkinCustomListBox::PaintRows(Canvas& canvas, const TbsDataSkinListBox* s
                         index == rows_->ItemIndex(), false};
         Bitmap row(v.width, v.height);
         Canvas rc(row);
-        if (section)
+        if (section && useSkinItemHeight_)
             PaintListRowSkin(rc, v, *section, *SkinPicture(), font);
+        else if (section)
+            PaintListRowSkinFitted(rc, v, *section, *SkinPicture(), font);
         else
             PaintListRowDefault(rc, v, font);
         canvas.Draw({area.left, area.top + i * h}, row);

@@ -2,6 +2,8 @@
 
 #include "controls/look/skin_piece.h"
 #include "controls/text_paint.h"
+#include "skin/compose/plan_draw.h"
+#include "skin/compose/skin_body.h"
 #include "skin/data_skin_lists.h"
 
 namespace dsp {
@@ -39,6 +41,31 @@ void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinL
     Rect text = SkinRect(s.ItemTextRect);
     text.right += v.width - s.ItemRect.Width();
     PaintRowText(canvas, font, color, v.text, text);
+}
+
+void PaintListRowSkinFitted(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+                            const Bitmap& picture, const TFont& font) {
+    const TRect& item = v.focused ? s.FocusItemRect : v.selected ? s.ActiveItemRect : s.ItemRect;
+    const TColor color = v.focused ? s.FocusFontColor : v.selected ? s.ActiveFontColor : s.FontColor;
+    const Rect inner = SkinRect(s.ItemTextRect);
+    const Rect client{inner.left + 1, inner.top + 1, inner.right - 1, inner.bottom - 1};
+    const SkinAnchors anchors{SkinRect(item),
+                              client.TopLeft(),
+                              {client.right, client.top},
+                              {client.left, client.bottom},
+                              {client.right, client.bottom},
+                              client};
+    const SkinStretch stretch{true, true, true, true, true, TbsStretchType::stFull};
+    const NinePiece nine =
+        NinePiecePlan(anchors, stretch, CalcSkinSize(anchors, SkinResizeMode::Both, v.width, v.height));
+    DrawPlan(canvas, picture, nine.border);
+    DrawPlan(canvas, picture, nine.client);
+    const Rect row{0, 0, v.width, v.height};
+    if (v.focused && s.ShowFocus) canvas.DrawFocusRect(row);
+    Rect text = inner;
+    text.right += v.width - s.ItemRect.Width();
+    text.bottom += v.height - s.ItemRect.Height();
+    PaintRowText(canvas, font, SkinColor(color), v.text, text);
 }
 
 }  // namespace dsp

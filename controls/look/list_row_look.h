@@ -34,4 +34,11 @@ void PaintListRowDefault(Canvas& canvas, const ListRowVisual& v, const TFont& fo
 void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
                       const Bitmap& picture, const TFont& font);
 
+// Rows that keep their own height: the item picture (focused, current or
+// plain) fitted to the row by nine pieces anchored at the item text
+// rectangle shrunk by a pixel, every border and the centre stretched; the
+// text rectangle grows with the row both ways.
+void PaintListRowSkinFitted(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+                            const Bitmap& picture, const TFont& font);
+
 }  // namespace dsp

@@ -135,6 +135,23 @@ TEST_F(SkinnedComboTest, RowsAndThumbComeFromTheirPictures) {
               Picture().GetPixel(s.ActiveDownButtonRect.Left, s.ActiveDownButtonRect.Top));
 }
 
+TEST_F(SkinnedComboTest, RowsOfTheDefaultHeightFitTheItemPictureByNinePieces) {
+    TbsSkinComboBox* combo = Make("combobox", 4);
+    combo->SetListBoxUseSkinItemHeight(false);
+    Click(combo, 60, 10);
+    TbsSkinCustomListBox& box = combo->ListBox().ListBox();
+    EXPECT_EQ(box.ItemHeight(), 20);
+    EXPECT_EQ(combo->ListBox().Height(), 4 + 4 * 20);
+    const auto& l = Section<TbsDataSkinListBox>("listbox");
+    Bitmap list = box.PaintToBitmap();
+    // Row 1 is plain: its corners are the item picture's corners.
+    const int right = box.RowsRect().right - 1, bottom = 2 + 2 * 20 - 1;
+    EXPECT_EQ(list.GetPixel(2, 2 + 20), Picture().GetPixel(l.ItemRect.Left, l.ItemRect.Top));
+    EXPECT_EQ(list.GetPixel(right, bottom), Picture().GetPixel(l.ItemRect.Right - 1, l.ItemRect.Bottom - 1));
+    // Row 0 is current: the active picture's corner.
+    EXPECT_EQ(list.GetPixel(2, 2), Picture().GetPixel(l.ActiveItemRect.Left, l.ActiveItemRect.Top));
+}
+
 TEST_F(SkinnedComboTest, AListSectionWithoutAPictureKeepsTheRowHeightButDrawsNoRows) {
     Section<TbsDataSkinListBox>("listbox").PictureIndex = -1;
     TbsSkinComboBox* combo = Make("combobox", 4);

@@ -10,11 +10,14 @@
 namespace dsp::test {
 namespace {
 
-// The window as the screen shows it: its shape cuts the corners.
+// The window as the screen shows it (its shape cuts the corners), with the
+// client area blanked: the controls have golden pictures of their own, and
+// this one is about the frame round them.
 Bitmap WindowOnScreen(const HeadlessHost& host, const TForm& form) {
     Bitmap out(form.Width(), form.Height());
     Canvas canvas(out);
     canvas.CopyRect({0, 0}, host.Screen(), form.BoundsRect());
+    canvas.FillRect(form.ClientRectInWindow(), clBlack);
     return out;
 }
 

@@ -119,6 +119,50 @@ TEST_F(HeadlessSessionTest, PickScrollsTheListEitherWayToTheRow) {
     EXPECT_EQ(key->ItemIndex(), 0);
 }
 
+// Every item of every option combo, picked with the mouse through its skinned
+// list (scrolled where needed), sends the frame of that item and no other.
+TEST_F(HeadlessSessionTest, PickingEveryOptionItemSendsItsFrame) {
+    Start();
+    Connect();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::ostringstream out;
+    const std::pair<const char*, std::uint8_t> combos[] = {{"bsSkinComboBox3", 0x0D},
+                                                           {"bsSkinComboBox5", 0x0F},
+                                                           {"bsSkinComboBox6", 0x08},
+                                                           {"bsSkinComboBox7", 0x1B}};
+    for (const auto& [name, code] : combos) {
+        auto* combo = dynamic_cast<TbsSkinComboBox*>(form_->FindComponent(name));
+        ASSERT_NE(combo, nullptr);
+        const int count = static_cast<int>(combo->Items().size());
+        // Last to first, so the longer lists scroll both ways.
+        for (int i = count - 1; i >= 0; --i) {
+            ASSERT_TRUE(driver.Execute("pick " + std::string(name) + " " + std::to_string(i), out));
+            EXPECT_EQ(Written(4), Frames({{0x80, code, static_cast<std::uint8_t>(i), 0xA0}}))
+                << name << " " << i;
+        }
+    }
+    EXPECT_EQ(out.str().find("error"), std::string::npos) << out.str();
+    EXPECT_TRUE(NothingWritten());
+}
+
+// An open list shows in the dump on its section, with its scroll bar.
+TEST_F(HeadlessSessionTest, DumpShowsTheOpenListAndItsScrollBarOnTheirSections) {
+    Start();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::ostringstream out;
+    ASSERT_TRUE(driver.Execute("click bsSkinComboBox1", out));
+    ASSERT_TRUE(driver.Execute("dump", out));
+    const std::string dump = out.str();
+    EXPECT_NE(dump.find("bsSkinComboBox1.ListBox TbsSkinCustomListBox visible=1 top=0 rows=8 itemheight=18 "
+                        "rowstop=2 skin=1:listbox:"),
+              std::string::npos)
+        << dump;
+    EXPECT_NE(dump.find("bsSkinComboBox1.ScrollBar TbsSkinScrollBar visible=1 position=0 skin=1:vscrollbar:"),
+              std::string::npos)
+        << dump;
+    EXPECT_EQ(dump.find(":-1\n"), std::string::npos) << "a control on no section: " << dump;
+}
+
 TEST_F(HeadlessSessionTest, HelpListsEveryCommandWithItsArgumentsInOneColumn) {
     Start();
     HeadlessDriver driver(*app_, *host_, *clock_, *form_);

@@ -366,3 +366,60 @@ TEST(PanelWindow, HoveringASelectorShowsTheMorphAndClicksStillSend) {
 
 }  // namespace
 }  // namespace dsp::test
+
+namespace dsp::test {
+namespace {
+
+// The skinned frame on the real window, with no window manager: the mask
+// cuts the corners (the root shows there), the caption drags the window, a
+// caption double-click rolls it up and back, the close button ends the
+// program with status 0.
+TEST(PanelWindow, TheSkinnedFrameOnTheRealWindow) {
+    XvfbServer x;
+    if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
+    const char* out = std::getenv("DSP_TEST_OUT");
+    const std::string dir = out ? out : "/tmp";
+    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
+                                    "XDG_CONFIG_HOME=" + dir + "/frame-config"};
+    ChildProcess panel({kProgram}, env);
+    ASSERT_TRUE(panel.Started());
+    const std::string id = WaitForWindow(env);
+    ASSERT_FALSE(id.empty()) << "the window did not appear";
+    Geometry g = WindowGeometry(id, env);
+    ASSERT_EQ(g.width, 704);
+    ASSERT_EQ(g.height, 509);
+    auto mouse = [&](int px, int py) {
+        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + px), std::to_string(g.y + py)}, env);
+    };
+    // Dragging the caption by (40, 30).
+    mouse(60, 12);
+    RunAndRead({"xdotool", "mousedown", "1"}, env);
+    for (int step = 1; step <= 4; ++step)
+        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + 60 + 10 * step),
+                    std::to_string(g.y + 12 + 7 * step + 2)},
+                   env);
+    RunAndRead({"xdotool", "mouseup", "1"}, env);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The window follows the pointer's travel; without a window manager the
+    // pointer events queued while it moves put it a step or two further.
+    const Geometry moved = WindowGeometry(id, env);
+    EXPECT_GE(moved.x, g.x + 30);
+    EXPECT_GE(moved.y, g.y + 20);
+    g = moved;
+    // A double-click on the caption rolls the window up to its frame, and back.
+    mouse(60, 12);
+    RunAndRead({"xdotool", "click", "--repeat", "2", "--delay", "80", "1"}, env);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(WindowGeometry(id, env).height, 36);
+    RunAndRead({"xdotool", "click", "--repeat", "2", "--delay", "80", "1"}, env);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(WindowGeometry(id, env).height, 509);
+    // The close button (skin 1's, moved with the window's width) ends the
+    // program.
+    mouse(689, 15);
+    RunAndRead({"xdotool", "click", "1"}, env);
+    EXPECT_EQ(panel.Wait(3000), 0);
+}
+
+}  // namespace
+}  // namespace dsp::test

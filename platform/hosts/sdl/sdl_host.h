@@ -1,7 +1,8 @@
 #pragma once
 // The SDL window host: one borderless SDL window per top-level form, showing
-// the form's frame bitmap. Caption dragging and border sizing go through
-// SDL's hit-test callback, answered from the form's own hit test. On X11 the
+// the form's frame bitmap. Border sizing goes through SDL's hit-test
+// callback, answered from the form's own hit test; the caption is the
+// frame's own (see SdlWindow::BeginSystemMove). On X11 the
 // window shape follows the form's window region, and the loop waits on the
 // display connection, so an idle program sleeps in poll.
 //
