@@ -1,10 +1,15 @@
 #include "controls/control_fonts.h"
 
+#include <stdexcept>
+
+#include "platform/framework/application.h"
+
 namespace dsp {
 
 FontEngine& ControlFontEngine() {
-    static FontEngine engine;
-    return engine;
+    if (Application == nullptr)
+        throw std::logic_error("controls measure and draw text only with an application");
+    return Application->Fonts();
 }
 
 }  // namespace dsp

@@ -1,6 +1,6 @@
 #include "controls/track_bar.h"
 
-#include "controls/model/default_look_colors.h"
+#include "controls/control_fonts.h"
 #include "controls/model/wheel.h"
 #include "controls/skin_sections.h"
 #include "platform/graphics/canvas.h"
@@ -112,25 +112,14 @@ void TbsSkinTrackBar::EraseInto(Canvas* canvas) {
     canvas->Draw({0, 0}, PaintToBitmap());
 }
 
+TrackBarVisual TbsSkinTrackBar::Visual() const {
+    return {Width(), Height(), vertical_, ToRect(CurrentLayout().thumb), dragging_, canFocused_ && Focused()};
+}
+
 void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    const int w = Width();
-    const int h = Height();
-    c.FillRect({0, 0, w, h}, clBtnFace);
-    c.FrameRect({0, 0, w, h}, clBtnShadow);
-    Rect groove = vertical_ ? Rect{w / 2 - 1, 4, w / 2 + 1, h - 4} : Rect{4, h / 2 - 1, w - 4, h / 2 + 1};
-    c.Draw3DRect(groove, clBtnShadow, clBtnHighlight);
-    Rect thumb = ToRect(CurrentLayout().thumb);
-    if (dragging_) {
-        c.FillRect(thumb, kDefaultLookPressedFill);
-        c.FrameRect(thumb, kDefaultLookActiveFrame);
-    } else if (canFocused_ && Focused()) {
-        c.FillRect(thumb, kDefaultLookHotFill);
-        c.FrameRect(thumb, kDefaultLookActiveFrame);
-    } else {
-        c.FillRect(thumb, clBtnFace);
-        c.FrameRect(thumb, clBtnShadow);
-    }
+    Canvas canvas(bitmap);
+    LookContext look{canvas, ControlFontEngine()};
+    PaintTrackBar(Visual(), look);
 }
 
 void TbsSkinTrackBar::WndProc(TMessage& message) {

@@ -3,6 +3,7 @@
 // thumb; the window's vertical faders. The value model is TrackBarValue; this
 // class adds the mouse, keys, wheel and looks.
 
+#include "controls/look/track_bar_look.h"
 #include "controls/look/track_bar_skin_look.h"
 #include "controls/model/track_bar_geometry.h"
 #include "controls/model/track_bar_value.h"
@@ -45,7 +46,10 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
     TNotifyEvent OnStartDragButton;
 
   protected:
+    // The painter draws what Visual computes; the font engine comes from the
+    // application object.
     void PaintDefaultLook(Bitmap& bitmap) override;
+    TrackBarVisual Visual() const;
     void PaintSkinLook(Bitmap& bitmap) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -25,6 +25,7 @@
 #include "platform/framework/messages.h"
 #include "platform/framework/timer_scheduler.h"
 #include "platform/framework/wait.h"
+#include "platform/text/font_engine.h"
 
 namespace dsp {
 
@@ -94,6 +95,10 @@ class TApplication : public TComponent, private HostEventSink {
     void ShowException(const std::string& text);
     TExceptionEvent OnException;
 
+    // The program's one font engine: controls measure their texts with it
+    // and hand it to their painters.
+    FontEngine& Fonts() { return fonts_; }
+
     Rect WorkArea() const { return host_->WorkArea(); }
     std::vector<MonitorInfo> Monitors() const { return host_->Monitors(); }
     // Centred on the active form (or the main form); the forms are painted
@@ -121,6 +126,7 @@ class TApplication : public TComponent, private HostEventSink {
 
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Clock> clock_;
+    FontEngine fonts_;
     TimerScheduler timers_;
     InputRouter input_;
     WakeSignal wake_;
