@@ -1,6 +1,7 @@
 #include "controls/combo_box.h"
 
 #include "controls/model/wheel.h"
+#include "controls/nav_key_map.h"
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
 #include "controls/skin_sections.h"
@@ -220,36 +221,7 @@ void TbsSkinComboBox::MouseLeave() {
 
 void TbsSkinComboBox::KeyDown(uint16_t& key, TShiftState shift) {
     TbsSkinCustomControl::KeyDown(key, shift);
-    NavKey nav = NavKey::Other;
-    switch (key) {
-        case kVkReturn:
-            nav = NavKey::Enter;
-            break;
-        case kVkEscape:
-            nav = NavKey::Escape;
-            break;
-        case kVkPrior:
-            nav = NavKey::PageUp;
-            break;
-        case kVkNext:
-            nav = NavKey::PageDown;
-            break;
-        case kVkLeft:
-            nav = NavKey::Left;
-            break;
-        case kVkUp:
-            nav = NavKey::Up;
-            break;
-        case kVkRight:
-            nav = NavKey::Right;
-            break;
-        case kVkDown:
-            nav = NavKey::Down;
-            break;
-        default:
-            return;
-    }
-    if (model_.KeyDown(nav, (shift & ssAlt) != 0)) key = 0;
+    if (model_.KeyDown(NavKeyOf(key), (shift & ssAlt) != 0)) key = 0;
 }
 
 void TbsSkinComboBox::KeyPress(char32_t& key) {

@@ -51,4 +51,21 @@ void DrawArrow(Canvas& canvas, const Rect& r, ArrowDirection direction, Color co
     }
 }
 
+void DrawBorderStyleBox(Canvas& canvas, const Rect& r, TbsSkinBorderStyle style) {
+    canvas.FillRect(r, clBtnFace);
+    switch (style) {
+        case TbsSkinBorderStyle::bvFrame:
+            canvas.FrameRect(r, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvRaised:
+            canvas.Draw3DRect(r, clBtnHighlight, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvLowered:
+            canvas.Draw3DRect(r, clBtnShadow, clBtnHighlight);
+            break;
+        case TbsSkinBorderStyle::bvNone:
+            break;
+    }
+}
+
 }  // namespace dsp

@@ -2,6 +2,7 @@
 // Pieces of the default (unskinned) look that several controls share: a part
 // framed and filled by its state, and the small black arrows.
 
+#include "controls/model/panel_model.h"
 #include "platform/graphics/canvas.h"
 
 namespace dsp {
@@ -15,6 +16,10 @@ void DrawStatePart(Canvas& canvas, const Rect& r, PartState state);
 // The spin edit's arrow: four rows 1, 3, 5, 7 pixels wide round the centre of
 // `r`, the widest row at the bottom (up) or at the top (down).
 void DrawSpinArrow(Canvas& canvas, const Rect& r, bool up, Color color);
+
+// The plain box of a label or a panel: button face inside the border its
+// style names (a shadow frame, raised or lowered edges, or none).
+void DrawBorderStyleBox(Canvas& canvas, const Rect& r, TbsSkinBorderStyle style);
 
 enum class ArrowDirection { Up, Down, Left, Right };
 // A small triangle of four lines 1, 3, 5 and 7 pixels long, centred in `r`,

@@ -1,6 +1,7 @@
 #include "controls/label.h"
 
 #include "controls/control_fonts.h"
+#include "controls/default_look.h"
 #include "controls/look/skin_text.h"
 #include "controls/skin_sections.h"
 #include "controls/text_paint.h"
@@ -49,20 +50,7 @@ void TbsSkinLabel::TextChanged() {
 void TbsSkinLabel::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
     Rect all{0, 0, Width(), Height()};
-    c.FillRect(all, clBtnFace);
-    switch (borderStyle_) {
-        case TbsSkinBorderStyle::bvFrame:
-            c.FrameRect(all, clBtnShadow);
-            break;
-        case TbsSkinBorderStyle::bvRaised:
-            c.Draw3DRect(all, clBtnHighlight, clBtnShadow);
-            break;
-        case TbsSkinBorderStyle::bvLowered:
-            c.Draw3DRect(all, clBtnShadow, clBtnHighlight);
-            break;
-        case TbsSkinBorderStyle::bvNone:
-            break;
-    }
+    DrawBorderStyleBox(c, all, borderStyle_);
     Rect text{2 + TextIndent(), 0, Width() - 2, Height()};
     unsigned format = AlignFlags(alignment_) | kDtVCenter | kDtSingleLine;
     if (ellipsType_ == TbsEllipsType2::bsetEllips) format |= kDtEndEllipsis;

@@ -1,5 +1,6 @@
 #include "controls/panel.h"
 
+#include "controls/default_look.h"
 #include "controls/look/skin_text.h"
 #include "controls/skin_sections.h"
 #include "controls/text_paint.h"
@@ -142,20 +143,7 @@ void TbsSkinPanel::PaintDefaultLook(Bitmap& bitmap) {
 
 void TbsSkinPanel::DrawDefaultLook(Canvas& c) {
     Rect all{0, 0, Width(), Height()};
-    c.FillRect(all, clBtnFace);
-    switch (model_.BorderStyle()) {
-        case TbsSkinBorderStyle::bvFrame:
-            c.FrameRect(all, clBtnShadow);
-            break;
-        case TbsSkinBorderStyle::bvRaised:
-            c.Draw3DRect(all, clBtnHighlight, clBtnShadow);
-            break;
-        case TbsSkinBorderStyle::bvLowered:
-            c.Draw3DRect(all, clBtnShadow, clBtnHighlight);
-            break;
-        case TbsSkinBorderStyle::bvNone:
-            break;
-    }
+    DrawBorderStyleBox(c, all, model_.BorderStyle());
     if (model_.CaptionMode()) PaintCaptionBar(c);
 }
 

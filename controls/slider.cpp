@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/nav_key_map.h"
 #include "controls/parent_picture.h"
 #include "controls/skin_sections.h"
 #include "platform/graphics/bmp_file.h"
@@ -366,30 +367,7 @@ void TbsSkinSlider::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 
 void TbsSkinSlider::KeyDown(uint16_t& key, TShiftState shift) {
     TbsSkinControl::KeyDown(key, shift);
-    NavKey nav = NavKey::Other;
-    switch (key) {
-        case kVkHome:
-            nav = NavKey::Home;
-            break;
-        case kVkEnd:
-            nav = NavKey::End;
-            break;
-        case kVkLeft:
-            nav = NavKey::Left;
-            break;
-        case kVkRight:
-            nav = NavKey::Right;
-            break;
-        case kVkUp:
-            nav = NavKey::Up;
-            break;
-        case kVkDown:
-            nav = NavKey::Down;
-            break;
-        default:
-            return;
-    }
-    auto step = SliderKeyStep(nav, Vertical(), (shift & (ssShift | ssAlt | ssCtrl)) != 0);
+    auto step = SliderKeyStep(NavKeyOf(key), Vertical(), (shift & (ssShift | ssAlt | ssCtrl)) != 0);
     if (!step) return;
     key = 0;
     value_.Step(*step);
