@@ -25,9 +25,10 @@ void PaintCaret(LookContext& look, const EditTextVisual& v, int left) {
 void PaintEditText(LookContext& look, const EditTextVisual& v) {
     const Rect& t = v.rect;
     const unsigned align = v.enabled ? kDtLeft : DisabledAlign(v.alignment);
-    const Rect textRect =
-        v.enabled ? Rect{t.left + 1, t.top, t.right, t.bottom} : Rect{t.left + 2, t.top, t.right - 1, t.bottom};
-    PaintText(look, v.font, v.font.Color(), v.text, textRect, align | kDtVCenter | kDtSingleLine | kDtNoPrefix);
+    const Rect textRect = v.enabled ? Rect{t.left + 1, t.top, t.right, t.bottom}
+                                    : Rect{t.left + 2, t.top, t.right - 1, t.bottom};
+    PaintText(look, v.font, v.font.Color(), v.text, textRect,
+              align | kDtVCenter | kDtSingleLine | kDtNoPrefix);
     if (v.enabled && v.caret) PaintCaret(look, v, textRect.left);
 }
 

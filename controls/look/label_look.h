@@ -16,8 +16,8 @@ struct LabelVisual {
     int width = 0;
     int height = 0;
     TbsSkinBorderStyle border = TbsSkinBorderStyle::bvNone;  // the default look's box
-    Rect area;                                                // where the glyph and the text go
-    int indent = 0;                                           // room kept for the glyph
+    Rect area;                                               // where the glyph and the text go
+    int indent = 0;                                          // room kept for the glyph
     std::string_view caption;
     TFont font;           // with the colour to draw the caption in
     unsigned format = 0;  // alignment and ellipsis

@@ -39,7 +39,8 @@ void PaintPanelDefault(LookContext& look, const PanelVisual& v) {
     if (v.captionMode) PaintCaptionBar(look, v);
 }
 
-void PaintPanelTiledBody(LookContext& look, const Bitmap& picture, const Rect& client, int width, int height) {
+void PaintPanelTiledBody(LookContext& look, const Bitmap& picture, const Rect& client, int width,
+                         int height) {
     DrawPlan(look.canvas, picture, AreaPlan(client, {0, 0, width, height}, AreaFill::Tile));
 }
 

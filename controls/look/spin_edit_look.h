@@ -16,8 +16,8 @@ class TbsDataSkinSpinEditControl;
 struct SpinEditVisual {
     int width = 0;
     int height = 0;
-    Color color = clWindow;         // the default look's box
-    std::array<Rect, 2> buttons;    // up, down
+    Color color = clWindow;       // the default look's box
+    std::array<Rect, 2> buttons;  // up, down
     std::array<PartState, 2> states{PartState::Normal, PartState::Normal};
     bool hot = false;  // the pointer is over the control or its box, or the box has the focus
 };

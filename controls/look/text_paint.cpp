@@ -12,7 +12,8 @@ void PaintText(LookContext& look, const TFont& font, Color color, std::string_vi
     DrawText(look.fonts, look.canvas, f, text, rect, format);
 }
 
-void PaintCenteredWrapped(LookContext& look, const TFont& font, Color color, std::string_view text, Rect rect) {
+void PaintCenteredWrapped(LookContext& look, const TFont& font, Color color, std::string_view text,
+                          Rect rect) {
     if (text.empty()) return;
     TFont f = font;
     f.SetColor(color);

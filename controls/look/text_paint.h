@@ -14,7 +14,8 @@ namespace dsp {
 void PaintText(LookContext& look, const TFont& font, Color color, std::string_view text, Rect rect,
                unsigned format);
 // Word-wrapped text centred both ways in `rect` (the buttons' captions).
-void PaintCenteredWrapped(LookContext& look, const TFont& font, Color color, std::string_view text, Rect rect);
+void PaintCenteredWrapped(LookContext& look, const TFont& font, Color color, std::string_view text,
+                          Rect rect);
 // The height of a line of `font`.
 int TextHeight(FontEngine& fonts, const TFont& font);
 
