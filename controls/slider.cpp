@@ -305,7 +305,8 @@ SliderVisual TbsSkinSlider::Visual() {
 
 void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    PaintSlider(Visual(), c);
+    LookContext look{c, Fonts()};
+    PaintSlider(look, Visual());
 }
 
 void TbsSkinSlider::WndProc(TMessage& message) {

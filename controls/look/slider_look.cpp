@@ -14,7 +14,8 @@ void DrawPart(Canvas& canvas, const SliderPictureDraw& part) {
 
 }  // namespace
 
-void PaintSlider(const SliderVisual& v, Canvas& canvas) {
+void PaintSlider(LookContext& look, const SliderVisual& v) {
+    Canvas& canvas = look.canvas;
     if (!v.background.Empty()) {
         canvas.Draw({0, 0}, v.background);
     } else {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/graphics/canvas.h"
+#include "controls/look/look_context.h"
 
 namespace dsp {
 
@@ -27,6 +27,6 @@ struct SliderVisual {
     SliderPictureDraw thumb;
 };
 
-void PaintSlider(const SliderVisual& v, Canvas& canvas);
+void PaintSlider(LookContext& look, const SliderVisual& v);
 
 }  // namespace dsp
