@@ -87,9 +87,8 @@ void TbsSkinCustomListBox::Sync() {
 
 void TbsSkinCustomListBox::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    const Rect all = ClientRect();
-    c.FillRect(all, clBtnFace);
-    c.FrameRect(all, clBtnShadow);
+    LookContext look{c, Fonts()};
+    PaintListBoxDefaultFrame(look, ClientRect());
     PaintRows(c, nullptr);
 }
 

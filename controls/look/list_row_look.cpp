@@ -8,6 +8,11 @@
 
 namespace dsp {
 
+void PaintListBoxDefaultFrame(LookContext& look, const Rect& all) {
+    look.canvas.FillRect(all, clBtnFace);
+    look.canvas.FrameRect(all, clBtnShadow);
+}
+
 void PaintRowText(LookContext& look, const TFont& font, Color color, std::string_view text,
                   const Rect& rect) {
     const int h = TextHeight(look.fonts, font);

@@ -1,7 +1,7 @@
 #pragma once
-// One row of a drop-down list, drawn into a bitmap of the row's size: the
-// default look (highlight colours for the selected row) and the skinned
-// look from a list section's item pictures.
+// The drop-down list's look: its default frame, and one row drawn into a
+// bitmap of the row's size, in the default look (highlight colours for the
+// selected row) or the skinned look from a list section's item pictures.
 
 #include <string_view>
 
@@ -19,6 +19,9 @@ struct ListRowVisual {
     bool selected = false;  // the current row
     bool focused = false;   // the row with the list's focus
 };
+
+// The list without a skin: button face framed in button shadow.
+void PaintListBoxDefaultFrame(LookContext& look, const Rect& all);
 
 // Where a row's text goes: one line from 2 pixels inside `rect`, centred
 // vertically, clipped to `rect`.
