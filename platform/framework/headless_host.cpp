@@ -6,6 +6,7 @@
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
 #include "platform/framework/message_box_look.h"
+#include "platform/graphics/canvas.h"
 #include "platform/graphics/png_file.h"
 
 namespace dsp {
@@ -18,8 +19,15 @@ class HeadlessWindow final : public HostWindow {
     void SetBounds(const Rect& r) override { bounds_ = r; }
     void SetVisible(bool visible) override { visible_ = visible; }
     void SetTitle(const std::string& title) override { title_ = title; }
-    void Present(const Bitmap& frame, const Rect&) override {
-        frame_ = frame;
+    // Like a real window, the screen takes only the presented pixels: a
+    // change painted but left out of the region stays unseen here too.
+    void Present(const Bitmap& frame, const Region& dirty) override {
+        if (frame_.Width() != frame.Width() || frame_.Height() != frame.Height()) {
+            frame_ = frame;
+        } else {
+            Canvas canvas(frame_);
+            for (const Rect& r : dirty.Rects()) canvas.CopyRect(r.TopLeft(), frame, r);
+        }
         ++host_.presents_;
     }
     void SetShape(const Region* shape) override {

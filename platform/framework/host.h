@@ -23,8 +23,10 @@ class HostWindow {
     virtual void SetBounds(const Rect& screenBounds) = 0;
     virtual void SetVisible(bool visible) = 0;
     virtual void SetTitle(const std::string& title) = 0;
-    // Shows `dirty` (window coordinates) of the form's frame bitmap.
-    virtual void Present(const Bitmap& frame, const Rect& dirty) = 0;
+    // Shows the pixels of `dirty` (window coordinates) from the form's frame
+    // bitmap; the rest of the window keeps what it showed. The region is
+    // never empty, and covers the whole frame when its size has changed.
+    virtual void Present(const Bitmap& frame, const Region& dirty) = 0;
     // The window's shape (window coordinates); nullptr: rectangular.
     virtual void SetShape(const Region* shape) = 0;
     // Raises the window and gives it the keyboard (normal windows only).

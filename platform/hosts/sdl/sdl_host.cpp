@@ -82,6 +82,10 @@ void SdlHost::DisplayLost() const {
     std::fprintf(stderr, "lost the connection to the display %s\n", displayName_.c_str());
 }
 
+void SdlHost::Sync() const {
+    if (!windows_.empty()) X11Sync(windows_.front()->X11Display());
+}
+
 std::string SdlHost::VideoDriver() const {
     const char* name = SDL_GetCurrentVideoDriver();
     return name ? name : "";

@@ -43,6 +43,11 @@ class SdlHost final : public WindowHost {
     int PumpEvents(HostEventSink& sink) override;
     bool HasPendingEvents() override;
 
+    // Returns once the display has shown everything presented so far (X11:
+    // a round trip to the server); for tests and benchmarks that look at
+    // the screen.
+    void Sync() const;
+
     // The name of SDL's video driver ("x11", ...).
     std::string VideoDriver() const;
     // The X display the host opened (":1"), or "" when not on X11.

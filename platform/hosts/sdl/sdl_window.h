@@ -3,17 +3,20 @@
 
 #include <SDL2/SDL.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/framework/host.h"
+#include "platform/hosts/sdl/x11_presenter.h"
 
 namespace dsp {
 
 class SdlHost;
 
-// Copies `dirty` of `frame` to the window's surface and shows it.
-void BlitToWindow(SDL_Window* window, const Bitmap& frame, const Rect& dirty);
+// Copies the rectangles of `dirty` from `frame` to the window's surface and
+// shows just those: the display is sent the changed pixels only.
+void BlitToWindow(SDL_Window* window, const Bitmap& frame, const Region& dirty);
 
 class SdlWindow final : public HostWindow {
   public:
@@ -23,7 +26,7 @@ class SdlWindow final : public HostWindow {
     void SetBounds(const Rect& screenBounds) override;
     void SetVisible(bool visible) override;
     void SetTitle(const std::string& title) override;
-    void Present(const Bitmap& frame, const Rect& dirty) override;
+    void Present(const Bitmap& frame, const Region& dirty) override;
     void SetShape(const Region* shape) override;
     void Activate() override;
     void SetCapture(bool capture) override;
@@ -36,6 +39,8 @@ class SdlWindow final : public HostWindow {
     SDL_Window* Native() const { return window_; }
     // The X11 display connection's descriptor, or -1 on other drivers.
     int DisplayFd() const;
+    // The Xlib Display*, or nullptr on other drivers.
+    void* X11Display() const;
 
   private:
     static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* point, void* data);
@@ -45,6 +50,12 @@ class SdlWindow final : public HostWindow {
     TForm& form_;
     SDL_Window* window_ = nullptr;
     bool presented_ = false;
+    // Presents on X11 (see x11_presenter.h); without it, SDL's window
+    // surface, and the surface the last present went to, with its size.
+    std::unique_ptr<X11Presenter> presenter_;
+    bool presenterTried_ = false;
+    SDL_Surface* surface_ = nullptr;
+    Size surfaceSize_;
     std::optional<Region> shape_;
     bool shapeDirty_ = false;
 };
