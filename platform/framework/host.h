@@ -36,7 +36,8 @@ class HostWindow {
     // Shrinks the window to its icon, and brings it back.
     virtual void Minimize() = 0;
     virtual void Restore() = 0;
-    // Hands a move of the window by the pointer (pressed at `screen`) to the
+    // Hands a move of the window by the pointer (pressed at `screen`, where
+    // the move is measured from) to the
     // display's window manager. False when there is none to take it; the
     // program then moves the window itself.
     virtual bool BeginSystemMove(Point screen) = 0;
@@ -58,6 +59,8 @@ struct HostEvent {
         Moved,       // the window was moved by the window manager (screen = new top-left)
         Resized,     // the window was resized by the window manager (screen = new size)
         Leave,       // the pointer left the window
+        Minimized,   // the display took the window to its icon
+        Restored,    // the display brought it back
     };
     Kind kind = Kind::MouseMove;
     TForm* form = nullptr;  // the window the event belongs to, if any

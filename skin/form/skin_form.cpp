@@ -166,6 +166,8 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
                 if (OnRestore) OnRestore(this);
             }
             return true;
+        case kWmSysCommand:
+            return HandleSysCommand(m.WParam);
         case kWmTimer:
             if (m.WParam != kFrameHoverTimer && m.WParam != kFrameMorphTimer) return false;
             HandleTimer(static_cast<uint32_t>(m.WParam));

@@ -158,6 +158,7 @@ class TbsSkinForm : public TbsSkinComponent {
     bool HandleFrameMessage(TMessage& message);
     bool HandleMouse(TMessage& message);
     bool HandleSkinMessage(TMessage& message);
+    bool HandleSysCommand(uintptr_t command);
     void HandleTimer(uint32_t id);
 
     // Skin.

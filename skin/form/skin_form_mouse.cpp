@@ -236,11 +236,12 @@ void TbsSkinForm::DragTo(Point screen) {
         if (std::abs(travel.x) < kDragThreshold && std::abs(travel.y) < kDragThreshold) return;
         dragging_ = true;
         // With a window manager the move is its job: hand it over, pointer
-        // and all.
+        // and all. It moves the window by the pointer's travel from the
+        // press, as we would.
         if (HostWindow* host = form_.Host()) {
             frameCapture_ = false;
             form_.SetMouseCapture(false);
-            if (host->BeginSystemMove(screen)) {
+            if (host->BeginSystemMove(grabScreen_)) {
                 captionPressed_ = dragging_ = false;
                 return;
             }
@@ -248,9 +249,10 @@ void TbsSkinForm::DragTo(Point screen) {
             form_.SetMouseCapture(true);
         }
     }
+    // The window keeps the grab point under the pointer. `screen` is where
+    // the pointer really was, even for an event measured against the
+    // window's place before the last step (the host sees to that).
     form_.SetBounds(grabWindow_.x + travel.x, grabWindow_.y + travel.y, form_.Width(), form_.Height());
-    // The grab point moves with the window: the next event's position is
-    // measured from the new place.
 }
 
 void TbsSkinForm::EndCaptionDrag() {

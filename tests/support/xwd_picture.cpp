@@ -1,8 +1,8 @@
 #include "tests/support/xwd_picture.h"
 
 #include <bit>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 

@@ -5,6 +5,7 @@
 
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_host.h"
+#include "platform/hosts/sdl/x11_pointer.h"
 #include "platform/hosts/sdl/x11_presenter.h"
 #include "platform/hosts/sdl/x11_window_manager.h"
 
@@ -191,15 +192,38 @@ void SdlWindow::Activate() {
 
 void SdlWindow::SetCapture(bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
 
-void SdlWindow::Minimize() { SDL_MinimizeWindow(window_); }
+// Iconifying is the window manager's job; with none to do it, the request
+// would change nothing and the button would seem dead. The window is then
+// withdrawn (unmapped) instead, as an iconified window is, and shown again
+// by Restore or by whoever maps it.
+void SdlWindow::Minimize() {
+    SDL_SysWMinfo info;
+    if (X11Info(window_, info) && !X11WindowManagerRuns(info.info.x11.display)) {
+        hiddenForMinimize_ = true;
+        SDL_HideWindow(window_);
+        return;
+    }
+    SDL_MinimizeWindow(window_);
+}
 
-void SdlWindow::Restore() { SDL_RestoreWindow(window_); }
+void SdlWindow::Restore() {
+    if (std::exchange(hiddenForMinimize_, false)) {
+        SDL_ShowWindow(window_);
+        return;
+    }
+    SDL_RestoreWindow(window_);
+}
 
 bool SdlWindow::BeginSystemMove(Point screen) {
     SDL_SysWMinfo info;
     if (!X11Info(window_, info)) return false;
     SDL_CaptureMouse(SDL_FALSE);
     return X11RequestMove(info.info.x11.display, info.info.x11.window, screen.x, screen.y);
+}
+
+unsigned long SdlWindow::XWindow() const {
+    SDL_SysWMinfo info;
+    return X11Info(window_, info) ? info.info.x11.window : 0;
 }
 
 void* SdlWindow::X11Display() const {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/framework/host.h"
 #include "platform/hosts/sdl/x11_presenter.h"
@@ -39,6 +40,11 @@ class SdlWindow final : public HostWindow {
     SDL_Window* Native() const { return window_; }
     // The X11 display connection's descriptor, or -1 on other drivers.
     int DisplayFd() const;
+    // Whether the window was hidden by Minimize (no window manager to
+    // iconify it) and not shown since; clears the mark.
+    bool TakeHiddenForMinimize() { return std::exchange(hiddenForMinimize_, false); }
+    // The X window, or 0 on other drivers.
+    unsigned long XWindow() const;
     // The Xlib Display*, or nullptr on other drivers.
     void* X11Display() const;
 
@@ -50,6 +56,7 @@ class SdlWindow final : public HostWindow {
     TForm& form_;
     SDL_Window* window_ = nullptr;
     bool presented_ = false;
+    bool hiddenForMinimize_ = false;
     // Presents on X11 (see x11_presenter.h); without it, SDL's window
     // surface, and the surface the last present went to, with its size.
     std::unique_ptr<X11Presenter> presenter_;

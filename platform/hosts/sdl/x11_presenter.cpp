@@ -1,9 +1,9 @@
 #include "platform/hosts/sdl/x11_presenter.h"
 
-#include <bit>
-
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include <bit>
 
 namespace dsp {
 

@@ -67,6 +67,21 @@ bool X11RequestMove(void* display, unsigned long window, int x, int y) {
     e.xclient.data.l[3] = Button1;
     e.xclient.data.l[4] = kSourceApplication;
     XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    // The manager now holds the pointer, and the button's release goes to
+    // it. Left without one, the window would think the button still down:
+    // its next press would be dropped as a repeat, and a double-click on
+    // the caption would go unseen. It gets the release here instead.
+    XEvent up{};
+    up.xbutton.type = ButtonRelease;
+    up.xbutton.display = d;
+    up.xbutton.window = window;
+    up.xbutton.root = DefaultRootWindow(d);
+    up.xbutton.x_root = x;
+    up.xbutton.y_root = y;
+    up.xbutton.button = Button1;
+    up.xbutton.state = Button1Mask;
+    up.xbutton.same_screen = True;
+    XSendEvent(d, window, False, ButtonReleaseMask, &up);
     XFlush(d);
     return true;
 }

@@ -15,7 +15,8 @@ namespace dsp {
 bool X11WindowManagerRuns(void* display);
 
 // Releases the pointer grab and asks the manager to move `window` with the
-// pointer, which went down at (x, y) on the screen with the left button.
+// pointer, which went down at (x, y) on the screen with the left button; the
+// window itself is sent the button's release, which the manager takes.
 bool X11RequestMove(void* display, unsigned long window, int x, int y);
 
 }  // namespace dsp

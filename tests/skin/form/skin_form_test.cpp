@@ -151,6 +151,30 @@ TEST_F(SkinFormTest, TheMinimizeButtonIconifiesTheWindow) {
     EXPECT_EQ(restored, 1);
 }
 
+// The display iconifies or restores the window by itself (a window manager's
+// task list, a program mapping it again): the frame's state follows, once.
+TEST_F(SkinFormTest, TheDisplaysOwnMinimizeAndRestoreReachTheState) {
+    Start();
+    int minimized = 0, restored = 0;
+    frame_->OnMinimize = [&](TObject*) { ++minimized; };
+    frame_->OnRestore = [&](TObject*) { ++restored; };
+    form_->Perform(kWmSysCommand, kScRestore);  // not minimized: nothing to restore
+    EXPECT_EQ(restored, 0);
+    form_->Perform(kWmSysCommand, kScMinimize);
+    form_->Perform(kWmSysCommand, kScMinimize);
+    EXPECT_EQ(frame_->WindowState(), TbsWindowState::wsMinimized);
+    EXPECT_EQ(minimized, 1);
+    form_->Perform(kWmSysCommand, kScRestore);
+    EXPECT_EQ(frame_->WindowState(), TbsWindowState::wsNormal);
+    EXPECT_FALSE(host_->Iconic(*form_));
+    EXPECT_EQ(restored, 1);
+    // Other commands still reach the form: closing ends it.
+    bool closed = false;
+    form_->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+    form_->Perform(kWmSysCommand, kScClose);
+    EXPECT_TRUE(closed);
+}
+
 TEST_F(SkinFormTest, MaximizeFillsTheWorkAreaAndRestoreComesBack) {
     host_->SetWorkArea({0, 0, 1280, 1000});
     host_->SetMonitors({{{0, 0, 1280, 1024}, {0, 0, 1280, 1000}}});
