@@ -177,9 +177,10 @@ int main(int argc, char** argv) {
     const double changed = reporter.Time("BM_FaderStepPresentChanged");
     const double whole = reporter.Time("BM_FaderStepPresentWhole");
     if (changed > 0 && whole > 0)
-        std::printf("fader step: %.1f us presenting the changed rectangles, %.1f us the whole window: "
-                    "ratio changed/whole %.3f\n",
-                    changed * 1e6, whole * 1e6, changed / whole);
+        std::printf(
+            "fader step: %.1f us presenting the changed rectangles, %.1f us the whole window: "
+            "ratio changed/whole %.3f\n",
+            changed * 1e6, whole * 1e6, changed / whole);
     dsp::gPanel.reset();
     benchmark::Shutdown();
     return 0;

@@ -39,6 +39,13 @@ class HeadlessWindow final : public HostWindow {
     void Minimize() override { iconic_ = true; }
     void Restore() override { iconic_ = false; }
     bool BeginSystemMove(Point) override { return false; }
+    bool SetOpacity(int alpha) override {
+        if (!host_.opacitySupported_) return false;
+        opacity_ = alpha;
+        ++host_.opacityChanges_;
+        return true;
+    }
+    int Opacity() const { return opacity_; }
     bool Iconic() const { return iconic_; }
 
     TForm& Form() const { return form_; }
@@ -63,6 +70,7 @@ class HeadlessWindow final : public HostWindow {
     bool hasShape_ = false;
     Region shape_;
     bool iconic_ = false;
+    int opacity_ = 255;
 };
 
 HeadlessHost::HeadlessHost(Rect workArea) : workArea_(workArea) {}
@@ -199,6 +207,12 @@ bool HeadlessHost::Iconic(const TForm& form) const {
     for (const HeadlessWindow* w : windows_)
         if (&w->Form() == &form) return w->Iconic();
     return false;
+}
+
+int HeadlessHost::Opacity(const TForm& form) const {
+    for (const HeadlessWindow* w : windows_)
+        if (&w->Form() == &form) return w->Opacity();
+    return 255;
 }
 
 }  // namespace dsp

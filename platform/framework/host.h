@@ -41,6 +41,13 @@ class HostWindow {
     // display's window manager. False when there is none to take it; the
     // program then moves the window itself.
     virtual bool BeginSystemMove(Point screen) = 0;
+    // Sets the whole window's opacity (0 transparent to 255 opaque, which
+    // ends any translucency). False, with nothing changed, where the display
+    // cannot show a window translucent.
+    virtual bool SetOpacity(int alpha) {
+        (void)alpha;
+        return false;
+    }
 };
 
 struct HostEvent {

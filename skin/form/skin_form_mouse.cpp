@@ -286,6 +286,7 @@ void TbsSkinForm::ActiveChanged(bool active) {
     for (const auto& o : objects_)
         if (o->IsCaption()) o->Active = active;
     StartMorph();
+    StartCaptionAnimation();
     RepaintFrame();
     if (active && OnActivate) OnActivate(this);
     if (!active && OnDeActivate) OnDeActivate(this);
@@ -304,6 +305,32 @@ void TbsSkinForm::StartMorph() {
     if (any && !morphTimer_) {
         form_.SetTimer(kFrameMorphTimer, kFrameMorphIntervalMs);
         morphTimer_ = true;
+    }
+}
+
+void TbsSkinForm::StartCaptionAnimation() {
+    for (const auto& o : objects_) {
+        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
+        if (caption == nullptr || !caption->StillAnimating()) continue;
+        // One timer for the window: the first animated caption's pace.
+        if (!animationTimer_) form_.SetTimer(kFrameAnimationTimer, caption->AnimationIntervalMs());
+        animationTimer_ = true;
+        return;
+    }
+}
+
+void TbsSkinForm::CaptionAnimationTick() {
+    bool any = false;
+    for (const auto& o : objects_) {
+        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
+        if (caption == nullptr || !caption->StillAnimating()) continue;
+        caption->AnimationStep();
+        RepaintObject(*caption);
+        any = any || caption->StillAnimating();
+    }
+    if (!any) {
+        form_.KillTimer(kFrameAnimationTimer);
+        animationTimer_ = false;
     }
 }
 

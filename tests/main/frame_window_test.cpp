@@ -172,8 +172,9 @@ TEST_P(RealFrame, CornersDragRollUpMinimizeAndClose) {
     EXPECT_EQ(panel.Wait(10000), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowManager, RealFrame, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "WithOpenbox" : "WithoutWindowManager"; });
+INSTANTIATE_TEST_SUITE_P(WindowManager, RealFrame, ::testing::Values(false, true), [](const auto& info) {
+    return info.param ? "WithOpenbox" : "WithoutWindowManager";
+});
 
 }  // namespace
 }  // namespace dsp::test

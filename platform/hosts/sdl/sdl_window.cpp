@@ -1,5 +1,6 @@
 #include "platform/hosts/sdl/sdl_window.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -229,6 +230,14 @@ unsigned long SdlWindow::XWindow() const {
 void* SdlWindow::X11Display() const {
     SDL_SysWMinfo info;
     return X11Info(window_, info) ? info.info.x11.display : nullptr;
+}
+
+// On X11 the opacity is a property that only a compositing manager acts on;
+// without one the window would stay opaque, so it counts as unsupported.
+bool SdlWindow::SetOpacity(int alpha) {
+    SDL_SysWMinfo info;
+    if (X11Info(window_, info) && !X11CompositorRuns(info.info.x11.display)) return false;
+    return SDL_SetWindowOpacity(window_, float(std::clamp(alpha, 0, 255)) / 255.0f) == 0;
 }
 
 int SdlWindow::DisplayFd() const {

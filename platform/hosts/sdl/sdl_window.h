@@ -34,6 +34,7 @@ class SdlWindow final : public HostWindow {
     void Minimize() override;
     void Restore() override;
     bool BeginSystemMove(Point screen) override;
+    bool SetOpacity(int alpha) override;
 
     TForm& Form() const { return form_; }
     uint32_t Id() const { return SDL_GetWindowID(window_); }

@@ -14,11 +14,13 @@ bool X11PointerFromSysWm(const void* sdlSysWmMsg, X11PointerPosition& out) {
     const XEvent& e = msg->msg.x11.event;
     switch (e.type) {
         case MotionNotify:
-            out = {true, false, e.xmotion.x, e.xmotion.y, e.xmotion.x_root, e.xmotion.y_root, e.xmotion.window};
+            out = {
+                true, false, e.xmotion.x, e.xmotion.y, e.xmotion.x_root, e.xmotion.y_root, e.xmotion.window};
             return true;
         case ButtonPress:
         case ButtonRelease:
-            out = {true, true, e.xbutton.x, e.xbutton.y, e.xbutton.x_root, e.xbutton.y_root, e.xbutton.window};
+            out = {
+                true, true, e.xbutton.x, e.xbutton.y, e.xbutton.x_root, e.xbutton.y_root, e.xbutton.window};
             return true;
         default:
             return false;

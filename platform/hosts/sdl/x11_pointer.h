@@ -25,5 +25,4 @@ struct X11PointerPosition {
 // motion, button press or button release event; false for anything else.
 bool X11PointerFromSysWm(const void* sdlSysWmMsg, X11PointerPosition& out);
 
-
 }  // namespace dsp

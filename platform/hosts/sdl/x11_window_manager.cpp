@@ -3,6 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <string>
+
 namespace dsp {
 namespace {
 
@@ -50,6 +52,13 @@ bool X11WindowManagerRuns(void* display) {
     XSync(d, False);
     XSetErrorHandler(previous);
     return !xErrorSeen && named != None && self == named;
+}
+
+bool X11CompositorRuns(void* display) {
+    auto* d = static_cast<Display*>(display);
+    if (d == nullptr) return false;
+    const std::string name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(d));
+    return XGetSelectionOwner(d, XInternAtom(d, name.c_str(), False)) != None;
 }
 
 bool X11RequestMove(void* display, unsigned long window, int x, int y) {
