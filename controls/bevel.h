@@ -4,14 +4,12 @@
 
 #include <string>
 
+#include "controls/model/bevel_shape.h"
 #include "controls/skin_link.h"
 #include "platform/framework/control.h"
 #include "platform/graphics/bitmap.h"
 
 namespace dsp {
-
-enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
-enum class TBevelStyle { bsLowered, bsRaised };
 
 class TbsSkinBevel : public TGraphicControl, public SkinLinked {
   public:

@@ -1,9 +1,7 @@
 #include "controls/button.h"
 
-#include "controls/default_look.h"
 #include "controls/look/button_skin_painter.h"
 #include "controls/skin_sections.h"
-#include "controls/text_paint.h"
 #include "platform/framework/application.h"
 #include "skin/data_skin_buttons.h"
 #include "skin/skin_data.h"
@@ -147,12 +145,7 @@ void TbsSkinButton::TimerFired(uint32_t id) {
     }
 }
 
-void TbsSkinButton::PaintSkinLook(Bitmap& bitmap) {
-    const auto* s = link_.Section<TbsDataSkinButtonControl>();
-    if (s == nullptr || picture_ == nullptr) {
-        TbsSkinCustomControl::PaintSkinLook(bitmap);
-        return;
-    }
+ButtonSkinVisual TbsSkinButton::SkinVisual() {
     ButtonSkinVisual v;
     v.picture = SkinPicture();
     v.enabled = EnabledThroughParents();
@@ -164,39 +157,35 @@ void TbsSkinButton::PaintSkinLook(Bitmap& bitmap) {
     v.frame = frames_.Frame();
     v.caption = Caption();
     v.font = CaptionFont();
-    const SkinBody body{anchors_, stretch_, resizeMode_};
-    const Rect section = SkinRect(s->SkinRect);
-    if (useSkinSize_ || (section.Width() == Width() && section.Height() == Height())) {
-        Canvas c(bitmap);
-        PaintButtonSkin(c, *picture_, *s, body, {Width(), Height()}, v);
+    return v;
+}
+
+void TbsSkinButton::PaintSkinLook(Bitmap& bitmap) {
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    if (s == nullptr || picture_ == nullptr) {
+        TbsSkinCustomControl::PaintSkinLook(bitmap);
         return;
     }
-    // Without the skin's size rules the body at the section's own size is
-    // scaled to the button, and the caption is drawn over it at full size.
-    Bitmap own(section.Width(), section.Height(), clBtnFace);
-    Canvas o(own);
-    ButtonSkinVisual still = v;
-    still.caption.clear();
-    PaintButtonSkin(o, *picture_, *s, body, {own.Width(), own.Height()}, still);
+    const ButtonSkinVisual v = SkinVisual();
+    const SkinBody body{anchors_, stretch_, resizeMode_};
+    const Rect section = SkinRect(s->SkinRect);
+    const bool ownSize = section.Width() == Width() && section.Height() == Height();
     Canvas c(bitmap);
-    c.StretchDraw({0, 0, Width(), Height()}, own, {0, 0, own.Width(), own.Height()});
-    const Rect client = anchors_.clientRect;
-    Rect text{client.left, client.top, Width() - (section.Width() - client.right),
-              Height() - (section.Height() - client.bottom)};
-    if (v.picture == ButtonPicture::Down) text = text.Offset(1, 1);
-    PaintCenteredWrapped(c, v.font, v.font.Color(), v.caption, text);
+    LookContext look{c, Fonts()};
+    if (useSkinSize_ || ownSize) {
+        PaintButtonSkin(look, *picture_, *s, body, {Width(), Height()}, v);
+    } else {
+        PaintButtonSkinScaled(look, *picture_, *s, body, {Width(), Height()}, v);
+    }
 }
 
 void TbsSkinButton::PaintDefaultLook(Bitmap& bitmap) {
+    const bool down = DrawnDown();
+    const bool hot = model_.Hover() || (model_.CanFocused() && Focused());
+    const PartState state = down ? PartState::Pressed : hot ? PartState::Hot : PartState::Normal;
     Canvas c(bitmap);
-    Rect r = ClientRect();
-    bool down = DrawnDown();
-    bool hot = model_.Hover() || (model_.CanFocused() && Focused());
-    DrawStatePart(c, r, down ? PartState::Pressed : hot ? PartState::Hot : PartState::Normal);
-    Rect text = r;
-    if (down) text = text.Offset(1, 1);
-    TFont font = CaptionFont();
-    PaintCenteredWrapped(c, font, font.Color(), Caption(), text);
+    LookContext look{c, Fonts()};
+    PaintButtonDefault(look, {ClientRect(), state, Caption(), CaptionFont()});
 }
 
 void TbsSkinButton::WndProc(TMessage& message) {

@@ -2,6 +2,7 @@
 // TbsSkinButton: a push button with optional latching (Down, GroupIndex),
 // auto-repeat and default/cancel roles. The rules live in ButtonModel.
 
+#include "controls/look/button_skin_painter.h"
 #include "controls/model/button_look.h"
 #include "controls/model/button_model.h"
 #include "controls/model/frame_animator.h"
@@ -85,6 +86,7 @@ class TbsSkinButton : public TbsSkinCustomControl {
 
   private:
     bool DrawnDown() const;
+    ButtonSkinVisual SkinVisual();
     // Effects on in the skin data, and the section found.
     bool SkinEffects() const;
     // Hover or focus changed: the morph and the frames head for the look.

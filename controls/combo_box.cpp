@@ -139,7 +139,8 @@ ComboBoxVisual TbsSkinComboBox::Visual() const {
 
 void TbsSkinComboBox::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    PaintComboBoxDefault(c, Visual(), font_, defaultColor_);
+    LookContext look{c, Fonts()};
+    PaintComboBoxDefault(look, Visual(), font_, defaultColor_);
 }
 
 void TbsSkinComboBox::PaintSkinLook(Bitmap& bitmap) {
@@ -150,14 +151,15 @@ void TbsSkinComboBox::PaintSkinLook(Bitmap& bitmap) {
     }
     const ComboBoxVisual v = Visual();
     Canvas c(bitmap);
-    if (!PaintComboBoxActiveBody(c, v, *s, *SkinPicture())) TbsSkinCustomControl::PaintSkinLook(bitmap);
+    LookContext look{c, Fonts()};
+    if (!PaintComboBoxActiveBody(look, v, *s, *SkinPicture())) TbsSkinCustomControl::PaintSkinLook(bitmap);
     TFont font = font_;
     if (UseSkinFont()) {
         font.SetName(s->FontName);
         font.SetHeight(s->FontHeight);
         font.SetStyle(s->FontStyle);
     }
-    PaintComboBoxSkin(c, v, *s, *SkinPicture(), font);
+    PaintComboBoxSkin(look, v, *s, *SkinPicture(), font);
 }
 
 void TbsSkinComboBox::WndProc(TMessage& message) {

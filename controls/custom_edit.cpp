@@ -1,9 +1,6 @@
 #include "controls/custom_edit.h"
 
-#include "controls/control_fonts.h"
-#include "controls/default_look.h"
 #include "controls/skin_sections.h"
-#include "controls/text_paint.h"
 #include "platform/text/utf8.h"
 
 namespace dsp {
@@ -52,40 +49,32 @@ void TbsSkinCustomEdit::TextChanged() {
     Change();
 }
 
-void TbsSkinCustomEdit::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    Rect all = ClientRect();
-    c.FillRect(all, defaultColor_);
-    if (!frameless_) {
-        c.FrameRect(all, clBtnShadow);
-        c.FrameRect({1, 1, all.right - 1, all.bottom - 1}, clBtnFace);
-    }
-    if (buttonMode_) {
-        Rect b = ButtonRect();
-        DrawStatePart(c, b, buttonPressed_ ? PartState::Pressed : PartState::Normal);
-        DrawSpinArrow(c, b, false, clBlack);
-    }
-    const bool enabled = EnabledThroughParents();
-    PaintTextAndCaret(c, TextRect(), DefaultFont(), enabled ? DefaultFont().Color() : clGrayText);
+EditTextVisual TbsSkinCustomEdit::TextVisual(const TFont& font) const {
+    EditTextVisual v;
+    v.rect = TextRect();
+    v.text = Text();
+    v.font = font;
+    v.enabled = EnabledThroughParents();
+    v.alignment = alignment_;
+    v.caret = Focused();
+    v.caretPos = caret_;
+    return v;
 }
 
-void TbsSkinCustomEdit::PaintTextAndCaret(Canvas& c, const Rect& t, const TFont& font, Color color) {
-    // A disabled box draws its text itself, aligned by Alignment; an enabled
-    // one shows it from the left, as it is typed.
-    bool enabled = EnabledThroughParents();
-    unsigned align = kDtLeft;
-    if (!enabled && alignment_ == TAlignment::taRightJustify) align = kDtRight;
-    if (!enabled && alignment_ == TAlignment::taCenter) align = kDtCenter;
-    Rect textRect =
-        enabled ? Rect{t.left + 1, t.top, t.right, t.bottom} : Rect{t.left + 2, t.top, t.right - 1, t.bottom};
-    PaintText(c, font, color, Text(), textRect, align | kDtVCenter | kDtSingleLine | kDtNoPrefix);
-    if (enabled && Focused()) {
-        std::string before = Text().substr(0, static_cast<size_t>(caret_));
-        int x = textRect.left + ControlFontEngine().TextExtent(font, before).cx;
-        int h = TextHeight(font);
-        int top = t.top + (t.Height() - h) / 2;
-        c.DrawLine({x, top}, {x, top + h}, color);
-    }
+void TbsSkinCustomEdit::PaintDefaultLook(Bitmap& bitmap) {
+    TFont font = DefaultFont();
+    if (!EnabledThroughParents()) font.SetColor(clGrayText);
+    const EditVisual v{Width(),      Height(),       defaultColor_,   !frameless_,
+                       ButtonRect(), buttonPressed_, TextVisual(font)};
+    Canvas c(bitmap);
+    LookContext look{c, Fonts()};
+    PaintEditDefault(look, v);
+}
+
+void TbsSkinCustomEdit::PaintBoxText(Bitmap& bitmap, const TFont& font) {
+    Canvas c(bitmap);
+    LookContext look{c, Fonts()};
+    PaintEditText(look, TextVisual(font));
 }
 
 void TbsSkinCustomEdit::WndProc(TMessage& message) {

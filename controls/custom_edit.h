@@ -4,6 +4,7 @@
 // control under it). Typed characters pass AcceptsChar first; a rejected one
 // is swallowed with a beep (OnBeep).
 
+#include "controls/look/edit_look.h"
 #include "controls/skin_custom_control.h"
 #include "skin/skin_types.h"  // TAlignment
 
@@ -47,8 +48,9 @@ class TbsSkinCustomEdit : public TbsSkinCustomControl {
     // The skinned edit kinds (the read-out) draw from their section; the
     // plain box keeps its default look.
     void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
-    // The text in `rect` (and the caret while focused) in `font` and `color`.
-    void PaintTextAndCaret(Canvas& canvas, const Rect& rect, const TFont& font, Color color);
+    // The text in the text area (and the caret while focused) in `font`,
+    // with its colour, over what the bitmap holds.
+    void PaintBoxText(Bitmap& bitmap, const TFont& font);
     void WndProc(TMessage& message) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -59,6 +61,7 @@ class TbsSkinCustomEdit : public TbsSkinCustomControl {
     void TextChanged() override;
 
   private:
+    EditTextVisual TextVisual(const TFont& font) const;
     void Insert(const std::string& utf8);
     void EraseBefore();
     void EraseAfter();

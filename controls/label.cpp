@@ -1,10 +1,10 @@
 #include "controls/label.h"
 
-#include "controls/control_fonts.h"
-#include "controls/default_look.h"
+#include "controls/look/label_look.h"
 #include "controls/look/skin_text.h"
+#include "controls/look/std_label_look.h"
+#include "controls/look/text_paint.h"
 #include "controls/skin_sections.h"
-#include "controls/text_paint.h"
 #include "platform/text/draw_text.h"
 #include "skin/data_skin_panels.h"
 #include "skin/skin_data.h"
@@ -38,7 +38,7 @@ void TbsSkinLabel::SetEllipsType(TbsEllipsType2 t) {
 
 void TbsSkinLabel::FitToText() {
     if (!autoSize_) return;
-    Size extent = ControlFontEngine().TextExtent(DrawFont(), Caption());
+    Size extent = Fonts().TextExtent(DrawFont(), Caption());
     SetWidth(extent.cx + TextIndent() + 4);
 }
 
@@ -47,15 +47,27 @@ void TbsSkinLabel::TextChanged() {
     Repaint();
 }
 
+LabelVisual TbsSkinLabel::Visual(const Rect& area, const TFont& font) const {
+    LabelVisual v;
+    v.width = Width();
+    v.height = Height();
+    v.border = borderStyle_;
+    v.area = area;
+    v.indent = TextIndent();
+    v.caption = Caption();
+    v.font = font;
+    v.format = AlignFlags(alignment_) | kDtVCenter | kDtSingleLine;
+    if (ellipsType_ == TbsEllipsType2::bsetEllips) v.format |= kDtEndEllipsis;
+    AddGlyph(v);
+    return v;
+}
+
 void TbsSkinLabel::PaintDefaultLook(Bitmap& bitmap) {
+    TFont font = DefaultFont();
+    if (!EnabledThroughParents()) font.SetColor(clGrayText);
     Canvas c(bitmap);
-    Rect all{0, 0, Width(), Height()};
-    DrawBorderStyleBox(c, all, borderStyle_);
-    Rect text{2 + TextIndent(), 0, Width() - 2, Height()};
-    unsigned format = AlignFlags(alignment_) | kDtVCenter | kDtSingleLine;
-    if (ellipsType_ == TbsEllipsType2::bsetEllips) format |= kDtEndEllipsis;
-    Color color = EnabledThroughParents() ? DefaultFont().Color() : clGrayText;
-    PaintText(c, DefaultFont(), color, Caption(), text, format);
+    LookContext look{c, Fonts()};
+    PaintLabelDefault(look, Visual({2, 0, Width() - 2, Height()}, font));
 }
 
 TFont TbsSkinLabel::DrawFont() {
@@ -69,16 +81,13 @@ TFont TbsSkinLabel::DrawFont() {
 
 void TbsSkinLabel::PaintSkinLook(Bitmap& bitmap) {
     TbsSkinCustomControl::PaintSkinLook(bitmap);
-    Canvas c(bitmap);
     const Rect area = resizeMode_ == SkinResizeMode::None
                           ? ClientRect()
                           : dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()).clientRect;
-    PaintGlyph(c, area);
-    Rect text{area.left + TextIndent(), area.top, area.right, area.bottom};
-    unsigned format = AlignFlags(alignment_) | kDtVCenter | kDtSingleLine;
-    if (ellipsType_ == TbsEllipsType2::bsetEllips) format |= kDtEndEllipsis;
-    TFont font = DrawFont();
-    PaintText(c, font, font.Color(), Caption(), text, format);
+    const LabelVisual v = Visual(area, DrawFont());
+    Canvas c(bitmap);
+    LookContext look{c, Fonts()};
+    PaintLabelSkin(look, v);
 }
 
 TbsSkinStatusPanel::TbsSkinStatusPanel(TComponent* owner) : TbsSkinLabel(owner) {
@@ -97,19 +106,12 @@ void TbsSkinStatusPanel::SetNumGlyphs(int n) {
     Invalidate();
 }
 
-void TbsSkinStatusPanel::PaintDefaultLook(Bitmap& bitmap) {
-    TbsSkinLabel::PaintDefaultLook(bitmap);
-    Canvas c(bitmap);
-    PaintGlyph(c, {2, 0, Width(), Height()});
-}
-
-void TbsSkinStatusPanel::PaintGlyph(Canvas& c, const Rect& area) {
+void TbsSkinStatusPanel::AddGlyph(LabelVisual& v) const {
     if (glyph_.Empty()) return;
-    int w = glyph_.Width() / numGlyphs_;
-    int state = (!EnabledThroughParents() && numGlyphs_ == 2) ? 1 : 0;
-    Point at{area.left, area.top + (area.Height() - glyph_.Height()) / 2};
-    c.DrawTransparent(at, glyph_, {state * w, 0, state * w + w, glyph_.Height()},
-                      glyph_.GetPixel(0, glyph_.Height() - 1));
+    const int w = glyph_.Width() / numGlyphs_;
+    const int state = (!EnabledThroughParents() && numGlyphs_ == 2) ? 1 : 0;
+    v.glyph = &glyph_;
+    v.glyphCell = {state * w, 0, state * w + w, glyph_.Height()};
 }
 
 TbsSkinStdLabel::TbsSkinStdLabel(TComponent* owner)
@@ -198,8 +200,8 @@ void TbsSkinStdLabel::FitToText() {
     Rect r{0, 0, wordWrap_ ? Width() : 0, 0};
     Bitmap scratch(1, 1);
     Canvas c(scratch);
-    DrawText(ControlFontEngine(), c, DrawFont(), Caption(), r, Format() | kDtCalcRect);
-    SetBounds(Left(), Top(), r.Width(), std::max(r.Height(), TextHeight(DrawFont())));
+    DrawText(Fonts(), c, DrawFont(), Caption(), r, Format() | kDtCalcRect);
+    SetBounds(Left(), Top(), r.Width(), std::max(r.Height(), TextHeight(Fonts(), DrawFont())));
 }
 
 void TbsSkinStdLabel::TextChanged() {
@@ -207,20 +209,26 @@ void TbsSkinStdLabel::TextChanged() {
     Repaint();
 }
 
-void TbsSkinStdLabel::PaintText(Canvas& canvas) {
-    TFont f = DrawFont();
-    Rect r{0, 0, Width(), Height()};
-    if (!EnabledThroughParents()) {
-        // Engraved: a highlight copy one pixel down and right, then the
-        // shadow; a skin brings its own two shades.
-        const bool skinned = link_.SectionData() != nullptr;
-        const TbsSkinColors* colors = skinned ? &SkinData()->SkinColors() : nullptr;
-        f.SetColor(colors ? SkinColor(colors->cBtnHighLight) : clBtnHighlight);
-        Rect shifted = r.Offset(1, 1);
-        DrawText(ControlFontEngine(), canvas, f, Caption(), shifted, Format());
-        f.SetColor(colors ? SkinColor(colors->cBtnShadow) : clBtnShadow);
+StdLabelVisual TbsSkinStdLabel::Visual() const {
+    StdLabelVisual v;
+    v.width = Width();
+    v.height = Height();
+    v.caption = Caption();
+    v.font = DrawFont();
+    v.format = Format();
+    v.enabled = EnabledThroughParents();
+    // A skin brings its own two shades for the engraved caption.
+    if (link_.SectionData() != nullptr) {
+        const TbsSkinColors& colors = SkinData()->SkinColors();
+        v.highlight = SkinColor(colors.cBtnHighLight);
+        v.shadow = SkinColor(colors.cBtnShadow);
     }
-    DrawText(ControlFontEngine(), canvas, f, Caption(), r, Format());
+    return v;
+}
+
+void TbsSkinStdLabel::PaintText(Canvas& canvas) {
+    LookContext look{canvas, Fonts()};
+    PaintStdLabel(look, Visual());
 }
 
 void TbsSkinStdLabel::Paint() {

@@ -3,6 +3,8 @@
 // TbsSkinStdLabel (a transparent windowless label). Setting the caption
 // repaints at once.
 
+#include "controls/look/label_look.h"
+#include "controls/look/std_label_look.h"
 #include "controls/model/panel_model.h"
 #include "controls/skin_custom_control.h"
 #include "controls/skin_link.h"
@@ -40,11 +42,13 @@ class TbsSkinLabel : public TbsSkinCustomControl {
     void TextChanged() override;
     // Room kept left of the text (the status panel's glyph).
     virtual int TextIndent() const { return 0; }
-    // The glyph, if any, at the left of `area`.
-    virtual void PaintGlyph(Canvas&, const Rect& /*area*/) {}
+    // The glyph, if any, to draw at the left of the caption's area.
+    virtual void AddGlyph(LabelVisual&) const {}
 
   private:
     void FitToText();
+    // The caption in `font` (with its colour) in `area`.
+    LabelVisual Visual(const Rect& area, const TFont& font) const;
 
     TAlignmentText alignment_ = TAlignmentText::Left;
     bool autoSize_ = false;
@@ -62,8 +66,7 @@ class TbsSkinStatusPanel : public TbsSkinLabel {
     void SetNumGlyphs(int n);
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
-    void PaintGlyph(Canvas& canvas, const Rect& area) override;
+    void AddGlyph(LabelVisual& v) const override;
     int TextIndent() const override { return glyph_.Empty() ? 0 : glyph_.Width() / numGlyphs_ + 3; }
 
   private:
@@ -106,6 +109,7 @@ class TbsSkinStdLabel : public TGraphicControl, public SkinLinked {
     void SkinDataLost() override { ApplySkinData(); }
 
   private:
+    StdLabelVisual Visual() const;
     void PaintText(Canvas& canvas);
     unsigned Format() const;
     void FitToText();

@@ -87,9 +87,8 @@ void TbsSkinCustomListBox::Sync() {
 
 void TbsSkinCustomListBox::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    const Rect all = ClientRect();
-    c.FillRect(all, clBtnFace);
-    c.FrameRect(all, clBtnShadow);
+    LookContext look{c, Fonts()};
+    PaintListBoxDefaultFrame(look, ClientRect());
     PaintRows(c, nullptr);
 }
 
@@ -124,12 +123,13 @@ void TbsSkinCustomListBox::PaintRows(Canvas& canvas, const TbsDataSkinListBox* s
                         index == rows_->ItemIndex(), false};
         Bitmap row(v.width, v.height);
         Canvas rc(row);
+        LookContext look{rc, Fonts()};
         if (section && useSkinItemHeight_)
-            PaintListRowSkin(rc, v, *section, *SkinPicture(), font);
+            PaintListRowSkin(look, v, *section, *SkinPicture(), font);
         else if (section)
-            PaintListRowSkinFitted(rc, v, *section, *SkinPicture(), font);
+            PaintListRowSkinFitted(look, v, *section, *SkinPicture(), font);
         else
-            PaintListRowDefault(rc, v, font);
+            PaintListRowDefault(look, v, font);
         canvas.Draw({area.left, area.top + i * h}, row);
     }
 }

@@ -32,15 +32,15 @@ void TbsSkinNumericEdit::PaintSkinLook(Bitmap& bitmap) {
         return;
     }
     TbsSkinCustomControl::PaintSkinLook(bitmap);
-    Canvas c(bitmap);
-    const TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
+    TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
     Color color = SkinColor(s->FontColor);
     if (!EnabledThroughParents()) {
         color = SkinColor(s->DisabledFontColor);
     } else if (Focused()) {
         color = SkinColor(s->ActiveFontColor);
     }
-    PaintTextAndCaret(c, TextRect(), font, color);
+    font.SetColor(color);
+    PaintBoxText(bitmap, font);
 }
 
 void TbsSkinNumericEdit::SetValue(double v) {

@@ -1,10 +1,7 @@
 #include "controls/panel.h"
 
-#include "controls/default_look.h"
 #include "controls/look/skin_text.h"
 #include "controls/skin_sections.h"
-#include "controls/text_paint.h"
-#include "skin/compose/plan_draw.h"
 #include "skin/data_skin_panels.h"
 
 namespace dsp {
@@ -113,27 +110,21 @@ void TbsSkinPanel::WndProc(TMessage& message) {
     TbsSkinCustomControl::WndProc(message);
 }
 
-void TbsSkinPanel::PaintCaptionBar(Canvas& c) {
-    Rect bar = model_.DefaultCaptionBar(Width());
-    c.Draw3DRect(bar, clBtnHighlight, clBtnShadow);
-    c.Draw3DRect(bar.Inflate(-1, -1), clBtnHighlight, clBtnShadow);
-    Rect text{bar.left + 2, bar.top, bar.right - 2, bar.bottom};
-    if (model_.CheckedMode()) {
-        Rect box = Rect::FromOriginSize(5, bar.top + (bar.Height() - 14) / 2, 14, 14);
-        c.FillRect(box, clWindow);
-        c.Draw3DRect(box, clBtnShadow, clBtnHighlight);
-        if (model_.Checked()) {
-            for (int i = 0; i < 3; ++i) {
-                c.DrawLine({box.left + 3, box.top + 6 + i}, {box.left + 6, box.top + 9 + i}, clWindowText);
-                c.DrawLine({box.left + 5, box.top + 8 + i}, {box.left + 11, box.top + 2 + i}, clWindowText);
-            }
-        }
-        text.left = box.right + 6;
-    }
-    if (model_.RollUpMode()) text.right -= 10;
-    Color color = EnabledThroughParents() ? DefaultFont().Color() : clBtnShadow;
-    PaintText(c, DefaultFont(), color, Caption(), text,
-              AlignFlags(defaultAlignment_) | kDtVCenter | kDtSingleLine);
+PanelVisual TbsSkinPanel::DefaultVisual() const {
+    PanelVisual v;
+    v.width = Width();
+    v.height = Height();
+    v.border = model_.BorderStyle();
+    v.captionMode = model_.CaptionMode();
+    v.captionBar = model_.DefaultCaptionBar(Width());
+    v.checkedMode = model_.CheckedMode();
+    v.checked = model_.Checked();
+    v.rollUpMode = model_.RollUpMode();
+    v.caption = Caption();
+    v.font = DefaultFont();
+    if (!EnabledThroughParents()) v.font.SetColor(clBtnShadow);
+    v.format = AlignFlags(defaultAlignment_) | kDtVCenter | kDtSingleLine;
+    return v;
 }
 
 void TbsSkinPanel::PaintDefaultLook(Bitmap& bitmap) {
@@ -141,10 +132,9 @@ void TbsSkinPanel::PaintDefaultLook(Bitmap& bitmap) {
     DrawDefaultLook(c);
 }
 
-void TbsSkinPanel::DrawDefaultLook(Canvas& c) {
-    Rect all{0, 0, Width(), Height()};
-    DrawBorderStyleBox(c, all, model_.BorderStyle());
-    if (model_.CaptionMode()) PaintCaptionBar(c);
+void TbsSkinPanel::DrawDefaultLook(Canvas& canvas) {
+    LookContext look{canvas, Fonts()};
+    PaintPanelDefault(look, DefaultVisual());
 }
 
 bool TbsSkinPanel::CoveredByClientPart() const {
@@ -152,34 +142,34 @@ bool TbsSkinPanel::CoveredByClientPart() const {
            !model_.CaptionMode() && !stretch_.effect;
 }
 
+PanelSkinCaptionVisual TbsSkinPanel::SkinCaptionVisual() {
+    const auto* s = link_.Section<TbsDataSkinPanelControl>();
+    const Rect area = SkinCaptionRect();
+    PanelSkinCaptionVisual v;
+    if (s == nullptr || !model_.CaptionMode()) return v;
+    v.area = area;
+    v.picture = picture_;
+    if (model_.CheckedMode()) v.mark = SkinRect(model_.Checked() ? s->CheckImageRect : s->UnCheckImageRect);
+    v.caption = Caption();
+    v.font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
+    v.font.SetColor(SkinColor(s->FontColor));
+    v.format = SkinAlignFlags(s->Alignment) | kDtVCenter | kDtSingleLine;
+    return v;
+}
+
 void TbsSkinPanel::PaintSkinLook(Bitmap& bitmap) {
     if (picture_ != nullptr && CoveredByClientPart()) {
         Canvas c(bitmap);
-        Rect client = anchors_.clientRect.Offset(anchors_.skinRect.left, anchors_.skinRect.top);
-        DrawPlan(c, *picture_, AreaPlan(client, {0, 0, Width(), Height()}, AreaFill::Tile));
+        LookContext look{c, Fonts()};
+        const Rect client = anchors_.clientRect.Offset(anchors_.skinRect.left, anchors_.skinRect.top);
+        PaintPanelTiledBody(look, *picture_, client, Width(), Height());
     } else {
         TbsSkinCustomControl::PaintSkinLook(bitmap);
     }
+    const PanelSkinCaptionVisual v = SkinCaptionVisual();
     Canvas c(bitmap);
-    PaintSkinCaption(c);
-}
-
-void TbsSkinPanel::PaintSkinCaption(Canvas& c) {
-    const auto* s = link_.Section<TbsDataSkinPanelControl>();
-    Rect r = SkinCaptionRect();
-    if (s == nullptr || !model_.CaptionMode() || r.IsEmpty()) return;
-    if (model_.CheckedMode() && picture_ != nullptr) {
-        const TRect& mark = model_.Checked() ? s->CheckImageRect : s->UnCheckImageRect;
-        if (!SkinRectEmpty(mark)) {
-            const Rect src = SkinRect(mark);
-            c.CopyRect({r.left, r.top + (r.Height() - src.Height()) / 2}, *picture_, src);
-            r.left += src.Width() + 2;
-        }
-    }
-    if (Caption().empty()) return;
-    TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
-    PaintText(c, font, SkinColor(s->FontColor), Caption(), r,
-              SkinAlignFlags(s->Alignment) | kDtVCenter | kDtSingleLine);
+    LookContext look{c, Fonts()};
+    PaintPanelSkinCaption(look, v);
 }
 
 void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {

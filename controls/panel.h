@@ -4,6 +4,7 @@
 // along the bottom. Disabling a panel blocks its children's input (the
 // framework does that through the parent) without changing their Enabled.
 
+#include "controls/look/panel_look.h"
 #include "controls/model/panel_model.h"
 #include "controls/skin_custom_control.h"
 #include "controls/text_align.h"
@@ -70,7 +71,6 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void TextChanged() override { Repaint(); }
     void EnabledChanged() override { Invalidate(); }
-    void PaintCaptionBar(Canvas& canvas);
     // The default look drawn straight onto a canvas: a panel may be large, so
     // it is not built in a bitmap of its own first; the canvas's clip keeps
     // the drawing to what needs repainting.
@@ -82,7 +82,9 @@ class TbsSkinPanel : public TbsSkinCustomControl {
 
   private:
     bool CoveredByClientPart() const;
-    void PaintSkinCaption(Canvas& canvas);
+    PanelVisual DefaultVisual() const;
+    // Empty (nothing to draw) without a section or outside caption mode.
+    PanelSkinCaptionVisual SkinCaptionVisual();
 };
 
 class TbsSkinGroupBox : public TbsSkinPanel {

@@ -93,7 +93,8 @@ ScrollBarVisual TbsSkinScrollBar::Visual() const {
 
 void TbsSkinScrollBar::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    PaintScrollBarDefault(c, Visual(), Width(), Height());
+    LookContext look{c, Fonts()};
+    PaintScrollBarDefault(look, Visual(), Width(), Height());
 }
 
 void TbsSkinScrollBar::PaintSkinLook(Bitmap& bitmap) {
@@ -104,7 +105,8 @@ void TbsSkinScrollBar::PaintSkinLook(Bitmap& bitmap) {
     }
     TbsSkinCustomControl::PaintSkinLook(bitmap);
     Canvas c(bitmap);
-    PaintScrollBarSkin(c, Visual(), *section, *SkinPicture());
+    LookContext look{c, Fonts()};
+    PaintScrollBarSkin(look, Visual(), *section, *SkinPicture());
 }
 
 void TbsSkinScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

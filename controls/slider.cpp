@@ -7,7 +7,6 @@
 #include "controls/skin_sections.h"
 #include "platform/graphics/bmp_file.h"
 #include "platform/graphics/canvas.h"
-#include "skin/compose/plan_draw.h"
 #include "skin/compose/state_cell.h"
 #include "skin/data_skin_tracks.h"
 #include "skin/skin_data.h"
@@ -16,14 +15,6 @@ namespace dsp {
 namespace {
 
 Bitmap BuiltIn(SliderPicture picture) { return DecodeBmp(SliderPictureBmp(picture)); }
-
-Color BottomLeft(const Bitmap& b) { return b.Empty() ? clBlack : b.GetPixel(0, b.Height() - 1); }
-
-// The bottom-left pixel of a part of a picture: the colour it is keyed by.
-Color BottomLeft(const Bitmap& b, const Rect& r) {
-    if (r.IsEmpty() || !b.Bounds().Contains(Point{r.left, r.bottom - 1})) return clBlack;
-    return b.GetPixel(r.left, r.bottom - 1);
-}
 
 const Bitmap* PictureAt(const TbsSkinData& data, int index) {
     const auto& pictures = data.ActivePictureBitmaps();
@@ -200,60 +191,31 @@ void TbsSkinSlider::ComputeLayout() {
     Invalidate();
 }
 
-void TbsSkinSlider::PrepareSkinRuler(int length) {
-    const Rect strip = SkinRuler();
-    const int breadth = Vertical() ? strip.Width() : strip.Height();
-    if (skin_.picture == nullptr || length <= 0 || breadth <= 0) {
-        ruler_ = Bitmap();
-        return;
-    }
-    ruler_ = Bitmap(Vertical() ? breadth : length, Vertical() ? length : breadth,
-                    BottomLeft(*skin_.picture, strip));
-    Canvas c(ruler_);
-    ThreePiece pieces;
-    pieces.startFixed = skin_.edgeSize;
-    pieces.endFixed = skin_.edgeSize;
-    pieces.destLength = length;
-    DrawPlan(c, *skin_.picture,
-             ThreePiecePlan(strip, Vertical() ? Axis::Vertical : Axis::Horizontal, pieces));
-}
-
 void TbsSkinSlider::PrepareRuler() {
-    int length = Vertical() ? layout_.ruler.Height() : layout_.ruler.Width();
-    if (skin_.found) return PrepareSkinRuler(length);
-    const Bitmap& picture = RulerPicture();
-    int breadth = Vertical() ? picture.Width() : picture.Height();
-    if (length <= 0 || breadth <= 0) {
-        ruler_ = Bitmap();
+    const int length = Vertical() ? layout_.ruler.Height() : layout_.ruler.Width();
+    if (skin_.found) {
+        ruler_ = skin_.picture == nullptr
+                     ? Bitmap()
+                     : SliderSkinRuler(*skin_.picture, SkinRuler(), Vertical(), skin_.edgeSize, length);
         return;
     }
-    ruler_ = Bitmap(Vertical() ? breadth : length, Vertical() ? length : breadth, BottomLeft(picture));
-    Canvas c(ruler_);
-    int pictureLength = Vertical() ? picture.Height() : picture.Width();
-    for (const PieceSpan& p : SliderGeometry::BuiltInRulerPlan(pictureLength, edgeSize_, length)) {
-        if (Vertical()) {
-            c.CopyRect({0, p.dest}, picture, {0, p.source, breadth, p.source + p.sourceLength});
-        } else {
-            c.CopyRect({p.dest, 0}, picture, {p.source, 0, p.source + p.sourceLength, breadth});
-        }
-    }
+    const Bitmap& picture = RulerPicture();
+    const int pictureLength = Vertical() ? picture.Height() : picture.Width();
+    ruler_ = SliderBuiltInRuler(picture, SliderGeometry::BuiltInRulerPlan(pictureLength, edgeSize_, length),
+                                Vertical(), length);
 }
 
 void TbsSkinSlider::MoveThumbToValue() {
     thumbPos_ = SliderGeometry::PositionOf(layout_, Value(), MinValue(), MaxValue());
 }
 
+SliderTicks TbsSkinSlider::Ticks(int step, int endLength, int innerLength) const {
+    return {SliderGeometry::TickMarks(layout_, MinValue(), MaxValue(), step, endLength, innerLength),
+            Vertical(), layout_.tickArea, skin_.found ? skin_.points : clWindowText};
+}
+
 void TbsSkinSlider::DrawPoints(Canvas& canvas, int step, int endLength, int innerLength) const {
-    auto marks = SliderGeometry::TickMarks(layout_, MinValue(), MaxValue(), step, endLength, innerLength);
-    const Color pen = skin_.found ? skin_.points : clWindowText;
-    for (const TickMark& m : marks) {
-        if (Vertical()) {
-            canvas.DrawLine({layout_.tickArea.left, m.coord}, {layout_.tickArea.left + m.length, m.coord},
-                            pen);
-        } else {
-            canvas.DrawLine({m.coord, layout_.tickArea.top}, {m.coord, layout_.tickArea.top + m.length}, pen);
-        }
-    }
+    PaintSliderTicks(canvas, Ticks(step, endLength, innerLength));
 }
 
 SliderPictureDraw TbsSkinSlider::ThumbDraw() const {
@@ -264,7 +226,7 @@ SliderPictureDraw TbsSkinSlider::ThumbDraw() const {
         if (skin_.picture == nullptr) return d;
         d.picture = skin_.picture;
         d.source = StateCell(SkinThumbStrip(), 2, second ? 1 : 0);
-        d.transparentColor = BottomLeft(*skin_.picture, d.source);
+        d.transparentColor = SliderKeyColor(*skin_.picture, d.source);
         return d;
     }
     const Bitmap& thumb = Thumb();
@@ -273,7 +235,7 @@ SliderPictureDraw TbsSkinSlider::ThumbDraw() const {
     d.picture = &thumb;
     d.source = {left, 0, left + stateWidth, thumb.Height()};
     d.transparent = (options_ & soThumbOpaque) == 0;
-    d.transparentColor = BottomLeft(thumb);
+    d.transparentColor = SliderKeyColor(thumb);
     return d;
 }
 
@@ -289,14 +251,14 @@ SliderVisual TbsSkinSlider::Visual() {
     }
     if (!ruler_.Empty()) {
         v.ruler = {&ruler_, ruler_.Bounds(), layout_.ruler.TopLeft(),
-                   skin_.found || (options_ & soRulerOpaque) == 0, BottomLeft(ruler_)};
+                   skin_.found || (options_ & soRulerOpaque) == 0, SliderKeyColor(ruler_)};
     }
     v.focusRect = (options_ & soShowFocus) && Focused();
     if (options_ & soShowPoints) {
         if (OnDrawPoints) {
             v.points = [this](Canvas& c) { OnDrawPoints(this, c); };
         } else {
-            v.points = [this](Canvas& c) { DrawPoints(c, Increment(), 5, 3); };
+            v.ticks = Ticks(Increment(), 5, 3);
         }
     }
     v.thumb = ThumbDraw();
@@ -305,7 +267,8 @@ SliderVisual TbsSkinSlider::Visual() {
 
 void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    PaintSlider(Visual(), c);
+    LookContext look{c, Fonts()};
+    PaintSlider(look, Visual());
 }
 
 void TbsSkinSlider::WndProc(TMessage& message) {

@@ -128,7 +128,9 @@ class TbsSkinSlider : public TbsSkinControl {
     Rect SkinThumbStrip() const { return Vertical() ? skin_.vThumb : skin_.hThumb; }
     Rect SkinRuler() const { return Vertical() ? skin_.vRuler : skin_.hRuler; }
     SliderPictureDraw ThumbDraw() const;
-    void PrepareSkinRuler(int length);
+    // The tick marks for step `step`, end marks `endLength` and inner marks
+    // `innerLength` pixels long, in the points colour.
+    SliderTicks Ticks(int step, int endLength, int innerLength) const;
 
     struct SkinParts {
         bool found = false;

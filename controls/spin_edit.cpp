@@ -2,11 +2,10 @@
 
 #include <utility>
 
-#include "controls/default_look.h"
 #include "controls/look/skin_text.h"
+#include "controls/look/text_paint.h"
 #include "controls/model/wheel.h"
 #include "controls/skin_sections.h"
-#include "controls/text_paint.h"
 #include "skin/data_skin_edits.h"
 
 namespace dsp {
@@ -48,8 +47,7 @@ class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
         }
         Canvas c(bitmap);
         c.CopyRect({0, 0}, spin_.PaintToBitmap(), Rect::FromOriginSize(Left(), Top(), Width(), Height()));
-        const TFont font = spin_.BoxFont();
-        PaintTextAndCaret(c, TextRect(), font, font.Color());
+        PaintBoxText(bitmap, spin_.BoxFont());
     }
 
   private:
@@ -119,11 +117,11 @@ void TbsSkinSpinEdit::Layout() {
     const auto* s = link_.Section<TbsDataSkinSpinEditControl>();
     SpinEditLayout l;
     if (s == nullptr || resizeMode_ == SkinResizeMode::None) {
-        l = SpinButtons::DefaultLayout(Width(), Height(), TextHeight(box_->DefaultFont()));
+        l = SpinButtons::DefaultLayout(Width(), Height(), TextHeight(Fonts(), box_->DefaultFont()));
     } else {
         const int sectionWidth = anchors_.skinRect.Width();
         l = SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect), anchors_.clientRect,
-                                    sectionWidth, Width(), TextHeight(BoxFont()));
+                                    sectionWidth, Width(), TextHeight(Fonts(), BoxFont()));
         if (!useSkinSize_) {
             // The buttons keep the section's columns and split the control's
             // own height; the box is centred in it.
@@ -181,54 +179,44 @@ TFont TbsSkinSpinEdit::BoxFont() const {
     return font;
 }
 
+SpinEditVisual TbsSkinSpinEdit::Visual(const SpinEditLayout& layout) const {
+    SpinEditVisual v;
+    v.width = Width();
+    v.height = Height();
+    v.color = defaultColor_;
+    v.buttons = layout.buttons;
+    for (int i = 0; i < 2; ++i) {
+        PartState& state = v.states[static_cast<std::size_t>(i)];
+        if (buttons_.Pressed(i) && buttons_.Hover(i)) {
+            state = PartState::Pressed;
+        } else if (buttons_.Hover(i)) {
+            state = PartState::Hot;
+        }
+    }
+    v.hot = Hot();
+    return v;
+}
+
 void TbsSkinSpinEdit::PaintSkinLook(Bitmap& bitmap) {
     const auto* s = link_.Section<TbsDataSkinSpinEditControl>();
     if (s == nullptr || picture_ == nullptr) {
         TbsSkinCustomControl::PaintSkinLook(bitmap);
         return;
     }
+    const SpinEditVisual v =
+        Visual(SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect),
+                                       anchors_.clientRect, anchors_.skinRect.Width(), Width(), 0));
     Canvas c(bitmap);
-    if (Hot() && !SkinRectEmpty(s->ActiveSkinRect)) {
-        const SkinBody across{anchors_, stretch_, SkinResizeMode::Width};
-        DrawSkinBody(c, *picture_, across, SkinRect(s->ActiveSkinRect), Width(), Height());
-    } else {
+    LookContext look{c, Fonts()};
+    if (!PaintSpinEditActiveBody(look, v, *s, *picture_, {anchors_, stretch_, resizeMode_}))
         TbsSkinCustomControl::PaintSkinLook(bitmap);
-    }
-    const TRect* hot[2] = {&s->ActiveUpButtonRect, &s->ActiveDownButtonRect};
-    const TRect* pressed[2] = {&s->DownUpButtonRect, &s->DownDownButtonRect};
-    SpinEditLayout l = SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect),
-                                               anchors_.clientRect, anchors_.skinRect.Width(), Width(), 0);
-    for (int i = 0; i < 2; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (!buttons_.Hover(i)) continue;
-        const TRect* source = buttons_.Pressed(i) && !SkinRectEmpty(*pressed[at]) ? pressed[at] : hot[at];
-        if (SkinRectEmpty(*source)) continue;
-        c.StretchDraw(l.buttons[at], *picture_, SkinRect(*source));
-    }
+    PaintSpinEditSkinButtons(look, v, *s, *picture_);
 }
 
 void TbsSkinSpinEdit::PaintDefaultLook(Bitmap& bitmap) {
     Canvas c(bitmap);
-    Rect all = ClientRect();
-    c.FillRect(all, defaultColor_);
-    c.FrameRect(all, clBtnShadow);
-    c.FrameRect({1, 1, all.right - 1, all.bottom - 1}, clBtnFace);
-    SpinEditLayout l = SpinButtons::DefaultLayout(Width(), Height(), 0);
-    for (int i = 0; i < 2; ++i) {
-        const Rect& r = l.buttons[static_cast<size_t>(i)];
-        PartState state = PartState::Normal;
-        if (buttons_.Pressed(i) && buttons_.Hover(i)) {
-            state = PartState::Pressed;
-        } else if (buttons_.Hover(i)) {
-            state = PartState::Hot;
-        }
-        if (state == PartState::Normal) {
-            c.FillRect(r, clBtnFace);
-        } else {
-            DrawStatePart(c, r, state);
-        }
-        DrawSpinArrow(c, r, i == 0, clBlack);
-    }
+    LookContext look{c, Fonts()};
+    PaintSpinEditDefault(look, Visual(SpinButtons::DefaultLayout(Width(), Height(), 0)));
 }
 
 void TbsSkinSpinEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "controls/custom_edit.h"
+#include "controls/look/spin_edit_look.h"
 #include "controls/model/spin_buttons.h"
 #include "controls/model/spin_edit_value.h"
 #include "controls/timer_port.h"
@@ -79,6 +80,7 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
   private:
     class InnerBox;
     friend class InnerBox;
+    SpinEditVisual Visual(const SpinEditLayout& layout) const;
     void Layout();
     void HotChanged();
 

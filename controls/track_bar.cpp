@@ -1,6 +1,5 @@
 #include "controls/track_bar.h"
 
-#include "controls/control_fonts.h"
 #include "controls/model/wheel.h"
 #include "controls/skin_sections.h"
 #include "platform/graphics/canvas.h"
@@ -100,7 +99,8 @@ TrackBarSkinVisual TbsSkinTrackBar::SkinVisual() const {
 void TbsSkinTrackBar::PaintSkinLook(Bitmap& bitmap) {
     if (!skin_.found) return PaintDefaultLook(bitmap);
     Canvas canvas(bitmap);
-    PaintTrackBarSkin(SkinVisual(), canvas);
+    LookContext look{canvas, Fonts()};
+    PaintTrackBarSkin(look, SkinVisual());
 }
 
 void TbsSkinTrackBar::EraseInto(Canvas* canvas) {
@@ -114,8 +114,8 @@ TrackBarVisual TbsSkinTrackBar::Visual() const {
 
 void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {
     Canvas canvas(bitmap);
-    LookContext look{canvas, ControlFontEngine()};
-    PaintTrackBar(Visual(), look);
+    LookContext look{canvas, Fonts()};
+    PaintTrackBar(look, Visual());
 }
 
 void TbsSkinTrackBar::WndProc(TMessage& message) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/control_fonts.h"
-#include "controls/text_paint.h"
+#include "controls/look/default_look.h"
+#include "controls/look/text_paint.h"
 #include "skin/compose/effect_bmp.h"
 #include "skin/compose/state_cell.h"
 
@@ -45,9 +45,10 @@ namespace {
 // The caption goes in the client rectangle. A caption a little wider than
 // it on one line may use the button's whole width rather than break inside
 // a word (a selector's "MIC+MUSIC").
-Rect ButtonCaptionRect(const Rect& client, Size size, const ButtonSkinVisual& v, bool down) {
+Rect ButtonCaptionRect(FontEngine& fonts, const Rect& client, Size size, const ButtonSkinVisual& v,
+                       bool down) {
     Rect r = client;
-    const int wide = ControlFontEngine().TextExtent(v.font, v.caption).cx;
+    const int wide = fonts.TextExtent(v.font, v.caption).cx;
     if (wide > r.Width() && v.caption.find(' ') == std::string::npos) {
         const int w = std::min(wide, size.cx);
         r.left = (size.cx - w) / 2;
@@ -71,8 +72,9 @@ void PaintBlend(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonCo
 
 }  // namespace
 
-void PaintButtonSkin(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
                      const SkinBody& body, Size size, const ButtonSkinVisual& v) {
+    Canvas& canvas = look.canvas;
     const bool down = v.picture == ButtonPicture::Down;
     // The down and disabled pictures stand as they are; hover animations
     // only play between the normal and active looks.
@@ -86,8 +88,32 @@ void PaintButtonSkin(Canvas& canvas, const Bitmap& picture, const TbsDataSkinBut
         DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, v.picture), size.cx, size.cy);
     }
     const Rect client = CalcSkinSize(body.anchors, body.mode, size.cx, size.cy).clientRect;
-    PaintCenteredWrapped(canvas, v.font, v.font.Color(), v.caption, ButtonCaptionRect(client, size, v, down));
+    PaintCenteredWrapped(look, v.font, v.font.Color(), v.caption,
+                         ButtonCaptionRect(look.fonts, client, size, v, down));
     if (s.ShowFocus && v.focused) canvas.DrawFocusRect(client);
+}
+
+void PaintButtonSkinScaled(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+                           const SkinBody& body, Size size, const ButtonSkinVisual& v) {
+    const Rect section = SkinRect(s.SkinRect);
+    Bitmap own(section.Width(), section.Height(), clBtnFace);
+    Canvas o(own);
+    LookContext ownLook{o, look.fonts};
+    ButtonSkinVisual still = v;
+    still.caption.clear();
+    PaintButtonSkin(ownLook, picture, s, body, {own.Width(), own.Height()}, still);
+    look.canvas.StretchDraw({0, 0, size.cx, size.cy}, own, {0, 0, own.Width(), own.Height()});
+    const Rect client = body.anchors.clientRect;
+    Rect text{client.left, client.top, size.cx - (section.Width() - client.right),
+              size.cy - (section.Height() - client.bottom)};
+    if (v.picture == ButtonPicture::Down) text = text.Offset(1, 1);
+    PaintCenteredWrapped(look, v.font, v.font.Color(), v.caption, text);
+}
+
+void PaintButtonDefault(LookContext& look, const ButtonDefaultVisual& v) {
+    DrawStatePart(look.canvas, v.client, v.state);
+    const Rect text = v.state == PartState::Pressed ? v.client.Offset(1, 1) : v.client;
+    PaintCenteredWrapped(look, v.font, v.font.Color(), v.caption, text);
 }
 
 }  // namespace dsp

@@ -1,12 +1,15 @@
 #pragma once
-// The push button drawn from its skin section: the body of the picture the
+// The push button's look. From its skin section: the body of the picture the
 // rules chose (or a frame of the hover animation, or the blend of the normal
 // and active bodies while the morph is between its ends), then the caption
 // in the moved client rectangle, shifted one pixel when down, and the focus
-// rectangle with `showfocus`.
+// rectangle with `showfocus`. Without a skin: a part framed by its state and
+// the caption centred in it.
 
 #include <string>
 
+#include "controls/look/default_look.h"
+#include "controls/look/look_context.h"
 #include "controls/look/skin_text.h"
 #include "controls/model/button_look.h"
 #include "skin/data_skin_buttons.h"
@@ -33,7 +36,20 @@ Rect ButtonPictureRect(const TbsDataSkinButtonControl& s, ButtonPicture picture)
 // disabled colour, also when the skin has no disabled picture.
 Color ButtonFontColor(const TbsDataSkinButtonControl& s, ButtonPicture picture, bool enabled);
 
-void PaintButtonSkin(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
                      const SkinBody& body, Size size, const ButtonSkinVisual& v);
+// Without the skin's size rules: the body at the section's own size scaled
+// to `size`, and the caption drawn over it at full size.
+void PaintButtonSkinScaled(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
+                           const SkinBody& body, Size size, const ButtonSkinVisual& v);
+
+struct ButtonDefaultVisual {
+    Rect client;
+    PartState state = PartState::Normal;  // pressed: the caption moves a pixel down and right
+    std::string caption;
+    TFont font;  // with the colour to draw the caption in
+};
+
+void PaintButtonDefault(LookContext& look, const ButtonDefaultVisual& v);
 
 }  // namespace dsp

@@ -1,8 +1,8 @@
 #include "controls/look/combo_box_look.h"
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/skin_piece.h"
-#include "controls/text_paint.h"
+#include "controls/look/text_paint.h"
 #include "skin/data_skin_lists.h"
 
 namespace dsp {
@@ -18,7 +18,9 @@ Rect ButtonSource(const ComboBoxVisual& v, const TbsDataSkinComboBox& s) {
 
 }  // namespace
 
-void PaintComboBoxDefault(Canvas& canvas, const ComboBoxVisual& v, const TFont& font, Color textAreaColor) {
+void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v, const TFont& font,
+                          Color textAreaColor) {
+    Canvas& canvas = look.canvas;
     const Rect all{0, 0, v.width, v.height};
     canvas.FillRect(all, clBtnFace);
     canvas.FrameRect(all, clBtnShadow);
@@ -28,23 +30,24 @@ void PaintComboBoxDefault(Canvas& canvas, const ComboBoxVisual& v, const TFont& 
                                                      : PartState::Normal;
     DrawStatePart(canvas, v.button, state);
     DrawSpinArrow(canvas, v.button, false, v.enabled ? clBlack : clBtnShadow);
-    PaintText(canvas, font, v.enabled ? font.Color() : clGrayText, v.text,
+    PaintText(look, font, v.enabled ? font.Color() : clGrayText, v.text,
               {v.textArea.left + 2, v.textArea.top, v.textArea.right, v.textArea.bottom},
               kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
 }
 
-bool PaintComboBoxActiveBody(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
+bool PaintComboBoxActiveBody(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
                              const Bitmap& picture) {
     if (!(v.hot || v.dropped || v.focused) || s.ActiveSkinRect.IsEmpty()) return false;
     const Rect source = SkinRect(s.ActiveSkinRect);
-    DrawThreePiece(canvas, picture, source, Axis::Horizontal, s.LTPoint.X, s.SkinRect.Width() - s.RTPoint.X,
-                   {0, 0, v.width, source.Height()},
+    DrawThreePiece(look.canvas, picture, source, Axis::Horizontal, s.LTPoint.X,
+                   s.SkinRect.Width() - s.RTPoint.X, {0, 0, v.width, source.Height()},
                    s.StretchEffect ? PieceFill::Stretch : PieceFill::Repeat);
     return true;
 }
 
-void PaintComboBoxSkin(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
+void PaintComboBoxSkin(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
                        const Bitmap& picture, const TFont& font) {
+    Canvas& canvas = look.canvas;
     const Rect button = ButtonSource(v, s);
     if (!button.IsEmpty()) canvas.CopyRect(v.button.TopLeft(), picture, button);
 
@@ -57,8 +60,7 @@ void PaintComboBoxSkin(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSki
     Rect text = SkinRect(s.ItemTextRect).Offset(v.textArea.TopLeft());
     text.right += v.textArea.Width() - s.ItemRect.Width();
     const TColor color = v.focused ? s.FocusFontColor : v.hot ? s.ActiveFontColor : s.FontColor;
-    PaintText(canvas, font, SkinColor(color), v.text, text,
-              kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
+    PaintText(look, font, SkinColor(color), v.text, text, kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
     if (s.ShowFocus && v.focused) canvas.DrawFocusRect(itemDest);
 }
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "platform/graphics/canvas.h"
+#include "controls/look/look_context.h"
 #include "platform/text/font.h"
 
 namespace dsp {
@@ -26,17 +26,17 @@ struct ComboBoxVisual {
     bool buttonPressed = false;
 };
 
-void PaintComboBoxDefault(Canvas& canvas, const ComboBoxVisual& v, const TFont& font, Color textAreaColor);
+void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v, const TFont& font, Color textAreaColor);
 
 // The active body, three pieces across, while the combo is hot, open or
 // focused; false when the section has none (the plain body stays).
-bool PaintComboBoxActiveBody(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
+bool PaintComboBoxActiveBody(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
                              const Bitmap& picture);
 
 // Over the body: the button picture for the state, then the selected item
 // with its picture, text and focus frame. `font` is the section's font or
 // the control's own; the colour comes from the section.
-void PaintComboBoxSkin(Canvas& canvas, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
+void PaintComboBoxSkin(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
                        const Bitmap& picture, const TFont& font);
 
 }  // namespace dsp

@@ -1,31 +1,38 @@
 #include "controls/look/list_row_look.h"
 
 #include "controls/look/skin_piece.h"
-#include "controls/text_paint.h"
+#include "controls/look/text_paint.h"
 #include "skin/compose/plan_draw.h"
 #include "skin/compose/skin_body.h"
 #include "skin/data_skin_lists.h"
 
 namespace dsp {
 
-void PaintRowText(Canvas& canvas, const TFont& font, Color color, std::string_view text, const Rect& rect) {
-    const int h = TextHeight(font);
+void PaintListBoxDefaultFrame(LookContext& look, const Rect& all) {
+    look.canvas.FillRect(all, clBtnFace);
+    look.canvas.FrameRect(all, clBtnShadow);
+}
+
+void PaintRowText(LookContext& look, const TFont& font, Color color, std::string_view text,
+                  const Rect& rect) {
+    const int h = TextHeight(look.fonts, font);
     const int top = rect.top + rect.Height() / 2 - h / 2;
-    ClipScope clip(canvas, rect);
-    PaintText(canvas, font, color, text, {rect.left + 2, top, rect.right, top + h},
+    ClipScope clip(look.canvas, rect);
+    PaintText(look, font, color, text, {rect.left + 2, top, rect.right, top + h},
               kDtLeft | kDtSingleLine | kDtNoPrefix | kDtNoClip);
 }
 
-void PaintListRowDefault(Canvas& canvas, const ListRowVisual& v, const TFont& font) {
+void PaintListRowDefault(LookContext& look, const ListRowVisual& v, const TFont& font) {
     const Rect row{0, 0, v.width, v.height};
-    canvas.FillRect(row, v.selected ? clHighlight : clWindow);
-    PaintRowText(canvas, font, v.selected ? clHighlightText : font.Color(), v.text,
+    look.canvas.FillRect(row, v.selected ? clHighlight : clWindow);
+    PaintRowText(look, font, v.selected ? clHighlightText : font.Color(), v.text,
                  {row.left + 2, row.top, row.right - 2, row.bottom});
-    if (v.focused) canvas.DrawFocusRect(row);
+    if (v.focused) look.canvas.DrawFocusRect(row);
 }
 
-void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+void PaintListRowSkin(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
                       const Bitmap& picture, const TFont& font) {
+    Canvas& canvas = look.canvas;
     const Rect row{0, 0, v.width, v.height};
     // A row that is neither current nor focused always repeats its middle.
     Rect source = SkinRect(s.ItemRect);
@@ -40,11 +47,12 @@ void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinL
     if (v.focused && (!v.selected || s.ShowFocus)) canvas.DrawFocusRect(row);
     Rect text = SkinRect(s.ItemTextRect);
     text.right += v.width - s.ItemRect.Width();
-    PaintRowText(canvas, font, color, v.text, text);
+    PaintRowText(look, font, color, v.text, text);
 }
 
-void PaintListRowSkinFitted(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+void PaintListRowSkinFitted(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
                             const Bitmap& picture, const TFont& font) {
+    Canvas& canvas = look.canvas;
     const TRect& item = v.focused ? s.FocusItemRect : v.selected ? s.ActiveItemRect : s.ItemRect;
     const TColor color = v.focused ? s.FocusFontColor : v.selected ? s.ActiveFontColor : s.FontColor;
     const Rect inner = SkinRect(s.ItemTextRect);
@@ -65,7 +73,7 @@ void PaintListRowSkinFitted(Canvas& canvas, const ListRowVisual& v, const TbsDat
     Rect text = inner;
     text.right += v.width - s.ItemRect.Width();
     text.bottom += v.height - s.ItemRect.Height();
-    PaintRowText(canvas, font, SkinColor(color), v.text, text);
+    PaintRowText(look, font, SkinColor(color), v.text, text);
 }
 
 }  // namespace dsp

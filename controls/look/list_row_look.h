@@ -1,11 +1,11 @@
 #pragma once
-// One row of a drop-down list, drawn into a bitmap of the row's size: the
-// default look (highlight colours for the selected row) and the skinned
-// look from a list section's item pictures.
+// The drop-down list's look: its default frame, and one row drawn into a
+// bitmap of the row's size, in the default look (highlight colours for the
+// selected row) or the skinned look from a list section's item pictures.
 
 #include <string_view>
 
-#include "platform/graphics/canvas.h"
+#include "controls/look/look_context.h"
 #include "platform/text/font.h"
 
 namespace dsp {
@@ -20,25 +20,28 @@ struct ListRowVisual {
     bool focused = false;   // the row with the list's focus
 };
 
+// The list without a skin: button face framed in button shadow.
+void PaintListBoxDefaultFrame(LookContext& look, const Rect& all);
+
 // Where a row's text goes: one line from 2 pixels inside `rect`, centred
 // vertically, clipped to `rect`.
-void PaintRowText(Canvas& canvas, const TFont& font, Color color, std::string_view text, const Rect& rect);
+void PaintRowText(LookContext& look, const TFont& font, Color color, std::string_view text, const Rect& rect);
 
 // Window colour, or the highlight colours for the selected row; the text
 // 4 pixels from the left edge.
-void PaintListRowDefault(Canvas& canvas, const ListRowVisual& v, const TFont& font);
+void PaintListRowDefault(LookContext& look, const ListRowVisual& v, const TFont& font);
 
 // The row picture by state (three pieces with the item offsets as fixed
 // ends), then the text in the item text rectangle widened with the row, in
 // `font` with the section's colour for the state.
-void PaintListRowSkin(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+void PaintListRowSkin(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
                       const Bitmap& picture, const TFont& font);
 
 // Rows that keep their own height: the item picture (focused, current or
 // plain) fitted to the row by nine pieces anchored at the item text
 // rectangle shrunk by a pixel, every border and the centre stretched; the
 // text rectangle grows with the row both ways.
-void PaintListRowSkinFitted(Canvas& canvas, const ListRowVisual& v, const TbsDataSkinListBox& s,
+void PaintListRowSkinFitted(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
                             const Bitmap& picture, const TFont& font);
 
 }  // namespace dsp

@@ -63,7 +63,8 @@ Bitmap ComposeThumb(const ScrollBarVisual& v, const TbsDataSkinScrollBarControl&
 
 }  // namespace
 
-void PaintScrollBarDefault(Canvas& canvas, const ScrollBarVisual& v, int width, int height) {
+void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v, int width, int height) {
+    Canvas& canvas = look.canvas;
     canvas.FillRect({0, 0, width, height}, clBtnFace);
     if (v.enabled) DrawStatePart(canvas, v.parts.thumb, v.thumb);
     const Rect a1 = v.parts.arrow1;
@@ -74,8 +75,9 @@ void PaintScrollBarDefault(Canvas& canvas, const ScrollBarVisual& v, int width, 
     DrawArrow(canvas, a2, v.vertical ? ArrowDirection::Down : ArrowDirection::Right, clBlack);
 }
 
-void PaintScrollBarSkin(Canvas& canvas, const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s,
+void PaintScrollBarSkin(LookContext& look, const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s,
                         const Bitmap& picture) {
+    Canvas& canvas = look.canvas;
     DrawArrowPicture(canvas, picture,
                      ArrowSource(s, s.UpButtonRect, s.ActiveUpButtonRect, s.DownUpButtonRect, v.arrow1),
                      v.parts.arrow1);

@@ -2,9 +2,9 @@
 // The scroll bar's painters: the default look (framed parts and black
 // arrows) and the parts drawn from a scroll bar section over its body.
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
+#include "controls/look/look_context.h"
 #include "controls/model/scroll_bar_geometry.h"
-#include "platform/graphics/canvas.h"
 
 namespace dsp {
 
@@ -23,11 +23,11 @@ struct ScrollBarVisual {
 };
 
 // Button face, then the thumb (enabled bars only) and the two arrows.
-void PaintScrollBarDefault(Canvas& canvas, const ScrollBarVisual& v, int width, int height);
+void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v, int width, int height);
 
 // Over the body already drawn: the two arrows copied from the picture, then
 // (enabled bars only) the thumb with its glyph.
-void PaintScrollBarSkin(Canvas& canvas, const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s,
+void PaintScrollBarSkin(LookContext& look, const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s,
                         const Bitmap& picture);
 
 }  // namespace dsp

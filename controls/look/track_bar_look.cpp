@@ -4,7 +4,7 @@
 
 namespace dsp {
 
-void PaintTrackBar(const TrackBarVisual& v, LookContext& look) {
+void PaintTrackBar(LookContext& look, const TrackBarVisual& v) {
     Canvas& c = look.canvas;
     const int w = v.width;
     const int h = v.height;

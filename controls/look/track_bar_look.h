@@ -15,6 +15,6 @@ struct TrackBarVisual {
     bool focused = false;  // only a bar that takes the focus shows it
 };
 
-void PaintTrackBar(const TrackBarVisual& v, LookContext& look);
+void PaintTrackBar(LookContext& look, const TrackBarVisual& v);
 
 }  // namespace dsp

@@ -11,7 +11,8 @@ Rect TrackBarActiveSpan(const TrackBarSkinVisual& v) {
     return {0, 0, centre, v.height};
 }
 
-void PaintTrackBarSkin(const TrackBarSkinVisual& v, Canvas& canvas) {
+void PaintTrackBarSkin(LookContext& look, const TrackBarSkinVisual& v) {
+    Canvas& canvas = look.canvas;
     if (v.picture == nullptr) return;
     DrawPlan(canvas, *v.picture, v.body);
     const Rect span = TrackBarActiveSpan(v);

@@ -2,7 +2,7 @@
 // The track bar's skinned look: the section's body, the alternative body on
 // the value-minimum side of the thumb centre, and the thumb picture.
 
-#include "platform/graphics/canvas.h"
+#include "controls/look/look_context.h"
 #include "skin/compose/piece_plan.h"
 
 namespace dsp {
@@ -24,6 +24,6 @@ struct TrackBarSkinVisual {
 // down (vertical, the value grows upward) or from the left edge to it.
 Rect TrackBarActiveSpan(const TrackBarSkinVisual& v);
 
-void PaintTrackBarSkin(const TrackBarSkinVisual& v, Canvas& canvas);
+void PaintTrackBarSkin(LookContext& look, const TrackBarSkinVisual& v);
 
 }  // namespace dsp

@@ -71,9 +71,16 @@ void MainThreadQueue::RunAndWait(Work work) {
     item->work = std::move(work);
     item->carryException = true;
     Enqueue(item);
-    std::unique_lock guard(lock_);
-    changed_.wait(guard, [&] { return item->finished; });
-    if (item->error) std::rethrow_exception(item->error);
+    std::exception_ptr error;
+    {
+        std::unique_lock guard(lock_);
+        changed_.wait(guard, [&] { return item->finished; });
+        // Taken out under the lock: from here this thread alone holds the
+        // error, so it is freed where it is caught, whichever thread lets go
+        // of the item last.
+        error = std::move(item->error);
+    }
+    if (error) std::rethrow_exception(std::move(error));
 }
 
 void MainThreadQueue::PostAndWaitTaken(Work work) {
@@ -119,7 +126,8 @@ void MainThreadQueue::RunItem(Item& item) {
     if (error && !item.carryException) ReportException(error);
     {
         std::lock_guard guard(lock_);
-        item.error = item.carryException ? error : nullptr;
+        // Moved, not copied: the owner keeps no hold on an error it hands on.
+        if (item.carryException) item.error = std::move(error);
         item.finished = true;
     }
     changed_.notify_all();

@@ -1,5 +1,7 @@
 #include "platform/framework/control.h"
 
+#include <stdexcept>
+
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
 #include "platform/framework/win_control.h"
@@ -140,6 +142,12 @@ void TControl::SetMouseCapture(bool capture) {
 }
 
 bool TControl::MouseInControl() const { return Application && Application->Input().Hover() == this; }
+
+FontEngine& TControl::Fonts() const {
+    if (Application == nullptr)
+        throw std::logic_error("controls measure and draw text only with an application");
+    return Application->Fonts();
+}
 
 Rect TControl::RectInForm() const {
     if (!parent_) return Rect::FromOriginSize(0, 0, width_, height_);

@@ -23,6 +23,7 @@ namespace dsp {
 
 class TWinControl;
 class TForm;
+class FontEngine;
 
 // Control style flags.
 using TControlStyle = uint32_t;
@@ -111,6 +112,10 @@ class TControl : public TComponent {
     // origin is the control's client (0, 0) and it is clipped to what may be
     // drawn.
     Canvas* PaintCanvas() const { return paintCanvas_; }
+    // The application's font engine: the control measures its texts with it
+    // and hands it to its painters. Raises std::logic_error without an
+    // application object.
+    FontEngine& Fonts() const;
 
     // Z-order among the parent's children of the same kind.
     void BringToFront();

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <mutex>
 #include <string>
@@ -318,17 +319,18 @@ TEST_F(ComPortTest, LineErrorsMapAndParityCountsOnlyWhenChecked) {
 TEST_F(ComPortTest, NoneDeliveryHandlesABatchInOrderOnTheMonitoringThread) {
     Record();
     port.SetSyncMethod(smNone);
-    std::thread::id handlerThread;
+    // Set on the monitoring thread, read here.
+    std::atomic<std::thread::id> handlerThread{};
     port.OnRx80Full = [&](TCustomComPort*) { handlerThread = std::this_thread::get_id(); };
     line->pending = 3;
     line->lineErrors = line_error::kFrame;
     port.OpenPort();
     ClearLog();
     line->PushEvents(0x05FF);
-    ASSERT_TRUE(WaitUntil([&] { return handlerThread != std::thread::id(); }));
+    ASSERT_TRUE(WaitUntil([&] { return handlerThread.load() != std::thread::id(); }));
     EXPECT_EQ(Log(),
               (Strings{"Error1", "RxChar3", "TxEmpty", "Break", "Ring", "CTS-", "DSR-", "RxFlag", "RLSD-"}));
-    EXPECT_NE(handlerThread, std::this_thread::get_id());
+    EXPECT_NE(handlerThread.load(), std::this_thread::get_id());
     port.ClosePort();
 }
 

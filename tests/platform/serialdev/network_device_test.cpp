@@ -112,8 +112,8 @@ TEST(NetworkDevice, RawSocketPassesBytesAsTheyAreAndADropLooksLikeAnUnpluggedDev
 }
 
 TEST(NetworkDevice, Rfc2217SetsTheLineAnswersOptionsAndEscapesIac) {
+    ComPortServer script;  // outlives the server's thread
     FakeServer server;
-    ComPortServer script;
     script.dataWanted = 5;
     script.afterData = {0xFF, 0xFD, 24, 0x41, 0xFF, 0xFF};
     server.Serve([&](int fd) { script.Run(fd); });
@@ -178,8 +178,9 @@ TEST(NetworkDevice, EveryWaitForTheServerHasALimit) {
     // A server that takes COM-port control but never answers a setting: the
     // setting is taken as done after the limit.
     {
-        FakeServer server;
+        // The script outlives the server's thread, which the server joins.
         ComPortServer script;
+        FakeServer server;
         script.answer = nullptr;
         server.Serve([&](int fd) {
             test::SendBytes(fd, kServerOpening);
@@ -216,8 +217,9 @@ TEST(NetworkDevice, RefusalsOpenNothing) {
     }
     // The server answers another speed than was asked for.
     {
-        FakeServer server;
+        // The script outlives the server's thread, which the server joins.
         ComPortServer script;
+        FakeServer server;
         script.answer = [](const Bytes& c) {
             Bytes a = c;
             a[0] = static_cast<std::uint8_t>(a[0] + 100);
