@@ -1,6 +1,5 @@
 #include "controls/button.h"
 
-#include "controls/default_look.h"
 #include "controls/look/button_skin_painter.h"
 #include "controls/skin_sections.h"
 #include "platform/framework/application.h"

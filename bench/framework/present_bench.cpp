@@ -39,7 +39,7 @@ double WallSeconds() {
 void BM_PresentFrame(benchmark::State& state) {
     Bitmap frame(kWidth, kHeight, clSilver);
     for (int y = 0; y < kHeight; y += 2) frame.SetPixel(y % kWidth, y, clRed);  // not one flat colour
-    const Rect all{0, 0, kWidth, kHeight};
+    const Region all(Rect{0, 0, kWidth, kHeight});
     for (auto _ : state) gForm->Host()->Present(frame, all);
     state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 4);
 }

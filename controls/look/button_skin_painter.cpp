@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/text_paint.h"
 #include "skin/compose/effect_bmp.h"
 #include "skin/compose/state_cell.h"

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/look_context.h"
 #include "controls/look/skin_text.h"
 #include "controls/model/button_look.h"

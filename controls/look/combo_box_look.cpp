@@ -1,6 +1,6 @@
 #include "controls/look/combo_box_look.h"
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/skin_piece.h"
 #include "controls/look/text_paint.h"
 #include "skin/data_skin_lists.h"

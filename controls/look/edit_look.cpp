@@ -1,6 +1,6 @@
 #include "controls/look/edit_look.h"
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/text_paint.h"
 
 namespace dsp {

@@ -1,6 +1,6 @@
 #include "controls/look/label_look.h"
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/text_paint.h"
 
 namespace dsp {

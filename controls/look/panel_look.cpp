@@ -1,6 +1,6 @@
 #include "controls/look/panel_look.h"
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/text_paint.h"
 #include "skin/compose/plan_draw.h"
 

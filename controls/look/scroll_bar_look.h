@@ -2,7 +2,7 @@
 // The scroll bar's painters: the default look (framed parts and black
 // arrows) and the parts drawn from a scroll bar section over its body.
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/look_context.h"
 #include "controls/model/scroll_bar_geometry.h"
 

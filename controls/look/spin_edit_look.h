@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 #include "controls/look/look_context.h"
 #include "controls/look/skin_text.h"
 

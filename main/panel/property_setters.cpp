@@ -232,6 +232,7 @@ void AddSkinForm(std::map<std::string, std::vector<Setter>>& t) {
     t["MagneticSize"] = {For<F>([](F& f, P p, H) { f.SetMagneticSize(IntValue(p)); })};
     t["AlphaBlend"] = {For<F>([](F& f, P p, H) { f.SetAlphaBlend(BoolValue(p)); })};
     t["AlphaBlendValue"] = {For<F>([](F& f, P p, H) { f.SetAlphaBlendValue(IntValue(p)); })};
+    t["AlphaBlendAnimation"] = {For<F>([](F& f, P p, H) { f.SetAlphaBlendAnimation(BoolValue(p)); })};
 }
 
 const std::map<std::string, std::vector<Setter>>& Setters() {

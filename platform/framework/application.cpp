@@ -173,6 +173,15 @@ void TApplication::HandleHostEvent(const HostEvent& event) {
                     event.form->TControl::SetBounds(event.screen.x, event.screen.y, event.form->Width(),
                                                     event.form->Height());
                 break;
+            // The display (its window manager, or the host without one)
+            // iconified the window or brought it back: the form hears it
+            // as the system command, whoever asked.
+            case HostEvent::Kind::Minimized:
+            case HostEvent::Kind::Restored:
+                if (event.form)
+                    event.form->Perform(kWmSysCommand,
+                                        event.kind == HostEvent::Kind::Minimized ? kScMinimize : kScRestore);
+                break;
             case HostEvent::Kind::Resized:
                 if (event.form)
                     event.form->SetBounds(event.form->Left(), event.form->Top(), event.screen.x,

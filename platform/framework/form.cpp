@@ -1,5 +1,7 @@
 #include "platform/framework/form.h"
 
+#include <utility>
+
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
 #include "platform/framework/painter.h"
@@ -92,17 +94,20 @@ void TForm::ActivateChanged(bool active) {
 }
 
 void TForm::InvalidateWindowRect(const Rect& windowRect) {
-    dirty_ = BoundingUnion(dirty_, Intersect(windowRect, Rect{0, 0, Width(), Height()}));
+    const Rect r = Intersect(windowRect, Rect{0, 0, Width(), Height()});
+    if (r.IsEmpty()) return;
+    dirty_ = dirty_.IsEmpty() ? Region(r) : dirty_.Union(Region(r));
 }
 
 void TForm::PaintDirty() {
     if (dirty_.IsEmpty() || !Visible() || Width() <= 0 || Height() <= 0) return;
     if (frame_.Width() != Width() || frame_.Height() != Height()) {
         frame_.SetSize(Width(), Height());
-        dirty_ = {0, 0, Width(), Height()};
+        dirty_ = Region({0, 0, Width(), Height()});
     }
-    Rect dirty = dirty_;
-    dirty_ = {};
+    // What was invalidated before the window shrank may lie outside it now.
+    const Region dirty = std::exchange(dirty_, Region()).Intersect(Region({0, 0, Width(), Height()}));
+    if (dirty.IsEmpty()) return;
     Canvas canvas(frame_);
     canvas.PushClip(dirty);
     PaintWindowTree(canvas, *this, {0, 0});

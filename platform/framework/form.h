@@ -10,6 +10,7 @@
 
 #include "platform/framework/win_control.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/region.h"
 
 namespace dsp {
 
@@ -55,10 +56,13 @@ class TForm : public TCustomControl {
     // remembers it for the next activation.
     void SetActiveControl(TWinControl* control);
 
-    // Painting. Invalidated parts collect in one dirty rectangle; PaintDirty
-    // paints them into the frame bitmap and presents them.
+    // Painting. Invalidated parts collect in a dirty region (a fader moving
+    // while a caption button fades must not grow into the whole window in
+    // between); PaintDirty paints just those pixels into the frame bitmap and
+    // hands the same region to the host to show.
     void InvalidateWindowRect(const Rect& windowRect);
-    Rect DirtyRect() const { return dirty_; }
+    const Region& DirtyRegion() const { return dirty_; }
+    Rect DirtyRect() const { return dirty_.Bounds(); }
     void PaintDirty();
     const Bitmap& Frame() const { return frame_; }
     // Paints the whole form into `target` at `origin` (for tests and tools).
@@ -86,7 +90,7 @@ class TForm : public TCustomControl {
     TWinControl* activeControl_ = nullptr;
     std::unique_ptr<HostWindow> host_;
     Bitmap frame_;
-    Rect dirty_;
+    Region dirty_;
 
     friend class TApplication;
     friend class TWinControl;

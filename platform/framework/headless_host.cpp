@@ -6,6 +6,7 @@
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
 #include "platform/framework/message_box_look.h"
+#include "platform/graphics/canvas.h"
 #include "platform/graphics/png_file.h"
 
 namespace dsp {
@@ -18,8 +19,15 @@ class HeadlessWindow final : public HostWindow {
     void SetBounds(const Rect& r) override { bounds_ = r; }
     void SetVisible(bool visible) override { visible_ = visible; }
     void SetTitle(const std::string& title) override { title_ = title; }
-    void Present(const Bitmap& frame, const Rect&) override {
-        frame_ = frame;
+    // Like a real window, the screen takes only the presented pixels: a
+    // change painted but left out of the region stays unseen here too.
+    void Present(const Bitmap& frame, const Region& dirty) override {
+        if (frame_.Width() != frame.Width() || frame_.Height() != frame.Height()) {
+            frame_ = frame;
+        } else {
+            Canvas canvas(frame_);
+            for (const Rect& r : dirty.Rects()) canvas.CopyRect(r.TopLeft(), frame, r);
+        }
         ++host_.presents_;
     }
     void SetShape(const Region* shape) override {
@@ -31,6 +39,13 @@ class HeadlessWindow final : public HostWindow {
     void Minimize() override { iconic_ = true; }
     void Restore() override { iconic_ = false; }
     bool BeginSystemMove(Point) override { return false; }
+    bool SetOpacity(int alpha) override {
+        if (!host_.opacitySupported_) return false;
+        opacity_ = alpha;
+        ++host_.opacityChanges_;
+        return true;
+    }
+    int Opacity() const { return opacity_; }
     bool Iconic() const { return iconic_; }
 
     TForm& Form() const { return form_; }
@@ -55,6 +70,7 @@ class HeadlessWindow final : public HostWindow {
     bool hasShape_ = false;
     Region shape_;
     bool iconic_ = false;
+    int opacity_ = 255;
 };
 
 HeadlessHost::HeadlessHost(Rect workArea) : workArea_(workArea) {}
@@ -191,6 +207,12 @@ bool HeadlessHost::Iconic(const TForm& form) const {
     for (const HeadlessWindow* w : windows_)
         if (&w->Form() == &form) return w->Iconic();
     return false;
+}
+
+int HeadlessHost::Opacity(const TForm& form) const {
+    for (const HeadlessWindow* w : windows_)
+        if (&w->Form() == &form) return w->Opacity();
+    return 255;
 }
 
 }  // namespace dsp

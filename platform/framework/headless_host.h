@@ -69,6 +69,12 @@ class HeadlessHost final : public WindowHost {
     // Whether the form's window has been shrunk to its icon (it is then not
     // drawn on the screen).
     bool Iconic(const TForm& form) const;
+    // Window opacity: unsupported (as on a display without a compositor)
+    // unless switched on; then each window keeps the last opacity set
+    // (255 at first), and the changes are counted.
+    void SetOpacitySupported(bool on) { opacitySupported_ = on; }
+    int Opacity(const TForm& form) const;
+    int OpacityChanges() const { return opacityChanges_; }
 
   private:
     friend class HeadlessWindow;
@@ -83,6 +89,8 @@ class HeadlessHost final : public WindowHost {
     Bitmap boxScreen_;
     bool echo_ = true;
     int presents_ = 0;
+    bool opacitySupported_ = false;
+    int opacityChanges_ = 0;
 };
 
 }  // namespace dsp

@@ -23,8 +23,10 @@ class HostWindow {
     virtual void SetBounds(const Rect& screenBounds) = 0;
     virtual void SetVisible(bool visible) = 0;
     virtual void SetTitle(const std::string& title) = 0;
-    // Shows `dirty` (window coordinates) of the form's frame bitmap.
-    virtual void Present(const Bitmap& frame, const Rect& dirty) = 0;
+    // Shows the pixels of `dirty` (window coordinates) from the form's frame
+    // bitmap; the rest of the window keeps what it showed. The region is
+    // never empty, and covers the whole frame when its size has changed.
+    virtual void Present(const Bitmap& frame, const Region& dirty) = 0;
     // The window's shape (window coordinates); nullptr: rectangular.
     virtual void SetShape(const Region* shape) = 0;
     // Raises the window and gives it the keyboard (normal windows only).
@@ -34,10 +36,18 @@ class HostWindow {
     // Shrinks the window to its icon, and brings it back.
     virtual void Minimize() = 0;
     virtual void Restore() = 0;
-    // Hands a move of the window by the pointer (pressed at `screen`) to the
+    // Hands a move of the window by the pointer (pressed at `screen`, where
+    // the move is measured from) to the
     // display's window manager. False when there is none to take it; the
     // program then moves the window itself.
     virtual bool BeginSystemMove(Point screen) = 0;
+    // Sets the whole window's opacity (0 transparent to 255 opaque, which
+    // ends any translucency). False, with nothing changed, where the display
+    // cannot show a window translucent.
+    virtual bool SetOpacity(int alpha) {
+        (void)alpha;
+        return false;
+    }
 };
 
 struct HostEvent {
@@ -56,6 +66,8 @@ struct HostEvent {
         Moved,       // the window was moved by the window manager (screen = new top-left)
         Resized,     // the window was resized by the window manager (screen = new size)
         Leave,       // the pointer left the window
+        Minimized,   // the display took the window to its icon
+        Restored,    // the display brought it back
     };
     Kind kind = Kind::MouseMove;
     TForm* form = nullptr;  // the window the event belongs to, if any

@@ -65,7 +65,9 @@ inline constexpr uint32_t kWmCaptureChanged = 0x0215;
 inline constexpr uint32_t kWmUser = 0x0400;
 
 // kWmSysCommand WParam values.
+inline constexpr uintptr_t kScMinimize = 0xF020;
 inline constexpr uintptr_t kScClose = 0xF060;
+inline constexpr uintptr_t kScRestore = 0xF120;
 
 // Private messages. A skin data object sends the skin messages to every
 // window, itself in WParam and kSkinMessageParam in LParam.

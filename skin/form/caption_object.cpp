@@ -1,13 +1,21 @@
-// The caption object: its look and the window caption drawn on it, cut with
-// "..." to fit, with its light and shadow.
+// The caption object: its look (or its animation frame) and the window
+// caption drawn on it, cut with "..." to fit, with its light and shadow.
+
+#include <algorithm>
 
 #include "platform/text/font_engine.h"
 #include "platform/text/utf8.h"
+#include "skin/compose/state_cell.h"
 #include "skin/form/frame_object.h"
 #include "skin/form/skin_form.h"
 #include "skin/skin_data.h"
 
 namespace dsp {
+namespace {
+
+constexpr int kDefaultAnimationIntervalMs = 25;
+
+}  // namespace
 
 TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm& frame, const TbsDataSkinCaption& data)
     : TbsActiveSkinObject(frame, data), caption_(data) {
@@ -22,8 +30,36 @@ Rect TbsSkinCaptionObject::TextRect() const {
     return {rect_.left + t.left, rect_.top + t.top, rect_.left + t.right + grow, rect_.top + t.bottom};
 }
 
+bool TbsSkinCaptionObject::Animated() const {
+    const TbsSkinData* skin = frame_.SkinData();
+    return skin != nullptr && skin->EnableSkinEffects() && caption_.FrameCount > 0 &&
+           !caption_.AnimateSkinRect.IsEmpty();
+}
+
+int TbsSkinCaptionObject::AnimationIntervalMs() const {
+    return caption_.AnimateInterval > 0 ? caption_.AnimateInterval : kDefaultAnimationIntervalMs;
+}
+
+int TbsSkinCaptionObject::AnimationTarget() const { return Active ? caption_.FrameCount : 0; }
+
+void TbsSkinCaptionObject::AnimationStep() {
+    if (!Animated()) {
+        animationFrame_ = 0;
+        return;
+    }
+    animationFrame_ = std::clamp(animationFrame_, 0, caption_.FrameCount);
+    if (animationFrame_ != AnimationTarget()) animationFrame_ += animationFrame_ < AnimationTarget() ? 1 : -1;
+}
+
+bool TbsSkinCaptionObject::DrawAnimationFrame(Canvas& canvas) const {
+    if (animationFrame_ <= 0 || !Animated()) return false;
+    const Rect cell = StateCell(ToRect(caption_.AnimateSkinRect), caption_.FrameCount, animationFrame_ - 1);
+    const Bitmap* picture = OwnPicture() != nullptr ? OwnPicture() : NormalPicture();
+    return DrawImage(canvas, picture, {cell.left, cell.top, cell.right, cell.bottom});
+}
+
 void TbsSkinCaptionObject::Draw(Canvas& canvas, bool selfRepaint) {
-    DrawCommon(canvas, selfRepaint);
+    if (!DrawAnimationFrame(canvas)) DrawCommon(canvas, selfRepaint);
     if (frame_.OnCaptionPaint) return frame_.OnCaptionPaint(&frame_, canvas, rect_, frame_.FormActive());
     DrawText(canvas);
 }

@@ -127,10 +127,23 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
     // The text rectangle in window coordinates (its right edge grows with the
     // object).
     Rect TextRect() const;
-    int AnimationFrame = 0;
+
+    // Animation frames: with skin effects on, a caption whose section has a
+    // strip of frames (`animateskinrect`, `framecount`) steps through them
+    // towards the last while the window is active, back to none (its usual
+    // look) while it is not, one frame per `animateinterval`.
+    bool Animated() const;
+    int AnimationIntervalMs() const;
+    int AnimationFrame() const { return animationFrame_; }
+    bool StillAnimating() const { return Animated() && animationFrame_ != AnimationTarget(); }
+    // One frame towards the end the activation gives.
+    void AnimationStep();
 
   private:
+    int AnimationTarget() const;
     void DrawText(Canvas& canvas) const;
+    bool DrawAnimationFrame(Canvas& canvas) const;
+    int animationFrame_ = 0;  // 0: no frame shown; 1..framecount
     const TbsDataSkinCaption& caption_;
 };
 

@@ -4,6 +4,7 @@
 #include <typeinfo>
 
 #include "platform/framework/application.h"
+#include "platform/framework/host.h"
 #include "platform/text/font_engine.h"
 #include "skin/form/frame_constants.h"
 #include "skin/form/skin_popup_menu.h"
@@ -52,6 +53,12 @@ TbsSkinForm::~TbsSkinForm() {
     if (form_.Destroying()) return;
     form_.KillTimer(kFrameHoverTimer);
     form_.KillTimer(kFrameMorphTimer);
+    form_.KillTimer(kFrameAnimationTimer);
+    if (alphaTimer_) {
+        // A fade cut short must not leave the window half transparent.
+        form_.KillTimer(kFrameAlphaTimer);
+        if (HostWindow* host = form_.Host()) host->SetOpacity(alphaTarget_);
+    }
     form_.WindowProc = std::move(previousHandler_);
     form_.SetWindowRegion(std::nullopt);
     form_.RecalcNonClient();
@@ -166,8 +173,16 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
                 if (OnRestore) OnRestore(this);
             }
             return true;
+        case kWmSysCommand:
+            return HandleSysCommand(m.WParam);
+        case kCmVisibleChanged:
+            previousHandler_(m);
+            if (m.WParam != 0) StartFadeIn();
+            return true;
         case kWmTimer:
-            if (m.WParam != kFrameHoverTimer && m.WParam != kFrameMorphTimer) return false;
+            if (m.WParam != kFrameHoverTimer && m.WParam != kFrameMorphTimer &&
+                m.WParam != kFrameAlphaTimer && m.WParam != kFrameAnimationTimer)
+                return false;
             HandleTimer(static_cast<uint32_t>(m.WParam));
             return true;
         default:
@@ -209,6 +224,8 @@ bool TbsSkinForm::HandleSkinMessage(TMessage& m) {
 
 void TbsSkinForm::HandleTimer(uint32_t id) {
     if (id == kFrameMorphTimer) return MorphTick();
+    if (id == kFrameAlphaTimer) return FadeStep();
+    if (id == kFrameAnimationTimer) return CaptionAnimationTick();
     Point window = WindowPoint(Application ? Application->Input().CursorPos() : Point{});
     UpdateHover(window);
     if (hot_ < 0 && pressed_ < 0) {
@@ -226,7 +243,8 @@ void TbsSkinForm::BeforeSkinChange() {
     skinned_ = false;
     form_.KillTimer(kFrameHoverTimer);
     form_.KillTimer(kFrameMorphTimer);
-    hoverTimer_ = morphTimer_ = false;
+    form_.KillTimer(kFrameAnimationTimer);
+    hoverTimer_ = morphTimer_ = animationTimer_ = false;
     CloseSystemMenu();
     objects_.clear();
     hot_ = pressed_ = previous_ = -1;
@@ -240,6 +258,7 @@ void TbsSkinForm::ApplySkin() {
         objects_ = CreateFrameObjects(*this, *SkinData());
         SetObjectFlags();
         SetDefaultHints();
+        StartCaptionAnimation();
     } else {
         objects_.clear();
     }

@@ -158,7 +158,12 @@ class TbsSkinForm : public TbsSkinComponent {
     bool HandleFrameMessage(TMessage& message);
     bool HandleMouse(TMessage& message);
     bool HandleSkinMessage(TMessage& message);
+    bool HandleSysCommand(uintptr_t command);
     void HandleTimer(uint32_t id);
+
+    // The fade-in when the window is shown.
+    void StartFadeIn();
+    void FadeStep();
 
     // Skin.
     void ApplySkin();
@@ -185,6 +190,8 @@ class TbsSkinForm : public TbsSkinComponent {
     void ObjectUp(TMouseButton button, Point windowPoint);
     void StartMorph();
     void MorphTick();
+    void StartCaptionAnimation();
+    void CaptionAnimationTick();
     void ActiveChanged(bool active);
     void CaptionDoubleClick();
     void BeginCaptionDrag(Point screen);
@@ -231,7 +238,8 @@ class TbsSkinForm : public TbsSkinComponent {
     FrameLayout layout_;
     FrameObjectList objects_;
     int hot_ = -1, pressed_ = -1, previous_ = -1;
-    bool hoverTimer_ = false, morphTimer_ = false;
+    bool hoverTimer_ = false, morphTimer_ = false, alphaTimer_ = false, animationTimer_ = false;
+    int alpha_ = 255, alphaTarget_ = 255;
     // Caption drag: the grab point and window position when pressed.
     bool captionPressed_ = false, dragging_ = false;
     Point grabScreen_, grabWindow_;

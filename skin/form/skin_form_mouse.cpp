@@ -236,11 +236,12 @@ void TbsSkinForm::DragTo(Point screen) {
         if (std::abs(travel.x) < kDragThreshold && std::abs(travel.y) < kDragThreshold) return;
         dragging_ = true;
         // With a window manager the move is its job: hand it over, pointer
-        // and all.
+        // and all. It moves the window by the pointer's travel from the
+        // press, as we would.
         if (HostWindow* host = form_.Host()) {
             frameCapture_ = false;
             form_.SetMouseCapture(false);
-            if (host->BeginSystemMove(screen)) {
+            if (host->BeginSystemMove(grabScreen_)) {
                 captionPressed_ = dragging_ = false;
                 return;
             }
@@ -248,9 +249,10 @@ void TbsSkinForm::DragTo(Point screen) {
             form_.SetMouseCapture(true);
         }
     }
+    // The window keeps the grab point under the pointer. `screen` is where
+    // the pointer really was, even for an event measured against the
+    // window's place before the last step (the host sees to that).
     form_.SetBounds(grabWindow_.x + travel.x, grabWindow_.y + travel.y, form_.Width(), form_.Height());
-    // The grab point moves with the window: the next event's position is
-    // measured from the new place.
 }
 
 void TbsSkinForm::EndCaptionDrag() {
@@ -284,6 +286,7 @@ void TbsSkinForm::ActiveChanged(bool active) {
     for (const auto& o : objects_)
         if (o->IsCaption()) o->Active = active;
     StartMorph();
+    StartCaptionAnimation();
     RepaintFrame();
     if (active && OnActivate) OnActivate(this);
     if (!active && OnDeActivate) OnDeActivate(this);
@@ -302,6 +305,32 @@ void TbsSkinForm::StartMorph() {
     if (any && !morphTimer_) {
         form_.SetTimer(kFrameMorphTimer, kFrameMorphIntervalMs);
         morphTimer_ = true;
+    }
+}
+
+void TbsSkinForm::StartCaptionAnimation() {
+    for (const auto& o : objects_) {
+        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
+        if (caption == nullptr || !caption->StillAnimating()) continue;
+        // One timer for the window: the first animated caption's pace.
+        if (!animationTimer_) form_.SetTimer(kFrameAnimationTimer, caption->AnimationIntervalMs());
+        animationTimer_ = true;
+        return;
+    }
+}
+
+void TbsSkinForm::CaptionAnimationTick() {
+    bool any = false;
+    for (const auto& o : objects_) {
+        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
+        if (caption == nullptr || !caption->StillAnimating()) continue;
+        caption->AnimationStep();
+        RepaintObject(*caption);
+        any = any || caption->StillAnimating();
+    }
+    if (!any) {
+        form_.KillTimer(kFrameAnimationTimer);
+        animationTimer_ = false;
     }
 }
 

@@ -91,6 +91,21 @@ void TbsSkinForm::Restore() {
     if (OnRestore) OnRestore(this);
 }
 
+// The display iconified the window or brought it back by itself (the window
+// manager's task list, or its own restore): the state follows, and the host
+// is asked for what it already did, which changes nothing.
+bool TbsSkinForm::HandleSysCommand(uintptr_t command) {
+    if (command == kScMinimize) {
+        if (windowState_ != TbsWindowState::wsMinimized) Minimize();
+        return true;
+    }
+    if (command == kScRestore) {
+        if (windowState_ == TbsWindowState::wsMinimized) Restore();
+        return true;
+    }
+    return false;
+}
+
 void TbsSkinForm::SetRollUpState(bool value) {
     if (value == rolledUp_) return;
     if (!(borderIcons_ & biRollUp) || windowState_ == TbsWindowState::wsMinimized) return;

@@ -14,12 +14,14 @@
 #include <thread>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/x_window_query.h"
 #include "tests/support/xvfb_server.h"
 
 namespace dsp::test {
 namespace {
 
 const std::string kProgram = DSP_BINARY_DIR "/dsp-panel";
+const std::string kTitle = "Digital Effect Processor";
 // Where the client area starts in the window: inside skin 1's frame.
 constexpr int kClientLeft = 6;
 constexpr int kClientTop = 30;
@@ -32,17 +34,6 @@ bool WaitForLine(ChildProcess& panel, const std::string& wanted, std::string& se
         if (line == wanted) return true;
     }
     return false;
-}
-
-// The panel's window id on the display, or "" when it did not appear. A
-// loaded machine may take a while to start the program.
-std::string WaitForWindow(const std::vector<std::string>& env) {
-    std::string id;
-    for (int i = 0; i < 150 && id.empty(); ++i) {
-        id = RunAndRead({"xdotool", "search", "--name", "Digital Effect Processor"}, env);
-        if (id.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return id.substr(0, id.find('\n'));
 }
 
 bool Exists(const std::string& path) {
@@ -112,7 +103,7 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
                                     "XDG_CONFIG_HOME=" + config.Path().string()};
     ChildProcess panel({kProgram, "--simulate"}, env, true, true);
     ASSERT_TRUE(panel.Started());
-    const std::string id = WaitForWindow(env);
+    const std::string id = WaitForWindow(kTitle, env);
     ASSERT_FALSE(id.empty()) << "the window did not appear: " << ReadAll(panel, 100);
     auto move = [&](int x, int y) {
         RunAndRead({"xdotool", "mousemove", "--window", id, std::to_string(kClientLeft + x),
@@ -140,21 +131,6 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
     EXPECT_LT(Clock::now() - killed, std::chrono::seconds(5));
     EXPECT_EQ(said, "dsp-panel: lost the connection to the display " + x.Display() +
                         "; the port is closed and the panel ends\n");
-}
-
-struct Geometry {
-    int x = -1, y = -1, width = 0, height = 0;
-    int CentreX() const { return x + width / 2; }
-    int CentreY() const { return y + height / 2; }
-};
-
-Geometry WindowGeometry(const std::string& id, const std::vector<std::string>& env) {
-    const std::string shell = RunAndRead({"xdotool", "getwindowgeometry", "--shell", id}, env);
-    const auto field = [&](const std::string& name) {
-        const auto at = shell.find(name + "=");
-        return at == std::string::npos ? -1 : std::stoi(shell.substr(at + name.size() + 1));
-    };
-    return {field("X"), field("Y"), field("WIDTH"), field("HEIGHT")};
 }
 
 // A stored language of the wrong type makes the first activation fail: its
@@ -212,7 +188,7 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
     ChildProcess panel({kProgram, "--simulate"}, env);
     ASSERT_TRUE(panel.Started());
 
-    const std::string id = WaitForWindow(env);
+    const std::string id = WaitForWindow(kTitle, env);
     ASSERT_FALSE(id.empty()) << "the window did not appear";
     // The desktop matches the window to dsp-panel.desktop (StartupWMClass) by its class.
     EXPECT_NE(RunAndRead({"xprop", "-id", id, "WM_CLASS"}, env).find("\"dsp-panel\""), std::string::npos);
@@ -328,7 +304,7 @@ TEST(PanelWindow, HoveringASelectorShowsTheMorphAndClicksStillSend) {
                                     "XDG_CONFIG_HOME=" + dir + "/morph-config"};
     ChildProcess panel({kProgram, "--simulate"}, env);
     ASSERT_TRUE(panel.Started());
-    const std::string id = WaitForWindow(env);
+    const std::string id = WaitForWindow(kTitle, env);
     ASSERT_FALSE(id.empty()) << "the window did not appear";
     const Geometry g = WindowGeometry(id, env);
     // Client coordinates, inside the window's frame.
@@ -361,67 +337,6 @@ TEST(PanelWindow, HoveringASelectorShowsTheMorphAndClicksStillSend) {
     EXPECT_TRUE(between) << "no picture between the normal and the hot look";
     RunAndRead({"xdotool", "click", "1"}, env);
     EXPECT_TRUE(WaitForLine(panel, "INPUT VCR", seen)) << seen;
-}
-
-}  // namespace
-}  // namespace dsp::test
-
-namespace dsp::test {
-namespace {
-
-// The skinned frame on the real window, with no window manager: the mask
-// cuts the corners (the root shows there), the caption drags the window, a
-// caption double-click rolls it up and back, the close button ends the
-// program with status 0.
-TEST(PanelWindow, TheSkinnedFrameOnTheRealWindow) {
-    XvfbServer x;
-    if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
-    const char* out = std::getenv("DSP_TEST_OUT");
-    const std::string dir = out ? out : "/tmp";
-    // The exit status is the point here: in the sanitizer build the system's
-    // D-Bus library, which SDL loads, leaves a buffer behind at exit, and the
-    // leak report would turn a clean close into a failure.
-    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER=x11",
-                                    "XDG_CONFIG_HOME=" + dir + "/frame-config",
-                                    "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1"};
-    ChildProcess panel({kProgram}, env);
-    ASSERT_TRUE(panel.Started());
-    const std::string id = WaitForWindow(env);
-    ASSERT_FALSE(id.empty()) << "the window did not appear";
-    Geometry g = WindowGeometry(id, env);
-    ASSERT_EQ(g.width, 704);
-    ASSERT_EQ(g.height, 509);
-    auto mouse = [&](int px, int py) {
-        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + px), std::to_string(g.y + py)}, env);
-    };
-    // Dragging the caption by (40, 30).
-    mouse(60, 12);
-    RunAndRead({"xdotool", "mousedown", "1"}, env);
-    for (int step = 1; step <= 4; ++step)
-        RunAndRead({"xdotool", "mousemove", std::to_string(g.x + 60 + 10 * step),
-                    std::to_string(g.y + 12 + 7 * step + 2)},
-                   env);
-    RunAndRead({"xdotool", "mouseup", "1"}, env);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    // The window follows the pointer's travel; without a window manager the
-    // pointer events queued while it moves put it a step or two further.
-    const Geometry moved = WindowGeometry(id, env);
-    EXPECT_GE(moved.x, g.x + 30);
-    EXPECT_GE(moved.y, g.y + 20);
-    g = moved;
-    // A double-click on the caption rolls the window up to its frame, and back.
-    mouse(60, 12);
-    RunAndRead({"xdotool", "click", "--repeat", "2", "--delay", "80", "1"}, env);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_EQ(WindowGeometry(id, env).height, 36);
-    RunAndRead({"xdotool", "click", "--repeat", "2", "--delay", "80", "1"}, env);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_EQ(WindowGeometry(id, env).height, 509);
-    // The close button (skin 1's, moved with the window's width) ends the
-    // program.
-    mouse(689, 15);
-    RunAndRead({"xdotool", "click", "1"}, env);
-    EXPECT_EQ(panel.Wait(3000), 0);
 }
 
 }  // namespace

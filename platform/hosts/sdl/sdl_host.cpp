@@ -13,6 +13,7 @@
 #include "platform/hosts/sdl/sdl_message_box.h"
 #include "platform/hosts/sdl/sdl_window.h"
 #include "platform/hosts/sdl/x11_display.h"
+#include "platform/hosts/sdl/x11_pointer.h"
 
 namespace dsp {
 namespace {
@@ -65,6 +66,8 @@ SdlHost::SdlHost(const std::string& windowClass) {
         throw std::runtime_error(what + " (" + SDL_GetError() + ")");
     }
     if (VideoDriver() == "x11") {
+        // The raw X events carry the pointer's screen position (x11_pointer.h).
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
         displayName_ = Variable("DISPLAY");
         watchingDisplay_ = true;
         HandleDisplayLoss([this] { DisplayLost(); });
@@ -80,6 +83,10 @@ SdlHost::~SdlHost() {
 void SdlHost::DisplayLost() const {
     if (OnDisplayLost) return OnDisplayLost(displayName_);
     std::fprintf(stderr, "lost the connection to the display %s\n", displayName_.c_str());
+}
+
+void SdlHost::Sync() const {
+    if (!windows_.empty()) X11Sync(windows_.front()->X11Display());
 }
 
 std::string SdlHost::VideoDriver() const {
@@ -146,6 +153,12 @@ int SdlHost::PumpEvents(HostEventSink& sink) {
     return n;
 }
 
+SdlWindow* SdlHost::FindXWindow(unsigned long xwindow) const {
+    for (SdlWindow* w : windows_)
+        if (xwindow != 0 && w->XWindow() == xwindow) return w;
+    return nullptr;
+}
+
 SdlWindow* SdlHost::FindWindow(uint32_t windowId) const {
     for (SdlWindow* w : windows_)
         if (w->Id() == windowId) return w;
@@ -169,11 +182,22 @@ bool SdlHost::IgnoredFocusChange(uint8_t event, const SdlWindow& window) const {
 void SdlHost::Translate(const void* raw, HostEventSink& sink) {
     const SDL_Event& e = *static_cast<const SDL_Event*>(raw);
     HostEvent h;
-    auto at = [&](uint32_t windowId, int x, int y) {
-        SdlWindow* w = FindWindow(windowId);
+    // The raw event just before this one, if it is this one's, knows where
+    // on the screen it happened; the window may have moved since. SDL gives
+    // a button (or wheel) event the last motion's position, so any raw
+    // button event is its own; a motion must match. SDL also makes motion
+    // events of its own (a press it finds outside the window, by that stale
+    // position, is first "moved" inside it): those leave the record for the
+    // event it belongs to.
+    auto at = [&](uint32_t windowId, int x, int y, bool button = false) {
+        const bool raw =
+            pointer_.valid && pointer_.button == button && (button || (pointer_.x == x && pointer_.y == y));
+        // SDL names no window for a press it thinks outside every window.
+        SdlWindow* w = windowId == 0 && raw ? FindXWindow(pointer_.window) : FindWindow(windowId);
         if (!w) return false;
         h.form = &w->Form();
-        h.screen = Point{h.form->Left() + x, h.form->Top() + y};
+        h.screen = raw ? Point{pointer_.rootX, pointer_.rootY} : Point{h.form->Left() + x, h.form->Top() + y};
+        if (raw) pointer_.valid = false;
         return true;
     };
     h.shift = ShiftFromSdl(static_cast<uint16_t>(SDL_GetModState()));
@@ -184,12 +208,12 @@ void SdlHost::Translate(const void* raw, HostEventSink& sink) {
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
-            if (!at(e.button.windowID, e.button.x, e.button.y)) return;
+            if (!at(e.button.windowID, e.button.x, e.button.y, true)) return;
             h.kind = e.type == SDL_MOUSEBUTTONDOWN ? HostEvent::Kind::MouseDown : HostEvent::Kind::MouseUp;
             h.button = ButtonFromSdl(e.button.button);
             break;
         case SDL_MOUSEWHEEL:
-            if (!at(e.wheel.windowID, e.wheel.mouseX, e.wheel.mouseY)) return;
+            if (!at(e.wheel.windowID, e.wheel.mouseX, e.wheel.mouseY, true)) return;
             h.kind = HostEvent::Kind::Wheel;
             h.wheelDelta = e.wheel.y * 120 * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
             if (h.wheelDelta == 0) return;
@@ -206,6 +230,9 @@ void SdlHost::Translate(const void* raw, HostEventSink& sink) {
             h.kind = HostEvent::Kind::Text;
             h.text = e.text.text;
             break;
+        case SDL_SYSWMEVENT:
+            if (!X11PointerFromSysWm(e.syswm.msg, pointer_)) pointer_.valid = false;
+            return;
         case SDL_QUIT:
             h.kind = HostEvent::Kind::Close;
             h.form = Application ? Application->MainForm() : nullptr;
@@ -231,6 +258,18 @@ void SdlHost::Translate(const void* raw, HostEventSink& sink) {
                     break;
                 case SDL_WINDOWEVENT_LEAVE:
                     h.kind = HostEvent::Kind::Leave;
+                    break;
+                case SDL_WINDOWEVENT_MINIMIZED:
+                    h.kind = HostEvent::Kind::Minimized;
+                    break;
+                case SDL_WINDOWEVENT_RESTORED:
+                    h.kind = HostEvent::Kind::Restored;
+                    break;
+                case SDL_WINDOWEVENT_SHOWN:
+                    // Shown again after the host hid it for want of a window
+                    // manager to iconify it: brought back from outside.
+                    if (!w->TakeHiddenForMinimize()) return;
+                    h.kind = HostEvent::Kind::Restored;
                     break;
                 case SDL_WINDOWEVENT_MOVED:
                     h.kind = HostEvent::Kind::Moved;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/framework/host.h"
+#include "platform/hosts/sdl/x11_pointer.h"
 
 namespace dsp {
 
@@ -43,6 +44,11 @@ class SdlHost final : public WindowHost {
     int PumpEvents(HostEventSink& sink) override;
     bool HasPendingEvents() override;
 
+    // Returns once the display has shown everything presented so far (X11:
+    // a round trip to the server); for tests and benchmarks that look at
+    // the screen.
+    void Sync() const;
+
     // The name of SDL's video driver ("x11", ...).
     std::string VideoDriver() const;
     // The X display the host opened (":1"), or "" when not on X11.
@@ -56,11 +62,13 @@ class SdlHost final : public WindowHost {
   private:
     friend class SdlWindow;
     SdlWindow* FindWindow(uint32_t windowId) const;
+    SdlWindow* FindXWindow(unsigned long xwindow) const;
     bool IgnoredFocusChange(uint8_t event, const SdlWindow& window) const;
     void Translate(const void* sdlEvent, HostEventSink& sink);
     void DisplayLost() const;
 
     std::vector<SdlWindow*> windows_;
+    X11PointerPosition pointer_;  // of the last raw X pointer event
     mutable int displayFd_ = -1;
     std::string displayName_;
     std::unique_ptr<MessageBoxLook> boxLook_;  // made with the first box

@@ -35,7 +35,7 @@ void SdlMessageBox::Show() {
     Bitmap picture(layout_.bounds.Width(), layout_.bounds.Height());
     Canvas canvas(picture);
     look_.Paint(canvas, layout_, caption_, text_, pressed_);
-    BlitToWindow(window_, picture, {0, 0, picture.Width(), picture.Height()});
+    BlitToWindow(window_, picture, Region({0, 0, picture.Width(), picture.Height()}));
 }
 
 void SdlMessageBox::Run() {

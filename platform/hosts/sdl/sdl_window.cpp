@@ -1,10 +1,13 @@
 #include "platform/hosts/sdl/sdl_window.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/framework/form.h"
 #include "platform/hosts/sdl/sdl_host.h"
+#include "platform/hosts/sdl/x11_pointer.h"
+#include "platform/hosts/sdl/x11_presenter.h"
 #include "platform/hosts/sdl/x11_window_manager.h"
 
 // The X headers come last: their macros (None, Bool, Status...) would break
@@ -110,23 +113,45 @@ void SdlWindow::SetVisible(bool visible) {
 
 void SdlWindow::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
 
-void BlitToWindow(SDL_Window* window, const Bitmap& frame, const Rect& dirty) {
+void BlitToWindow(SDL_Window* window, const Bitmap& frame, const Region& dirty) {
     SDL_Surface* target = SDL_GetWindowSurface(window);
-    if (!target || frame.Empty()) return;
+    if (!target || frame.Empty() || dirty.IsEmpty()) return;
     SDL_Surface* source =
         SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(frame.Data()), frame.Width(), frame.Height(),
                                            32, frame.Width() * 4, SDL_PIXELFORMAT_RGB888);
     if (!source) return;
-    SDL_Rect r{dirty.left, dirty.top, dirty.Width(), dirty.Height()};
-    SDL_Rect dst = r;
-    SDL_BlitSurface(source, &r, target, &dst);
+    std::vector<SDL_Rect> rects;
+    for (const Rect& r : dirty.Rects()) {
+        SDL_Rect from{r.left, r.top, r.Width(), r.Height()};
+        SDL_Rect to = from;
+        SDL_BlitSurface(source, &from, target, &to);
+        rects.push_back(from);
+    }
     SDL_FreeSurface(source);
-    SDL_UpdateWindowSurfaceRects(window, &r, 1);
+    SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
 }
 
-void SdlWindow::Present(const Bitmap& frame, const Rect& dirty) {
-    if (!SDL_GetWindowSurface(window_) || frame.Empty()) return;
-    BlitToWindow(window_, frame, dirty);
+void SdlWindow::Present(const Bitmap& frame, const Region& dirty) {
+    if (frame.Empty()) return;
+    if (!presenterTried_) {
+        presenterTried_ = true;
+        SDL_SysWMinfo info;
+        if (X11Info(window_, info))
+            presenter_ = X11Presenter::Create(info.info.x11.display, info.info.x11.window);
+    }
+    if (presenter_) {
+        presenter_->Present(frame, dirty.Rects());
+    } else {
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (!surface) return;
+        // A surface SDL has just made (first show, a new size) holds nothing
+        // of ours yet: it takes the whole frame whatever changed.
+        const Size size{surface->w, surface->h};
+        const bool fresh = surface != surface_ || size != surfaceSize_;
+        surface_ = surface;
+        surfaceSize_ = size;
+        BlitToWindow(window_, frame, fresh ? Region(frame.Bounds()) : dirty);
+    }
     // SDL may replace the X window when it first makes the window surface,
     // so the shape goes on after the first present.
     if (!presented_) {
@@ -168,15 +193,51 @@ void SdlWindow::Activate() {
 
 void SdlWindow::SetCapture(bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
 
-void SdlWindow::Minimize() { SDL_MinimizeWindow(window_); }
+// Iconifying is the window manager's job; with none to do it, the request
+// would change nothing and the button would seem dead. The window is then
+// withdrawn (unmapped) instead, as an iconified window is, and shown again
+// by Restore or by whoever maps it.
+void SdlWindow::Minimize() {
+    SDL_SysWMinfo info;
+    if (X11Info(window_, info) && !X11WindowManagerRuns(info.info.x11.display)) {
+        hiddenForMinimize_ = true;
+        SDL_HideWindow(window_);
+        return;
+    }
+    SDL_MinimizeWindow(window_);
+}
 
-void SdlWindow::Restore() { SDL_RestoreWindow(window_); }
+void SdlWindow::Restore() {
+    if (std::exchange(hiddenForMinimize_, false)) {
+        SDL_ShowWindow(window_);
+        return;
+    }
+    SDL_RestoreWindow(window_);
+}
 
 bool SdlWindow::BeginSystemMove(Point screen) {
     SDL_SysWMinfo info;
     if (!X11Info(window_, info)) return false;
     SDL_CaptureMouse(SDL_FALSE);
     return X11RequestMove(info.info.x11.display, info.info.x11.window, screen.x, screen.y);
+}
+
+unsigned long SdlWindow::XWindow() const {
+    SDL_SysWMinfo info;
+    return X11Info(window_, info) ? info.info.x11.window : 0;
+}
+
+void* SdlWindow::X11Display() const {
+    SDL_SysWMinfo info;
+    return X11Info(window_, info) ? info.info.x11.display : nullptr;
+}
+
+// On X11 the opacity is a property that only a compositing manager acts on;
+// without one the window would stay opaque, so it counts as unsupported.
+bool SdlWindow::SetOpacity(int alpha) {
+    SDL_SysWMinfo info;
+    if (X11Info(window_, info) && !X11CompositorRuns(info.info.x11.display)) return false;
+    return SDL_SetWindowOpacity(window_, float(std::clamp(alpha, 0, 255)) / 255.0f) == 0;
 }
 
 int SdlWindow::DisplayFd() const {

@@ -27,6 +27,10 @@ X11DisplayProbe::~X11DisplayProbe() {
     if (connection_) XCloseDisplay(static_cast<Display*>(connection_));
 }
 
+void X11Sync(void* display) {
+    if (display != nullptr) XSync(static_cast<Display*>(display), False);
+}
+
 void HandleDisplayLoss(std::function<void()> onLost) {
     if (onLost) {
         XIOErrorHandler previous = XSetIOErrorHandler(&DisplayLost);

@@ -29,6 +29,10 @@ class X11DisplayProbe {
     void* connection_ = nullptr;  // the Xlib Display
 };
 
+// Waits until the X server has handled every request sent on `display` (the
+// Xlib Display*), pictures included.
+void X11Sync(void* display);
+
 // `onLost` runs once, on the thread whose X call found the break; the process
 // then ends with status 1. An empty function gives Xlib its own handler back.
 void HandleDisplayLoss(std::function<void()> onLost);

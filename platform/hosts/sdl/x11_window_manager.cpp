@@ -3,6 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <string>
+
 namespace dsp {
 namespace {
 
@@ -52,6 +54,13 @@ bool X11WindowManagerRuns(void* display) {
     return !xErrorSeen && named != None && self == named;
 }
 
+bool X11CompositorRuns(void* display) {
+    auto* d = static_cast<Display*>(display);
+    if (d == nullptr) return false;
+    const std::string name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(d));
+    return XGetSelectionOwner(d, XInternAtom(d, name.c_str(), False)) != None;
+}
+
 bool X11RequestMove(void* display, unsigned long window, int x, int y) {
     auto* d = static_cast<Display*>(display);
     if (d == nullptr || !X11WindowManagerRuns(display)) return false;
@@ -67,6 +76,21 @@ bool X11RequestMove(void* display, unsigned long window, int x, int y) {
     e.xclient.data.l[3] = Button1;
     e.xclient.data.l[4] = kSourceApplication;
     XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    // The manager now holds the pointer, and the button's release goes to
+    // it. Left without one, the window would think the button still down:
+    // its next press would be dropped as a repeat, and a double-click on
+    // the caption would go unseen. It gets the release here instead.
+    XEvent up{};
+    up.xbutton.type = ButtonRelease;
+    up.xbutton.display = d;
+    up.xbutton.window = window;
+    up.xbutton.root = DefaultRootWindow(d);
+    up.xbutton.x_root = x;
+    up.xbutton.y_root = y;
+    up.xbutton.button = Button1;
+    up.xbutton.state = Button1Mask;
+    up.xbutton.same_screen = True;
+    XSendEvent(d, window, False, ButtonReleaseMask, &up);
     XFlush(d);
     return true;
 }

@@ -14,8 +14,13 @@ namespace dsp {
 // property naming a window that no longer exists.
 bool X11WindowManagerRuns(void* display);
 
+// Whether a compositing manager runs on the display's default screen (owns
+// its _NET_WM_CM_Sn selection): only then does a window's opacity show.
+bool X11CompositorRuns(void* display);
+
 // Releases the pointer grab and asks the manager to move `window` with the
-// pointer, which went down at (x, y) on the screen with the left button.
+// pointer, which went down at (x, y) on the screen with the left button; the
+// window itself is sent the button's release, which the manager takes.
 bool X11RequestMove(void* display, unsigned long window, int x, int y);
 
 }  // namespace dsp

@@ -151,6 +151,30 @@ TEST_F(SkinFormTest, TheMinimizeButtonIconifiesTheWindow) {
     EXPECT_EQ(restored, 1);
 }
 
+// The display iconifies or restores the window by itself (a window manager's
+// task list, a program mapping it again): the frame's state follows, once.
+TEST_F(SkinFormTest, TheDisplaysOwnMinimizeAndRestoreReachTheState) {
+    Start();
+    int minimized = 0, restored = 0;
+    frame_->OnMinimize = [&](TObject*) { ++minimized; };
+    frame_->OnRestore = [&](TObject*) { ++restored; };
+    form_->Perform(kWmSysCommand, kScRestore);  // not minimized: nothing to restore
+    EXPECT_EQ(restored, 0);
+    form_->Perform(kWmSysCommand, kScMinimize);
+    form_->Perform(kWmSysCommand, kScMinimize);
+    EXPECT_EQ(frame_->WindowState(), TbsWindowState::wsMinimized);
+    EXPECT_EQ(minimized, 1);
+    form_->Perform(kWmSysCommand, kScRestore);
+    EXPECT_EQ(frame_->WindowState(), TbsWindowState::wsNormal);
+    EXPECT_FALSE(host_->Iconic(*form_));
+    EXPECT_EQ(restored, 1);
+    // Other commands still reach the form: closing ends it.
+    bool closed = false;
+    form_->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+    form_->Perform(kWmSysCommand, kScClose);
+    EXPECT_TRUE(closed);
+}
+
 TEST_F(SkinFormTest, MaximizeFillsTheWorkAreaAndRestoreComesBack) {
     host_->SetWorkArea({0, 0, 1280, 1000});
     host_->SetMonitors({{{0, 0, 1280, 1024}, {0, 0, 1280, 1000}}});
@@ -292,6 +316,139 @@ TEST_F(SkinFormTest, AltF4AndTheCloseButtonCloseTheWindow) {
     host_->PressKey(kVkF4, ssAlt);
     Process();
     EXPECT_EQ(closes, 1);
+}
+
+}  // namespace
+}  // namespace dsp::test
+
+namespace dsp::test {
+namespace {
+
+// The fade-in when the window is shown, on the fake clock.
+class SkinFormAlphaTest : public SkinFormTest {
+  protected:
+    void ShowWith(bool blend, bool animation, int value = 200) {
+        frame_ = new TbsSkinForm(form_);
+        frame_->SetAlphaBlend(blend);
+        frame_->SetAlphaBlendAnimation(animation);
+        frame_->SetAlphaBlendValue(value);
+        frame_->SetSkinData(skin_);
+        skin_->SetCompressedStoredSkin(stored_);
+        form_->Show();
+        Process();
+    }
+    int Opacity() const { return host_->Opacity(*form_); }
+};
+
+TEST_F(SkinFormAlphaTest, TheAnimationRisesByTenEveryFiveMillisecondsToTheValue) {
+    host_->SetOpacitySupported(true);
+    ShowWith(true, true, 200);
+    EXPECT_EQ(Opacity(), 0);
+    Advance(5);
+    EXPECT_EQ(Opacity(), 10);
+    Advance(4);
+    EXPECT_EQ(Opacity(), 10);
+    Advance(91);  // 100 ms in all
+    EXPECT_EQ(Opacity(), 200);
+    const int changes = host_->OpacityChanges();
+    EXPECT_EQ(changes, 21);  // 0, then 20 steps
+    Advance(100);
+    EXPECT_EQ(host_->OpacityChanges(), changes) << "the timer ran on";
+}
+
+TEST_F(SkinFormAlphaTest, TheEndValueAndTheLastStepFollowTheProperties) {
+    host_->SetOpacitySupported(true);
+    // The animation alone ends opaque; the last step stops at 255.
+    ShowWith(false, true, 100);
+    Advance(125);
+    EXPECT_EQ(Opacity(), 250);
+    Advance(5);
+    EXPECT_EQ(Opacity(), 255);
+    // Hidden and shown again: the fade starts over. Without the animation
+    // the value comes at once.
+    form_->Hide();
+    frame_->SetAlphaBlend(true);
+    frame_->SetAlphaBlendAnimation(false);
+    frame_->SetAlphaBlendValue(120);
+    const int changes = host_->OpacityChanges();
+    form_->Show();
+    Process();
+    EXPECT_EQ(Opacity(), 120);
+    Advance(50);
+    EXPECT_EQ(host_->OpacityChanges(), changes + 1);
+}
+
+TEST_F(SkinFormAlphaTest, ADisplayWithoutWindowOpacityGetsNothing) {
+    ShowWith(true, true, 200);
+    Advance(200);
+    EXPECT_EQ(host_->OpacityChanges(), 0);
+    EXPECT_EQ(Opacity(), 255);
+}
+
+}  // namespace
+}  // namespace dsp::test
+
+namespace dsp::test {
+namespace {
+
+// A caption with a strip of two frames (taken from the frame picture for the
+// test): activation steps to the last frame, deactivation back to the
+// caption's usual look, one frame per 25 ms.
+TEST_F(SkinFormTest, ACaptionWithFramesStepsThroughThemOnActivation) {
+    form_->SetBounds(100, 100, 220, 300);  // the picture's width: nothing stretched
+    form_->SetText("");                    // no text over the frames
+    Start();
+    TbsDataSkinCaption* data = nullptr;
+    for (const auto& o : skin_->ObjectList())
+        if (auto* c = dynamic_cast<TbsDataSkinCaption*>(o.get())) data = c;
+    ASSERT_NE(data, nullptr);
+    auto* caption = dynamic_cast<TbsSkinCaptionObject*>(frame_->FindObject("caption1"));
+    ASSERT_NE(caption, nullptr);
+    const Rect at = caption->ObjectRect();
+    const int w = at.Width(), h = at.Height();
+    ASSERT_LE(2 * w, skin_->PictureBitmap().Width());  // both frames in the picture, at the caption's size
+    data->FrameCount = 2;
+    data->AnimateSkinRect = {0, 40, 2 * w, 40 + h};
+    const Rect first{0, 40, w, 40 + h}, second{w, 40, 2 * w, 40 + h};
+    auto same = [&](const Bitmap& a, const Bitmap& b) {
+        return std::equal(a.Data(), a.Data() + w * h, b.Data());
+    };
+    auto shown = [&] {
+        Bitmap out(w, h);
+        Canvas(out).CopyRect({0, 0}, form_->Frame(), at);
+        return out;
+    };
+    auto shows = [&](const Rect& cell) {
+        Bitmap expected(w, h);
+        Canvas(expected).CopyRect({0, 0}, skin_->PictureBitmap(), cell);
+        return same(expected, shown());
+    };
+
+    app_->ActivateForm(nullptr);
+    Advance(100);
+    EXPECT_EQ(caption->AnimationFrame(), 0);
+    const Bitmap usual = shown();
+    ASSERT_FALSE(shows(first)) << "pick frames that differ from the caption";
+    app_->ActivateForm(form_);
+    Process();
+    EXPECT_EQ(caption->AnimationFrame(), 0);
+    Advance(25);
+    EXPECT_EQ(caption->AnimationFrame(), 1);
+    EXPECT_TRUE(shows(first));
+    Advance(25);
+    EXPECT_EQ(caption->AnimationFrame(), 2);
+    EXPECT_TRUE(shows(second));
+    Advance(100);
+    EXPECT_EQ(caption->AnimationFrame(), 2);
+    app_->ActivateForm(nullptr);
+    Advance(50);
+    EXPECT_EQ(caption->AnimationFrame(), 0);
+    EXPECT_TRUE(same(shown(), usual));
+    // With skin effects off there is no animation.
+    skin_->SetEnableSkinEffects(false);
+    app_->ActivateForm(form_);
+    Advance(100);
+    EXPECT_EQ(caption->AnimationFrame(), 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "controls/default_look.h"
+#include "controls/look/default_look.h"
 
 #include "controls/model/default_look_colors.h"
 

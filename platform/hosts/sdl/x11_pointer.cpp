@@ -1,0 +1,30 @@
+#include "platform/hosts/sdl/x11_pointer.h"
+
+#include <SDL2/SDL.h>
+
+// After our own headers: the X macros would break them.
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xlib.h>
+
+namespace dsp {
+
+bool X11PointerFromSysWm(const void* sdlSysWmMsg, X11PointerPosition& out) {
+    const auto* msg = static_cast<const SDL_SysWMmsg*>(sdlSysWmMsg);
+    if (msg == nullptr || msg->subsystem != SDL_SYSWM_X11) return false;
+    const XEvent& e = msg->msg.x11.event;
+    switch (e.type) {
+        case MotionNotify:
+            out = {
+                true, false, e.xmotion.x, e.xmotion.y, e.xmotion.x_root, e.xmotion.y_root, e.xmotion.window};
+            return true;
+        case ButtonPress:
+        case ButtonRelease:
+            out = {
+                true, true, e.xbutton.x, e.xbutton.y, e.xbutton.x_root, e.xbutton.y_root, e.xbutton.window};
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace dsp

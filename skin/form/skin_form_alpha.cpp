@@ -1,0 +1,33 @@
+// TbsSkinForm: the window's translucency and its fade-in when shown.
+
+#include <algorithm>
+
+#include "platform/framework/host.h"
+#include "skin/form/frame_constants.h"
+#include "skin/form/skin_form.h"
+
+namespace dsp {
+
+// With AlphaBlend the window ends at AlphaBlendValue, with the animation
+// alone fully opaque; the animation starts it transparent and raises it a
+// step per tick. A display that cannot show translucency gets nothing.
+void TbsSkinForm::StartFadeIn() {
+    if (!alphaBlend_ && !alphaBlendAnimation_) return;
+    HostWindow* host = form_.Host();
+    if (host == nullptr) return;
+    alphaTarget_ = alphaBlend_ ? alphaBlendValue_ : 255;
+    alpha_ = alphaBlendAnimation_ ? 0 : alphaTarget_;
+    if (!host->SetOpacity(alpha_) || alpha_ >= alphaTarget_) return;
+    form_.SetTimer(kFrameAlphaTimer, kFrameAlphaIntervalMs);
+    alphaTimer_ = true;
+}
+
+void TbsSkinForm::FadeStep() {
+    alpha_ = std::min(alpha_ + kFrameAlphaStep, alphaTarget_);
+    if (HostWindow* host = form_.Host()) host->SetOpacity(alpha_);
+    if (alpha_ < alphaTarget_) return;
+    form_.KillTimer(kFrameAlphaTimer);
+    alphaTimer_ = false;
+}
+
+}  // namespace dsp
