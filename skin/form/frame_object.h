@@ -7,6 +7,7 @@
 // which owns the list and turns a button's release into its command.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ class TbsActiveSkinObject {
     // The normal image lies in the object's own picture, not in the frame's.
     bool ImageInOwnPicture() const { return data_.SkinRectInAPicture; }
     virtual bool IsCaption() const { return false; }
+    // The window command of a caption button, none for other objects.
+    virtual std::optional<TbsStdCommand> WindowCommand() const { return std::nullopt; }
 
     // The end the fade runs towards, and whether it is still short of it.
     virtual double MorphTarget() const { return Active ? 1.0 : 0.0; }
@@ -106,6 +109,7 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
     TbsSkinStdButtonObject(TbsSkinForm& frame, const TbsDataSkinStdButton& data);
 
     TbsStdCommand Command() const { return std_.Command; }
+    std::optional<TbsStdCommand> WindowCommand() const override { return Command(); }
     void Draw(Canvas& canvas, bool selfRepaint) override;
     void MouseDown(int x, int y, TMouseButton button) override;
     void MouseUp(int x, int y, TMouseButton button) override;
@@ -153,6 +157,7 @@ class TbsSkinAnimateObject : public TbsActiveSkinObject {
   public:
     TbsSkinAnimateObject(TbsSkinForm& frame, const TbsDataSkinAnimate& data);
     TbsStdCommand Command() const { return animate_.Command; }
+    std::optional<TbsStdCommand> WindowCommand() const override { return Command(); }
     void MouseUp(int x, int y, TMouseButton button) override;
 
   private:

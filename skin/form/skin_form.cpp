@@ -323,13 +323,9 @@ void TbsSkinForm::UpdateLayout() {
 
 void TbsSkinForm::SetObjectFlags() {
     for (const auto& o : objects_) {
-        TbsStdCommand command = TbsStdCommand::cmDefault;
-        if (auto* b = dynamic_cast<TbsSkinStdButtonObject*>(o.get()))
-            command = b->Command();
-        else if (auto* a = dynamic_cast<TbsSkinAnimateObject*>(o.get()))
-            command = a->Command();
-        else
-            continue;
+        const std::optional<TbsStdCommand> windowCommand = o->WindowCommand();
+        if (!windowCommand) continue;
+        const TbsStdCommand command = *windowCommand;
         unsigned icon = 0;
         switch (command) {
             case TbsStdCommand::cmMaximize:

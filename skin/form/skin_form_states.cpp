@@ -159,13 +159,9 @@ void TbsSkinForm::DoCommand(TbsStdCommand command) {
 void TbsSkinForm::SetDefaultHints() {
     if (!useDefaultObjectHint_) return;
     for (const auto& o : objects_) {
-        TbsStdCommand command = TbsStdCommand::cmDefault;
-        if (auto* b = dynamic_cast<TbsSkinStdButtonObject*>(o.get()))
-            command = b->Command();
-        else if (auto* a = dynamic_cast<TbsSkinAnimateObject*>(o.get()))
-            command = a->Command();
-        else
-            continue;
+        const std::optional<TbsStdCommand> windowCommand = o->WindowCommand();
+        if (!windowCommand) continue;
+        const TbsStdCommand command = *windowCommand;
         const char* name = nullptr;
         switch (command) {
             case TbsStdCommand::cmClose:
