@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/controls/fader_steps.h"
 #include "bench/drawing/bench_ratio.h"
 #include "controls/panel.h"
 #include "controls/track_bar.h"
@@ -63,31 +64,14 @@ void BM_SkinnedFaderDragStep(benchmark::State& state) {
         state.SkipWithError("the fader did not take its skin section");
         return;
     }
-    int value = 0, direction = 1;
-    double pixels = 0;
-    for (auto _ : state) {
-        value += direction;
-        if (value == 63 || value == 0) direction = -direction;
-        w.bar->SetValue(value);
-        Rect dirty = w.form->DirtyRect();
-        pixels += double(dirty.Width()) * dirty.Height();
-        w.form->PaintDirty();
-    }
-    state.counters["pixels_per_step"] = pixels / double(state.iterations());
+    MeasureDragSteps(state, *w.form, *w.bar);
 }
 BENCHMARK(BM_SkinnedFaderDragStep);
 
 // The bar's own share: the value set and its off-screen picture.
 void BM_SkinnedFaderOwnPaint(benchmark::State& state) {
     Window w;
-    int value = 0, direction = 1;
-    for (auto _ : state) {
-        value += direction;
-        if (value == 63 || value == 0) direction = -direction;
-        w.bar->SetValue(value);
-        Bitmap picture = w.bar->PaintToBitmap();
-        benchmark::DoNotOptimize(picture.Data());
-    }
+    MeasureOwnPaint(state, *w.bar);
 }
 BENCHMARK(BM_SkinnedFaderOwnPaint);
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/controls/fader_steps.h"
 #include "bench/drawing/bench_ratio.h"
 #include "controls/button.h"
 #include "controls/panel.h"
@@ -53,17 +54,7 @@ struct Window {
 
 void BM_TrackBarDragStep(benchmark::State& state) {
     Window w;
-    int value = 0, direction = 1;
-    double pixels = 0;
-    for (auto _ : state) {
-        value += direction;
-        if (value == 63 || value == 0) direction = -direction;
-        w.bar->SetValue(value);
-        Rect dirty = w.form->DirtyRect();
-        pixels += double(dirty.Width()) * dirty.Height();
-        w.form->PaintDirty();
-    }
-    state.counters["pixels_per_step"] = pixels / double(state.iterations());
+    MeasureDragSteps(state, *w.form, *w.bar);
 }
 BENCHMARK(BM_TrackBarDragStep);
 
@@ -71,14 +62,7 @@ BENCHMARK(BM_TrackBarDragStep);
 // the window's composition and the host's present.
 void BM_TrackBarOwnPaint(benchmark::State& state) {
     Window w;
-    int value = 0, direction = 1;
-    for (auto _ : state) {
-        value += direction;
-        if (value == 63 || value == 0) direction = -direction;
-        w.bar->SetValue(value);
-        Bitmap picture = w.bar->PaintToBitmap();
-        benchmark::DoNotOptimize(picture.Data());
-    }
+    MeasureOwnPaint(state, *w.bar);
 }
 BENCHMARK(BM_TrackBarOwnPaint);
 
