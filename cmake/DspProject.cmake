@@ -29,8 +29,14 @@ if(FUZZ)
   target_link_options(dsp_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-find_package(PkgConfig REQUIRED)
-find_package(GTest REQUIRED)
+if(WIN32)
+  # mingw-w64: gmtime_r and the other reentrant C functions are behind this.
+  target_compile_definitions(dsp_options INTERFACE _POSIX_THREAD_SAFE_FUNCTIONS)
+  include(cmake/DspWindows.cmake)
+else()
+  find_package(PkgConfig REQUIRED)
+  find_package(GTest REQUIRED)
+endif()
 find_package(Threads REQUIRED)
 include(GoogleTest)
 
@@ -53,7 +59,7 @@ function(dsp_test name)
                         GTest::gmock Threads::Threads)
   target_compile_definitions(${name} PRIVATE
     DSP_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}" DSP_BINARY_DIR="${CMAKE_BINARY_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 ${DSP_DISCOVERY_MODE}
     PROPERTIES ENVIRONMENT "DSP_TEST_OUT=${CMAKE_CURRENT_BINARY_DIR}")
 endfunction()
 

@@ -28,7 +28,7 @@ std::string DescribePortFailure(std::string_view port, const PortMap& map, const
     if (!comError || comError->SystemErrorCode() <= 0) return who + ": " + error.what();
     if (comError->ErrorNumber() == CE_OPEN_FAILED)
         return who + ": " + OpenFailureReason(path, comError->SystemErrorCode());
-    return who + ": " + error.what() + " - " + std::strerror(comError->SystemErrorCode());
+    return who + ": " + error.what() + " - " + DeviceErrorText(comError->SystemErrorCode());
 }
 
 }  // namespace dsp

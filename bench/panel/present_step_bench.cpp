@@ -59,7 +59,7 @@ class SwitchableHost final : public WindowHost {
     void MessageBox(const std::string& c, const std::string& t, const Rect& o) override {
         sdl_.MessageBox(c, t, o);
     }
-    int EventFd() const override { return sdl_.EventFd(); }
+    Waitable EventWaitable() const override { return sdl_.EventWaitable(); }
     int MaxWaitMs() const override { return sdl_.MaxWaitMs(); }
     int PumpEvents(HostEventSink& sink) override { return sdl_.PumpEvents(sink); }
     bool HasPendingEvents() override { return sdl_.HasPendingEvents(); }

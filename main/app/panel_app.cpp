@@ -6,29 +6,20 @@
 #include <iostream>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "main/app/desktop_services.h"
 #include "main/app/headless_driver.h"
 #include "main/cli/port_map_args.h"
 #include "main/panel/form1.h"
 #include "main/protocol/frame.h"
-#include "main/sim/unit_simulator.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
-#include "platform/hosts/sdl/sdl_host.h"
-#include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/routed_serial_device.h"
-#include "platform/serialdev/stop_signal.h"
-#include "platform/sys/process_env.h"
 
 namespace dsp {
 namespace {
-
-// The desktop matches the window to dsp-panel.desktop by this name
-// (StartupWMClass there).
-constexpr std::string_view kWindowClass = "dsp-panel";
 
 struct PanelOptions {
     bool headless = false;
@@ -70,68 +61,6 @@ void LogFrame(std::ostream& log, const Frame& frame) {
     gmtime_r(&seconds, &utc);
     log << std::put_time(&utc, "%Y-%m-%dT%H:%M:%S") << '.' << std::setw(3) << std::setfill('0') << ms << "Z "
         << FrameToHex(frame) << std::endl;
-}
-
-// The unit simulator on a pseudo-terminal, on its own thread.
-class Simulation {
-  public:
-    bool Start(std::ostream& out, std::ostream& err) {
-        if (const int error = pty_.Create(); error != 0 || stop_.Error() != 0) {
-            err << "dsp-panel: cannot create a pseudo-terminal for the simulator (errno " << error << ")\n";
-            return false;
-        }
-        simulator_ = std::make_unique<UnitSimulator>(out);
-        thread_ = std::thread([this] {
-            simulator_->Run(pty_.MasterFd(), SimulatorOptions{.waitForPeer = true, .endOnPeerClose = false},
-                            &stop_, nullptr);
-        });
-        return true;
-    }
-    const std::string& DevicePath() const { return pty_.SlavePath(); }
-    ~Simulation() {
-        stop_.Signal();
-        if (thread_.joinable()) thread_.join();
-    }
-
-  private:
-    PtyPair pty_;
-    StopSignal stop_;
-    std::unique_ptr<UnitSimulator> simulator_;
-    std::thread thread_;
-};
-
-std::unique_ptr<WindowHost> OpenHost(bool headless, std::ostream& err) {
-    if (headless) return std::make_unique<HeadlessHost>();
-    // Without a display the video library would fall back to drawing nowhere.
-    if (EnvironmentVariable("DISPLAY").empty() && EnvironmentVariable("WAYLAND_DISPLAY").empty() &&
-        EnvironmentVariable("SDL_VIDEODRIVER").empty()) {
-        err << "dsp-panel: no display (DISPLAY is not set); run `dsp-panel --headless` to drive the panel "
-               "without one\n";
-        return nullptr;
-    }
-    try {
-        return std::make_unique<SdlHost>(std::string(kWindowClass));
-    } catch (const std::exception& error) {
-        err << "dsp-panel: " << error.what()
-            << "; run `dsp-panel --headless` to drive the panel without a display\n";
-        return nullptr;
-    }
-}
-
-// The window cannot outlive its display. Before the program ends, the port
-// is closed, so that the line is left as a disconnect leaves it.
-void EndWithTheDisplay(WindowHost& host, TForm1& form, std::ostream& out, std::ostream& err) {
-    auto* sdl = dynamic_cast<SdlHost*>(&host);
-    if (!sdl) return;
-    sdl->OnDisplayLost = [&form, &out, &err](const std::string& display) {
-        try {
-            form.ComPort1.ClosePort();
-        } catch (const std::exception&) {  // the program ends either way
-        }
-        out.flush();
-        err << "dsp-panel: lost the connection to the display " << display
-            << "; the port is closed and the panel ends" << std::endl;
-    };
 }
 
 void CentreOnDesktop(TForm& form, const Rect& workArea) {

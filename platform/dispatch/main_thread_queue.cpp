@@ -1,8 +1,5 @@
 #include "platform/dispatch/main_thread_queue.h"
 
-#include <sys/eventfd.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -18,13 +15,9 @@ struct MainThreadQueue::Item {
     std::exception_ptr error;
 };
 
-MainThreadQueue::MainThreadQueue() : owner_(std::this_thread::get_id()) {
-    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-}
+MainThreadQueue::MainThreadQueue() : owner_(std::this_thread::get_id()) {}
 
-MainThreadQueue::~MainThreadQueue() {
-    if (wakeFd_ >= 0) close(wakeFd_);
-}
+MainThreadQueue::~MainThreadQueue() = default;
 
 void MainThreadQueue::BindToCurrentThread() {
     std::lock_guard guard(lock_);
@@ -52,11 +45,8 @@ void MainThreadQueue::Enqueue(const std::shared_ptr<Item>& item) {
         std::lock_guard guard(lock_);
         items_.push_back(item);
         callback = wakeCallback_;
-        // Written under the lock, so the fd is readable exactly while items wait.
-        if (wakeFd_ >= 0) {
-            std::uint64_t one = 1;
-            [[maybe_unused]] ssize_t n = write(wakeFd_, &one, sizeof one);
-        }
+        // Set under the lock, so the signal is up exactly while items wait.
+        wake_.Signal();
     }
     changed_.notify_all();
     if (callback) callback();
@@ -107,10 +97,7 @@ std::shared_ptr<MainThreadQueue::Item> MainThreadQueue::TakeOne() {
         item = items_.front();
         items_.pop_front();
         item->taken = true;
-        if (items_.empty() && wakeFd_ >= 0) {
-            std::uint64_t value;
-            [[maybe_unused]] ssize_t n = read(wakeFd_, &value, sizeof value);
-        }
+        if (items_.empty()) wake_.Clear();
     }
     changed_.notify_all();  // releases a PostAndWaitTaken sender
     return item;

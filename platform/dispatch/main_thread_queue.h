@@ -2,7 +2,7 @@
 // The run-on-main-thread queue. Worker threads hand work to the thread that
 // owns the queue (the user-interface thread) and wait; the owner drains the
 // queue from its event loop. An event loop learns that work is waiting from
-// WakeFd() (an eventfd, readable while items wait) or from the wake callback.
+// WakeHandle() (signalled while items wait) or from the wake callback.
 //
 // Two hand-offs:
 // - RunAndWait: the worker blocks until the owner has run the work; an
@@ -22,6 +22,8 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 
@@ -56,7 +58,7 @@ class MainThreadQueue {
     // Makes ServeUntil look at its condition again (any thread).
     void Wake();
 
-    int WakeFd() const { return wakeFd_; }
+    Waitable WakeHandle() const { return wake_.Handle(); }
     void SetWakeCallback(std::function<void()> callback);
     void SetExceptionHandler(ExceptionHandler handler);
 
@@ -75,7 +77,7 @@ class MainThreadQueue {
     std::condition_variable changed_;
     std::deque<std::shared_ptr<Item>> items_;
     std::thread::id owner_;
-    int wakeFd_ = -1;
+    WakeSignal wake_;
     std::function<void()> wakeCallback_;
     ExceptionHandler exceptionHandler_;
 };

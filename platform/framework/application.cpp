@@ -255,11 +255,11 @@ void TApplication::HandleMessage() {
         if (!posted_.empty()) return;
     }
     if (dispatcher_.PendingCount() > 0 || host_->HasPendingEvents()) return;
-    std::vector<int> fds{wake_.Fd()};
-    if (host_->EventFd() >= 0) fds.push_back(host_->EventFd());
-    fds.push_back(dispatcher_.WakeFd());
+    std::vector<Waitable> items{wake_.Handle()};
+    if (host_->EventWaitable() != kNoWaitable) items.push_back(host_->EventWaitable());
+    items.push_back(dispatcher_.WakeHandle());
     std::vector<bool> ready;
-    WaitReadable(fds, WaitTimeoutMs(), ready);
+    WaitAny(items, WaitTimeoutMs(), ready);
 }
 
 void TApplication::Run() {

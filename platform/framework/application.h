@@ -24,7 +24,7 @@
 #include "platform/framework/input_router.h"
 #include "platform/framework/messages.h"
 #include "platform/framework/timer_scheduler.h"
-#include "platform/framework/wait.h"
+#include "platform/sys/waitable.h"
 #include "platform/text/font_engine.h"
 
 namespace dsp {

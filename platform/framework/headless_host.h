@@ -28,7 +28,7 @@ class HeadlessHost final : public WindowHost {
     std::vector<MonitorInfo> Monitors() const override;
     void SetMonitors(std::vector<MonitorInfo> monitors) { monitors_ = std::move(monitors); }
     void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) override;
-    int EventFd() const override { return -1; }
+    Waitable EventWaitable() const override { return kNoWaitable; }
     int PumpEvents(HostEventSink& sink) override;
     bool HasPendingEvents() override { return !queue_.empty(); }
 

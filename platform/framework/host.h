@@ -11,6 +11,7 @@
 #include "platform/framework/keys.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/region.h"
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 
@@ -111,8 +112,9 @@ class WindowHost {
     // screen bounds of the window it belongs to (empty: none), and returns
     // when it is dismissed.
     virtual void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) = 0;
-    // A descriptor that becomes readable when input arrives, or -1.
-    virtual int EventFd() const = 0;
+    // What becomes signalled when input arrives (a descriptor on Linux), or
+    // kNoWaitable.
+    virtual Waitable EventWaitable() const = 0;
     // The longest the loop may block without looking at the host again
     // (-1: no limit). A host without a descriptor to wait on is polled.
     virtual int MaxWaitMs() const { return -1; }

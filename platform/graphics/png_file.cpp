@@ -2,10 +2,6 @@
 
 #include <png.h>
 
-#include <cstring>
-
-#include "platform/graphics/file_bytes.h"
-
 namespace dsp {
 namespace {
 
@@ -81,30 +77,6 @@ Bitmap DecodePng(std::span<const std::uint8_t> data) {
     for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i)
         p[i] &= 0x00FFFFFFu;
     return picture;
-}
-
-namespace {
-
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    if (const int error = WriteFileBytes(path, bytes)) {
-        throw PictureError("cannot write " + path + ": " + std::strerror(error));
-    }
-}
-
-}  // namespace
-
-void WritePngFile(const std::string& path, const Bitmap& picture) { WriteBytes(path, EncodePng(picture)); }
-
-void WritePngFileWithAlpha(const std::string& path, const Bitmap& picture) {
-    WriteBytes(path, EncodePngWithAlpha(picture));
-}
-
-Bitmap ReadPngFile(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    if (const int error = ReadFileBytes(path, bytes)) {
-        throw PictureError("cannot read " + path + ": " + std::strerror(error));
-    }
-    return DecodePng(bytes);
 }
 
 }  // namespace dsp

@@ -1,6 +1,7 @@
 #pragma once
-// TRegistry: per-user settings under HKEY_CURRENT_USER, kept in one text file
-// in the registry export format, `${XDG_CONFIG_HOME:-$HOME/.config}/dsp-panel/user.reg`.
+// TRegistry: per-user settings under HKEY_CURRENT_USER. On Windows they are
+// the real registry's (win32/registry.cpp). On Linux they are kept in one text
+// file in the registry export format, `${XDG_CONFIG_HOME:-$HOME/.config}/dsp-panel/user.reg`:
 //
 // Every change is written through at once: the file is locked (flock on a
 // lock file beside it, so two running programs take turns), read again,
@@ -30,10 +31,17 @@ class ERegistryException : public std::runtime_error {
 
 class TRegistry {
   public:
-    // The store in the user's configuration folder.
+    // The store in the user's configuration folder (the real
+    // HKEY_CURRENT_USER on Windows).
     TRegistry();
-    // The store in the given file (tests, tools).
+    // The store in the given file (tests, tools). On Windows: the key of that
+    // path under HKEY_CURRENT_USER stands in for HKEY_CURRENT_USER itself.
     explicit TRegistry(std::string filePath);
+#if defined(_WIN32)
+    ~TRegistry();  // closes the open key
+    TRegistry(TRegistry&& other) noexcept;
+    TRegistry& operator=(TRegistry&&) = delete;
+#endif
 
     // Settings files are a few hundred bytes; anything this large is not ours.
     static constexpr std::size_t kMaxFileSize = 1024 * 1024;
@@ -68,6 +76,15 @@ class TRegistry {
     void WriteString(std::string_view name, std::string_view value);
 
   private:
+#if defined(_WIN32)
+    std::string filePath_;  // the stand-in root key; empty: HKEY_CURRENT_USER
+    std::chrono::milliseconds lockTimeout_ = kDefaultLockTimeout;  // the registry locks for itself
+    std::string problem_;
+    void* key_ = nullptr;  // HKEY while a key is open
+    bool open_ = false;
+    std::string keyPath_;
+    void WriteRaw(std::string_view name, std::uint32_t type, const void* data, std::uint32_t size);
+#else
     enum class LoadResult { Loaded, Missing, Unreadable };
     LoadResult Load(RegDocument& doc);
     bool Save(const RegDocument& doc);
@@ -82,6 +99,7 @@ class TRegistry {
     bool open_ = false;
     std::string keyPath_;  // full path, "HKEY_CURRENT_USER\..."
     RegKey snapshot_;      // the key's values as last read or written
+#endif
 };
 
 }  // namespace dsp

@@ -65,4 +65,6 @@ std::string PermissionAdvice(const std::string& path) {
            " $USER', then log in again (a new login is needed)";
 }
 
+std::string DeviceErrorText(int error) { return std::strerror(error); }
+
 }  // namespace dsp

@@ -16,4 +16,8 @@ std::string OpenFailureReason(const std::string& path, int error);
 // is taken to belong to dialout, the usual owner of serial lines.
 std::string PermissionAdvice(const std::string& path);
 
+// The system's wording of an error a serial device reported (errno on Linux,
+// a Win32 error code on Windows).
+std::string DeviceErrorText(int error);
+
 }  // namespace dsp

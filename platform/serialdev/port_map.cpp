@@ -6,6 +6,7 @@
 
 #include "platform/serialdev/network_port_name.h"
 #include "platform/sys/mapped_file.h"
+#include "platform/sys/process_env.h"
 #include "platform/sys/small_file.h"
 
 namespace dsp {
@@ -35,6 +36,14 @@ int ComPortNumber(std::string_view name) {
     return number;
 }
 
+#if defined(_WIN32)
+// %APPDATA%\dsp-panel\ports.conf, where Windows keeps per-user settings files.
+std::string PortMap::DefaultConfigPath() {
+    const std::string appData = EnvironmentVariable("APPDATA");
+    if (appData.empty()) return {};
+    return appData + "\\dsp-panel\\ports.conf";
+}
+#else
 std::string PortMap::DefaultConfigPath() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     std::string base;
@@ -47,6 +56,7 @@ std::string PortMap::DefaultConfigPath() {
     }
     return base + "/dsp-panel/ports.conf";
 }
+#endif
 
 PortMap PortMap::FromUserConfig(std::string* problem) {
     PortMap map;
@@ -100,6 +110,19 @@ std::string PortMap::Resolve(std::string_view portName) const {
     std::string_view name = portName;
     if (name.substr(0, kDevicePrefix.size()) == kDevicePrefix) name.remove_prefix(kDevicePrefix.size());
     if (name.empty()) return {};
+#if defined(_WIN32)
+    // Windows names its devices itself: COMn (or a mapping's device name)
+    // goes to the device namespace as it stands.
+    if (int number = ComPortNumber(name); number > 0) {
+        // A mapping names a device (or a network port) once; it is not
+        // mapped again.
+        auto it = entries_.find(ComKey(number));
+        if (it != entries_.end()) name = it->second;
+    }
+    if (IsNetworkPortName(name) || name.substr(0, 2) == "\\\\") return std::string(name);
+    if (name.find_first_of("\\/") != std::string_view::npos) return {};
+    return std::string(kDevicePrefix) + std::string(name);
+#else
     if (name.front() == '/' || IsNetworkPortName(name)) return std::string(name);
     if (int number = ComPortNumber(name); number > 0) {
         auto it = entries_.find(ComKey(number));
@@ -109,6 +132,7 @@ std::string PortMap::Resolve(std::string_view portName) const {
     // A plain device name; anything that could climb out of /dev names nothing.
     if (name.find('/') != std::string_view::npos || name == "." || name == "..") return {};
     return "/dev/" + std::string(name);
+#endif
 }
 
 }  // namespace dsp

@@ -3,7 +3,11 @@
 #include <cerrno>
 
 #include "platform/serialdev/network_port_name.h"
+#if defined(_WIN32)
+#include "platform/serialdev/win32/win32_serial_device.h"
+#else
 #include "platform/serialdev/termios_device.h"
+#endif
 
 namespace dsp {
 
@@ -15,6 +19,14 @@ int RoutedSerialDevice::Open(const std::string& name) {
     const std::string target = map_.Resolve(name);
     if (target.empty()) return ENOENT;
     std::unique_ptr<SerialDevice> device;
+#if defined(_WIN32)
+    // Network ports are not carried by the Windows build yet.
+    if (IsNetworkPortName(target)) return kErrorNotSupported;
+    device = std::make_unique<Win32SerialDevice>();
+    if (int e = device->Open(target); e != 0) return e;
+    device_ = std::move(device);
+    return 0;
+#else
     if (IsNetworkPortName(target))
         device = std::make_unique<NetworkSerialDevice>(limits_);
     else
@@ -24,6 +36,7 @@ int RoutedSerialDevice::Open(const std::string& name) {
     if (int e = device->Open(IsNetworkPortName(target) ? target : name); e != 0) return e;
     device_ = std::move(device);
     return 0;
+#endif
 }
 
 void RoutedSerialDevice::Close() {

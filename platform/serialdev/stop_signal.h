@@ -1,6 +1,9 @@
 #pragma once
-// A stop signal that a poll loop can wait on: an eventfd that stays readable
-// from Signal() until Reset(). Signal() may be called from any thread.
+// A stop signal that a waiting loop can wait on: an eventfd (Linux) or a
+// manual-reset event (Windows) that stays signalled from Signal() until
+// Reset(). Signal() may be called from any thread.
+
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 
@@ -11,16 +14,19 @@ class StopSignal {
     StopSignal(const StopSignal&) = delete;
     StopSignal& operator=(const StopSignal&) = delete;
 
-    // 0 or the errno of creating the eventfd.
+    // 0 or the system's error of creating it.
     int Error() const { return error_; }
-    int Fd() const { return fd_; }
+    Waitable Handle() const { return handle_; }
+#if !defined(_WIN32)
+    int Fd() const { return handle_; }
+#endif
 
     void Signal() const;
     void Reset() const;
     bool IsSignalled() const;
 
   private:
-    int fd_ = -1;
+    Waitable handle_ = kNoWaitable;
     int error_ = 0;
 };
 

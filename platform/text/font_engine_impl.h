@@ -1,5 +1,10 @@
 #pragma once
-// The FreeType side of FontEngine, shared by its source files.
+// The FreeType side of FontEngine, shared by its source files; the Windows
+// build has the GDI side instead.
+
+#if defined(_WIN32)
+#include "platform/text/win32/gdi_engine_impl.h"
+#else
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -49,7 +54,7 @@ struct FontEngine::Impl {
     FontResolver resolver;
     std::map<FaceFile, FT_Face> faces;
     std::map<std::pair<FT_Face, FT_F26Dot6>, FT_Size> sizes;
-    std::map<std::string, std::unique_ptr<FontInstance>> instances;
+    std::map<std::string, std::unique_ptr<FontInstance> > instances;
 
     struct GlyphKey {
         FT_Size size;
@@ -84,3 +89,5 @@ struct FontEngine::Impl {
 };
 
 }  // namespace dsp
+
+#endif

@@ -129,12 +129,12 @@ void SdlHost::MessageBox(const std::string& caption, const std::string& text, co
     box.Run();
 }
 
-int SdlHost::EventFd() const {
+Waitable SdlHost::EventWaitable() const {
     if (displayFd_ < 0 && !windows_.empty()) displayFd_ = windows_.front()->DisplayFd();
     return displayFd_;
 }
 
-int SdlHost::MaxWaitMs() const { return EventFd() >= 0 || windows_.empty() ? -1 : kPollIntervalMs; }
+int SdlHost::MaxWaitMs() const { return EventWaitable() >= 0 || windows_.empty() ? -1 : kPollIntervalMs; }
 
 bool SdlHost::HasPendingEvents() {
     // Pumping reads everything the display has sent into SDL's queue, so a

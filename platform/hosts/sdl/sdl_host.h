@@ -39,7 +39,7 @@ class SdlHost final : public WindowHost {
     Rect WorkArea() const override;
     std::vector<MonitorInfo> Monitors() const override;
     void MessageBox(const std::string& caption, const std::string& text, const Rect& owner) override;
-    int EventFd() const override;
+    Waitable EventWaitable() const override;
     int MaxWaitMs() const override;
     int PumpEvents(HostEventSink& sink) override;
     bool HasPendingEvents() override;

@@ -6,15 +6,10 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/serialdev/fd_wait.h"
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 namespace {
-
-bool Readable(int fd) {
-    FdWaitItem item{fd};
-    return WaitForInput(std::span(&item, 1), 0) == 0 && item.readable;
-}
 
 TEST(MainThreadQueue, RunAndWaitRunsOnTheOwnerAndCarriesErrorsBack) {
     MainThreadQueue queue;
@@ -38,7 +33,7 @@ TEST(MainThreadQueue, RunAndWaitRunsOnTheOwnerAndCarriesErrorsBack) {
     EXPECT_EQ(ranOn, std::this_thread::get_id());
     EXPECT_EQ(caught, "boom");
     EXPECT_EQ(wakes, 2);
-    EXPECT_FALSE(Readable(queue.WakeFd()));
+    EXPECT_FALSE(IsSignalled(queue.WakeHandle()));
     // On the owner itself the work runs at once.
     bool ran = false;
     queue.RunAndWait([&] { ran = true; });
@@ -65,11 +60,11 @@ TEST(MainThreadQueue, PostReleasesTheSenderBeforeTheWorkRuns) {
         senderReleased = true;
     });
     while (queue.PendingCount() == 0) std::this_thread::yield();
-    EXPECT_TRUE(Readable(queue.WakeFd()));
+    EXPECT_TRUE(IsSignalled(queue.WakeHandle()));
     EXPECT_EQ(queue.ProcessPending(), 1u);
     sender.join();
     EXPECT_EQ(reported, "handler failed");
-    EXPECT_FALSE(Readable(queue.WakeFd()));
+    EXPECT_FALSE(IsSignalled(queue.WakeHandle()));
 }
 
 }  // namespace
