@@ -68,7 +68,11 @@ void OscSurface::Handle(const UdpEndpoint& from, const OscMessage& message) {
 }
 
 void OscSurface::Parameter(const UdpEndpoint& from, const CommandRow& row, const OscMessage& message) {
-    if (message.args.empty()) return Reply(from, {OscAddress(row), {panel_.Value(row)}});
+    if (message.args.empty()) {
+        // A parameter with no choice made yet has nothing to tell.
+        if (const std::optional<int> value = panel_.Value(row)) Reply(from, {OscAddress(row), {*value}});
+        return;
+    }
     const std::optional<int> value = message.args.size() == 1 ? OscValue(row, message.args[0]) : std::nullopt;
     if (!value || !panel_.Set(row, *value, OscClientId(from)))
         Refuse(from, "no value for " + OscAddress(row) + " in its arguments");
@@ -91,15 +95,13 @@ void OscSurface::Subscribe(const UdpEndpoint& from, const OscMessage& message) {
 
 void OscSurface::Dump(const UdpEndpoint& to) {
     std::vector<OscMessage> values;
-    for (const CommandRow& row : CommandTable()) values.push_back({OscAddress(row), {panel_.Value(row)}});
+    for (const CommandRow& row : CommandTable())
+        if (const std::optional<int> value = panel_.Value(row)) values.push_back({OscAddress(row), {*value}});
     send_(to, WriteOscBundle(values));
 }
 
 void OscSurface::Info(const UdpEndpoint& to) {
-    const bool connected = panel_.Connected();
-    Reply(to, {"/dsp/info",
-               {std::string(DSP_VERSION), std::string(connected ? "connected" : "disconnected"),
-                panel_.PortName()}});
+    Reply(to, {"/dsp/info", {std::string(DSP_VERSION), panel_.LinkState(), panel_.PortName()}});
 }
 
 void OscSurface::Reply(const UdpEndpoint& to, const OscMessage& message) { send_(to, WriteOscMessage(message)); }

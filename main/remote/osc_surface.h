@@ -6,8 +6,9 @@
 //
 // Addresses: `/dsp/<name>` with one argument sets the parameter, without one
 // asks for its value (the answer goes to the sender); `/dsp/dump` answers
-// with every parameter in one bundle; `/dsp/info` with the version, the link
-// state ("connected"/"disconnected") and the port name; `/dsp/subscribe`
+// with every parameter in one bundle (a list or button group with no choice
+// made yet is left out, and a query of it goes unanswered); `/dsp/info` with
+// the version, the link state and the port name; `/dsp/subscribe`
 // [PORT] ["norm"] takes or renews a lease. Anything else - an unknown
 // address, a wrong argument, a bad packet - is answered with nothing and
 // noted on the diagnostics stream, at most one line a second.

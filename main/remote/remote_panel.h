@@ -5,6 +5,7 @@
 // state of the link. A remote surface never touches the port.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace dsp {
@@ -14,13 +15,17 @@ struct CommandRow;
 class RemotePanel {
   public:
     virtual ~RemotePanel() = default;
-    virtual int Value(const CommandRow& row) const = 0;
+    // Nothing for a list without a selection or a button group without a
+    // marked choice.
+    virtual std::optional<int> Value(const CommandRow& row) const = 0;
     // Moves the control of `row` to `value` on behalf of remote client
     // `client`; the memory actions (LOAD, SAVE) take `value` as the memory
     // number and press their button. False, with nothing changed or sent,
     // for a value out of range.
     virtual bool Set(const CommandRow& row, int value, std::uint64_t client) = 0;
-    virtual bool Connected() const = 0;
+    // "connected", "reconnecting" (the line went away and is being reopened)
+    // or "disconnected".
+    virtual std::string LinkState() const = 0;
     virtual std::string PortName() const = 0;
 };
 

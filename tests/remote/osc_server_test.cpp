@@ -21,14 +21,17 @@ namespace {
 // the server as the bus would, with its author.
 class RecordingPanel : public RemotePanel {
   public:
-    int Value(const CommandRow& row) const override { return values[row.code]; }
+    std::optional<int> Value(const CommandRow& row) const override {
+        if (values[row.code] < 0) return std::nullopt;
+        return values[row.code];
+    }
     bool Set(const CommandRow& row, int value, std::uint64_t client) override {
         values[row.code] = value;
         sets.push_back({&row, value, client});
         if (server) server->Changed(row, value, client);
         return true;
     }
-    bool Connected() const override { return connected; }
+    std::string LinkState() const override { return connected ? "connected" : "disconnected"; }
     std::string PortName() const override { return "COM1"; }
 
     struct SetCall {
@@ -69,13 +72,17 @@ TEST_F(OscServerTest, SetsQueriesDumpAndInfo) {
     EXPECT_EQ(panel_.sets[0].client, OscClientId(client.Endpoint()));
     EXPECT_EQ(panel_.sets[1].value, 1);
 
+    panel_.values[Row("AUX").code] = -1;  // no choice made
     client.Send({"/dsp/dump", {}});
     const std::vector<OscMessage> dump = client.Next();
-    ASSERT_EQ(dump.size(), CommandTable().size());
-    for (std::size_t i = 0; i < dump.size(); ++i) {
-        const CommandRow& row = CommandTable()[i];
-        EXPECT_EQ(dump[i], (OscMessage{OscAddress(row), {panel_.values[row.code]}}));
+    ASSERT_EQ(dump.size(), CommandTable().size() - 1);
+    std::size_t i = 0;
+    for (const CommandRow& row : CommandTable()) {
+        if (&row == &Row("AUX")) continue;
+        EXPECT_EQ(dump.at(i++), (OscMessage{OscAddress(row), {panel_.values[row.code]}}));
     }
+    client.Send({"/dsp/aux", {}});
+    EXPECT_EQ(client.Ask("/dsp/info").args.at(1), OscArg(std::string("connected")));  // AUX went unanswered
     EXPECT_EQ(client.Ask("/dsp/info").args.at(1), OscArg(std::string("connected")));
     panel_.connected = false;
     const OscMessage info = client.Ask("/dsp/info");
