@@ -158,7 +158,8 @@ void HeadlessDriver::Serve(std::istream& in, std::ostream& out) {
     std::thread reader([&] {
         std::string line;
         bool more = true;
-        while (more && std::getline(in, line)) app_.Dispatcher().RunAndWait([&] { more = Execute(line, out); });
+        while (more && std::getline(in, line))
+            app_.Dispatcher().RunAndWait([&] { more = Execute(line, out); });
         app_.Terminate();
     });
     app_.Run();

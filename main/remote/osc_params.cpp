@@ -20,7 +20,8 @@ struct ValueOf {
     std::optional<int> operator()(float position) const {
         if (!(position >= 0.0f && position <= 1.0f)) return std::nullopt;  // NaN too
         // nearbyint rounds halves to even in the default rounding mode.
-        return InRange(std::llround(std::nearbyint(row.minValue + double{position} * (row.maxValue - row.minValue))));
+        return InRange(
+            std::llround(std::nearbyint(row.minValue + double{position} * (row.maxValue - row.minValue))));
     }
 };
 
@@ -38,14 +39,15 @@ const CommandRow* FindOscParameter(std::string_view address) {
     const auto rows = CommandTable();
     // Lower case only: the address is the row's name as OscAddress writes it.
     auto it = std::ranges::find_if(rows, [&](const CommandRow& row) {
-        return std::ranges::equal(row.name, name, [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == b;
-        });
+        return std::ranges::equal(
+            row.name, name, [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
     });
     return it == rows.end() ? nullptr : &*it;
 }
 
-std::optional<int> OscValue(const CommandRow& row, const OscArg& arg) { return std::visit(ValueOf{row}, arg); }
+std::optional<int> OscValue(const CommandRow& row, const OscArg& arg) {
+    return std::visit(ValueOf{row}, arg);
+}
 
 bool IsMemoryAction(const CommandRow& row) {
     static const CommandRow* const kLoad = FindCommand("LOAD");

@@ -29,7 +29,8 @@ void OscSubscribers::Change(const CommandRow& row, int value, std::uint64_t clie
     Expire(now);
     for (Subscriber& subscriber : subscribers_) {
         // The author hears nothing back, whichever of its ports it used.
-        if (client != 0 && (client == OscClientId(subscriber.from) || client == OscClientId(subscriber.replyTo)))
+        if (client != 0 &&
+            (client == OscClientId(subscriber.from) || client == OscClientId(subscriber.replyTo)))
             continue;
         Slot& slot = subscriber.slots[row.code];
         slot.row = &row;
@@ -58,7 +59,8 @@ std::optional<TimeMs> OscSubscribers::NextDue() const {
     std::optional<TimeMs> due;
     for (const Subscriber& subscriber : subscribers_)
         for (const auto& [code, slot] : subscriber.slots)
-            if (slot.waiting) due = std::min(due.value_or(*slot.lastSent + kMinGapMs), *slot.lastSent + kMinGapMs);
+            if (slot.waiting)
+                due = std::min(due.value_or(*slot.lastSent + kMinGapMs), *slot.lastSent + kMinGapMs);
     return due;
 }
 

@@ -40,7 +40,8 @@ class OscSubscribers {
     // (nothing changed) when every place is taken.
     bool Subscribe(const UdpEndpoint& from, const UdpEndpoint& replyTo, bool norm, TimeMs now);
     // A change of `row` to `value` by `client` (0: no remote client).
-    void Change(const CommandRow& row, int value, std::uint64_t client, TimeMs now, std::vector<OscDelivery>& out);
+    void Change(const CommandRow& row, int value, std::uint64_t client, TimeMs now,
+                std::vector<OscDelivery>& out);
     // Sends the waiting changes whose turn has come.
     void Flush(TimeMs now, std::vector<OscDelivery>& out);
     // When the next waiting change is due, if one waits.

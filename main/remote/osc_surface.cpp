@@ -89,8 +89,7 @@ void OscSurface::Subscribe(const UdpEndpoint& from, const OscMessage& message) {
         else
             return Refuse(from, "/dsp/subscribe takes a port and \"norm\"");
     }
-    if (!subscribers_.Subscribe(from, replyTo, norm, clock_.Now()))
-        Refuse(from, "too many subscribers");
+    if (!subscribers_.Subscribe(from, replyTo, norm, clock_.Now())) Refuse(from, "too many subscribers");
 }
 
 void OscSurface::Dump(const UdpEndpoint& to) {
@@ -104,7 +103,9 @@ void OscSurface::Info(const UdpEndpoint& to) {
     Reply(to, {"/dsp/info", {std::string(DSP_VERSION), panel_.LinkState(), panel_.PortName()}});
 }
 
-void OscSurface::Reply(const UdpEndpoint& to, const OscMessage& message) { send_(to, WriteOscMessage(message)); }
+void OscSurface::Reply(const UdpEndpoint& to, const OscMessage& message) {
+    send_(to, WriteOscMessage(message));
+}
 
 void OscSurface::Changed(const CommandRow& row, int value, std::uint64_t client) {
     std::vector<OscDelivery> deliveries;

@@ -41,7 +41,8 @@ struct ServiceAdvert::State {
     }
 
     static void GroupChanged(AvahiEntryGroup* g, AvahiEntryGroupState state, void* data) {
-        if (state == AVAHI_ENTRY_GROUP_COLLISION) static_cast<State*>(data)->Rename(avahi_entry_group_get_client(g));
+        if (state == AVAHI_ENTRY_GROUP_COLLISION)
+            static_cast<State*>(data)->Rename(avahi_entry_group_get_client(g));
     }
 
     // Also called from inside avahi_client_new, before `client` is set.

@@ -29,14 +29,15 @@ std::vector<OscMessage> Read(const Bytes& packet, std::string_view expectedError
 
 TEST(OscCodecTest, KnownBytesOfAMessageReadAndWriteAlike) {
     // "/dsp/main-vol" (13 chars + 3 zeros), ",i" (2 + 2 zeros), 31 big-endian.
-    const Bytes wire = {'/', 'd', 's', 'p', '/', 'm', 'a', 'i', 'n', '-', 'v', 'o', 'l', 0, 0, 0,
-                        ',', 'i', 0,   0,   0,   0,   0,   31};
+    const Bytes wire = {'/', 'd', 's', 'p', '/', 'm', 'a', 'i', 'n', '-', 'v', 'o',
+                        'l', 0,   0,   0,   ',', 'i', 0,   0,   0,   0,   0,   31};
     const OscMessage message{"/dsp/main-vol", {31}};
     EXPECT_EQ(WriteOscMessage(message), wire);
     EXPECT_EQ(Read(wire), std::vector{message});
     // 0.5f is 0x3F000000; a string of exactly four characters takes four zeros.
-    EXPECT_EQ(WriteOscMessage({"/a", {0.5f, std::string("norm")}}),
-              Concat({{'/', 'a', 0, 0, ',', 'f', 's', 0}, U32(0x3F000000), {'n', 'o', 'r', 'm', 0, 0, 0, 0}}));
+    EXPECT_EQ(
+        WriteOscMessage({"/a", {0.5f, std::string("norm")}}),
+        Concat({{'/', 'a', 0, 0, ',', 'f', 's', 0}, U32(0x3F000000), {'n', 'o', 'r', 'm', 0, 0, 0, 0}}));
 }
 
 TEST(OscCodecTest, BundlesReadBackFlatAndInOrder) {
@@ -80,8 +81,8 @@ TEST(OscCodecTest, MalformedPacketsAreRefused) {
         deep = Concat({WriteOscBundle({}), U32(std::uint32_t(deep.size())), deep});
     const std::vector<OscMessage> many(kOscMaxMessages + 1, OscMessage{"/a", {}});
     const Bytes tooMany = WriteOscBundle(many);
-    for (const Bytes& packet : {badPadding, wrongTag, noTags, noSlash, trailing, elementTooLong, oddElement,
-                                deep, tooMany}) {
+    for (const Bytes& packet :
+         {badPadding, wrongTag, noTags, noSlash, trailing, elementTooLong, oddElement, deep, tooMany}) {
         std::vector<OscMessage> messages;
         EXPECT_NE(ReadOscPacket(packet, messages), "");
         EXPECT_TRUE(messages.empty());

@@ -1,11 +1,11 @@
 // Parameters as addresses and OSC values.
 
+#include "main/remote/osc_params.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "main/remote/osc_params.h"
 
 namespace dsp {
 namespace {
@@ -37,7 +37,8 @@ TEST(OscParamsTest, ValuesComeAsNumbersItemTextsOrFaderPositions) {
     // 31.5 and 0.5 round to the even neighbour, as the window rounds.
     EXPECT_EQ(OscValue(main, 0.5f), 32);
     EXPECT_EQ(OscValue(*FindCommand("CENTER"), 0.5f), 0);
-    for (float bad : {-0.01f, 1.01f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()})
+    for (float bad :
+         {-0.01f, 1.01f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()})
         EXPECT_EQ(OscValue(main, bad), std::nullopt) << bad;
 }
 

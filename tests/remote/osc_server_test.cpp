@@ -136,9 +136,8 @@ TEST_F(OscServerTest, BadInputIsAnsweredWithNothingAndNotedOnceASecond) {
     EXPECT_EQ(client.Ask("/dsp/main-vol"), (OscMessage{"/dsp/main-vol", {0}}));
     EXPECT_TRUE(panel_.sets.empty());
     EXPECT_EQ(server_->Subscribers(), 0u);
-    EXPECT_EQ(diagnostics_.str(),
-              "dsp-panel: osc: ignored a message from " + client.Endpoint().ToString() +
-                  ": size not a multiple of four\n");
+    EXPECT_EQ(diagnostics_.str(), "dsp-panel: osc: ignored a message from " + client.Endpoint().ToString() +
+                                      ": size not a multiple of four\n");
     Advance(1000);
     client.Send({"/dsp/nowhere\x1b[2J", {}});
     client.Ask("/dsp/info");

@@ -1,8 +1,8 @@
 // Leases, echo suppression and coalescing of the feedback, on explicit time.
 
-#include <gtest/gtest.h>
-
 #include "main/remote/osc_subscribers.h"
+
+#include <gtest/gtest.h>
 
 namespace dsp {
 namespace {
@@ -28,8 +28,9 @@ class OscSubscribersTest : public ::testing::Test {
         std::vector<std::string> lines;
         for (const OscDelivery& d : out) {
             const OscArg& arg = d.message.args.at(0);
-            const std::string value = std::holds_alternative<float>(arg) ? std::to_string(std::get<float>(arg))
-                                                                         : std::to_string(std::get<std::int32_t>(arg));
+            const std::string value = std::holds_alternative<float>(arg)
+                                          ? std::to_string(std::get<float>(arg))
+                                          : std::to_string(std::get<std::int32_t>(arg));
             lines.push_back(std::to_string(d.to.port) + ":" + d.message.address + "=" + value);
         }
         return lines;
@@ -44,8 +45,10 @@ TEST_F(OscSubscribersTest, EveryoneButTheAuthorHearsAChange) {
     EXPECT_EQ(Change("MAIN-VOL", 31, 0, 100),
               (L{"9001:/dsp/main-vol=31", "8000:/dsp/main-vol=31", "8000:/dsp/main-vol/norm=0.492063"}));
     // The tablet made it, from its sending port or its answering port.
-    EXPECT_EQ(Change("KEY", 2, OscClientId(kTablet), 200), (L{"8000:/dsp/key=2", "8000:/dsp/key/norm=0.200000"}));
-    EXPECT_EQ(Change("KEY", 3, OscClientId(kTabletReply), 300), (L{"8000:/dsp/key=3", "8000:/dsp/key/norm=0.300000"}));
+    EXPECT_EQ(Change("KEY", 2, OscClientId(kTablet), 200),
+              (L{"8000:/dsp/key=2", "8000:/dsp/key/norm=0.200000"}));
+    EXPECT_EQ(Change("KEY", 3, OscClientId(kTabletReply), 300),
+              (L{"8000:/dsp/key=3", "8000:/dsp/key/norm=0.300000"}));
     EXPECT_EQ(Change("KEY", 4, OscClientId(kDesk), 400), (L{"9001:/dsp/key=4"}));
 }
 
