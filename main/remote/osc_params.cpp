@@ -49,11 +49,7 @@ std::optional<int> OscValue(const CommandRow& row, const OscArg& arg) {
     return std::visit(ValueOf{row}, arg);
 }
 
-bool IsMemoryAction(const CommandRow& row) {
-    static const CommandRow* const kLoad = FindCommand("LOAD");
-    static const CommandRow* const kSave = FindCommand("SAVE");
-    return &row == kLoad || &row == kSave;
-}
+bool IsMemoryAction(const CommandRow& row) { return !row.trigger.empty(); }
 
 float OscNorm(const CommandRow& row, int value) {
     return static_cast<float>(value - row.minValue) / static_cast<float>(row.maxValue - row.minValue);
