@@ -11,7 +11,8 @@ constexpr long kMaxGapMs = 60'000;
 std::optional<long> ParseGap(std::string_view text) {
     long value = -1;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > kMaxGapMs)
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < 0 ||
+        value > kMaxGapMs)
         return std::nullopt;
     return value;
 }

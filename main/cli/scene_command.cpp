@@ -115,7 +115,8 @@ int Apply(const SceneArgs& args, std::ostream& err, const SendDeviceMaker& makeD
 int Show(const SceneArgs& args, std::ostream& out, std::ostream& err) {
     std::optional<std::vector<PlannedFrame>> plan = Plan(args, err);
     if (!plan) return kExitBadParameter;
-    for (const PlannedFrame& f : *plan) out << FrameToHex(BuildFrame(f.row->code, f.value)) << "  " << Describe(f) << '\n';
+    for (const PlannedFrame& f : *plan)
+        out << FrameToHex(BuildFrame(f.row->code, f.value)) << "  " << Describe(f) << '\n';
     return 0;
 }
 
@@ -131,8 +132,8 @@ int Diff(const SceneArgs& args, std::ostream& out, std::ostream& err) {
     int differ = 0;
     for (const CommandRow& row : CommandTable()) {
         if (!IsSceneParameter(row) || a->Value(row) == b->Value(row)) continue;
-        out << row.name << ": " << ValueOrUnset(row, a->Value(row)) << " -> " << ValueOrUnset(row, b->Value(row))
-            << '\n';
+        out << row.name << ": " << ValueOrUnset(row, a->Value(row)) << " -> "
+            << ValueOrUnset(row, b->Value(row)) << '\n';
         differ = 1;
     }
     return differ;

@@ -34,7 +34,8 @@ int Clamped(const PlannedFrame& volume, const std::vector<PlannedFrame>& frames)
 }  // namespace
 
 bool IsVolume(const CommandRow& row) {
-    constexpr std::array<std::string_view, 5> kNames = {"MAIN-VOL", "AUX-VOL", "SW-VOL", "MIC-VOL", "EFF-VOL"};
+    constexpr std::array<std::string_view, 5> kNames = {"MAIN-VOL", "AUX-VOL", "SW-VOL", "MIC-VOL",
+                                                        "EFF-VOL"};
     return std::ranges::find(kNames, row.name) != kNames.end();
 }
 

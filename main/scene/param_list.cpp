@@ -47,8 +47,10 @@ SceneConfLoad LoadSceneConf(const std::string& path) {
     SceneConfLoad load;
     std::string text;
     if (const int rc = ReadSmallFile(path, kMaxConfBytes, text); rc != 0) {
-        if (rc == ENOENT) load.conf = SceneConf{};
-        else load.error = path + ": cannot be read";
+        if (rc == ENOENT)
+            load.conf = SceneConf{};
+        else
+            load.error = path + ": cannot be read";
         return load;
     }
     SceneConf conf;

@@ -19,12 +19,14 @@ bool Before(const SceneSetting& setting, const CommandRow* row) { return setting
 bool IsSceneParameter(const CommandRow& row) { return row.name != "LOAD" && row.name != "SAVE"; }
 
 const CommandRow* FindParameterName(std::string_view name) {
-    auto it = std::ranges::find_if(CommandTable(), [&](const CommandRow& row) { return EqualsIgnoreCase(row.name, name); });
+    auto it = std::ranges::find_if(CommandTable(),
+                                   [&](const CommandRow& row) { return EqualsIgnoreCase(row.name, name); });
     return it == CommandTable().end() ? nullptr : &*it;
 }
 
 std::optional<int> FindItem(const CommandRow& row, std::string_view text) {
-    auto it = std::ranges::find_if(row.items, [&](std::string_view item) { return EqualsIgnoreCase(item, text); });
+    auto it =
+        std::ranges::find_if(row.items, [&](std::string_view item) { return EqualsIgnoreCase(item, text); });
     if (it == row.items.end()) return std::nullopt;
     return static_cast<int>(it - row.items.begin());
 }
@@ -48,7 +50,9 @@ std::optional<int> Scene::Value(const CommandRow& row) const {
 }
 
 bool Scene::operator==(const Scene& other) const {
-    auto same = [](const SceneSetting& a, const SceneSetting& b) { return a.row == b.row && a.value == b.value; };
+    auto same = [](const SceneSetting& a, const SceneSetting& b) {
+        return a.row == b.row && a.value == b.value;
+    };
     return name_ == other.name_ && notes_ == other.notes_ &&
            std::ranges::equal(settings_, other.settings_, same);
 }

@@ -23,7 +23,8 @@ std::string ItemList(const CommandRow& row) {
 // Plain decimal digits only: a scene is edited by hand, and "0x1F" or "+5"
 // there is more likely a slip than a wish.
 std::optional<int> ParseDecimal(std::string_view text) {
-    if (text.empty() || text.size() > 6 || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 6 ||
+        !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     int value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
@@ -72,9 +73,9 @@ bool Reader::Line(int number, std::string_view raw, SceneTextError& error) {
     if (number == 1) {
         if (line.starts_with(kBom)) line = TrimBlanks(line.substr(kBom.size()));
         if (line == kSceneHeader) return true;
-        error.reason = line.starts_with("# dsp-panel scene ") ? "a scene version this program does not know"
-                                                                 : "not a scene: the first line must be " +
-                                                                       Quoted(kSceneHeader);
+        error.reason = line.starts_with("# dsp-panel scene ")
+                           ? "a scene version this program does not know"
+                           : "not a scene: the first line must be " + Quoted(kSceneHeader);
         return false;
     }
     if (line.empty() || line.front() == '#') return true;
@@ -131,7 +132,8 @@ SceneTextResult ReadSceneText(std::string_view text) {
         return result;
     }
     Reader reader;
-    if (!ForEachLine(text, [&](int number, std::string_view line) { return reader.Line(number, line, result.error); }))
+    if (!ForEachLine(
+            text, [&](int number, std::string_view line) { return reader.Line(number, line, result.error); }))
         return result;
     result.scene = std::move(reader.Result());
     return result;

@@ -58,7 +58,8 @@ TEST(ApplyPlan, AWholeSceneKeepsTheStagesApart) {
         }
     }
     auto at = [&](std::string_view name) {
-        return std::find_if(plan.begin() + 5, plan.end(), [&](const PlannedFrame& f) { return f.row->name == name; }) -
+        return std::find_if(plan.begin() + 5, plan.end(),
+                            [&](const PlannedFrame& f) { return f.row->name == name; }) -
                plan.begin();
     };
     EXPECT_LT(at("MUSIC-VOL-MAX"), at("INPUT"));
@@ -103,7 +104,8 @@ TEST(PacedSend, TheGapRunsFromTheEndOfEachWriteAndAStopComesBetweenFrames) {
     EXPECT_EQ(stopped.sent, 2u);
 
     int calls = 0;
-    PaceResult failed = SendPaced(plan, 0, pace.clock, pace, [&](const PlannedFrame&) { return ++calls < 3; });
+    PaceResult failed =
+        SendPaced(plan, 0, pace.clock, pace, [&](const PlannedFrame&) { return ++calls < 3; });
     EXPECT_TRUE(failed.failed);
     EXPECT_EQ(failed.sent, 2u);
 }

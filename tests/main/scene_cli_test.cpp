@@ -48,7 +48,8 @@ class SceneCli : public ::testing::Test {
     }
 
     Result Apply(const std::string& file, std::vector<std::string> more = {}) {
-        std::vector<std::string> args = {"apply", file, "--map", "COM7=" + pty_.SlavePath(), "--port", "COM7"};
+        std::vector<std::string> args = {"apply",  file,  "--map", "COM7=" + pty_.SlavePath(),
+                                         "--port", "COM7"};
         args.insert(args.end(), more.begin(), more.end());
         return Run(args);
     }
@@ -63,8 +64,8 @@ TEST_F(SceneCli, AppliesInTheSafeOrderOrInTableOrderWithDirect) {
     const std::string file = Write("a.scene", kDoneWhen);
     Result safe = Apply(file);
     EXPECT_EQ(safe.status, 0) << safe.err;
-    EXPECT_EQ(test::ReadBytes(pty_.MasterFd(), 16), (Bytes{0x80, 0x13, 0x00, 0xA0, 0x80, 0x1A, 0x02, 0xA0, 0x80, 0x02,
-                                                          0x14, 0xA0, 0x80, 0x13, 0x1F, 0xA0}));
+    EXPECT_EQ(test::ReadBytes(pty_.MasterFd(), 16), (Bytes{0x80, 0x13, 0x00, 0xA0, 0x80, 0x1A, 0x02, 0xA0,
+                                                           0x80, 0x02, 0x14, 0xA0, 0x80, 0x13, 0x1F, 0xA0}));
     Result direct = Apply(file, {"--direct"});
     EXPECT_EQ(direct.status, 0) << direct.err;
     EXPECT_EQ(test::ReadBytes(pty_.MasterFd(), 12),
@@ -95,7 +96,8 @@ TEST_F(SceneCli, ABadSceneOrSafeListExitsTwoWithOneLineAndSendsNothing) {
     EXPECT_EQ(r.err, "dsp-panel: --safe: unknown parameter \"NOPE\"\n");
     r = Apply("missing");
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("/config/dsp-panel/scenes/missing.scene: cannot be read"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("/config/dsp-panel/scenes/missing.scene: cannot be read"), std::string::npos)
+        << r.err;
     Write("config/dsp-panel/scene.conf", "safe = ECHO\nsafe = LOUD\n");
     r = Apply(Write("ok2.scene", kDoneWhen));
     EXPECT_EQ(r.status, 2);
@@ -106,14 +108,16 @@ TEST_F(SceneCli, ABadSceneOrSafeListExitsTwoWithOneLineAndSendsNothing) {
 }
 
 TEST_F(SceneCli, APortFailureExitsOneWithSendsText) {
-    Result r = Run({"apply", Write("a.scene", kDoneWhen), "--map", "COM3=/nonexistent/ttyS2", "--port", "COM3"});
+    Result r =
+        Run({"apply", Write("a.scene", kDoneWhen), "--map", "COM3=/nonexistent/ttyS2", "--port", "COM3"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "dsp-panel: COM3 (/nonexistent/ttyS2): no such device\n");
 }
 
 TEST_F(SceneCli, ShowDiffAndList) {
     const std::string a = Write("config/dsp-panel/scenes/a.scene", kDoneWhen + "KEY = 0\n");
-    Write("config/dsp-panel/scenes/b.scene", "# dsp-panel scene 1\nname = B\nECHO = 20\nMAIN-VOL = 40\nKEY = 0\nAUX = MIC\n");
+    Write("config/dsp-panel/scenes/b.scene",
+          "# dsp-panel scene 1\nname = B\nECHO = 20\nMAIN-VOL = 40\nKEY = 0\nAUX = MIC\n");
     Result show = Run({"show", a});
     EXPECT_EQ(show.status, 0);
     EXPECT_EQ(show.out,
@@ -136,12 +140,13 @@ TEST_F(SceneCli, CtrlCStopsBetweenTwoFramesAndSaysHowFarItGot) {
     const std::string program = DSP_BINARY_DIR "/dsp-panel";
     const std::string map = "COM7=" + pty_.SlavePath();
     std::vector<const char*> argv = {program.c_str(), "scene", "apply", file.c_str(), "--map", map.c_str(),
-                                     "--port", "COM7", "--gap", "60000", nullptr};
+                                     "--port",        "COM7",  "--gap", "60000",      nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, const_cast<char**>(argv.data()), environ), 0);
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, const_cast<char**>(argv.data()), environ),
+              0);
     posix_spawn_file_actions_destroy(&actions);
     EXPECT_EQ(test::ReadBytes(pty_.MasterFd(), 4), (Bytes{0x80, 0x13, 0x00, 0xA0}));
     kill(pid, SIGINT);

@@ -1,3 +1,5 @@
+#include "main/scene/scene_file.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,7 +9,6 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "main/scene/scene_file.h"
 #include "main/scene/scene_text.h"
 #include "tests/support/temp_dir.h"
 

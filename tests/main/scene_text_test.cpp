@@ -1,8 +1,8 @@
+#include "main/scene/scene_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "main/scene/scene_text.h"
 
 namespace dsp {
 namespace {
@@ -74,7 +74,8 @@ TEST(SceneText, EveryMalformedClassNamesItsLineAndReason) {
         SceneTextResult read = ReadSceneText(c.text);
         EXPECT_FALSE(read.scene) << c.text;
         EXPECT_EQ(read.error.line, c.line) << c.text;
-        EXPECT_NE(read.error.reason.find(c.reason), std::string::npos) << c.text << " -> " << read.error.reason;
+        EXPECT_NE(read.error.reason.find(c.reason), std::string::npos)
+            << c.text << " -> " << read.error.reason;
     }
 }
 
