@@ -4,7 +4,9 @@
 
 namespace dsp {
 
-std::optional<int> FormRemotePanel::Value(const CommandRow& row) const { return form_.Parameters().Value(row); }
+std::optional<int> FormRemotePanel::Value(const CommandRow& row) const {
+    return form_.Parameters().Value(row);
+}
 
 bool FormRemotePanel::Set(const CommandRow& row, int value, std::uint64_t client) {
     return form_.Parameters().Set(row, value, source_, client);

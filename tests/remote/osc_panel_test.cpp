@@ -19,8 +19,9 @@ class OscPanelTest : public Form1Test {
         panel_ = std::make_unique<FormRemotePanel>(*form_, ChangeSource::Osc);
         server_ = std::make_unique<OscServer>(*app_, *panel_, diagnostics_);
         ASSERT_EQ(server_->Start({0x7F000001, 0}), 0);
-        following_ = form_->Changes().Subscribe(
-            [this](const ParamChange& change) { server_->Changed(*change.row, change.value, change.client); });
+        following_ = form_->Changes().Subscribe([this](const ParamChange& change) {
+            server_->Changed(*change.row, change.value, change.client);
+        });
     }
     void TearDown() override {
         following_.Reset();
@@ -85,8 +86,9 @@ TEST_F(OscPanelTest, TheWindowsChangesReachSubscribersButNotTheAuthorsOwn) {
 TEST_F(OscPanelTest, WhileDisconnectedControlsMoveButNothingIsSent) {
     OscClient tablet = Client(), desk = Client();
     desk.Send({"/dsp/subscribe", {}});
-    EXPECT_EQ(desk.Ask("/dsp/info").args,
-              (std::vector<OscArg>{std::string(DSP_VERSION), std::string("disconnected"), std::string("COM1")}));
+    EXPECT_EQ(
+        desk.Ask("/dsp/info").args,
+        (std::vector<OscArg>{std::string(DSP_VERSION), std::string("disconnected"), std::string("COM1")}));
     tablet.Send({"/dsp/aux-vol", {7}});
     EXPECT_EQ(desk.NextMessage(), (OscMessage{"/dsp/aux-vol", {7}}));
     EXPECT_EQ(form_->bsSkinTrackBar1->Value(), 7);

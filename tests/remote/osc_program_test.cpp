@@ -26,7 +26,8 @@ std::string ReadAll(const std::string& path) {
 class OscProgramTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string command = "XDG_CONFIG_HOME=" + dir_ / "config" + " timeout 60 " DSP_BINARY_DIR
+        const std::string command = "XDG_CONFIG_HOME=" + dir_ / "config" +
+                                    " timeout 60 " DSP_BINARY_DIR
                                     "/dsp-panel --headless --osc 127.0.0.1:0 --map COM1=" +
                                     pty_.SlavePath() + " >" + out_ + " 2>" + err_;
         panel_ = popen(command.c_str(), "w");
@@ -57,7 +58,9 @@ class OscProgramTest : public ::testing::Test {
         })) << line;
         return answer;
     }
-    OscClient Client() { return OscClient(server_, [] {}); }
+    OscClient Client() {
+        return OscClient(server_, [] {});
+    }
 
     TempDir dir_;
     std::string out_ = dir_ / "out.txt", err_ = dir_ / "err.txt", errText_;
@@ -91,7 +94,7 @@ TEST_F(OscProgramTest, MessagesMoveTheHeadlessPanelAndFollowersHearItsChanges) {
     tablet.Send({"/dsp/main-vol", {34}});
     EXPECT_EQ(desk.NextMessage(), (OscMessage{"/dsp/main-vol", {34}}));
     EXPECT_EQ(tablet.Ask("/dsp/main-vol"), (OscMessage{"/dsp/main-vol", {34}}));  // no echo to its author
-    EXPECT_EQ(ReadAll(err_), errText_);                                        // nothing refused
+    EXPECT_EQ(ReadAll(err_), errText_);                                           // nothing refused
 }
 
 }  // namespace
