@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: dsp-panel [--simulate] [--map COMn=DEVICE]... [--log-frames FILE|-] [--reconnect]\n"
+    "                 [--restore] [--resync] [--follow-memories]\n"
     "                                        open the control panel window\n"
     "       dsp-panel --headless [OPTIONS]   drive the window with commands on stdin\n"
     "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"

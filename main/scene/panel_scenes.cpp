@@ -121,7 +121,8 @@ void PanelScenes::SetQuietly(const Scene& scene) {
 bool PanelScenes::Restore() {
     SceneLoad load = LoadSceneFile(LastStatePath());
     if (!load.scene) {
-        if (options_.diagnostics) *options_.diagnostics << "dsp-panel: --restore: " << load.error.Message() << '\n';
+        if (options_.diagnostics)
+            *options_.diagnostics << "dsp-panel: --restore: " << load.error.Message() << '\n';
         return false;
     }
     SetQuietly(*load.scene);

@@ -25,8 +25,8 @@ class TCustomComPort;
 class PanelScenes {
   public:
     struct Options {
-        std::string folder;            // scene.conf, last.scene and memory-N.scene live here
-        bool followMemories = false;   // --follow-memories
+        std::string folder;                   // scene.conf, last.scene and memory-N.scene live here
+        bool followMemories = false;          // --follow-memories
         std::ostream* diagnostics = nullptr;  // where a memory without a record is told
     };
 
@@ -76,7 +76,7 @@ class PanelScenes {
 
     ParamTable& table_;
     Options options_;
-    Scene known_;  // every value the bus told, for groups the window stops showing
+    Scene known_;                       // every value the bus told, for groups the window stops showing
     std::optional<Scene> beforeApply_;  // for Undo
     std::optional<Scene> applied_;      // the last applied scene (side B)
     std::optional<Scene> sideA_;        // what the panel showed before a flip to B

@@ -2,12 +2,13 @@
 // the line are the handlers' own; undo, A/B, the last state, restore, resync
 // after a reconnect and the unit's memories.
 
+#include "main/scene/panel_scenes.h"
+
 #include <filesystem>
 #include <fstream>
 
 #include "main/app/headless_driver.h"
 #include "main/protocol/frame.h"
-#include "main/scene/panel_scenes.h"
 #include "main/scene/scene_text.h"
 #include "platform/serialdev/routed_serial_device.h"
 #include "tests/support/form1_fixture.h"
@@ -49,7 +50,8 @@ class PanelScenesTest : public test::Form1Test {
         Process();
         scenes_ = std::make_unique<PanelScenes>(
             form_->Parameters(), form_->Changes(),
-            PanelScenes::Options{.folder = folder_, .followMemories = followMemories, .diagnostics = &diagnostics_});
+            PanelScenes::Options{
+                .folder = folder_, .followMemories = followMemories, .diagnostics = &diagnostics_});
     }
     Scene Read(const std::string& text) { return *ReadSceneText("# dsp-panel scene 1\n" + text).scene; }
     std::optional<int> Value(const char* name) { return form_->Parameters().Value(Row(name)); }
