@@ -17,6 +17,7 @@
 #include "main/remote/form_remote_panel.h"
 #include "main/remote/osc_server.h"
 #include "main/scene/panel_scenes.h"
+#include "main/scene/scenes_menu.h"
 #include "main/sim/unit_simulator.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -238,6 +239,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         {.folder = SceneConfigFolder(), .followMemories = options->followMemories, .diagnostics = &err});
     if (options->restore) scenes.Restore();
     if (options->resync) scenes.WatchConnects(form->ComPort1);
+    ScenesMenu scenesMenu(*form, scenes, err);
     if (headless) {
         headless->SetEcho(true);
         HeadlessDriver driver(app, *headless, *fakeClock, *form);
