@@ -7,10 +7,12 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
 #include "main/panel/form1.h"
+#include "main/scene/panel_scenes.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
@@ -140,6 +142,16 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
      "skin (skin=N:section:index, -1 for the default look; skin=- without skin data); then the window "
      "caption and the status text",
      &HeadlessDriver::Dump},
+    {"params", "", "per parameter: its name and current value (the item text of a list; - for no choice)",
+     &HeadlessDriver::Params},
+    {"set", "PARAM VALUE",
+     "move a parameter's control (by name or code; a number or item text) as the operator would; "
+     "load and save press their button with that memory number",
+     &HeadlessDriver::Set},
+    {"scene", "save PATH | apply PATH | undo | ab",
+     "save the panel as a scene; apply one (volumes down first, up last); undo the last apply; flip "
+     "between the state before it and that scene",
+     &HeadlessDriver::SceneCommand},
     {"screenshot", "PATH", "the window as a PNG", &HeadlessDriver::Screenshot},
     {"help", "", "this list", &HeadlessDriver::Help},
     {"quit", "", "end the session", &HeadlessDriver::Quit},
@@ -151,6 +163,18 @@ void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
     std::string line;
     while (std::getline(in, line))
         if (!Execute(line, out)) return;
+}
+
+void HeadlessDriver::Serve(std::istream& in, std::ostream& out) {
+    std::thread reader([&] {
+        std::string line;
+        bool more = true;
+        while (more && std::getline(in, line))
+            app_.Dispatcher().RunAndWait([&] { more = Execute(line, out); });
+        app_.Terminate();
+    });
+    app_.Run();
+    reader.join();
 }
 
 bool HeadlessDriver::Execute(const std::string& line, std::ostream& out) {
@@ -310,6 +334,44 @@ void HeadlessDriver::DumpOpenList(TbsSkinComboBox& combo, std::ostream& out) {
     TbsSkinScrollBar& bar = *box.ScrollBar();
     out << combo.Name() << ".ScrollBar " << bar.ClassName() << " visible=" << bar.Visible()
         << " position=" << bar.Position() << SkinOf(bar) << '\n';
+}
+
+void HeadlessDriver::Params(std::istream&, std::ostream& out) {
+    const ParamTable& table = form_.Parameters();
+    for (const ParamTable::Param& param : table.Params()) {
+        const std::optional<int> value = table.Value(*param.row);
+        out << param.row->name << ' ' << (value ? FormatCommandValue(*param.row, *value) : "-") << '\n';
+    }
+}
+
+void HeadlessDriver::Set(std::istream& args, std::ostream&) {
+    std::string name, text;
+    if (!(args >> name >> text)) throw CommandError("expected PARAM VALUE");
+    ParamTable& table = form_.Parameters();
+    const CommandRow* row = table.Find(name);
+    if (!row) throw CommandError("no parameter " + Echo(name));
+    const std::optional<int> value = ParseCommandValue(*row, text);
+    if (!value || !table.Set(*row, *value, ChangeSource::Headless))
+        throw CommandError(Echo(text) + " is not a value of " + std::string(row->name));
+}
+
+void HeadlessDriver::SceneCommand(std::istream& args, std::ostream&) {
+    if (!scenes_) throw CommandError("scenes are not kept in this session");
+    std::string verb, path;
+    args >> verb;
+    const bool takesPath = verb == "save" || verb == "apply";
+    if (takesPath && !(args >> path)) throw CommandError("expected PATH");
+    if (verb == "save") {
+        if (const int rc = scenes_->Save(path); rc != 0) throw CommandError("cannot write " + Echo(path));
+    } else if (verb == "apply") {
+        if (std::optional<std::string> error = scenes_->ApplyFile(path)) throw CommandError(*error);
+    } else if (verb == "undo") {
+        if (!scenes_->Undo()) throw CommandError("no scene apply to undo");
+    } else if (verb == "ab") {
+        if (!scenes_->Flip()) throw CommandError("no scene applied yet");
+    } else {
+        throw CommandError("expected save PATH, apply PATH, undo or ab");
+    }
 }
 
 void HeadlessDriver::Screenshot(std::istream& args, std::ostream&) {

@@ -15,6 +15,7 @@ namespace dsp {
 class TApplication;
 class HeadlessHost;
 class FakeClock;
+class PanelScenes;
 class TForm1;
 class TbsSkinComboBox;
 struct Point;
@@ -36,8 +37,16 @@ class HeadlessDriver {
 
     static std::span<const Command> Commands();
 
+    // The scenes the `scene` command works on; without them it refuses.
+    void SetScenes(PanelScenes* scenes) { scenes_ = scenes; }
+
     // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
+    // The same, for a panel that also answers the network: the commands are
+    // read on a thread of their own and each runs on the window's thread
+    // through the dispatcher, while the application's loop serves the rest
+    // (a remote surface's packets) between and during them.
+    void Serve(std::istream& in, std::ostream& out);
     // One command; false after "quit".
     bool Execute(const std::string& line, std::ostream& out);
 
@@ -60,6 +69,9 @@ class HeadlessDriver {
     void Advance(std::istream& args, std::ostream& out);
     void Dump(std::istream& args, std::ostream& out);
     void DumpOpenList(TbsSkinComboBox& combo, std::ostream& out);
+    void Params(std::istream& args, std::ostream& out);
+    void Set(std::istream& args, std::ostream& out);
+    void SceneCommand(std::istream& args, std::ostream& out);
     void Screenshot(std::istream& args, std::ostream& out);
     void Help(std::istream& args, std::ostream& out);
     void Quit(std::istream& args, std::ostream& out);
@@ -68,6 +80,7 @@ class HeadlessDriver {
     HeadlessHost& host_;
     FakeClock& clock_;
     TForm1& form_;
+    PanelScenes* scenes_ = nullptr;
     bool quitting_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "main/app/panel_app.h"
 
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -13,6 +14,10 @@
 #include "main/cli/port_map_args.h"
 #include "main/panel/form1.h"
 #include "main/protocol/frame.h"
+#include "main/remote/form_remote_panel.h"
+#include "main/remote/osc_server.h"
+#include "main/scene/panel_scenes.h"
+#include "main/scene/scenes_menu.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
@@ -25,8 +30,12 @@ struct PanelOptions {
     bool headless = false;
     bool simulate = false;
     bool reconnect = false;
+    bool restore = false;         // the controls start at last.scene
+    bool resync = false;          // the whole state goes out after every connect
+    bool followMemories = false;  // "load" N sets the controls to memory-N.scene
     std::vector<std::string_view> maps;
-    std::string logFrames;  // "" none, "-" stderr
+    std::optional<std::string_view> osc;  // [ADDR:]PORT
+    std::string logFrames;                // "" none, "-" stderr
 };
 
 std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args, std::ostream& err) {
@@ -39,8 +48,16 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.simulate = true;
         else if (args[i] == "--reconnect")
             options.reconnect = true;
+        else if (args[i] == "--restore")
+            options.restore = true;
+        else if (args[i] == "--resync")
+            options.resync = true;
+        else if (args[i] == "--follow-memories")
+            options.followMemories = true;
         else if (args[i] == "--map" && hasValue)
             options.maps.push_back(args[++i]);
+        else if (args[i] == "--osc" && hasValue)
+            options.osc = args[++i];
         else if (args[i] == "--log-frames" && hasValue)
             options.logFrames = std::string(args[++i]);
         else {
@@ -63,6 +80,29 @@ void LogFrame(std::ostream& log, const Frame& frame) {
         << FrameToHex(frame) << std::endl;
 }
 
+// `--osc`: the OSC surface, following the window's change bus. Nothing when
+// not asked for; a null server when the address is taken.
+struct OscSurfaceOn {
+    std::unique_ptr<FormRemotePanel> panel;
+    std::unique_ptr<OscServer> server;
+    ChangeBus::Subscription following;
+
+    bool Start(TApplication& app, TForm1& form, const UdpEndpoint& local, std::ostream& err) {
+        panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Osc);
+        server = std::make_unique<OscServer>(app, *panel, err);
+        if (const int error = server->Start(local); error != 0) {
+            err << "dsp-panel: cannot take OSC on " << local.ToString() << ": " << std::strerror(error)
+                << "\n";
+            return false;
+        }
+        following = form.Changes().Subscribe(
+            [this](const ParamChange& change) { server->Changed(*change.row, change.value, change.client); });
+        err << "dsp-panel: OSC on " << server->LocalEndpoint().ToString() << std::endl;
+        return true;
+    }
+    ~OscSurfaceOn() { following.Reset(); }
+};
+
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
@@ -75,6 +115,11 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (!options) return 2;
     std::optional<PortMap> map = BuildPortMap(options->maps, err);
     if (!map) return 2;
+    std::optional<UdpEndpoint> osc;
+    if (options->osc && !(osc = ParseUdpEndpoint(*options->osc, "127.0.0.1")))
+        return err << "dsp-panel: --osc takes [ADDR:]PORT with a dotted IPv4 address: " << *options->osc
+                   << "\n",
+               2;
     Simulation simulation;
     if (options->simulate) {
         if (!simulation.Start(out, err)) return 1;
@@ -111,13 +156,28 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         err << "dsp-panel: " << error.what() << "\n";
         return 1;
     }
+    OscSurfaceOn surface;
+    if (osc && !surface.Start(app, *form, *osc, err)) return 1;
     EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
     app.ProcessMessages();
+    // After the activation's defaults, which --restore replaces.
+    PanelScenes scenes(
+        form->Parameters(), form->Changes(),
+        {.folder = SceneConfigFolder(), .followMemories = options->followMemories, .diagnostics = &err});
+    if (options->restore) scenes.Restore();
+    if (options->resync) scenes.WatchConnects(form->ComPort1);
+    ScenesMenu scenesMenu(*form, scenes, err);
     if (headless) {
         headless->SetEcho(true);
-        HeadlessDriver(app, *headless, *fakeClock, *form).Run(in, out);
+        HeadlessDriver driver(app, *headless, *fakeClock, *form);
+        driver.SetScenes(&scenes);
+        // Packets come while the driver waits for its next command.
+        if (osc)
+            driver.Serve(in, out);
+        else
+            driver.Run(in, out);
     } else {
         app.Run();
     }
