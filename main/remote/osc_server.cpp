@@ -62,7 +62,7 @@ void OscServer::ReceiveLoop() {
     std::vector<std::uint8_t> buffer(kMaxPacket);
     for (;;) {
         bool readable = false;
-        const int error = socket_.WaitReadable(stop_.Fd(), -1, &readable);
+        const int error = socket_.WaitReadable(stop_.Handle(), -1, &readable);
         if (stopRequested_ || error != 0) break;
         if (!readable) continue;
         auto batch = std::make_shared<Batch>();

@@ -18,9 +18,9 @@
 #include <thread>
 
 #include "main/remote/osc_surface.h"
-#include "platform/framework/wait.h"
 #include "platform/net/service_advert.h"
 #include "platform/net/udp_socket.h"
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 

@@ -103,8 +103,8 @@ std::vector<std::uint8_t> WicEncode(const Bitmap& picture, WicFormat format, boo
         else
             picture.ReadRow24(y, row);
     }
-    Check(format, "writing the pixels", frame->WritePixels(UINT(picture.Height()), stride, UINT(rows.size()),
-                                                          rows.data()));
+    Check(format, "writing the pixels",
+          frame->WritePixels(UINT(picture.Height()), stride, UINT(rows.size()), rows.data()));
     Check(format, "finishing the frame", frame->Commit());
     Check(format, "finishing the picture", encoder->Commit());
     return StreamBytes(format, stream.p);
@@ -124,7 +124,8 @@ Bitmap WicDecode(std::span<const std::uint8_t> data, WicFormat format, bool alph
     GUID container{};
     Check(format, "reading the container", decoder->GetContainerFormat(&container));
     const GUID& wanted = format == WicFormat::Png ? GUID_ContainerFormatPng : GUID_ContainerFormatJpeg;
-    if (!IsEqualGUID(container, wanted)) Fail(format, "recognising the format", WINCODEC_ERR_UNKNOWNIMAGEFORMAT);
+    if (!IsEqualGUID(container, wanted))
+        Fail(format, "recognising the format", WINCODEC_ERR_UNKNOWNIMAGEFORMAT);
     ComRef<IWICBitmapFrameDecode> frame;
     Check(format, "reading the frame", decoder->GetFrame(0, &frame));
     UINT width = 0, height = 0;
@@ -142,8 +143,9 @@ Bitmap WicDecode(std::span<const std::uint8_t> data, WicFormat format, bool alph
           converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                                 WICBitmapPaletteTypeCustom));
     Bitmap picture{int(width), int(height)};
-    Check(format, "decoding the pixels",
-          converter->CopyPixels(nullptr, width * 4, UINT(pixels * 4), reinterpret_cast<BYTE*>(picture.Data())));
+    Check(
+        format, "decoding the pixels",
+        converter->CopyPixels(nullptr, width * 4, UINT(pixels * 4), reinterpret_cast<BYTE*>(picture.Data())));
     if (!alpha) {
         Pixel* p = picture.Data();
         for (std::size_t i = 0; i < pixels; ++i) p[i] &= 0x00FFFFFFu;

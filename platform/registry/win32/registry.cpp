@@ -76,8 +76,8 @@ void TRegistry::CloseKey() {
 
 bool TRegistry::ValueExists(std::string_view name) const {
     if (!open_) return false;
-    return RegQueryValueExW(static_cast<HKEY>(key_), Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
+    return RegQueryValueExW(static_cast<HKEY>(key_), Widen(name).c_str(), nullptr, nullptr, nullptr,
+                            nullptr) == ERROR_SUCCESS;
 }
 
 // A DWORD read into a four-byte buffer: data that does not fit fails the
@@ -97,7 +97,8 @@ std::string TRegistry::ReadString(std::string_view name) const {
     if (!open_) throw Error(RegistryMessage::GetDataFailed, name);
     const std::wstring wide = Widen(name);
     DWORD type = 0, size = 0;
-    if (RegQueryValueExW(static_cast<HKEY>(key_), wide.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(static_cast<HKEY>(key_), wide.c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS)
         throw Error(RegistryMessage::GetDataFailed, name);
     if (type != REG_SZ && type != REG_EXPAND_SZ) throw Error(RegistryMessage::InvalidDataType, name);
     std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');

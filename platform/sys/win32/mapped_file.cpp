@@ -60,8 +60,8 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
 int MappedFile::Map(const std::string& path) {
     Unmap();
     failedStage_ = Stage::kOpen;
-    HandleGuard file{CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    HandleGuard file{CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.handle == INVALID_HANDLE_VALUE) return ErrnoOf(GetLastError());
     failedStage_ = Stage::kSize;
     if (GetFileType(file.handle) != FILE_TYPE_DISK) return EINVAL;

@@ -27,8 +27,8 @@ struct RenderedGlyph {
 
 // A resolved TFont: the GDI font and its fallbacks at the same size.
 struct FontInstance {
-    void* primary = nullptr;          // HFONT
-    std::vector<void*> fallbacks;     // HFONT, made on first need
+    void* primary = nullptr;       // HFONT
+    std::vector<void*> fallbacks;  // HFONT, made on first need
     bool fallbacksMade = false;
     std::wstring faceName;
     int lfHeight = 0;
