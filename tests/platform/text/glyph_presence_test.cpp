@@ -10,12 +10,24 @@
 namespace dsp {
 namespace {
 
-// Ink pixels (not the white background) inside `box` after drawing `text`.
-int InkIn(FontEngine& engine, const TFont& font, std::u32string_view text, Rect& box) {
+Bitmap Drawn(FontEngine& engine, const TFont& font, std::u32string_view text) {
     Bitmap picture(200, 60);
     Canvas canvas(picture);
     canvas.FillRect({0, 0, 200, 60}, clWhite);
     engine.DrawLine(canvas, font, {10, 10}, text, clBlack);
+    return picture;
+}
+
+bool SamePixels(const Bitmap& a, const Bitmap& b) {
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
+    return true;
+}
+
+// Ink pixels (not the white background) inside `box` after drawing `text`.
+int InkIn(FontEngine& engine, const TFont& font, std::u32string_view text, Rect& box) {
+    const Bitmap picture = Drawn(engine, font, text);
     int ink = 0;
     box = {200, 60, 0, 0};
     for (int y = 0; y < 60; ++y) {
@@ -49,8 +61,10 @@ TEST(TextEngine, LatinAndChineseFacesDrawInkWithinTheirCell) {
             EXPECT_GE(box.left, 10 - 2);
             EXPECT_LE(box.right, 10 + engine.TextWidth(font, text) + 2);
         }
-        // Chinese characters are full width, twice a Latin letter or so.
+        // Chinese characters are full width, twice a Latin letter or so, and
+        // real glyphs: missing-glyph boxes would all look alike.
         EXPECT_GE(engine.CharWidth(font, U'中'), engine.CharWidth(font, U'x') * 3 / 2);
+        EXPECT_FALSE(SamePixels(Drawn(engine, font, U"中"), Drawn(engine, font, U"文")));
     }
 }
 
