@@ -140,6 +140,12 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
      "skin (skin=N:section:index, -1 for the default look; skin=- without skin data); then the window "
      "caption and the status text",
      &HeadlessDriver::Dump},
+    {"params", "", "per parameter: its name and current value (the item text of a list; - for no choice)",
+     &HeadlessDriver::Params},
+    {"set", "PARAM VALUE",
+     "move a parameter's control (by name or code; a number or item text) as the operator would; "
+     "load and save press their button with that memory number",
+     &HeadlessDriver::Set},
     {"screenshot", "PATH", "the window as a PNG", &HeadlessDriver::Screenshot},
     {"help", "", "this list", &HeadlessDriver::Help},
     {"quit", "", "end the session", &HeadlessDriver::Quit},
@@ -310,6 +316,25 @@ void HeadlessDriver::DumpOpenList(TbsSkinComboBox& combo, std::ostream& out) {
     TbsSkinScrollBar& bar = *box.ScrollBar();
     out << combo.Name() << ".ScrollBar " << bar.ClassName() << " visible=" << bar.Visible()
         << " position=" << bar.Position() << SkinOf(bar) << '\n';
+}
+
+void HeadlessDriver::Params(std::istream&, std::ostream& out) {
+    const ParamTable& table = form_.Parameters();
+    for (const ParamTable::Param& param : table.Params()) {
+        const std::optional<int> value = table.Value(*param.row);
+        out << param.row->name << ' ' << (value ? FormatCommandValue(*param.row, *value) : "-") << '\n';
+    }
+}
+
+void HeadlessDriver::Set(std::istream& args, std::ostream&) {
+    std::string name, text;
+    if (!(args >> name >> text)) throw CommandError("expected PARAM VALUE");
+    ParamTable& table = form_.Parameters();
+    const CommandRow* row = table.Find(name);
+    if (!row) throw CommandError("no parameter " + Echo(name));
+    const std::optional<int> value = ParseCommandValue(*row, text);
+    if (!value || !table.Set(*row, *value, ChangeSource::Headless))
+        throw CommandError(Echo(text) + " is not a value of " + std::string(row->name));
 }
 
 void HeadlessDriver::Screenshot(std::istream& args, std::ostream&) {

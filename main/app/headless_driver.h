@@ -60,6 +60,8 @@ class HeadlessDriver {
     void Advance(std::istream& args, std::ostream& out);
     void Dump(std::istream& args, std::ostream& out);
     void DumpOpenList(TbsSkinComboBox& combo, std::ostream& out);
+    void Params(std::istream& args, std::ostream& out);
+    void Set(std::istream& args, std::ostream& out);
     void Screenshot(std::istream& args, std::ostream& out);
     void Help(std::istream& args, std::ostream& out);
     void Quit(std::istream& args, std::ostream& out);
