@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
@@ -157,6 +158,18 @@ void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
     std::string line;
     while (std::getline(in, line))
         if (!Execute(line, out)) return;
+}
+
+void HeadlessDriver::RunServing(std::istream& in, std::ostream& out) {
+    std::thread reader([&] {
+        bool going = true;
+        std::string line;
+        while (going && std::getline(in, line))
+            app_.Dispatcher().RunAndWait([&] { going = Execute(line, out); });
+        app_.Dispatcher().RunAndWait([&] { app_.Terminate(); });
+    });
+    app_.Run();
+    reader.join();
 }
 
 bool HeadlessDriver::Execute(const std::string& line, std::ostream& out) {

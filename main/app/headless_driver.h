@@ -38,6 +38,10 @@ class HeadlessDriver {
 
     // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
+    // The same, reading on a thread of its own while this thread runs the
+    // application's loop, so work handed to it from other threads (a remote
+    // surface's) runs between commands. Each command still runs here.
+    void RunServing(std::istream& in, std::ostream& out);
     // One command; false after "quit".
     bool Execute(const std::string& line, std::ostream& out);
 

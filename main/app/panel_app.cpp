@@ -13,6 +13,7 @@
 #include "main/cli/port_map_args.h"
 #include "main/panel/form1.h"
 #include "main/protocol/frame.h"
+#include "main/remote/web/form_web_remote.h"
 #include "main/sim/unit_simulator.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -35,7 +36,8 @@ struct PanelOptions {
     bool simulate = false;
     bool reconnect = false;
     std::vector<std::string_view> maps;
-    std::string logFrames;  // "" none, "-" stderr
+    std::string logFrames;                // "" none, "-" stderr
+    std::optional<std::string_view> web;  // --web [ADDR:]PORT
 };
 
 std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args, std::ostream& err) {
@@ -50,6 +52,8 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.reconnect = true;
         else if (args[i] == "--map" && hasValue)
             options.maps.push_back(args[++i]);
+        else if (args[i] == "--web" && hasValue)
+            options.web = args[++i];
         else if (args[i] == "--log-frames" && hasValue)
             options.logFrames = std::string(args[++i]);
         else {
@@ -134,6 +138,32 @@ void EndWithTheDisplay(WindowHost& host, TForm1& form, std::ostream& out, std::o
     };
 }
 
+// --web: the page's server on the window, its addresses on stderr. Nothing
+// when it cannot serve (the reason is on stderr).
+std::optional<std::unique_ptr<FormWebRemote>> StartWebRemote(std::optional<std::string_view> listen,
+                                                             TForm1& form, TApplication& app,
+                                                             std::ostream& err) {
+    if (!listen) return std::unique_ptr<FormWebRemote>();
+    WebRemoteOptions options;
+    if (!ParseWebListen(*listen, options.server.address, options.server.port)) {
+        err << "dsp-panel: --web takes [ADDR:]PORT (e.g. 8080, 0.0.0.0:8080, [::1]:8080): " << *listen
+            << "\n";
+        return std::nullopt;
+    }
+    std::string problem;
+    std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
+    if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", std::nullopt;
+    options.tokens = *tokens;
+    auto remote = std::make_unique<FormWebRemote>(form, app.Dispatcher(), options);
+    if (!remote->Remote().Error().empty()) {
+        err << "dsp-panel: web remote on " << *listen << ": " << remote->Remote().Error() << "\n";
+        return std::nullopt;
+    }
+    err << "dsp-panel: web remote: " << remote->Remote().PageAddress(WebRole::Control) << "\n"
+        << "dsp-panel: web remote, read-only: " << remote->Remote().PageAddress(WebRole::Watch) << std::endl;
+    return remote;
+}
+
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
@@ -182,13 +212,21 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         err << "dsp-panel: " << error.what() << "\n";
         return 1;
     }
+    auto web = StartWebRemote(options->web, *form, app, err);
+    if (!web) return 1;
     EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
     app.ProcessMessages();
     if (headless) {
         headless->SetEcho(true);
-        HeadlessDriver(app, *headless, *fakeClock, *form).Run(in, out);
+        HeadlessDriver driver(app, *headless, *fakeClock, *form);
+        // A remote surface hands its work to this thread, which therefore
+        // may not sit in a read of the input.
+        if (*web)
+            driver.RunServing(in, out);
+        else
+            driver.Run(in, out);
     } else {
         app.Run();
     }

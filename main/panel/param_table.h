@@ -43,11 +43,11 @@ class ParamTable {
         std::function<std::optional<int>()> read;
         // Moves the control as the operator would, so its event fires.
         std::function<void(int)> move;
-        std::vector<TbsSkinButton*> buttons;     // a button group, by value
-        TbsSkinButton* trigger = nullptr;        // the memory actions' button
-        TbsSkinNumericEdit* readout = nullptr;   // shows ShownValue(row, value)
-        TbsSkinSpinEdit* ceiling = nullptr;      // caps the value
-        int depth = 0;                           // handler calls running
+        std::vector<TbsSkinButton*> buttons;    // a button group, by value
+        TbsSkinButton* trigger = nullptr;       // the memory actions' button
+        TbsSkinNumericEdit* readout = nullptr;  // shows ShownValue(row, value)
+        TbsSkinSpinEdit* ceiling = nullptr;     // caps the value
+        int depth = 0;                          // handler calls running
     };
 
     ParamTable(ParamLink& link, ChangeBus& bus) : link_(link), bus_(bus) {}

@@ -1,7 +1,6 @@
 #include "platform/web/flat_json.h"
 
 #include <nlohmann/json.hpp>
-
 #include <set>
 
 namespace dsp {
@@ -9,19 +8,25 @@ namespace {
 
 std::optional<JsonScalar> ScalarOf(const nlohmann::json& value) {
     switch (value.type()) {
-        case nlohmann::json::value_t::null: return JsonScalar(nullptr);
-        case nlohmann::json::value_t::boolean: return JsonScalar(value.get<bool>());
-        case nlohmann::json::value_t::string: return JsonScalar(value.get<std::string>());
+        case nlohmann::json::value_t::null:
+            return JsonScalar(nullptr);
+        case nlohmann::json::value_t::boolean:
+            return JsonScalar(value.get<bool>());
+        case nlohmann::json::value_t::string:
+            return JsonScalar(value.get<std::string>());
         case nlohmann::json::value_t::number_integer:
-            return JsonScalar(JsonNumber{static_cast<double>(value.get<std::int64_t>()), value.get<std::int64_t>()});
+            return JsonScalar(
+                JsonNumber{static_cast<double>(value.get<std::int64_t>()), value.get<std::int64_t>()});
         case nlohmann::json::value_t::number_unsigned: {
             const auto big = value.get<std::uint64_t>();
             JsonNumber number{static_cast<double>(big), std::nullopt};
             if (big <= static_cast<std::uint64_t>(INT64_MAX)) number.integer = static_cast<std::int64_t>(big);
             return JsonScalar(number);
         }
-        case nlohmann::json::value_t::number_float: return JsonScalar(JsonNumber{value.get<double>(), std::nullopt});
-        default: return std::nullopt;  // arrays, objects, binary
+        case nlohmann::json::value_t::number_float:
+            return JsonScalar(JsonNumber{value.get<double>(), std::nullopt});
+        default:
+            return std::nullopt;  // arrays, objects, binary
     }
 }
 
@@ -41,7 +46,8 @@ std::optional<FlatJsonObject> ReadFlatJsonObject(std::string_view text, std::siz
     const auto filter = [&](int depth, nlohmann::json::parse_event_t event, nlohmann::json& parsed) {
         using Event = nlohmann::json::parse_event_t;
         if ((event == Event::object_start || event == Event::array_start) && depth > 0) refused = true;
-        if (event == Event::key && depth == 1 && !names.insert(parsed.get<std::string>()).second) refused = true;
+        if (event == Event::key && depth == 1 && !names.insert(parsed.get<std::string>()).second)
+            refused = true;
         if (names.size() > maxMembers) refused = true;
         return !refused;
     };

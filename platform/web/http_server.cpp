@@ -27,13 +27,20 @@ HttpRequest RequestOf(const mg_connection* connection) {
 
 std::string_view ReasonOf(int status) {
     switch (status) {
-        case 200: return "OK";
-        case 400: return "Bad Request";
-        case 403: return "Forbidden";
-        case 404: return "Not Found";
-        case 405: return "Method Not Allowed";
-        case 429: return "Too Many Requests";
-        default: return "Error";
+        case 200:
+            return "OK";
+        case 400:
+            return "Bad Request";
+        case 403:
+            return "Forbidden";
+        case 404:
+            return "Not Found";
+        case 405:
+            return "Method Not Allowed";
+        case 429:
+            return "Too Many Requests";
+        default:
+            return "Error";
     }
 }
 
@@ -57,8 +64,8 @@ struct HttpServer::Callbacks {
                   "HTTP/1.1 %d %s\r\nContent-Type: %s\r\nContent-Length: %zu\r\nCache-Control: no-store\r\n"
                   "Referrer-Policy: no-referrer\r\nX-Content-Type-Options: nosniff\r\n"
                   "X-Frame-Options: DENY\r\nConnection: close\r\n\r\n",
-                  response.status, std::string(ReasonOf(response.status)).c_str(), response.contentType.c_str(),
-                  response.body.size());
+                  response.status, std::string(ReasonOf(response.status)).c_str(),
+                  response.contentType.c_str(), response.body.size());
         mg_write(connection, response.body.data(), response.body.size());
         return response.status;
     }
@@ -129,15 +136,24 @@ HttpServer::HttpServer(const HttpServerOptions& options, HttpHandler& handler)
     const std::string threads = std::to_string(options.threads);
     const std::string requestBytes = std::to_string(options.maxRequestBytes);
     const std::string idle = std::to_string(options.idleSocketMs);
-    const char* config[] = {"listening_ports", listen.c_str(),
-                            "num_threads", threads.c_str(),
-                            "max_request_size", requestBytes.c_str(),
-                            "request_timeout_ms", "10000",
-                            "websocket_timeout_ms", idle.c_str(),
-                            "enable_websocket_ping_pong", "yes",
-                            "enable_directory_listing", "no",
-                            "enable_keep_alive", "no",
-                            "access_control_allow_origin", "",
+    const char* config[] = {"listening_ports",
+                            listen.c_str(),
+                            "num_threads",
+                            threads.c_str(),
+                            "max_request_size",
+                            requestBytes.c_str(),
+                            "request_timeout_ms",
+                            "10000",
+                            "websocket_timeout_ms",
+                            idle.c_str(),
+                            "enable_websocket_ping_pong",
+                            "yes",
+                            "enable_directory_listing",
+                            "no",
+                            "enable_keep_alive",
+                            "no",
+                            "access_control_allow_origin",
+                            "",
                             nullptr};
     mg_callbacks callbacks{};
     callbacks.log_message = Callbacks::Log;

@@ -22,10 +22,10 @@ namespace dsp {
 struct HttpRequest {
     std::string method;
     std::string path;
-    std::string query;         // after '?', still encoded
+    std::string query;  // after '?', still encoded
     std::string remoteAddress;
-    std::string host;          // the Host header, "" when absent
-    std::string origin;        // the Origin header, "" when absent
+    std::string host;    // the Host header, "" when absent
+    std::string origin;  // the Origin header, "" when absent
 };
 
 struct HttpResponse {
@@ -52,10 +52,10 @@ struct HttpServerOptions {
     std::string address = "127.0.0.1";
     std::uint16_t port = 0;
     std::string socketPath = "/ws";
-    int threads = 12;                     // page loads and open sockets together
-    std::size_t maxRequestBytes = 8192;   // request line and headers
-    std::size_t maxMessageBytes = 4096;   // one WebSocket message
-    int idleSocketMs = 30000;             // a socket silent this long is pinged
+    int threads = 12;                    // page loads and open sockets together
+    std::size_t maxRequestBytes = 8192;  // request line and headers
+    std::size_t maxMessageBytes = 4096;  // one WebSocket message
+    int idleSocketMs = 30000;            // a socket silent this long is pinged
 };
 
 class HttpServer {

@@ -15,5 +15,6 @@ int FuzzSettingsFile(const std::uint8_t* data, std::size_t size);
 int FuzzPortMap(const std::uint8_t* data, std::size_t size);
 int FuzzLayout(const std::uint8_t* data, std::size_t size);
 int FuzzHeadless(const std::uint8_t* data, std::size_t size);
+int FuzzWebMessage(const std::uint8_t* data, std::size_t size);
 
 }  // namespace dsp

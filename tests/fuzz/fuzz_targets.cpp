@@ -19,6 +19,7 @@ constexpr std::array kTargets = {
     FuzzTarget{"port_map", FuzzPortMap},
     FuzzTarget{"layout", FuzzLayout},
     FuzzTarget{"headless", FuzzHeadless},
+    FuzzTarget{"web_message", FuzzWebMessage},
 };
 
 }  // namespace

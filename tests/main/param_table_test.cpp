@@ -15,11 +15,10 @@ TEST(ChangeBus, SubscriptionsEndWithTheirHandleEvenWhilePublishing) {
         heard.push_back("first " + std::to_string(change.value));
         second.Reset();  // the listener after it is not called, not even now
     });
-    second = bus->Subscribe([&](const ParamChange& change) { heard.push_back("second " + std::to_string(change.value)); });
+    second = bus->Subscribe(
+        [&](const ParamChange& change) { heard.push_back("second " + std::to_string(change.value)); });
     bus->Publish({nullptr, 1, ChangeSource::Osc, 7});
-    {
-        ChangeBus::Subscription moved = std::move(first);
-    }
+    { ChangeBus::Subscription moved = std::move(first); }
     bus->Publish({nullptr, 2, ChangeSource::Osc, 7});
     EXPECT_EQ(heard, (std::vector<std::string>{"first 1"}));
     ChangeBus::Subscription outlives = bus->Subscribe([](const ParamChange&) {});
@@ -30,7 +29,8 @@ class ParamTableTest : public Form1Test {
   protected:
     void Start() {
         Form1Test::Start();
-        subscription_ = form_->Changes().Subscribe([this](const ParamChange& change) { heard_.push_back(change); });
+        subscription_ =
+            form_->Changes().Subscribe([this](const ParamChange& change) { heard_.push_back(change); });
     }
     ParamTable& Table() { return form_->Parameters(); }
     const CommandRow& Row(std::string_view name) { return *Table().Find(name); }
@@ -39,7 +39,8 @@ class ParamTableTest : public Form1Test {
         std::vector<std::string> lines;
         for (const ParamChange& change : heard_)
             lines.push_back(std::string(change.row->name) + " " + std::to_string(change.value) + " " +
-                            std::to_string(static_cast<int>(change.source)) + " " + std::to_string(change.client));
+                            std::to_string(static_cast<int>(change.source)) + " " +
+                            std::to_string(change.client));
         heard_.clear();
         return lines;
     }
@@ -65,7 +66,7 @@ TEST_F(ParamTableTest, EverySetWritesItsFrameOnceAndIsHeardOnce) {
             const Frame frame = BuildFrame(row.code, value);
             EXPECT_EQ(Written(4), Bytes(frame.begin(), frame.end())) << row.name << " " << value;
             EXPECT_EQ(Heard(), (std::vector<std::string>{std::string(row.name) + " " + std::to_string(value) +
-                                                          " " + std::to_string(osc) + " 42"}));
+                                                         " " + std::to_string(osc) + " 42"}));
             EXPECT_EQ(Table().Value(row), value) << row.name;
         }
     }

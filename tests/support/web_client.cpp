@@ -24,7 +24,8 @@ template <class Complete>
 bool ReadUntil(TcpSocket& socket, std::string& buffer, Complete complete, int timeoutMs, bool* closed) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!complete(buffer)) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) return false;
         short ready = 0;
         socket.Wait(POLLIN, static_cast<int>(left.count()), &ready);
@@ -54,7 +55,8 @@ WebReply WebGet(std::uint16_t port, const std::string& target) {
                         "\r\nConnection: close\r\n\r\n");
     std::string reply;
     bool closed = false;
-    ReadUntil(socket, reply, [](const std::string&) { return false; }, 3000, &closed);
+    ReadUntil(
+        socket, reply, [](const std::string&) { return false; }, 3000, &closed);
     const std::size_t end = reply.find("\r\n\r\n");
     return {StatusOf(reply), end == std::string::npos ? "" : reply.substr(end + 4)};
 }
@@ -89,8 +91,8 @@ void WebSocketClient::SendText(const std::string& text) {
 }
 
 bool WebSocketClient::Fill(std::size_t size, int timeoutMs) {
-    return ReadUntil(socket_, buffer_, [size](const std::string& b) { return b.size() >= size; }, timeoutMs,
-                     &closed_);
+    return ReadUntil(
+        socket_, buffer_, [size](const std::string& b) { return b.size() >= size; }, timeoutMs, &closed_);
 }
 
 std::optional<std::string> WebSocketClient::Receive(int timeoutMs) {

@@ -3,6 +3,7 @@
 // user-interface thread.
 
 #include <cstdint>
+#include <optional>
 
 #include "main/protocol/command_table.h"
 
@@ -11,8 +12,9 @@ namespace dsp {
 class RemotePanel {
   public:
     virtual ~RemotePanel() = default;
-    // The current value of a parameter (not of the LOAD/SAVE actions).
-    virtual int Value(const CommandRow& row) const = 0;
+    // The current value of a parameter (not of the LOAD/SAVE actions); none
+    // for a list without a choice.
+    virtual std::optional<int> Value(const CommandRow& row) const = 0;
     // Moves the parameter's control as the operator would (the control's own
     // handler clamps and sends), or presses LOAD/SAVE with that memory number.
     // `client` names the remote client that asked. False when refused.

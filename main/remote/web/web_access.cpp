@@ -38,7 +38,8 @@ std::optional<WebTokens> ReadTokens(const std::string& text) {
         if (line.starts_with("control=")) tokens.control = line.substr(8);
         if (line.starts_with("watch=")) tokens.watch = line.substr(6);
     }
-    if (!IsToken(tokens.control) || !IsToken(tokens.watch) || tokens.control == tokens.watch) return std::nullopt;
+    if (!IsToken(tokens.control) || !IsToken(tokens.watch) || tokens.control == tokens.watch)
+        return std::nullopt;
     return tokens;
 }
 
@@ -50,6 +51,28 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+bool ParseWebListen(std::string_view text, std::string& address, std::uint16_t& port) {
+    const std::size_t colon = text.rfind(':');
+    std::string_view host = colon == std::string_view::npos ? std::string_view() : text.substr(0, colon);
+    const std::string_view digits = colon == std::string_view::npos ? text : text.substr(colon + 1);
+    if (host.starts_with('[') && host.ends_with(']') && host.size() > 2) {
+        host = host.substr(1, host.size() - 2);
+    } else if (host.find(':') != std::string_view::npos) {
+        return false;  // an IPv6 address needs its brackets
+    }
+    if (colon != std::string_view::npos && host.empty()) return false;
+    if (digits.empty() || digits.size() > 5) return false;
+    unsigned value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > 65535) return false;
+    address = host.empty() ? "127.0.0.1" : std::string(host);
+    port = static_cast<std::uint16_t>(value);
+    return true;
+}
 
 std::string WebTokenPath() {
     std::string base = EnvironmentVariable("XDG_CONFIG_HOME");

@@ -21,6 +21,10 @@ struct WebTokens {
     std::string watch;
 };
 
+// `[ADDR:]PORT` of --web: an IPv4 address, an IPv6 address in brackets, or
+// nothing for 127.0.0.1 (this computer only). Port 0 picks a free one.
+bool ParseWebListen(std::string_view text, std::string& address, std::uint16_t& port);
+
 // `web.token` in the per-user configuration folder.
 std::string WebTokenPath();
 

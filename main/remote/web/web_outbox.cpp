@@ -6,7 +6,10 @@
 namespace dsp {
 
 WebOutbox::WebOutbox(Writer writer, Closer closer, std::size_t maxQueued)
-    : writer_(std::move(writer)), closer_(std::move(closer)), maxQueued_(maxQueued), thread_([this] { Run(); }) {}
+    : writer_(std::move(writer)),
+      closer_(std::move(closer)),
+      maxQueued_(maxQueued),
+      thread_([this] { Run(); }) {}
 
 WebOutbox::~WebOutbox() { Stop(); }
 

@@ -1,5 +1,6 @@
 #include "main/remote/web/web_page.h"
 
+#include <algorithm>
 #include <span>
 #include <string_view>
 
@@ -55,14 +56,25 @@ constexpr PageItem kMicVolume[] = {{"MIC-VOL", "bsSkinStdLabel17", "bsSkinStdLab
                                    {"EFF-VOL", "bsSkinStdLabel18", "bsSkinStdLabel31"}};
 
 constexpr PageGroup kGroups[] = {
-    {"bsSkinStdLabel16", kMusicVolume}, {"bsSkinStdLabel22", kMusicTone}, {"bsSkinStdLabel26", kMicTone},
-    {"", kMicVolume},                   {"", kSources},                   {"bsSkinGroupBox3", kMic},
-    {"bsSkinGroupBox2", kEffects},      {"bsSkinGroupBox1", kSystem},
+    {"bsSkinStdLabel16", kMusicVolume},
+    {"bsSkinStdLabel22", kMusicTone},
+    {"bsSkinStdLabel26", kMicTone},
+    {"", kMicVolume},
+    {"", kSources},
+    {"bsSkinGroupBox3", kMic},
+    {"bsSkinGroupBox2", kEffects},
+    {"bsSkinGroupBox1", kSystem},
 };
 
+// The window pads some captions with spaces to place them; the page does not.
 std::string Caption(std::string_view control, int language) {
-    for (const CaptionRow& row : CaptionTable())
-        if (row.control == control) return std::string(CaptionText(row, language, EnglishColumn::Activation));
+    for (const CaptionRow& row : CaptionTable()) {
+        if (row.control != control) continue;
+        std::string_view text = CaptionText(row, language, EnglishColumn::Activation);
+        text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+        text.remove_suffix(text.size() - std::min(text.find_last_not_of(' ') + 1, text.size()));
+        return std::string(text);
+    }
     return {};
 }
 
@@ -122,7 +134,11 @@ std::string WebPageLayout() {
                                    .AddRaw("connected", StatusTexts(ConnectionText::RelabelOpen))
                                    .AddRaw("disconnected", StatusTexts(ConnectionText::RelabelClosed))
                                    .Text();
-    return JsonObjectWriter().AddRaw("title", Texts("Form1")).AddRaw("groups", groups).AddRaw("status", status).Text();
+    return JsonObjectWriter()
+        .AddRaw("title", Texts("Form1"))
+        .AddRaw("groups", groups)
+        .AddRaw("status", status)
+        .Text();
 }
 
 std::string WebPage() {

@@ -10,11 +10,14 @@ namespace dsp {
 namespace {
 
 const JsonScalar* Member(const FlatJsonObject& object, std::string_view name) {
-    const auto found = std::find_if(object.begin(), object.end(), [&](const auto& m) { return m.first == name; });
+    const auto found =
+        std::find_if(object.begin(), object.end(), [&](const auto& m) { return m.first == name; });
     return found == object.end() ? nullptr : &found->second;
 }
 
-const std::string* Text(const JsonScalar* scalar) { return scalar ? std::get_if<std::string>(scalar) : nullptr; }
+const std::string* Text(const JsonScalar* scalar) {
+    return scalar ? std::get_if<std::string>(scalar) : nullptr;
+}
 
 // A number is the wire value; a text is read as `send` reads it (an item text
 // first, then a number).
@@ -39,8 +42,9 @@ WebRequest ReadSet(const FlatJsonObject& object, const std::string& name) {
 }
 
 std::string ValueJson(const WebValue& value) {
-    if (value.row->items.empty()) return std::to_string(value.value);
-    return JsonString(FormatCommandValue(*value.row, value.value));
+    if (!value.value) return "null";
+    if (value.row->items.empty()) return std::to_string(*value.value);
+    return JsonString(FormatCommandValue(*value.row, *value.value));
 }
 
 }  // namespace
@@ -51,7 +55,8 @@ WebRequest ReadWebRequest(std::string_view text) {
     const std::optional<FlatJsonObject> object = ReadFlatJsonObject(text);
     if (!object) return WebRefusal{"not a JSON object"};
     if (const std::string* name = Text(Member(*object, "set"))) return ReadSet(*object, *name);
-    if (const std::string* what = Text(Member(*object, "get")); what && *what == "state" && object->size() == 1)
+    if (const std::string* what = Text(Member(*object, "get"));
+        what && *what == "state" && object->size() == 1)
         return WebGetState{};
     if (const JsonScalar* ping = Member(*object, "ping"); ping && object->size() == 1) {
         const auto* number = std::get_if<JsonNumber>(ping);
@@ -72,7 +77,8 @@ std::string WebStateMessage(std::uint64_t rev, std::span<const WebValue> values,
 }
 
 std::string WebChangeMessage(std::uint64_t rev, const WebValue& change) {
-    const std::string inner = JsonObjectWriter().Add("name", change.row->name).AddRaw("value", ValueJson(change)).Text();
+    const std::string inner =
+        JsonObjectWriter().Add("name", change.row->name).AddRaw("value", ValueJson(change)).Text();
     return JsonObjectWriter().Add("rev", static_cast<std::int64_t>(rev)).AddRaw("change", inner).Text();
 }
 
@@ -82,6 +88,8 @@ std::string WebRoleMessage(bool watching) {
 
 std::string WebPongMessage(std::int64_t number) { return JsonObjectWriter().Add("pong", number).Text(); }
 
-std::string WebErrorMessage(std::string_view reason) { return JsonObjectWriter().Add("error", reason).Text(); }
+std::string WebErrorMessage(std::string_view reason) {
+    return JsonObjectWriter().Add("error", reason).Text();
+}
 
 }  // namespace dsp

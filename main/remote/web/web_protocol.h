@@ -11,6 +11,7 @@
 // memory number; they have no state.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,7 +41,7 @@ bool IsWebAction(const CommandRow& row);
 
 struct WebValue {
     const CommandRow* row;
-    int value;
+    std::optional<int> value;  // none: a list without a choice (null)
 };
 
 std::string WebStateMessage(std::uint64_t rev, std::span<const WebValue> values, bool linked, int language);

@@ -9,7 +9,9 @@
 namespace dsp {
 namespace {
 
-HttpResponse Refused(int status, std::string_view text) { return {status, "text/plain; charset=utf-8", std::string(text)}; }
+HttpResponse Refused(int status, std::string_view text) {
+    return {status, "text/plain; charset=utf-8", std::string(text)};
+}
 
 }  // namespace
 
@@ -21,8 +23,9 @@ WebRemote::WebRemote(RemotePanel& panel, MainThreadQueue& dispatcher, const WebR
       page_(WebPage()),
       linked_(panel.Linked()),
       language_(panel.Language()) {
-    outbox_ = std::make_unique<WebOutbox>([this](std::uint64_t id, const std::string& text) { return server_->Send(id, text); },
-                                          [this](std::uint64_t id) { server_->Close(id); });
+    outbox_ = std::make_unique<WebOutbox>(
+        [this](std::uint64_t id, const std::string& text) { return server_->Send(id, text); },
+        [this](std::uint64_t id) { server_->Close(id); });
     server_ = std::make_unique<HttpServer>(options.server, *this);
 }
 
@@ -135,7 +138,8 @@ void WebRemote::Apply() {
     if (closing_) return;
     FollowLink();
     for (const Pending& set : pending)
-        if (!panel_.Set(*set.row, set.value, set.client)) outbox_->Push(set.client, WebErrorMessage("refused"));
+        if (!panel_.Set(*set.row, set.value, set.client))
+            outbox_->Push(set.client, WebErrorMessage("refused"));
     const std::string state = State();
     for (std::uint64_t id : wantState) outbox_->Push(id, state);
 }
