@@ -160,13 +160,13 @@ void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
         if (!Execute(line, out)) return;
 }
 
-void HeadlessDriver::RunServing(std::istream& in, std::ostream& out) {
+void HeadlessDriver::Serve(std::istream& in, std::ostream& out) {
     std::thread reader([&] {
-        bool going = true;
         std::string line;
-        while (going && std::getline(in, line))
-            app_.Dispatcher().RunAndWait([&] { going = Execute(line, out); });
-        app_.Dispatcher().RunAndWait([&] { app_.Terminate(); });
+        bool more = true;
+        while (more && std::getline(in, line))
+            app_.Dispatcher().RunAndWait([&] { more = Execute(line, out); });
+        app_.Terminate();
     });
     app_.Run();
     reader.join();

@@ -1,6 +1,7 @@
 #include "main/app/panel_app.h"
 
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -13,7 +14,9 @@
 #include "main/cli/port_map_args.h"
 #include "main/panel/form1.h"
 #include "main/protocol/frame.h"
-#include "main/remote/web/form_web_remote.h"
+#include "main/remote/form_remote_panel.h"
+#include "main/remote/osc_server.h"
+#include "main/remote/web/web_remote.h"
 #include "main/sim/unit_simulator.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -36,8 +39,9 @@ struct PanelOptions {
     bool simulate = false;
     bool reconnect = false;
     std::vector<std::string_view> maps;
+    std::optional<std::string_view> osc;  // [ADDR:]PORT
+    std::optional<std::string_view> web;  // [ADDR:]PORT
     std::string logFrames;                // "" none, "-" stderr
-    std::optional<std::string_view> web;  // --web [ADDR:]PORT
 };
 
 std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args, std::ostream& err) {
@@ -54,6 +58,8 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.maps.push_back(args[++i]);
         else if (args[i] == "--web" && hasValue)
             options.web = args[++i];
+        else if (args[i] == "--osc" && hasValue)
+            options.osc = args[++i];
         else if (args[i] == "--log-frames" && hasValue)
             options.logFrames = std::string(args[++i]);
         else {
@@ -138,31 +144,61 @@ void EndWithTheDisplay(WindowHost& host, TForm1& form, std::ostream& out, std::o
     };
 }
 
-// --web: the page's server on the window, its addresses on stderr. Nothing
-// when it cannot serve (the reason is on stderr).
-std::optional<std::unique_ptr<FormWebRemote>> StartWebRemote(std::optional<std::string_view> listen,
-                                                             TForm1& form, TApplication& app,
-                                                             std::ostream& err) {
-    if (!listen) return std::unique_ptr<FormWebRemote>();
-    WebRemoteOptions options;
-    if (!ParseWebListen(*listen, options.server.address, options.server.port)) {
-        err << "dsp-panel: --web takes [ADDR:]PORT (e.g. 8080, 0.0.0.0:8080, [::1]:8080): " << *listen
-            << "\n";
-        return std::nullopt;
+// `--osc`: the OSC surface, following the window's change bus. Nothing when
+// not asked for; a null server when the address is taken.
+struct OscSurfaceOn {
+    std::unique_ptr<FormRemotePanel> panel;
+    std::unique_ptr<OscServer> server;
+    ChangeBus::Subscription following;
+
+    bool Start(TApplication& app, TForm1& form, const UdpEndpoint& local, std::ostream& err) {
+        panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Osc);
+        server = std::make_unique<OscServer>(app, *panel, err);
+        if (const int error = server->Start(local); error != 0) {
+            err << "dsp-panel: cannot take OSC on " << local.ToString() << ": " << std::strerror(error)
+                << "\n";
+            return false;
+        }
+        following = form.Changes().Subscribe(
+            [this](const ParamChange& change) { server->Changed(*change.row, change.value, change.client); });
+        err << "dsp-panel: OSC on " << server->LocalEndpoint().ToString() << std::endl;
+        return true;
     }
-    std::string problem;
-    std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
-    if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", std::nullopt;
-    options.tokens = *tokens;
-    auto remote = std::make_unique<FormWebRemote>(form, app.Dispatcher(), options);
-    if (!remote->Remote().Error().empty()) {
-        err << "dsp-panel: web remote on " << *listen << ": " << remote->Remote().Error() << "\n";
-        return std::nullopt;
+    ~OscSurfaceOn() { following.Reset(); }
+};
+
+// `--web`: the web remote's page and WebSocket, following the window's change
+// bus; its addresses with their tokens go to stderr.
+struct WebSurfaceOn {
+    std::unique_ptr<FormRemotePanel> panel;
+    std::unique_ptr<WebRemote> remote;
+    ChangeBus::Subscription following;
+
+    bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
+        WebRemoteOptions options;
+        if (!ParseWebListen(listen, options.server.address, options.server.port)) {
+            err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080, [::1]:8080): " << listen << "\n";
+            return false;
+        }
+        std::string problem;
+        const std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
+        if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", false;
+        options.tokens = *tokens;
+        options.language = [&form] { return form.bsSkinComboBox8->ItemIndex(); };
+        panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Web);
+        remote = std::make_unique<WebRemote>(*panel, app.Dispatcher(), options);
+        if (!remote->Error().empty()) {
+            err << "dsp-panel: cannot serve the web remote on " << listen << ": " << remote->Error() << "\n";
+            return false;
+        }
+        following = form.Changes().Subscribe(
+            [this](const ParamChange& change) { remote->Changed(*change.row, change.value); });
+        err << "dsp-panel: web remote: " << remote->PageAddress(WebRole::Control) << "\n"
+            << "dsp-panel: web remote, read-only: " << remote->PageAddress(WebRole::Watch) << std::endl;
+        return true;
     }
-    err << "dsp-panel: web remote: " << remote->Remote().PageAddress(WebRole::Control) << "\n"
-        << "dsp-panel: web remote, read-only: " << remote->Remote().PageAddress(WebRole::Watch) << std::endl;
-    return remote;
-}
+    ~WebSurfaceOn() { following.Reset(); }
+};
 
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
@@ -176,6 +212,11 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (!options) return 2;
     std::optional<PortMap> map = BuildPortMap(options->maps, err);
     if (!map) return 2;
+    std::optional<UdpEndpoint> osc;
+    if (options->osc && !(osc = ParseUdpEndpoint(*options->osc, "127.0.0.1")))
+        return err << "dsp-panel: --osc takes [ADDR:]PORT with a dotted IPv4 address: " << *options->osc
+                   << "\n",
+               2;
     Simulation simulation;
     if (options->simulate) {
         if (!simulation.Start(out, err)) return 1;
@@ -212,8 +253,10 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         err << "dsp-panel: " << error.what() << "\n";
         return 1;
     }
-    auto web = StartWebRemote(options->web, *form, app, err);
-    if (!web) return 1;
+    OscSurfaceOn surface;
+    if (osc && !surface.Start(app, *form, *osc, err)) return 1;
+    WebSurfaceOn web;
+    if (options->web && !web.Start(app, *form, *options->web, err)) return 1;
     EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
@@ -221,10 +264,10 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (headless) {
         headless->SetEcho(true);
         HeadlessDriver driver(app, *headless, *fakeClock, *form);
-        // A remote surface hands its work to this thread, which therefore
-        // may not sit in a read of the input.
-        if (*web)
-            driver.RunServing(in, out);
+        // Packets and page messages come while the driver waits for its
+        // next command.
+        if (osc || options->web)
+            driver.Serve(in, out);
         else
             driver.Run(in, out);
     } else {

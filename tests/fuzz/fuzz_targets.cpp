@@ -18,8 +18,10 @@ constexpr std::array kTargets = {
     FuzzTarget{"settings_file", FuzzSettingsFile},
     FuzzTarget{"port_map", FuzzPortMap},
     FuzzTarget{"layout", FuzzLayout},
+    FuzzTarget{"scene", FuzzScene},
     FuzzTarget{"headless", FuzzHeadless},
     FuzzTarget{"web_message", FuzzWebMessage},
+    FuzzTarget{"osc", FuzzOsc},
 };
 
 }  // namespace

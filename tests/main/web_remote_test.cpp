@@ -59,7 +59,7 @@ TEST(WebProtocol, ReadsWhatThePageSendsAndRefusesTheRest) {
 TEST(WebProtocol, WritesStateAndChangesByNameWithItemTexts) {
     const WebValue values[] = {
         {&Row("MAIN-VOL"), 31}, {&Row("KEY"), 0}, {&Row("MUSIC-BASS"), 10}, {&Row("CENTER"), std::nullopt}};
-    EXPECT_EQ(WebStateMessage(4, values, true, 0),
+    EXPECT_EQ(WebStateMessage(4, values, "connected", 0),
               R"({"rev":4,"state":{"MAIN-VOL":31,"KEY":"b-5","MUSIC-BASS":10,)"
               R"("CENTER":null},"link":"connected","lang":"zh"})");
     EXPECT_EQ(WebChangeMessage(5, {&Row("AUX"), 2}),
@@ -144,8 +144,8 @@ class FakePanel final : public RemotePanel {
         values[row.name] = value;
         return true;
     }
-    bool Linked() const override { return linked; }
-    int Language() const override { return 1; }
+    std::string LinkState() const override { return linked ? "connected" : "disconnected"; }
+    std::string PortName() const override { return "COM1"; }
 
     std::map<std::string_view, int> values;
     std::vector<std::pair<std::string, int>> sets;

@@ -65,13 +65,14 @@ WebRequest ReadWebRequest(std::string_view text) {
     return WebRefusal{"unknown message"};
 }
 
-std::string WebStateMessage(std::uint64_t rev, std::span<const WebValue> values, bool linked, int language) {
+std::string WebStateMessage(std::uint64_t rev, std::span<const WebValue> values, std::string_view link,
+                            int language) {
     JsonObjectWriter state;
     for (const WebValue& value : values) state.AddRaw(value.row->name, ValueJson(value));
     return JsonObjectWriter()
         .Add("rev", static_cast<std::int64_t>(rev))
         .AddRaw("state", state.Text())
-        .Add("link", linked ? "connected" : "disconnected")
+        .Add("link", link)
         .Add("lang", IsChinese(language) ? "zh" : "en")
         .Text();
 }

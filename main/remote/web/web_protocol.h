@@ -44,7 +44,9 @@ struct WebValue {
     std::optional<int> value;  // none: a list without a choice (null)
 };
 
-std::string WebStateMessage(std::uint64_t rev, std::span<const WebValue> values, bool linked, int language);
+// `link`: "connected", "reconnecting" or "disconnected".
+std::string WebStateMessage(std::uint64_t rev, std::span<const WebValue> values, std::string_view link,
+                            int language);
 std::string WebChangeMessage(std::uint64_t rev, const WebValue& change);
 std::string WebRoleMessage(bool watching);
 std::string WebPongMessage(std::int64_t number);

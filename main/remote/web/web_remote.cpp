@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "main/panel/caption_table.h"
 #include "main/remote/web/web_page.h"
 #include "main/remote/web/web_protocol.h"
 #include "platform/dispatch/main_thread_queue.h"
@@ -21,8 +22,8 @@ WebRemote::WebRemote(RemotePanel& panel, MainThreadQueue& dispatcher, const WebR
       options_(options),
       brake_(options.clock ? *options.clock : realClock_),
       page_(WebPage()),
-      linked_(panel.Linked()),
-      language_(panel.Language()) {
+      link_(panel.LinkState()),
+      language_(Language()) {
     outbox_ = std::make_unique<WebOutbox>(
         [this](std::uint64_t id, const std::string& text) { return server_->Send(id, text); },
         [this](std::uint64_t id) { server_->Close(id); });
@@ -150,11 +151,13 @@ void WebRemote::Changed(const CommandRow& row, int value) {
     outbox_->Broadcast(WebChangeMessage(++rev_, {&row, value}));
 }
 
+int WebRemote::Language() const { return options_.language ? options_.language() : kLanguageEnglish; }
+
 void WebRemote::FollowLink() {
-    const bool linked = panel_.Linked();
-    const int language = panel_.Language();
-    if (linked == linked_ && language == language_) return;
-    linked_ = linked;
+    std::string link = panel_.LinkState();
+    const int language = Language();
+    if (link == link_ && language == language_) return;
+    link_ = std::move(link);
     language_ = language;
     ++rev_;
     outbox_->Broadcast(State());
@@ -164,7 +167,7 @@ std::string WebRemote::State() const {
     std::vector<WebValue> values;
     for (const CommandRow& row : CommandTable())
         if (!IsWebAction(row)) values.push_back({&row, panel_.Value(row)});
-    return WebStateMessage(rev_, values, linked_, language_);
+    return WebStateMessage(rev_, values, link_, language_);
 }
 
 }  // namespace dsp

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "main/remote/web/remote_panel.h"
+#include "main/remote/remote_panel.h"
 #include "main/remote/web/web_access.h"
 #include "main/remote/web/web_outbox.h"
 #include "platform/web/http_server.h"
@@ -35,6 +35,9 @@ struct WebRemoteOptions {
     // which headless runs hold still).
     const Clock* clock = nullptr;
     int maxSockets = 8;
+    // The window's language index (0 Chinese), asked on the UI thread; none:
+    // English.
+    std::function<int()> language;
 };
 
 class WebRemote final : public HttpHandler {
@@ -68,6 +71,7 @@ class WebRemote final : public HttpHandler {
     void Apply();
     std::string State() const;
     void FollowLink();
+    int Language() const;
 
     RemotePanel& panel_;
     MainThreadQueue& dispatcher_;
@@ -85,7 +89,7 @@ class WebRemote final : public HttpHandler {
 
     // UI thread only.
     std::uint64_t rev_ = 0;
-    bool linked_ = false;
+    std::string link_;
     int language_ = 0;
 
     std::unique_ptr<WebOutbox> outbox_;
