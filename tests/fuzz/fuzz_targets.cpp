@@ -20,6 +20,8 @@ constexpr std::array kTargets = {
     FuzzTarget{"layout", FuzzLayout},
     FuzzTarget{"scene", FuzzScene},
     FuzzTarget{"headless", FuzzHeadless},
+    FuzzTarget{"telnet", FuzzTelnet},
+    FuzzTarget{"rfc2217", FuzzRfc2217},
 };
 
 }  // namespace
