@@ -51,7 +51,8 @@ class Recorder : public TelnetSink {
     }
     void Subnegotiation(std::uint8_t option, std::span<const std::uint8_t> payload) override {
         FuzzCheck(payload.size() <= 256, "a subnegotiation stays bounded");
-        record.insert(record.end(), {2, option, std::uint8_t(payload.size()), std::uint8_t(payload.size() >> 8)});
+        record.insert(record.end(),
+                      {2, option, std::uint8_t(payload.size()), std::uint8_t(payload.size() >> 8)});
         record.insert(record.end(), payload.begin(), payload.end());
         Bytes whole{option};
         whole.insert(whole.end(), payload.begin(), payload.end());
