@@ -22,6 +22,8 @@ constexpr std::array kTargets = {
     FuzzTarget{"headless", FuzzHeadless},
     FuzzTarget{"web_message", FuzzWebMessage},
     FuzzTarget{"osc", FuzzOsc},
+    FuzzTarget{"telnet", FuzzTelnet},
+    FuzzTarget{"rfc2217", FuzzRfc2217},
 };
 
 }  // namespace
