@@ -18,6 +18,7 @@ constexpr std::array kTargets = {
     FuzzTarget{"settings_file", FuzzSettingsFile},
     FuzzTarget{"port_map", FuzzPortMap},
     FuzzTarget{"layout", FuzzLayout},
+    FuzzTarget{"scene", FuzzScene},
     FuzzTarget{"headless", FuzzHeadless},
 };
 
