@@ -19,7 +19,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: dsp-panel [--simulate] [--map COMn=DEVICE]... [--log-frames FILE|-] [--reconnect]\n"
-    "                                        open the control panel window\n"
+    "                 [--osc [ADDR:]PORT]    open the control panel window (--osc: answer OSC\n"
+    "                                        control surfaces on a UDP port, 127.0.0.1 by default)\n"
     "       dsp-panel --headless [OPTIONS]   drive the window with commands on stdin\n"
     "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"
     "       dsp-panel frame --list           list the parameters, their codes and ranges\n"

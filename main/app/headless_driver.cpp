@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
@@ -134,6 +135,18 @@ void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
     std::string line;
     while (std::getline(in, line))
         if (!Execute(line, out)) return;
+}
+
+void HeadlessDriver::Serve(std::istream& in, std::ostream& out) {
+    std::thread reader([&] {
+        std::string line;
+        bool more = true;
+        while (more && std::getline(in, line))
+            app_.Dispatcher().RunAndWait([&] { more = Execute(line, out); });
+        app_.Terminate();
+    });
+    app_.Run();
+    reader.join();
 }
 
 bool HeadlessDriver::Execute(const std::string& line, std::ostream& out) {

@@ -38,6 +38,11 @@ class HeadlessDriver {
 
     // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
+    // The same, for a panel that also answers the network: the commands are
+    // read on a thread of their own and each runs on the window's thread
+    // through the dispatcher, while the application's loop serves the rest
+    // (a remote surface's packets) between and during them.
+    void Serve(std::istream& in, std::ostream& out);
     // One command; false after "quit".
     bool Execute(const std::string& line, std::ostream& out);
 

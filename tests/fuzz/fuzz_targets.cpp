@@ -20,6 +20,7 @@ constexpr std::array kTargets = {
     FuzzTarget{"layout", FuzzLayout},
     FuzzTarget{"scene", FuzzScene},
     FuzzTarget{"headless", FuzzHeadless},
+    FuzzTarget{"osc", FuzzOsc},
 };
 
 }  // namespace
