@@ -25,13 +25,13 @@ Rect TbsSkinNumericEdit::TextRect() const {
     return r;
 }
 
-void TbsSkinNumericEdit::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinNumericEdit::PaintSkinLook(LookContext& look) {
     const auto* s = link_.Section<TbsDataSkinEditControl>();
     if (s == nullptr) {
-        PaintDefaultLook(bitmap);
+        PaintDefaultLook(look);
         return;
     }
-    TbsSkinCustomControl::PaintSkinLook(bitmap);
+    TbsSkinCustomControl::PaintSkinLook(look);
     TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
     Color color = SkinColor(s->FontColor);
     if (!EnabledThroughParents()) {
@@ -40,7 +40,7 @@ void TbsSkinNumericEdit::PaintSkinLook(Bitmap& bitmap) {
         color = SkinColor(s->ActiveFontColor);
     }
     font.SetColor(color);
-    PaintBoxText(bitmap, font);
+    PaintBoxText(look, font);
 }
 
 void TbsSkinNumericEdit::SetValue(double v) {
