@@ -73,10 +73,7 @@ bool WebRemote::AcceptSocket(const HttpRequest& request, std::uint64_t id) {
 
 void WebRemote::SocketOpened(std::uint64_t id) {
     outbox_->Open(id);
-    std::unique_lock guard(lock_);
-    const bool watching = clients_[id] != WebRole::Control;
-    guard.unlock();
-    outbox_->Push(id, WebRoleMessage(watching));
+    outbox_->Push(id, WebRoleMessage(!MayControl(id)));
     Want([&] { wantState_.insert(id); });
 }
 
@@ -88,10 +85,7 @@ bool WebRemote::SocketText(std::uint64_t id, std::string_view text) {
     } else if (std::holds_alternative<WebGetState>(request)) {
         Want([&] { wantState_.insert(id); });
     } else if (const auto* set = std::get_if<WebSet>(&request)) {
-        std::unique_lock guard(lock_);
-        const bool watching = clients_[id] != WebRole::Control;
-        guard.unlock();
-        if (watching) {
+        if (!MayControl(id)) {
             outbox_->Push(id, WebErrorMessage("read-only"));
         } else {
             Want([&] {
@@ -107,6 +101,12 @@ bool WebRemote::SocketText(std::uint64_t id, std::string_view text) {
         outbox_->Push(id, WebErrorMessage(std::get<WebRefusal>(request).reason));
     }
     return true;
+}
+
+bool WebRemote::MayControl(std::uint64_t id) {
+    std::lock_guard guard(lock_);
+    const auto found = clients_.find(id);
+    return found != clients_.end() && found->second == WebRole::Control;
 }
 
 void WebRemote::SocketClosed(std::uint64_t id) {

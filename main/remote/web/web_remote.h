@@ -66,7 +66,7 @@ class WebRemote final : public HttpHandler {
         std::uint64_t client;
     };
 
-    WebRole Admit(const HttpRequest& request);
+    bool MayControl(std::uint64_t id);
     void Want(const std::function<void()>& note);
     void Apply();
     std::string State() const;
