@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "platform/serialdev/network_port_name.h"
 #include "platform/serialdev/stop_signal.h"
 
 namespace dsp {
@@ -36,7 +37,10 @@ Win32SerialDevice::~Win32SerialDevice() { Close(); }
 
 int Win32SerialDevice::Open(const std::string& name) {
     if (handle_) return ERROR_BUSY;
-    HANDLE h = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    const std::string device = map_.Resolve(name);
+    if (device.empty()) return ERROR_FILE_NOT_FOUND;
+    if (IsNetworkPortName(device)) return kErrorNotSupported;
+    HANDLE h = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                            FILE_FLAG_OVERLAPPED, nullptr);
     if (h == INVALID_HANDLE_VALUE) return LastError();
     handle_ = h;

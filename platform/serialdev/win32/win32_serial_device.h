@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/serialdev/port_map.h"
 #include "platform/serialdev/serial_device.h"
 
 namespace dsp {
@@ -28,12 +29,13 @@ inline constexpr int kErrorNotSupported = 50;
 
 class Win32SerialDevice final : public SerialDevice {
   public:
-    Win32SerialDevice() = default;
+    explicit Win32SerialDevice(PortMap map = {}) : map_(std::move(map)) {}
     ~Win32SerialDevice() override;
 
     static constexpr int kQueueLookMs = 20;
 
-    // `name` as CreateFileA takes it ("\\.\COM5").
+    // `name` as the component gives it ("\\.\COM5"), mapped through the
+    // port map; CreateFileA gets the device it names.
     int Open(const std::string& name) override;
     void Close() override;
     bool IsOpen() const override { return handle_ != nullptr; }
@@ -59,6 +61,7 @@ class Win32SerialDevice final : public SerialDevice {
     int DriverWait(std::uint32_t mask, const StopSignal& stop, std::uint32_t* events);
     int QueueWatch(std::uint32_t mask, const StopSignal& stop, std::uint32_t* events);
 
+    PortMap map_;
     void* handle_ = nullptr;  // HANDLE; null while closed
     std::uint32_t setMask_ = 0xFFFFFFFFu;
     std::atomic<bool> watchQueues_{false};
