@@ -31,7 +31,15 @@ void TbsSkinNumericEdit::PaintSkinLook(Bitmap& bitmap) {
         PaintDefaultLook(bitmap);
         return;
     }
-    TbsSkinCustomControl::PaintSkinLook(bitmap);
+    // While hovered or focused the frame comes from the active picture,
+    // cut as the normal one is.
+    if (Hot() && picture_ != nullptr && !SkinRectEmpty(s->ActiveSkinRect)) {
+        Canvas canvas(bitmap);
+        DrawSkinBody(canvas, *picture_, {anchors_, stretch_, resizeMode_}, SkinRect(s->ActiveSkinRect),
+                     Width(), Height());
+    } else {
+        TbsSkinCustomControl::PaintSkinLook(bitmap);
+    }
     TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
     Color color = SkinColor(s->FontColor);
     if (!EnabledThroughParents()) {
