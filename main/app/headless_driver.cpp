@@ -148,9 +148,18 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
 std::span<const HeadlessDriver::Command> HeadlessDriver::Commands() { return kCommands; }
 
 void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
-    std::string line;
-    while (std::getline(in, line))
-        if (!Execute(line, out)) return;
+    Run(
+        [&in]() -> std::optional<std::string> {
+            std::string line;
+            if (!std::getline(in, line)) return std::nullopt;
+            return line;
+        },
+        out);
+}
+
+void HeadlessDriver::Run(const std::function<std::optional<std::string>()>& next, std::ostream& out) {
+    while (const std::optional<std::string> line = next())
+        if (!Execute(*line, out)) return;
 }
 
 bool HeadlessDriver::Execute(const std::string& line, std::ostream& out) {

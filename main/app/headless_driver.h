@@ -5,7 +5,9 @@
 // their arguments and their one-line help are rows of one table (`help`
 // prints it).
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,8 +38,9 @@ class HeadlessDriver {
 
     static std::span<const Command> Commands();
 
-    // Reads commands until "quit" or the end of input.
+    // Reads commands until "quit" or the end of input (`next` gives nullopt).
     void Run(std::istream& in, std::ostream& out);
+    void Run(const std::function<std::optional<std::string>()>& next, std::ostream& out);
     // One command; false after "quit".
     bool Execute(const std::string& line, std::ostream& out);
 
