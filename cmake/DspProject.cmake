@@ -43,18 +43,36 @@ function(dsp_library name)
   target_link_libraries(${name} PUBLIC dsp_options ${ARG_LINKS})
 endfunction()
 
-# dsp_test(NAME SOURCES... [LINKS targets...])
+# dsp_test(NAME SOURCES... [LINKS targets...] [LABELS labels...])
 # A GoogleTest program registered with CTest. Tests run with the test's source
 # folder as DSP_TEST_DATA so they can find golden files beside them.
+# Every test carries labels, so one kind can run alone (`ctest -L unit`):
+#   unit  in-process only, quick; the default when LABELS is not given
+#   pty   uses pseudo-terminals, child processes or loopback servers
+#   x11   starts its own Xvfb
+#   slow  takes more than a few seconds (soak, fault matrix, packaging)
+#   fuzz  replays a fuzz corpus
+set(DSP_TEST_LABELS unit pty x11 slow fuzz)
 function(dsp_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS;LABELS" ${ARGN})
+  if(NOT ARG_LABELS)
+    set(ARG_LABELS unit)
+  endif()
+  foreach(label IN LISTS ARG_LABELS)
+    if(NOT label IN_LIST DSP_TEST_LABELS)
+      message(FATAL_ERROR "dsp_test(${name}): unknown label '${label}' (one of: ${DSP_TEST_LABELS})")
+    endif()
+  endforeach()
+  if("unit" IN_LIST ARG_LABELS AND NOT ARG_LABELS STREQUAL "unit")
+    message(FATAL_ERROR "dsp_test(${name}): 'unit' stands alone: a test with another label is not a unit test")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE dsp_options ${ARG_LINKS} GTest::gtest GTest::gtest_main
                         GTest::gmock Threads::Threads)
   target_compile_definitions(${name} PRIVATE
     DSP_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}" DSP_BINARY_DIR="${CMAKE_BINARY_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "DSP_TEST_OUT=${CMAKE_CURRENT_BINARY_DIR}")
+    PROPERTIES ENVIRONMENT "DSP_TEST_OUT=${CMAKE_CURRENT_BINARY_DIR}" LABELS "${ARG_LABELS}")
 endfunction()
 
 # dsp_bench(NAME SOURCES... [LINKS targets...]) - a Google Benchmark program.

@@ -9,6 +9,7 @@
 #include "i18n/translation_runtime.h"
 #include "main/app/panel_app.h"
 #include "main/cli/frame_command.h"
+#include "main/cli/scene_command.h"
 #include "main/cli/send_command.h"
 #include "main/cli/simulate_command.h"
 #include "main/cli/skin_info_command.h"
@@ -18,12 +19,17 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: dsp-panel [--simulate] [--map COMn=DEVICE]... [--log-frames FILE|-] [--reconnect]\n"
-    "                                        open the control panel window\n"
+    "                 [--osc [ADDR:]PORT]    open the control panel window (--osc: answer OSC\n"
+    "                                        control surfaces on a UDP port, 127.0.0.1 by default)\n"
     "       dsp-panel --headless [OPTIONS]   drive the window with commands on stdin\n"
     "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"
     "       dsp-panel frame --list           list the parameters, their codes and ranges\n"
     "       dsp-panel send --port NAME [--map COMn=DEVICE]... PARAM VALUE [PARAM VALUE ...]\n"
     "                                        send frames to the unit\n"
+    "       dsp-panel scene apply FILE|NAME --port NAME [--gap MS] [--safe LIST] [--direct]\n"
+    "                                        send a scene to the unit, volumes first down, last up\n"
+    "       dsp-panel scene show FILE|NAME | diff A B | list\n"
+    "                                        the frames a scene sends; how two differ; the saved ones\n"
     "       dsp-panel simulate-unit [--pty | DEVICE]\n"
     "                                        simulate the unit and print every frame it receives\n"
     "       dsp-panel skin-info N            describe embedded skin N (1 to 3)\n"
@@ -56,6 +62,8 @@ int main(int argc, char** argv) {
         return dsp::RunFrameCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (!args.empty() && args[0] == "send")
         return dsp::RunSendCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    if (!args.empty() && args[0] == "scene")
+        return dsp::RunSceneCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (!args.empty() && args[0] == "simulate-unit")
         return dsp::RunSimulateCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (!args.empty() && args[0] == "skin-info")

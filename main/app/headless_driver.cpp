@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
@@ -119,6 +120,14 @@ bool RowInView(const ListModel& rows, int index) {
     return index >= rows.TopIndex() && index < rows.TopIndex() + rows.Rows();
 }
 
+HeadlessDriver::LineSource LinesOf(std::istream& in) {
+    return [&in]() -> std::optional<std::string> {
+        std::string line;
+        if (!std::getline(in, line)) return std::nullopt;
+        return line;
+    };
+}
+
 }  // namespace
 
 const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
@@ -140,6 +149,12 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
      "skin (skin=N:section:index, -1 for the default look; skin=- without skin data); then the window "
      "caption and the status text",
      &HeadlessDriver::Dump},
+    {"params", "", "per parameter: its name and current value (the item text of a list; - for no choice)",
+     &HeadlessDriver::Params},
+    {"set", "PARAM VALUE",
+     "move a parameter's control (by name or code; a number or item text) as the operator would; "
+     "load and save press their button with that memory number",
+     &HeadlessDriver::Set},
     {"screenshot", "PATH", "the window as a PNG", &HeadlessDriver::Screenshot},
     {"help", "", "this list", &HeadlessDriver::Help},
     {"quit", "", "end the session", &HeadlessDriver::Quit},
@@ -147,19 +162,27 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
 
 std::span<const HeadlessDriver::Command> HeadlessDriver::Commands() { return kCommands; }
 
-void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
-    Run(
-        [&in]() -> std::optional<std::string> {
-            std::string line;
-            if (!std::getline(in, line)) return std::nullopt;
-            return line;
-        },
-        out);
-}
+void HeadlessDriver::Run(std::istream& in, std::ostream& out) { Run(LinesOf(in), out); }
 
-void HeadlessDriver::Run(const std::function<std::optional<std::string>()>& next, std::ostream& out) {
+void HeadlessDriver::Run(const LineSource& next, std::ostream& out) {
     while (const std::optional<std::string> line = next())
         if (!Execute(*line, out)) return;
+}
+
+void HeadlessDriver::Serve(std::istream& in, std::ostream& out) { Serve(LinesOf(in), out); }
+
+void HeadlessDriver::Serve(const LineSource& next, std::ostream& out) {
+    std::thread reader([&] {
+        bool more = true;
+        while (more) {
+            const std::optional<std::string> line = next();
+            if (!line) break;
+            app_.Dispatcher().RunAndWait([&] { more = Execute(*line, out); });
+        }
+        app_.Terminate();
+    });
+    app_.Run();
+    reader.join();
 }
 
 bool HeadlessDriver::Execute(const std::string& line, std::ostream& out) {
@@ -319,6 +342,25 @@ void HeadlessDriver::DumpOpenList(TbsSkinComboBox& combo, std::ostream& out) {
     TbsSkinScrollBar& bar = *box.ScrollBar();
     out << combo.Name() << ".ScrollBar " << bar.ClassName() << " visible=" << bar.Visible()
         << " position=" << bar.Position() << SkinOf(bar) << '\n';
+}
+
+void HeadlessDriver::Params(std::istream&, std::ostream& out) {
+    const ParamTable& table = form_.Parameters();
+    for (const ParamTable::Param& param : table.Params()) {
+        const std::optional<int> value = table.Value(*param.row);
+        out << param.row->name << ' ' << (value ? FormatCommandValue(*param.row, *value) : "-") << '\n';
+    }
+}
+
+void HeadlessDriver::Set(std::istream& args, std::ostream&) {
+    std::string name, text;
+    if (!(args >> name >> text)) throw CommandError("expected PARAM VALUE");
+    ParamTable& table = form_.Parameters();
+    const CommandRow* row = table.Find(name);
+    if (!row) throw CommandError("no parameter " + Echo(name));
+    const std::optional<int> value = ParseCommandValue(*row, text);
+    if (!value || !table.Set(*row, *value, ChangeSource::Headless))
+        throw CommandError(Echo(text) + " is not a value of " + std::string(row->name));
 }
 
 void HeadlessDriver::Screenshot(std::istream& args, std::ostream&) {

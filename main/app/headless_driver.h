@@ -38,9 +38,18 @@ class HeadlessDriver {
 
     static std::span<const Command> Commands();
 
-    // Reads commands until "quit" or the end of input (`next` gives nullopt).
+    // Where commands come from: the next line, or nullopt at the end.
+    using LineSource = std::function<std::optional<std::string>()>;
+
+    // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
-    void Run(const std::function<std::optional<std::string>()>& next, std::ostream& out);
+    void Run(const LineSource& next, std::ostream& out);
+    // The same, for a panel that also answers the network: the commands are
+    // read on a thread of their own and each runs on the window's thread
+    // through the dispatcher, while the application's loop serves the rest
+    // (a remote surface's packets) between and during them.
+    void Serve(std::istream& in, std::ostream& out);
+    void Serve(const LineSource& next, std::ostream& out);
     // One command; false after "quit".
     bool Execute(const std::string& line, std::ostream& out);
 
@@ -63,6 +72,8 @@ class HeadlessDriver {
     void Advance(std::istream& args, std::ostream& out);
     void Dump(std::istream& args, std::ostream& out);
     void DumpOpenList(TbsSkinComboBox& combo, std::ostream& out);
+    void Params(std::istream& args, std::ostream& out);
+    void Set(std::istream& args, std::ostream& out);
     void Screenshot(std::istream& args, std::ostream& out);
     void Help(std::istream& args, std::ostream& out);
     void Quit(std::istream& args, std::ostream& out);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -14,6 +15,8 @@
 #include "main/cli/port_map_args.h"
 #include "main/panel/form1.h"
 #include "main/protocol/frame.h"
+#include "main/remote/form_remote_panel.h"
+#include "main/remote/osc_server.h"
 #include "main/sim/unit_simulator.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -40,7 +43,8 @@ struct PanelOptions {
     bool simulate = false;
     bool reconnect = false;
     std::vector<std::string_view> maps;
-    std::string logFrames;  // "" none, "-" stderr
+    std::optional<std::string_view> osc;  // [ADDR:]PORT
+    std::string logFrames;                // "" none, "-" stderr
 };
 
 std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args, std::ostream& err) {
@@ -55,6 +59,8 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.reconnect = true;
         else if (args[i] == "--map" && hasValue)
             options.maps.push_back(args[++i]);
+        else if (args[i] == "--osc" && hasValue)
+            options.osc = args[++i];
         else if (args[i] == "--log-frames" && hasValue)
             options.logFrames = std::string(args[++i]);
         else {
@@ -139,6 +145,29 @@ void EndWithTheDisplay(WindowHost& host, TForm1& form, std::ostream& out, std::o
     };
 }
 
+// `--osc`: the OSC surface, following the window's change bus. Nothing when
+// not asked for; a null server when the address is taken.
+struct OscSurfaceOn {
+    std::unique_ptr<FormRemotePanel> panel;
+    std::unique_ptr<OscServer> server;
+    ChangeBus::Subscription following;
+
+    bool Start(TApplication& app, TForm1& form, const UdpEndpoint& local, std::ostream& err) {
+        panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Osc);
+        server = std::make_unique<OscServer>(app, *panel, err);
+        if (const int error = server->Start(local); error != 0) {
+            err << "dsp-panel: cannot take OSC on " << local.ToString() << ": " << std::strerror(error)
+                << "\n";
+            return false;
+        }
+        following = form.Changes().Subscribe(
+            [this](const ParamChange& change) { server->Changed(*change.row, change.value, change.client); });
+        err << "dsp-panel: OSC on " << server->LocalEndpoint().ToString() << std::endl;
+        return true;
+    }
+    ~OscSurfaceOn() { following.Reset(); }
+};
+
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
@@ -178,10 +207,15 @@ class CloseOnEndRequest {
 
 // The headless driver's commands: standard input is read straight from its
 // descriptor, so a request to end is seen while a command is awaited.
-void DriveHeadless(HeadlessDriver& driver, std::istream& in, std::ostream& out, SignalWatch& signals) {
-    if (&in != &std::cin) return driver.Run(in, out);
+void DriveHeadless(HeadlessDriver& driver, std::istream& in, std::ostream& out, SignalWatch& signals,
+                   bool serve) {
     LineInput lines(0, signals.Fd());
-    driver.Run([&lines] { return lines.Next(); }, out);
+    const HeadlessDriver::LineSource fromStdin = [&lines] { return lines.Next(); };
+    if (&in != &std::cin) {
+        serve ? driver.Serve(in, out) : driver.Run(in, out);
+    } else {
+        serve ? driver.Serve(fromStdin, out) : driver.Run(fromStdin, out);
+    }
 }
 
 }  // namespace
@@ -193,6 +227,11 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     SignalWatch signals(SignalWatch::Watch::End);
     std::optional<PortMap> map = BuildPortMap(options->maps, err);
     if (!map) return 2;
+    std::optional<UdpEndpoint> osc;
+    if (options->osc && !(osc = ParseUdpEndpoint(*options->osc, "127.0.0.1")))
+        return err << "dsp-panel: --osc takes [ADDR:]PORT with a dotted IPv4 address: " << *options->osc
+                   << "\n",
+               2;
     Simulation simulation;
     if (options->simulate) {
         if (!simulation.Start(out, err)) return 1;
@@ -229,6 +268,8 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         err << "dsp-panel: " << error.what() << "\n";
         return 1;
     }
+    OscSurfaceOn surface;
+    if (osc && !surface.Start(app, *form, *osc, err)) return 1;
     EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
@@ -236,7 +277,8 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (headless) {
         headless->SetEcho(true);
         HeadlessDriver driver(app, *headless, *fakeClock, *form);
-        DriveHeadless(driver, in, out, signals);
+        // With --osc, packets come while the driver waits for its next command.
+        DriveHeadless(driver, in, out, signals, osc.has_value());
     } else {
         CloseOnEndRequest closer(signals, app, *form);
         app.Run();

@@ -7,9 +7,6 @@
 #include "main/cli/frame_args.h"
 #include "main/cli/frame_command.h"
 #include "main/cli/port_map_args.h"
-#include "platform/serialdev/routed_serial_device.h"
-#include "serial/com_port.h"
-#include "serial/port_failure.h"
 
 namespace dsp {
 namespace {
@@ -48,8 +45,7 @@ std::optional<SendArgs> ParseSendArgs(std::span<const std::string_view> args) {
 }  // namespace
 
 int RunSendCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    return RunSendCommand(args, out, err,
-                          [](const PortMap& map) { return std::make_unique<RoutedSerialDevice>(map); });
+    return RunSendCommand(args, out, err, RoutedDeviceMaker());
 }
 
 int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::ostream& err,
@@ -68,27 +64,11 @@ int RunSendCommand(std::span<const std::string_view> args, std::ostream&, std::o
     auto map = BuildPortMap(parsed->maps, err);
     if (!map) return kExitBadParameter;
 
-    TComPort port;
-    port.SetDeviceFactory([map = *map, makeDevice] { return makeDevice(map); });
-    port.SetEvents({});  // nothing is read back, so no monitoring thread is needed
-    port.SetPort(parsed->port);
-    try {
-        port.OpenPort();
-        for (const Frame& frame : frames) {
-            int sent = port.SendBytes(frame.data(), static_cast<int>(frame.size()));
-            if (sent != static_cast<int>(frame.size())) {
-                err << "dsp-panel: " << parsed->port << ": the write timed out after " << sent << " of "
-                    << frame.size() << " bytes of " << FrameToHex(frame) << '\n';
-                port.ClosePort();
-                return kExitPortError;
-            }
-        }
-        port.ClosePort();
-    } catch (const EComPort& e) {
-        err << "dsp-panel: " << DescribePortFailure(parsed->port, *map, e) << '\n';
-        return kExitPortError;
-    }
-    return 0;
+    CliPort port(parsed->port, *map, makeDevice);
+    if (!port.Open(err)) return kExitPortError;
+    for (const Frame& frame : frames)
+        if (!port.Send(frame, err)) return kExitPortError;
+    return port.Close(err) ? 0 : kExitPortError;
 }
 
 }  // namespace dsp

@@ -22,6 +22,7 @@ TForm1::TForm1(TComponent* owner, Options options)
     if (!text) throw ELayoutError(0, "the window's layout is not embedded");
     loadReport_ = LoadLayout(ReadLayout(text->Text()), *this, ComponentFactory::Panel());
     FindControls();
+    params_.Resolve(*this);
     WatchLink();
 }
 

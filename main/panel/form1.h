@@ -20,9 +20,11 @@
 #include "controls/track_bar.h"
 #include "main/panel/caption_fit.h"
 #include "main/panel/caption_table.h"
+#include "main/panel/change_bus.h"
 #include "main/panel/layout_host.h"
 #include "main/panel/layout_loader.h"
 #include "main/panel/link_keeper.h"
+#include "main/panel/param_table.h"
 #include "platform/dispatch/main_thread_queue.h"
 #include "platform/framework/form.h"
 #include "platform/registry/registry.h"
@@ -31,7 +33,7 @@
 
 namespace dsp {
 
-class TForm1 : public TForm, private LayoutHost {
+class TForm1 : public TForm, private LayoutHost, private ParamLink {
   public:
     struct Options {
         std::string registryFile;  // empty: the user's own store
@@ -56,6 +58,10 @@ class TForm1 : public TForm, private LayoutHost {
     const LayoutLoadReport& LoadReport() const { return loadReport_; }
     // With --reconnect: whether the port went away and is being reopened.
     bool LinkAway() const { return link_.Away(); }
+
+    // The parameters, and the changes made to them from every side.
+    ParamTable& Parameters() { return params_; }
+    ChangeBus& Changes() { return changes_; }
 
     // Handlers, named after the instance and the event.
     void FormActivate(TObject* sender);
@@ -134,15 +140,8 @@ class TForm1 : public TForm, private LayoutHost {
     template <class T>
     T* Find(const char* name);
 
-    // Shared steps of the parameter handlers.
-    void Send(std::uint8_t code, int value);
-    void SliderChange(TbsSkinSlider& slider, std::uint8_t code, TbsSkinNumericEdit& readout);
-    void TrackBarChange(TbsSkinTrackBar& bar, std::uint8_t code, TbsSkinNumericEdit& readout, int shown);
-    void ClampedVolumeChange(TbsSkinTrackBar& bar, TbsSkinSpinEdit& ceiling, std::uint8_t code,
-                             TbsSkinNumericEdit& readout);
-    void SpinChange(TbsSkinSpinEdit& spin, std::uint8_t code);
-    void ComboCloseUp(TbsSkinComboBox& combo, std::uint8_t code);
-    void SelectorClick(TbsSkinButton& button, std::uint8_t code, int value);
+    // ParamLink: the parameter handlers' write.
+    void Send(std::uint8_t code, int value) override;
 
     // Connection, groups and language.
     int LanguageIndex() const { return bsSkinComboBox8->ItemIndex(); }
@@ -152,14 +151,13 @@ class TForm1 : public TForm, private LayoutHost {
     void Relabel(int languageIndex, EnglishColumn column);
     void RestoreLanguage();
     void SetDefaults();
-    void ShowReadouts();
     void ReportPortFailure(const std::exception& error);
     TRegistry OpenStore() const;
     void ReportSettingsProblem(const TRegistry& store);
 
     // Reconnecting (form1_link.cpp). Online: connected, or away and coming
     // back, so the controls keep working while nothing is sent.
-    bool Online() const { return ComPort1.Connected() || link_.Away(); }
+    bool Online() const override { return ComPort1.Connected() || link_.Away(); }
     void WatchLink();
     bool SendFailedForGood(const std::exception& error);
     void LinkLost(const std::string& reason);
@@ -167,6 +165,8 @@ class TForm1 : public TForm, private LayoutHost {
     void DisconnectWhileAway();
 
     Options options_;
+    ChangeBus changes_;
+    ParamTable params_{*this, changes_};
     std::string lastSettingsProblem_;  // said once, not at every change
     LinkKeeper link_;
     CaptionFit captionFit_;

@@ -99,25 +99,6 @@ void TForm1::SetDefaults() {
     for (std::size_t i = 0; i < std::size(sliders); ++i) sliders[i]->SetValue(sliderDefaults[i]);
 }
 
-void TForm1::ShowReadouts() {
-    bsSkinNumericEdit7->SetValue(bsSkinSlider1->Value());
-    bsSkinNumericEdit9->SetValue(bsSkinSlider2->Value());
-    bsSkinNumericEdit10->SetValue(bsSkinSlider3->Value());
-    bsSkinNumericEdit11->SetValue(bsSkinSlider5->Value());
-    bsSkinNumericEdit12->SetValue(bsSkinSlider6->Value());
-    bsSkinNumericEdit18->SetValue(bsSkinTrackBar12->Value());
-    bsSkinNumericEdit1->SetValue(bsSkinTrackBar1->Value());
-    bsSkinNumericEdit3->SetValue(bsSkinTrackBar3->Value());
-    bsSkinNumericEdit4->SetValue(bsSkinTrackBar4->Value() - 10);
-    bsSkinNumericEdit5->SetValue(bsSkinTrackBar5->Value() - 10);
-    bsSkinNumericEdit6->SetValue(bsSkinTrackBar6->Value() - 10);
-    bsSkinNumericEdit14->SetValue(bsSkinTrackBar7->Value() - 10);
-    bsSkinNumericEdit15->SetValue(bsSkinTrackBar8->Value() - 10);
-    bsSkinNumericEdit16->SetValue(bsSkinTrackBar9->Value() - 10);
-    bsSkinNumericEdit2->SetValue(bsSkinTrackBar2->Value());
-    bsSkinNumericEdit13->SetValue(bsSkinTrackBar10->Value());
-}
-
 void TForm1::FormActivate(TObject*) {
     bsSkinComboBox1->SetItemIndex(0);
     bsSkinComboBox3->SetItemIndex(0);
@@ -126,7 +107,7 @@ void TForm1::FormActivate(TObject*) {
     bsSkinComboBox7->SetItemIndex(5);
     RestoreLanguage();  // a registry error ends the activation here
     SetDefaults();
-    ShowReadouts();
+    params_.ShowReadouts();
     EnableParameterControls(Online());
 }
 

@@ -78,15 +78,37 @@ constexpr CommandRow kTable[] = {
     {0x10, "SW-FREQ", "SW FREQ:", kSpin5, 50, 250, E::SpinRounded, kNoItems, R::SpinItself, ""},
     {0x11, "SW-VOL", " SW", kTrack3, 0, 63, E::TrackBarValue, kNoItems, R::Value, "bsSkinNumericEdit3"},
     {0x12, "AUX-VOL", "AUX", kTrack1, 0, 63, E::TrackBarValue, kNoItems, R::Value, "bsSkinNumericEdit1"},
-    {0x13, "MAIN-VOL", "MAIN", kTrack12, 0, 63, E::TrackBarValue, kNoItems, R::Value, "bsSkinNumericEdit18"},
-    {0x14, "MIC-VOL", " MIC", kTrack2, 0, 42, E::TrackBarValue, kNoItems, R::Value, "bsSkinNumericEdit2"},
+    {0x13,
+     "MAIN-VOL",
+     "MAIN",
+     kTrack12,
+     0,
+     63,
+     E::TrackBarValue,
+     kNoItems,
+     R::Value,
+     "bsSkinNumericEdit18",
+     {},
+     0x22},
+    {0x14,
+     "MIC-VOL",
+     " MIC",
+     kTrack2,
+     0,
+     42,
+     E::TrackBarValue,
+     kNoItems,
+     R::Value,
+     "bsSkinNumericEdit2",
+     {},
+     0x21},
     {0x15, "EFF-VOL", " EFF", kTrack10, 0, 80, E::TrackBarValue, kNoItems, R::Value, "bsSkinNumericEdit13"},
     {0x1A, "INPUT", "INPUT:", kInputButtons, 0, 4, E::FixedPerButton, kInputItems, R::None, ""},
     {0x1B, "KEY", "KEY:", kCombo7, 0, 10, E::ItemIndex, kKeyItems, R::None, ""},
     {0x21, "MIC-VOL-MAX", "MIC VOL MAX:", kSpin4, 20, 42, E::SpinRounded, kNoItems, R::SpinItself, ""},
     {0x22, "MUSIC-VOL-MAX", "MUSIC VOL MAX:", kSpin3, 20, 64, E::SpinRounded, kNoItems, R::SpinItself, ""},
-    {0x30, "LOAD", "load", kSpin1, 0, 10, E::SpinRounded, kNoItems, R::None, ""},
-    {0x31, "SAVE", "save", kSpin2, 0, 6, E::SpinRounded, kNoItems, R::None, ""},
+    {0x30, "LOAD", "load", kSpin1, 0, 10, E::SpinRounded, kNoItems, R::None, "", "bsSkinButton2"},
+    {0x31, "SAVE", "save", kSpin2, 0, 6, E::SpinRounded, kNoItems, R::None, "", "bsSkinButton3"},
 };
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
@@ -133,6 +155,11 @@ std::optional<int> ParseCommandValue(const CommandRow& command, std::string_view
         value = ParseNumber(text);
     if (!value || *value < command.minValue || *value > command.maxValue) return std::nullopt;
     return value;
+}
+
+int ShownValue(const CommandRow& command, int value) {
+    // The tone controls show their value around the neutral position 10.
+    return command.readout == Readout::ValueMinus10 ? value - 10 : value;
 }
 
 std::string FormatCommandValue(const CommandRow& command, int value) {

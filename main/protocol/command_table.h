@@ -1,8 +1,9 @@
 #pragma once
 // The unit's command codes, as data: one row per code with its parameter name,
-// the control that sends it, its value range, how the value is encoded and what
-// the read-out beside the control shows. The window, the `frame` and `send`
-// commands and the unit simulator all read this one table.
+// the control that sends it, its value range, how the value is encoded, what
+// the read-out beside the control shows and the ceiling that caps it. The
+// window (through its ParamTable), the `frame` and `send` commands and the
+// unit simulator all read this one table.
 
 #include <cstdint>
 #include <optional>
@@ -38,6 +39,11 @@ struct CommandRow {
     std::span<const std::string_view> items;  // item texts of list parameters, by value
     Readout readout;
     std::string_view readoutControl;  // numeric edit showing the value, if any
+    // The button that sends the spin edit's number (the memory actions), if any.
+    std::string_view trigger = {};
+    // The code of the parameter whose value caps this one (the two volume
+    // ceilings); -1 for none.
+    int ceiling = -1;
 };
 
 // All 27 codes, in ascending code order.
@@ -52,6 +58,9 @@ const CommandRow* FindCommand(std::string_view codeOrName);
 // number, so what the simulator prints (`KEY 0`, `INPUT AUTO`) reads back as
 // the same value. Returns nothing when the text is neither, or out of range.
 std::optional<int> ParseCommandValue(const CommandRow& command, std::string_view text);
+
+// What the read-out beside the control shows for `value`.
+int ShownValue(const CommandRow& command, int value);
 
 // The text shown for a value: the item text of list parameters, else the number.
 std::string FormatCommandValue(const CommandRow& command, int value);

@@ -14,6 +14,8 @@ int FuzzMoCatalog(const std::uint8_t* data, std::size_t size);
 int FuzzSettingsFile(const std::uint8_t* data, std::size_t size);
 int FuzzPortMap(const std::uint8_t* data, std::size_t size);
 int FuzzLayout(const std::uint8_t* data, std::size_t size);
+int FuzzScene(const std::uint8_t* data, std::size_t size);
 int FuzzHeadless(const std::uint8_t* data, std::size_t size);
+int FuzzOsc(const std::uint8_t* data, std::size_t size);
 
 }  // namespace dsp

@@ -18,7 +18,9 @@ constexpr std::array kTargets = {
     FuzzTarget{"settings_file", FuzzSettingsFile},
     FuzzTarget{"port_map", FuzzPortMap},
     FuzzTarget{"layout", FuzzLayout},
+    FuzzTarget{"scene", FuzzScene},
     FuzzTarget{"headless", FuzzHeadless},
+    FuzzTarget{"osc", FuzzOsc},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "main/remote/osc_writer.h"
 #include "platform/graphics/bmp_file.h"
 #include "platform/graphics/jpeg_file.h"
 #include "platform/graphics/png_file.h"
@@ -100,5 +101,11 @@ int main(int argc, char** argv) {
     Write(out, "layout", "items",
           Text("# c\nobject A: TbsSkinComboBox\n  Items.Strings = (\"COM1\", \"COM2\")\n"
                "  OnChange = AChange\nend\n"));
+    Write(out, "osc", "set", dsp::WriteOscMessage({"/dsp/main-vol", {31}}));
+    Write(out, "osc", "bundle",
+          dsp::WriteOscBundle(std::vector<dsp::OscMessage>{{"/dsp/key", {std::string("b-5")}},
+                                                           {"/dsp/subscribe", {9001, std::string("norm")}},
+                                                           {"/dsp/sw-freq", {0.25f}},
+                                                           {"/dsp/dump", {}}}));
     return 0;
 }

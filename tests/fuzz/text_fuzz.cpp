@@ -1,11 +1,14 @@
 // The text readers: the skin ini, message catalogs, the settings file, the
 // port map and the stored layout.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "i18n/mo_catalog.h"
 #include "main/layout/layout_error.h"
 #include "main/layout/layout_reader.h"
+#include "main/scene/apply_plan.h"
+#include "main/scene/scene_text.h"
 #include "platform/registry/reg_document.h"
 #include "platform/serialdev/port_map.h"
 #include "skin/skin_ini.h"
@@ -99,6 +102,30 @@ int FuzzLayout(const std::uint8_t* data, std::size_t size) {
     } catch (const ELayoutError&) {
         return 1;
     }
+}
+
+// A scene that reads writes a text that reads back to the same scene and the
+// same text; its safe apply dips and raises each volume it sets and sends
+// every other setting once. A refused text names a line inside it.
+int FuzzScene(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text = Text(data, size);
+    SceneTextResult read = ReadSceneText(text);
+    if (!read.scene) {
+        const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
+        FuzzCheck(read.error.line >= 1 && read.error.line <= lines, "an error names a line of the text");
+        FuzzCheck(!read.error.reason.empty(), "an error gives its reason");
+        return 1;
+    }
+    const std::string once = WriteSceneText(*read.scene);
+    SceneTextResult again = ReadSceneText(once);
+    FuzzCheck(again.scene && *again.scene == *read.scene, "a written scene reads back the same");
+    FuzzCheck(WriteSceneText(*again.scene) == once, "a written scene writes the same text again");
+    std::size_t volumes = 0;
+    for (const SceneSetting& s : read.scene->Settings()) volumes += IsVolume(*s.row) ? 1 : 0;
+    const std::size_t planned = PlanApply(*read.scene, {}, ApplyOrder::Safe).size();
+    FuzzCheck(planned <= read.scene->Settings().size() + volumes && planned >= read.scene->Settings().size(),
+              "a safe apply sends each setting once and each volume at most twice");
+    return 0;
 }
 
 }  // namespace dsp

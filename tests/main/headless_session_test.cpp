@@ -1,6 +1,7 @@
 // A scripted headless session: the frames it puts on the line are checked
 // against a golden file, and the driver's answers against the script.
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -210,6 +211,37 @@ TEST_F(HeadlessSessionTest, HelpListsEveryCommandWithItsArgumentsInOneColumn) {
     ASSERT_TRUE(std::getline(lines, line));
     EXPECT_EQ(line, "ok");
     EXPECT_FALSE(std::getline(lines, line));
+}
+
+// `set` moves a control through the parameter table and `params` reads every
+// parameter back; the change is heard as the headless driver's.
+TEST_F(HeadlessSessionTest, SetMovesAParameterAndParamsListsThemAll) {
+    Start();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::vector<ChangeSource> sources;
+    auto subscription =
+        form_->Changes().Subscribe([&](const ParamChange& c) { sources.push_back(c.source); });
+    std::ostringstream out;
+    for (const char* line : {"click bsSkinButton1", "set KEY b-5", "set 0x13 31", "set INPUT VCR",
+                             "set SAVE 7", "set NOPE 1", "params"})
+        driver.Execute(line, out);
+    EXPECT_EQ(Written(12),
+              Frames({{0x80, 0x1B, 0x00, 0xA0}, {0x80, 0x13, 0x1F, 0xA0}, {0x80, 0x1A, 0x01, 0xA0}}));
+    EXPECT_EQ(sources, std::vector<ChangeSource>(3, ChangeSource::Headless));
+    std::istringstream answers(out.str());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(answers, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 6 + CommandTable().size() + 1);
+    EXPECT_EQ(lines[4], "error: 7 is not a value of SAVE");
+    EXPECT_EQ(lines[5], "error: no parameter NOPE");
+    EXPECT_EQ(lines[6], "DELAY 170");
+    const auto has = [&](const char* line) { return std::ranges::find(lines, line) != lines.end(); };
+    EXPECT_TRUE(has("KEY b-5"));
+    EXPECT_TRUE(has("MUSIC-BASS 10"));
+    EXPECT_TRUE(has("MAIN-VOL 31"));
+    EXPECT_TRUE(has("INPUT VCR"));
+    EXPECT_TRUE(has("AUX -"));
+    EXPECT_EQ(lines.back(), "ok");
 }
 
 }  // namespace

@@ -45,8 +45,8 @@ TEST(SkinGenerator, RegeneratingGivesTheCommittedFilesByteForByte) {
             EXPECT_EQ(f.bytes, second.files[i].bytes)
                 << "skin " << n << " " << f.name << " differs between runs";
             const auto committed = ReadFile(kSkinsDir + SkinFolderName(n) + "/" + f.name);
-            EXPECT_TRUE(committed == f.bytes)
-                << SkinFolderName(n) << "/" << f.name << " is stale: regenerate the skins (see README.md)";
+            EXPECT_TRUE(committed == f.bytes) << SkinFolderName(n) << "/" << f.name
+                                              << " is stale: regenerate the skins (see docs/skins.md)";
         }
     }
     EXPECT_THROW(BuildSkin(0), std::invalid_argument);
