@@ -16,7 +16,8 @@ int RoomBeside(const TWinControl& parent, const TControl& label) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         const TControl* other = parent.Controls(i);
         if (other == &label || !other->Visible() || other->Left() <= label.Left()) continue;
-        const bool sameRow = other->Top() < label.Top() + label.Height() && label.Top() < other->Top() + other->Height();
+        const bool sameRow =
+            other->Top() < label.Top() + label.Height() && label.Top() < other->Top() + other->Height();
         if (sameRow) room = std::min(room, other->Left() - label.Left());
     }
     return room;
