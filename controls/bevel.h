@@ -33,6 +33,7 @@ class TbsSkinBevel : public TGraphicControl, public SkinLinked {
   protected:
     void Paint() override;
     void SkinDataLost() override { ApplySkinData(); }
+    void SkinDataNameChanged() override { ApplySkinData(); }
 
   private:
     void Draw(Canvas& canvas);

@@ -57,8 +57,7 @@ ButtonLookState TbsSkinButton::LookState() const {
     return s;
 }
 
-ButtonPicture TbsSkinButton::SkinPicture() {
-    ReadSkinData();
+ButtonPicture TbsSkinButton::SkinPicture() const {
     const auto* s = link_.Section<TbsDataSkinButtonControl>();
     if (s == nullptr) return ButtonPicture::Normal;
     return ChooseButtonPicture(LookState(),
@@ -105,12 +104,14 @@ void TbsSkinButton::ConfigureFrames() {
 
 void TbsSkinButton::ApplySkinData() {
     StopAnimations();
+    morphBodies_.reset();
     TbsSkinCustomControl::ApplySkinData();
     ConfigureFrames();
 }
 
 void TbsSkinButton::ForgetSkinData() {
     StopAnimations();
+    morphBodies_.reset();
     TbsSkinCustomControl::ForgetSkinData();
     frames_.Configure(0, 0);
 }
@@ -123,7 +124,9 @@ void TbsSkinButton::StopAnimations() {
 void TbsSkinButton::AnimateToLook() {
     const bool active = ButtonActive(LookState());
     const auto* s = link_.Section<TbsDataSkinButtonControl>();
-    morph_.MoveTo(active, s != nullptr && s->Morphing && SkinEffects());
+    const bool animate = s != nullptr && s->Morphing && SkinEffects();
+    if (animate) PrepareMorphBodies();
+    morph_.MoveTo(active, animate);
     frames_.MoveTo(active);
 }
 
@@ -131,7 +134,19 @@ void TbsSkinButton::DownChanged() {
     lastDown_ = model_.Down();
     const auto* s = link_.Section<TbsDataSkinButtonControl>();
     if (s == nullptr || !s->Morphing) return;
+    if (SkinEffects()) PrepareMorphBodies();
     morph_.SnapActiveThenMoveTo(ButtonActive(LookState()), SkinEffects());
+}
+
+void TbsSkinButton::PrepareMorphBodies() {
+    const auto* s = link_.Section<TbsDataSkinButtonControl>();
+    if (s == nullptr || picture_ == nullptr || Width() <= 0 || Height() <= 0) return;
+    if (morphBodies_ && morphBodies_->normal.Width() == Width() && morphBodies_->normal.Height() == Height())
+        return;
+    const SkinBody body{anchors_, stretch_, resizeMode_};
+    const Size size{Width(), Height()};
+    morphBodies_ = MorphBodies{ButtonBody(*picture_, *s, body, size, ButtonPicture::Normal),
+                               ButtonBody(*picture_, *s, body, size, ButtonPicture::Active)};
 }
 
 void TbsSkinButton::TimerFired(uint32_t id) {
@@ -155,23 +170,25 @@ ButtonSkinVisual TbsSkinButton::SkinVisual() {
     // entering shows the normal picture until the first 20 ms have passed.
     v.blending = morph_.Running() || morph_.Blending();
     v.frame = frames_.Frame();
+    if (morphBodies_) {
+        v.normalBody = &morphBodies_->normal;
+        v.activeBody = &morphBodies_->active;
+    }
     v.caption = Caption();
     v.font = CaptionFont();
     return v;
 }
 
-void TbsSkinButton::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinButton::PaintSkinLook(LookContext& look) {
     const auto* s = link_.Section<TbsDataSkinButtonControl>();
     if (s == nullptr || picture_ == nullptr) {
-        TbsSkinCustomControl::PaintSkinLook(bitmap);
+        TbsSkinCustomControl::PaintSkinLook(look);
         return;
     }
     const ButtonSkinVisual v = SkinVisual();
     const SkinBody body{anchors_, stretch_, resizeMode_};
     const Rect section = SkinRect(s->SkinRect);
     const bool ownSize = section.Width() == Width() && section.Height() == Height();
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
     if (useSkinSize_ || ownSize) {
         PaintButtonSkin(look, *picture_, *s, body, {Width(), Height()}, v);
     } else {
@@ -179,12 +196,10 @@ void TbsSkinButton::PaintSkinLook(Bitmap& bitmap) {
     }
 }
 
-void TbsSkinButton::PaintDefaultLook(Bitmap& bitmap) {
+void TbsSkinButton::PaintDefaultLook(LookContext& look) {
     const bool down = DrawnDown();
     const bool hot = model_.Hover() || (model_.CanFocused() && Focused());
     const PartState state = down ? PartState::Pressed : hot ? PartState::Hot : PartState::Normal;
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
     PaintButtonDefault(look, {ClientRect(), state, Caption(), CaptionFont()});
 }
 

@@ -2,6 +2,8 @@
 // TbsSkinButton: a push button with optional latching (Down, GroupIndex),
 // auto-repeat and default/cancel roles. The rules live in ButtonModel.
 
+#include <optional>
+
 #include "controls/look/button_skin_painter.h"
 #include "controls/model/button_look.h"
 #include "controls/model/button_model.h"
@@ -57,7 +59,7 @@ class TbsSkinButton : public TbsSkinCustomControl {
     // The state the picture rules read, and the picture they choose now
     // (Normal without a skin section).
     ButtonLookState LookState() const;
-    ButtonPicture SkinPicture();
+    ButtonPicture SkinPicture() const;
     // The font and colour the caption is drawn with now.
     TFont CaptionFont();
 
@@ -69,8 +71,8 @@ class TbsSkinButton : public TbsSkinCustomControl {
     static constexpr int kFrameTimerId = 3;
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
+    void PaintSkinLook(LookContext& look) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -94,6 +96,15 @@ class TbsSkinButton : public TbsSkinCustomControl {
     void DownChanged();
     void StopAnimations();
     void ConfigureFrames();
+    // A morph is starting: compose the two bodies it mixes, once for the
+    // button's size and skin, so each step only mixes pixels.
+    void PrepareMorphBodies();
+
+    struct MorphBodies {
+        Bitmap normal;
+        Bitmap active;
+    };
+    std::optional<MorphBodies> morphBodies_;
 
     ControlTimerPort timers_{*this};
     ButtonModel model_{timers_};

@@ -137,22 +137,18 @@ ComboBoxVisual TbsSkinComboBox::Visual() const {
     return v;
 }
 
-void TbsSkinComboBox::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
+void TbsSkinComboBox::PaintDefaultLook(LookContext& look) {
     PaintComboBoxDefault(look, Visual(), font_, defaultColor_);
 }
 
-void TbsSkinComboBox::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinComboBox::PaintSkinLook(LookContext& look) {
     const auto* s = link_.Section<TbsDataSkinComboBox>();
     if (!s || !SkinPicture() || !skinGeometry_) {
-        PaintDefaultLook(bitmap);
+        PaintDefaultLook(look);
         return;
     }
     const ComboBoxVisual v = Visual();
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
-    if (!PaintComboBoxActiveBody(look, v, *s, *SkinPicture())) TbsSkinCustomControl::PaintSkinLook(bitmap);
+    if (!PaintComboBoxActiveBody(look, v, *s, *SkinPicture())) TbsSkinCustomControl::PaintSkinLook(look);
     TFont font = font_;
     if (UseSkinFont()) {
         font.SetName(s->FontName);

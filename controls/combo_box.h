@@ -61,11 +61,11 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     TNotifyEvent OnDropDown;
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     // The body (active while hot, open or focused), the button by state and
     // the selected item from a combo section; another kind draws the
     // default look.
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

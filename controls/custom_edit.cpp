@@ -61,19 +61,15 @@ EditTextVisual TbsSkinCustomEdit::TextVisual(const TFont& font) const {
     return v;
 }
 
-void TbsSkinCustomEdit::PaintDefaultLook(Bitmap& bitmap) {
+void TbsSkinCustomEdit::PaintDefaultLook(LookContext& look) {
     TFont font = DefaultFont();
     if (!EnabledThroughParents()) font.SetColor(clGrayText);
     const EditVisual v{Width(),      Height(),       defaultColor_,   !frameless_,
                        ButtonRect(), buttonPressed_, TextVisual(font)};
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
     PaintEditDefault(look, v);
 }
 
-void TbsSkinCustomEdit::PaintBoxText(Bitmap& bitmap, const TFont& font) {
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
+void TbsSkinCustomEdit::PaintBoxText(LookContext& look, const TFont& font) {
     PaintEditText(look, TextVisual(font));
 }
 

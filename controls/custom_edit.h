@@ -44,13 +44,13 @@ class TbsSkinCustomEdit : public TbsSkinCustomControl {
     virtual void FocusLost() {}
     void Beep();
 
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     // The skinned edit kinds (the read-out) draw from their section; the
     // plain box keeps its default look.
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    void PaintSkinLook(LookContext& look) override { PaintDefaultLook(look); }
     // The text in the text area (and the caret while focused) in `font`,
     // with its colour, over what the bitmap holds.
-    void PaintBoxText(Bitmap& bitmap, const TFont& font);
+    void PaintBoxText(LookContext& look, const TFont& font);
     void WndProc(TMessage& message) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;

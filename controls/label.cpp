@@ -62,16 +62,13 @@ LabelVisual TbsSkinLabel::Visual(const Rect& area, const TFont& font) const {
     return v;
 }
 
-void TbsSkinLabel::PaintDefaultLook(Bitmap& bitmap) {
+void TbsSkinLabel::PaintDefaultLook(LookContext& look) {
     TFont font = DefaultFont();
     if (!EnabledThroughParents()) font.SetColor(clGrayText);
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
     PaintLabelDefault(look, Visual({2, 0, Width() - 2, Height()}, font));
 }
 
 TFont TbsSkinLabel::DrawFont() {
-    ReadSkinData();
     const auto* s = link_.Section<TbsDataSkinLabelControl>();
     if (s == nullptr) return DefaultFont();
     TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
@@ -79,14 +76,12 @@ TFont TbsSkinLabel::DrawFont() {
     return font;
 }
 
-void TbsSkinLabel::PaintSkinLook(Bitmap& bitmap) {
-    TbsSkinCustomControl::PaintSkinLook(bitmap);
+void TbsSkinLabel::PaintSkinLook(LookContext& look) {
+    TbsSkinCustomControl::PaintSkinLook(look);
     const Rect area = resizeMode_ == SkinResizeMode::None
                           ? ClientRect()
                           : dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()).clientRect;
     const LabelVisual v = Visual(area, DrawFont());
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
     PaintLabelSkin(look, v);
 }
 
@@ -231,13 +226,9 @@ void TbsSkinStdLabel::PaintText(Canvas& canvas) {
     PaintStdLabel(look, Visual());
 }
 
-void TbsSkinStdLabel::Paint() {
-    link_.Read();  // a std label looks its section up at each paint
-    PaintText(*PaintCanvas());
-}
+void TbsSkinStdLabel::Paint() { PaintText(*PaintCanvas()); }
 
 Bitmap TbsSkinStdLabel::PaintToBitmap(Color background) {
-    link_.Read();
     Bitmap b(Width(), Height(), background);
     Canvas c(b);
     PaintText(c);

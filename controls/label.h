@@ -36,9 +36,9 @@ class TbsSkinLabel : public TbsSkinCustomControl {
     TFont DrawFont();
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     // The section's body, and the caption in its client rectangle.
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
     void TextChanged() override;
     // Room kept left of the text (the status panel's glyph).
     virtual int TextIndent() const { return 0; }
@@ -107,6 +107,7 @@ class TbsSkinStdLabel : public TGraphicControl, public SkinLinked {
     void Paint() override;
     void TextChanged() override;
     void SkinDataLost() override { ApplySkinData(); }
+    void SkinDataNameChanged() override { ApplySkinData(); }
 
   private:
     StdLabelVisual Visual() const;

@@ -73,7 +73,6 @@ void TbsSkinCustomListBox::PlaceScrollBar(bool shown) {
 }
 
 void TbsSkinCustomListBox::Sync() {
-    ReadSkinData();
     const bool scroll = rows_ && rows_->Count() > rows_->Rows();
     syncing_ = true;
     PlaceScrollBar(scroll);
@@ -85,24 +84,21 @@ void TbsSkinCustomListBox::Sync() {
     syncing_ = false;
 }
 
-void TbsSkinCustomListBox::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
+void TbsSkinCustomListBox::PaintDefaultLook(LookContext& look) {
     PaintListBoxDefaultFrame(look, ClientRect());
-    PaintRows(c, nullptr);
+    PaintRows(look.canvas, nullptr);
 }
 
-void TbsSkinCustomListBox::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinCustomListBox::PaintSkinLook(LookContext& look) {
     const TbsDataSkinListBox* s = ListSection();
     if (!s) {
-        PaintDefaultLook(bitmap);
+        PaintDefaultLook(look);
         return;
     }
-    TbsSkinCustomControl::PaintSkinLook(bitmap);
+    TbsSkinCustomControl::PaintSkinLook(look);
     // Without a picture the rows keep their height but show nothing.
     if (!SkinPicture()) return;
-    Canvas c(bitmap);
-    PaintRows(c, s);
+    PaintRows(look.canvas, s);
 }
 
 void TbsSkinCustomListBox::PaintRows(Canvas& canvas, const TbsDataSkinListBox* section) {

@@ -52,8 +52,8 @@ class TbsSkinCustomListBox : public TbsSkinCustomControl {
     std::function<void()> OnLeftPress;
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
+    void PaintSkinLook(LookContext& look) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
 

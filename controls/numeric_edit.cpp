@@ -25,20 +25,19 @@ Rect TbsSkinNumericEdit::TextRect() const {
     return r;
 }
 
-void TbsSkinNumericEdit::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinNumericEdit::PaintSkinLook(LookContext& look) {
     const auto* s = link_.Section<TbsDataSkinEditControl>();
     if (s == nullptr) {
-        PaintDefaultLook(bitmap);
+        PaintDefaultLook(look);
         return;
     }
     // While hovered or focused the frame comes from the active picture,
     // cut as the normal one is.
     if (Hot() && picture_ != nullptr && !SkinRectEmpty(s->ActiveSkinRect)) {
-        Canvas canvas(bitmap);
-        DrawSkinBody(canvas, *picture_, {anchors_, stretch_, resizeMode_}, SkinRect(s->ActiveSkinRect),
+        DrawSkinBody(look.canvas, *picture_, {anchors_, stretch_, resizeMode_}, SkinRect(s->ActiveSkinRect),
                      Width(), Height());
     } else {
-        TbsSkinCustomControl::PaintSkinLook(bitmap);
+        TbsSkinCustomControl::PaintSkinLook(look);
     }
     TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
     Color color = SkinColor(s->FontColor);
@@ -48,7 +47,7 @@ void TbsSkinNumericEdit::PaintSkinLook(Bitmap& bitmap) {
         color = SkinColor(s->ActiveFontColor);
     }
     font.SetColor(color);
-    PaintBoxText(bitmap, font);
+    PaintBoxText(look, font);
 }
 
 void TbsSkinNumericEdit::SetValue(double v) {

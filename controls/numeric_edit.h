@@ -32,7 +32,7 @@ class TbsSkinNumericEdit : public TbsSkinCustomEdit {
   protected:
     // The section's frame and body, then the text in the section's font and
     // colours (a disabled read-out draws its text itself, aligned).
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
     bool AcceptsChar(char32_t& ch) override;
     void Change() override;
     void FocusLost() override;

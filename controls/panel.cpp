@@ -49,14 +49,12 @@ void TbsSkinPanel::SetBorderStyle(TbsSkinBorderStyle s) {
 }
 
 Rect TbsSkinPanel::ChildClientRect() {
-    ReadSkinData();
     if (SkinIndex() < 0 || resizeMode_ == SkinResizeMode::None)
         return model_.DefaultClientRect(Width(), Height());
     return dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()).clientRect;
 }
 
 Rect TbsSkinPanel::SkinCaptionRect() {
-    ReadSkinData();
     const auto* s = link_.Section<TbsDataSkinPanelControl>();
     if (s == nullptr || SkinRectEmpty(s->CaptionRect)) return {};
     Rect r = SkinRect(s->CaptionRect);
@@ -72,7 +70,6 @@ Rect TbsSkinPanel::SkinCaptionRect() {
 }
 
 int TbsSkinPanel::FoldedHeight() {
-    ReadSkinData();
     if (SkinIndex() < 0 || resizeMode_ == SkinResizeMode::None) return model_.DefaultFoldedHeight();
     return Height() - ChildClientRect().Height();
 }
@@ -93,12 +90,7 @@ void TbsSkinPanel::WndProc(TMessage& message) {
             return;
         case kWmNcPaint:
             if (auto* canvas = reinterpret_cast<Canvas*>(message.WParam)) {
-                ReadSkinData();
-                if (SkinIndex() < 0) {
-                    DrawDefaultLook(*canvas);
-                } else {
-                    canvas->Draw({0, 0}, PaintToBitmap());
-                }
+                PaintInto(*canvas);
             }
             return;
         case kWmNcHitTest:
@@ -127,15 +119,7 @@ PanelVisual TbsSkinPanel::DefaultVisual() const {
     return v;
 }
 
-void TbsSkinPanel::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    DrawDefaultLook(c);
-}
-
-void TbsSkinPanel::DrawDefaultLook(Canvas& canvas) {
-    LookContext look{canvas, Fonts()};
-    PaintPanelDefault(look, DefaultVisual());
-}
+void TbsSkinPanel::PaintDefaultLook(LookContext& look) { PaintPanelDefault(look, DefaultVisual()); }
 
 bool TbsSkinPanel::CoveredByClientPart() const {
     return model_.BorderStyle() == TbsSkinBorderStyle::bvNone && resizeMode_ == SkinResizeMode::Both &&
@@ -157,18 +141,14 @@ PanelSkinCaptionVisual TbsSkinPanel::SkinCaptionVisual() {
     return v;
 }
 
-void TbsSkinPanel::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinPanel::PaintSkinLook(LookContext& look) {
     if (picture_ != nullptr && CoveredByClientPart()) {
-        Canvas c(bitmap);
-        LookContext look{c, Fonts()};
         const Rect client = anchors_.clientRect.Offset(anchors_.skinRect.left, anchors_.skinRect.top);
         PaintPanelTiledBody(look, *picture_, client, Width(), Height());
     } else {
-        TbsSkinCustomControl::PaintSkinLook(bitmap);
+        TbsSkinCustomControl::PaintSkinLook(look);
     }
     const PanelSkinCaptionVisual v = SkinCaptionVisual();
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
     PaintPanelSkinCaption(look, v);
 }
 

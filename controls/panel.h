@@ -59,10 +59,10 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     TNotifyEvent OnChangeRollUpState;
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     // The section's body (or, for a borderless panel without a caption,
     // its client part repeated over the whole panel) and the caption.
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
     // The frame and caption bar are the non-client area: children are placed
     // inside the frame and below the caption bar. The whole look is painted
     // with the non-client area, so the client paint has nothing left to do.
@@ -71,10 +71,6 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void TextChanged() override { Repaint(); }
     void EnabledChanged() override { Invalidate(); }
-    // The default look drawn straight onto a canvas: a panel may be large, so
-    // it is not built in a bitmap of its own first; the canvas's clip keeps
-    // the drawing to what needs repainting.
-    void DrawDefaultLook(Canvas& canvas);
 
     PanelModel model_;
     TAlignmentText defaultAlignment_ = TAlignmentText::Left;

@@ -91,21 +91,17 @@ ScrollBarVisual TbsSkinScrollBar::Visual() const {
     return v;
 }
 
-void TbsSkinScrollBar::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
+void TbsSkinScrollBar::PaintDefaultLook(LookContext& look) {
     PaintScrollBarDefault(look, Visual(), Width(), Height());
 }
 
-void TbsSkinScrollBar::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinScrollBar::PaintSkinLook(LookContext& look) {
     const auto* section = link_.Section<TbsDataSkinScrollBarControl>();
     if (!section || !SkinPicture() || !skinGeometry_) {
-        PaintDefaultLook(bitmap);
+        PaintDefaultLook(look);
         return;
     }
-    TbsSkinCustomControl::PaintSkinLook(bitmap);
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
+    TbsSkinCustomControl::PaintSkinLook(look);
     PaintScrollBarSkin(look, Visual(), *section, *SkinPicture());
 }
 

@@ -33,10 +33,10 @@ class TbsSkinScrollBar : public TbsSkinCustomControl {
     TNotifyEvent OnChange;
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     // The body, the arrows and the thumb from a scroll bar section; a
     // section of another kind draws the default look.
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

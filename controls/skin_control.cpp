@@ -21,22 +21,33 @@ void TbsSkinControl::ApplySkinData() {
     Invalidate();
 }
 
-Bitmap TbsSkinControl::PaintToBitmap() {
+void TbsSkinControl::SkinDataNameChanged() {
+    if (SkinData() == nullptr || SkinData()->Empty()) return;
     ReadSkinData();
-    Bitmap bitmap(Width(), Height(), clBtnFace);
-    if (SkinIndex() < 0) {
-        PaintDefaultLook(bitmap);
-    } else {
-        PaintSkinLook(bitmap);
-    }
+    Invalidate();
+}
+
+Bitmap TbsSkinControl::PaintToBitmap() {
+    Bitmap bitmap(Width(), Height());
+    Canvas canvas(bitmap);
+    PaintInto(canvas);
     return bitmap;
+}
+
+void TbsSkinControl::PaintInto(Canvas& canvas) {
+    canvas.FillRect({0, 0, Width(), Height()}, clBtnFace);
+    LookContext look{canvas, Fonts()};
+    if (SkinIndex() < 0) {
+        PaintDefaultLook(look);
+    } else {
+        PaintSkinLook(look);
+    }
 }
 
 void TbsSkinControl::Paint() {
     if (Width() <= 0 || Height() <= 0) return;
     inPaint_ = true;
-    Bitmap bitmap = PaintToBitmap();
-    PaintCanvas()->Draw({0, 0}, bitmap);
+    PaintInto(*PaintCanvas());
     inPaint_ = false;
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "controls/look/look_context.h"
 #include "controls/skin_link.h"
 #include "platform/framework/win_control.h"
 #include "platform/graphics/bitmap.h"
@@ -35,13 +36,18 @@ class TbsSkinControl : public TCustomControl, public SkinLinked {
     // Paints the control as it looks now into a bitmap of its size (what a
     // paint copies to the window; also used by tests and by parents).
     Bitmap PaintToBitmap();
+    // Paints the control straight onto `canvas` (its (0, 0) at the canvas's
+    // origin): the button face, then the default or the skinned look. The
+    // canvas's clip keeps the work to what needs repainting.
+    void PaintInto(Canvas& canvas);
 
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
 
   protected:
-    virtual void PaintDefaultLook(Bitmap& bitmap) = 0;
-    virtual void PaintSkinLook(Bitmap& bitmap) { PaintDefaultLook(bitmap); }
+    // The looks only read the control's state.
+    virtual void PaintDefaultLook(LookContext& look) = 0;
+    virtual void PaintSkinLook(LookContext& look) { PaintDefaultLook(look); }
 
     void Paint() override;
     void WndProc(TMessage& message) override;
@@ -49,6 +55,8 @@ class TbsSkinControl : public TCustomControl, public SkinLinked {
     void MouseLeave() override;
     bool InPaint() const { return inPaint_; }
     void SkinDataLost() override { ApplySkinData(); }
+    // Looks the new section up when the skin is in place and repaints.
+    void SkinDataNameChanged() override;
 
   private:
     std::string hintTitle_;

@@ -5,17 +5,6 @@
 #include "skin/skin_data.h"
 
 namespace dsp {
-namespace {
-
-// A picture of the skin's list; none for -1 or an index past its end.
-const Bitmap* PictureAt(const std::vector<Bitmap>& pictures, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return nullptr;
-    const Bitmap& picture = pictures[static_cast<std::size_t>(index)];
-    return picture.Empty() ? nullptr : &picture;
-}
-
-}  // namespace
-
 TbsSkinCustomControl::TbsSkinCustomControl(TComponent* owner) : TbsSkinControl(owner) {
     defaultFont_.OnChange = [this](TFont&) {
         DefaultFontChanged();
@@ -56,9 +45,8 @@ void TbsSkinCustomControl::ReadSkinData() {
                 ToPoint(section->LBPoint), ToPoint(section->RBPoint), ToRect(section->ClientRect)};
     stretch_ = {section->LeftStretch,   section->TopStretch,    section->RightStretch,
                 section->BottomStretch, section->StretchEffect, section->StretchType};
-    const auto& pictures = SkinData()->ActivePictureBitmaps();
-    picture_ = PictureAt(pictures, section->PictureIndex);
-    mask_ = PictureAt(pictures, section->MaskPictureIndex);
+    picture_ = SkinData()->Picture(section->PictureIndex);
+    mask_ = SkinData()->Picture(section->MaskPictureIndex);
     resizeMode_ = DeriveResizeMode(anchors_);
 }
 
@@ -88,7 +76,6 @@ void TbsSkinCustomControl::ForgetSkinData() {
 }
 
 void TbsSkinCustomControl::SetBounds(int left, int top, int width, int height) {
-    ReadSkinData();
     const bool skinned = resizeMode_ != SkinResizeMode::None;
     if (skinned && (width != Width() || height != Height())) CalcSkinSize(width, height);
     const bool resized = width != Width() || height != Height();
@@ -122,9 +109,9 @@ void TbsSkinCustomControl::UpdateWindowRegion() {
     SetWindowRegion(RegionFromPlan(*mask_, BodyPlan()));
 }
 
-void TbsSkinCustomControl::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinCustomControl::PaintSkinLook(LookContext& look) {
     if (picture_ == nullptr) return;
-    Canvas canvas(bitmap);
+    Canvas& canvas = look.canvas;
     if (forceBackground_ && resizeMode_ == SkinResizeMode::Both) {
         const NinePiece nine =
             NinePiecePlan(anchors_, stretch_, dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()));
@@ -135,9 +122,8 @@ void TbsSkinCustomControl::PaintSkinLook(Bitmap& bitmap) {
     DrawPlan(canvas, *picture_, BodyPlan());
 }
 
-void TbsSkinCustomControl::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas canvas(bitmap);
-    canvas.FillRect(ClientRect(), clBtnFace);
+void TbsSkinCustomControl::PaintDefaultLook(LookContext& look) {
+    look.canvas.FillRect(ClientRect(), clBtnFace);
 }
 
 }  // namespace dsp

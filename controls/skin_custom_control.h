@@ -54,11 +54,11 @@ class TbsSkinCustomControl : public TbsSkinControl {
 
   protected:
     // Fills the client rectangle with the button face colour.
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     // The section's body over the whole control, by the resize mode; a
     // control with force-background in mode 1 takes its client part only
     // when draw-background is on. Blank without a picture.
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
 
     SkinAnchors anchors_;
     SkinStretch stretch_;

@@ -32,6 +32,12 @@ void SkinLink::Notification(TComponent* component, TOperation operation) {
     if (OnSkinDataLost) OnSkinDataLost();
 }
 
+void SkinLinked::SetSkinDataName(const std::string& name) {
+    if (name == link_.SkinDataName()) return;
+    link_.SetSkinDataName(name);
+    SkinDataNameChanged();
+}
+
 SkinLinked::SkinLinked(std::string sectionName) : link_(std::move(sectionName)) {
     link_.OnSkinDataLost = [this] { SkinDataLost(); };
 }

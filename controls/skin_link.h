@@ -60,8 +60,9 @@ class SkinLinked : public SkinDataUser {
   public:
     TbsSkinData* SkinData() const override { return link_.SkinData(); }
     const std::string& SkinDataName() const { return link_.SkinDataName(); }
-    // Stores only: the next paint or ApplySkinData uses it.
-    void SetSkinDataName(const std::string& name) { link_.SetSkinDataName(name); }
+    // A new name is looked up at once when the skin is in place; painting
+    // only reads what the last look-up found.
+    void SetSkinDataName(const std::string& name);
     // The section index found at the last look-up (-1: the default look).
     int SkinIndex() const { return link_.Index(); }
     const SkinLink& Link() const { return link_; }
@@ -70,6 +71,8 @@ class SkinLinked : public SkinDataUser {
     explicit SkinLinked(std::string sectionName);
     // The skin data object went away: the control shows its default look.
     virtual void SkinDataLost() = 0;
+    // The section name changed: look it up again (the skin may be loading).
+    virtual void SkinDataNameChanged() = 0;
 
     SkinLink link_;
 };

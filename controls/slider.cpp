@@ -16,13 +16,6 @@ namespace {
 
 Bitmap BuiltIn(SliderPicture picture) { return DecodeBmp(SliderPictureBmp(picture)); }
 
-const Bitmap* PictureAt(const TbsSkinData& data, int index) {
-    const auto& pictures = data.ActivePictureBitmaps();
-    if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return nullptr;
-    const Bitmap& picture = pictures[static_cast<std::size_t>(index)];
-    return picture.Empty() ? nullptr : &picture;
-}
-
 }  // namespace
 
 TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TbsSkinControl(owner) {
@@ -106,7 +99,7 @@ void TbsSkinSlider::ReadSkinData() {
     const auto* section = link_.Section<TbsDataSkinSlider>();
     if (section == nullptr) return;
     skin_.found = true;
-    skin_.picture = PictureAt(*SkinData(), section->PictureIndex);
+    skin_.picture = SkinData()->Picture(section->PictureIndex);
     skin_.hRuler = ToRect(section->HRulerRect);
     skin_.hThumb = ToRect(section->HThumbRect);
     skin_.vRuler = ToRect(section->VRulerRect);
@@ -161,7 +154,6 @@ void TbsSkinSlider::Loaded() {
 }
 
 void TbsSkinSlider::ComputeLayout() {
-    ReadSkinData();
     int remembered = value_.Value();
     SliderLayoutInput in;
     in.width = Width();
@@ -265,11 +257,7 @@ SliderVisual TbsSkinSlider::Visual() {
     return v;
 }
 
-void TbsSkinSlider::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
-    PaintSlider(look, Visual());
-}
+void TbsSkinSlider::PaintDefaultLook(LookContext& look) { PaintSlider(look, Visual()); }
 
 void TbsSkinSlider::WndProc(TMessage& message) {
     if (message.Msg == kWmGetDlgCode) {

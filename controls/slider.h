@@ -101,8 +101,8 @@ class TbsSkinSlider : public TbsSkinControl {
 
   protected:
     void Loaded() override;
-    void PaintDefaultLook(Bitmap& bitmap) override;
-    void PaintSkinLook(Bitmap& bitmap) override { PaintDefaultLook(bitmap); }
+    void PaintDefaultLook(LookContext& look) override;
+    void PaintSkinLook(LookContext& look) override { PaintDefaultLook(look); }
     void ParentBackgroundChanged() override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

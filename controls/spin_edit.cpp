@@ -39,15 +39,19 @@ class TbsSkinSpinEdit::InnerBox : public TbsSkinCustomEdit {
     }
     // Skinned, the box shows the spin edit's body behind its text, in the
     // section's font and colours.
-    void PaintDefaultLook(Bitmap& bitmap) override {
+    void PaintDefaultLook(LookContext& look) override {
         const auto* s = spin_.link_.Section<TbsDataSkinSpinEditControl>();
         if (s == nullptr) {
-            TbsSkinCustomEdit::PaintDefaultLook(bitmap);
+            TbsSkinCustomEdit::PaintDefaultLook(look);
             return;
         }
-        Canvas c(bitmap);
-        c.CopyRect({0, 0}, spin_.PaintToBitmap(), Rect::FromOriginSize(Left(), Top(), Width(), Height()));
-        PaintBoxText(bitmap, spin_.BoxFont());
+        // The spin edit's body under the box, drawn in the spin edit's
+        // coordinates; the canvas keeps what falls outside the box.
+        const Point origin = look.canvas.Origin();
+        look.canvas.SetOrigin(origin - Point{Left(), Top()});
+        spin_.PaintSkinBody(look, *s);
+        look.canvas.SetOrigin(origin);
+        PaintBoxText(look, spin_.BoxFont());
     }
 
   private:
@@ -113,7 +117,6 @@ void TbsSkinSpinEdit::SetBounds(int left, int top, int width, int height) {
 
 void TbsSkinSpinEdit::Layout() {
     if (!box_) return;
-    ReadSkinData();
     const auto* s = link_.Section<TbsDataSkinSpinEditControl>();
     SpinEditLayout l;
     if (s == nullptr || resizeMode_ == SkinResizeMode::None) {
@@ -197,25 +200,28 @@ SpinEditVisual TbsSkinSpinEdit::Visual(const SpinEditLayout& layout) const {
     return v;
 }
 
-void TbsSkinSpinEdit::PaintSkinLook(Bitmap& bitmap) {
+void TbsSkinSpinEdit::PaintSkinLook(LookContext& look) {
     const auto* s = link_.Section<TbsDataSkinSpinEditControl>();
     if (s == nullptr || picture_ == nullptr) {
-        TbsSkinCustomControl::PaintSkinLook(bitmap);
+        TbsSkinCustomControl::PaintSkinLook(look);
         return;
     }
-    const SpinEditVisual v =
-        Visual(SpinButtons::SkinLayout(ToRect(s->UpButtonRect), ToRect(s->DownButtonRect),
-                                       anchors_.clientRect, anchors_.skinRect.Width(), Width(), 0));
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
-    if (!PaintSpinEditActiveBody(look, v, *s, *picture_, {anchors_, stretch_, resizeMode_}))
-        TbsSkinCustomControl::PaintSkinLook(bitmap);
-    PaintSpinEditSkinButtons(look, v, *s, *picture_);
+    PaintSkinBody(look, *s);
+    PaintSpinEditSkinButtons(look, SkinVisual(*s), *s, *picture_);
 }
 
-void TbsSkinSpinEdit::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas c(bitmap);
-    LookContext look{c, Fonts()};
+SpinEditVisual TbsSkinSpinEdit::SkinVisual(const TbsDataSkinSpinEditControl& s) const {
+    return Visual(SpinButtons::SkinLayout(ToRect(s.UpButtonRect), ToRect(s.DownButtonRect),
+                                          anchors_.clientRect, anchors_.skinRect.Width(), Width(), 0));
+}
+
+void TbsSkinSpinEdit::PaintSkinBody(LookContext& look, const TbsDataSkinSpinEditControl& s) {
+    if (picture_ == nullptr) return;
+    if (!PaintSpinEditActiveBody(look, SkinVisual(s), s, *picture_, {anchors_, stretch_, resizeMode_}))
+        TbsSkinCustomControl::PaintSkinLook(look);
+}
+
+void TbsSkinSpinEdit::PaintDefaultLook(LookContext& look) {
     PaintSpinEditDefault(look, Visual(SpinButtons::DefaultLayout(Width(), Height(), 0)));
 }
 

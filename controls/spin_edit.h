@@ -65,10 +65,10 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
     TNotifyEvent OnEditExit;
 
   protected:
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     // The body (the active one while hot), then the hot or pressed button
     // pictures over it.
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
     void MouseEnter() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -81,6 +81,9 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
     class InnerBox;
     friend class InnerBox;
     SpinEditVisual Visual(const SpinEditLayout& layout) const;
+    SpinEditVisual SkinVisual(const TbsDataSkinSpinEditControl& s) const;
+    // The body alone (what lies under the inner box).
+    void PaintSkinBody(LookContext& look, const TbsDataSkinSpinEditControl& s);
     void Layout();
     void HotChanged();
 

@@ -52,7 +52,12 @@ void TbsSkinTrackBar::ReadSkinData() {
     skin_.activeSkin = ToRect(section->ActiveSkinRect);
     skin_.buttonTransparent = section->ButtonTransparent;
     skin_.buttonTransparentColor = static_cast<Color>(section->ButtonTransparentColor);
-    vertical_ = section->Vertical;
+    vertical_ = section->Vertical;  // the section's orientation replaces the property
+}
+
+void TbsSkinTrackBar::ForgetSkinData() {
+    TbsSkinCustomControl::ForgetSkinData();
+    skin_ = {};  // its parts go with the old skin
 }
 
 Rect TbsSkinTrackBar::Track() const {
@@ -96,10 +101,8 @@ TrackBarSkinVisual TbsSkinTrackBar::SkinVisual() const {
     return v;
 }
 
-void TbsSkinTrackBar::PaintSkinLook(Bitmap& bitmap) {
-    if (!skin_.found) return PaintDefaultLook(bitmap);
-    Canvas canvas(bitmap);
-    LookContext look{canvas, Fonts()};
+void TbsSkinTrackBar::PaintSkinLook(LookContext& look) {
+    if (!skin_.found) return PaintDefaultLook(look);
     PaintTrackBarSkin(look, SkinVisual());
 }
 
@@ -112,11 +115,7 @@ TrackBarVisual TbsSkinTrackBar::Visual() const {
     return {Width(), Height(), vertical_, CurrentLayout().thumb, dragging_, canFocused_ && Focused()};
 }
 
-void TbsSkinTrackBar::PaintDefaultLook(Bitmap& bitmap) {
-    Canvas canvas(bitmap);
-    LookContext look{canvas, Fonts()};
-    PaintTrackBar(look, Visual());
-}
+void TbsSkinTrackBar::PaintDefaultLook(LookContext& look) { PaintTrackBar(look, Visual()); }
 
 void TbsSkinTrackBar::WndProc(TMessage& message) {
     if (message.Msg == kWmGetDlgCode) {

@@ -35,8 +35,9 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
     TrackBarLayout CurrentLayout() const;
 
     // Reads the section's track area, thumb pictures and orientation too:
-    // a found section's `vertical` wins over the property.
+    // a found section's `vertical` replaces the property.
     void ReadSkinData() override;
+    void ForgetSkinData() override;
     // What the skinned look draws now (its picture is null without a
     // track bar section).
     TrackBarSkinVisual SkinVisual() const;
@@ -48,9 +49,9 @@ class TbsSkinTrackBar : public TbsSkinCustomControl {
   protected:
     // The painter draws what Visual computes; the font engine comes from the
     // application object.
-    void PaintDefaultLook(Bitmap& bitmap) override;
+    void PaintDefaultLook(LookContext& look) override;
     TrackBarVisual Visual() const;
-    void PaintSkinLook(Bitmap& bitmap) override;
+    void PaintSkinLook(LookContext& look) override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

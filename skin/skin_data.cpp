@@ -213,6 +213,13 @@ const std::vector<Bitmap>& TbsSkinData::ActivePictureBitmaps() const {
     return *activePictureBitmaps_;
 }
 
+const Bitmap* TbsSkinData::Picture(int index) const {
+    const auto& pictures = ActivePictureBitmaps();
+    if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return nullptr;
+    const Bitmap& picture = pictures[static_cast<std::size_t>(index)];
+    return picture.Empty() ? nullptr : &picture;
+}
+
 void TbsSkinData::ReadText(const SkinIni& ini) {
     skinName_ = ini.ReadString("VERSION", "skinname", "");
     skinAuthor_ = ini.ReadString("VERSION", "skinauthor", "");

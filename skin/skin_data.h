@@ -92,6 +92,9 @@ class TbsSkinData : public TComponent {
     const Bitmap& InActivePictureBitmap() const { return Decoded(inActivePicture_, inActivePictureBitmap_); }
     const Bitmap& MaskBitmap() const { return Decoded(mask_, maskBitmap_); }
     const std::vector<Bitmap>& ActivePictureBitmaps() const;
+    // The decoded picture at `index` of the list; nullptr for -1, an index
+    // past the end, or a slot without a picture.
+    const Bitmap* Picture(int index) const;
     const std::string& PictureName() const { return pictureName_; }
     const std::string& InActivePictureName() const { return inActivePictureName_; }
     const std::string& MaskName() const { return maskName_; }

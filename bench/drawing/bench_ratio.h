@@ -1,10 +1,12 @@
 #pragma once
-// A console reporter that also keeps each benchmark's time per iteration, so
-// a program can print ratios against its baseline run after the table.
+// A console reporter that also keeps each benchmark's time per iteration (the
+// median of the repetitions when there are several), so a program can print
+// ratios against its baseline run after the table.
 
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 namespace dsp {
@@ -13,9 +15,16 @@ class RecordingReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                seconds_[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
-                counters_[run.benchmark_name()] = run.counters;
+            if (run.iterations <= 0) continue;
+            // With --benchmark_repetitions the median stands for the
+            // benchmark: on a shared machine one slow run is noise.
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const std::string name = run.run_name.str();
+            if (median) medians_.insert(name);
+            if (run.run_type == Run::RT_Iteration && medians_.count(name)) continue;
+            if (run.run_type == Run::RT_Iteration || median) {
+                seconds_[name] = run.real_accumulated_time / double(run.iterations);
+                counters_[name] = run.counters;
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -32,6 +41,7 @@ class RecordingReporter : public benchmark::ConsoleReporter {
     }
 
   private:
+    std::set<std::string> medians_;
     std::map<std::string, double> seconds_;
     std::map<std::string, benchmark::UserCounters> counters_;
 };

@@ -1,9 +1,12 @@
 #include "controls/look/button_skin_painter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "controls/look/default_look.h"
 #include "controls/look/text_paint.h"
+#include "controls/model/morph_animator.h"
+#include "skin/compose/channel_math.h"
 #include "skin/compose/effect_bmp.h"
 #include "skin/compose/state_cell.h"
 
@@ -40,6 +43,14 @@ Color ButtonFontColor(const TbsDataSkinButtonControl& s, ButtonPicture picture, 
     }
 }
 
+Bitmap ButtonBody(const Bitmap& picture, const TbsDataSkinButtonControl& s, const SkinBody& body, Size size,
+                  ButtonPicture which) {
+    Bitmap out(size.cx, size.cy, clBlack);
+    Canvas canvas(out);
+    DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, which), size.cx, size.cy);
+    return out;
+}
+
 namespace {
 
 // The caption goes in the client rectangle. A caption a little wider than
@@ -57,16 +68,27 @@ Rect ButtonCaptionRect(FontEngine& fonts, const Rect& client, Size size, const B
     return down ? r.Offset(1, 1) : r;
 }
 
+// The plain fade at a whole step mixes the two bodies straight into the
+// canvas: the same rounding as the effect bitmap's blend (a fifth never
+// leaves a half), without its copies. Other kinds take the effect bitmap.
 void PaintBlend(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
-                const SkinBody& body, Size size, double k) {
-    Bitmap normal(size.cx, size.cy, clBlack);
-    Bitmap active(size.cx, size.cy, clBlack);
-    Canvas n(normal);
-    Canvas a(active);
-    DrawSkinBody(n, picture, body, ButtonPictureRect(s, ButtonPicture::Normal), size.cx, size.cy);
-    DrawSkinBody(a, picture, body, ButtonPictureRect(s, ButtonPicture::Active), size.cx, size.cy);
-    TbsEffectBmp blend(normal);
-    blend.Morph(s.MorphKind, TbsEffectBmp(active), k);
+                const SkinBody& body, Size size, const ButtonSkinVisual& v) {
+    const int step = RoundHalfEven(v.k * MorphAnimator::kSteps);
+    const bool whole = std::abs(v.k * MorphAnimator::kSteps - step) < 1e-9;
+    const bool cached = v.normalBody != nullptr && v.activeBody != nullptr &&
+                        v.normalBody->Width() == size.cx && v.normalBody->Height() == size.cy;
+    if (s.MorphKind == TbsMorphKind::mkDefault && whole) {
+        if (cached) return canvas.DrawMix({0, 0}, *v.normalBody, *v.activeBody, step, MorphAnimator::kSteps);
+        canvas.DrawMix({0, 0}, ButtonBody(picture, s, body, size, ButtonPicture::Normal),
+                       ButtonBody(picture, s, body, size, ButtonPicture::Active), step,
+                       MorphAnimator::kSteps);
+        return;
+    }
+    TbsEffectBmp blend(cached ? *v.normalBody : ButtonBody(picture, s, body, size, ButtonPicture::Normal));
+    blend.Morph(
+        s.MorphKind,
+        TbsEffectBmp(cached ? *v.activeBody : ButtonBody(picture, s, body, size, ButtonPicture::Active)),
+        v.k);
     blend.Draw(canvas, {0, 0});
 }
 
@@ -83,7 +105,7 @@ void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkin
         const Rect cell = StateCell(SkinRect(s.AnimateSkinRect), s.FrameCount, v.frame - 1);
         DrawSkinBody(canvas, picture, body, cell, size.cx, size.cy);
     } else if (v.blending && !still) {
-        PaintBlend(canvas, picture, s, body, size, v.k);
+        PaintBlend(canvas, picture, s, body, size, v);
     } else {
         DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, v.picture), size.cx, size.cy);
     }

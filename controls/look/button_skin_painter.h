@@ -25,6 +25,10 @@ struct ButtonSkinVisual {
     bool blending = false;
     // Hover animation frame, 1 to framecount; 0 for none.
     int frame = 0;
+    // The normal and active bodies at the button's size, composed once when
+    // a morph starts (nullptr: composed at each step).
+    const Bitmap* normalBody = nullptr;
+    const Bitmap* activeBody = nullptr;
     std::string caption;
     TFont font;  // with the colour to draw the caption in
 };
@@ -35,6 +39,10 @@ Rect ButtonPictureRect(const TbsDataSkinButtonControl& s, ButtonPicture picture)
 // The caption colour for a rule's choice; a disabled button always takes the
 // disabled colour, also when the skin has no disabled picture.
 Color ButtonFontColor(const TbsDataSkinButtonControl& s, ButtonPicture picture, bool enabled);
+
+// The body of one of the rule's pictures at `size`, over black.
+Bitmap ButtonBody(const Bitmap& picture, const TbsDataSkinButtonControl& s, const SkinBody& body, Size size,
+                  ButtonPicture which);
 
 void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
                      const SkinBody& body, Size size, const ButtonSkinVisual& v);

@@ -22,11 +22,10 @@ void DrawStatePart(Canvas& canvas, const Rect& r, PartState state) {
 }
 
 void DrawSpinArrow(Canvas& canvas, const Rect& r, bool up, Color color) {
-    int cx = r.left + r.Width() / 2;
-    int cy = r.top + r.Height() / 2;
-    for (int i = 0; i < 4; ++i) {
-        int y = up ? cy - 2 + i : cy + 2 - i;
-        canvas.DrawLine({cx - i, y}, {cx + i + 1, y}, color);
+    if (up) {
+        DrawArrow(canvas, r, ArrowDirection::Up, color);
+    } else {
+        DrawArrow(canvas, r.Offset(0, 1), ArrowDirection::Down, color);
     }
 }
 

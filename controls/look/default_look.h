@@ -13,8 +13,8 @@ enum class PartState { Normal, Hot, Pressed };
 // normal: a frame in button shadow round button face.
 void DrawStatePart(Canvas& canvas, const Rect& r, PartState state);
 
-// The spin edit's arrow: four rows 1, 3, 5, 7 pixels wide round the centre of
-// `r`, the widest row at the bottom (up) or at the top (down).
+// The spin edit's (and the drop-down buttons') arrow: the small triangle
+// below, its down-pointing form a pixel lower than the scroll bar's.
 void DrawSpinArrow(Canvas& canvas, const Rect& r, bool up, Color color);
 
 // The plain box of a label or a panel: button face inside the border its

@@ -1,6 +1,6 @@
 #include "controls/look/track_bar_look.h"
 
-#include "controls/model/default_look_colors.h"
+#include "controls/look/default_look.h"
 
 namespace dsp {
 
@@ -12,16 +12,10 @@ void PaintTrackBar(LookContext& look, const TrackBarVisual& v) {
     c.FrameRect({0, 0, w, h}, clBtnShadow);
     Rect groove = v.vertical ? Rect{w / 2 - 1, 4, w / 2 + 1, h - 4} : Rect{4, h / 2 - 1, w - 4, h / 2 + 1};
     c.Draw3DRect(groove, clBtnShadow, clBtnHighlight);
-    if (v.pressed) {
-        c.FillRect(v.thumb, kDefaultLookPressedFill);
-        c.FrameRect(v.thumb, kDefaultLookActiveFrame);
-    } else if (v.focused) {
-        c.FillRect(v.thumb, kDefaultLookHotFill);
-        c.FrameRect(v.thumb, kDefaultLookActiveFrame);
-    } else {
-        c.FillRect(v.thumb, clBtnFace);
-        c.FrameRect(v.thumb, clBtnShadow);
-    }
+    DrawStatePart(c, v.thumb,
+                  v.pressed   ? PartState::Pressed
+                  : v.focused ? PartState::Hot
+                              : PartState::Normal);
 }
 
 }  // namespace dsp

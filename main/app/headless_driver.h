@@ -17,6 +17,7 @@ namespace dsp {
 class TApplication;
 class HeadlessHost;
 class FakeClock;
+class PanelScenes;
 class TForm1;
 class TbsSkinComboBox;
 struct Point;
@@ -40,6 +41,9 @@ class HeadlessDriver {
 
     // Where commands come from: the next line, or nullopt at the end.
     using LineSource = std::function<std::optional<std::string>()>;
+
+    // The scenes the `scene` command works on; without them it refuses.
+    void SetScenes(PanelScenes* scenes) { scenes_ = scenes; }
 
     // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
@@ -74,6 +78,7 @@ class HeadlessDriver {
     void DumpOpenList(TbsSkinComboBox& combo, std::ostream& out);
     void Params(std::istream& args, std::ostream& out);
     void Set(std::istream& args, std::ostream& out);
+    void SceneCommand(std::istream& args, std::ostream& out);
     void Screenshot(std::istream& args, std::ostream& out);
     void Help(std::istream& args, std::ostream& out);
     void Quit(std::istream& args, std::ostream& out);
@@ -82,6 +87,7 @@ class HeadlessDriver {
     HeadlessHost& host_;
     FakeClock& clock_;
     TForm1& form_;
+    PanelScenes* scenes_ = nullptr;
     bool quitting_ = false;
 };
 

@@ -75,6 +75,12 @@ class Canvas {
     // Repeats the source rectangle from the destination's top-left corner,
     // the last copies cut at its right and bottom edges.
     void TileDraw(const Rect& dst, const Bitmap& src, const Rect& srcRect);
+    // Mixes two pictures of the same size: each channel becomes
+    // ((parts - part) * from + part * to) / parts, rounded to the nearest
+    // (halves up). `parts` is 1 to kMaxMixParts; other arguments draw nothing.
+    // Neither picture may be the canvas's own bitmap.
+    static constexpr int kMaxMixParts = 16;
+    void DrawMix(Point dst, const Bitmap& from, const Bitmap& to, int part, int parts);
     // Blends `color` through an 8-bit coverage mask (0 keeps the pixel, 255
     // replaces it): how anti-aliased glyphs reach the bitmap.
     void BlendCoverage(Point dst, const std::uint8_t* coverage, int width, int height, int pitch,

@@ -39,7 +39,39 @@ std::vector<int> SampleTable(int from, int to, int n, int m, int start) {
     return table;
 }
 
+// One row of DrawMix over whole pixel words, byte by byte (the unused byte
+// mixes two zeros to zero). Plain integer arithmetic over independent bytes,
+// so the compiler vectorises it; the division by 2 * parts is a multiply by
+// its reciprocal in 2^-24 units, exact for the sums a mix of at most
+// kMaxMixParts parts can reach.
+void MixRow(std::uint8_t* out, const std::uint8_t* from, const std::uint8_t* to, int bytes,
+            std::uint32_t toWeight, std::uint32_t parts) {
+    const std::uint32_t fromWeight = parts - toWeight;
+    const std::uint32_t reciprocal = (1u << 24) / (2 * parts) + 1;
+    for (int i = 0; i < bytes; ++i) {
+        const std::uint32_t twice = 2 * (fromWeight * from[i] + toWeight * to[i]) + parts;
+        out[i] = static_cast<std::uint8_t>((twice * reciprocal) >> 24);
+    }
+}
+
 }  // namespace
+
+void Canvas::DrawMix(Point dst, const Bitmap& from, const Bitmap& to, int part, int parts) {
+    if (from.Width() != to.Width() || from.Height() != to.Height() || from.Empty()) return;
+    if (parts < 1 || parts > kMaxMixParts || part < 0 || part > parts) return;
+    const Rect device = ToDevice(Rect::FromOriginSize(dst.x, dst.y, from.Width(), from.Height()));
+    ForEachVisible(device, [&](const Rect& piece) {
+        const int sx = piece.left - device.left;
+        const int sy = piece.top - device.top;
+        const int bytes = piece.Width() * int(sizeof(Pixel));
+        for (int y = 0; y < piece.Height(); ++y) {
+            MixRow(reinterpret_cast<std::uint8_t*>(target_.Row(piece.top + y) + piece.left),
+                   reinterpret_cast<const std::uint8_t*>(from.Row(sy + y) + sx),
+                   reinterpret_cast<const std::uint8_t*>(to.Row(sy + y) + sx), bytes, std::uint32_t(part),
+                   std::uint32_t(parts));
+        }
+    });
+}
 
 void Canvas::Draw(Point dst, const Bitmap& src) { CopyRect(dst, src, src.Bounds()); }
 

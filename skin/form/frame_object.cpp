@@ -81,11 +81,7 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm& frame, const TbsDataSkinOb
     : frame_(frame), data_(data), activeRect_(data.ActiveSkinRect) {
     Hint = data.Hint;
     const TbsSkinData* skin = frame.SkinData();
-    const int index = data.ActivePictureIndex;
-    if (skin != nullptr && index >= 0 &&
-        static_cast<std::size_t>(index) < skin->ActivePictureBitmaps().size() &&
-        !skin->ActivePictureBitmaps()[static_cast<std::size_t>(index)].Empty())
-        ownPicture_ = &skin->ActivePictureBitmaps()[static_cast<std::size_t>(index)];
+    if (skin != nullptr) ownPicture_ = skin->Picture(data.ActivePictureIndex);
     if (ownPicture_ == nullptr) activeRect_ = {};
     Morphing = data.Morphing && !activeRect_.IsEmpty();
 }

@@ -20,13 +20,6 @@ constexpr int kShortCutGap = 24;
 constexpr int kSeparatorHeight = 8;
 constexpr int kMinMenuWidth = 120;
 
-const Bitmap* PictureAt(const TbsSkinData& skin, int index) {
-    const auto& list = skin.ActivePictureBitmaps();
-    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
-    const Bitmap& b = list[static_cast<std::size_t>(index)];
-    return b.Empty() ? nullptr : &b;
-}
-
 const TbsDataSkinMenuItem* MenuItemLook(const TbsSkinData* skin) {
     if (skin == nullptr || skin->Empty()) return nullptr;
     const int index = skin->GetIndexByName("MENUITEM");
@@ -37,7 +30,7 @@ const TbsDataSkinMenuItem* MenuItemLook(const TbsSkinData* skin) {
 
 const Bitmap* WindowPicture(const TbsSkinData* skin) {
     if (skin == nullptr || skin->Empty()) return nullptr;
-    return PictureAt(*skin, skin->PopupWindow().WindowPictureIndex);
+    return skin->Picture(skin->PopupWindow().WindowPictureIndex);
 }
 
 // A row image laid across `dest`: fixed ends of `left` and `right` pixels,
@@ -289,7 +282,7 @@ void TbsSkinPopupMenu::PaintItem(Canvas& canvas, int index) {
     const TbsMenuItem& item = items_[static_cast<std::size_t>(index)];
     const Rect row = ItemRect(index);
     const TbsDataSkinMenuItem* look = MenuItemLook(skin_);
-    const Bitmap* picture = look ? PictureAt(*skin_, look->ActivePictureIndex) : nullptr;
+    const Bitmap* picture = look ? skin_->Picture(look->ActivePictureIndex) : nullptr;
     const bool hot = index == hot_ && item.enabled;
     if (item.IsSeparator()) {
         if (picture && !look->DividerRect.IsEmpty()) {

@@ -134,6 +134,24 @@ TEST_F(TrackSkinTest, TrackBarDrawsBodyActiveSideAndKeyedThumb) {
     Release(bar, 4, 15);
 }
 
+// Skin data is read when the skin changes, not at a paint: a property set
+// after the skin holds, and a press lands where the thumb is drawn whether
+// or not a paint came first.
+TEST_F(TrackSkinTest, HitTestingDoesNotWaitForAPaint) {
+    TbsSkinTrackBar* bar = Bar();
+    bar->SetVertical(false);
+    const TrackBarLayout before = bar->CurrentLayout();
+    const Bitmap painted = bar->PaintToBitmap();
+    EXPECT_FALSE(bar->Vertical());
+    const TrackBarLayout after = bar->CurrentLayout();
+    EXPECT_EQ(after.thumb, before.thumb);
+    EXPECT_EQ(after.travelStart, before.travelStart);
+    bar->ApplySkinData();  // a skin change: the section's orientation again
+    EXPECT_TRUE(bar->Vertical());
+    EXPECT_EQ(bar->PaintToBitmap().GetPixel(2, 15), Pix(21, 1));  // the thumb where the layout puts it
+    EXPECT_TRUE(TrackBarGeometry::HitsThumb(bar->CurrentLayout().thumb, {2, 15}));
+}
+
 TEST_F(TrackSkinTest, JumpClickCountsFromTheTrackAreasInset) {
     TbsSkinTrackBar* bar = Bar();
     bar->SetJumpWhenClick(true);

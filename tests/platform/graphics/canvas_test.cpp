@@ -258,6 +258,37 @@ TEST(CanvasBlitTest, CoverageBlendsTowardsTheColour) {
     EXPECT_EQ(b.GetPixel(2, 0), clWhite);
 }
 
+// Every pair of channel values at every weight of every mix size: the
+// integer loop matches the rounded exact quotient (halves up), and only
+// visible pixels change.
+TEST(CanvasBlitTest, MixRoundsEveryChannelPairLikeTheExactQuotient) {
+    Bitmap from(256, 256), to(256, 256);
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            from.SetPixel(x, y, MakeColor(std::uint8_t(x), std::uint8_t(y), 0));
+            to.SetPixel(x, y, MakeColor(std::uint8_t(y), std::uint8_t(x), 255));
+        }
+    }
+    for (int parts = 1; parts <= Canvas::kMaxMixParts; ++parts) {
+        for (int part = 0; part <= parts; ++part) {
+            Bitmap out(256, 256, clWhite);
+            Canvas c(out);
+            c.PushClip(Rect{0, 0, 256, 255});
+            c.DrawMix({0, 0}, from, to, part, parts);
+            const auto mixed = [&](int a, int b) { return ((parts - part) * a + part * b) * 2 + parts; };
+            for (int y = 0; y < 255; ++y) {
+                for (int x = 0; x < 256; ++x) {
+                    const Color want = MakeColor(std::uint8_t(mixed(x, y) / (2 * parts)),
+                                                 std::uint8_t(mixed(y, x) / (2 * parts)),
+                                                 std::uint8_t(mixed(0, 255) / (2 * parts)));
+                    ASSERT_EQ(out.GetPixel(x, y), want) << parts << " " << part << " " << x << " " << y;
+                }
+            }
+            ASSERT_EQ(out.GetPixel(7, 255), clWhite);  // outside the clip
+        }
+    }
+}
+
 TEST(BitmapTest, SizesAreCappedAndRowsConvertTo24Bit) {
     EXPECT_THROW(Bitmap(kMaxBitmapSide + 1, 1), std::invalid_argument);
     EXPECT_THROW(Bitmap(-1, 5), std::invalid_argument);
