@@ -18,6 +18,7 @@
 #include "main/remote/form_remote_panel.h"
 #include "main/remote/osc_server.h"
 #include "main/scene/panel_scenes.h"
+#include "main/scene/scenes_menu.h"
 #include "main/sim/unit_simulator.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -27,7 +28,7 @@
 #include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/line_input.h"
 #include "platform/serialdev/pty_pair.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "platform/serialdev/signal_watch.h"
 #include "platform/serialdev/stop_signal.h"
 #include "platform/sys/process_env.h"
@@ -264,9 +265,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     TApplication app(std::move(host), std::move(clock));
 
     TForm1::Options formOptions;
-    formOptions.deviceFactory = [map = *map] {
-        return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
-    };
+    formOptions.deviceFactory = RoutedDeviceFactory(*map);
     formOptions.portMap = *map;
     formOptions.diagnostics = &err;
     formOptions.reconnect = options->reconnect;
@@ -290,6 +289,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         {.folder = SceneConfigFolder(), .followMemories = options->followMemories, .diagnostics = &err});
     if (options->restore) scenes.Restore();
     if (options->resync) scenes.WatchConnects(form->ComPort1);
+    ScenesMenu scenesMenu(*form, scenes, err);
     if (headless) {
         headless->SetEcho(true);
         HeadlessDriver driver(app, *headless, *fakeClock, *form);

@@ -50,6 +50,8 @@ class PanelScenes {
     void Apply(const Scene& scene, const ParamSet& safe = {});
     // Back to the state before the last apply; false when there is none.
     bool Undo();
+    bool CanUndo() const { return beforeApply_.has_value(); }
+    bool CanFlip() const { return applied_.has_value(); }
     // Flips between the state before the last apply and that scene (what the
     // panel shows now becomes the other side); false before any apply.
     bool Flip();

@@ -9,8 +9,12 @@
 
 #include "main/app/headless_driver.h"
 #include "main/protocol/frame.h"
+#include "main/scene/scene_name_dialog.h"
 #include "main/scene/scene_text.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "main/scene/scenes_menu.h"
+#include "platform/serialdev/routed_device_factory.h"
+#include "skin/form/skin_form.h"
+#include "skin/form/skin_popup_menu.h"
 #include "tests/support/form1_fixture.h"
 
 namespace dsp {
@@ -40,11 +44,9 @@ class PanelScenesTest : public test::Form1Test {
         options.registryFile = registryFile_;
         options.reconnect = reconnect;
         options.diagnostics = &diagnostics_;
-        options.deviceFactory = [link = link_] {
-            PortMap map;
-            map.Set("COM1", link);
-            return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
-        };
+        PortMap map;
+        map.Set("COM1", link_);
+        options.deviceFactory = RoutedDeviceFactory(map);
         form_ = new TForm1(app_.get(), options);
         form_->Show();
         Process();
@@ -222,6 +224,62 @@ TEST_F(PanelScenesTest, TheHeadlessSceneCommand) {
     EXPECT_EQ(answer("scene undo"), "ok\n");
     EXPECT_EQ(Value("MAIN-VOL"), 9);
     EXPECT_EQ(answer("scene fly"), "error: expected save PATH, apply PATH, undo or ab\n");
+}
+
+// The system menu's "Scenes" opens the scenes pop-up; saving asks the name in
+// the skinned dialog, and the saved scene is then offered to apply.
+TEST_F(PanelScenesTest, TheSystemMenuOffersSavingApplyingUndoAndAB) {
+    setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    StartScenes();
+    ScenesMenu menu(*form_, *scenes_, diagnostics_);
+    auto* frame = dynamic_cast<TbsSkinForm*>(form_->FindComponent("bsSkinForm1"));
+    ASSERT_NE(frame, nullptr);
+    auto choose = [&](TbsSkinPopupMenu& popup, const std::string& caption) {
+        for (const TbsMenuItem& item : popup.Items())
+            if (item.caption == caption) {
+                EXPECT_TRUE(item.enabled) << caption;
+                popup.CloseMenu(item.onClick);
+                Process();
+                return;
+            }
+        ADD_FAILURE() << "no menu item " << caption;
+    };
+    auto captions = [&] {
+        std::string all;
+        for (const TbsMenuItem& item : menu.Submenu()->Items())
+            all += item.caption + (item.enabled ? "" : "(off)") + "|";
+        return all;
+    };
+    frame->OpenSystemMenu(form_->ClientToScreen({10, 10}));
+    choose(*frame->SystemMenu(), "Scenes");
+    ASSERT_NE(menu.Submenu(), nullptr);
+    EXPECT_TRUE(menu.Submenu()->Visible());
+    EXPECT_EQ(captions(), "Save scene...|-|Undo scene(off)|A/B compare(off)|");
+
+    choose(*menu.Submenu(), "Save scene...");
+    ASSERT_TRUE(menu.Dialog() && menu.Dialog()->Open());
+    EXPECT_EQ(app_->FocusedControl(), menu.Dialog()->Edit());
+    host_->Type("band");
+    Process();
+    Key(kVkReturn);
+    EXPECT_FALSE(menu.Dialog()->Open());
+    SceneLoad saved = LoadSceneFile(folder_ + "/dsp-panel/scenes/band.scene");
+    ASSERT_TRUE(saved.scene) << saved.error.Message();
+    EXPECT_EQ(saved.scene->Name(), "band");
+    EXPECT_EQ(saved.scene->Value(Row("MAIN-VOL")), 20);
+
+    form_->bsSkinTrackBar12->SetValue(5);
+    menu.OpenSubmenu({0, 0});
+    EXPECT_EQ(captions(), "Save scene...|-|band|-|Undo scene(off)|A/B compare(off)|");
+    choose(*menu.Submenu(), "band");
+    EXPECT_EQ(Value("MAIN-VOL"), 20);
+    menu.OpenSubmenu({0, 0});
+    choose(*menu.Submenu(), "Undo scene");
+    EXPECT_EQ(Value("MAIN-VOL"), 5);
+    menu.OpenSubmenu({0, 0});
+    choose(*menu.Submenu(), "A/B compare");
+    EXPECT_EQ(Value("MAIN-VOL"), 20);
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
