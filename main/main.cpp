@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: dsp-panel [--simulate] [--map COMn=DEVICE]... [--log-frames FILE|-] [--reconnect]\n"
+    "                 [--restore] [--resync] [--follow-memories]\n"
     "                 [--osc [ADDR:]PORT]    open the control panel window (--osc: answer OSC\n"
     "                                        control surfaces on a UDP port, 127.0.0.1 by default)\n"
     "       dsp-panel --headless [OPTIONS]   drive the window with commands on stdin\n"

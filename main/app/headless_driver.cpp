@@ -12,6 +12,7 @@
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
 #include "main/panel/form1.h"
+#include "main/scene/panel_scenes.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
@@ -147,6 +148,10 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
      "move a parameter's control (by name or code; a number or item text) as the operator would; "
      "load and save press their button with that memory number",
      &HeadlessDriver::Set},
+    {"scene", "save PATH | apply PATH | undo | ab",
+     "save the panel as a scene; apply one (volumes down first, up last); undo the last apply; flip "
+     "between the state before it and that scene",
+     &HeadlessDriver::SceneCommand},
     {"screenshot", "PATH", "the window as a PNG", &HeadlessDriver::Screenshot},
     {"help", "", "this list", &HeadlessDriver::Help},
     {"quit", "", "end the session", &HeadlessDriver::Quit},
@@ -348,6 +353,25 @@ void HeadlessDriver::Set(std::istream& args, std::ostream&) {
     const std::optional<int> value = ParseCommandValue(*row, text);
     if (!value || !table.Set(*row, *value, ChangeSource::Headless))
         throw CommandError(Echo(text) + " is not a value of " + std::string(row->name));
+}
+
+void HeadlessDriver::SceneCommand(std::istream& args, std::ostream&) {
+    if (!scenes_) throw CommandError("scenes are not kept in this session");
+    std::string verb, path;
+    args >> verb;
+    const bool takesPath = verb == "save" || verb == "apply";
+    if (takesPath && !(args >> path)) throw CommandError("expected PATH");
+    if (verb == "save") {
+        if (const int rc = scenes_->Save(path); rc != 0) throw CommandError("cannot write " + Echo(path));
+    } else if (verb == "apply") {
+        if (std::optional<std::string> error = scenes_->ApplyFile(path)) throw CommandError(*error);
+    } else if (verb == "undo") {
+        if (!scenes_->Undo()) throw CommandError("no scene apply to undo");
+    } else if (verb == "ab") {
+        if (!scenes_->Flip()) throw CommandError("no scene applied yet");
+    } else {
+        throw CommandError("expected save PATH, apply PATH, undo or ab");
+    }
 }
 
 void HeadlessDriver::Screenshot(std::istream& args, std::ostream&) {

@@ -15,6 +15,7 @@ namespace dsp {
 class TApplication;
 class HeadlessHost;
 class FakeClock;
+class PanelScenes;
 class TForm1;
 class TbsSkinComboBox;
 struct Point;
@@ -35,6 +36,9 @@ class HeadlessDriver {
         : app_(app), host_(host), clock_(clock), form_(form) {}
 
     static std::span<const Command> Commands();
+
+    // The scenes the `scene` command works on; without them it refuses.
+    void SetScenes(PanelScenes* scenes) { scenes_ = scenes; }
 
     // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
@@ -67,6 +71,7 @@ class HeadlessDriver {
     void DumpOpenList(TbsSkinComboBox& combo, std::ostream& out);
     void Params(std::istream& args, std::ostream& out);
     void Set(std::istream& args, std::ostream& out);
+    void SceneCommand(std::istream& args, std::ostream& out);
     void Screenshot(std::istream& args, std::ostream& out);
     void Help(std::istream& args, std::ostream& out);
     void Quit(std::istream& args, std::ostream& out);
@@ -75,6 +80,7 @@ class HeadlessDriver {
     HeadlessHost& host_;
     FakeClock& clock_;
     TForm1& form_;
+    PanelScenes* scenes_ = nullptr;
     bool quitting_ = false;
 };
 

@@ -16,6 +16,8 @@
 #include "main/protocol/frame.h"
 #include "main/remote/form_remote_panel.h"
 #include "main/remote/osc_server.h"
+#include "main/scene/panel_scenes.h"
+#include "main/scene/scenes_menu.h"
 #include "main/sim/unit_simulator.h"
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
@@ -37,6 +39,9 @@ struct PanelOptions {
     bool headless = false;
     bool simulate = false;
     bool reconnect = false;
+    bool restore = false;         // the controls start at last.scene
+    bool resync = false;          // the whole state goes out after every connect
+    bool followMemories = false;  // "load" N sets the controls to memory-N.scene
     std::vector<std::string_view> maps;
     std::optional<std::string_view> osc;  // [ADDR:]PORT
     std::string logFrames;                // "" none, "-" stderr
@@ -52,6 +57,12 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.simulate = true;
         else if (args[i] == "--reconnect")
             options.reconnect = true;
+        else if (args[i] == "--restore")
+            options.restore = true;
+        else if (args[i] == "--resync")
+            options.resync = true;
+        else if (args[i] == "--follow-memories")
+            options.followMemories = true;
         else if (args[i] == "--map" && hasValue)
             options.maps.push_back(args[++i]);
         else if (args[i] == "--osc" && hasValue)
@@ -222,9 +233,17 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
     app.ProcessMessages();
+    // After the activation's defaults, which --restore replaces.
+    PanelScenes scenes(
+        form->Parameters(), form->Changes(),
+        {.folder = SceneConfigFolder(), .followMemories = options->followMemories, .diagnostics = &err});
+    if (options->restore) scenes.Restore();
+    if (options->resync) scenes.WatchConnects(form->ComPort1);
+    ScenesMenu scenesMenu(*form, scenes, err);
     if (headless) {
         headless->SetEcho(true);
         HeadlessDriver driver(app, *headless, *fakeClock, *form);
+        driver.SetScenes(&scenes);
         // Packets come while the driver waits for its next command.
         if (osc)
             driver.Serve(in, out);

@@ -161,6 +161,15 @@ bool ParamTable::SetQuietly(const CommandRow& row, int value, ChangeSource sourc
     return true;
 }
 
+bool ParamTable::Resend(const CommandRow& row, ChangeSource source, std::uint64_t client) {
+    Param* param = ParamOf(row);
+    const std::optional<int> value = param ? param->read() : std::nullopt;
+    if (!value || param->trigger) return false;
+    OriginScope scope(*this, {source, client, false});
+    Handle(*param, param->buttons.empty() ? std::nullopt : value);
+    return true;
+}
+
 void ParamTable::Changed(const TComponent& sender) {
     const auto found = senders_.find(&sender);
     if (found == senders_.end()) throw std::logic_error(sender.Name() + " sends no parameter");

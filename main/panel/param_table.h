@@ -75,6 +75,12 @@ class ParamTable {
     // out of range and for the memory actions, which have no state to move.
     bool SetQuietly(const CommandRow& row, int value, ChangeSource source, std::uint64_t client = 0);
 
+    // Runs the parameter's handler for the value its control holds, as if it
+    // had just moved there, so its frame goes out again (a control set to
+    // the value it has fires no event). False for the memory actions and a
+    // group without a marked choice.
+    bool Resend(const CommandRow& row, ChangeSource source, std::uint64_t client = 0);
+
     // The window's handlers: `sender` is the control whose event fired.
     void Changed(const TComponent& sender);
     // Every read-out from its control (the window's activation).

@@ -146,6 +146,25 @@ TEST_F(OscServerTest, BadInputIsAnsweredWithNothingAndNotedOnceASecond) {
         << diagnostics_.str();
 }
 
+// A batch that waited for a busy window sets each parameter once, to its
+// last good value, in order; memory presses and refusals all count.
+TEST_F(OscServerTest, ABatchSetsEachParameterOnceToItsLastGoodValue) {
+    OscSurface surface(panel_, app_->GetClock(), diagnostics_, [](const UdpEndpoint&, auto) {});
+    const UdpEndpoint a{0x7F000001, 5000}, b{0x7F000001, 5001};
+    const std::vector<OscReceived> batch = {
+        {a, {"/dsp/main-vol", {1}}}, {b, {"/dsp/load", {2}}},    {a, {"/dsp/key", {3}}},
+        {b, {"/dsp/main-vol", {5}}}, {a, {"/dsp/load", {4}}},    {b, {"/dsp/main-vol", {64}}},
+        {a, {"/dsp/key", {}}},       {b, {"/dsp/main-vol", {}}},
+    };
+    surface.Receive(batch);
+    std::vector<std::string> sets;
+    for (const auto& set : panel_.sets)
+        sets.push_back(std::string(set.row->name) + "=" + std::to_string(set.value));
+    EXPECT_EQ(sets, (std::vector<std::string>{"LOAD=2", "KEY=3", "MAIN-VOL=5", "LOAD=4"}));
+    EXPECT_EQ(panel_.sets[2].client, OscClientId(b));
+    EXPECT_NE(diagnostics_.str().find("no value for /dsp/main-vol"), std::string::npos);
+}
+
 TEST_F(OscServerTest, AnIndependentSenderIsUnderstood) {
     const std::string command = "oscsend 127.0.0.1 " + std::to_string(server_->LocalEndpoint().port) +
                                 " /dsp/sw-freq f 0.25 >/dev/null 2>&1";
