@@ -27,15 +27,37 @@ add_custom_command(
 add_custom_target(dsp_man_page ALL DEPENDS ${DSP_MAN_PAGE})
 install(FILES ${DSP_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# Debian's place for the licence and the history: the machine-readable
+# copyright file (our licence and those of what the Windows build links
+# statically) and the changelog, compressed as Debian keeps it.
+set(DSP_MAINTAINER "the dsp-panel authors <authors@dsp-panel.org>" CACHE STRING
+    "Name and address of the package's maintainer (the .deb's Maintainer field)")
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+string(REGEX REPLACE "^MIT License\n\n[^\n]*\n\n" "" license "${license}")
+string(REGEX REPLACE "\n+$" "" license "${license}")
+string(REPLACE "\n\n" "\n.\n" license "${license}")
+string(REPLACE "\n" "\n " DSP_EXPAT_TEXT " ${license}")
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright.in ${CMAKE_BINARY_DIR}/doc/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog ${CMAKE_BINARY_DIR}/doc/changelog @ONLY)
+set(DSP_CHANGELOG ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+add_custom_command(
+  OUTPUT ${DSP_CHANGELOG}
+  COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/doc/changelog > ${DSP_CHANGELOG}
+  DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog
+  COMMENT "Compressing the changelog")
+add_custom_target(dsp_changelog ALL DEPENDS ${DSP_CHANGELOG})
+install(FILES ${CMAKE_BINARY_DIR}/doc/copyright ${DSP_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dsp-panel)
 set(CPACK_PACKAGE_VENDOR "dsp-panel")
-set(CPACK_PACKAGE_CONTACT "dsp-panel maintainers <dsp-panel@localhost>")
+set(CPACK_PACKAGE_CONTACT "${DSP_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "control panel for a karaoke pre-amplifier and effects unit")
+# One string: set() with several would join them with ";", which apt shows.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "One skinned window with faders, sliders and buttons that sends every change\n"
-    " to a karaoke pre-amplifier and effects DSP unit as a command frame on a\n"
-    " serial line (9600 8N1), a USB adapter or a serial server on the network.")
+    "One skinned window with faders, sliders and buttons that sends every change
+to a karaoke pre-amplifier and effects DSP unit as a command frame on a
+serial line (9600 8N1), a USB adapter or a serial server on the network.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

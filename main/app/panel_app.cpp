@@ -24,7 +24,7 @@
 #include "platform/framework/headless_host.h"
 #include "platform/hosts/sdl/sdl_host.h"
 #include "platform/serialdev/pty_pair.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "platform/serialdev/stop_signal.h"
 #include "platform/sys/process_env.h"
 
@@ -213,9 +213,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     TApplication app(std::move(host), std::move(clock));
 
     TForm1::Options formOptions;
-    formOptions.deviceFactory = [map = *map] {
-        return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
-    };
+    formOptions.deviceFactory = RoutedDeviceFactory(*map);
     formOptions.portMap = *map;
     formOptions.diagnostics = &err;
     formOptions.reconnect = options->reconnect;

@@ -17,5 +17,7 @@ int FuzzLayout(const std::uint8_t* data, std::size_t size);
 int FuzzScene(const std::uint8_t* data, std::size_t size);
 int FuzzHeadless(const std::uint8_t* data, std::size_t size);
 int FuzzOsc(const std::uint8_t* data, std::size_t size);
+int FuzzTelnet(const std::uint8_t* data, std::size_t size);
+int FuzzRfc2217(const std::uint8_t* data, std::size_t size);
 
 }  // namespace dsp

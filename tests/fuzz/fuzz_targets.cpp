@@ -21,6 +21,8 @@ constexpr std::array kTargets = {
     FuzzTarget{"scene", FuzzScene},
     FuzzTarget{"headless", FuzzHeadless},
     FuzzTarget{"osc", FuzzOsc},
+    FuzzTarget{"telnet", FuzzTelnet},
+    FuzzTarget{"rfc2217", FuzzRfc2217},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -54,6 +55,52 @@ Bytes Catalog(const std::vector<std::pair<std::string, std::string>>& entries, b
 }
 
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+// What a network serial server sends, behind the byte that chooses how the
+// network target splits it.
+constexpr std::uint8_t kIac = 255, kSb = 250, kSe = 240;
+Bytes Server(std::uint8_t split, std::initializer_list<Bytes> parts) {
+    Bytes out{split};
+    for (const Bytes& part : parts) out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+Bytes ComPort(std::initializer_list<std::uint8_t> payload) {
+    Bytes out{kIac, kSb, 44};
+    out.insert(out.end(), payload);
+    out.insert(out.end(), {kIac, kSe});
+    return out;
+}
+// A server answering the greeting and the line settings of 9600 8N1, then
+// line data with a doubled 0xFF and modem and line notifications.
+Bytes ServerSession() {
+    return Server(5, {{kIac, 253, 44, kIac, 251, 0, kIac, 253, 0, kIac, 251, 3, kIac, 253, 3},
+                      ComPort({101, 0, 0, 0x25, 0x80}),
+                      ComPort({102, 8}),
+                      ComPort({103, 1}),
+                      ComPort({104, 1}),
+                      ComPort({105, 1}),
+                      ComPort({105, 9}),
+                      {0x80, 0x13, kIac, kIac, 0xA0},
+                      ComPort({107, 0x30}),
+                      ComPort({106, 0x10}),
+                      ComPort({107, 0x00})});
+}
+// Requests to refuse (echo, terminal type), a refusal of COM-port control,
+// and commands a serial line ignores (NOP, go-ahead, an unknown one).
+Bytes ServerRefusals() {
+    return Server(0, {{kIac, 251, 1, kIac, 253, 24, kIac, 252, 0, kIac, 254, 44},
+                      {kIac, 241, 'a', kIac, 249, 'b', kIac, 200, 'c'}});
+}
+// Runs of 0xFF, in data and inside a subnegotiation, ending on an odd one.
+Bytes ServerIacRuns() {
+    Bytes run(9, kIac);
+    return Server(1, {run, {1}, ComPort({101, kIac, kIac, kIac, kIac, 0, 0}), run});
+}
+// A subnegotiation that never ends, longer than any the session keeps.
+Bytes ServerUnendedSubnegotiation() {
+    Bytes body(300, 'x');
+    return Server(7, {ComPort({107, 0x10}), {kIac, kSb, 44, 106}, body, {kIac, 'y', 'z'}});
+}
 
 void Write(const fs::path& folder, const std::string& target, const std::string& name, const Bytes& bytes) {
     fs::create_directories(folder / target);
@@ -107,5 +154,11 @@ int main(int argc, char** argv) {
                                                            {"/dsp/subscribe", {9001, std::string("norm")}},
                                                            {"/dsp/sw-freq", {0.25f}},
                                                            {"/dsp/dump", {}}}));
+    for (const char* target : {"telnet", "rfc2217"}) {
+        Write(out, target, "session", ServerSession());
+        Write(out, target, "refusals", ServerRefusals());
+        Write(out, target, "iac-runs", ServerIacRuns());
+        Write(out, target, "unended-sb", ServerUnendedSubnegotiation());
+    }
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -143,6 +144,16 @@ TEST(DebianPackage, BuildsInstallsIntoAThrowawayRootAndRuns) {
         if (entry.path().extension() == ".deb") deb = entry.path();
     ASSERT_FALSE(deb.empty()) << run.out;
 
+    // Debian's own checker of its packaging rules: no error and no warning.
+    run = Shell("lintian --fail-on error,warning --tag-display-limit 0 " + Quote(deb));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_FALSE(std::regex_search(run.out, std::regex("(^|\n)[EW]: "))) << run.out;
+
+    // The description is paragraphs of text, without list separators.
+    run = Shell("dpkg-deb -f " + Quote(deb) + " Description");
+    EXPECT_EQ(run.out.find(';'), std::string::npos) << run.out;
+    EXPECT_GT(std::count(run.out.begin(), run.out.end(), '\n'), 2) << "a synopsis and a long description";
+
     run = Shell("dpkg-deb -f " + Quote(deb) + " Package Version Depends");
     EXPECT_NE(run.out.find("Package: dsp-panel\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Version: " DSP_VERSION), std::string::npos) << run.out;
@@ -160,6 +171,15 @@ TEST(DebianPackage, BuildsInstallsIntoAThrowawayRootAndRuns) {
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(fs::exists(root / "usr/share/applications/dsp-panel.desktop"));
     EXPECT_TRUE(fs::exists(root / "usr/share/man/man1/dsp-panel.1.gz"));
+    const std::string copyright = ReadText(root / "usr/share/doc/dsp-panel/copyright");
+    EXPECT_EQ(
+        copyright.rfind("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n", 0),
+        0u);
+    for (const char* license : {"License: Expat\n", "License: Zlib\n", "License: ZPL-2.1\n",
+                                "License: GPL-3+\n", "GCC RUNTIME LIBRARY EXCEPTION"})
+        EXPECT_NE(copyright.find(license), std::string::npos) << license;
+    run = Shell("gzip -dc " + Quote(root / "usr/share/doc/dsp-panel/changelog.gz"));
+    EXPECT_EQ(run.out.rfind("dsp-panel (" DSP_VERSION ") ", 0), 0u) << run.out;
     run = Shell(Quote(root / "usr/bin/dsp-panel") + " --version");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, kVersionLine);
