@@ -27,7 +27,8 @@ void PushDeviceClip(Canvas& canvas, const Rect& r) {
 // rectangle inside the parent's client area (it is cut there), when no window
 // region cuts pixels out of it. The child paints every one of those pixels
 // after its parent, so the parent need not.
-Region CoveredByChildren(const TWinControl& control, const Rect& client) {
+// Only children over `box` (the bounds of what is repainted) count.
+Region CoveredByChildren(const TWinControl& control, const Rect& client, const Rect& box) {
     std::vector<Rect> covered;
     for (int i = 0; i < control.ControlCount(); ++i) {
         const auto* w = dynamic_cast<const TWinControl*>(control.Controls(i));
@@ -35,7 +36,10 @@ Region CoveredByChildren(const TWinControl& control, const Rect& client) {
         const Rect r = Intersect(
             Rect::FromOriginSize(client.left + w->Left(), client.top + w->Top(), w->Width(), w->Height()),
             client);
-        if (!r.IsEmpty()) covered.push_back(r);
+        const Rect over = Intersect(r, box);
+        if (over.IsEmpty()) continue;
+        if (over == box) return Region(box);  // one child over all of it: no region arithmetic
+        covered.push_back(r);
     }
     return Region::FromRects(covered);
 }
@@ -60,11 +64,9 @@ void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
     // The control's own steps leave out what its opaque children cover; with
     // nothing left they do not run.
     const int ownDepth = canvas.ClipDepth();
-    const Region covered = CoveredByChildren(control, client);
-    if (!covered.IsEmpty()) {
-        canvas.SetOrigin({});
-        canvas.PushClip(canvas.ClipRegion().Subtract(covered));
-    }
+    canvas.SetOrigin({});
+    const Region covered = CoveredByChildren(control, client, canvas.ClipBox());
+    if (!covered.IsEmpty()) canvas.PushClip(canvas.ClipRegion().Subtract(covered));
     if (!canvas.ClipBox().IsEmpty()) {
         Step(canvas, origin, [&] { control.Perform(kWmNcPaint, reinterpret_cast<uintptr_t>(&canvas)); });
         PushDeviceClip(canvas, client);
