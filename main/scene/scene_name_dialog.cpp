@@ -35,7 +35,8 @@ SceneNameDialog::SceneNameDialog(TForm1& form, const std::string& question, cons
     : done_(std::move(done)) {
     const int left = (form.ClientWidth() - kWidth) / 2;
     const int top = (form.ClientHeight() - kHeight) / 2;
-    panel_ = Place<TbsSkinPanel>(&form, *form.bsSkinButton1, {left, top, left + kWidth, top + kHeight}, "panel");
+    panel_ =
+        Place<TbsSkinPanel>(&form, *form.bsSkinButton1, {left, top, left + kWidth, top + kHeight}, "panel");
     panel_->SetCaption("");
     auto* label = new TbsSkinStdLabel(panel_);
     label->SetParent(panel_);

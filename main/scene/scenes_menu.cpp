@@ -66,7 +66,8 @@ void ScenesMenu::AddToSystemMenu() {
         TbsSkinPopupMenu* menu = frame_->SystemMenu();
         if (!menu) return;
         auto& items = menu->Items();
-        auto at = std::find_if(items.begin(), items.end(), [](const TbsMenuItem& i) { return i.IsSeparator(); });
+        auto at =
+            std::find_if(items.begin(), items.end(), [](const TbsMenuItem& i) { return i.IsSeparator(); });
         items.insert(at, {"DSP_SCENES", Text(kScenes), "", true, [this, menu] {
                               OpenSubmenu({menu->Left(), menu->Top()});
                           }});
@@ -100,7 +101,8 @@ void ScenesMenu::AskName() {
 
 void ScenesMenu::SaveAs(const std::string& name) {
     if (!UsableName(name)) {
-        problems_ << "dsp-panel: a scene name has no '/' or '\\' and does not begin with '.': " << name << '\n';
+        problems_ << "dsp-panel: a scene name has no '/' or '\\' and does not begin with '.': " << name
+                  << '\n';
         return;
     }
     Scene scene = scenes_.Current();
