@@ -22,6 +22,8 @@ constexpr std::string_view kUsage =
     "                 [--restore] [--resync] [--follow-memories]\n"
     "                 [--osc [ADDR:]PORT]    open the control panel window (--osc: answer OSC\n"
     "                                        control surfaces on a UDP port, 127.0.0.1 by default)\n"
+    "                 [--web [ADDR:]PORT]    (--web: serve the web remote's page; its address with\n"
+    "                                        the token is printed on stderr)\n"
     "       dsp-panel --headless [OPTIONS]   drive the window with commands on stdin\n"
     "       dsp-panel frame PARAM VALUE      print the command frame for a parameter\n"
     "       dsp-panel frame --list           list the parameters, their codes and ranges\n"

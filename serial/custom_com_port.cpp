@@ -4,7 +4,6 @@
 #include <cerrno>
 
 #include "platform/serialdev/port_map.h"
-#include "platform/serialdev/routed_serial_device.h"
 #include "serial/com_event_map.h"
 #include "serial/com_thread.h"
 
@@ -27,7 +26,7 @@ bool DeviceGone(int error) { return error == EIO || error == ENXIO || error == E
 int BaudRateValue(TBaudRate rate) { return kBaudRateValues.at(static_cast<std::size_t>(rate)); }
 
 SerialDeviceFactory DefaultSerialDeviceFactory() {
-    return [] { return std::make_unique<RoutedSerialDevice>(PortMap::FromUserConfig()); };
+    return [](const std::string& name) { return RoutedDeviceFactory(PortMap::FromUserConfig())(name); };
 }
 
 TCustomComPort::TCustomComPort()
@@ -216,8 +215,9 @@ void TCustomComPort::ApplyQueueSizes() {
 // --- opening and closing ---
 
 void TCustomComPort::AcquireDevice() {
-    std::unique_ptr<SerialDevice> device = deviceFactory_();
-    if (int e = device->Open(std::string(kDevicePrefix) + port_); e != 0) throw EComPort(CE_OPEN_FAILED, e);
+    const std::string name = std::string(kDevicePrefix) + port_;
+    std::unique_ptr<SerialDevice> device = deviceFactory_(name);
+    if (int e = device->Open(name); e != 0) throw EComPort(CE_OPEN_FAILED, e);
     device_ = std::move(device);
 }
 

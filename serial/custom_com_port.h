@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/dispatch/main_thread_queue.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "platform/serialdev/serial_device.h"
 #include "serial/com_settings.h"
 #include "serial/com_types.h"
@@ -23,10 +24,8 @@ namespace dsp {
 class TComThread;
 class TCustomComPort;
 
-using SerialDeviceFactory = std::function<std::unique_ptr<SerialDevice>()>;
-
-// The routed device (terminal or network), its port names mapped through the
-// user's ports.conf.
+// The routed devices (terminal or network), their port names mapped through
+// the user's ports.conf.
 SerialDeviceFactory DefaultSerialDeviceFactory();
 
 using TComNotifyEvent = std::function<void(TCustomComPort* sender)>;

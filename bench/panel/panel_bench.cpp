@@ -61,7 +61,7 @@ struct Panel {
         TForm1::Options options;
         const std::string slave = pty.SlavePath();
         options.registryFile = "/tmp/dsp-panel-bench.reg";
-        options.deviceFactory = [slave] {
+        options.deviceFactory = [slave](const std::string&) {
             PortMap map;
             map.Set("COM1", slave);
             return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));

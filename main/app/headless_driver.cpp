@@ -11,6 +11,7 @@
 
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
+#include "main/panel/component_factory.h"
 #include "main/panel/form1.h"
 #include "main/scene/panel_scenes.h"
 #include "platform/framework/application.h"
@@ -68,30 +69,6 @@ uint16_t KeyCode(const std::string& name) {
     if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         return static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(name[0])));
     throw CommandError("unknown key " + Echo(name));
-}
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) quoted += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
-    return quoted + "\"";
-}
-
-// The value part of a control's dump line.
-std::string ValueOf(TControl& control) {
-    std::ostringstream value;
-    if (auto* bar = dynamic_cast<TbsSkinTrackBar*>(&control))
-        value << "value=" << bar->Value();
-    else if (auto* slider = dynamic_cast<TbsSkinSlider*>(&control))
-        value << "value=" << slider->Value();
-    else if (auto* spin = dynamic_cast<TbsSkinSpinEdit*>(&control))
-        value << "value=" << spin->Value();
-    else if (auto* combo = dynamic_cast<TbsSkinComboBox*>(&control))
-        value << "index=" << combo->ItemIndex() << " text=" << Quoted(combo->Text());
-    else if (dynamic_cast<TbsSkinNumericEdit*>(&control))
-        value << "text=" << Quoted(control.Text());
-    else
-        value << "caption=" << Quoted(control.Caption());
-    return value.str();
 }
 
 // The skin part of a control's dump line: " skin=N:section:index" (the
@@ -314,12 +291,13 @@ void HeadlessDriver::Dump(std::istream&, std::ostream& out) {
         auto* control = dynamic_cast<TControl*>(form_.Components(i));
         if (!control || control->Name().empty()) continue;
         out << control->Name() << ' ' << control->ClassName() << " enabled=" << control->Enabled()
-            << " visible=" << control->Visible() << ' ' << ValueOf(*control) << SkinOf(*control) << '\n';
+            << " visible=" << control->Visible() << ' ' << ComponentFactory::Panel().ValueText(*control)
+            << SkinOf(*control) << '\n';
         if (auto* combo = dynamic_cast<TbsSkinComboBox*>(control); combo && combo->DroppedDown())
             DumpOpenList(*combo, out);
     }
-    out << "window caption=" << Quoted(form_.Caption()) << '\n';
-    out << "status text=" << Quoted(form_.bsSkinStatusPanel1->Caption()) << '\n';
+    out << "window caption=" << QuotedText(form_.Caption()) << '\n';
+    out << "status text=" << QuotedText(form_.bsSkinStatusPanel1->Caption()) << '\n';
 }
 
 // The open drop-down of a combo: its list and the list's scroll bar, named

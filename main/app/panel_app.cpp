@@ -16,6 +16,7 @@
 #include "main/protocol/frame.h"
 #include "main/remote/form_remote_panel.h"
 #include "main/remote/osc_server.h"
+#include "main/remote/web/web_remote.h"
 #include "main/scene/panel_scenes.h"
 #include "main/scene/scenes_menu.h"
 #include "main/sim/unit_simulator.h"
@@ -24,7 +25,7 @@
 #include "platform/framework/headless_host.h"
 #include "platform/hosts/sdl/sdl_host.h"
 #include "platform/serialdev/pty_pair.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "platform/serialdev/stop_signal.h"
 #include "platform/sys/process_env.h"
 
@@ -44,6 +45,7 @@ struct PanelOptions {
     bool followMemories = false;  // "load" N sets the controls to memory-N.scene
     std::vector<std::string_view> maps;
     std::optional<std::string_view> osc;  // [ADDR:]PORT
+    std::optional<std::string_view> web;  // [ADDR:]PORT
     std::string logFrames;                // "" none, "-" stderr
 };
 
@@ -65,6 +67,8 @@ std::optional<PanelOptions> ParseOptions(std::span<const std::string_view> args,
             options.followMemories = true;
         else if (args[i] == "--map" && hasValue)
             options.maps.push_back(args[++i]);
+        else if (args[i] == "--web" && hasValue)
+            options.web = args[++i];
         else if (args[i] == "--osc" && hasValue)
             options.osc = args[++i];
         else if (args[i] == "--log-frames" && hasValue)
@@ -174,6 +178,39 @@ struct OscSurfaceOn {
     ~OscSurfaceOn() { following.Reset(); }
 };
 
+// `--web`: the web remote's page and WebSocket, following the window's change
+// bus; its addresses with their tokens go to stderr.
+struct WebSurfaceOn {
+    std::unique_ptr<FormRemotePanel> panel;
+    std::unique_ptr<WebRemote> remote;
+    ChangeBus::Subscription following;
+
+    bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
+        WebRemoteOptions options;
+        if (!ParseWebListen(listen, options.server.address, options.server.port)) {
+            err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080, [::1]:8080): " << listen << "\n";
+            return false;
+        }
+        std::string problem;
+        const std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
+        if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", false;
+        options.tokens = *tokens;
+        options.language = [&form] { return form.bsSkinComboBox8->ItemIndex(); };
+        panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Web);
+        remote = std::make_unique<WebRemote>(*panel, app.Dispatcher(), options);
+        if (!remote->Error().empty()) {
+            err << "dsp-panel: cannot serve the web remote on " << listen << ": " << remote->Error() << "\n";
+            return false;
+        }
+        following = form.Changes().Subscribe(
+            [this](const ParamChange& change) { remote->Changed(*change.row, change.value); });
+        err << "dsp-panel: web remote: " << remote->PageAddress(WebRole::Control) << "\n"
+            << "dsp-panel: web remote, read-only: " << remote->PageAddress(WebRole::Watch) << std::endl;
+        return true;
+    }
+    ~WebSurfaceOn() { following.Reset(); }
+};
+
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetLeft(workArea.left + (workArea.Width() - form.Width()) / 2);
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
@@ -213,9 +250,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     TApplication app(std::move(host), std::move(clock));
 
     TForm1::Options formOptions;
-    formOptions.deviceFactory = [map = *map] {
-        return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
-    };
+    formOptions.deviceFactory = RoutedDeviceFactory(*map);
     formOptions.portMap = *map;
     formOptions.diagnostics = &err;
     formOptions.reconnect = options->reconnect;
@@ -229,6 +264,8 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
     OscSurfaceOn surface;
     if (osc && !surface.Start(app, *form, *osc, err)) return 1;
+    WebSurfaceOn web;
+    if (options->web && !web.Start(app, *form, *options->web, err)) return 1;
     EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
     form->Show();
@@ -244,8 +281,9 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         headless->SetEcho(true);
         HeadlessDriver driver(app, *headless, *fakeClock, *form);
         driver.SetScenes(&scenes);
-        // Packets come while the driver waits for its next command.
-        if (osc)
+        // Packets and page messages come while the driver waits for its
+        // next command.
+        if (osc || options->web)
             driver.Serve(in, out);
         else
             driver.Run(in, out);

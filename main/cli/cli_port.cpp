@@ -2,18 +2,19 @@
 
 #include <ostream>
 
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "serial/port_failure.h"
 
 namespace dsp {
 
 SendDeviceMaker RoutedDeviceMaker() {
-    return [](const PortMap& map) { return std::make_unique<RoutedSerialDevice>(map); };
+    return [](const PortMap& map, const std::string& name) { return RoutedDeviceFactory(map)(name); };
 }
 
 CliPort::CliPort(std::string name, PortMap map, const SendDeviceMaker& makeDevice)
     : name_(std::move(name)), map_(std::move(map)) {
-    port_.SetDeviceFactory([map = map_, makeDevice] { return makeDevice(map); });
+    port_.SetDeviceFactory(
+        [map = map_, makeDevice](const std::string& name) { return makeDevice(map, name); });
     port_.SetEvents({});  // nothing is read back, so no monitoring thread is needed
     port_.SetPort(name_);
 }

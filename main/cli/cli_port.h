@@ -19,7 +19,8 @@ class SerialDevice;
 // Exit status when the port cannot be opened or written.
 inline constexpr int kExitPortError = 1;
 
-using SendDeviceMaker = std::function<std::unique_ptr<SerialDevice>(const PortMap& map)>;
+using SendDeviceMaker =
+    std::function<std::unique_ptr<SerialDevice>(const PortMap& map, const std::string& name)>;
 
 // The device the program itself uses: local, terminal or network, by the map.
 SendDeviceMaker RoutedDeviceMaker();

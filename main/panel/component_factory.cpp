@@ -1,68 +1,114 @@
 #include "main/panel/component_factory.h"
 
-#include "controls/bevel.h"
-#include "controls/button.h"
-#include "controls/combo_box.h"
-#include "controls/label.h"
-#include "controls/numeric_edit.h"
-#include "controls/panel.h"
-#include "controls/slider.h"
-#include "controls/spin_edit.h"
-#include "controls/track_bar.h"
-#include "main/panel/image.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/form/skin_form.h"
-#include "skin/skin_data.h"
-#include "skin/skin_frame.h"
+#include <sstream>
+
+#include "main/panel/property_setters.h"
 
 namespace dsp {
 namespace {
 
-template <class T>
-ComponentFactory::Creator Make() {
-    return [](TComponent* owner) -> TComponent* { return new T(owner); };
+template <class C>
+void AddEvents(ClassMembers<C>& m) {
+    m.template Event<TControl>("OnClick", &TControl::OnClick);
+    // OnChange is declared by each control class on its own.
+    m.template Event<TbsSkinTrackBar>("OnChange", &TbsSkinTrackBar::OnChange);
+    m.template Event<TbsSkinSlider>("OnChange", &TbsSkinSlider::OnChange);
+    m.template Event<TbsSkinSpinEdit>("OnChange", &TbsSkinSpinEdit::OnChange);
+    m.template Event<TbsSkinComboBox>("OnChange", &TbsSkinComboBox::OnChange);
+    m.template Event<TbsSkinComboBox>("OnCloseUp", &TbsSkinComboBox::OnCloseUp);
+    m.template Event<TForm>("OnActivate", &TForm::OnActivate);
 }
 
-ComponentFactory BuildPanelFactory() {
-    ComponentFactory factory;
-    factory.Register("TbsSkinButton", Make<TbsSkinButton>());
-    factory.Register("TbsSkinComboBox", Make<TbsSkinComboBox>());
-    factory.Register("TbsSkinNumericEdit", Make<TbsSkinNumericEdit>());
-    factory.Register("TbsSkinSlider", Make<TbsSkinSlider>());
-    factory.Register("TbsSkinSpinEdit", Make<TbsSkinSpinEdit>());
-    factory.Register("TbsSkinTrackBar", Make<TbsSkinTrackBar>());
-    factory.Register("TImage", Make<TImage>());
-    factory.Register("TbsSkinGroupBox", Make<TbsSkinGroupBox>());
-    factory.Register("TbsSkinPanel", Make<TbsSkinPanel>());
-    factory.Register("TbsSkinStatusBar", Make<TbsSkinStatusBar>());
-    factory.Register("TbsSkinStatusPanel", Make<TbsSkinStatusPanel>());
-    factory.Register("TbsSkinStdLabel", Make<TbsSkinStdLabel>());
-    factory.Register("TbsSkinBevel", Make<TbsSkinBevel>());
-    // The skins: stored skins, the skin data objects that load them, and the
-    // background painter.
-    factory.Register("TbsCompressedStoredSkin", Make<TbsCompressedStoredSkin>());
-    factory.Register("TbsSkinData", Make<TbsSkinData>());
-    factory.Register("TbsSkinFrame", Make<TbsSkinFrame>());
-    factory.Register("TbsSkinForm", Make<TbsSkinForm>());
-    return factory;
+template <class T>
+std::string NumberText(const T& control) {
+    std::ostringstream value;
+    value << "value=" << control.Value();
+    return value.str();
+}
+
+// The value part of a dump line; a class with none of these shows its caption.
+template <class C>
+void AddValue(ClassMembers<C>& m) {
+    m.template Value<TbsSkinTrackBar>([](const TbsSkinTrackBar& c) { return NumberText(c); });
+    m.template Value<TbsSkinSlider>([](const TbsSkinSlider& c) { return NumberText(c); });
+    m.template Value<TbsSkinSpinEdit>([](const TbsSkinSpinEdit& c) { return NumberText(c); });
+    m.template Value<TbsSkinComboBox>([](const TbsSkinComboBox& c) {
+        return "index=" + std::to_string(c.ItemIndex()) + " text=" + QuotedText(c.Text());
+    });
+    m.template Value<TbsSkinNumericEdit>([](const TbsSkinNumericEdit& c) {
+        return "text=" + QuotedText(static_cast<const TControl&>(c).Text());
+    });
+    m.template Value<TControl>([](const TControl& c) { return "caption=" + QuotedText(c.Caption()); });
+}
+
+template <class C>
+ControlClass Describe(std::string name) {
+    ControlClass described;
+    described.name = std::move(name);
+    ClassMembers<C> members(described);
+    layout_properties::AddLayoutProperties(members);
+    AddEvents(members);
+    AddValue(members);
+    return described;
 }
 
 }  // namespace
 
+std::string QuotedText(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) quoted += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+    return quoted + "\"";
+}
+
+template <class C>
+void ComponentFactory::Register(std::string name) {
+    ControlClass described = Describe<C>(name);
+    described.create = [](TComponent* owner) -> TComponent* { return new C(owner); };
+    classes_.insert_or_assign(std::move(name), std::move(described));
+}
+
 const ComponentFactory& ComponentFactory::Panel() {
-    static const ComponentFactory factory = BuildPanelFactory();
+    static const ComponentFactory factory = [] {
+        ComponentFactory built;
+        built.root_ = Describe<TForm>("TForm");
+        built.Register<TbsSkinButton>("TbsSkinButton");
+        built.Register<TbsSkinComboBox>("TbsSkinComboBox");
+        built.Register<TbsSkinNumericEdit>("TbsSkinNumericEdit");
+        built.Register<TbsSkinSlider>("TbsSkinSlider");
+        built.Register<TbsSkinSpinEdit>("TbsSkinSpinEdit");
+        built.Register<TbsSkinTrackBar>("TbsSkinTrackBar");
+        built.Register<TImage>("TImage");
+        built.Register<TbsSkinGroupBox>("TbsSkinGroupBox");
+        built.Register<TbsSkinPanel>("TbsSkinPanel");
+        built.Register<TbsSkinStatusBar>("TbsSkinStatusBar");
+        built.Register<TbsSkinStatusPanel>("TbsSkinStatusPanel");
+        built.Register<TbsSkinStdLabel>("TbsSkinStdLabel");
+        built.Register<TbsSkinBevel>("TbsSkinBevel");
+        // The skins: stored skins, the skin data objects that load them, and
+        // the background painter.
+        built.Register<TbsCompressedStoredSkin>("TbsCompressedStoredSkin");
+        built.Register<TbsSkinData>("TbsSkinData");
+        built.Register<TbsSkinFrame>("TbsSkinFrame");
+        built.Register<TbsSkinForm>("TbsSkinForm");
+        return built;
+    }();
     return factory;
 }
 
-void ComponentFactory::Register(std::string className, Creator creator) {
-    creators_[std::move(className)] = std::move(creator);
+const ControlClass* ComponentFactory::Find(std::string_view className) const {
+    const auto found = classes_.find(className);
+    return found == classes_.end() ? nullptr : &found->second;
 }
 
-bool ComponentFactory::Knows(std::string_view className) const { return creators_.contains(className); }
+std::string ComponentFactory::ValueText(const TControl& control) const {
+    const ControlClass* described = Find(control.ClassName());
+    return described && described->value ? described->value(control)
+                                         : "caption=" + QuotedText(control.Caption());
+}
 
 TComponent* ComponentFactory::Create(std::string_view className, TComponent* owner) const {
-    const auto found = creators_.find(className);
-    return found == creators_.end() ? nullptr : found->second(owner);
+    const ControlClass* described = Find(className);
+    return described ? described->create(owner) : nullptr;
 }
 
 }  // namespace dsp

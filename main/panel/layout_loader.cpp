@@ -2,44 +2,13 @@
 
 #include <set>
 
-#include "controls/combo_box.h"
-#include "controls/slider.h"
-#include "controls/spin_edit.h"
-#include "controls/track_bar.h"
 #include "main/layout/layout_error.h"
-#include "main/panel/property_setters.h"
 #include "platform/framework/form.h"
 
 namespace dsp {
 namespace {
 
 bool IsEvent(const LayoutProperty& property) { return property.name.starts_with("On"); }
-
-// OnChange is declared by each control class on its own.
-bool AttachChange(TComponent& c, const TNotifyEvent& handler) {
-    if (auto* bar = dynamic_cast<TbsSkinTrackBar*>(&c)) return bar->OnChange = handler, true;
-    if (auto* slider = dynamic_cast<TbsSkinSlider*>(&c)) return slider->OnChange = handler, true;
-    if (auto* spin = dynamic_cast<TbsSkinSpinEdit*>(&c)) return spin->OnChange = handler, true;
-    if (auto* combo = dynamic_cast<TbsSkinComboBox*>(&c)) return combo->OnChange = handler, true;
-    return false;
-}
-
-bool AttachEvent(TComponent& c, const std::string& event, const TNotifyEvent& handler) {
-    if (event == "OnChange") return AttachChange(c, handler);
-    if (event == "OnClick") {
-        auto* control = dynamic_cast<TControl*>(&c);
-        return control && (control->OnClick = handler, true);
-    }
-    if (event == "OnCloseUp") {
-        auto* combo = dynamic_cast<TbsSkinComboBox*>(&c);
-        return combo && (combo->OnCloseUp = handler, true);
-    }
-    if (event == "OnActivate") {
-        auto* form = dynamic_cast<TForm*>(&c);
-        return form && (form->OnActivate = handler, true);
-    }
-    return false;
-}
 
 class Loader {
   public:
@@ -50,29 +19,30 @@ class Loader {
         TForm& form = host_.RootForm();
         form.SetName(root.name);
         form.BeginLoading();
-        ApplyValues(form, root);
+        ApplyValues(form, root, factory_.Root());
         for (const LayoutObject& child : root.children) CreateTree(child, form);
         ApplyReferences();
         form.EndLoading();
-        AttachEvents(form, root);
+        AttachEvents(form, root, factory_.Root());
         return std::move(report_);
     }
 
   private:
     void CreateTree(const LayoutObject& object, TWinControl& parent) {
-        TComponent* component = factory_.Create(object.className, &host_.RootForm());
-        if (!component) {
+        const ControlClass* described = factory_.Find(object.className);
+        if (!described) {
             if (!host_.LoadNonVisual(object))
                 throw ELayoutError(object.line, "unknown class " + object.className);
             if (!object.children.empty())
                 throw ELayoutError(object.line, object.name + " cannot hold controls");
             return;
         }
+        TComponent* component = described->create(&host_.RootForm());
         component->SetName(object.name);
         auto* control = dynamic_cast<TControl*>(component);
         if (control) control->SetParent(&parent);
         ++report_.components;
-        ApplyValues(*component, object);
+        ApplyValues(*component, object, *described);
         auto* container = dynamic_cast<TWinControl*>(component);
         if (!object.children.empty() && !container)
             throw ELayoutError(object.line, object.name + " cannot hold controls");
@@ -94,26 +64,33 @@ class Loader {
     // data after its section name and bounds, and an object may name one
     // further down.
     void ApplyReferences() {
-        for (const Reference& reference : references_) {
-            if (!ApplyLayoutProperty(*reference.component, *reference.property, host_))
-                report_.unapplied.push_back(reference.component->Name() + "." + reference.property->name);
-        }
+        for (const Reference& reference : references_)
+            Apply(*reference.component, *reference.property, *reference.described);
     }
 
-    void ApplyValues(TComponent& component, const LayoutObject& object) {
+    // A property the class does not have (yet) is listed, not refused: the
+    // layout keeps it for the controls to come.
+    void Apply(TComponent& component, const LayoutProperty& property, const ControlClass& described) {
+        const auto setter = described.properties.find(property.name);
+        if (setter == described.properties.end())
+            report_.unapplied.push_back(component.Name() + "." + property.name);
+        else
+            setter->second(component, property, host_);
+    }
+
+    void ApplyValues(TComponent& component, const LayoutObject& object, const ControlClass& described) {
         const LayoutProperty* align = nullptr;
         for (const LayoutProperty& property : object.properties) {
             if (IsEvent(property)) continue;
             if (IsReference(property)) {
-                references_.push_back({&component, &property});
+                references_.push_back({&component, &property, &described});
                 continue;
             }
             if (property.name == "Align") {
                 align = &property;
                 continue;
             }
-            if (!ApplyLayoutProperty(component, property, host_))
-                report_.unapplied.push_back(object.name + "." + property.name);
+            Apply(component, property, described);
         }
         if (align) ApplyAlign(component, *align);
     }
@@ -133,7 +110,7 @@ class Loader {
         }
     }
 
-    void AttachEvents(TComponent& component, const LayoutObject& object) {
+    void AttachEvents(TComponent& component, const LayoutObject& object, const ControlClass& described) {
         for (const LayoutProperty& property : object.properties) {
             if (!IsEvent(property)) continue;
             if (property.value.kind != LayoutValueKind::Identifier)
@@ -141,17 +118,23 @@ class Loader {
             TNotifyEvent handler = host_.Handler(property.value.text);
             if (!handler)
                 throw ELayoutError(property.line, "the window has no handler " + property.value.text);
-            if (!AttachEvent(component, property.name, handler))
+            const auto slot = described.events.find(property.name);
+            if (slot == described.events.end())
                 throw ELayoutError(property.line, object.className + " has no event " + property.name);
+            slot->second(component) = handler;
             ++report_.events;
         }
-        for (const LayoutObject& child : object.children)
-            if (TComponent* owned = host_.RootForm().FindComponent(child.name)) AttachEvents(*owned, child);
+        for (const LayoutObject& child : object.children) {
+            TComponent* owned = host_.RootForm().FindComponent(child.name);
+            const ControlClass* childClass = factory_.Find(child.className);
+            if (owned && childClass) AttachEvents(*owned, child, *childClass);
+        }
     }
 
     struct Reference {
         TComponent* component;
         const LayoutProperty* property;
+        const ControlClass* described;
     };
 
     LayoutHost& host_;

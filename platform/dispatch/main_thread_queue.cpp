@@ -99,6 +99,12 @@ void MainThreadQueue::PostAndWaitTaken(Work work) {
     changed_.wait(guard, [&] { return item->taken; });
 }
 
+void MainThreadQueue::Post(Work work) {
+    auto item = std::make_shared<Item>();
+    item->work = std::move(work);
+    Enqueue(item);
+}
+
 std::shared_ptr<MainThreadQueue::Item> MainThreadQueue::TakeOne() {
     std::shared_ptr<Item> item;
     {

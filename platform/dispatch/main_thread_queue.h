@@ -4,12 +4,15 @@
 // queue from its event loop. An event loop learns that work is waiting from
 // WakeFd() (an eventfd, readable while items wait) or from the wake callback.
 //
-// Two hand-offs:
+// Three hand-offs:
 // - RunAndWait: the worker blocks until the owner has run the work; an
 //   exception thrown by the work is carried back and rethrown in the worker.
 // - PostAndWaitTaken: the worker blocks only until the owner has taken the
 //   work off the queue, before it runs; an exception goes to the exception
 //   handler (the application's error report), and the worker goes on.
+// - Post: the worker does not wait at all; the owner runs the work on its next
+//   round, even when posted from the owner thread itself. Whoever posts keeps
+//   what the work uses alive until it has run.
 //
 // While the owner itself waits for a worker (closing a serial port waits for
 // its monitoring thread), ServeUntil keeps draining the queue, so a worker
@@ -42,6 +45,7 @@ class MainThreadQueue {
     // On the owner thread both run the work at once.
     void RunAndWait(Work work);
     void PostAndWaitTaken(Work work);
+    void Post(Work work);
 
     // Owner thread: runs every item queued so far; returns how many ran.
     std::size_t ProcessPending();

@@ -33,16 +33,15 @@ int MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
 
 }  // namespace
 
-NetworkSerialDevice::NetworkSerialDevice(NetworkLimits limits) : limits_(limits) {}
+NetworkSerialDevice::NetworkSerialDevice(NetworkLimits limits, PortMap map)
+    : limits_(limits), map_(std::move(map)) {}
 
 NetworkSerialDevice::~NetworkSerialDevice() { Close(); }
 
 int NetworkSerialDevice::Open(const std::string& name) {
     if (IsOpen()) return EBUSY;
-    std::string_view text = name;
-    if (text.starts_with(kDevicePrefix)) text.remove_prefix(kDevicePrefix.size());
     NetworkPortName parsed;
-    if (!ParseNetworkPortName(text, &parsed)) return EINVAL;
+    if (!ParseNetworkPortName(map_.Resolve(name), &parsed)) return EINVAL;
     if (wake_.Error() != 0) return wake_.Error();
     protocol_ = parsed.protocol;
     if (int e = socket_.Connect(parsed.host, parsed.port, limits_.connectMs); e != 0) return e;

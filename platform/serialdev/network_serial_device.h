@@ -26,6 +26,7 @@
 
 #include "platform/net/tcp_socket.h"
 #include "platform/serialdev/network_port_name.h"
+#include "platform/serialdev/port_map.h"
 #include "platform/serialdev/rfc2217_session.h"
 #include "platform/serialdev/serial_device.h"
 #include "platform/serialdev/stop_signal.h"
@@ -44,10 +45,12 @@ struct NetworkLimits {
 
 class NetworkSerialDevice final : public SerialDevice {
   public:
-    explicit NetworkSerialDevice(NetworkLimits limits = {});
+    // `map` turns a port name (COMn) into the network name it stands for.
+    explicit NetworkSerialDevice(NetworkLimits limits = {}, PortMap map = {});
     ~NetworkSerialDevice() override;
 
-    // `name` is a network port name (with or without the "\\.\" prefix).
+    // `name` is a network port name (with or without the "\\.\" prefix), or
+    // a port name the map turns into one.
     int Open(const std::string& name) override;
     void Close() override;
     bool IsOpen() const override { return socket_.IsOpen(); }
@@ -82,6 +85,7 @@ class NetworkSerialDevice final : public SerialDevice {
     std::size_t TakeInput(std::uint8_t* out, std::size_t count);
 
     NetworkLimits limits_;
+    PortMap map_;
     NetworkProtocol protocol_ = NetworkProtocol::RawTcp;
     TcpSocket socket_;
     StopSignal wake_;  // tells the event wait that events were added elsewhere

@@ -13,6 +13,7 @@
 #include "controls/spin_edit.h"
 #include "controls/track_bar.h"
 #include "platform/graphics/canvas.h"
+#include "tests/support/control_picture.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/golden.h"
 
@@ -24,24 +25,7 @@ const std::string kGolden = std::string(DSP_TEST_DATA) + "/golden";
 constexpr GoldenOptions kWithText{.textTolerance = 32, .budget = 30};
 
 // Paints a control alone (its window tree) into a bitmap of its size.
-Bitmap Snapshot(TForm& form, TControl& control) {
-    if (auto* popup = dynamic_cast<TForm*>(&control)) {
-        Bitmap own(popup->Width(), popup->Height());
-        Canvas oc(own);
-        popup->PaintTo(oc, {0, 0});
-        return own;
-    }
-    Bitmap frame(form.Width(), form.Height(), clBtnFace);
-    Canvas canvas(frame);
-    form.PaintTo(canvas, {0, 0});
-    Point at =
-        control.ClientToScreen({0, 0}) - form.ClientToScreen({0, 0}) + form.ClientRectInWindow().TopLeft();
-    if (auto* w = dynamic_cast<TWinControl*>(&control)) at = at - w->ClientRectInWindow().TopLeft();
-    Bitmap out(control.Width(), control.Height());
-    Canvas oc(out);
-    oc.CopyRect({0, 0}, frame, Rect::FromOriginSize(at.x, at.y, control.Width(), control.Height()));
-    return out;
-}
+Bitmap Snapshot(TForm& form, TControl& control) { return ControlPicture(form, control, clBtnFace); }
 
 class LooksTest : public FormTest {
   protected:

@@ -16,6 +16,7 @@ int FuzzPortMap(const std::uint8_t* data, std::size_t size);
 int FuzzLayout(const std::uint8_t* data, std::size_t size);
 int FuzzScene(const std::uint8_t* data, std::size_t size);
 int FuzzHeadless(const std::uint8_t* data, std::size_t size);
+int FuzzWebMessage(const std::uint8_t* data, std::size_t size);
 int FuzzOsc(const std::uint8_t* data, std::size_t size);
 int FuzzTelnet(const std::uint8_t* data, std::size_t size);
 int FuzzRfc2217(const std::uint8_t* data, std::size_t size);

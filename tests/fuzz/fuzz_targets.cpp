@@ -20,6 +20,7 @@ constexpr std::array kTargets = {
     FuzzTarget{"layout", FuzzLayout},
     FuzzTarget{"scene", FuzzScene},
     FuzzTarget{"headless", FuzzHeadless},
+    FuzzTarget{"web_message", FuzzWebMessage},
     FuzzTarget{"osc", FuzzOsc},
     FuzzTarget{"telnet", FuzzTelnet},
     FuzzTarget{"rfc2217", FuzzRfc2217},

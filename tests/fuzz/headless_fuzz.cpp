@@ -60,7 +60,7 @@ class HeadlessSession {
         app_ = std::make_unique<TApplication>(std::move(host), std::move(clock));
         TForm1::Options options;
         options.registryFile = (folder_ / "user.reg").string();
-        options.deviceFactory = [] {
+        options.deviceFactory = [](const std::string&) {
             return std::unique_ptr<SerialDevice>(std::make_unique<SinkSerialDevice>());
         };
         options.portMap = PortMap();

@@ -141,6 +141,11 @@ int main(int argc, char** argv) {
     Write(out, "port_map", "conf",
           Text("# ports\nCOM1=/dev/serial/by-id/usb-x\n  COM2 = ttyUSB1 \nCOM12=/dev/pts/3\n"));
     Write(out, "port_map", "maps", Text("COM3=/dev/ttyACM0\n\\\\.\\COM4\nttyUSB0\n/dev/pts/9\n"));
+    Write(out, "web_message", "set", Text(R"({"set": "MAIN-VOL", "value": 31})"));
+    Write(out, "web_message", "item", Text(R"({"value": "#+1", "set": "KEY"})"));
+    Write(out, "web_message", "state", Text(R"({"get":"state"})"));
+    Write(out, "web_message", "ping", Text("{\"ping\": 9007199254740993}"));
+    Write(out, "web_message", "escapes", Text(R"({"set": "\u004b\u0045\u0059", "value": "b-5"})"));
     Write(out, "layout", "small",
           Text("object Form1: TForm1\n  Caption = \"x\"\n  Left = -3\n"
                "  BorderIcons = (biSystemMenu, biMinimize)\n  object P: TPanel\n"

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "platform/framework/fake_time.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "serial/ecomport.h"
 #include "tests/serial/pty_collector.h"
 #include "tests/serial/ser2net_fixture.h"
@@ -27,10 +27,10 @@ class ReconnectTest : public test::Form1Test {
         options.registryFile = registryFile_;
         options.reconnect = reconnect;
         options.diagnostics = &diagnostics_;
-        options.deviceFactory = [target] {
+        options.deviceFactory = [target](const std::string& name) {
             PortMap map;
             map.Set("COM1", target);
-            return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
+            return RoutedDeviceFactory(map)(name);
         };
         form_ = new TForm1(app_.get(), options);
         form_->Show();

@@ -5,6 +5,7 @@
 
 #include "skin/skin_data.h"
 #include "skin/skin_frame.h"
+#include "tests/support/control_picture.h"
 #include "tests/support/form1_fixture.h"
 
 namespace dsp::test {
@@ -104,9 +105,7 @@ TEST_F(Form1Test, TheEmbeddedSkinsReachEveryControlAndTheBackground) {
     TbsSkinFrame::PaintBackground(canvas, form_->ClientRect(), skin1);
     // The window around it has the skinned frame: the client area starts
     // inside its margins.
-    Bitmap shown(form_->Width(), form_->Height());
-    Canvas shownCanvas(shown);
-    form_->PaintTo(shownCanvas, {0, 0});
+    const Bitmap shown = WindowPicture(*form_);
     const Point client = form_->ClientRectInWindow().TopLeft();
     EXPECT_EQ(shown.GetPixel(client.x + 221, client.y + 120), expected.GetPixel(221, 120));
     EXPECT_NE(shown.GetPixel(client.x + 221, client.y + 120), Bitmap(1, 1, clBtnFace).GetPixel(0, 0));

@@ -141,5 +141,24 @@ TEST_F(LayoutLoaderTest, RefusesWhatTheWindowCannotBuild) {
     }
 }
 
+// Each class the layout may name makes an object of that very class, and its
+// descriptor offers what every control has (bounds, OnClick) only to controls.
+TEST_F(LayoutLoaderTest, EveryClassDescriptorMakesItsOwnClass) {
+    for (const char* name :
+         {"TbsSkinButton", "TbsSkinComboBox", "TbsSkinNumericEdit", "TbsSkinSlider", "TbsSkinSpinEdit",
+          "TbsSkinTrackBar", "TImage", "TbsSkinGroupBox", "TbsSkinPanel", "TbsSkinStatusBar",
+          "TbsSkinStatusPanel", "TbsSkinStdLabel", "TbsSkinBevel", "TbsCompressedStoredSkin", "TbsSkinData",
+          "TbsSkinFrame", "TbsSkinForm"}) {
+        const ControlClass* described = ComponentFactory::Panel().Find(name);
+        ASSERT_NE(described, nullptr) << name;
+        TComponent* made = described->create(form_);
+        EXPECT_EQ(made->ClassName(), name);
+        const bool control = dynamic_cast<TControl*>(made) != nullptr;
+        EXPECT_EQ(described->properties.contains("Left"), control) << name;
+        EXPECT_EQ(described->events.contains("OnClick"), control) << name;
+    }
+    EXPECT_TRUE(ComponentFactory::Panel().Root().events.contains("OnActivate"));
+}
+
 }  // namespace
 }  // namespace dsp

@@ -12,7 +12,7 @@
 #include "main/scene/scene_name_dialog.h"
 #include "main/scene/scene_text.h"
 #include "main/scene/scenes_menu.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "skin/form/skin_form.h"
 #include "skin/form/skin_popup_menu.h"
 #include "tests/support/form1_fixture.h"
@@ -44,11 +44,9 @@ class PanelScenesTest : public test::Form1Test {
         options.registryFile = registryFile_;
         options.reconnect = reconnect;
         options.diagnostics = &diagnostics_;
-        options.deviceFactory = [link = link_] {
-            PortMap map;
-            map.Set("COM1", link);
-            return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
-        };
+        PortMap map;
+        map.Set("COM1", link_);
+        options.deviceFactory = RoutedDeviceFactory(map);
         form_ = new TForm1(app_.get(), options);
         form_->Show();
         Process();

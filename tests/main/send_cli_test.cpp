@@ -81,10 +81,11 @@ TEST(SendCommand, OpenFailuresNameThePortItsDeviceAndThePlainReason) {
     line->openError = EACCES;
     std::vector<std::string_view> args = {"--map", missing, "--port", "COM3", "MAIN-VOL", "1"};
     std::ostringstream out, err;
-    EXPECT_EQ(
-        RunSendCommand(args, out, err,
-                       [line](const PortMap&) { return std::make_unique<test::FakeSerialDevice>(line); }),
-        1);
+    EXPECT_EQ(RunSendCommand(args, out, err,
+                             [line](const PortMap&, const std::string&) {
+                                 return std::make_unique<test::FakeSerialDevice>(line);
+                             }),
+              1);
     EXPECT_EQ(err.str(),
               "dsp-panel: COM3 (/nonexistent/ttyS2): permission denied: it belongs to group 'dialout': run "
               "'sudo usermod -aG dialout $USER', then log in again (a new login is needed)\n");

@@ -4,6 +4,7 @@
 // with the pointer on the "VCR" selector after its morph has ended.
 #include <gtest/gtest.h>
 
+#include "tests/support/control_picture.h"
 #include "tests/support/form1_fixture.h"
 #include "tests/support/golden.h"
 
@@ -14,16 +15,7 @@ const std::string kGolden = std::string(DSP_TEST_DATA) + "/golden";
 
 class SkinnedRegionsTest : public Form1Test {
   protected:
-    Bitmap Region(const char* name) {
-        TControl* c = Control(name);
-        Bitmap window(form_->Width(), form_->Height());
-        Canvas canvas(window);
-        form_->PaintTo(canvas, {0, 0});
-        const Point at = c->OffsetInForm();
-        Bitmap out(c->Width(), c->Height());
-        Canvas(out).CopyRect({0, 0}, window, Rect::FromOriginSize(at.x, at.y, c->Width(), c->Height()));
-        return out;
-    }
+    Bitmap Region(const char* name) { return ControlPicture(*form_, *Control(name)); }
 };
 
 TEST_F(SkinnedRegionsTest, EachRegionShowsItsSkin) {

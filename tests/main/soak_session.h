@@ -130,7 +130,7 @@ class SoakSession {
         TForm1::Options options;
         options.registryFile = registryFile;
         const std::string slave = pty_.SlavePath();
-        options.deviceFactory = [slave] {
+        options.deviceFactory = [slave](const std::string&) {
             PortMap map;
             map.Set("COM1", slave);
             return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));

@@ -9,7 +9,7 @@
 
 #include "main/protocol/frame.h"
 #include "platform/serialdev/pty_pair.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "serial/com_port.h"
 #include "tests/serial/pty_collector.h"
 #include "tests/serial/ser2net_fixture.h"
@@ -73,10 +73,10 @@ TEST_F(Ser2netPortTest, Rfc2217SetsTheRemoteLineAndPassesEveryByte) {
 }
 
 TEST_F(Ser2netPortTest, RawSocketThroughACom4Mapping) {
-    port.SetDeviceFactory([url = server->RawUrl()] {
+    port.SetDeviceFactory([url = server->RawUrl()](const std::string& name) {
         PortMap map;
         map.Set("COM4", url);
-        return std::unique_ptr<SerialDevice>(std::make_unique<RoutedSerialDevice>(map));
+        return RoutedDeviceFactory(map)(name);
     });
     port.SetPort("COM4");
     port.OpenPort();

@@ -140,7 +140,7 @@ class FakeSerialDevice final : public SerialDevice {
 };
 
 inline SerialDeviceFactory FakeFactory(const std::shared_ptr<FakeLine>& line) {
-    return [line] {
+    return [line](const std::string&) {
         {
             std::lock_guard guard(line->lock);
             ++line->factoryCalls;

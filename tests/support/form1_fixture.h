@@ -38,7 +38,7 @@ class Form1Test : public AppTest {
         PortMap map;
         map.Set("COM1", slave);
         map.Set("COM2", "/nonexistent/dsp-panel-test-tty");
-        options.deviceFactory = [map] {
+        options.deviceFactory = [map](const std::string&) {
             return std::unique_ptr<SerialDevice>(std::make_unique<TermiosSerialDevice>(map));
         };
         options.portMap = map;

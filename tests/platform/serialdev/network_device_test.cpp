@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/serialdev/network_serial_device.h"
-#include "platform/serialdev/routed_serial_device.h"
+#include "platform/serialdev/routed_device_factory.h"
 #include "platform/serialdev/stop_signal.h"
 #include "platform/serialdev/telnet_codec.h"
 #include "tests/platform/serialdev/fake_telnet_server.h"
@@ -120,7 +120,10 @@ TEST(NetworkDevice, Rfc2217SetsTheLineAnswersOptionsAndEscapesIac) {
 
     PortMap map;
     map.Set("COM3", Url("rfc2217", server.Port()));
-    RoutedSerialDevice device(map, NetworkLimits{.connectMs = 2000, .replyMs = 3000, .closeMs = 300});
+    const std::unique_ptr<SerialDevice> routed = RoutedDeviceFactory(
+        map, NetworkLimits{.connectMs = 2000, .replyMs = 3000, .closeMs = 300})("\\\\.\\COM3");
+    ASSERT_NE(dynamic_cast<NetworkSerialDevice*>(routed.get()), nullptr);
+    SerialDevice& device = *routed;
     ASSERT_EQ(device.Open("\\\\.\\COM3"), 0);
     // Every awaited answer comes at once, so the unanswered DTR and RTS
     // requests cost nothing.
