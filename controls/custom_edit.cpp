@@ -180,6 +180,16 @@ void TbsSkinCustomEdit::DoEnter() {
     Invalidate();
 }
 
+void TbsSkinCustomEdit::MouseEnter() {
+    TbsSkinCustomControl::MouseEnter();
+    Invalidate();
+}
+
+void TbsSkinCustomEdit::MouseLeave() {
+    TbsSkinCustomControl::MouseLeave();
+    Invalidate();
+}
+
 void TbsSkinCustomEdit::DoExit() {
     TbsSkinCustomControl::DoExit();
     FocusLost();

@@ -59,6 +59,10 @@ class TbsSkinCustomEdit : public TbsSkinCustomControl {
     void DoEnter() override;
     void DoExit() override;
     void TextChanged() override;
+    // The skinned frame shows its active picture while hot.
+    void MouseEnter() override;
+    void MouseLeave() override;
+    bool Hot() const { return MouseInControl() || Focused(); }
 
   private:
     EditTextVisual TextVisual(const TFont& font) const;

@@ -226,7 +226,21 @@ void TbsSkinStdLabel::PaintText(Canvas& canvas) {
     PaintStdLabel(look, Visual());
 }
 
-void TbsSkinStdLabel::Paint() { PaintText(*PaintCanvas()); }
+// Most repaints of the window draw a label's same caption over the same
+// pixels again: the memo copies the picture back then.
+void TbsSkinStdLabel::Paint() {
+    Canvas& canvas = *PaintCanvas();
+    const StdLabelVisual v = Visual();
+    const bool same = memoLook_ && SameStdLabelLook(*memoLook_, v);
+    const bool kept = memo_.Paint(canvas, {Width(), Height()}, same, [&] {
+        LookContext look{canvas, Fonts()};
+        PaintStdLabel(look, v);
+    });
+    if (!kept) return;
+    memoCaption_ = std::string(v.caption);
+    memoLook_ = v;
+    memoLook_->caption = memoCaption_;
+}
 
 Bitmap TbsSkinStdLabel::PaintToBitmap(Color background) {
     Bitmap b(Width(), Height(), background);

@@ -3,7 +3,11 @@
 // TbsSkinStdLabel (a transparent windowless label). Setting the caption
 // repaints at once.
 
+#include <optional>
+#include <string>
+
 #include "controls/look/label_look.h"
+#include "controls/look/paint_memo.h"
 #include "controls/look/std_label_look.h"
 #include "controls/model/panel_model.h"
 #include "controls/skin_custom_control.h"
@@ -39,6 +43,7 @@ class TbsSkinLabel : public TbsSkinCustomControl {
     void PaintDefaultLook(LookContext& look) override;
     // The section's body, and the caption in its client rectangle.
     void PaintSkinLook(LookContext& look) override;
+    bool SkinLookCoversAll() const override { return BodyCoversAll(); }
     void TextChanged() override;
     // Room kept left of the text (the status panel's glyph).
     virtual int TextIndent() const { return 0; }
@@ -112,6 +117,11 @@ class TbsSkinStdLabel : public TGraphicControl, public SkinLinked {
   private:
     StdLabelVisual Visual() const;
     void PaintText(Canvas& canvas);
+    // The caption's last picture over the pixels behind it, and the look it
+    // was painted with (its caption held in `memoCaption_`).
+    PaintMemo memo_;
+    std::optional<StdLabelVisual> memoLook_;
+    std::string memoCaption_;
     unsigned Format() const;
     void FitToText();
 

@@ -31,7 +31,14 @@ void TbsSkinNumericEdit::PaintSkinLook(LookContext& look) {
         PaintDefaultLook(look);
         return;
     }
-    TbsSkinCustomControl::PaintSkinLook(look);
+    // While hovered or focused the frame comes from the active picture,
+    // cut as the normal one is.
+    if (Hot() && picture_ != nullptr && !SkinRectEmpty(s->ActiveSkinRect)) {
+        DrawSkinBody(look.canvas, *picture_, {anchors_, stretch_, resizeMode_}, SkinRect(s->ActiveSkinRect),
+                     Width(), Height());
+    } else {
+        TbsSkinCustomControl::PaintSkinLook(look);
+    }
     TFont font = UseSkinFont() ? SectionFont(*s) : DefaultFont();
     Color color = SkinColor(s->FontColor);
     if (!EnabledThroughParents()) {

@@ -5,6 +5,13 @@
 #include "skin/data_skin_panels.h"
 
 namespace dsp {
+namespace {
+
+// The body variant of a borderless panel's repeated client part (the
+// section's own bodies are variants 0 to 2).
+constexpr int kTiledBody = 3;
+
+}  // namespace
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName(SkinSectionName(SkinSection::Panel));
     SetControlStyle(ControlStyle() | csAcceptsControls);
@@ -144,7 +151,10 @@ PanelSkinCaptionVisual TbsSkinPanel::SkinCaptionVisual() {
 void TbsSkinPanel::PaintSkinLook(LookContext& look) {
     if (picture_ != nullptr && CoveredByClientPart()) {
         const Rect client = anchors_.clientRect.Offset(anchors_.skinRect.left, anchors_.skinRect.top);
-        PaintPanelTiledBody(look, *picture_, client, Width(), Height());
+        look.canvas.Draw({0, 0}, Bodies().Get({Width(), Height()}, kTiledBody, [&](Canvas& canvas) {
+            LookContext tiled{canvas, look.fonts};
+            PaintPanelTiledBody(tiled, *picture_, client, Width(), Height());
+        }));
     } else {
         TbsSkinCustomControl::PaintSkinLook(look);
     }

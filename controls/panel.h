@@ -63,6 +63,7 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     // The section's body (or, for a borderless panel without a caption,
     // its client part repeated over the whole panel) and the caption.
     void PaintSkinLook(LookContext& look) override;
+    bool SkinLookCoversAll() const override { return BodyCoversAll(); }
     // The frame and caption bar are the non-client area: children are placed
     // inside the frame and below the caption bar. The whole look is painted
     // with the non-client area, so the client paint has nothing left to do.

@@ -5,8 +5,10 @@
 namespace dsp {
 
 TbsSkinControl::TbsSkinControl(TComponent* owner) : TCustomControl(owner), SkinLinked({}) {
-    // Clicks are the controls' own business: each fires its events by its rules.
-    SetControlStyle(ControlStyle() & ~csClickEvents);
+    // Clicks are the controls' own business: each fires its events by its
+    // rules. A paint covers every pixel (the button face first), so the
+    // window's painter leaves what lies under the control alone.
+    SetControlStyle((ControlStyle() & ~csClickEvents) | csOpaque);
 }
 
 void TbsSkinControl::SetSkinData(TbsSkinData* data) {
@@ -35,11 +37,12 @@ Bitmap TbsSkinControl::PaintToBitmap() {
 }
 
 void TbsSkinControl::PaintInto(Canvas& canvas) {
-    canvas.FillRect({0, 0, Width(), Height()}, clBtnFace);
     LookContext look{canvas, Fonts()};
     if (SkinIndex() < 0) {
+        canvas.FillRect({0, 0, Width(), Height()}, clBtnFace);
         PaintDefaultLook(look);
     } else {
+        if (!SkinLookCoversAll()) canvas.FillRect({0, 0, Width(), Height()}, clBtnFace);
         PaintSkinLook(look);
     }
 }

@@ -48,6 +48,9 @@ class TbsSkinControl : public TCustomControl, public SkinLinked {
     // The looks only read the control's state.
     virtual void PaintDefaultLook(LookContext& look) = 0;
     virtual void PaintSkinLook(LookContext& look) { PaintDefaultLook(look); }
+    // The skinned look starts by covering every pixel (a picture of the
+    // whole control), so the button face need not be filled under it.
+    virtual bool SkinLookCoversAll() const { return false; }
 
     void Paint() override;
     void WndProc(TMessage& message) override;

@@ -29,6 +29,7 @@ void TbsSkinCustomControl::SetDefaultHeight(int height) {
 }
 
 void TbsSkinCustomControl::ForgetSection() {
+    bodies_.Forget();
     anchors_ = {};
     stretch_ = {};
     resizeMode_ = SkinResizeMode::None;
@@ -111,15 +112,15 @@ void TbsSkinCustomControl::UpdateWindowRegion() {
 
 void TbsSkinCustomControl::PaintSkinLook(LookContext& look) {
     if (picture_ == nullptr) return;
-    Canvas& canvas = look.canvas;
-    if (forceBackground_ && resizeMode_ == SkinResizeMode::Both) {
-        const NinePiece nine =
+    const bool nine = forceBackground_ && resizeMode_ == SkinResizeMode::Both;
+    const int variant = nine ? (drawBackground_ ? 2 : 1) : 0;
+    look.canvas.Draw({0, 0}, bodies_.Get({Width(), Height()}, variant, [&](Canvas& canvas) {
+        if (!nine) return DrawPlan(canvas, *picture_, BodyPlan());
+        const NinePiece pieces =
             NinePiecePlan(anchors_, stretch_, dsp::CalcSkinSize(anchors_, resizeMode_, Width(), Height()));
-        DrawPlan(canvas, *picture_, nine.border);
-        if (drawBackground_) DrawPlan(canvas, *picture_, nine.client);
-        return;
-    }
-    DrawPlan(canvas, *picture_, BodyPlan());
+        DrawPlan(canvas, *picture_, pieces.border);
+        if (drawBackground_) DrawPlan(canvas, *picture_, pieces.client);
+    }));
 }
 
 void TbsSkinCustomControl::PaintDefaultLook(LookContext& look) {

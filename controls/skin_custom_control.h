@@ -4,6 +4,7 @@
 // image composed from the section's picture, and the window region cut from
 // the section's mask with the same plan, so the shape matches the picture.
 
+#include "controls/look/paint_memo.h"
 #include "controls/skin_control.h"
 #include "platform/text/font.h"
 #include "skin/compose/skin_body.h"
@@ -57,8 +58,12 @@ class TbsSkinCustomControl : public TbsSkinControl {
     void PaintDefaultLook(LookContext& look) override;
     // The section's body over the whole control, by the resize mode; a
     // control with force-background in mode 1 takes its client part only
-    // when draw-background is on. Blank without a picture.
+    // when draw-background is on. Blank without a picture. The body is
+    // composed once per size (over the button face) and copied whole.
     void PaintSkinLook(LookContext& look) override;
+    // For a look that begins with PaintSkinLook: a picture covers all.
+    bool BodyCoversAll() const { return picture_ != nullptr; }
+    BodyCache& Bodies() { return bodies_; }
 
     SkinAnchors anchors_;
     SkinStretch stretch_;
@@ -70,6 +75,7 @@ class TbsSkinCustomControl : public TbsSkinControl {
     bool drawBackground_ = true;
 
   private:
+    BodyCache bodies_;
     void ForgetSection();
     void TellChildrenBackgroundChanged();
     PiecePlan BodyPlan() const;

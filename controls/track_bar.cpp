@@ -108,7 +108,7 @@ void TbsSkinTrackBar::PaintSkinLook(LookContext& look) {
 
 void TbsSkinTrackBar::EraseInto(Canvas* canvas) {
     if (canvas == nullptr || Width() <= 0 || Height() <= 0) return;
-    canvas->Draw({0, 0}, PaintToBitmap());
+    PaintInto(*canvas);
 }
 
 TrackBarVisual TbsSkinTrackBar::Visual() const {

@@ -24,6 +24,7 @@ class RecordingReporter : public benchmark::ConsoleReporter {
             if (run.run_type == Run::RT_Iteration && medians_.count(name)) continue;
             if (run.run_type == Run::RT_Iteration || median) {
                 seconds_[name] = run.real_accumulated_time / double(run.iterations);
+                cpuSeconds_[name] = run.cpu_accumulated_time / double(run.iterations);
                 counters_[name] = run.counters;
             }
         }
@@ -32,6 +33,12 @@ class RecordingReporter : public benchmark::ConsoleReporter {
     double Time(const std::string& name) const {
         auto it = seconds_.find(name);
         return it == seconds_.end() ? 0.0 : it->second;
+    }
+    // Processor time per iteration: on a machine others share, what the
+    // code costs apart from waiting for a processor.
+    double CpuTime(const std::string& name) const {
+        auto it = cpuSeconds_.find(name);
+        return it == cpuSeconds_.end() ? 0.0 : it->second;
     }
     double Counter(const std::string& name, const std::string& counter) const {
         auto it = counters_.find(name);
@@ -43,6 +50,7 @@ class RecordingReporter : public benchmark::ConsoleReporter {
   private:
     std::set<std::string> medians_;
     std::map<std::string, double> seconds_;
+    std::map<std::string, double> cpuSeconds_;
     std::map<std::string, benchmark::UserCounters> counters_;
 };
 

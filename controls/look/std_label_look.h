@@ -24,5 +24,7 @@ struct StdLabelVisual {
 // Enabled: the caption in its colour. Disabled: a highlight copy one pixel
 // down and right, then the caption in the shadow shade.
 void PaintStdLabel(LookContext& look, const StdLabelVisual& v);
+// Two visuals that paint the same pixels over the same background.
+bool SameStdLabelLook(const StdLabelVisual& a, const StdLabelVisual& b);
 
 }  // namespace dsp

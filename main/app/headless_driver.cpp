@@ -98,6 +98,14 @@ bool RowInView(const ListModel& rows, int index) {
     return index >= rows.TopIndex() && index < rows.TopIndex() + rows.Rows();
 }
 
+HeadlessDriver::LineSource LinesOf(std::istream& in) {
+    return [&in]() -> std::optional<std::string> {
+        std::string line;
+        if (!std::getline(in, line)) return std::nullopt;
+        return line;
+    };
+}
+
 }  // namespace
 
 const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
@@ -136,18 +144,23 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
 
 std::span<const HeadlessDriver::Command> HeadlessDriver::Commands() { return kCommands; }
 
-void HeadlessDriver::Run(std::istream& in, std::ostream& out) {
-    std::string line;
-    while (std::getline(in, line))
-        if (!Execute(line, out)) return;
+void HeadlessDriver::Run(std::istream& in, std::ostream& out) { Run(LinesOf(in), out); }
+
+void HeadlessDriver::Run(const LineSource& next, std::ostream& out) {
+    while (const std::optional<std::string> line = next())
+        if (!Execute(*line, out)) return;
 }
 
-void HeadlessDriver::Serve(std::istream& in, std::ostream& out) {
+void HeadlessDriver::Serve(std::istream& in, std::ostream& out) { Serve(LinesOf(in), out); }
+
+void HeadlessDriver::Serve(const LineSource& next, std::ostream& out) {
     std::thread reader([&] {
-        std::string line;
         bool more = true;
-        while (more && std::getline(in, line))
-            app_.Dispatcher().RunAndWait([&] { more = Execute(line, out); });
+        while (more) {
+            const std::optional<std::string> line = next();
+            if (!line) break;
+            app_.Dispatcher().RunAndWait([&] { more = Execute(*line, out); });
+        }
         app_.Terminate();
     });
     app_.Run();

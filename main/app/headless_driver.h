@@ -5,7 +5,9 @@
 // their arguments and their one-line help are rows of one table (`help`
 // prints it).
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,16 +39,21 @@ class HeadlessDriver {
 
     static std::span<const Command> Commands();
 
+    // Where commands come from: the next line, or nullopt at the end.
+    using LineSource = std::function<std::optional<std::string>()>;
+
     // The scenes the `scene` command works on; without them it refuses.
     void SetScenes(PanelScenes* scenes) { scenes_ = scenes; }
 
     // Reads commands until "quit" or the end of input.
     void Run(std::istream& in, std::ostream& out);
+    void Run(const LineSource& next, std::ostream& out);
     // The same, for a panel that also answers the network: the commands are
     // read on a thread of their own and each runs on the window's thread
     // through the dispatcher, while the application's loop serves the rest
     // (a remote surface's packets) between and during them.
     void Serve(std::istream& in, std::ostream& out);
+    void Serve(const LineSource& next, std::ostream& out);
     // One command; false after "quit".
     bool Execute(const std::string& line, std::ostream& out);
 

@@ -1,5 +1,6 @@
 #include "main/app/panel_app.h"
 
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -23,9 +24,13 @@
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
+#include "platform/framework/messages.h"
 #include "platform/hosts/sdl/sdl_host.h"
+#include "platform/serialdev/fd_wait.h"
+#include "platform/serialdev/line_input.h"
 #include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/routed_device_factory.h"
+#include "platform/serialdev/signal_watch.h"
 #include "platform/serialdev/stop_signal.h"
 #include "platform/sys/process_env.h"
 
@@ -216,11 +221,58 @@ void CentreOnDesktop(TForm& form, const Rect& workArea) {
     form.SetTop(workArea.top + (workArea.Height() - form.Height()) / 2);
 }
 
+// A request to end (SIGTERM from a session, systemd or kill; SIGINT) closes
+// the window as its close button does, so the port is closed on the way out.
+// The wait has a thread of its own; the close is posted to the window and
+// handled on the main loop.
+class CloseOnEndRequest {
+  public:
+    CloseOnEndRequest(SignalWatch& signals, TApplication& app, TForm& form)
+        : signals_(signals), app_(app), form_(form), thread_([this] { Watch(); }) {}
+    ~CloseOnEndRequest() {
+        stop_.Signal();
+        thread_.join();
+    }
+    CloseOnEndRequest(const CloseOnEndRequest&) = delete;
+    CloseOnEndRequest& operator=(const CloseOnEndRequest&) = delete;
+
+  private:
+    void Watch() {
+        for (;;) {
+            std::array<FdWaitItem, 2> items{FdWaitItem{signals_.Fd()}, FdWaitItem{stop_.Fd()}};
+            if (WaitForInput(items, -1) != 0 || items[1].readable) return;
+            while (const int signo = signals_.Take())
+                if (SignalWatch::IsEndRequest(signo)) app_.PostMessage(&form_, kWmClose);
+        }
+    }
+
+    SignalWatch& signals_;
+    TApplication& app_;
+    TForm& form_;
+    StopSignal stop_;
+    std::thread thread_;
+};
+
+// The headless driver's commands: standard input is read straight from its
+// descriptor, so a request to end is seen while a command is awaited.
+void DriveHeadless(HeadlessDriver& driver, std::istream& in, std::ostream& out, SignalWatch& signals,
+                   bool serve) {
+    LineInput lines(0, signals.Fd());
+    const HeadlessDriver::LineSource fromStdin = [&lines] { return lines.Next(); };
+    if (&in != &std::cin) {
+        serve ? driver.Serve(in, out) : driver.Run(in, out);
+    } else {
+        serve ? driver.Serve(fromStdin, out) : driver.Run(fromStdin, out);
+    }
+}
+
 }  // namespace
 
 int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::optional<PanelOptions> options = ParseOptions(args, err);
     if (!options) return 2;
+    // Before the simulator, the display and the port start their threads.
+    SignalWatch signals(SignalWatch::Watch::End);
     std::optional<PortMap> map = BuildPortMap(options->maps, err);
     if (!map) return 2;
     std::optional<UdpEndpoint> osc;
@@ -283,11 +335,9 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         driver.SetScenes(&scenes);
         // Packets and page messages come while the driver waits for its
         // next command.
-        if (osc || options->web)
-            driver.Serve(in, out);
-        else
-            driver.Run(in, out);
+        DriveHeadless(driver, in, out, signals, osc.has_value() || options->web);
     } else {
+        CloseOnEndRequest closer(signals, app, *form);
         app.Run();
     }
     return 0;

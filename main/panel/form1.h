@@ -18,6 +18,7 @@
 #include "controls/slider.h"
 #include "controls/spin_edit.h"
 #include "controls/track_bar.h"
+#include "main/panel/caption_fit.h"
 #include "main/panel/caption_table.h"
 #include "main/panel/change_bus.h"
 #include "main/panel/layout_host.h"
@@ -168,6 +169,7 @@ class TForm1 : public TForm, private LayoutHost, private ParamLink {
     ParamTable params_{*this, changes_};
     std::string lastSettingsProblem_;  // said once, not at every change
     LinkKeeper link_;
+    CaptionFit captionFit_;
     std::uintptr_t portClosings_ = 0;  // counts the port's closings
     LayoutLoadReport loadReport_;
     bool activated_ = false;

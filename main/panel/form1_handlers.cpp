@@ -11,7 +11,10 @@ namespace dsp {
 
 void TForm1::Send(std::uint8_t code, int value) {
     const dsp::Frame frame = BuildFrame(code, value);
-    if (!ComPort1.Connected()) return;  // the link is away: this change is not kept
+    // Only --reconnect lets a change go unsent, and its link line has said
+    // so. Any other closed port goes on to the write, whose error reaches
+    // the error report.
+    if (link_.Away()) return;
     try {
         ComPort1.SendBytes(frame.data(), static_cast<int>(frame.size()));
     } catch (const std::exception& error) {

@@ -44,6 +44,7 @@ void TForm1::Relabel(int languageIndex, EnglishColumn column) {
             control->SetCaption(text);
         }
     }
+    captionFit_.Fit(*this);
 }
 
 void TForm1::bsSkinComboBox8Change(TObject*) {

@@ -9,14 +9,16 @@ namespace {
 // The link-state lines, after "dsp-panel: PORT: ".
 struct LinkTexts {
     const char* lost;       // + reason + retrying
-    const char* retrying;   //
+    const char* retrying;   // ends the line: what happens meanwhile
     const char* stillAway;  // + reason
     const char* back;
     const char* stopped;
 };
 
 constexpr LinkTexts kLinkTexts = {
-    "link lost: ", "; reopening every second", "still away: ", "link back", "reconnecting stopped",
+    "link lost: ",          "; reopening every second; changes made meanwhile are not kept",
+    "still away: ",         "link back",
+    "reconnecting stopped",
 };
 
 std::string Reason(std::exception_ptr error) {

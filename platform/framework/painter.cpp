@@ -1,5 +1,7 @@
 #include "platform/framework/painter.h"
 
+#include <vector>
+
 #include "platform/framework/win_control.h"
 
 namespace dsp {
@@ -21,6 +23,27 @@ void PushDeviceClip(Canvas& canvas, const Rect& r) {
     canvas.PushClip(r);
 }
 
+// What an opaque windowed child covers of its parent, on the device: its
+// rectangle inside the parent's client area (it is cut there), when no window
+// region cuts pixels out of it. The child paints every one of those pixels
+// after its parent, so the parent need not.
+// Only children over `box` (the bounds of what is repainted) count.
+Region CoveredByChildren(const TWinControl& control, const Rect& client, const Rect& box) {
+    std::vector<Rect> covered;
+    for (int i = 0; i < control.ControlCount(); ++i) {
+        const auto* w = dynamic_cast<const TWinControl*>(control.Controls(i));
+        if (w == nullptr || !w->Visible() || !(w->ControlStyle() & csOpaque) || w->WindowRegion()) continue;
+        const Rect r = Intersect(
+            Rect::FromOriginSize(client.left + w->Left(), client.top + w->Top(), w->Width(), w->Height()),
+            client);
+        const Rect over = Intersect(r, box);
+        if (over.IsEmpty()) continue;
+        if (over == box) return Region(box);  // one child over all of it: no region arithmetic
+        covered.push_back(r);
+    }
+    return Region::FromRects(covered);
+}
+
 }  // namespace
 
 void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
@@ -36,13 +59,25 @@ void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
         while (canvas.ClipDepth() > depth) canvas.PopClip();
         return;
     }
-    Step(canvas, origin, [&] { control.Perform(kWmNcPaint, reinterpret_cast<uintptr_t>(&canvas)); });
-
     Rect client = control.ClientRectInWindow().Offset(origin);
-    PushDeviceClip(canvas, client);
     Point clientOrigin = client.TopLeft();
-    Step(canvas, clientOrigin, [&] { control.Perform(kWmEraseBkgnd, reinterpret_cast<uintptr_t>(&canvas)); });
-    Step(canvas, clientOrigin, [&] { control.PaintWith(canvas); });
+    // The control's own steps leave out what its opaque children cover; with
+    // nothing left they do not run.
+    const int ownDepth = canvas.ClipDepth();
+    canvas.SetOrigin({});
+    const Region covered = CoveredByChildren(control, client, canvas.ClipBox());
+    if (!covered.IsEmpty()) canvas.PushClip(canvas.ClipRegion().Subtract(covered));
+    if (!canvas.ClipBox().IsEmpty()) {
+        Step(canvas, origin, [&] { control.Perform(kWmNcPaint, reinterpret_cast<uintptr_t>(&canvas)); });
+        PushDeviceClip(canvas, client);
+        // An opaque control's paint covers whatever an erase would draw.
+        if (!(control.ControlStyle() & csOpaque))
+            Step(canvas, clientOrigin,
+                 [&] { control.Perform(kWmEraseBkgnd, reinterpret_cast<uintptr_t>(&canvas)); });
+        Step(canvas, clientOrigin, [&] { control.PaintWith(canvas); });
+    }
+    while (canvas.ClipDepth() > ownDepth) canvas.PopClip();
+    PushDeviceClip(canvas, client);
 
     for (int i = 0; i < control.ControlCount(); ++i) {
         TControl* child = control.Controls(i);

@@ -147,11 +147,12 @@ Rect TWinControl::ClientRect() const { return {0, 0, clientInWindow_.Width(), cl
 void TWinControl::RecalcNonClient() {
     Rect r{0, 0, Width(), Height()};
     Perform(kWmNcCalcSize, 0, reinterpret_cast<intptr_t>(&r));
-    // Keep the client inside the window whatever the handler said.
+    // Keep the client inside the window whatever the handler said. An empty
+    // client (a rolled-up frame) keeps its top-left corner where the frame
+    // put it: client points, and so the controls, stay where they were.
+    const Point corner{std::clamp(r.left, 0, Width()), std::clamp(r.top, 0, Height())};
     r = Intersect(r, Rect{0, 0, Width(), Height()});
-    if (r.IsEmpty())
-        r = Rect{std::clamp(r.left, 0, Width()), std::clamp(r.top, 0, Height()),
-                 std::clamp(r.left, 0, Width()), std::clamp(r.top, 0, Height())};
+    if (r.IsEmpty()) r = Rect{corner.x, corner.y, corner.x, corner.y};
     if (r != clientInWindow_) {
         clientInWindow_ = r;
         Invalidate();

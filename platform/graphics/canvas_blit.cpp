@@ -39,18 +39,34 @@ std::vector<int> SampleTable(int from, int to, int n, int m, int start) {
     return table;
 }
 
+// The division of DrawMix by 2 * parts as a multiply by a 16-bit reciprocal,
+// a high half and a shift: exact for every sum a mix of at most kMaxMixParts
+// parts reaches (below 2^13), as the reciprocal's error times that sum stays
+// under one part in 2 * parts.
+struct MixDivisor {
+    std::uint16_t reciprocal = 0;
+    int shift = 0;
+};
+
+MixDivisor DivisorFor(std::uint32_t parts) {
+    constexpr std::uint32_t kLargestSum = 2 * 255 * Canvas::kMaxMixParts + Canvas::kMaxMixParts;
+    const std::uint32_t divisor = 2 * parts;
+    int shift = 0;
+    while (kLargestSum * divisor >= (1u << (16 + shift))) ++shift;
+    const std::uint32_t scale = 1u << (16 + shift);
+    return {static_cast<std::uint16_t>((scale + divisor - 1) / divisor), shift};
+}
+
 // One row of DrawMix over whole pixel words, byte by byte (the unused byte
-// mixes two zeros to zero). Plain integer arithmetic over independent bytes,
-// so the compiler vectorises it; the division by 2 * parts is a multiply by
-// its reciprocal in 2^-24 units, exact for the sums a mix of at most
-// kMaxMixParts parts can reach.
+// mixes two zeros to zero), in 16-bit lanes of plain integer arithmetic over
+// independent bytes, so the compiler vectorises it.
 void MixRow(std::uint8_t* out, const std::uint8_t* from, const std::uint8_t* to, int bytes,
-            std::uint32_t toWeight, std::uint32_t parts) {
-    const std::uint32_t fromWeight = parts - toWeight;
-    const std::uint32_t reciprocal = (1u << 24) / (2 * parts) + 1;
+            std::uint16_t toWeight, std::uint16_t parts, MixDivisor d) {
+    const auto fromWeight = static_cast<std::uint16_t>(parts - toWeight);
     for (int i = 0; i < bytes; ++i) {
-        const std::uint32_t twice = 2 * (fromWeight * from[i] + toWeight * to[i]) + parts;
-        out[i] = static_cast<std::uint8_t>((twice * reciprocal) >> 24);
+        const auto twice = static_cast<std::uint16_t>(2 * (fromWeight * from[i] + toWeight * to[i]) + parts);
+        const auto high = static_cast<std::uint16_t>((std::uint32_t(twice) * d.reciprocal) >> 16);
+        out[i] = static_cast<std::uint8_t>(high >> d.shift);
     }
 }
 
@@ -60,6 +76,7 @@ void Canvas::DrawMix(Point dst, const Bitmap& from, const Bitmap& to, int part, 
     if (from.Width() != to.Width() || from.Height() != to.Height() || from.Empty()) return;
     if (parts < 1 || parts > kMaxMixParts || part < 0 || part > parts) return;
     const Rect device = ToDevice(Rect::FromOriginSize(dst.x, dst.y, from.Width(), from.Height()));
+    const MixDivisor divisor = DivisorFor(std::uint32_t(parts));
     ForEachVisible(device, [&](const Rect& piece) {
         const int sx = piece.left - device.left;
         const int sy = piece.top - device.top;
@@ -67,8 +84,8 @@ void Canvas::DrawMix(Point dst, const Bitmap& from, const Bitmap& to, int part, 
         for (int y = 0; y < piece.Height(); ++y) {
             MixRow(reinterpret_cast<std::uint8_t*>(target_.Row(piece.top + y) + piece.left),
                    reinterpret_cast<const std::uint8_t*>(from.Row(sy + y) + sx),
-                   reinterpret_cast<const std::uint8_t*>(to.Row(sy + y) + sx), bytes, std::uint32_t(part),
-                   std::uint32_t(parts));
+                   reinterpret_cast<const std::uint8_t*>(to.Row(sy + y) + sx), bytes, std::uint16_t(part),
+                   std::uint16_t(parts), divisor);
         }
     });
 }

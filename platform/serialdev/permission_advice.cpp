@@ -1,6 +1,7 @@
 #include "platform/serialdev/permission_advice.h"
 
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 
 #include <cctype>
@@ -26,6 +27,14 @@ std::string NetworkOpenFailureReason(int error) {
         default:
             return {};
     }
+}
+
+// The mode as `ls -l` shows it: "crw-rw----".
+std::string ModeText(unsigned mode) {
+    std::string text = S_ISCHR(mode) ? "c" : S_ISDIR(mode) ? "d" : S_ISLNK(mode) ? "l" : "-";
+    const char* const letters = "rwxrwxrwx";
+    for (int bit = 0; bit < 9; ++bit) text += (mode & (0400u >> bit)) ? letters[bit] : '-';
+    return text;
 }
 
 }  // namespace
@@ -55,14 +64,23 @@ std::string OpenFailureReason(const std::string& path, int error) {
     }
 }
 
+std::string PermissionAdvice(const DeviceAccess& access) {
+    const bool groupReadsAndWrites = (access.mode & S_IRGRP) && (access.mode & S_IWGRP);
+    if (groupReadsAndWrites && access.group != "root")
+        return "it belongs to group '" + access.group + "': run 'sudo usermod -aG " + access.group +
+               " $USER', then log in again (a new login is needed)";
+    return "it is owned by '" + access.owner + "' (group '" + access.group + "', mode " +
+           ModeText(access.mode) +
+           "), and joining its group would not help: see \"Serial permissions (udev)\" in the README";
+}
+
 std::string PermissionAdvice(const std::string& path) {
-    std::string groupName = "dialout";
     struct stat st {};
-    if (stat(path.c_str(), &st) == 0) {
-        if (const struct group* g = getgrgid(st.st_gid); g && g->gr_name) groupName = g->gr_name;
-    }
-    return "it belongs to group '" + groupName + "': run 'sudo usermod -aG " + groupName +
-           " $USER', then log in again (a new login is needed)";
+    if (stat(path.c_str(), &st) != 0) return PermissionAdvice({"root", "dialout", S_IFCHR | 0660});
+    DeviceAccess access{std::to_string(st.st_uid), std::to_string(st.st_gid), st.st_mode};
+    if (const struct passwd* p = getpwuid(st.st_uid); p && p->pw_name) access.owner = p->pw_name;
+    if (const struct group* g = getgrgid(st.st_gid); g && g->gr_name) access.group = g->gr_name;
+    return PermissionAdvice(access);
 }
 
 }  // namespace dsp

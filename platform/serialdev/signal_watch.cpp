@@ -9,31 +9,35 @@
 namespace dsp {
 namespace {
 
-sigset_t WatchedSignals() {
+sigset_t WatchedSignals(SignalWatch::Watch watch) {
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, SIGINT);
     sigaddset(&set, SIGTERM);
-    sigaddset(&set, SIGUSR1);
+    if (watch == SignalWatch::Watch::EndAndStatus) sigaddset(&set, SIGUSR1);
     return set;
 }
 
 }  // namespace
 
-SignalWatch::SignalWatch() {
-    sigset_t set = WatchedSignals();
-    if (int e = pthread_sigmask(SIG_BLOCK, &set, nullptr); e != 0) {
+SignalWatch::SignalWatch(Watch watch) : set_(WatchedSignals(watch)) {
+    if (int e = pthread_sigmask(SIG_BLOCK, &set_, nullptr); e != 0) {
         error_ = e;
         return;
     }
-    fd_ = signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
+    fd_ = signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
     if (fd_ < 0) error_ = errno;
 }
 
 SignalWatch::~SignalWatch() {
-    if (fd_ >= 0) close(fd_);
-    sigset_t set = WatchedSignals();
-    pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+    // The owner is ending: a request that came meanwhile is being answered
+    // already, and must not strike once the signals are unblocked.
+    if (fd_ >= 0) {
+        while (Take() != 0) {
+        }
+        close(fd_);
+    }
+    pthread_sigmask(SIG_UNBLOCK, &set_, nullptr);
 }
 
 int SignalWatch::Take() {

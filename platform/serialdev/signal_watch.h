@@ -1,13 +1,17 @@
 #pragma once
-// Signals as readable events: SIGINT, SIGTERM and SIGUSR1 are blocked in the
-// whole process and read from a signalfd instead. Create it before any thread
-// starts, so every thread inherits the blocked mask.
+// Signals as readable events: SIGINT and SIGTERM (and, for the unit
+// simulator, SIGUSR1) are blocked in the whole process and read from a
+// signalfd instead. Create it before any thread starts, so every thread
+// inherits the blocked mask.
+
+#include <csignal>
 
 namespace dsp {
 
 class SignalWatch {
   public:
-    SignalWatch();
+    enum class Watch { End, EndAndStatus };
+    explicit SignalWatch(Watch watch = Watch::EndAndStatus);
     ~SignalWatch();
     SignalWatch(const SignalWatch&) = delete;
     SignalWatch& operator=(const SignalWatch&) = delete;
@@ -22,6 +26,7 @@ class SignalWatch {
     static bool IsEndRequest(int signo);
 
   private:
+    sigset_t set_;
     int fd_ = -1;
     int error_ = 0;
 };

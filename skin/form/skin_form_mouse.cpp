@@ -92,13 +92,14 @@ int TbsSkinForm::HitTest(Point p) const {
 }
 
 void TbsSkinForm::UpdateHover(Point p) {
+    int index = ObjectAt(p);
     if (pressed_ >= 0) {
-        // While an object is held only it may change; it tracks the mouse.
-        auto& o = *objects_[static_cast<std::size_t>(pressed_)];
-        o.MouseMove(p.x, p.y);
-        return;
+        // A held object tracks the mouse, and stops being hot while the
+        // pointer is off it; no other object becomes hot meanwhile.
+        objects_[static_cast<std::size_t>(pressed_)]->MouseMove(p.x, p.y);
+        if (index != pressed_) index = -1;
     }
-    SetHot(ObjectAt(p));
+    SetHot(index);
     if (hot_ >= 0 && !hoverTimer_) {
         form_.SetTimer(kFrameHoverTimer, kFrameHoverIntervalMs);
         hoverTimer_ = true;

@@ -58,10 +58,11 @@ void TbsSkinForm::PaintSkinnedFrame(Canvas& canvas) {
     const TbsSkinFormData& f = skin.FormData();
     const bool inactivePicture = !active_ && !skin.InActivePictureBitmap().Empty();
     const Bitmap& picture = inactivePicture ? skin.InActivePictureBitmap() : skin.PictureBitmap();
-    const FramePlans plans = ComputeFramePlans(f, layout_);
-    const bool effect = !active_ && f.AutoRenderingInActiveImage;
     ClipScope frameOnly(canvas,
                         Region(Rect{0, 0, layout_.width, layout_.height}).Subtract(Region(layout_.client)));
+    if (canvas.ClipBox().IsEmpty()) return;  // a repaint inside the client area
+    const FramePlans plans = ComputeFramePlans(f, layout_);
+    const bool effect = !active_ && f.AutoRenderingInActiveImage;
     const std::pair<const PiecePlan*, Rect> pieces[] = {{&plans.top, plans.topRect},
                                                         {&plans.bottom, plans.bottomRect},
                                                         {&plans.left, plans.leftRect},

@@ -36,7 +36,7 @@ const char* const kIni =
     "downupbuttonrect=70,0,80,6\r\nfontcolor=1\r\nactivefontcolor=2\r\ndisabledfontcolor=3\r\n"
     "[edit]\r\npictureindex=0\r\nskinrect=0,0,30,12\r\nlefttoppoint=3,3\r\nrighttoppoint=27,3\r\n"
     "leftbottompoint=3,9\r\nrightbottompoint=27,9\r\nclientrect=3,3,27,9\r\nfontcolor=1\r\n"
-    "disabledfontcolor=3\r\n";
+    "disabledfontcolor=3\r\nactiveskinrect=30,0,60,12\r\n";
 
 class SkinEditsTest : public test::FormTest {
   protected:
@@ -49,6 +49,15 @@ class SkinEditsTest : public test::FormTest {
         s->SetSkinDataName("spinedit");
         s->SetSkinData(&data_);
         return s;
+    }
+
+    TbsSkinNumericEdit* MakeReadOut() {
+        auto* e = new TbsSkinNumericEdit(form_);
+        e->SetParent(form_);
+        e->SetBounds(0, 0, 40, 20);
+        e->SetSkinDataName("edit");
+        e->SetSkinData(&data_);
+        return e;
     }
 
     TbsSkinData data_;
@@ -93,11 +102,7 @@ TEST_F(SkinEditsTest, SpinEditWithoutSkinSizeKeepsItsHeight) {
 }
 
 TEST_F(SkinEditsTest, ReadOutDrawsItsTextInsideTheSkinsFrame) {
-    auto* e = new TbsSkinNumericEdit(form_);
-    e->SetParent(form_);
-    e->SetBounds(0, 0, 40, 20);
-    e->SetSkinDataName("edit");
-    e->SetSkinData(&data_);
+    TbsSkinNumericEdit* e = MakeReadOut();
     EXPECT_EQ(e->TextRect(), (Rect{3, 3, 37, 17}));
     e->SetValue(888);
     e->SetEnabled(false);
@@ -110,6 +115,19 @@ TEST_F(SkinEditsTest, ReadOutDrawsItsTextInsideTheSkinsFrame) {
     for (int y = 3; y < 17; ++y)
         for (int x = 3; x < 37; ++x) ink = ink || b.GetPixel(x, y) != kBody;
     EXPECT_TRUE(ink);
+}
+
+TEST_F(SkinEditsTest, ReadOutFrameIsTheActivePictureWhileHoveredOrFocused) {
+    Show();
+    TbsSkinNumericEdit* e = MakeReadOut();
+    auto frame = [&] { return e->PaintToBitmap().GetPixel(0, 0); };
+    EXPECT_EQ(frame(), kBody);
+    MoveTo(e, 20, 10);
+    EXPECT_EQ(frame(), kActiveBody);
+    MoveTo(form_, 300, 300);
+    EXPECT_EQ(frame(), kBody);
+    e->SetFocus();
+    EXPECT_EQ(frame(), kActiveBody);
 }
 
 }  // namespace

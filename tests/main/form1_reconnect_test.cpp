@@ -65,7 +65,7 @@ TEST_F(ReconnectTest, AnUnpluggedPortIsReopenedEverySecondWithoutReplayingChange
     EXPECT_FALSE(form_->ComPort1.Connected());
     EXPECT_TRUE(
         Said("dsp-panel: COM1: link lost: WriteFile function failed (win error code: 5); reopening every "
-             "second\n"))
+             "second; changes made meanwhile are not kept\n"))
         << diagnostics_.str();
     // The window stays as it was; the controls keep working, sending nothing.
     EXPECT_EQ(form_->bsSkinStatusPanel1->Caption(), status);
@@ -131,6 +131,50 @@ TEST_F(ReconnectTest, WithoutTheOptionAWriteErrorStillReachesTheErrorReport) {
     EXPECT_FALSE(form_->LinkAway());
     Advance(2000);
     EXPECT_TRUE(form_->ComPort1.Connected());
+}
+
+// The line monitor may notice a hang-up before the next change is written.
+// Its report reaches the window on the main thread; handing it over here
+// fixes that order, whatever the monitoring thread does meanwhile.
+class MonitorFirstTest : public ReconnectTest {
+  protected:
+    void HangUpNoticedFirst() {
+        Unplug();
+        if (form_->ComPort1.OnError) form_->ComPort1.OnError(&form_->ComPort1, TComErrors{ceIO});
+        Process();
+    }
+    void ClickVcr() {
+        host_->ClearMessageBoxes();
+        ClickOn(form_->bsSkinButton6);
+    }
+    std::size_t Reports() const { return host_->MessageBoxes().size(); }
+};
+
+TEST_F(MonitorFirstTest, WithoutTheOptionEveryFailedWriteIsReported) {
+    StartWith(pty_.SlavePath(), false);
+    Connect();
+    HangUpNoticedFirst();
+    for (int i = 0; i < 3; ++i) {
+        ClickVcr();
+        ASSERT_EQ(Reports(), 1u) << "click " << i;
+        EXPECT_NE(host_->MessageBoxes()[0].text.find("WriteFile"), std::string::npos);
+        form_->bsSkinButton6->SetEnabled(true);
+    }
+    EXPECT_FALSE(form_->LinkAway());
+}
+
+TEST_F(MonitorFirstTest, WithTheOptionTheLinkLineSaysChangesAreNotKept) {
+    StartWith(pty_.SlavePath(), true);
+    Connect();
+    HangUpNoticedFirst();
+    ASSERT_TRUE(form_->LinkAway());
+    EXPECT_TRUE(
+        Said("link lost: the line reports an I/O error; reopening every second; changes made "
+             "meanwhile are not kept\n"))
+        << diagnostics_.str();
+    ClickVcr();
+    EXPECT_EQ(Reports(), 0u);
+    EXPECT_FALSE(form_->bsSkinButton6->Enabled());
 }
 
 TEST_F(ReconnectTest, Ser2netStoppedAndStartedAgain) {

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "controls/label.h"
 #include "skin/skin_data.h"
 #include "skin/skin_frame.h"
 #include "tests/support/control_picture.h"
@@ -129,6 +130,32 @@ TEST_F(Form1Test, StoredEnglishUsesTheActivationColumn) {
     EXPECT_EQ(Text(Control("bsSkinStdLabel2")), "CENTER:");
     EXPECT_EQ(Text(Control("bsSkinStdLabel8")), "KEY:");
     EXPECT_EQ(StoredLanguage(), 1);
+}
+
+// No caption runs under the control beside it, in either language, and the
+// labels keep their places ("MUSIC VOL MAX:" is wider than its room at the
+// layout's size).
+TEST_F(Form1Test, EveryLabelEndsBeforeTheControlBesideIt) {
+    StoreLanguage(1);
+    Start();
+    auto* music = dynamic_cast<TbsSkinStdLabel*>(Control("bsSkinStdLabel5"));
+    ASSERT_NE(music, nullptr);
+    auto clear = [&] {
+        EXPECT_EQ(music->Left(), 3);
+        EXPECT_EQ(music->Top(), 130);
+        EXPECT_LE(music->Left() + music->Width(), form_->bsSkinSpinEdit3->Left()) << Text(music);
+        for (TControl* label : {Control("bsSkinStdLabel6"), Control("bsSkinStdLabel9")}) {
+            const TControl* next =
+                label->Parent()->ControlAtPos({label->Left() + label->Width() - 1, label->Top() + 6});
+            EXPECT_EQ(next, label) << label->Name() << " " << Text(label);
+        }
+    };
+    clear();
+    Pick(form_->bsSkinComboBox8, 0);
+    clear();
+    EXPECT_EQ(music->Font().Height(), -11);  // the Chinese caption fits at the layout's size
+    Pick(form_->bsSkinComboBox8, 1);
+    clear();
 }
 
 TEST_F(Form1Test, AnyOtherStoredValueBecomesEnglishAndStoresOne) {

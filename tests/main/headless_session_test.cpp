@@ -7,6 +7,7 @@
 
 #include "main/app/headless_driver.h"
 #include "main/protocol/frame.h"
+#include "skin/form/skin_form.h"
 #include "tests/support/form1_fixture.h"
 #include "tests/support/golden.h"
 
@@ -49,6 +50,33 @@ TEST_F(HeadlessSessionTest, ScriptedSessionWritesTheGoldenFrames) {
               std::string::npos);
     EXPECT_NE(out.find("status text=\"status: connect\""), std::string::npos);
     EXPECT_FALSE(form_->ComPort1.Connected());
+}
+
+// The driver's points are client points: rolled up, the client area is
+// empty but stays where the frame puts it, so the caption buttons are where
+// they were.
+TEST_F(HeadlessSessionTest, RolledUpTheCaptionButtonsStillTakeThePointer) {
+    Start();
+    auto* frame = dynamic_cast<TbsSkinForm*>(form_->FindComponent("bsSkinForm1"));
+    ASSERT_NE(frame, nullptr);
+    auto middle = [&](const char* name) {
+        const Rect r = frame->FindObject(name)->ObjectRect();
+        const Point p =
+            Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2} - form_->ClientRectInWindow().TopLeft();
+        return std::to_string(p.x) + " " + std::to_string(p.y);
+    };
+    const std::string rollUp = middle("rollupbutton"), close = middle("closebutton");
+    const int height = form_->Height();
+    HeadlessDriver driver(*app_, *host_, *clock_, *form_);
+    std::ostringstream out;
+    driver.Execute("click " + rollUp, out);
+    ASSERT_TRUE(frame->RollUpState());
+    driver.Execute("move " + close, out);
+    EXPECT_TRUE(frame->FindObject("closebutton")->Active);
+    driver.Execute("click " + rollUp, out);
+    EXPECT_FALSE(frame->RollUpState());
+    EXPECT_EQ(form_->Height(), height);
+    EXPECT_EQ(out.str(), "ok\nok\nok\n");
 }
 
 TEST_F(HeadlessSessionTest, BadCommandsAnswerWithAnErrorAndTheSessionGoesOn) {

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -131,6 +132,36 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
     EXPECT_LT(Clock::now() - killed, std::chrono::seconds(5));
     EXPECT_EQ(said, "dsp-panel: lost the connection to the display " + x.Display() +
                         "; the port is closed and the panel ends\n");
+}
+
+// A session, systemd or kill ending the program: the window and the headless
+// driver end as the close button and "quit" do, closing the port, status 0.
+TEST(PanelWindow, ATermSignalEndsTheWindowWithStatusZero) {
+    XvfbServer x;
+    if (x.Display().empty()) GTEST_SKIP() << "no X server for the window test: " << x.Error();
+    TempDir config;
+    std::vector<std::string> env = {x.DisplayEnv(), "SDL_VIDEODRIVER", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
+                                    "XDG_CONFIG_HOME=" + config.Path().string()};
+    ChildProcess panel({kProgram, "--simulate"}, env, true, true);
+    ASSERT_TRUE(panel.Started());
+    ASSERT_FALSE(WaitForWindow(kTitle, env).empty()) << ReadAll(panel, 100);
+    panel.Signal(SIGTERM);
+    EXPECT_EQ(panel.Wait(5000), 0);
+}
+
+TEST(PanelWindow, ATermSignalEndsTheHeadlessDriverWithStatusZero) {
+    TempDir config;
+    ChildProcess panel({kProgram, "--headless", "--simulate"}, {"XDG_CONFIG_HOME=" + config.Path().string()},
+                       true, false, true);
+    ASSERT_TRUE(panel.Started());
+    ASSERT_TRUE(panel.Write("click bsSkinButton1\n"));
+    std::string line;
+    bool answered = false;
+    while (!answered && panel.ReadLine(line, 5000)) answered = line == "ok";
+    ASSERT_TRUE(answered);
+    // Waiting for its next command, with the port open.
+    panel.Signal(SIGTERM);
+    EXPECT_EQ(panel.Wait(5000), 0);
 }
 
 // A stored language of the wrong type makes the first activation fail: its

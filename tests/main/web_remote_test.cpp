@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <atomic>
 #include <chrono>
 #include <fstream>
 #include <map>
@@ -153,6 +154,16 @@ class FakePanel final : public RemotePanel {
     bool linked = false;
 };
 
+// The brake reads the time on the server's threads while the test moves it.
+class SharedClock final : public Clock {
+  public:
+    TimeMs Now() const override { return now_; }
+    void Advance(TimeMs ms) { now_ += ms; }
+
+  private:
+    std::atomic<TimeMs> now_ = 0;
+};
+
 class WebRemoteTest : public ::testing::Test {
   protected:
     WebRemoteTest() {
@@ -178,7 +189,7 @@ class WebRemoteTest : public ::testing::Test {
         return Next(client);  // the role
     }
 
-    FakeClock clock_;
+    SharedClock clock_;
     FakePanel panel_;
     MainThreadQueue dispatcher_;
     std::unique_ptr<WebRemote> remote_;

@@ -73,11 +73,14 @@ bool ReadLineFrom(int fd, std::string& buffer, std::string& line, int timeoutMs)
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-                           bool captureStdout, bool mergeStderr) {
+                           bool captureStdout, bool mergeStderr, bool pipeStdin) {
     int fds[2] = {-1, -1};
     if (captureStdout && ::pipe2(fds, O_CLOEXEC) != 0) return;
+    int input[2] = {-1, -1};
+    if (pipeStdin && ::pipe2(input, O_CLOEXEC) != 0) return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (pipeStdin) posix_spawn_file_actions_adddup2(&actions, input[0], 0);
     if (captureStdout) posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
     if (captureStdout && mergeStderr) posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
     std::vector<std::string> args = argv;
@@ -91,11 +94,24 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vect
         ::close(fds[1]);
         out_ = fds[0];
     }
+    if (pipeStdin) {
+        ::close(input[0]);
+        in_ = input[1];
+    }
+}
+
+void ChildProcess::Signal(int signo) {
+    if (pid_ > 0) ::kill(pid_, signo);
+}
+
+bool ChildProcess::Write(const std::string& text) {
+    return in_ >= 0 && ::write(in_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
 ChildProcess::~ChildProcess() {
     Terminate();
     if (out_ >= 0) ::close(out_);
+    if (in_ >= 0) ::close(in_);
 }
 
 bool ChildProcess::ReadLine(std::string& line, int timeoutMs) {

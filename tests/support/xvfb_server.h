@@ -14,9 +14,10 @@ class ChildProcess {
   public:
     // Starts argv[0] (searched in PATH) with extra environment entries
     // ("NAME=value"; a bare "NAME" removes the variable); its stdout (and
-    // with mergeStderr its stderr too) can be read with ReadLine.
+    // with mergeStderr its stderr too) can be read with ReadLine; with
+    // pipeStdin its standard input is written with Write.
     ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {},
-                 bool captureStdout = true, bool mergeStderr = false);
+                 bool captureStdout = true, bool mergeStderr = false, bool pipeStdin = false);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -28,10 +29,13 @@ class ChildProcess {
     // or -1 when it failed or had to be killed.
     int Wait(int timeoutMs = 10000);
     void Terminate();
+    void Signal(int signo);
+    bool Write(const std::string& text);
 
   private:
     pid_t pid_ = -1;
     int out_ = -1;
+    int in_ = -1;
     std::string buffer_;
 };
 

@@ -190,5 +190,39 @@ TEST_F(PaintTest, PopupsShowAboveNormalFormsAndTheWorkAreaIsTheScreen) {
     EXPECT_EQ(Screen(45, 45), ResolveColor(clBtnFace));
 }
 
+// An opaque child paints every pixel of its rectangle after its parent, so a
+// repaint of pixels it covers leaves the parent out; a window region (pixels
+// the child does not paint) or a child that is not opaque keeps it in. The
+// screen shows the same either way.
+TEST_F(PaintTest, AParentLeavesWhatItsOpaqueChildrenCoverToThem) {
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 200, 100));
+    auto* panel = new Counting(form, form, Rect::FromOriginSize(0, 0, 100, 100), clLime);
+    auto* child = new Counting(form, panel, Rect::FromOriginSize(10, 10, 30, 30), clRed);
+    child->SetControlStyle(child->ControlStyle() | csOpaque);
+    form->Show();
+    ASSERT_EQ(panel->paints, 1);
+    child->Invalidate();
+    Process();
+    EXPECT_EQ(panel->paints, 1);
+    EXPECT_EQ(child->paints, 2);
+    EXPECT_EQ(Screen(20, 20), ResolveColor(clRed));
+    panel->InvalidateRect({5, 5, 50, 50});  // partly beside the child
+    Process();
+    EXPECT_EQ(panel->paints, 2);
+    EXPECT_EQ(Screen(7, 7), ResolveColor(clLime));
+    EXPECT_EQ(Screen(20, 20), ResolveColor(clRed));
+    child->SetWindowRegion(Region(Rect{0, 0, 10, 10}));
+    child->Invalidate();
+    Process();
+    EXPECT_EQ(panel->paints, 3);
+    EXPECT_EQ(Screen(30, 30), ResolveColor(clLime));  // outside the child's region
+    child->SetWindowRegion(std::nullopt);
+    child->SetControlStyle(child->ControlStyle() & ~csOpaque);
+    child->Invalidate();
+    Process();
+    EXPECT_EQ(panel->paints, 4);
+    EXPECT_EQ(Screen(30, 30), ResolveColor(clRed));
+}
+
 }  // namespace
 }  // namespace dsp::test

@@ -99,14 +99,31 @@ TEST(PortMap, UnusableConfigFilesAreSkippedWithOneLine) {
 namespace dsp {
 namespace {
 
-TEST(PermissionAdvice, NamesTheDevicesGroupAndTheStepToJoinIt) {
-    // /dev/null belongs to root's group on every system we run on.
-    std::string advice = PermissionAdvice("/dev/null");
-    EXPECT_NE(advice.find("group 'root'"), std::string::npos) << advice;
-    EXPECT_NE(advice.find("usermod -aG root $USER"), std::string::npos) << advice;
+// Joining a group helps only when that group may read and write the device
+// and is not root's; any other device is described by owner and mode, with
+// the way to a udev rule.
+TEST(PermissionAdvice, SuggestsAGroupOnlyWhenJoiningItGivesAccess) {
+    const std::string join = "usermod -aG";
+    const std::string udev = "\"Serial permissions (udev)\" in the README";
+    test::TempDir dir;
+    const std::string device = dir / "tty";
+    std::ofstream(device).put('x');
+    for (mode_t mode : {0600, 0660, 0640}) {
+        ASSERT_EQ(chmod(device.c_str(), mode), 0);
+        // The test's own group: root's when run as root, else a user's.
+        const std::string advice = PermissionAdvice(device);
+        const bool joinable = (mode & S_IWGRP) && getegid() != 0;
+        EXPECT_EQ(advice.find(join) != std::string::npos, joinable) << advice;
+        EXPECT_EQ(advice.find(udev) != std::string::npos, !joinable) << advice;
+        EXPECT_EQ(advice.find('\n'), std::string::npos);
+    }
+    EXPECT_NE(PermissionAdvice(DeviceAccess{"root", "dialout", S_IFCHR | 0660})
+                  .find("group 'dialout': run 'sudo usermod -aG dialout $USER', then log in again"),
+              std::string::npos);
+    EXPECT_NE(PermissionAdvice(DeviceAccess{"root", "root", S_IFCHR | 0600})
+                  .find("owned by 'root' (group 'root', mode crw-------)"),
+              std::string::npos);
     EXPECT_NE(PermissionAdvice("/nonexistent/tty").find("usermod -aG dialout $USER"), std::string::npos);
-    EXPECT_NE(advice.find("new login"), std::string::npos) << advice;
-    EXPECT_EQ(advice.find('\n'), std::string::npos);
 }
 
 }  // namespace

@@ -137,6 +137,33 @@ TEST_F(SkinFormTest, ReleasingOutsideTheCloseButtonDoesNotClose) {
     EXPECT_EQ(closes, 1);
 }
 
+TEST_F(SkinFormTest, AHeldButtonOffThePointerShowsItsNormalImage) {
+    Start();
+    const Rect close = ObjectRect("closebutton");
+    const Point inside = At(close.left + 8, close.top + 8);
+    const Color normal = host_->PixelAt(inside);
+    host_->MouseMove(At(close));
+    host_->MouseDown(At(close));
+    Process();
+    Advance(125);
+    const Color down = host_->PixelAt(inside);
+    EXPECT_NE(down, normal);
+    // Held, and moved onto the client area: neither down nor hot.
+    host_->MouseMove(At(200, 150));
+    Process();
+    Advance(125);
+    EXPECT_EQ(host_->PixelAt(inside), normal);
+    EXPECT_FALSE(frame_->FindObject("closebutton")->Active);
+    EXPECT_EQ(frame_->HotIndex(), -1);
+    // Back on it, still held: down again.
+    host_->MouseMove(At(close));
+    Process();
+    Advance(125);
+    EXPECT_EQ(host_->PixelAt(inside), down);
+    host_->MouseUp(At(200, 150));
+    Process();
+}
+
 TEST_F(SkinFormTest, TheMinimizeButtonIconifiesTheWindow) {
     Start();
     int minimized = 0, restored = 0;
