@@ -6,10 +6,14 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <array>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "main/panel/form1.h"
 #include "main/protocol/frame.h"
@@ -18,23 +22,58 @@
 #include "platform/framework/headless_host.h"
 #include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/pty_pair.h"
+#include "platform/serialdev/stop_signal.h"
 #include "platform/serialdev/termios_device.h"
 
 namespace {
 
 using namespace dsp;
 
-// Blocks until `count` bytes came from the master side.
-void ReadExactly(int fd, std::size_t count) {
-    std::uint8_t buffer[64];
-    std::size_t got = 0;
-    while (got < count) {
-        FdWaitItem item{fd};
-        if (WaitForInput(std::span(&item, 1), 1000) != 0) return;
-        std::size_t n = 0;
-        if (ReadAvailable(fd, buffer, count - got, &n) != 0) return;
-        got += n;
+// The far end of the line: reads the pty master on a thread of its own, as a
+// program there would, and counts what arrived. The writer waits for the
+// count, so an iteration ends when its bytes were readable at the peer.
+class PeerReader {
+  public:
+    explicit PeerReader(int fd) : fd_(fd), thread_([this] { Loop(); }) {}
+    ~PeerReader() {
+        stop_.Signal();
+        thread_.join();
     }
+    PeerReader(const PeerReader&) = delete;
+    PeerReader& operator=(const PeerReader&) = delete;
+
+    // Waits until `count` more bytes than at the last call have come.
+    void Await(std::uint64_t count) {
+        expected_ += count;
+        for (std::uint64_t got = got_.load(); got < expected_; got = got_.load()) got_.wait(got);
+    }
+
+  private:
+    void Loop() {
+        std::uint8_t buffer[256];
+        for (;;) {
+            std::array<FdWaitItem, 2> items{FdWaitItem{fd_}, FdWaitItem{stop_.Fd()}};
+            if (WaitForInput(items, -1) != 0 || items[1].readable) return;
+            std::size_t n = 0;
+            if (ReadAvailable(fd_, buffer, sizeof buffer, &n) != 0) return;
+            if (n == 0) continue;
+            got_.fetch_add(n);
+            got_.notify_one();
+        }
+    }
+
+    int fd_;
+    std::atomic<std::uint64_t> got_{0};
+    std::uint64_t expected_ = 0;
+    StopSignal stop_;
+    std::thread thread_;
+};
+
+// Both sides of the ratio run many short repetitions, interleaved at random
+// (see main), and are compared by their medians: a shared machine's bursts
+// then fall on either side alike instead of on one whole run.
+void EventRuns(benchmark::internal::Benchmark* b) {
+    b->Repetitions(25)->MinTime(0.02)->ReportAggregatesOnly(true)->UseRealTime();
 }
 
 void BM_RawWriteToReadable(benchmark::State& state) {
@@ -42,13 +81,14 @@ void BM_RawWriteToReadable(benchmark::State& state) {
     pty.Create();
     TermiosSerialDevice device;
     if (device.Open(pty.SlavePath()) != 0) state.SkipWithError("cannot open the pty");
+    PeerReader peer(pty.MasterFd());
     const Frame frame = BuildFrame(0x12, 31);
     for (auto _ : state) {
         benchmark::DoNotOptimize(write(device.NativeHandle(), frame.data(), frame.size()));
-        ReadExactly(pty.MasterFd(), frame.size());
+        peer.Await(frame.size());
     }
 }
-BENCHMARK(BM_RawWriteToReadable);
+BENCHMARK(BM_RawWriteToReadable)->Apply(EventRuns);
 
 // The window on a headless application, connected to a pty as COM1.
 struct Panel {
@@ -76,16 +116,17 @@ void BM_ControlEventToReadable(benchmark::State& state) {
     Panel panel;
     panel.form->bsSkinButton1Click(panel.form);
     if (!panel.form->ComPort1.Connected()) state.SkipWithError("cannot connect");
+    PeerReader peer(panel.pty.MasterFd());
     int value = 30;
     int n = 0;
     for (auto _ : state) {
         value = value == 30 ? 31 : 30;
         panel.form->bsSkinTrackBar1->SetValue(value);  // "AUX": OnChange -> frame
-        ReadExactly(panel.pty.MasterFd(), 4);
+        peer.Await(4);
         if (++n % 256 == 0) panel.app.ProcessMessages();  // line events, as the loop would
     }
 }
-BENCHMARK(BM_ControlEventToReadable);
+BENCHMARK(BM_ControlEventToReadable)->Apply(EventRuns);
 
 long StatusField(const std::string& key) {
     std::ifstream status("/proc/self/status");
@@ -124,10 +165,17 @@ void BM_StartHeadlessQuit(benchmark::State& state) {
 }
 BENCHMARK(BM_StartHeadlessQuit)->Unit(benchmark::kMillisecond);
 
+// Keeps each benchmark's time: the median of its repetitions when it has
+// them, else its one run.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            else if (run.run_type == Run::RT_Iteration)
+                times_.try_emplace(run.run_name.function_name, run.GetAdjustedRealTime());
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void PrintRatio(const char* name, const char* base, const char* target) const {
@@ -143,6 +191,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Repetitions of the two sides of a ratio take turns (an explicit
+    // --benchmark_enable_random_interleaving=false still wins).
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    argc = static_cast<int>(args.size());
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
