@@ -31,6 +31,7 @@ void TForm1::ReportSettingsProblem(const TRegistry& store) {
 }
 
 void TForm1::Relabel(int languageIndex, EnglishColumn column) {
+    PaintHold hold(*this);  // every caption changes: one paint for all
     const bool connected = Online();
     bsSkinStatusPanel1->SetCaption(std::string(
         StatusText(connected ? ConnectionText::RelabelOpen : ConnectionText::RelabelClosed, languageIndex)));

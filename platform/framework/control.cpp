@@ -171,7 +171,8 @@ void TControl::InvalidateRect(const Rect& clientRect) {
 }
 
 void TControl::Update() {
-    if (TForm* form = ParentForm()) form->PaintDirty();
+    TForm* form = ParentForm();
+    if (form && !form->PaintHeld()) form->PaintDirty();
 }
 
 void TControl::BringToFront() {

@@ -1,5 +1,6 @@
 #include "platform/framework/form.h"
 
+#include <exception>
 #include <utility>
 
 #include "platform/framework/application.h"
@@ -89,8 +90,19 @@ void TForm::SetActiveControl(TWinControl* control) {
 void TForm::ActivateChanged(bool active) {
     Perform(kWmActivate, active ? 1 : 0);
     Perform(kWmNcActivate, active ? 1 : 0);
+    PaintHold hold(*this);
     if (active && OnActivate) OnActivate(this);
     if (!active && OnDeactivate) OnDeactivate(this);
+}
+
+TForm::PaintHold::PaintHold(TForm& form) : form_(form), exceptions_(std::uncaught_exceptions()) {
+    ++form_.paintHolds_;
+}
+
+// Leaving by an exception paints nothing here: the next pass of the loop (or
+// the error report, which paints the forms first) shows what is pending.
+TForm::PaintHold::~PaintHold() noexcept(false) {
+    if (--form_.paintHolds_ == 0 && std::uncaught_exceptions() == exceptions_) form_.PaintDirty();
 }
 
 void TForm::InvalidateWindowRect(const Rect& windowRect) {

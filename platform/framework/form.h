@@ -65,6 +65,22 @@ class TForm : public TCustomControl {
     Rect DirtyRect() const { return dirty_.Bounds(); }
     void PaintDirty();
     const Bitmap& Frame() const { return frame_; }
+    // While a hold lives, a control's Update (its "paint me now") leaves its
+    // pixels to the one pass that paints everything invalidated meanwhile when
+    // the last hold ends, so a handler that changes many controls at once (the
+    // activation, relabelling every caption) paints each pixel once.
+    class PaintHold {
+      public:
+        explicit PaintHold(TForm& form);
+        ~PaintHold() noexcept(false);
+        PaintHold(const PaintHold&) = delete;
+        PaintHold& operator=(const PaintHold&) = delete;
+
+      private:
+        TForm& form_;
+        int exceptions_;
+    };
+    bool PaintHeld() const { return paintHolds_ > 0; }
     // Paints the whole form into `target` at `origin` (for tests and tools).
     void PaintTo(Canvas& canvas, Point origin);
 
@@ -91,6 +107,7 @@ class TForm : public TCustomControl {
     std::unique_ptr<HostWindow> host_;
     Bitmap frame_;
     Region dirty_;
+    int paintHolds_ = 0;
 
     friend class TApplication;
     friend class TWinControl;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/compose/effect_bmp.h"
+#include "skin/form/caption_commands.h"
 #include "skin/form/skin_form.h"
 #include "skin/skin_data.h"
 
@@ -213,16 +214,8 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm& frame, const TbsData
     : TbsSkinButtonObject(frame, data), std_(data) {}
 
 bool TbsSkinStdButtonObject::InRestoreState() const {
-    switch (std_.Command) {
-        case TbsStdCommand::cmMaximize:
-            return frame_.WindowState() == TbsWindowState::wsMaximized;
-        case TbsStdCommand::cmMinimize:
-            return frame_.WindowState() == TbsWindowState::wsMinimized;
-        case TbsStdCommand::cmRollUp:
-            return frame_.RollUpState();
-        default:
-            return false;
-    }
+    const auto restored = CaptionCommandOf(std_.Command).restoreState;
+    return restored && restored(frame_);
 }
 
 bool TbsSkinStdButtonObject::DrawRestore(Canvas& canvas) const {

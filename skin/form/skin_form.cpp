@@ -6,6 +6,7 @@
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
 #include "platform/text/font_engine.h"
+#include "skin/form/caption_commands.h"
 #include "skin/form/frame_constants.h"
 #include "skin/form/skin_popup_menu.h"
 #include "skin/skin_change_relay.h"
@@ -326,26 +327,7 @@ void TbsSkinForm::SetObjectFlags() {
         const std::optional<TbsStdCommand> windowCommand = o->WindowCommand();
         if (!windowCommand) continue;
         const TbsStdCommand command = *windowCommand;
-        unsigned icon = 0;
-        switch (command) {
-            case TbsStdCommand::cmMaximize:
-                icon = biMaximize;
-                break;
-            case TbsStdCommand::cmMinimize:
-                icon = biMinimize;
-                break;
-            case TbsStdCommand::cmSysMenu:
-                icon = biSystemMenu;
-                break;
-            case TbsStdCommand::cmRollUp:
-                icon = biRollUp;
-                break;
-            case TbsStdCommand::cmMinimizeToTray:
-                icon = biMinimizeToTray;
-                break;
-            default:
-                break;
-        }
+        const unsigned icon = CaptionCommandOf(command).icon;
         const bool own = o->ImageInOwnPicture();
         if (command == TbsStdCommand::cmClose) {
             o->Enabled = o->Visible = true;

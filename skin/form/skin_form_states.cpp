@@ -5,6 +5,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
+#include "skin/form/caption_commands.h"
 #include "skin/form/frame_constants.h"
 #include "skin/form/frame_texts.h"
 #include "skin/form/skin_form.h"
@@ -131,61 +132,15 @@ void TbsSkinForm::RollUp(bool up) {
 }
 
 void TbsSkinForm::DoCommand(TbsStdCommand command) {
-    switch (command) {
-        case TbsStdCommand::cmClose:
-            form_.Close();
-            break;
-        case TbsStdCommand::cmMaximize:
-            SetWindowState(windowState_ == TbsWindowState::wsMaximized ? TbsWindowState::wsNormal
-                                                                       : TbsWindowState::wsMaximized);
-            break;
-        case TbsStdCommand::cmMinimize:
-            SetWindowState(windowState_ == TbsWindowState::wsMinimized ? TbsWindowState::wsNormal
-                                                                       : TbsWindowState::wsMinimized);
-            break;
-        case TbsStdCommand::cmRollUp:
-            SetRollUpState(!rolledUp_);
-            break;
-        case TbsStdCommand::cmMinimizeToTray:
-            // No tray on this desktop layer: the window goes to its icon.
-            SetWindowState(TbsWindowState::wsMinimized);
-            break;
-        case TbsStdCommand::cmSysMenu:
-        case TbsStdCommand::cmDefault:
-            break;
-    }
+    if (const auto action = CaptionCommandOf(command).action) action(*this);
 }
 
 void TbsSkinForm::SetDefaultHints() {
     if (!useDefaultObjectHint_) return;
     for (const auto& o : objects_) {
-        const std::optional<TbsStdCommand> windowCommand = o->WindowCommand();
-        if (!windowCommand) continue;
-        const TbsStdCommand command = *windowCommand;
-        const char* name = nullptr;
-        switch (command) {
-            case TbsStdCommand::cmClose:
-                name = "CLOSEBUTTON_HINT";
-                break;
-            case TbsStdCommand::cmMaximize:
-                name = "MAXBUTTON_HINT";
-                break;
-            case TbsStdCommand::cmMinimize:
-                name = "MINBUTTON_HINT";
-                break;
-            case TbsStdCommand::cmSysMenu:
-                name = "MENUBUTTON_HINT";
-                break;
-            case TbsStdCommand::cmRollUp:
-                name = "ROLLUPBUTTON_HINT";
-                break;
-            case TbsStdCommand::cmMinimizeToTray:
-                name = "TRAYBUTTON_HINT";
-                break;
-            case TbsStdCommand::cmDefault:
-                break;
-        }
-        if (name) o->Hint = FrameText(SkinData(), name);
+        const std::optional<TbsStdCommand> command = o->WindowCommand();
+        if (!command) continue;
+        if (const char* name = CaptionCommandOf(*command).hintName) o->Hint = FrameText(SkinData(), name);
     }
 }
 

@@ -2,6 +2,8 @@
 // area and to window regions, the non-client area, erase requests, and the
 // headless screen that shows it all.
 
+#include <stdexcept>
+
 #include "tests/support/app_fixture.h"
 
 namespace dsp::test {
@@ -59,6 +61,47 @@ TEST_F(PaintTest, ChildrenAreClippedToTheirParentsClientArea) {
     EXPECT_EQ(Screen(50 + 10 + 45, 50 + 10 + 45), ResolveColor(clRed));
     EXPECT_EQ(Screen(50 + 10 + 55, 50 + 10 + 45), ResolveColor(clBtnFace));  // cut at the panel's edge
     EXPECT_EQ(Screen(40, 40), ResolveColor(clBlack));                        // the desktop
+}
+
+// Under a hold, controls' immediate repaints wait for one pass when the last
+// hold ends; a hold left by an exception paints nothing and leaves the dirty
+// region to the next pass.
+TEST_F(PaintTest, APaintHoldPaintsEveryRepaintOnceWhenItEnds) {
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 200, 100));
+    auto* a = new Counting(form, form, Rect::FromOriginSize(0, 0, 50, 50), clRed);
+    auto* b = new Counting(form, form, Rect::FromOriginSize(100, 0, 50, 50), clBlue);
+    form->Show();
+    const int presents = host_->PresentCount();
+    {
+        TForm::PaintHold outer(*form);
+        {
+            TForm::PaintHold inner(*form);
+            a->color = clYellow;
+            a->Repaint();
+            b->color = clLime;
+            b->Repaint();
+        }
+        EXPECT_EQ(Screen(10, 10), ResolveColor(clRed));  // the outer hold still waits
+        EXPECT_EQ(host_->PresentCount(), presents);
+    }
+    EXPECT_EQ(Screen(10, 10), ResolveColor(clYellow));
+    EXPECT_EQ(Screen(110, 10), ResolveColor(clLime));
+    EXPECT_EQ(a->paints, 2);
+    EXPECT_EQ(b->paints, 2);
+    EXPECT_EQ(host_->PresentCount(), presents + 1);
+
+    a->color = clBlue;
+    EXPECT_THROW(
+        {
+            TForm::PaintHold hold(*form);
+            a->Repaint();
+            throw std::runtime_error("handler failed");
+        },
+        std::runtime_error);
+    EXPECT_FALSE(form->PaintHeld());
+    EXPECT_EQ(a->paints, 2);
+    a->Repaint();
+    EXPECT_EQ(Screen(10, 10), ResolveColor(clBlue));
 }
 
 TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {
