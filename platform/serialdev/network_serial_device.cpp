@@ -13,7 +13,6 @@
 namespace dsp {
 namespace {
 
-constexpr std::string_view kDevicePrefix = "\\\\.\\";
 constexpr std::size_t kInputLimit = 64 * 1024;
 // The slice in which a wait for an answer looks again: another thread may
 // have read the answer in the meantime.
