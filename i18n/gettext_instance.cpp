@@ -4,16 +4,9 @@
 
 #include "i18n/language.h"
 #include "i18n/text_steps.h"
+#include "platform/sys/process_env.h"
 
 namespace dsp {
-namespace {
-
-std::string ProgramDirectory(const std::string& executablePath) {
-    const std::size_t slash = executablePath.rfind('/');
-    return slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
-}
-
-}  // namespace
 
 TGettextInstance::TGettextInstance() = default;
 
@@ -25,8 +18,7 @@ void TGettextInstance::Setup(CatalogSources sources) {
     std::unique_lock writer(lock_);
     domains_.clear();
     sources_ = std::move(sources);
-    if (sources_.programDirectory.empty())
-        sources_.programDirectory = ProgramDirectory(sources_.executablePath);
+    if (sources_.programDirectory.empty()) sources_.programDirectory = FolderOfPath(sources_.executablePath);
     // No program directory, no catalogs: never fall back to the working folder.
     baseDirectory_ = sources_.programDirectory.empty() ? std::string() : sources_.programDirectory + "locale";
     language_ = DetectLanguage();

@@ -13,6 +13,7 @@
 #include "main/cli/send_command.h"
 #include "main/cli/simulate_command.h"
 #include "main/cli/skin_info_command.h"
+#include "platform/sys/console.h"
 #include "serial/ecomport_messages.h"
 
 namespace {
@@ -59,6 +60,7 @@ void StartModules() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    dsp::UseParentConsole();
     StartModules();
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "frame")

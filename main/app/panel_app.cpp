@@ -12,12 +12,12 @@
 
 #include "main/app/desktop_services.h"
 #include "main/app/headless_driver.h"
+#include "main/app/web_surface.h"
 #include "main/cli/port_map_args.h"
 #include "main/panel/form1.h"
 #include "main/protocol/frame.h"
 #include "main/remote/form_remote_panel.h"
 #include "main/remote/osc_server.h"
-#include "main/remote/web/web_remote.h"
 #include "main/scene/panel_scenes.h"
 #include "main/scene/scenes_menu.h"
 #include "platform/framework/application.h"
@@ -25,13 +25,14 @@
 #include "platform/framework/headless_host.h"
 #include "platform/framework/messages.h"
 #include "platform/hosts/sdl/sdl_host.h"
-#include "platform/serialdev/fd_wait.h"
+#include "platform/net/socket_errors.h"
 #include "platform/serialdev/line_input.h"
 #include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/routed_device_factory.h"
 #include "platform/serialdev/signal_watch.h"
 #include "platform/serialdev/stop_signal.h"
 #include "platform/sys/process_env.h"
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 namespace {
@@ -104,7 +105,7 @@ struct OscSurfaceOn {
         panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Osc);
         server = std::make_unique<OscServer>(app, *panel, err);
         if (const int error = server->Start(local); error != 0) {
-            err << "dsp-panel: cannot take OSC on " << local.ToString() << ": " << std::strerror(error)
+            err << "dsp-panel: cannot take OSC on " << local.ToString() << ": " << SocketErrorText(error)
                 << "\n";
             return false;
         }
@@ -114,39 +115,6 @@ struct OscSurfaceOn {
         return true;
     }
     ~OscSurfaceOn() { following.Reset(); }
-};
-
-// `--web`: the web remote's page and WebSocket, following the window's change
-// bus; its addresses with their tokens go to stderr.
-struct WebSurfaceOn {
-    std::unique_ptr<FormRemotePanel> panel;
-    std::unique_ptr<WebRemote> remote;
-    ChangeBus::Subscription following;
-
-    bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
-        WebRemoteOptions options;
-        if (!ParseWebListen(listen, options.server.address, options.server.port)) {
-            err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080, [::1]:8080): " << listen << "\n";
-            return false;
-        }
-        std::string problem;
-        const std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
-        if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", false;
-        options.tokens = *tokens;
-        options.language = [&form] { return form.bsSkinComboBox8->ItemIndex(); };
-        panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Web);
-        remote = std::make_unique<WebRemote>(*panel, app.Dispatcher(), options);
-        if (!remote->Error().empty()) {
-            err << "dsp-panel: cannot serve the web remote on " << listen << ": " << remote->Error() << "\n";
-            return false;
-        }
-        following = form.Changes().Subscribe(
-            [this](const ParamChange& change) { remote->Changed(*change.row, change.value); });
-        err << "dsp-panel: web remote: " << remote->PageAddress(WebRole::Control) << "\n"
-            << "dsp-panel: web remote, read-only: " << remote->PageAddress(WebRole::Watch) << std::endl;
-        return true;
-    }
-    ~WebSurfaceOn() { following.Reset(); }
 };
 
 void CentreOnDesktop(TForm& form, const Rect& workArea) {
@@ -171,9 +139,10 @@ class CloseOnEndRequest {
 
   private:
     void Watch() {
+        const std::array<Waitable, 2> items{signals_.Handle(), stop_.Handle()};
+        std::vector<bool> ready;
         for (;;) {
-            std::array<FdWaitItem, 2> items{FdWaitItem{signals_.Fd()}, FdWaitItem{stop_.Fd()}};
-            if (WaitForInput(items, -1) != 0 || items[1].readable) return;
+            if (WaitAny(items, -1, ready) != 0 || ready[1]) return;
             while (const int signo = signals_.Take())
                 if (SignalWatch::IsEndRequest(signo)) app_.PostMessage(&form_, kWmClose);
         }
@@ -190,7 +159,7 @@ class CloseOnEndRequest {
 // descriptor, so a request to end is seen while a command is awaited.
 void DriveHeadless(HeadlessDriver& driver, std::istream& in, std::ostream& out, SignalWatch& signals,
                    bool serve) {
-    LineInput lines(0, signals.Fd());
+    LineInput lines(0, signals.Handle());
     const HeadlessDriver::LineSource fromStdin = [&lines] { return lines.Next(); };
     if (&in != &std::cin) {
         serve ? driver.Serve(in, out) : driver.Run(in, out);
@@ -249,7 +218,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
     OscSurfaceOn surface;
     if (osc && !surface.Start(app, *form, *osc, err)) return 1;
-    WebSurfaceOn web;
+    WebSurface web;
     if (options->web && !web.Start(app, *form, *options->web, err)) return 1;
     EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());

@@ -9,8 +9,8 @@
 #include "main/scene/paced_send.h"
 #include "main/scene/scene_file.h"
 #include "main/scene/scene_text.h"
-#include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/signal_watch.h"
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 namespace {
@@ -69,10 +69,11 @@ class SignalPaceWait final : public PaceWait {
     SignalPaceWait(SignalWatch& signals, const Clock& clock) : signals_(signals), clock_(clock) {}
 
     bool Until(TimeMs due) override {
+        const Waitable requests = signals_.Handle();
+        std::vector<bool> ready;
         while (true) {
-            FdWaitItem item{signals_.Fd()};
             const TimeMs left = std::max<TimeMs>(0, due - clock_.Now());
-            if (WaitForInput(std::span(&item, 1), static_cast<int>(left)) == 0 && item.readable)
+            if (WaitAny(std::span(&requests, 1), static_cast<int>(left), ready) == 0 && ready[0])
                 if (SignalWatch::IsEndRequest(signals_.Take())) return false;
             if (clock_.Now() >= due) return true;
         }

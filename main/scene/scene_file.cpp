@@ -28,14 +28,7 @@ std::string SceneError::Message() const {
     return line > 0 ? file + ":" + std::to_string(line) + ": " + reason : file + ": " + reason;
 }
 
-std::string SceneConfigFolder() {
-    std::string base = EnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.empty()) {
-        const std::string home = EnvironmentVariable("HOME");
-        base = (home.empty() ? std::string(".") : home) + "/.config";
-    }
-    return base + "/dsp-panel";
-}
+std::string SceneConfigFolder() { return UserConfigHome() + "/dsp-panel"; }
 
 std::string ScenesFolder() { return SceneConfigFolder() + "/scenes"; }
 

@@ -10,10 +10,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/graphics/jpeg_size_check.h"
+
 namespace dsp {
 namespace {
 
-constexpr std::uint64_t kPixelsPerByte = 1024;
 // A progressive picture needs a dozen scans; thousands of tiny ones are a
 // way to make the decoder spin on a small file.
 constexpr int kMaxScans = 100;
@@ -67,19 +68,12 @@ std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
     info.progress = &progress;
     jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    if (info.image_width == 0 || info.image_height == 0 || info.image_width > unsigned(kMaxBitmapSide) ||
-        info.image_height > unsigned(kMaxBitmapSide)) {
+    // A short stream claiming a huge size is refused before its pixels take
+    // any memory.
+    if (std::string problem = JpegSizeProblem(info.image_width, info.image_height, data.size());
+        !problem.empty()) {
         jpeg_destroy_decompress(&info);
-        return "size out of range";
-    }
-    // Every 8 x 8 block costs at least one bit of data, so a genuine picture
-    // is never more than 512 pixels per byte; a short stream claiming a huge
-    // size is refused before its pixels take any memory.
-    const std::uint64_t pixels = std::uint64_t(info.image_width) * info.image_height;
-    if (pixels > std::uint64_t(data.size()) * kPixelsPerByte || pixels > kMaxDecodedPixels) {
-        jpeg_destroy_decompress(&info);
-        return "size " + std::to_string(info.image_width) + " x " + std::to_string(info.image_height) +
-               " is too large for " + std::to_string(data.size()) + " bytes of data";
+        return problem;
     }
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
         jpeg_destroy_decompress(&info);

@@ -121,13 +121,21 @@ int TcpSocket::Receive(void* data, std::size_t size, std::size_t* got, bool* clo
     }
 }
 
+Waitable TcpSocket::Readable() const { return fd_; }
+
 int TcpSocket::Wait(short events, int timeoutMs, short* ready) const {
     *ready = 0;
     if (fd_ < 0) return EBADF;
-    pollfd p{fd_, events, 0};
+    const short wanted = static_cast<short>(((events & socket_ready::kReadable) ? POLLIN : 0) |
+                                            ((events & socket_ready::kWritable) ? POLLOUT : 0));
+    pollfd p{fd_, wanted, 0};
     int r = PollRetrying(&p, timeoutMs);
     if (r < 0) return errno;
-    *ready = r == 0 ? 0 : p.revents;
+    if (r == 0) return 0;
+    // An error or a hang-up is found by the next receive or send.
+    const bool failed = (p.revents & (POLLERR | POLLHUP)) != 0;
+    if ((p.revents & POLLIN) || failed) *ready |= events & socket_ready::kReadable;
+    if ((p.revents & POLLOUT) || failed) *ready |= events & socket_ready::kWritable;
     return 0;
 }
 

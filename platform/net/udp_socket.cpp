@@ -1,50 +1,14 @@
 #include "platform/net/udp_socket.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
+
+#include "platform/net/udp_endpoint_io.h"
 
 namespace dsp {
-namespace {
-
-sockaddr_in ToSockaddr(const UdpEndpoint& endpoint) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(endpoint.address);
-    address.sin_port = htons(endpoint.port);
-    return address;
-}
-
-UdpEndpoint FromSockaddr(const sockaddr_in& address) {
-    return {ntohl(address.sin_addr.s_addr), ntohs(address.sin_port)};
-}
-
-}  // namespace
-
-std::string UdpEndpoint::ToString() const {
-    in_addr raw{htonl(address)};
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &raw, text, sizeof text);
-    return std::string(text) + ":" + std::to_string(port);
-}
-
-std::optional<UdpEndpoint> ParseUdpEndpoint(std::string_view text, std::string_view defaultAddress) {
-    const std::size_t colon = text.rfind(':');
-    const std::string host(colon == std::string_view::npos ? defaultAddress : text.substr(0, colon));
-    const std::string_view portText = colon == std::string_view::npos ? text : text.substr(colon + 1);
-    unsigned port = 0;
-    auto [end, ec] = std::from_chars(portText.data(), portText.data() + portText.size(), port);
-    if (portText.empty() || ec != std::errc{} || end != portText.data() + portText.size() || port > 65535)
-        return std::nullopt;
-    in_addr raw{};
-    if (inet_pton(AF_INET, host.c_str(), &raw) != 1) return std::nullopt;
-    return UdpEndpoint{ntohl(raw.s_addr), static_cast<std::uint16_t>(port)};
-}
 
 UdpSocket::~UdpSocket() { Close(); }
 
@@ -101,11 +65,11 @@ int UdpSocket::Send(const void* data, std::size_t size, const UdpEndpoint& to) {
     }
 }
 
-int UdpSocket::WaitReadable(int wakeFd, int timeoutMs, bool* readable) const {
+int UdpSocket::WaitReadable(Waitable wake, int timeoutMs, bool* readable) const {
     *readable = false;
     if (fd_ < 0) return EBADF;
-    pollfd polls[2] = {{fd_, POLLIN, 0}, {wakeFd, POLLIN, 0}};
-    const int n = poll(polls, wakeFd >= 0 ? 2 : 1, timeoutMs);
+    pollfd polls[2] = {{fd_, POLLIN, 0}, {wake, POLLIN, 0}};
+    const int n = poll(polls, wake >= 0 ? 2 : 1, timeoutMs);
     if (n < 0) return errno == EINTR ? 0 : errno;
     *readable = (polls[0].revents & (POLLIN | POLLERR)) != 0;
     return 0;

@@ -1,14 +1,17 @@
 #pragma once
 // One UDP socket bound to an IPv4 address and port, non-blocking: the OSC
 // surface receives its packets on it and answers from it. Every call returns
-// 0 or errno. Sending never blocks: a datagram the kernel has no room for is
-// dropped, as the network would drop it.
+// 0 or the system's error (errno; the Winsock error on Windows). Sending never blocks: a datagram the kernel
+// has no room for is dropped, as the network would drop it.
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/net/socket_errors.h"
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 
@@ -42,7 +45,7 @@ class UdpSocket {
     int Bind(const UdpEndpoint& local);
     // The address actually bound (the port the system chose for port 0).
     UdpEndpoint LocalEndpoint() const;
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return fd_ != kNoSocket; }
 
     // Takes one datagram if one waits (`any` false: none waiting). A datagram
     // longer than `capacity` is taken whole and reported `truncated` (its
@@ -50,14 +53,17 @@ class UdpSocket {
     int Receive(void* buffer, std::size_t capacity, UdpReceived* received);
     int Send(const void* data, std::size_t size, const UdpEndpoint& to);
 
-    // Waits until a datagram waits or `wakeFd` becomes readable, or timeoutMs
+    // Waits until a datagram waits or `wake` is signalled, or timeoutMs
     // passes (-1: no limit).
-    int WaitReadable(int wakeFd, int timeoutMs, bool* readable) const;
+    int WaitReadable(Waitable wake, int timeoutMs, bool* readable) const;
 
     void Close();
 
   private:
-    int fd_ = -1;
+    SocketHandle fd_ = kNoSocket;
+#if defined(_WIN32)
+    Waitable readable_ = kNoWaitable;  // the event Winsock sets on a datagram
+#endif
 };
 
 }  // namespace dsp

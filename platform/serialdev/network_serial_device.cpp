@@ -1,14 +1,12 @@
 #include "platform/serialdev/network_serial_device.h"
 
-#include <poll.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
 #include <string_view>
 
-#include "platform/serialdev/fd_wait.h"
+#include "platform/sys/waitable.h"
 
 namespace dsp {
 namespace {
@@ -20,8 +18,10 @@ constexpr int kAnswerSliceMs = 20;
 
 // Errors of a connection that is gone for good.
 bool ConnectionLost(int error) {
-    return error == EPIPE || error == ECONNRESET || error == ENOTCONN || error == ETIMEDOUT ||
-           error == EHOSTUNREACH || error == ENETUNREACH || error == ECONNABORTED;
+    return error == socket_error::kShutDown || error == socket_error::kConnectionReset ||
+           error == socket_error::kNotConnected || error == socket_error::kTimedOut ||
+           error == socket_error::kHostUnreachable || error == socket_error::kNetUnreachable ||
+           error == socket_error::kConnectionAborted;
 }
 
 int MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
@@ -38,9 +38,9 @@ NetworkSerialDevice::NetworkSerialDevice(NetworkLimits limits, PortMap map)
 NetworkSerialDevice::~NetworkSerialDevice() { Close(); }
 
 int NetworkSerialDevice::Open(const std::string& name) {
-    if (IsOpen()) return EBUSY;
+    if (IsOpen()) return socket_error::kBusy;
     NetworkPortName parsed;
-    if (!ParseNetworkPortName(map_.Resolve(name), &parsed)) return EINVAL;
+    if (!ParseNetworkPortName(map_.Resolve(name), &parsed)) return socket_error::kInvalid;
     if (wake_.Error() != 0) return wake_.Error();
     protocol_ = parsed.protocol;
     if (int e = socket_.Connect(parsed.host, parsed.port, limits_.connectMs); e != 0) return e;
@@ -71,16 +71,16 @@ int NetworkSerialDevice::Handshake() {
     const auto deadline = Clock::now() + std::chrono::milliseconds(limits_.replyMs);
     for (;;) {
         if (int e = Pump(); e != 0) return e;
-        if (hungUp_) return ECONNRESET;
+        if (hungUp_) return socket_error::kConnectionReset;
         {
             std::lock_guard guard(lock_);
             if (session_.ComPortAccepted()) return 0;
-            if (session_.ComPortRefused()) return EPROTONOSUPPORT;
+            if (session_.ComPortRefused()) return socket_error::kProtocolNotSupported;
         }
         const int left = MillisecondsLeft(deadline);
-        if (left == 0) return ETIMEDOUT;
+        if (left == 0) return socket_error::kTimedOut;
         short ready = 0;
-        if (int e = socket_.Wait(POLLIN, left, &ready); e != 0) return e;
+        if (int e = socket_.Wait(socket_ready::kReadable, left, &ready); e != 0) return e;
     }
 }
 
@@ -91,8 +91,8 @@ void NetworkSerialDevice::Linger() {
     if (until <= Clock::now()) return;
     short ready = 0;
     // Waiting on the socket: a server that ends the connection ends the wait.
-    while (!hungUp_ && Clock::now() < until && socket_.Wait(POLLIN, MillisecondsLeft(until), &ready) == 0 &&
-           ready)
+    while (!hungUp_ && Clock::now() < until &&
+           socket_.Wait(socket_ready::kReadable, MillisecondsLeft(until), &ready) == 0 && ready)
         if (Pump() != 0) break;
 }
 
@@ -106,7 +106,8 @@ void NetworkSerialDevice::Close() {
     const auto deadline = Clock::now() + std::chrono::milliseconds(limits_.closeMs);
     while (!hungUp_) {
         short ready = 0;
-        if (socket_.Wait(POLLIN, MillisecondsLeft(deadline), &ready) != 0 || ready == 0) break;
+        if (socket_.Wait(socket_ready::kReadable, MillisecondsLeft(deadline), &ready) != 0 || ready == 0)
+            break;
         if (Pump() != 0) break;
     }
     socket_.Close();
@@ -115,17 +116,18 @@ void NetworkSerialDevice::Close() {
 }
 
 int NetworkSerialDevice::SetQueueSizes(int inputSize, int outputSize) {
-    if (inputSize < 0 || outputSize < 0) return EINVAL;
+    if (inputSize < 0 || outputSize < 0) return socket_error::kInvalid;
     inputSize_ = inputSize;
     return 0;
 }
 
 int NetworkSerialDevice::SetLine(const SerialLineSettings& settings) {
-    if (!IsOpen()) return EBADF;
-    if (settings.dataBits < 5 || settings.dataBits > 8 || settings.baudRate == 0) return EINVAL;
+    if (!IsOpen()) return socket_error::kBadHandle;
+    if (settings.dataBits < 5 || settings.dataBits > 8 || settings.baudRate == 0)
+        return socket_error::kInvalid;
     baudRate_ = settings.baudRate;
     if (!Telnet()) return 0;  // a raw connection's line is set at the server
-    if (hungUp_) return EIO;
+    if (hungUp_) return socket_error::kIo;
     std::vector<std::uint8_t> requests;
     {
         std::lock_guard guard(lock_);
@@ -139,29 +141,30 @@ int NetworkSerialDevice::AwaitLineAnswer() {
     const auto deadline = Clock::now() + std::chrono::milliseconds(limits_.replyMs);
     for (;;) {
         if (int e = Pump(); e != 0) return e;
-        if (hungUp_) return EIO;
+        if (hungUp_) return socket_error::kIo;
         Rfc2217Session::LineAnswer answer;
         {
             std::lock_guard guard(lock_);
             answer = session_.LineAnswered();
         }
         if (answer == Rfc2217Session::LineAnswer::Agreed) return 0;
-        if (answer == Rfc2217Session::LineAnswer::Refused) return EINVAL;
+        if (answer == Rfc2217Session::LineAnswer::Refused) return socket_error::kInvalid;
         const int left = MillisecondsLeft(deadline);
         if (left == 0) return 0;  // no answer in time: taken as done
         short ready = 0;
-        if (int e = socket_.Wait(POLLIN, std::min(left, kAnswerSliceMs), &ready); e != 0) return e;
+        if (int e = socket_.Wait(socket_ready::kReadable, std::min(left, kAnswerSliceMs), &ready); e != 0)
+            return e;
     }
 }
 
 int NetworkSerialDevice::SetTimeouts(const SerialTimeouts& timeouts) {
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     timeouts_ = timeouts;
     return 0;
 }
 
 int NetworkSerialDevice::Purge(std::uint32_t flags) {
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     // As on a local line, only received input is thrown away: bytes already
     // handed to the connection are on their way.
     if (flags & purge::kRxClear) {
@@ -236,7 +239,7 @@ int NetworkSerialDevice::SendReplies(const std::vector<std::uint8_t>& replies) {
     std::size_t sent = 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(limits_.replyMs);
     int e = SendAll(replies.data(), replies.size(), deadline, &sent);
-    if (e == 0 && sent < replies.size()) return ETIMEDOUT;
+    if (e == 0 && sent < replies.size()) return socket_error::kTimedOut;
     return e;
 }
 
@@ -250,25 +253,25 @@ int NetworkSerialDevice::SendAll(const std::uint8_t* data, std::size_t size, Clo
         if (e != 0) {
             if (!ConnectionLost(e)) return e;
             MarkHungUp();
-            return EIO;
+            return socket_error::kIo;
         }
         *sent += n;
         if (n > 0) continue;
         const int left = MillisecondsLeft(deadline);
         if (left == 0) break;
         short ready = 0;
-        if (int w = socket_.Wait(POLLOUT, left, &ready); w != 0) return w;
+        if (int w = socket_.Wait(socket_ready::kWritable, left, &ready); w != 0) return w;
     }
     return 0;
 }
 
 int NetworkSerialDevice::Write(const void* data, std::size_t count, std::size_t* written) {
     *written = 0;
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     // Reading first notices a server that has ended the connection, which a
     // send alone would report only one write later.
     if (int e = Pump(); e != 0) return e;
-    if (hungUp_) return EIO;
+    if (hungUp_) return socket_error::kIo;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     std::vector<std::uint8_t> encoded;
     if (Telnet())
@@ -312,7 +315,7 @@ std::size_t NetworkSerialDevice::TakeInput(std::uint8_t* out, std::size_t count)
 
 int NetworkSerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
     *got = 0;
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     const SerialTimeouts& t = timeouts_;
     const bool immediate =
         t.readInterval == 0xFFFFFFFFu && t.readTotalMultiplier == 0 && t.readTotalConstant == 0;
@@ -330,7 +333,7 @@ int NetworkSerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
         const int left = deadline == Clock::time_point::max() ? -1 : MillisecondsLeft(deadline);
         if (left == 0) break;
         short ready = 0;
-        if (int e = socket_.Wait(POLLIN, left, &ready); e != 0) return e;
+        if (int e = socket_.Wait(socket_ready::kReadable, left, &ready); e != 0) return e;
         if (ready == 0) break;
     }
     *got = done;
@@ -339,7 +342,7 @@ int NetworkSerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
 
 int NetworkSerialDevice::PendingInput(int* count) {
     *count = 0;
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     if (int e = Pump(); e != 0) return e;
     std::lock_guard guard(lock_);
     *count = static_cast<int>(input_.size());
@@ -348,7 +351,7 @@ int NetworkSerialDevice::PendingInput(int* count) {
 
 int NetworkSerialDevice::TakeLineErrors(std::uint32_t* errors) {
     *errors = 0;
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     if (hungUp_) {
         *errors = line_error::kIo;
         return 0;
@@ -361,7 +364,7 @@ int NetworkSerialDevice::TakeLineErrors(std::uint32_t* errors) {
 
 int NetworkSerialDevice::ModemStatus(std::uint32_t* status) {
     *status = 0;
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     std::lock_guard guard(lock_);
     *status = session_.ModemStatus();
     return 0;
@@ -369,8 +372,9 @@ int NetworkSerialDevice::ModemStatus(std::uint32_t* status) {
 
 int NetworkSerialDevice::WaitEvents(std::uint32_t mask, const StopSignal& stop, std::uint32_t* events) {
     *events = 0;
-    if (!IsOpen()) return EBADF;
+    if (!IsOpen()) return socket_error::kBadHandle;
     watchMask_ = mask;
+    std::vector<bool> ready;
     for (;;) {
         {
             std::lock_guard guard(lock_);
@@ -380,11 +384,12 @@ int NetworkSerialDevice::WaitEvents(std::uint32_t mask, const StopSignal& stop, 
         if (*events != 0) return 0;
         // Once the connection is gone the socket stays readable for ever; it
         // is left out so the loop sleeps until the port is closed.
-        FdWaitItem items[3] = {{stop.Fd()}, {wake_.Fd()}, {hungUp_ ? -1 : socket_.Fd()}};
-        if (int e = WaitForInput(items, -1); e != 0) return e;
-        if (items[0].readable) return ECANCELED;  // the stop always wins
-        if (items[1].readable) wake_.Reset();
-        if (items[2].readable || items[2].hangup) {
+        std::vector<Waitable> items{stop.Handle(), wake_.Handle()};
+        if (!hungUp_) items.push_back(socket_.Readable());
+        if (int e = WaitAny(items, -1, ready); e != 0) return e;
+        if (ready[0]) return ECANCELED;  // the stop always wins
+        if (ready[1]) wake_.Reset();
+        if (items.size() > 2 && ready[2]) {
             if (int e = Pump(); e != 0) return e;
         }
     }

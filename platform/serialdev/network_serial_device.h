@@ -5,7 +5,7 @@
 //
 // Behaviour chosen to match a local line:
 // - A connection the server ended or that broke (reset, keepalive timeout)
-//   behaves as an unplugged adapter: writes fail with EIO, the line-error
+//   behaves as an unplugged adapter: writes fail with an I/O error, the line-error
 //   event fires once and TakeLineErrors reports an I/O error from then on.
 // - Every wait for the server has a time limit: connecting, the option
 //   handshake and the answers to line settings. A server that never answers

@@ -10,20 +10,16 @@
 namespace dsp {
 
 #if defined(_WIN32)
-// Network ports are not carried by the Windows build yet: the COM device
-// refuses their names.
-SerialDeviceFactory RoutedDeviceFactory(PortMap map, NetworkLimits) {
-    return [map = std::move(map)](const std::string&) -> std::unique_ptr<SerialDevice> {
-        return std::make_unique<Win32SerialDevice>(map);
-    };
-}
+using LocalSerialDevice = Win32SerialDevice;
 #else
+using LocalSerialDevice = TermiosSerialDevice;
+#endif
+
 SerialDeviceFactory RoutedDeviceFactory(PortMap map, NetworkLimits limits) {
     return [map = std::move(map), limits](const std::string& name) -> std::unique_ptr<SerialDevice> {
         if (IsNetworkPortName(map.Resolve(name))) return std::make_unique<NetworkSerialDevice>(limits, map);
-        return std::make_unique<TermiosSerialDevice>(map);
+        return std::make_unique<LocalSerialDevice>(map);
     };
 }
-#endif
 
 }  // namespace dsp

@@ -25,24 +25,24 @@ SignalWatch::SignalWatch(Watch watch) : set_(WatchedSignals(watch)) {
         error_ = e;
         return;
     }
-    fd_ = signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
-    if (fd_ < 0) error_ = errno;
+    handle_ = signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
+    if (handle_ < 0) error_ = errno;
 }
 
 SignalWatch::~SignalWatch() {
     // The owner is ending: a request that came meanwhile is being answered
     // already, and must not strike once the signals are unblocked.
-    if (fd_ >= 0) {
+    if (handle_ >= 0) {
         while (Take() != 0) {
         }
-        close(fd_);
+        close(handle_);
     }
     pthread_sigmask(SIG_UNBLOCK, &set_, nullptr);
 }
 
 int SignalWatch::Take() {
     signalfd_siginfo info{};
-    ssize_t n = read(fd_, &info, sizeof info);
+    ssize_t n = read(handle_, &info, sizeof info);
     return n == static_cast<ssize_t>(sizeof info) ? static_cast<int>(info.ssi_signo) : 0;
 }
 

@@ -14,6 +14,17 @@ std::string EnvironmentVariable(const char* name) {
     return value != nullptr ? value : "";
 }
 
+std::string UserConfigHome() {
+    if (std::string xdg = EnvironmentVariable("XDG_CONFIG_HOME"); !xdg.empty()) return xdg;
+    const std::string home = EnvironmentVariable("HOME");
+    return home.empty() ? std::string(".") : home + "/.config";
+}
+
+std::string FolderOfPath(const std::string& path) {
+    const std::size_t cut = path.rfind('/');
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
 int ExecutablePath(std::string& path) {
     std::vector<char> buffer(256);
     for (;;) {

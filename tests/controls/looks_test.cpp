@@ -113,6 +113,7 @@ class LooksTest : public FormTest {
     TbsSkinScrollBar* scroll_;
 };
 
+#if !defined(_WIN32)  // FreeType's glyph pixels; the Windows build draws text through GDI
 TEST_F(LooksTest, DefaultLooksMatchTheirGoldenPictures) {
     ExpectGolden(*track_, "track_bar", kExactPicture);
     ExpectGolden(*slider_, "slider", kExactPicture);
@@ -128,6 +129,7 @@ TEST_F(LooksTest, DefaultLooksMatchTheirGoldenPictures) {
     Click(combo_, 60, 10);
     ExpectGolden(combo_->ListBox(), "popup_list", kWithText);
 }
+#endif
 
 TEST_F(LooksTest, DefaultLookNumbers) {
     // Track bar thumb: 16 x 8, framed in button shadow, at 50/63 of the travel.

@@ -165,6 +165,7 @@ TEST_F(SkinnedComboTest, AListSectionWithoutAPictureKeepsTheRowHeightButDrawsNoR
         for (int x = 0; x < list.Width(); ++x) ASSERT_EQ(list.GetPixel(x, y), blank) << x << "," << y;
 }
 
+#if !defined(_WIN32)  // FreeType's glyph pixels; the Windows build draws text through GDI
 TEST_F(SkinnedComboTest, OpenCombosMatchTheirGoldenPictures) {
     struct Case {
         const char* section;
@@ -184,6 +185,7 @@ TEST_F(SkinnedComboTest, OpenCombosMatchTheirGoldenPictures) {
         delete combo;
     }
 }
+#endif
 
 }  // namespace
 }  // namespace dsp::test

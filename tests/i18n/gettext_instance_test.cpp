@@ -12,6 +12,15 @@
 namespace dsp {
 namespace {
 
+// LANG set (or, for null, removed) for this process.
+void SetLang(const char* value) {
+#if defined(_WIN32)
+    _putenv_s("LANG", value ? value : "");
+#else
+    value ? ::setenv("LANG", value, 1) : ::unsetenv("LANG");
+#endif
+}
+
 using test::Entries;
 
 // An instance for a pretend program in a temporary folder, so its catalogs
@@ -83,7 +92,7 @@ TEST_F(GettextInstance, FallsBackToTheTwoLetterLanguage) {
 TEST_F(GettextInstance, LangZhCnGbkSelectsZhCnThenZh) {
     const char* saved = std::getenv("LANG");
     const std::string savedLang = saved != nullptr ? saved : "";
-    ::setenv("LANG", "zh_CN.GBK", 1);
+    SetLang("zh_CN.GBK");
     instance_.Setup({dir_ / "prog", "", {}});
     EXPECT_EQ(instance_.Language(), "zh_CN");
     Catalog("zh", {{"Open", "打开 (zh)"}});
@@ -91,11 +100,7 @@ TEST_F(GettextInstance, LangZhCnGbkSelectsZhCnThenZh) {
     Catalog("zh_CN", {{"Open", "打开"}});
     instance_.UseLanguage("");  // detect again
     EXPECT_EQ(instance_.Translate("Open"), "打开");
-    if (saved != nullptr) {
-        ::setenv("LANG", savedLang.c_str(), 1);
-    } else {
-        ::unsetenv("LANG");
-    }
+    SetLang(saved != nullptr ? savedLang.c_str() : nullptr);
 }
 
 TEST_F(GettextInstance, CarriageReturnsAreLeftOutOfTheLookupAndPutBack) {

@@ -1,7 +1,5 @@
 #include "tests/support/web_client.h"
 
-#include <poll.h>
-
 #include <chrono>
 
 namespace dsp::test {
@@ -13,7 +11,7 @@ void SendAll(TcpSocket& socket, const std::string& data) {
         if (socket.Send(data.data() + done, data.size() - done, &sent) != 0) return;
         if (sent == 0) {
             short ready = 0;
-            socket.Wait(POLLOUT, 1000, &ready);
+            socket.Wait(socket_ready::kWritable, 1000, &ready);
         }
         done += sent;
     }
@@ -28,7 +26,7 @@ bool ReadUntil(TcpSocket& socket, std::string& buffer, Complete complete, int ti
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) return false;
         short ready = 0;
-        socket.Wait(POLLIN, static_cast<int>(left.count()), &ready);
+        socket.Wait(socket_ready::kReadable, static_cast<int>(left.count()), &ready);
         char chunk[4096];
         std::size_t got = 0;
         bool ended = false;

@@ -2,6 +2,7 @@
 // component.
 
 #include "platform/graphics/jpeg_file.h"
+#include "platform/graphics/jpeg_size_check.h"
 #include "platform/graphics/png_file.h"
 #include "platform/graphics/win32/wic_codec.h"
 
@@ -19,7 +20,15 @@ std::vector<std::uint8_t> EncodePngWithAlpha(const Bitmap& picture) {
 
 Bitmap DecodePng(std::span<const std::uint8_t> data) { return WicDecode(data, WicFormat::Png, false); }
 
-Bitmap DecodeJpeg(std::span<const std::uint8_t> data) { return WicDecode(data, WicFormat::Jpeg, false); }
+// The size is checked before the imaging component sees the stream: its
+// decoder (Wine's at least) decodes at once whatever size the header claims.
+Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
+    unsigned width = 0, height = 0;
+    if (ReadJpegFrameSize(data, &width, &height))
+        if (std::string problem = JpegSizeProblem(width, height, data.size()); !problem.empty())
+            throw InvalidJpeg(problem);
+    return WicDecode(data, WicFormat::Jpeg, false);
+}
 
 std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality) {
     if (picture.Empty()) throw InvalidJpeg("cannot write an empty picture");

@@ -23,6 +23,16 @@ std::string EnvironmentVariable(const char* name) {
     }
 }
 
+std::string UserConfigHome() {
+    const std::string appData = EnvironmentVariable("APPDATA");
+    return appData.empty() ? std::string(".") : appData;
+}
+
+std::string FolderOfPath(const std::string& path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
 int ExecutablePath(std::string& path) {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {

@@ -28,7 +28,7 @@ TEST(TcpSocket, ConnectsWithoutDelayAndWithKeepaliveAndSeesTheEnd) {
     server.Join();  // the server sent one byte and closed
 
     short ready = 0;
-    ASSERT_EQ(socket.Wait(POLLIN, 2000, &ready), 0);
+    ASSERT_EQ(socket.Wait(socket_ready::kReadable, 2000, &ready), 0);
     std::uint8_t buffer[8];
     std::size_t got = 0;
     bool closed = false;

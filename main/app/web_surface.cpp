@@ -1,0 +1,49 @@
+#include "main/app/web_surface.h"
+
+#include <ostream>
+
+#include "main/panel/form1.h"
+#include "main/remote/form_remote_panel.h"
+#include "main/remote/web/web_remote.h"
+#include "platform/framework/application.h"
+
+namespace dsp {
+
+struct WebSurface::Impl {
+    std::unique_ptr<FormRemotePanel> panel;
+    std::unique_ptr<WebRemote> remote;
+    ChangeBus::Subscription following;
+
+    ~Impl() { following.Reset(); }
+};
+
+WebSurface::WebSurface() = default;
+WebSurface::~WebSurface() = default;
+
+bool WebSurface::Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
+    WebRemoteOptions options;
+    if (!ParseWebListen(listen, options.server.address, options.server.port)) {
+        err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080, [::1]:8080): " << listen << "\n";
+        return false;
+    }
+    std::string problem;
+    const std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
+    if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", false;
+    options.tokens = *tokens;
+    options.language = [&form] { return form.bsSkinComboBox8->ItemIndex(); };
+    impl_ = std::make_unique<Impl>();
+    impl_->panel = std::make_unique<FormRemotePanel>(form, ChangeSource::Web);
+    impl_->remote = std::make_unique<WebRemote>(*impl_->panel, app.Dispatcher(), options);
+    WebRemote& remote = *impl_->remote;
+    if (!remote.Error().empty()) {
+        err << "dsp-panel: cannot serve the web remote on " << listen << ": " << remote.Error() << "\n";
+        return false;
+    }
+    impl_->following = form.Changes().Subscribe(
+        [&remote](const ParamChange& change) { remote.Changed(*change.row, change.value); });
+    err << "dsp-panel: web remote: " << remote.PageAddress(WebRole::Control) << "\n"
+        << "dsp-panel: web remote, read-only: " << remote.PageAddress(WebRole::Watch) << std::endl;
+    return true;
+}
+
+}  // namespace dsp

@@ -1,0 +1,32 @@
+#pragma once
+// `--web`: the web remote's page and WebSocket, following the window's change
+// bus; its addresses with their tokens go to stderr. web_surface.cpp has it;
+// the Windows build, which has no web server, only says so
+// (web_surface_windows.cpp).
+
+#include <iosfwd>
+#include <memory>
+#include <string_view>
+
+namespace dsp {
+
+class TApplication;
+class TForm1;
+
+class WebSurface {
+  public:
+    WebSurface();
+    ~WebSurface();
+    WebSurface(const WebSurface&) = delete;
+    WebSurface& operator=(const WebSurface&) = delete;
+
+    // Serves on `listen` ([ADDR:]PORT); false, with the reason on `err`,
+    // when it cannot.
+    bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err);
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace dsp

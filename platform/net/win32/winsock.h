@@ -1,0 +1,22 @@
+#pragma once
+// Winsock for the socket classes: started once per process, its errors as
+// numbers, and the event a socket sets when it has something to read.
+
+#include <winsock2.h>
+
+#include "platform/sys/waitable.h"
+
+namespace dsp {
+
+// WSAStartup, once; later calls return the first one's result. 0 or the error.
+int StartWinsock();
+
+// The calling thread's last Winsock error.
+inline int LastSocketError() { return WSAGetLastError(); }
+
+// An event that Winsock sets while `s` has data to read or has been closed
+// (FD_READ | FD_CLOSE). This makes the socket non-blocking. Returns
+// kNoWaitable (and leaves `error` set) on failure.
+Waitable MakeReadEvent(SOCKET s, int* error);
+
+}  // namespace dsp
