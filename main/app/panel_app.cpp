@@ -26,6 +26,7 @@
 #include "platform/framework/headless_host.h"
 #include "platform/framework/messages.h"
 #include "platform/hosts/sdl/sdl_host.h"
+#include "platform/net/lan_address.h"
 #include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/line_input.h"
 #include "platform/serialdev/pty_pair.h"
@@ -147,7 +148,10 @@ struct WebSurfaceOn {
             [this](const ParamChange& change) { remote->Changed(*change.row, change.value); });
         err << "dsp-panel: web remote: " << remote->PageAddress(WebRole::Control) << "\n"
             << "dsp-panel: web remote, read-only: " << remote->PageAddress(WebRole::Watch) << std::endl;
-        menu = std::make_unique<WebAddressMenu>(form, remote->PageAddress(WebRole::Control));
+        // A phone cannot open the wildcard address of a server on every
+        // interface: the dialog names this computer's LAN address then.
+        const std::string host = ReachableAddress(options.server.address);
+        menu = std::make_unique<WebAddressMenu>(form, remote->PageAddress(WebRole::Control, host));
         return true;
     }
     ~WebSurfaceOn() { following.Reset(); }

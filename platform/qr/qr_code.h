@@ -12,8 +12,8 @@
 namespace dsp {
 
 struct QrCode {
-    int version = 0;  // 1 to 40
-    int size = 0;     // modules per side: 17 + 4 * version
+    int version = 0;                 // 1 to 40
+    int size = 0;                    // modules per side: 17 + 4 * version
     std::vector<std::uint8_t> dark;  // size * size, 1 for a dark module
 
     bool Dark(int x, int y) const { return dark[std::size_t(y) * std::size_t(size) + std::size_t(x)] != 0; }

@@ -32,7 +32,8 @@ T* Add(TWinControl* parent, TForm1& form, const char* name, Rect bounds) {
 }
 
 TbsSkinStdLabel* AddLine(TWinControl* parent, TForm1& form, const char* name, int top) {
-    auto* label = Add<TbsSkinStdLabel>(parent, form, name, {kMargin, top, kWidth - kMargin, top + kLineHeight});
+    auto* label =
+        Add<TbsSkinStdLabel>(parent, form, name, {kMargin, top, kWidth - kMargin, top + kLineHeight});
     label->SetAutoSize(false);
     label->SetAlignment(TAlignmentText::Center);
     label->SetSkinDataName("stdlabel");
@@ -72,8 +73,9 @@ void WebAddressDialog::Build() {
     }
     AddLine(panel_, form_, "WebAddressText", textTop)->SetCaption(address_);
     const int buttonLeft = (kWidth - kButtonWidth) / 2;
-    close_ = Add<TbsSkinButton>(panel_, form_, "WebAddressClose",
-                                {buttonLeft, buttonTop, buttonLeft + kButtonWidth, buttonTop + kButtonHeight});
+    close_ =
+        Add<TbsSkinButton>(panel_, form_, "WebAddressClose",
+                           {buttonLeft, buttonTop, buttonLeft + kButtonWidth, buttonTop + kButtonHeight});
     close_->SetSkinDataName(form_.bsSkinButton1->SkinDataName());
     close_->SetSkinData(form_.bsSkinButton1->SkinData());
     // Escape anywhere in the window clicks it while it shows.

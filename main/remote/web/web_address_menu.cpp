@@ -22,7 +22,8 @@ constexpr std::array<std::array<std::string_view, 2>, kTextCount> kTexts = {{
 }};
 
 std::string Text(const TForm1& form, TextId id) {
-    return std::string(kTexts[static_cast<std::size_t>(id)][IsChinese(form.bsSkinComboBox8->ItemIndex()) ? 1 : 0]);
+    return std::string(
+        kTexts[static_cast<std::size_t>(id)][IsChinese(form.bsSkinComboBox8->ItemIndex()) ? 1 : 0]);
 }
 
 }  // namespace

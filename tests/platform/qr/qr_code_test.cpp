@@ -21,7 +21,8 @@ void ExpectFinder(const QrCode& code, int x, int y) {
             if (mx < 0 || my < 0 || mx >= code.size || my >= code.size) continue;
             const int ring = std::max(std::abs(dx - 3), std::abs(dy - 3));  // 0 at the centre
             const bool dark = ring != 2 && ring != 4;
-            ASSERT_EQ(code.Dark(mx, my), dark) << "finder at " << x << "," << y << " module " << mx << "," << my;
+            ASSERT_EQ(code.Dark(mx, my), dark)
+                << "finder at " << x << "," << y << " module " << mx << "," << my;
         }
     }
 }
@@ -53,8 +54,8 @@ TEST(QrCode, SymbolsHoldTheirPatternsAndLevelMAtTheSmallestVersion) {
     const std::string url = "http://192.168.100.200:65535/?t=9e4f542b612860e39b0fe8acb60ffbbb";
     // Level M holds 14 bytes in version 1, 26 in 2, 62 in 4, 84 in 5.
     const std::pair<std::string, int> cases[] = {
-        {std::string(14, 'a'), 1}, {std::string(15, 'a'), 2}, {std::string(62, 'x'), 4},
-        {url, 5},                  {std::string(84, '~'), 5}, {std::string(85, '~'), 6},
+        {std::string(14, 'a'), 1}, {std::string(15, 'a'), 2}, {std::string(62, 'x'), 4}, {url, 5},
+        {std::string(84, '~'), 5}, {std::string(85, '~'), 6},
     };
     for (const auto& [text, version] : cases) {
         SCOPED_TRACE(text);
