@@ -5,6 +5,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
+#include "platform/framework/mouse_message.h"
 #include "platform/text/font_engine.h"
 #include "skin/form/caption_commands.h"
 #include "skin/form/frame_constants.h"
@@ -145,8 +146,9 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
             return true;
         case kWmNcHitTest: {
             if (!frameOn_) return false;
-            m.Result = HitTest(WindowPoint({LParamX(m.LParam), LParamY(m.LParam)}));
-            if (m.Result == kHtObject) UpdateHover(WindowPoint({LParamX(m.LParam), LParamY(m.LParam)}));
+            const Point p = WindowPoint(PointOf(m)->Screen(form_));
+            m.Result = HitTest(p);
+            if (m.Result == kHtObject) UpdateHover(p);
             return true;
         }
         case kWmNcPaint:

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/framework/form.h"
+#include "platform/framework/mouse_message.h"
 #include "platform/text/font.h"
 #include "skin/form/caption_drag.h"
 #include "skin/form/form_animator.h"
@@ -161,6 +162,8 @@ class TbsSkinForm : public TbsSkinComponent {
     void HandleMessage(TMessage& message);
     bool HandleFrameMessage(TMessage& message);
     bool HandleMouse(TMessage& message);
+    bool NonClientMouse(const MouseMessage& mouse, Point screen);
+    bool ClientMouse(const MouseMessage& mouse, Point screen);
     bool HandleSkinMessage(TMessage& message);
     bool HandleSysCommand(uintptr_t command);
 

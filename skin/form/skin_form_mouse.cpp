@@ -3,6 +3,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
+#include "platform/framework/mouse_message.h"
 #include "skin/form/frame_constants.h"
 #include "skin/form/skin_form.h"
 #include "skin/skin_data.h"
@@ -136,78 +137,69 @@ void TbsSkinForm::ObjectUp(TMouseButton button, Point p) {
 }
 
 bool TbsSkinForm::HandleMouse(TMessage& m) {
-    const Point screen{LParamX(m.LParam), LParamY(m.LParam)};
-    switch (m.Msg) {
-        case kWmNcMouseMove:
-            if (!frameOn_) return false;
-            UpdateHover(WindowPoint(screen));
-            return true;
-        case kWmNcLButtonDown:
-        case kWmNcRButtonDown: {
-            if (!frameOn_) return false;
-            const TMouseButton button =
-                m.Msg == kWmNcLButtonDown ? TMouseButton::mbLeft : TMouseButton::mbRight;
-            const Point p = WindowPoint(screen);
+    if (m.Msg == kWmCaptureChanged) {
+        // Someone else took the mouse: a drag or press ends here.
+        frameCapture_ = false;
+        drag_.CaptureLost();
+        return false;
+    }
+    const std::optional<MouseMessage> mouse = DecodeMouse(m);
+    if (!mouse) return false;
+    const Point screen = mouse->point.Screen(form_);
+    if (mouse->nonClient) return frameOn_ && NonClientMouse(*mouse, screen);
+    return ClientMouse(*mouse, screen);
+}
+
+bool TbsSkinForm::NonClientMouse(const MouseMessage& mouse, Point screen) {
+    const Point p = WindowPoint(screen);
+    switch (mouse.action) {
+        case MouseAction::Move:
             UpdateHover(p);
-            if (hot_ >= 0 && !objects_[static_cast<std::size_t>(hot_)]->IsCaption()) {
-                ObjectDown(button, p);
+            return true;
+        case MouseAction::Up:
+            drag_.Release();
+            ObjectUp(mouse.button, p);
+            return true;
+        case MouseAction::DoubleClick:
+            if (mouse.button != TMouseButton::mbLeft) return false;
+            if (mouse.hitCode == kHtCaption) {
+                CaptionDoubleClick();
                 return true;
             }
-            if (hot_ >= 0) ObjectDown(button, p);
-            if (static_cast<int>(m.WParam) == kHtCaption) {
-                if (button == TMouseButton::mbRight)
-                    OpenSystemMenu(screen);
-                else if (windowState_ != TbsWindowState::wsMaximized)
-                    drag_.Press(screen);
-            }
+            // A quick second press on a button is a press like the first.
+            [[fallthrough]];
+        case MouseAction::Down: {
+            UpdateHover(p);
+            const bool onButton = hot_ >= 0 && !objects_[static_cast<std::size_t>(hot_)]->IsCaption();
+            if (hot_ >= 0) ObjectDown(mouse.button, p);
+            if (onButton || mouse.hitCode != kHtCaption) return true;
+            if (mouse.button == TMouseButton::mbRight)
+                OpenSystemMenu(screen);
+            else if (windowState_ != TbsWindowState::wsMaximized)
+                drag_.Press(screen);
             return true;
         }
-        case kWmNcLButtonDblClk:
-            if (!frameOn_) return false;
-            if (static_cast<int>(m.WParam) == kHtCaption)
-                CaptionDoubleClick();
-            else {
-                // A quick second press on a button is a press like the first.
-                TMessage down{kWmNcLButtonDown, m.WParam, m.LParam, 0};
-                return HandleMouse(down);
-            }
-            return true;
-        case kWmNcLButtonUp:
-        case kWmNcRButtonUp:
-            if (!frameOn_) return false;
-            drag_.Release();
-            ObjectUp(m.Msg == kWmNcLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight,
-                     WindowPoint(screen));
-            return true;
-        case kWmMouseMove:
-            if (!frameCapture_ && !drag_.Pressed()) return false;
-            {
-                const Point p =
-                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
-                if (drag_.Pressed())
-                    drag_.MoveTo(p + Point{form_.Left(), form_.Top()});
-                else
-                    UpdateHover(p);
-            }
-            return true;
-        case kWmLButtonUp:
-        case kWmRButtonUp:
-            if (!frameCapture_ && !drag_.Pressed() && pressed_ < 0) return false;
-            {
-                const Point p =
-                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
-                drag_.Release();
-                ObjectUp(m.Msg == kWmLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight, p);
-                return true;
-            }
-        case kWmCaptureChanged:
-            // Someone else took the mouse: a drag or press ends here.
-            frameCapture_ = false;
-            drag_.CaptureLost();
-            return false;
-        default:
-            return false;
     }
+    return false;
+}
+
+// While the frame holds the mouse, the pointer's moves and the release come
+// as client messages.
+bool TbsSkinForm::ClientMouse(const MouseMessage& mouse, Point screen) {
+    if (mouse.action == MouseAction::Move) {
+        if (drag_.Pressed())
+            drag_.MoveTo(screen);
+        else if (frameCapture_)
+            UpdateHover(WindowPoint(screen));
+        else
+            return false;
+        return true;
+    }
+    if (mouse.action != MouseAction::Up || mouse.button == TMouseButton::mbMiddle) return false;
+    if (!frameCapture_ && !drag_.Pressed() && pressed_ < 0) return false;
+    drag_.Release();
+    ObjectUp(mouse.button, WindowPoint(screen));
+    return true;
 }
 
 // --- the caption
