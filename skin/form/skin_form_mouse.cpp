@@ -1,8 +1,6 @@
 // TbsSkinForm: the hit test, the frame objects under the mouse, presses and
 // releases, the activation fade and the caption (drag and double-click).
 
-#include <cstdlib>
-
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
 #include "skin/form/frame_constants.h"
@@ -11,9 +9,6 @@
 
 namespace dsp {
 namespace {
-
-// The pointer travel that turns a caption press into a move of the window.
-constexpr int kDragThreshold = 3;
 
 bool InsideMask(const TbsSkinData& skin, const FrameLayout& l, const std::optional<Region>& region, Point p) {
     if (skin.MaskBitmap().Empty()) return true;
@@ -41,7 +36,9 @@ int TbsSkinForm::HitTest(Point p) const {
                                           });
     if (!skinned_) {
         if (Sizeable() && !folded && windowState_ != TbsWindowState::wsMaximized) {
-            const bool l = p.x <= 2, t = p.y <= 2, r = p.x >= w - 2, b = p.y >= h - 2;
+            // The border's outer pixels size the window.
+            const bool l = p.x < layout_.leftWidth, t = p.y < layout_.caption.top;
+            const bool r = p.x > w - layout_.rightWidth, b = p.y > h - layout_.bottomHeight;
             if (l && t) return kHtTopLeft;
             if (r && t) return kHtTopRight;
             if (l && b) return kHtBottomLeft;
@@ -51,19 +48,13 @@ int TbsSkinForm::HitTest(Point p) const {
             if (r) return kHtRight;
             if (b) return kHtBottom;
         }
-        if (Rect{kFallbackBorder, kFallbackBorder, w - kFallbackBorder,
-                 kFallbackBorder + kFallbackCaptionHeight}
-                .Contains(p))
-            return kHtCaption;
-        if (Rect{kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight, w - kFallbackBorder,
-                 h - kFallbackBorder}
-                .Contains(p))
-            return kHtClient;
+        if (layout_.caption.Contains(p)) return kHtCaption;
+        if (layout_.client.Contains(p)) return kHtClient;
         return kHtObject;
     }
     if (folded) return overCaption ? kHtCaption : kHtObject;
     const Rect& c = layout_.client;
-    if (index >= 0 && !overCaption && !dragging_) return kHtObject;
+    if (index >= 0 && !overCaption && !drag_.Moving()) return kHtObject;
     if (Sizeable() && windowState_ != TbsWindowState::wsMaximized) {
         const int bw = SkinData()->FormData().BorderWidth;
         const Rect window{0, 0, w, h};
@@ -100,10 +91,14 @@ void TbsSkinForm::UpdateHover(Point p) {
         if (index != pressed_) index = -1;
     }
     SetHot(index);
-    if (hot_ >= 0 && !hoverTimer_) {
-        form_.SetTimer(kFrameHoverTimer, kFrameHoverIntervalMs);
-        hoverTimer_ = true;
-    }
+    if (hot_ >= 0) animator_.Start(FrameTrack::Hover, kFrameHoverIntervalMs, [this] { return HoverTick(); });
+}
+
+// The pointer may leave an object without a message to the frame (onto
+// another window, or off the screen): the poll catches it.
+bool TbsSkinForm::HoverTick() {
+    UpdateHover(WindowPoint(AppCursorPos()));
+    return hot_ >= 0 || pressed_ >= 0;
 }
 
 void TbsSkinForm::SetHot(int index) {
@@ -162,8 +157,8 @@ bool TbsSkinForm::HandleMouse(TMessage& m) {
             if (static_cast<int>(m.WParam) == kHtCaption) {
                 if (button == TMouseButton::mbRight)
                     OpenSystemMenu(screen);
-                else
-                    BeginCaptionDrag(screen);
+                else if (windowState_ != TbsWindowState::wsMaximized)
+                    drag_.Press(screen);
             }
             return true;
         }
@@ -180,39 +175,35 @@ bool TbsSkinForm::HandleMouse(TMessage& m) {
         case kWmNcLButtonUp:
         case kWmNcRButtonUp:
             if (!frameOn_) return false;
-            EndCaptionDrag();
+            drag_.Release();
             ObjectUp(m.Msg == kWmNcLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight,
                      WindowPoint(screen));
             return true;
         case kWmMouseMove:
-            if (!frameCapture_) return false;
+            if (!frameCapture_ && !drag_.Pressed()) return false;
             {
                 const Point p =
                     Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
-                if (captionPressed_)
-                    DragTo(p + Point{form_.Left(), form_.Top()});
+                if (drag_.Pressed())
+                    drag_.MoveTo(p + Point{form_.Left(), form_.Top()});
                 else
                     UpdateHover(p);
             }
             return true;
         case kWmLButtonUp:
         case kWmRButtonUp:
-            if (!frameCapture_ && pressed_ < 0) return false;
+            if (!frameCapture_ && !drag_.Pressed() && pressed_ < 0) return false;
             {
                 const Point p =
                     Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
-                const bool wasDrag = captionPressed_;
-                EndCaptionDrag();
+                drag_.Release();
                 ObjectUp(m.Msg == kWmLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight, p);
-                (void)wasDrag;
                 return true;
             }
         case kWmCaptureChanged:
             // Someone else took the mouse: a drag or press ends here.
-            if (frameCapture_) {
-                frameCapture_ = false;
-                captionPressed_ = dragging_ = false;
-            }
+            frameCapture_ = false;
+            drag_.CaptureLost();
             return false;
         default:
             return false;
@@ -221,52 +212,8 @@ bool TbsSkinForm::HandleMouse(TMessage& m) {
 
 // --- the caption
 
-void TbsSkinForm::BeginCaptionDrag(Point screen) {
-    if (windowState_ == TbsWindowState::wsMaximized) return;
-    captionPressed_ = true;
-    dragging_ = false;
-    grabScreen_ = screen;
-    grabWindow_ = {form_.Left(), form_.Top()};
-    frameCapture_ = true;
-    form_.SetMouseCapture(true);
-}
-
-void TbsSkinForm::DragTo(Point screen) {
-    const Point travel = screen - grabScreen_;
-    if (!dragging_) {
-        if (std::abs(travel.x) < kDragThreshold && std::abs(travel.y) < kDragThreshold) return;
-        dragging_ = true;
-        // With a window manager the move is its job: hand it over, pointer
-        // and all. It moves the window by the pointer's travel from the
-        // press, as we would.
-        if (HostWindow* host = form_.Host()) {
-            frameCapture_ = false;
-            form_.SetMouseCapture(false);
-            if (host->BeginSystemMove(grabScreen_)) {
-                captionPressed_ = dragging_ = false;
-                return;
-            }
-            frameCapture_ = true;
-            form_.SetMouseCapture(true);
-        }
-    }
-    // The window keeps the grab point under the pointer. `screen` is where
-    // the pointer really was, even for an event measured against the
-    // window's place before the last step (the host sees to that).
-    form_.SetBounds(grabWindow_.x + travel.x, grabWindow_.y + travel.y, form_.Width(), form_.Height());
-}
-
-void TbsSkinForm::EndCaptionDrag() {
-    if (!captionPressed_) return;
-    captionPressed_ = dragging_ = false;
-    if (frameCapture_ && pressed_ < 0) {
-        frameCapture_ = false;
-        form_.SetMouseCapture(false);
-    }
-}
-
 void TbsSkinForm::CaptionDoubleClick() {
-    EndCaptionDrag();
+    drag_.Release();
     const bool sizeable = Sizeable();
     const bool maximized = windowState_ == TbsWindowState::wsMaximized;
     if (sizeable && windowState_ == TbsWindowState::wsMinimized)
@@ -303,39 +250,31 @@ void TbsSkinForm::StartMorph() {
         }
         any = any || o->StillMorphing();
     }
-    if (any && !morphTimer_) {
-        form_.SetTimer(kFrameMorphTimer, kFrameMorphIntervalMs);
-        morphTimer_ = true;
-    }
+    if (any) animator_.Start(FrameTrack::Morph, kFrameMorphIntervalMs, [this] { return MorphTick(); });
 }
 
 void TbsSkinForm::StartCaptionAnimation() {
     for (const auto& o : objects_) {
-        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
-        if (caption == nullptr || !caption->StillAnimating()) continue;
-        // One timer for the window: the first animated caption's pace.
-        if (!animationTimer_) form_.SetTimer(kFrameAnimationTimer, caption->AnimationIntervalMs());
-        animationTimer_ = true;
+        if (!o->StillAnimating()) continue;
+        // One track for the window: the first animated object's pace.
+        animator_.Start(FrameTrack::Caption, static_cast<uint32_t>(o->AnimationIntervalMs()),
+                        [this] { return CaptionAnimationTick(); });
         return;
     }
 }
 
-void TbsSkinForm::CaptionAnimationTick() {
+bool TbsSkinForm::CaptionAnimationTick() {
     bool any = false;
     for (const auto& o : objects_) {
-        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
-        if (caption == nullptr || !caption->StillAnimating()) continue;
-        caption->AnimationStep();
-        RepaintObject(*caption);
-        any = any || caption->StillAnimating();
+        if (!o->StillAnimating()) continue;
+        o->AnimationStep();
+        RepaintObject(*o);
+        any = any || o->StillAnimating();
     }
-    if (!any) {
-        form_.KillTimer(kFrameAnimationTimer);
-        animationTimer_ = false;
-    }
+    return any;
 }
 
-void TbsSkinForm::MorphTick() {
+bool TbsSkinForm::MorphTick() {
     bool any = false;
     for (const auto& o : objects_) {
         if (!o->StillMorphing()) continue;
@@ -343,10 +282,7 @@ void TbsSkinForm::MorphTick() {
         RepaintObject(*o);
         any = any || o->StillMorphing();
     }
-    if (!any) {
-        form_.KillTimer(kFrameMorphTimer);
-        morphTimer_ = false;
-    }
+    return any;
 }
 
 }  // namespace dsp
