@@ -64,13 +64,14 @@ std::string After(const std::string& out, const std::string& key, std::size_t fr
 }
 
 // With --web, the system menu's "Web remote..." (its accelerator W) opens the
-// dialog with the address printed at start, in the window's language;
-// Escape closes it. Without --web the menu has no such entry. The system
-// menu button sits at the caption's left, above the client area.
+// dialog with the address printed at start, in the window's language; Escape
+// or its button closes it. Without --web the menu has no such entry. The
+// system menu button sits at the caption's left, above the client area.
 TEST(PanelProgram, WebRemoteAddressDialogOpensFromTheSystemMenu) {
     const std::string open = "click 10 -16\ntype w\ndump\n";
-    const std::string script =
-        "pick bsSkinComboBox8 1\n" + open + "key Escape\ndump\npick bsSkinComboBox8 0\n" + open + "quit\n";
+    const std::string script = "pick bsSkinComboBox8 1\n" + open +
+                               "key Escape\ndump\npick bsSkinComboBox8 0\n" + open +
+                               "click WebAddressClose\ndump\nquit\n";
     const std::string run = "printf '" + script + "' | XDG_CONFIG_HOME=" + OutDir() +
                             "/web-config timeout 30 " + kProgram + " --headless";
     const std::string out = RunShell(run + " --web 127.0.0.1:0 2>&1");
@@ -92,9 +93,11 @@ TEST(PanelProgram, WebRemoteAddressDialogOpensFromTheSystemMenu) {
     EXPECT_EQ(After(out, "WebAddressPanel TbsSkinPanel enabled=1 ", chinese).substr(0, 9), "visible=1");
     EXPECT_EQ(After(out, "WebAddressPrompt TbsSkinStdLabel enabled=1 visible=1 caption=", chinese),
               "\"用手机扫描二维码，或打开此地址：\" skin=1:stdlabel:16");
+    const std::size_t closed = out.find("WebAddressPanel", chinese + 1);
+    EXPECT_EQ(After(out, "WebAddressPanel TbsSkinPanel enabled=1 ", closed + 1).substr(0, 9), "visible=0");
 
     const std::string without = RunShell(run + " 2>&1");
-    EXPECT_EQ(without.find("WebAddress"), std::string::npos) << without;
+    EXPECT_EQ(without.find("WebAddressPanel"), std::string::npos) << without;
 }
 
 TEST(PanelProgram, UnknownOptionIsAUsageError) {
