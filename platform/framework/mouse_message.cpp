@@ -13,14 +13,15 @@ struct ButtonBase {
     bool nonClient;
 };
 constexpr ButtonBase kButtonBases[] = {
-    {kWmLButtonDown, TMouseButton::mbLeft, false},    {kWmRButtonDown, TMouseButton::mbRight, false},
-    {kWmMButtonDown, TMouseButton::mbMiddle, false},  {kWmNcLButtonDown, TMouseButton::mbLeft, true},
+    {kWmLButtonDown, TMouseButton::mbLeft, false},   {kWmRButtonDown, TMouseButton::mbRight, false},
+    {kWmMButtonDown, TMouseButton::mbMiddle, false}, {kWmNcLButtonDown, TMouseButton::mbLeft, true},
     {kWmNcRButtonDown, TMouseButton::mbRight, true},
 };
 constexpr MouseAction kActions[] = {MouseAction::Down, MouseAction::Up, MouseAction::DoubleClick};
 
 bool MeasuredOnScreen(uint32_t msg) {
-    return msg == kWmNcHitTest || msg == kWmMouseWheel || (msg >= kWmNcMouseMove && msg <= kWmNcRButtonDblClk);
+    return msg == kWmNcHitTest || msg == kWmMouseWheel ||
+           (msg >= kWmNcMouseMove && msg <= kWmNcRButtonDblClk);
 }
 
 }  // namespace
