@@ -4,14 +4,17 @@
 
 #include "main/panel/form1.h"
 #include "main/remote/form_remote_panel.h"
+#include "main/remote/web/web_address_menu.h"
 #include "main/remote/web/web_remote.h"
 #include "platform/framework/application.h"
+#include "platform/net/lan_address.h"
 
 namespace dsp {
 
 struct WebSurface::Impl {
     std::unique_ptr<FormRemotePanel> panel;
     std::unique_ptr<WebRemote> remote;
+    std::unique_ptr<WebAddressMenu> menu;
     ChangeBus::Subscription following;
 
     ~Impl() { following.Reset(); }
@@ -43,6 +46,10 @@ bool WebSurface::Start(TApplication& app, TForm1& form, std::string_view listen,
         [&remote](const ParamChange& change) { remote.Changed(*change.row, change.value); });
     err << "dsp-panel: web remote: " << remote.PageAddress(WebRole::Control) << "\n"
         << "dsp-panel: web remote, read-only: " << remote.PageAddress(WebRole::Watch) << std::endl;
+    // A phone cannot open the wildcard address of a server on every
+    // interface: the dialog names this computer's LAN address then.
+    const std::string host = ReachableAddress(options.server.address);
+    impl_->menu = std::make_unique<WebAddressMenu>(form, remote.PageAddress(WebRole::Control, host));
     return true;
 }
 

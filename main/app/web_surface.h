@@ -1,6 +1,7 @@
 #pragma once
 // `--web`: the web remote's page and WebSocket, following the window's change
-// bus; its addresses with their tokens go to stderr. web_surface.cpp has it;
+// bus; its addresses with their tokens go to stderr, and the system menu
+// shows the one that may change the panel. web_surface.cpp has it;
 // the Windows build, which has no web server, only says so
 // (web_surface_windows.cpp).
 
