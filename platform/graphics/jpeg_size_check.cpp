@@ -16,7 +16,8 @@ unsigned BigEndian16(std::span<const std::uint8_t> data, std::size_t at) {
 }  // namespace
 
 std::string JpegSizeProblem(std::uint64_t width, std::uint64_t height, std::size_t dataSize) {
-    if (width == 0 || height == 0 || width > std::uint64_t(kMaxBitmapSide) || height > std::uint64_t(kMaxBitmapSide))
+    if (width == 0 || height == 0 || width > std::uint64_t(kMaxBitmapSide) ||
+        height > std::uint64_t(kMaxBitmapSide))
         return "size out of range";
     const std::uint64_t pixels = width * height;
     if (pixels > std::uint64_t(dataSize) * kPixelsPerByte || pixels > kMaxDecodedPixels)
@@ -38,7 +39,8 @@ bool ReadJpegFrameSize(std::span<const std::uint8_t> data, unsigned* width, unsi
         if (marker == 0xDA || marker == 0xD9) return false;  // a scan or the end before any frame
         const std::size_t length = BigEndian16(data, at + 2);
         // SOF0..SOF15, but not DHT (C4), JPG (C8) nor DAC (CC).
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame) {
             if (length < 7 || at + 9 > data.size()) return false;
             *height = BigEndian16(data, at + 5);

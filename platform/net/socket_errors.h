@@ -20,20 +20,20 @@ inline constexpr SocketHandle kNoSocket = -1;
 
 namespace socket_error {
 #if defined(_WIN32)
-inline constexpr int kBadHandle = 6;            // ERROR_INVALID_HANDLE
-inline constexpr int kInvalid = 87;             // ERROR_INVALID_PARAMETER
-inline constexpr int kBusy = 170;               // ERROR_BUSY
-inline constexpr int kIo = 1117;                // ERROR_IO_DEVICE
+inline constexpr int kBadHandle = 6;  // ERROR_INVALID_HANDLE
+inline constexpr int kInvalid = 87;   // ERROR_INVALID_PARAMETER
+inline constexpr int kBusy = 170;     // ERROR_BUSY
+inline constexpr int kIo = 1117;      // ERROR_IO_DEVICE
 inline constexpr int kConnectionAborted = 10053;
 inline constexpr int kConnectionReset = 10054;
 inline constexpr int kNotConnected = 10057;
-inline constexpr int kShutDown = 10058;         // sending after the end was sent
+inline constexpr int kShutDown = 10058;  // sending after the end was sent
 inline constexpr int kTimedOut = 10060;
 inline constexpr int kHostUnreachable = 10065;
 inline constexpr int kNetUnreachable = 10051;
 inline constexpr int kProtocolNotSupported = 10043;
 inline constexpr int kAlreadyConnected = 10056;
-inline constexpr int kNoSuchHost = 11001;       // WSAHOST_NOT_FOUND
+inline constexpr int kNoSuchHost = 11001;  // WSAHOST_NOT_FOUND
 #else
 inline constexpr int kBadHandle = EBADF;
 inline constexpr int kInvalid = EINVAL;

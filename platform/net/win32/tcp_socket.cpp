@@ -1,8 +1,8 @@
 #include "platform/net/tcp_socket.h"
 
+#include <mstcpip.h>
 #include <winsock2.h>
 #include <ws2tcpip.h>
-#include <mstcpip.h>
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "platform/net/udp_socket.h"
 
-#include <winsock2.h>
 #include <mswsock.h>
+#include <winsock2.h>
 
 #include <vector>
 

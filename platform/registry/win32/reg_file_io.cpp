@@ -47,8 +47,8 @@ int ReplaceFileAtomically(const std::string& path, const std::string& data) {
     int rc = WriteAll(fd, data);
     if (rc == 0 && ::_commit(fd) != 0) rc = errno;
     if (::_close(fd) != 0 && rc == 0) rc = errno;
-    if (rc == 0 && !MoveFileExW(temp.c_str(), Widen(path).c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (rc == 0 &&
+        !MoveFileExW(temp.c_str(), Widen(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         rc = ErrnoOf(GetLastError());
     if (rc != 0) ::_wunlink(temp.c_str());
     return rc;

@@ -71,7 +71,8 @@ void LineInput::Fill() {
     }
     std::array<HANDLE, 2> items{feed_->ready, stop_};
     const DWORD r = WaitForMultipleObjects(stop_ ? 2 : 1, items.data(), FALSE, INFINITE);
-    if (r == WAIT_OBJECT_0 + 1 || (r == WAIT_OBJECT_0 && stop_ && WaitForSingleObject(stop_, 0) == WAIT_OBJECT_0)) {
+    if (r == WAIT_OBJECT_0 + 1 ||
+        (r == WAIT_OBJECT_0 && stop_ && WaitForSingleObject(stop_, 0) == WAIT_OBJECT_0)) {
         stopped_ = true;
         return;
     }
