@@ -130,7 +130,7 @@ struct WebSurfaceOn {
     bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
         WebRemoteOptions options;
         if (!ParseWebListen(listen, options.server.address, options.server.port)) {
-            err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080, [::1]:8080): " << listen << "\n";
+            err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080): " << listen << "\n";
             return false;
         }
         std::string problem;
