@@ -182,6 +182,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         return err << "dsp-panel: --osc takes [ADDR:]PORT with a dotted IPv4 address: " << *options->osc
                    << "\n",
                2;
+    if (options->web && !WebSurface::Accepts(*options->web, err)) return 2;
     Simulation simulation;
     if (options->simulate) {
         if (!simulation.Start(out, err)) return 1;

@@ -23,12 +23,17 @@ struct WebSurface::Impl {
 WebSurface::WebSurface() = default;
 WebSurface::~WebSurface() = default;
 
+bool WebSurface::Accepts(std::string_view listen, std::ostream& err) {
+    std::string address;
+    std::uint16_t port = 0;
+    if (ParseWebListen(listen, address, port)) return true;
+    err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080): " << listen << "\n";
+    return false;
+}
+
 bool WebSurface::Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
     WebRemoteOptions options;
-    if (!ParseWebListen(listen, options.server.address, options.server.port)) {
-        err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080, [::1]:8080): " << listen << "\n";
-        return false;
-    }
+    ParseWebListen(listen, options.server.address, options.server.port);  // checked at start
     std::string problem;
     const std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
     if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", false;

@@ -21,8 +21,11 @@ class WebSurface {
     WebSurface(const WebSurface&) = delete;
     WebSurface& operator=(const WebSurface&) = delete;
 
-    // Serves on `listen` ([ADDR:]PORT); false, with the reason on `err`,
-    // when it cannot.
+    // Whether `listen` ([ADDR:]PORT) can be served; the reason on `err` when
+    // not. Checked at start, before anything else opens.
+    static bool Accepts(std::string_view listen, std::ostream& err);
+
+    // Serves on `listen`; false, with the reason on `err`, when it cannot.
     bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err);
 
   private:
