@@ -1,8 +1,11 @@
 #include "platform/net/tcp_socket.h"
 
-#include <mstcpip.h>
+// winsock2.h first: the others build on it.
+// clang-format off
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <mstcpip.h>
+// clang-format on
 
 #include <memory>
 

@@ -1,7 +1,10 @@
 #include "platform/net/udp_socket.h"
 
-#include <mswsock.h>
+// winsock2.h first: mswsock.h builds on it.
+// clang-format off
 #include <winsock2.h>
+#include <mswsock.h>
+// clang-format on
 
 #include <vector>
 
