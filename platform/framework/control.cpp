@@ -164,19 +164,31 @@ Rect TControl::RectInForm() const {
     return Rect::FromOriginSize(p.x, p.y, width_, height_);
 }
 
+// What the painter can show of the control: its parents clip every child to
+// their client areas, so nothing outside them needs painting again.
+Rect TControl::VisibleRectInForm() const {
+    Rect r = RectInForm();
+    for (const TWinControl* p = parent_; p != nullptr && !r.IsEmpty(); p = p->Parent()) {
+        const Rect client = p->ClientRectInWindow();
+        r = Intersect(r, Rect::FromOriginSize(p->OffsetInForm().x, p->OffsetInForm().y, client.Width(),
+                                              client.Height()));
+    }
+    return r;
+}
+
 void TControl::InvalidateFormRect(const Rect& formRect) const {
     if (TForm* form = ParentForm()) form->InvalidateWindowRect(formRect);
 }
 
 void TControl::Invalidate() {
     if (!visible_) return;
-    InvalidateFormRect(RectInForm());
+    InvalidateFormRect(VisibleRectInForm());
 }
 
 void TControl::InvalidateRect(const Rect& clientRect) {
     if (!visible_) return;
     Point off = OffsetInForm();
-    InvalidateFormRect(Intersect(clientRect.Offset(off), RectInForm()));
+    InvalidateFormRect(Intersect(clientRect.Offset(off), VisibleRectInForm()));
 }
 
 void TControl::Update() {

@@ -170,6 +170,8 @@ class TControl : public TComponent {
 
     // The rectangle of this control in its form's window coordinates.
     Rect RectInForm() const;
+    // RectInForm cut to the client areas of the parents around it.
+    Rect VisibleRectInForm() const;
     void InvalidateFormRect(const Rect& formRect) const;
 
   private:
