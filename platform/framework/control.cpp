@@ -4,6 +4,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/framework/host.h"
 #include "platform/framework/mouse_message.h"
 #include "platform/framework/win_control.h"
 
@@ -142,6 +143,13 @@ void TControl::SetMouseCapture(bool capture) {
         Application->Input().SetCapture(nullptr);
 }
 
+void TControl::ShowCursorFor(int hitCode) {
+    TCursor client = TCursor::crDefault;
+    for (const TControl* c = this; c && client == TCursor::crDefault; c = c->Parent()) client = c->Cursor();
+    TForm* form = ParentForm();
+    if (HostWindow* host = form ? form->Host() : nullptr) host->SetCursor(CursorForHitCode(hitCode, client));
+}
+
 bool TControl::MouseInControl() const { return Application && Application->Input().Hover() == this; }
 
 FontEngine& TControl::Fonts() const {
@@ -253,6 +261,10 @@ void TControl::WndProc(TMessage& m) {
             break;
         case kWmNcHitTest:
             m.Result = kHtClient;
+            break;
+        case kWmSetCursor:
+            ShowCursorFor(static_cast<int>(m.WParam));
+            m.Result = 1;
             break;
         default:
             break;

@@ -103,6 +103,11 @@ void TbsSkinForm::SetHideCaptionButtons(bool value) {
     RepaintFrame();
 }
 
+void TbsSkinForm::SetShowIcon(bool value) {
+    showIcon_ = value;
+    RepaintFrame();
+}
+
 void TbsSkinForm::SetMagnetic(bool value) {
     magnetic_ = value;
     drag_.SetSnapDistance(magnetic_ ? magneticSize_ : 0);
@@ -179,6 +184,13 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
             return true;
         case kWmSysCommand:
             return HandleSysCommand(m.WParam);
+        case kWmSetCursor:
+            // The window's own pointer over the caption and the frame objects;
+            // the sizing borders keep their arrows.
+            if (useFormCursorInNCArea_ && (static_cast<int>(m.WParam) < kHtLeft || m.WParam > kHtBottomRight))
+                m.WParam = kHtClient;
+            previousHandler_(m);
+            return true;
         case kCmVisibleChanged:
             previousHandler_(m);
             if (m.WParam != 0) StartFadeIn();

@@ -69,7 +69,7 @@ class TbsSkinForm : public TbsSkinComponent {
     bool HideCaptionButtons() const { return hideCaptionButtons_; }
     void SetHideCaptionButtons(bool value);
     bool ShowIcon() const { return showIcon_; }
-    void SetShowIcon(bool value) { showIcon_ = value; }
+    void SetShowIcon(bool value);
     bool MaximizeOnFullScreen() const { return maximizeOnFullScreen_; }
     void SetMaximizeOnFullScreen(bool value) { maximizeOnFullScreen_ = value; }
     bool AlphaBlend() const { return alphaBlend_; }
