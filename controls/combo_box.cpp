@@ -134,12 +134,12 @@ ComboBoxVisual TbsSkinComboBox::Visual() const {
     v.dropped = model_.Dropped();
     v.buttonHot = buttonHover_;
     v.buttonPressed = buttonPressed_;
+    v.font = &font_;
+    v.textAreaColor = defaultColor_;
     return v;
 }
 
-void TbsSkinComboBox::PaintDefaultLook(LookContext& look) {
-    PaintComboBoxDefault(look, Visual(), font_, defaultColor_);
-}
+void TbsSkinComboBox::PaintDefaultLook(LookContext& look) { PaintComboBoxDefault(look, Visual()); }
 
 void TbsSkinComboBox::PaintSkinLook(LookContext& look) {
     const auto* s = link_.Section<TbsDataSkinComboBox>();
