@@ -108,16 +108,6 @@ void TbsSkinForm::SetShowIcon(bool value) {
     RepaintFrame();
 }
 
-void TbsSkinForm::SetMagnetic(bool value) {
-    magnetic_ = value;
-    drag_.SetSnapDistance(magnetic_ ? magneticSize_ : 0);
-}
-
-void TbsSkinForm::SetMagneticSize(int value) {
-    magneticSize_ = value;
-    drag_.SetSnapDistance(magnetic_ ? magneticSize_ : 0);
-}
-
 void TbsSkinForm::SetAlphaBlendValue(int value) { alphaBlendValue_ = std::clamp(value, 0, 255); }
 
 TbsActiveSkinObject* TbsSkinForm::FindObject(const std::string& idName) const {
