@@ -38,17 +38,6 @@ LinkState ReadLink(int fd, UnitSimulator& sim) {
 
 }  // namespace
 
-void UnitSimulator::Feed(std::span<const std::uint8_t> bytes) {
-    std::vector<Frame> frames;
-    decoder_.Feed(bytes, frames);
-    for (const Frame& frame : frames) {
-        state_.Apply(frame);
-        out_ << DescribeFrame(frame) << '\n' << std::flush;
-    }
-}
-
-void UnitSimulator::PrintState() { state_.PrintTable(out_, decoder_.SkippedBytes()); }
-
 SimulatorEnd UnitSimulator::Run(int linkFd, const SimulatorOptions& options, const StopSignal* stop,
                                 SignalWatch* signals) {
     bool peerSeen = !options.waitForPeer;
