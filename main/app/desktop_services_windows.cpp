@@ -16,7 +16,9 @@ namespace {
 // by class find it by).
 constexpr std::string_view kWindowClass = "dsp-panel";
 
-bool IsCom1(const std::string& name) {
+// The port component asks for "\\.\COM1"; the name may come in any case.
+bool IsCom1(std::string_view name) {
+    if (name.starts_with("\\\\.\\")) name.remove_prefix(4);
     return name.size() == 4 && (name[0] | 0x20) == 'c' && (name[1] | 0x20) == 'o' &&
            (name[2] | 0x20) == 'm' && name[3] == '1';
 }
