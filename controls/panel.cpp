@@ -2,6 +2,7 @@
 
 #include "controls/look/skin_text.h"
 #include "controls/skin_sections.h"
+#include "platform/framework/mouse_message.h"
 #include "skin/data_skin_panels.h"
 
 namespace dsp {
@@ -187,7 +188,7 @@ TbsSkinStatusBar::TbsSkinStatusBar(TComponent* owner) : TbsSkinPanel(owner) {
 
 void TbsSkinStatusBar::WndProc(TMessage& message) {
     if (message.Msg == kWmNcHitTest && sizeGrip_) {
-        Point p = ScreenToClient({LParamX(message.LParam), LParamY(message.LParam)});
+        const Point p = PointOf(message)->Client(*this);
         Rect grip{Width() - Height(), 0, Width(), Height()};
         message.Result = grip.Contains(p) ? kHtBottomRight : kHtClient;
         return;

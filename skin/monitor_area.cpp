@@ -62,9 +62,7 @@ Rect MonitorArea(const Rect& window, MonitorPart part, std::span<const MonitorIn
 }
 
 Rect MonitorArea(const TControl& window, MonitorPart part) {
-    if (Application == nullptr) return {};
-    const std::vector<MonitorInfo> monitors = Application->Monitors();
-    return MonitorArea(ScreenBounds(window), part, monitors);
+    return MonitorArea(ScreenBounds(window), part, AppMonitors());
 }
 
 }  // namespace dsp

@@ -17,8 +17,7 @@ enum class MonitorPart { WorkArea, Whole };
 // display list gives an empty rectangle.
 Rect MonitorArea(const Rect& window, MonitorPart part, std::span<const MonitorInfo> monitors);
 
-// For a control on the screen, from the application's displays; empty
-// without an application.
+// For a control on the screen, from the application's displays.
 Rect MonitorArea(const TControl& window, MonitorPart part);
 
 }  // namespace dsp

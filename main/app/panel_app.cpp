@@ -18,6 +18,7 @@
 #include "main/protocol/frame.h"
 #include "main/remote/form_remote_panel.h"
 #include "main/remote/osc_server.h"
+#include "main/remote/web/web_address_menu.h"
 #include "main/remote/web/web_remote.h"
 #include "main/scene/panel_scenes.h"
 #include "main/scene/scenes_menu.h"
@@ -26,6 +27,7 @@
 #include "platform/framework/headless_host.h"
 #include "platform/framework/messages.h"
 #include "platform/hosts/sdl/sdl_host.h"
+#include "platform/net/lan_address.h"
 #include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/line_input.h"
 #include "platform/serialdev/pty_pair.h"
@@ -118,10 +120,12 @@ struct OscSurfaceOn {
 };
 
 // `--web`: the web remote's page and WebSocket, following the window's change
-// bus; its addresses with their tokens go to stderr.
+// bus; its addresses with their tokens go to stderr, and the system menu
+// shows the one that may change the panel.
 struct WebSurfaceOn {
     std::unique_ptr<FormRemotePanel> panel;
     std::unique_ptr<WebRemote> remote;
+    std::unique_ptr<WebAddressMenu> menu;
     ChangeBus::Subscription following;
 
     bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
@@ -145,6 +149,10 @@ struct WebSurfaceOn {
             [this](const ParamChange& change) { remote->Changed(*change.row, change.value); });
         err << "dsp-panel: web remote: " << remote->PageAddress(WebRole::Control) << "\n"
             << "dsp-panel: web remote, read-only: " << remote->PageAddress(WebRole::Watch) << std::endl;
+        // A phone cannot open the wildcard address of a server on every
+        // interface: the dialog names this computer's LAN address then.
+        const std::string host = ReachableAddress(options.server.address);
+        menu = std::make_unique<WebAddressMenu>(form, remote->PageAddress(WebRole::Control, host));
         return true;
     }
     ~WebSurfaceOn() { following.Reset(); }

@@ -1,10 +1,10 @@
 #include "main/scene/scenes_menu.h"
 
-#include <algorithm>
 #include <array>
 #include <ostream>
 
 #include "main/panel/form1.h"
+#include "main/panel/system_menu_entry.h"
 #include "main/scene/panel_scenes.h"
 #include "main/scene/scene_file.h"
 #include "main/scene/scene_name_dialog.h"
@@ -39,12 +39,15 @@ bool UsableName(const std::string& name) {
 ScenesMenu::ScenesMenu(TForm1& form, PanelScenes& scenes, std::ostream& problems)
     : form_(form), scenes_(scenes), problems_(problems) {
     frame_ = dynamic_cast<TbsSkinForm*>(form.FindComponent("bsSkinForm1"));
-    if (frame_) AddToSystemMenu();
+    if (!frame_) return;
+    entry_ = std::make_unique<SystemMenuEntry>(*frame_, [this](TbsSkinPopupMenu& menu) {
+        return TbsMenuItem{"DSP_SCENES", Text(kScenes), "", true, [this, &menu] {
+                               OpenSubmenu({menu.Left(), menu.Top()});
+                           }};
+    });
 }
 
-ScenesMenu::~ScenesMenu() {
-    if (frame_) frame_->OnSkinMenuOpen = before_;
-}
+ScenesMenu::~ScenesMenu() = default;
 
 bool ScenesMenu::Chinese() const { return form_.bsSkinComboBox8->ItemIndex() == 0; }
 
@@ -56,22 +59,6 @@ const std::string& ScenesMenu::Text(int id) const {
         return strings;
     }();
     return kStrings[static_cast<std::size_t>(id)][Chinese() ? 1 : 0];
-}
-
-// "Scenes" goes just above the separator before "Close".
-void ScenesMenu::AddToSystemMenu() {
-    before_ = frame_->OnSkinMenuOpen;
-    frame_->OnSkinMenuOpen = [this](TObject* sender) {
-        if (before_) before_(sender);
-        TbsSkinPopupMenu* menu = frame_->SystemMenu();
-        if (!menu) return;
-        auto& items = menu->Items();
-        auto at =
-            std::find_if(items.begin(), items.end(), [](const TbsMenuItem& i) { return i.IsSeparator(); });
-        items.insert(at, {"DSP_SCENES", Text(kScenes), "", true, [this, menu] {
-                              OpenSubmenu({menu->Left(), menu->Top()});
-                          }});
-    };
 }
 
 void ScenesMenu::OpenSubmenu(Point screen) {

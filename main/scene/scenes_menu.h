@@ -3,7 +3,6 @@
 // opens a skinned pop-up with saving the panel as a scene (a small dialog
 // asks the name), the saved scenes to apply, undo of the last apply and A/B.
 
-#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -14,8 +13,8 @@ namespace dsp {
 
 class PanelScenes;
 class SceneNameDialog;
+class SystemMenuEntry;
 class TForm1;
-class TObject;
 class TbsSkinForm;
 class TbsSkinPopupMenu;
 
@@ -35,7 +34,6 @@ class ScenesMenu {
     void AskName();
 
   private:
-    void AddToSystemMenu();
     void FillSubmenu();
     bool Chinese() const;
     const std::string& Text(int id) const;
@@ -46,7 +44,7 @@ class ScenesMenu {
     PanelScenes& scenes_;
     std::ostream& problems_;
     TbsSkinForm* frame_ = nullptr;
-    std::function<void(TObject*)> before_;  // the frame's own menu-open handler
+    std::unique_ptr<SystemMenuEntry> entry_;
     std::unique_ptr<TbsSkinPopupMenu> submenu_;
     std::unique_ptr<SceneNameDialog> dialog_;
 };

@@ -10,6 +10,17 @@ namespace dsp {
 
 TApplication* Application = nullptr;
 
+Rect AppWorkArea() { return Application ? Application->WorkArea() : kFallbackWorkArea; }
+
+std::vector<MonitorInfo> AppMonitors() {
+    if (Application) return Application->Monitors();
+    return {{kFallbackWorkArea, kFallbackWorkArea}};
+}
+
+TimeMs AppNow() { return Application ? Application->GetClock().Now() : 0; }
+
+Point AppCursorPos() { return Application ? Application->Input().CursorPos() : Point{}; }
+
 TApplication::TApplication(std::unique_ptr<WindowHost> host, std::unique_ptr<Clock> clock)
     : TComponent(nullptr),
       host_(std::move(host)),

@@ -144,4 +144,16 @@ class TApplication : public TComponent, private HostEventSink {
 // The application object of the program (set while one exists).
 extern TApplication* Application;
 
+// What the application knows of the screen and of time, for code that may
+// run without one (controls made by tests and tools, windows in the last
+// steps of a shutdown). Rather than each caller testing the pointer and
+// picking its own stand-in, every answer follows one rule: without an
+// application nothing is on a screen, so the work area is the headless one
+// (kFallbackWorkArea, also the one monitor), time stands at 0 and the
+// pointer rests at (0, 0).
+Rect AppWorkArea();
+std::vector<MonitorInfo> AppMonitors();
+TimeMs AppNow();
+Point AppCursorPos();
+
 }  // namespace dsp

@@ -4,6 +4,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/framework/mouse_message.h"
 #include "platform/framework/win_control.h"
 
 namespace dsp {
@@ -222,8 +223,8 @@ void TControl::WndProc(TMessage& m) {
             MouseLeave();
             break;
         case kWmMouseWheel: {
-            Point pos{LParamX(m.LParam), LParamY(m.LParam)};
-            m.Result = DoMouseWheel(KeysToShift(m.WParam), WheelDelta(m.WParam), pos) ? 1 : 0;
+            const Point screen = PointOf(m)->Screen(*this);
+            m.Result = DoMouseWheel(KeysToShift(m.WParam), WheelDelta(m.WParam), screen) ? 1 : 0;
             break;
         }
         case kWmMouseMove:
@@ -247,54 +248,29 @@ void TControl::WndProc(TMessage& m) {
 }
 
 void TControl::HandleMouseMessage(TMessage& m) {
-    int x = LParamX(m.LParam), y = LParamY(m.LParam);
-    TShiftState shift = KeysToShift(m.WParam);
-    auto down = [&](TMouseButton b, bool dbl) {
-        if (b == TMouseButton::mbLeft && (style_ & csCaptureMouse)) SetMouseCapture(true);
-        if (b == TMouseButton::mbLeft && (style_ & csClickEvents)) clicked_ = true;
-        if (dbl) DblClick();
-        MouseDown(b, shift | (dbl ? ssDouble : 0), x, y);
-    };
-    auto up = [&](TMouseButton b) {
-        if (b == TMouseButton::mbLeft && (style_ & csCaptureMouse)) SetMouseCapture(false);
-        if (b == TMouseButton::mbLeft && clicked_) {
-            clicked_ = false;
-            if (ClientRect().Contains(Point{x, y})) Click();
+    const MouseMessage mouse = *DecodeMouse(m);
+    const Point p = mouse.point.Client(*this);
+    const TMouseButton b = mouse.button;
+    switch (mouse.action) {
+        case MouseAction::Move:
+            MouseMove(mouse.shift, p.x, p.y);
+            break;
+        case MouseAction::Down:
+        case MouseAction::DoubleClick: {
+            const bool dbl = mouse.action == MouseAction::DoubleClick;
+            if (b == TMouseButton::mbLeft && (style_ & csCaptureMouse)) SetMouseCapture(true);
+            if (b == TMouseButton::mbLeft && (style_ & csClickEvents)) clicked_ = true;
+            if (dbl) DblClick();
+            MouseDown(b, mouse.shift | (dbl ? ssDouble : 0), p.x, p.y);
+            break;
         }
-        MouseUp(b, shift, x, y);
-    };
-    switch (m.Msg) {
-        case kWmMouseMove:
-            MouseMove(shift, x, y);
-            break;
-        case kWmLButtonDown:
-            down(TMouseButton::mbLeft, false);
-            break;
-        case kWmLButtonDblClk:
-            down(TMouseButton::mbLeft, true);
-            break;
-        case kWmLButtonUp:
-            up(TMouseButton::mbLeft);
-            break;
-        case kWmRButtonDown:
-            down(TMouseButton::mbRight, false);
-            break;
-        case kWmRButtonDblClk:
-            down(TMouseButton::mbRight, true);
-            break;
-        case kWmRButtonUp:
-            up(TMouseButton::mbRight);
-            break;
-        case kWmMButtonDown:
-            down(TMouseButton::mbMiddle, false);
-            break;
-        case kWmMButtonDblClk:
-            down(TMouseButton::mbMiddle, true);
-            break;
-        case kWmMButtonUp:
-            up(TMouseButton::mbMiddle);
-            break;
-        default:
+        case MouseAction::Up:
+            if (b == TMouseButton::mbLeft && (style_ & csCaptureMouse)) SetMouseCapture(false);
+            if (b == TMouseButton::mbLeft && clicked_) {
+                clicked_ = false;
+                if (ClientRect().Contains(p)) Click();
+            }
+            MouseUp(b, mouse.shift, p.x, p.y);
             break;
     }
 }

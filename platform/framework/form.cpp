@@ -5,6 +5,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
+#include "platform/framework/mouse_message.h"
 #include "platform/framework/painter.h"
 
 namespace dsp {
@@ -140,7 +141,7 @@ void TForm::WndProc(TMessage& m) {
             }
             break;
         case kWmNcHitTest: {
-            Point p = Point{LParamX(m.LParam), LParamY(m.LParam)} - Point{Left(), Top()};
+            const Point p = PointOf(m)->Screen(*this) - Point{Left(), Top()};
             m.Result = ClientRectInWindow().Contains(p) ? kHtClient : kHtNowhere;
             return;
         }

@@ -4,6 +4,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/framework/mouse_message.h"
 #include "platform/text/utf8.h"
 
 namespace dsp {
@@ -43,7 +44,8 @@ void InputRouter::Forget(TControl* control) {
 InputRouter::Target InputRouter::FindTarget(TForm* form, Point screen) const {
     if (!form || !form->Visible() || !form->Enabled()) return {};
     if (!form->WindowContains(screen - Point{form->Left(), form->Top()})) return {};
-    int code = static_cast<int>(form->Perform(kWmNcHitTest, 0, MakeLParam(screen.x, screen.y)));
+    const intptr_t at = MousePoint::OnScreen(screen).Pack();
+    int code = static_cast<int>(form->Perform(kWmNcHitTest, 0, at));
     if (code != kHtClient) return {form, code};
     // Walk down; stop at a disabled child, whose input its enabled parent gets.
     TWinControl* window = form;
@@ -52,7 +54,7 @@ InputRouter::Target InputRouter::FindTarget(TForm* form, Point screen) const {
         if (!child || !child->Enabled()) return {window, kHtClient};
         auto* childWindow = dynamic_cast<TWinControl*>(child);
         if (!childWindow) return {child, kHtClient};
-        int childCode = static_cast<int>(child->Perform(kWmNcHitTest, 0, MakeLParam(screen.x, screen.y)));
+        int childCode = static_cast<int>(child->Perform(kWmNcHitTest, 0, at));
         if (childCode == kHtTransparent) return {window, kHtClient};
         if (childCode != kHtClient) return {child, childCode};
         window = childWindow;
@@ -69,17 +71,6 @@ void InputRouter::SetHover(TControl* control) {
     hover_ = control;
     if (old) old->Perform(kCmMouseLeave);
     if (hover_ == control && control) control->Perform(kCmMouseEnter);
-}
-
-uint32_t InputRouter::ButtonMessage(TMouseButton button, bool down, bool dbl, bool nonClient) const {
-    int b = button == TMouseButton::mbLeft ? 0 : button == TMouseButton::mbRight ? 1 : 2;
-    if (nonClient) {
-        if (b == 2) return kWmNull;  // the middle button has no non-client messages here
-        uint32_t base = b == 0 ? kWmNcLButtonDown : kWmNcRButtonDown;
-        return dbl ? base + 2 : down ? base : base + 1;
-    }
-    uint32_t base = kWmLButtonDown + 3 * static_cast<uint32_t>(b);
-    return dbl ? base + 2 : down ? base : base + 1;
 }
 
 bool InputRouter::IsDoubleClick(TControl* target, const HostEvent& e) {
@@ -134,28 +125,23 @@ void InputRouter::Mouse(const HostEvent& e) {
     if (!target.control) return;
     TShiftState shift = (e.shift & (ssShift | ssCtrl | ssAlt)) | buttons_;
     bool nonClient = target.hitCode != kHtClient;
-    if (e.kind == HostEvent::Kind::MouseMove) {
-        if (nonClient) {
-            target.control->Perform(kWmNcMouseMove, static_cast<uintptr_t>(target.hitCode),
-                                    MakeLParam(e.screen.x, e.screen.y));
-        } else {
-            Point p = target.control->ScreenToClient(e.screen);
-            target.control->Perform(kWmMouseMove, ShiftToKeys(shift), MakeLParam(p.x, p.y));
-        }
-        return;
+    MouseAction action = MouseAction::Move;
+    if (e.kind != HostEvent::Kind::MouseMove) {
+        const bool down = e.kind == HostEvent::Kind::MouseDown;
+        const bool dbl = down && IsDoubleClick(target.control, e) &&
+                         (nonClient || (target.control->ControlStyle() & csDoubleClicks));
+        action = dbl ? MouseAction::DoubleClick : down ? MouseAction::Down : MouseAction::Up;
     }
-    bool down = e.kind == HostEvent::Kind::MouseDown;
-    bool dbl = down && IsDoubleClick(target.control, e) &&
-               (nonClient || (target.control->ControlStyle() & csDoubleClicks));
-    uint32_t msg = ButtonMessage(e.button, down, dbl, nonClient);
+    const uint32_t msg = MouseMessageNumber(action, e.button, nonClient);
     if (msg == kWmNull) return;
-    if (nonClient) {
+    // Non-client messages carry the hit code and a screen point, client ones
+    // the keys held and a client point.
+    if (nonClient)
         target.control->Perform(msg, static_cast<uintptr_t>(target.hitCode),
-                                MakeLParam(e.screen.x, e.screen.y));
-    } else {
-        Point p = target.control->ScreenToClient(e.screen);
-        target.control->Perform(msg, ShiftToKeys(shift), MakeLParam(p.x, p.y));
-    }
+                                MousePoint::OnScreen(e.screen).Pack());
+    else
+        target.control->Perform(msg, ShiftToKeys(shift),
+                                MousePoint::InClient(target.control->ScreenToClient(e.screen)).Pack());
 }
 
 TWinControl* InputRouter::KeyTarget() const {
@@ -172,7 +158,7 @@ void InputRouter::Wheel(const HostEvent& e) {
     // Unhandled wheel messages climb to the parent, as the platform does.
     for (TControl* c = target; c; c = c->Parent()) {
         if (!c->EnabledThroughParents()) return;
-        if (c->Perform(kWmMouseWheel, w, MakeLParam(e.screen.x, e.screen.y)) != 0) return;
+        if (c->Perform(kWmMouseWheel, w, MousePoint::OnScreen(e.screen).Pack()) != 0) return;
     }
 }
 

@@ -49,7 +49,6 @@ class InputRouter {
     void Key(const HostEvent& event);
     void Text(const HostEvent& event);
     void SetHover(TControl* control);
-    uint32_t ButtonMessage(TMouseButton button, bool down, bool dbl, bool nonClient) const;
     bool IsDoubleClick(TControl* target, const HostEvent& event);
     TWinControl* KeyTarget() const;
 

@@ -4,6 +4,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/framework/mouse_message.h"
 
 namespace dsp {
 
@@ -237,7 +238,7 @@ void TWinControl::WndProc(TMessage& m) {
             m.Result = DialogKey(static_cast<uint16_t>(m.WParam), static_cast<TShiftState>(m.LParam)) ? 1 : 0;
             return;
         case kWmNcHitTest: {
-            Point p = ScreenToClient({LParamX(m.LParam), LParamY(m.LParam)});
+            const Point p = PointOf(m)->Client(*this);
             m.Result = ClientRect().Contains(p) ? kHtClient : kHtBorder;
             return;
         }

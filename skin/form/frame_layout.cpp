@@ -47,6 +47,35 @@ Rect FrameMargins(const TbsSkinFormData& form, Size picture) {
 
 namespace {
 
+constexpr int kFallbackBorder = 3;
+constexpr int kFallbackCaptionHeight = 19;
+
+}  // namespace
+
+Rect FallbackMargins() {
+    return {kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight, kFallbackBorder, kFallbackBorder};
+}
+
+FrameLayout ComputeFallbackLayout(Size window) {
+    const Rect m = FallbackMargins();
+    FrameLayout l;
+    l.width = window.cx;
+    l.height = window.cy;
+    l.leftTop = {0, 0};
+    l.rightTop = {l.width, 0};
+    l.leftBottom = {0, l.height};
+    l.rightBottom = {l.width, l.height};
+    l.client = {m.left, m.top, l.width - m.right, l.height - m.bottom};
+    l.caption = {m.left, kFallbackBorder, l.width - m.right, m.top};
+    l.topHeight = m.top;
+    l.bottomHeight = m.bottom;
+    l.leftWidth = m.left;
+    l.rightWidth = m.right;
+    return l;
+}
+
+namespace {
+
 PieceFill FillOf(bool stretch) { return stretch ? PieceFill::Stretch : PieceFill::Repeat; }
 
 // One horizontal piece (top or bottom): `strip` of the picture laid over the

@@ -32,9 +32,15 @@ struct FrameLayout {
 
 FrameLayout ComputeFrameLayout(const TbsSkinFormData& form, Size picture, Size window);
 
+// The plain frame drawn without a skin: a 3-pixel border round a 19-pixel
+// caption bar (`caption`), the client area inside the border below the bar.
+// The corner points stay at the window's corners.
+FrameLayout ComputeFallbackLayout(Size window);
+
 // The margins between the window and its client area: the same for every
 // window size (left, top, right, bottom as a rectangle of widths).
 Rect FrameMargins(const TbsSkinFormData& form, Size picture);
+Rect FallbackMargins();
 
 // The four frame pieces as plans over the picture, destinations in window
 // coordinates. A piece the skin does not allow (zero size, or corner points

@@ -53,6 +53,11 @@ class TbsActiveSkinObject {
     virtual bool StillMorphing() const;
     // One 25 ms fade step of 0.2 towards the target.
     void MorphStep();
+    // Objects that step through a strip of frames (captions) on the frame's
+    // animation track; the others never animate.
+    virtual bool StillAnimating() const { return false; }
+    virtual void AnimationStep() {}
+    virtual int AnimationIntervalMs() const { return 0; }
 
     // Draws the object at its rectangle. `selfRepaint` is set when only the
     // object is repainted (then a frame-picture normal image is drawn too).
@@ -137,11 +142,11 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
     // towards the last while the window is active, back to none (its usual
     // look) while it is not, one frame per `animateinterval`.
     bool Animated() const;
-    int AnimationIntervalMs() const;
+    int AnimationIntervalMs() const override;
     int AnimationFrame() const { return animationFrame_; }
-    bool StillAnimating() const { return Animated() && animationFrame_ != AnimationTarget(); }
+    bool StillAnimating() const override { return Animated() && animationFrame_ != AnimationTarget(); }
     // One frame towards the end the activation gives.
-    void AnimationStep();
+    void AnimationStep() override;
 
   private:
     int AnimationTarget() const;

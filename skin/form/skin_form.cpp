@@ -5,6 +5,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
+#include "platform/framework/mouse_message.h"
 #include "platform/text/font_engine.h"
 #include "skin/form/caption_commands.h"
 #include "skin/form/frame_constants.h"
@@ -14,9 +15,6 @@
 
 namespace dsp {
 namespace {
-
-constexpr Rect kFallbackMargins{kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight, kFallbackBorder,
-                                kFallbackBorder};
 
 TForm& FormOf(TComponent* owner) {
     auto* form = dynamic_cast<TForm*>(owner);
@@ -34,7 +32,9 @@ TbsSkinForm::TbsSkinForm(TComponent* owner)
     : TbsSkinComponent(owner),
       form_(FormOf(owner)),
       defCaptionFont_("Arial", 14, fsBold, clBtnText),
-      defInActiveCaptionFont_("Arial", 14, fsBold, clBtnShadow) {
+      defInActiveCaptionFont_("Arial", 14, fsBold, clBtnShadow),
+      animator_(form_, kFrameTimer),
+      drag_(form_) {
     // The frame draws the window's whole border itself.
     form_.SetNativeFrame(false);
     const Size client{form_.ClientWidth(), form_.ClientHeight()};
@@ -52,23 +52,16 @@ TbsSkinForm::~TbsSkinForm() {
     // A window going away with its frame is past its own handling: only a
     // window that lives on gets its handler and client area back.
     if (form_.Destroying()) return;
-    form_.KillTimer(kFrameHoverTimer);
-    form_.KillTimer(kFrameMorphTimer);
-    form_.KillTimer(kFrameAnimationTimer);
-    if (alphaTimer_) {
-        // A fade cut short must not leave the window half transparent.
-        form_.KillTimer(kFrameAlphaTimer);
+    // A fade cut short must not leave the window half transparent.
+    if (animator_.Running(FrameTrack::Fade))
         if (HostWindow* host = form_.Host()) host->SetOpacity(alphaTarget_);
-    }
+    animator_.StopAll();
     form_.WindowProc = std::move(previousHandler_);
     form_.SetWindowRegion(std::nullopt);
     form_.RecalcNonClient();
 }
 
-FontEngine& TbsSkinForm::Fonts() {
-    if (!fonts_) fonts_ = std::make_unique<FontEngine>();
-    return *fonts_;
-}
+FontEngine& TbsSkinForm::Fonts() const { return form_.Fonts(); }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* value) {
     if (value == SkinData()) return;
@@ -110,6 +103,16 @@ void TbsSkinForm::SetHideCaptionButtons(bool value) {
     RepaintFrame();
 }
 
+void TbsSkinForm::SetMagnetic(bool value) {
+    magnetic_ = value;
+    drag_.SetSnapDistance(magnetic_ ? magneticSize_ : 0);
+}
+
+void TbsSkinForm::SetMagneticSize(int value) {
+    magneticSize_ = value;
+    drag_.SetSnapDistance(magnetic_ ? magneticSize_ : 0);
+}
+
 void TbsSkinForm::SetAlphaBlendValue(int value) { alphaBlendValue_ = std::clamp(value, 0, 255); }
 
 TbsActiveSkinObject* TbsSkinForm::FindObject(const std::string& idName) const {
@@ -136,16 +139,16 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
         case kWmNcCalcSize:
             if (!frameOn_) return false;
             if (auto* r = reinterpret_cast<Rect*>(m.LParam)) {
-                const Rect margins = skinned_ ? FrameMargins(SkinData()->FormData(), PictureSize(*SkinData()))
-                                              : kFallbackMargins;
+                const Rect margins = Margins();
                 *r = {r->left + margins.left, r->top + margins.top, r->right - margins.right,
                       r->bottom - margins.bottom};
             }
             return true;
         case kWmNcHitTest: {
             if (!frameOn_) return false;
-            m.Result = HitTest(WindowPoint({LParamX(m.LParam), LParamY(m.LParam)}));
-            if (m.Result == kHtObject) UpdateHover(WindowPoint({LParamX(m.LParam), LParamY(m.LParam)}));
+            const Point p = WindowPoint(PointOf(m)->Screen(form_));
+            m.Result = HitTest(p);
+            if (m.Result == kHtObject) UpdateHover(p);
             return true;
         }
         case kWmNcPaint:
@@ -181,10 +184,8 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
             if (m.WParam != 0) StartFadeIn();
             return true;
         case kWmTimer:
-            if (m.WParam != kFrameHoverTimer && m.WParam != kFrameMorphTimer &&
-                m.WParam != kFrameAlphaTimer && m.WParam != kFrameAnimationTimer)
-                return false;
-            HandleTimer(static_cast<uint32_t>(m.WParam));
+            if (m.WParam != animator_.TimerId()) return false;
+            animator_.Tick();
             return true;
         default:
             return false;
@@ -223,18 +224,6 @@ bool TbsSkinForm::HandleSkinMessage(TMessage& m) {
     return true;
 }
 
-void TbsSkinForm::HandleTimer(uint32_t id) {
-    if (id == kFrameMorphTimer) return MorphTick();
-    if (id == kFrameAlphaTimer) return FadeStep();
-    if (id == kFrameAnimationTimer) return CaptionAnimationTick();
-    Point window = WindowPoint(Application ? Application->Input().CursorPos() : Point{});
-    UpdateHover(window);
-    if (hot_ < 0 && pressed_ < 0) {
-        form_.KillTimer(kFrameHoverTimer);
-        hoverTimer_ = false;
-    }
-}
-
 Point TbsSkinForm::WindowPoint(Point screen) const { return screen - Point{form_.Left(), form_.Top()}; }
 
 // --- applying a skin
@@ -242,10 +231,8 @@ Point TbsSkinForm::WindowPoint(Point screen) const { return screen - Point{form_
 void TbsSkinForm::BeforeSkinChange() {
     changing_ = true;
     skinned_ = false;
-    form_.KillTimer(kFrameHoverTimer);
-    form_.KillTimer(kFrameMorphTimer);
-    form_.KillTimer(kFrameAnimationTimer);
-    hoverTimer_ = morphTimer_ = animationTimer_ = false;
+    for (FrameTrack track : {FrameTrack::Hover, FrameTrack::Morph, FrameTrack::Caption})
+        animator_.Stop(track);
     CloseSystemMenu();
     objects_.clear();
     hot_ = pressed_ = previous_ = -1;
@@ -303,22 +290,17 @@ void TbsSkinForm::SetFrameOn(bool value) {
     if (maximized) Maximize();
 }
 
-FrameLayout TbsSkinForm::FallbackLayout() const {
-    FrameLayout l;
-    l.width = form_.Width();
-    l.height = form_.Height();
-    l.client = {kFallbackMargins.left, kFallbackMargins.top, l.width - kFallbackMargins.right,
-                l.height - kFallbackMargins.bottom};
-    return l;
+Rect TbsSkinForm::Margins() const {
+    return skinned_ ? FrameMargins(SkinData()->FormData(), PictureSize(*SkinData())) : FallbackMargins();
 }
 
 void TbsSkinForm::UpdateLayout() {
-    if (skinned_)
-        layout_ = ComputeFrameLayout(SkinData()->FormData(), PictureSize(*SkinData()),
-                                     {form_.Width(), form_.Height()});
-    else
-        layout_ = FallbackLayout();
-    if (!skinned_) return;
+    const Size window{form_.Width(), form_.Height()};
+    if (!skinned_) {
+        layout_ = ComputeFallbackLayout(window);
+        return;
+    }
+    layout_ = ComputeFrameLayout(SkinData()->FormData(), PictureSize(*SkinData()), window);
     for (const auto& o : objects_) o->Place(SkinData()->FormData(), layout_);
 }
 

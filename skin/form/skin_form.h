@@ -16,7 +16,10 @@
 #include <string>
 
 #include "platform/framework/form.h"
+#include "platform/framework/mouse_message.h"
 #include "platform/text/font.h"
+#include "skin/form/caption_drag.h"
+#include "skin/form/form_animator.h"
 #include "skin/form/frame_layout.h"
 #include "skin/form/frame_object.h"
 #include "skin/skin_frame.h"
@@ -80,9 +83,9 @@ class TbsSkinForm : public TbsSkinComponent {
     bool UseDefaultSysMenu() const { return useDefaultSysMenu_; }
     void SetUseDefaultSysMenu(bool value) { useDefaultSysMenu_ = value; }
     bool Magnetic() const { return magnetic_; }
-    void SetMagnetic(bool value) { magnetic_ = value; }
+    void SetMagnetic(bool value);
     int MagneticSize() const { return magneticSize_; }
-    void SetMagneticSize(int value) { magneticSize_ = value; }
+    void SetMagneticSize(int value);
     int MinWidth() const { return minWidth_; }
     void SetMinWidth(int value) { minWidth_ = value; }
     int MinHeight() const { return minHeight_; }
@@ -124,7 +127,9 @@ class TbsSkinForm : public TbsSkinComponent {
     TbsSkinPopupMenu* SystemMenu() const { return sysMenu_.get(); }
     void OpenSystemMenu(Point screen);
     void CloseSystemMenu();
-    FontEngine& Fonts();
+    // The application's font engine, which every control of the window
+    // measures and draws with.
+    FontEngine& Fonts() const;
 
     // Repaints the frame (all of it, or one object).
     void RepaintFrame();
@@ -157,19 +162,21 @@ class TbsSkinForm : public TbsSkinComponent {
     void HandleMessage(TMessage& message);
     bool HandleFrameMessage(TMessage& message);
     bool HandleMouse(TMessage& message);
+    bool NonClientMouse(const MouseMessage& mouse, Point screen);
+    bool ClientMouse(const MouseMessage& mouse, Point screen);
     bool HandleSkinMessage(TMessage& message);
     bool HandleSysCommand(uintptr_t command);
-    void HandleTimer(uint32_t id);
 
     // The fade-in when the window is shown.
     void StartFadeIn();
-    void FadeStep();
+    bool FadeStep();
 
     // Skin.
     void ApplySkin();
     void BeforeSkinChange();
     void SetFrameOn(bool value);
-    FrameLayout FallbackLayout() const;
+    // The widths between the window and its client area, skinned or not.
+    Rect Margins() const;
     void UpdateLayout();
     void UpdateRegion();
     void SetObjectFlags();
@@ -188,15 +195,13 @@ class TbsSkinForm : public TbsSkinComponent {
     void SetHot(int index);
     void ObjectDown(TMouseButton button, Point windowPoint);
     void ObjectUp(TMouseButton button, Point windowPoint);
+    bool HoverTick();
     void StartMorph();
-    void MorphTick();
+    bool MorphTick();
     void StartCaptionAnimation();
-    void CaptionAnimationTick();
+    bool CaptionAnimationTick();
     void ActiveChanged(bool active);
     void CaptionDoubleClick();
-    void BeginCaptionDrag(Point screen);
-    void DragTo(Point screen);
-    void EndCaptionDrag();
     Point WindowPoint(Point screen) const;
 
     // States.
@@ -238,14 +243,12 @@ class TbsSkinForm : public TbsSkinComponent {
     FrameLayout layout_;
     FrameObjectList objects_;
     int hot_ = -1, pressed_ = -1, previous_ = -1;
-    bool hoverTimer_ = false, morphTimer_ = false, alphaTimer_ = false, animationTimer_ = false;
+    FormAnimator animator_;
     int alpha_ = 255, alphaTarget_ = 255;
-    // Caption drag: the grab point and window position when pressed.
-    bool captionPressed_ = false, dragging_ = false;
-    Point grabScreen_, grabWindow_;
+    CaptionDrag drag_;
+    // A pressed frame object holds the mouse.
     bool frameCapture_ = false;
     std::unique_ptr<TbsSkinPopupMenu> sysMenu_;
-    std::unique_ptr<FontEngine> fonts_;
 };
 
 }  // namespace dsp

@@ -17,17 +17,16 @@ void TbsSkinForm::StartFadeIn() {
     if (host == nullptr) return;
     alphaTarget_ = alphaBlend_ ? alphaBlendValue_ : 255;
     alpha_ = alphaBlendAnimation_ ? 0 : alphaTarget_;
+    // Shown again while fading: the fade starts over at its own pace.
+    animator_.Stop(FrameTrack::Fade);
     if (!host->SetOpacity(alpha_) || alpha_ >= alphaTarget_) return;
-    form_.SetTimer(kFrameAlphaTimer, kFrameAlphaIntervalMs);
-    alphaTimer_ = true;
+    animator_.Start(FrameTrack::Fade, kFrameAlphaIntervalMs, [this] { return FadeStep(); });
 }
 
-void TbsSkinForm::FadeStep() {
+bool TbsSkinForm::FadeStep() {
     alpha_ = std::min(alpha_ + kFrameAlphaStep, alphaTarget_);
     if (HostWindow* host = form_.Host()) host->SetOpacity(alpha_);
-    if (alpha_ < alphaTarget_) return;
-    form_.KillTimer(kFrameAlphaTimer);
-    alphaTimer_ = false;
+    return alpha_ < alphaTarget_;
 }
 
 }  // namespace dsp

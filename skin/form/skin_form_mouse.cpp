@@ -1,19 +1,15 @@
 // TbsSkinForm: the hit test, the frame objects under the mouse, presses and
 // releases, the activation fade and the caption (drag and double-click).
 
-#include <cstdlib>
-
 #include "platform/framework/application.h"
 #include "platform/framework/host.h"
+#include "platform/framework/mouse_message.h"
 #include "skin/form/frame_constants.h"
 #include "skin/form/skin_form.h"
 #include "skin/skin_data.h"
 
 namespace dsp {
 namespace {
-
-// The pointer travel that turns a caption press into a move of the window.
-constexpr int kDragThreshold = 3;
 
 bool InsideMask(const TbsSkinData& skin, const FrameLayout& l, const std::optional<Region>& region, Point p) {
     if (skin.MaskBitmap().Empty()) return true;
@@ -41,7 +37,9 @@ int TbsSkinForm::HitTest(Point p) const {
                                           });
     if (!skinned_) {
         if (Sizeable() && !folded && windowState_ != TbsWindowState::wsMaximized) {
-            const bool l = p.x <= 2, t = p.y <= 2, r = p.x >= w - 2, b = p.y >= h - 2;
+            // The border's outer pixels size the window.
+            const bool l = p.x < layout_.leftWidth, t = p.y < layout_.caption.top;
+            const bool r = p.x > w - layout_.rightWidth, b = p.y > h - layout_.bottomHeight;
             if (l && t) return kHtTopLeft;
             if (r && t) return kHtTopRight;
             if (l && b) return kHtBottomLeft;
@@ -51,19 +49,13 @@ int TbsSkinForm::HitTest(Point p) const {
             if (r) return kHtRight;
             if (b) return kHtBottom;
         }
-        if (Rect{kFallbackBorder, kFallbackBorder, w - kFallbackBorder,
-                 kFallbackBorder + kFallbackCaptionHeight}
-                .Contains(p))
-            return kHtCaption;
-        if (Rect{kFallbackBorder, kFallbackBorder + kFallbackCaptionHeight, w - kFallbackBorder,
-                 h - kFallbackBorder}
-                .Contains(p))
-            return kHtClient;
+        if (layout_.caption.Contains(p)) return kHtCaption;
+        if (layout_.client.Contains(p)) return kHtClient;
         return kHtObject;
     }
     if (folded) return overCaption ? kHtCaption : kHtObject;
     const Rect& c = layout_.client;
-    if (index >= 0 && !overCaption && !dragging_) return kHtObject;
+    if (index >= 0 && !overCaption && !drag_.Moving()) return kHtObject;
     if (Sizeable() && windowState_ != TbsWindowState::wsMaximized) {
         const int bw = SkinData()->FormData().BorderWidth;
         const Rect window{0, 0, w, h};
@@ -100,10 +92,14 @@ void TbsSkinForm::UpdateHover(Point p) {
         if (index != pressed_) index = -1;
     }
     SetHot(index);
-    if (hot_ >= 0 && !hoverTimer_) {
-        form_.SetTimer(kFrameHoverTimer, kFrameHoverIntervalMs);
-        hoverTimer_ = true;
-    }
+    if (hot_ >= 0) animator_.Start(FrameTrack::Hover, kFrameHoverIntervalMs, [this] { return HoverTick(); });
+}
+
+// The pointer may leave an object without a message to the frame (onto
+// another window, or off the screen): the poll catches it.
+bool TbsSkinForm::HoverTick() {
+    UpdateHover(WindowPoint(AppCursorPos()));
+    return hot_ >= 0 || pressed_ >= 0;
 }
 
 void TbsSkinForm::SetHot(int index) {
@@ -141,132 +137,75 @@ void TbsSkinForm::ObjectUp(TMouseButton button, Point p) {
 }
 
 bool TbsSkinForm::HandleMouse(TMessage& m) {
-    const Point screen{LParamX(m.LParam), LParamY(m.LParam)};
-    switch (m.Msg) {
-        case kWmNcMouseMove:
-            if (!frameOn_) return false;
-            UpdateHover(WindowPoint(screen));
-            return true;
-        case kWmNcLButtonDown:
-        case kWmNcRButtonDown: {
-            if (!frameOn_) return false;
-            const TMouseButton button =
-                m.Msg == kWmNcLButtonDown ? TMouseButton::mbLeft : TMouseButton::mbRight;
-            const Point p = WindowPoint(screen);
+    if (m.Msg == kWmCaptureChanged) {
+        // Someone else took the mouse: a drag or press ends here.
+        frameCapture_ = false;
+        drag_.CaptureLost();
+        return false;
+    }
+    const std::optional<MouseMessage> mouse = DecodeMouse(m);
+    if (!mouse) return false;
+    const Point screen = mouse->point.Screen(form_);
+    if (mouse->nonClient) return frameOn_ && NonClientMouse(*mouse, screen);
+    return ClientMouse(*mouse, screen);
+}
+
+bool TbsSkinForm::NonClientMouse(const MouseMessage& mouse, Point screen) {
+    const Point p = WindowPoint(screen);
+    switch (mouse.action) {
+        case MouseAction::Move:
             UpdateHover(p);
-            if (hot_ >= 0 && !objects_[static_cast<std::size_t>(hot_)]->IsCaption()) {
-                ObjectDown(button, p);
+            return true;
+        case MouseAction::Up:
+            drag_.Release();
+            ObjectUp(mouse.button, p);
+            return true;
+        case MouseAction::DoubleClick:
+            if (mouse.button != TMouseButton::mbLeft) return false;
+            if (mouse.hitCode == kHtCaption) {
+                CaptionDoubleClick();
                 return true;
             }
-            if (hot_ >= 0) ObjectDown(button, p);
-            if (static_cast<int>(m.WParam) == kHtCaption) {
-                if (button == TMouseButton::mbRight)
-                    OpenSystemMenu(screen);
-                else
-                    BeginCaptionDrag(screen);
-            }
+            // A quick second press on a button is a press like the first.
+            [[fallthrough]];
+        case MouseAction::Down: {
+            UpdateHover(p);
+            const bool onButton = hot_ >= 0 && !objects_[static_cast<std::size_t>(hot_)]->IsCaption();
+            if (hot_ >= 0) ObjectDown(mouse.button, p);
+            if (onButton || mouse.hitCode != kHtCaption) return true;
+            if (mouse.button == TMouseButton::mbRight)
+                OpenSystemMenu(screen);
+            else if (windowState_ != TbsWindowState::wsMaximized)
+                drag_.Press(screen);
             return true;
         }
-        case kWmNcLButtonDblClk:
-            if (!frameOn_) return false;
-            if (static_cast<int>(m.WParam) == kHtCaption)
-                CaptionDoubleClick();
-            else {
-                // A quick second press on a button is a press like the first.
-                TMessage down{kWmNcLButtonDown, m.WParam, m.LParam, 0};
-                return HandleMouse(down);
-            }
-            return true;
-        case kWmNcLButtonUp:
-        case kWmNcRButtonUp:
-            if (!frameOn_) return false;
-            EndCaptionDrag();
-            ObjectUp(m.Msg == kWmNcLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight,
-                     WindowPoint(screen));
-            return true;
-        case kWmMouseMove:
-            if (!frameCapture_) return false;
-            {
-                const Point p =
-                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
-                if (captionPressed_)
-                    DragTo(p + Point{form_.Left(), form_.Top()});
-                else
-                    UpdateHover(p);
-            }
-            return true;
-        case kWmLButtonUp:
-        case kWmRButtonUp:
-            if (!frameCapture_ && pressed_ < 0) return false;
-            {
-                const Point p =
-                    Point{LParamX(m.LParam), LParamY(m.LParam)} + form_.ClientRectInWindow().TopLeft();
-                const bool wasDrag = captionPressed_;
-                EndCaptionDrag();
-                ObjectUp(m.Msg == kWmLButtonUp ? TMouseButton::mbLeft : TMouseButton::mbRight, p);
-                (void)wasDrag;
-                return true;
-            }
-        case kWmCaptureChanged:
-            // Someone else took the mouse: a drag or press ends here.
-            if (frameCapture_) {
-                frameCapture_ = false;
-                captionPressed_ = dragging_ = false;
-            }
-            return false;
-        default:
-            return false;
     }
+    return false;
+}
+
+// While the frame holds the mouse, the pointer's moves and the release come
+// as client messages.
+bool TbsSkinForm::ClientMouse(const MouseMessage& mouse, Point screen) {
+    if (mouse.action == MouseAction::Move) {
+        if (drag_.Pressed())
+            drag_.MoveTo(screen);
+        else if (frameCapture_)
+            UpdateHover(WindowPoint(screen));
+        else
+            return false;
+        return true;
+    }
+    if (mouse.action != MouseAction::Up || mouse.button == TMouseButton::mbMiddle) return false;
+    if (!frameCapture_ && !drag_.Pressed() && pressed_ < 0) return false;
+    drag_.Release();
+    ObjectUp(mouse.button, WindowPoint(screen));
+    return true;
 }
 
 // --- the caption
 
-void TbsSkinForm::BeginCaptionDrag(Point screen) {
-    if (windowState_ == TbsWindowState::wsMaximized) return;
-    captionPressed_ = true;
-    dragging_ = false;
-    grabScreen_ = screen;
-    grabWindow_ = {form_.Left(), form_.Top()};
-    frameCapture_ = true;
-    form_.SetMouseCapture(true);
-}
-
-void TbsSkinForm::DragTo(Point screen) {
-    const Point travel = screen - grabScreen_;
-    if (!dragging_) {
-        if (std::abs(travel.x) < kDragThreshold && std::abs(travel.y) < kDragThreshold) return;
-        dragging_ = true;
-        // With a window manager the move is its job: hand it over, pointer
-        // and all. It moves the window by the pointer's travel from the
-        // press, as we would.
-        if (HostWindow* host = form_.Host()) {
-            frameCapture_ = false;
-            form_.SetMouseCapture(false);
-            if (host->BeginSystemMove(grabScreen_)) {
-                captionPressed_ = dragging_ = false;
-                return;
-            }
-            frameCapture_ = true;
-            form_.SetMouseCapture(true);
-        }
-    }
-    // The window keeps the grab point under the pointer. `screen` is where
-    // the pointer really was, even for an event measured against the
-    // window's place before the last step (the host sees to that).
-    form_.SetBounds(grabWindow_.x + travel.x, grabWindow_.y + travel.y, form_.Width(), form_.Height());
-}
-
-void TbsSkinForm::EndCaptionDrag() {
-    if (!captionPressed_) return;
-    captionPressed_ = dragging_ = false;
-    if (frameCapture_ && pressed_ < 0) {
-        frameCapture_ = false;
-        form_.SetMouseCapture(false);
-    }
-}
-
 void TbsSkinForm::CaptionDoubleClick() {
-    EndCaptionDrag();
+    drag_.Release();
     const bool sizeable = Sizeable();
     const bool maximized = windowState_ == TbsWindowState::wsMaximized;
     if (sizeable && windowState_ == TbsWindowState::wsMinimized)
@@ -303,39 +242,31 @@ void TbsSkinForm::StartMorph() {
         }
         any = any || o->StillMorphing();
     }
-    if (any && !morphTimer_) {
-        form_.SetTimer(kFrameMorphTimer, kFrameMorphIntervalMs);
-        morphTimer_ = true;
-    }
+    if (any) animator_.Start(FrameTrack::Morph, kFrameMorphIntervalMs, [this] { return MorphTick(); });
 }
 
 void TbsSkinForm::StartCaptionAnimation() {
     for (const auto& o : objects_) {
-        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
-        if (caption == nullptr || !caption->StillAnimating()) continue;
-        // One timer for the window: the first animated caption's pace.
-        if (!animationTimer_) form_.SetTimer(kFrameAnimationTimer, caption->AnimationIntervalMs());
-        animationTimer_ = true;
+        if (!o->StillAnimating()) continue;
+        // One track for the window: the first animated object's pace.
+        animator_.Start(FrameTrack::Caption, static_cast<uint32_t>(o->AnimationIntervalMs()),
+                        [this] { return CaptionAnimationTick(); });
         return;
     }
 }
 
-void TbsSkinForm::CaptionAnimationTick() {
+bool TbsSkinForm::CaptionAnimationTick() {
     bool any = false;
     for (const auto& o : objects_) {
-        auto* caption = dynamic_cast<TbsSkinCaptionObject*>(o.get());
-        if (caption == nullptr || !caption->StillAnimating()) continue;
-        caption->AnimationStep();
-        RepaintObject(*caption);
-        any = any || caption->StillAnimating();
+        if (!o->StillAnimating()) continue;
+        o->AnimationStep();
+        RepaintObject(*o);
+        any = any || o->StillAnimating();
     }
-    if (!any) {
-        form_.KillTimer(kFrameAnimationTimer);
-        animationTimer_ = false;
-    }
+    return any;
 }
 
-void TbsSkinForm::MorphTick() {
+bool TbsSkinForm::MorphTick() {
     bool any = false;
     for (const auto& o : objects_) {
         if (!o->StillMorphing()) continue;
@@ -343,10 +274,7 @@ void TbsSkinForm::MorphTick() {
         RepaintObject(*o);
         any = any || o->StillMorphing();
     }
-    if (!any) {
-        form_.KillTimer(kFrameMorphTimer);
-        morphTimer_ = false;
-    }
+    return any;
 }
 
 }  // namespace dsp

@@ -88,15 +88,13 @@ void TbsSkinForm::PaintObjects(Canvas& canvas, const FramePlans& plans) {
 }
 
 void TbsSkinForm::PaintFallbackFrame(Canvas& canvas) {
-    const int w = form_.Width(), h = form_.Height();
-    Rect r{0, 0, w, h};
+    Rect r{0, 0, layout_.width, layout_.height};
     canvas.Draw3DRect(r, cl3DLight, cl3DDkShadow);
     r = r.Inflate(-1, -1);
     canvas.Draw3DRect(r, clBtnHighlight, clBtnShadow);
     r = r.Inflate(-1, -1);
     canvas.Draw3DRect(r, clBtnFace, clBtnFace);
-    const Rect bar{kFallbackBorder, kFallbackBorder, w - kFallbackBorder,
-                   kFallbackBorder + kFallbackCaptionHeight};
+    const Rect bar = layout_.caption;
     canvas.FillRect(bar, clBtnFace);
     const TFont& font = active_ ? defCaptionFont_ : defInActiveCaptionFont_;
     const std::string& text = form_.Text();

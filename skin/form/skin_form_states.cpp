@@ -23,8 +23,8 @@ int TbsSkinForm::MinimumWidth() const {
 
 int TbsSkinForm::MinimumHeight() const {
     const bool folded = rolledUp_ || windowState_ == TbsWindowState::wsMinimized;
-    int frame = kFallbackCaptionHeight + 2 * kFallbackBorder;
-    if (skinned_) frame = SkinData()->PictureBitmap().Height() - SkinData()->FormData().ClientRect.Height();
+    const Rect margins = Margins();
+    const int frame = margins.top + margins.bottom;
     if (frame < minHeight_ && !folded) return minHeight_;
     return frame;
 }

@@ -17,7 +17,7 @@ void TbsSkinForm::OpenSystemMenu(Point screen) {
         pressed_ = -1;
         o->MouseUp(-1, -1, TMouseButton::mbLeft);
     }
-    EndCaptionDrag();
+    drag_.Release();
     if (frameCapture_) {
         frameCapture_ = false;
         form_.SetMouseCapture(false);

@@ -200,6 +200,8 @@ TEST_F(WebRemoteTest, PageAndSocketNeedAToken) {
     ASSERT_EQ(remote_->Error(), "");
     EXPECT_EQ(remote_->PageAddress(WebRole::Watch),
               "http://127.0.0.1:" + std::to_string(port_) + "/?t=" + std::string(kWatch));
+    EXPECT_EQ(remote_->PageAddress(WebRole::Control, "fd00::5"),
+              "http://[fd00::5]:" + std::to_string(port_) + "/?t=" + std::string(kControl));
     const test::WebReply page = test::WebGet(port_, "/?t=" + std::string(kControl));
     EXPECT_EQ(page.status, 200);
     EXPECT_NE(page.body.find("\"MAIN-VOL\""), std::string::npos);

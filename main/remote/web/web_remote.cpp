@@ -39,11 +39,11 @@ WebRemote::~WebRemote() {
     dispatcher_.ProcessPending();
 }
 
-std::string WebRemote::PageAddress(WebRole role) const {
-    const std::string& address = options_.server.address;
-    const std::string host = address.find(':') != std::string::npos ? "[" + address + "]" : address;
+std::string WebRemote::PageAddress(WebRole role, std::string_view host) const {
+    const std::string address = host.empty() ? options_.server.address : std::string(host);
+    const std::string named = address.find(':') != std::string::npos ? "[" + address + "]" : address;
     const std::string& token = role == WebRole::Watch ? options_.tokens.watch : options_.tokens.control;
-    return "http://" + host + ":" + std::to_string(server_->Port()) + "/?t=" + token;
+    return "http://" + named + ":" + std::to_string(server_->Port()) + "/?t=" + token;
 }
 
 HttpResponse WebRemote::Serve(const HttpRequest& request) {

@@ -47,8 +47,9 @@ class WebRemote final : public HttpHandler {
 
     // "" when serving, else why not.
     const std::string& Error() const { return server_->Error(); }
-    // http://ADDR:PORT/?t=TOKEN for the role.
-    std::string PageAddress(WebRole role) const;
+    // http://ADDR:PORT/?t=TOKEN for the role; ADDR is `host` when given,
+    // else the address the server listens on.
+    std::string PageAddress(WebRole role, std::string_view host = {}) const;
 
     // UI thread: a parameter changed (from the change bus).
     void Changed(const CommandRow& row, int value);

@@ -1,6 +1,7 @@
 // Input routing end to end: host events injected at screen coordinates reach
 // the right control as messages.
 
+#include "platform/framework/mouse_message.h"
 #include "tests/platform/framework/probe.h"
 #include "tests/support/app_fixture.h"
 
@@ -46,6 +47,36 @@ TEST_F(InputTest, ClickReachesTheDeepestControlInItsOwnCoordinates) {
     Process();
     EXPECT_EQ(log_, (Log{"Btn:enter", "Btn:move 3,4", "Btn:down 3,4", "Btn:capturelost", "Btn:click",
                          "Btn:up 3,4"}));
+}
+
+// Every mouse message decodes to the event it was made for, with its point
+// in the space its kind measures it in (screen for non-client, client else).
+TEST_F(InputTest, MouseMessagesDecodeToWhatTheyWereMadeFor) {
+    const Point screen = At(btn_, 7, 9);
+    for (bool nonClient : {false, true})
+        for (MouseAction action :
+             {MouseAction::Move, MouseAction::Down, MouseAction::Up, MouseAction::DoubleClick})
+            for (TMouseButton button :
+                 {TMouseButton::mbLeft, TMouseButton::mbRight, TMouseButton::mbMiddle}) {
+                const uint32_t msg = MouseMessageNumber(action, button, nonClient);
+                if (nonClient && button == TMouseButton::mbMiddle && action != MouseAction::Move) {
+                    EXPECT_EQ(msg, kWmNull);
+                    continue;
+                }
+                const MousePoint at = nonClient ? MousePoint::OnScreen(screen) : MousePoint::InClient({7, 9});
+                const std::optional<MouseMessage> m = DecodeMouse({msg, kHtCaption, at.Pack(), 0});
+                ASSERT_TRUE(m.has_value()) << msg;
+                EXPECT_EQ(m->action, action) << msg;
+                EXPECT_EQ(m->nonClient, nonClient) << msg;
+                if (action != MouseAction::Move) {
+                    EXPECT_EQ(m->button, button) << msg;
+                }
+                EXPECT_EQ(m->point.Screen(*btn_), screen) << msg;
+                EXPECT_EQ(m->point.Client(*btn_), (Point{7, 9})) << msg;
+            }
+    EXPECT_FALSE(DecodeMouse({kWmKeyDown, 0, 0, 0}).has_value());
+    EXPECT_EQ(PointOf({kWmNcHitTest, 0, MousePoint::OnScreen(screen).Pack(), 0})->Client(*btn_),
+              (Point{7, 9}));
 }
 
 TEST_F(InputTest, ADisabledParentBlocksInputToItsChildrenWithoutChangingTheirEnabled) {

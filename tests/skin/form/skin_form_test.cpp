@@ -260,6 +260,34 @@ TEST_F(SkinFormTest, DraggingTheCaptionMovesTheWindowWithoutAWindowManager) {
     EXPECT_EQ(app_->Input().Capture(), nullptr);
 }
 
+// Magnetic: a window moved to within MagneticSize of an edge of its work
+// area lands on that edge; further off, or without it, it goes where dragged.
+TEST_F(SkinFormTest, AMagneticWindowSnapsToTheWorkAreaEdgesWhileDragged) {
+    host_->SetWorkArea({0, 30, 1280, 1000});
+    host_->SetMonitors({{{0, 0, 1280, 1024}, {0, 30, 1280, 1000}}});
+    Start();
+    auto dragBy = [&](Point travel) {
+        const Point start = At(ObjectRect("caption1").left + 10, 12);
+        host_->MouseMove(start);
+        host_->MouseDown(start);
+        Process();
+        host_->MouseMove(start + travel);
+        host_->MouseUp(start + travel);
+        Process();
+        return Point{form_->Left(), form_->Top()};
+    };
+    frame_->SetMagnetic(true);
+    // Left edge 5 off the area's left, top 4 below its top (the panel's edge).
+    EXPECT_EQ(dragBy({-95, -66}), (Point{0, 30}));
+    // The right and bottom edges snap the same way; 6 off is too far.
+    EXPECT_EQ(dragBy({1280 - form_->Width() - 3, 1000 - form_->Height() - 36}),
+              (Point{1280 - form_->Width(), 1000 - form_->Height() - 6}));
+    frame_->SetMagneticSize(10);
+    EXPECT_EQ(dragBy({0, 3}), (Point{1280 - form_->Width(), 1000 - form_->Height()}));
+    frame_->SetMagnetic(false);
+    EXPECT_EQ(dragBy({-4, -4}), (Point{1276 - form_->Width(), 996 - form_->Height()}));
+}
+
 TEST_F(SkinFormTest, TheShapeCutsTheCornersByTheMask) {
     Start();
     const auto& region = form_->WindowRegion();
