@@ -3,14 +3,18 @@
 with xdotool as the Linux window tests drive theirs.
 
 usage: window_check.py WINE64 DSP_PANEL_EXE CHECK
-CHECK: frame | frame-wm (the same with openbox on the display) | session
+CHECK: frame | frame-wm (the same with openbox on the display) | session |
+       message-box
 
 frame: the window's size and place, its icon, the cut corners, its pixels
 against the program's own headless picture, a caption drag, the caption
 double-click roll-up, a selector's frame through a COM port mapped to a pty,
-and the close button ending the program with status 0.
+with openbox the minimize button, and the close button ending the program
+with status 0.
 session: --simulate end to end: connect, a fader, a drop-down list, a
 selector, the language stored in the registry, the close button.
+message-box: a start-up error (a language value of the wrong type) comes up
+in the framework's own box, in the middle of the window, until OK.
 """
 import os
 import pty
@@ -20,14 +24,14 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wine_desktop import Desktop, fail, read_png, wait_until  # noqa: E402
+from wine_desktop import Desktop, end, fail, read_png, wait_until  # noqa: E402
 
 WINE, EXE, CHECK = sys.argv[1], sys.argv[2], sys.argv[3]
 TITLE = "Digital Effect Processor"
 # Skin 1's frame in a 704 x 509 window, centred on the 1280 x 1024 screen.
 WIDTH, HEIGHT, ROLLED_UP = 704, 509, 36
 CENTRED = ((1280 - WIDTH) // 2, (1024 - HEIGHT) // 2)
-CAPTION, CLOSE = (60, 12), (689, 15)
+CAPTION, MINIMIZE, CLOSE = (60, 12), (651, 15), (689, 15)
 CLIENT = (6, 30)  # where the client area starts in the window
 CONNECT, VCR = (45, 81), (233, 248)  # client coordinates
 MAIN_FADER, KEY_COMBO, LANGUAGE = (44, 383), (359, 172), (620, 462)
@@ -90,6 +94,7 @@ def check_pixels(desk, g, folder, before):
 
 
 def check_frame(manager):
+    set_language("REG_DWORD", "1")  # whatever an earlier check left
     master, slave, link = map_com_port(8)
     with Desktop(manager) as desk, tempfile.TemporaryDirectory() as folder:
         before = desk.screen(os.path.join(folder, "before.xwd"))
@@ -128,6 +133,17 @@ def check_frame(manager):
         if got != bytes.fromhex("801A01A0"):
             fail("the VCR selector sent %s" % got.hex(" "))
 
+        if manager:
+            # The minimize button iconifies the window (the manager hides
+            # it); activated from outside, it comes back where it was.
+            state = lambda: desk.run("xprop", "-id", window, "WM_STATE")
+            desk.mouse(("move", g[0] + MINIMIZE[0], g[1] + MINIMIZE[1]), ("click",))
+            if not wait_until(lambda: "Iconic" in state(), 5):
+                fail("the minimize button left the window %r" % state())
+            desk.run("xdotool", "windowactivate", window)
+            if not wait_until(lambda: "Normal" in state(), 5) or not desk.settles(window, g):
+                fail("restored: %r at %s" % (state(), desk.geometry(window)))
+
         desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
         try:
             status = panel.wait(30)
@@ -139,6 +155,35 @@ def check_frame(manager):
     os.close(master)
     os.close(slave)
     os.remove(link)
+
+
+def set_language(kind, value):
+    subprocess.run(["timeout", "60", WINE, "reg", "add", r"HKCU\Software\tolmy\audio", "/v", "Language", "/t", kind,
+                    "/d", value, "/f"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def check_message_box():
+    set_language("REG_SZ", "1")
+    with Desktop() as desk:
+        panel = desk.start(WINE, EXE, [])
+        box = desk.find_window("dsp-panel")
+        # The panel, still titled in the layout's language: the program's
+        # other window.
+        ids = desk.run("xdotool", "search", "--class", "dsp-panel.exe").split()
+        sizes = {i: desk.geometry(i) for i in ids if i != box}
+        w = next((g for g in sizes.values() if g[2:] == (WIDTH, HEIGHT)), None) or fail("no window: %s" % sizes)
+        b = desk.geometry(box)
+        middle = lambda g: (g[0] + g[2] // 2, g[1] + g[3] // 2)
+        if b[2] <= 0 or max(abs(p - q) for p, q in zip(middle(b), middle(w))) > 2:
+            fail("the box at %s is not in the middle of the window at %s" % (b, w))
+        # "OK" sits in the middle of the box's bottom edge.
+        desk.mouse(("move", b[0] + b[2] // 2, b[1] + b[3] - 25), ("click",))
+        if not wait_until(lambda: not desk.run("xdotool", "search", "--name", "^dsp-panel$").split(), 5):
+            fail("OK did not close the box")
+        if panel.poll() is not None:
+            fail("the panel ended with its box")
+        end(panel)
+    set_language("REG_DWORD", "1")
 
 
 def language_value():
@@ -213,5 +258,6 @@ def check_session():
             fail("closed with status %d" % status)
 
 
-{"frame": lambda: check_frame(False), "frame-wm": lambda: check_frame(True), "session": check_session}[CHECK]()
+{"frame": lambda: check_frame(False), "frame-wm": lambda: check_frame(True), "session": check_session,
+ "message-box": check_message_box}[CHECK]()
 print("ok")
