@@ -4,7 +4,7 @@ with xdotool as the Linux window tests drive theirs.
 
 usage: window_check.py WINE64 DSP_PANEL_EXE CHECK
 CHECK: frame | frame-wm (the same with openbox on the display) | session |
-       message-box
+       message-box | no-display
 
 frame: the window's size and place, its icon, the cut corners, its pixels
 against the program's own headless picture, a caption drag, the caption
@@ -15,6 +15,8 @@ session: --simulate end to end: connect, a fader, a drop-down list, a
 selector, the language stored in the registry, the close button.
 message-box: a start-up error (a language value of the wrong type) comes up
 in the framework's own box, in the middle of the window, until OK.
+no-display: when the system makes no window (Wine without an X display), the
+program ends at once with status 1 and one line saying why.
 """
 import os
 import pty
@@ -186,6 +188,15 @@ def check_message_box():
     set_language("REG_DWORD", "1")
 
 
+def check_no_display():
+    env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+    r = subprocess.run(["timeout", "60", WINE, EXE], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                       stderr=subprocess.PIPE)
+    said = r.stderr.decode("utf-8", "replace")
+    if r.returncode != 1 or said.count("\n") != 1 or "cannot create a window" not in said:
+        fail("without a display: status %d, %r" % (r.returncode, said))
+
+
 def language_value():
     r = subprocess.run(["timeout", "60", WINE, "reg", "query", r"HKCU\Software\tolmy\audio", "/v", "Language"],
                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
@@ -259,5 +270,5 @@ def check_session():
 
 
 {"frame": lambda: check_frame(False), "frame-wm": lambda: check_frame(True), "session": check_session,
- "message-box": check_message_box}[CHECK]()
+ "message-box": check_message_box, "no-display": check_no_display}[CHECK]()
 print("ok")
