@@ -26,17 +26,17 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wine_desktop import Desktop, end, fail, read_png, wait_until  # noqa: E402
+from wine_desktop import SCREEN, Desktop, end, fail, read_png, wait_until  # noqa: E402
 
 WINE, EXE, CHECK = sys.argv[1], sys.argv[2], sys.argv[3]
 TITLE = "Digital Effect Processor"
-# Skin 1's frame in a 704 x 509 window, centred on the 1280 x 1024 screen.
+# Skin 1's frame in a 704 x 509 window, centred on the screen.
 WIDTH, HEIGHT, ROLLED_UP = 704, 509, 36
-CENTRED = ((1280 - WIDTH) // 2, (1024 - HEIGHT) // 2)
+CENTRED = ((SCREEN[0] - WIDTH) // 2, (SCREEN[1] - HEIGHT) // 2)
 CAPTION, MINIMIZE, CLOSE = (60, 12), (651, 15), (689, 15)
 CLIENT = (6, 30)  # where the client area starts in the window
 CONNECT, VCR = (45, 81), (233, 248)  # client coordinates
-MAIN_FADER, KEY_COMBO, LANGUAGE = (44, 383), (359, 172), (620, 462)
+MAIN_FADER, KEY_COMBO, LANGUAGE = (44, 380), (359, 172), (620, 462)
 # The mask cuts four pixels of the first row at each top corner, three of
 # the second, and so on.
 CORNERS = [(x, y) for y in range(4) for x in range(4 - y)] + [(WIDTH - 1 - x, y) for y in range(4) for x in range(4 - y)]
@@ -65,19 +65,19 @@ def read_line_bytes(master, count, seconds=10):
     return got
 
 
-def headless_picture(folder):
+def headless_picture(desk, folder):
     """The window as the program paints it without a display (same fonts,
     same engine): the real window must show exactly these pixels."""
     path = os.path.join(folder, "headless.png")
     r = subprocess.run(["timeout", "60", WINE, EXE, "--headless"], input=("screenshot Z:%s\nquit\n" % path).encode(),
-                       stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                       env=desk.env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     if r.returncode != 0:
         fail("the headless picture: status %d, %r" % (r.returncode, r.stderr))
     return read_png(path)
 
 
 def check_pixels(desk, g, folder, before):
-    expected = headless_picture(folder)
+    expected = headless_picture(desk, folder)
     cut = set(CORNERS)
     wrong = []
 
@@ -96,9 +96,9 @@ def check_pixels(desk, g, folder, before):
 
 
 def check_frame(manager):
-    set_language("REG_DWORD", "1")  # whatever an earlier check left
     master, slave, link = map_com_port(8)
     with Desktop(manager) as desk, tempfile.TemporaryDirectory() as folder:
+        set_language(desk, "REG_DWORD", "1")  # whatever an earlier check left
         before = desk.screen(os.path.join(folder, "before.xwd"))
         panel = desk.start(WINE, EXE, ["--map", "COM1=COM8"])
         window = desk.find_window(TITLE)
@@ -159,19 +159,18 @@ def check_frame(manager):
     os.remove(link)
 
 
-def set_language(kind, value):
-    subprocess.run(["timeout", "60", WINE, "reg", "add", r"HKCU\Software\tolmy\audio", "/v", "Language", "/t", kind,
-                    "/d", value, "/f"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+def set_language(desk, kind, value):
+    desk.wine(WINE, "reg", "add", r"HKCU\Software\tolmy\audio", "/v", "Language", "/t", kind, "/d", value, "/f")
 
 
 def check_message_box():
-    set_language("REG_SZ", "1")
     with Desktop() as desk:
+        set_language(desk, "REG_SZ", "1")
         panel = desk.start(WINE, EXE, [])
         box = desk.find_window("dsp-panel")
         # The panel, still titled in the layout's language: the program's
         # other window.
-        ids = desk.run("xdotool", "search", "--class", "dsp-panel.exe").split()
+        ids = desk.windows("dsp-panel.exe")
         sizes = {i: desk.geometry(i) for i in ids if i != box}
         w = next((g for g in sizes.values() if g[2:] == (WIDTH, HEIGHT)), None) or fail("no window: %s" % sizes)
         b = desk.geometry(box)
@@ -185,7 +184,7 @@ def check_message_box():
         if panel.poll() is not None:
             fail("the panel ended with its box")
         end(panel)
-    set_language("REG_DWORD", "1")
+        set_language(desk, "REG_DWORD", "1")
 
 
 def check_no_display():
@@ -197,18 +196,16 @@ def check_no_display():
         fail("without a display: status %d, %r" % (r.returncode, said))
 
 
-def language_value():
-    r = subprocess.run(["timeout", "60", WINE, "reg", "query", r"HKCU\Software\tolmy\audio", "/v", "Language"],
-                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    words = r.stdout.decode("utf-8", "replace").split()
+def language_value(desk):
+    words = desk.wine(WINE, "reg", "query", r"HKCU\Software\tolmy\audio", "/v", "Language").split()
     return words[words.index("REG_DWORD") + 1] if "REG_DWORD" in words else None
 
 
-def list_rows(combo):
+def list_rows(desk, combo):
     """The row height and first row's top of a combo's open list, as the
     headless panel's dump reports them (connected: the option lists open
     only then)."""
-    r = subprocess.run(["timeout", "60", WINE, EXE, "--headless", "--simulate"],
+    r = subprocess.run(["timeout", "60", WINE, EXE, "--headless", "--simulate"], env=desk.env,
                        input=("click bsSkinButton1\nclick %s\ndump\nquit\n" % combo).encode(), stdout=subprocess.PIPE,
                        stderr=subprocess.DEVNULL)
     out = r.stdout.decode("utf-8", "replace")
@@ -220,32 +217,39 @@ def list_rows(combo):
 
 
 def check_session():
-    subprocess.run(["timeout", "60", WINE, "reg", "delete", r"HKCU\Software\tolmy\audio", "/f"],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     with Desktop() as desk:
+        desk.wine(WINE, "reg", "delete", r"HKCU\Software\tolmy\audio", "/f")
         panel = desk.start(WINE, EXE, ["--simulate"])
         window = desk.find_window(TITLE)
         desk.settles(window, CENTRED + (WIDTH, HEIGHT), 15)
         g = desk.geometry(window)
-        lines = []
+        lines, pending = [], [b""]
 
         def saw(wanted):
+            # Straight from the pipe: a buffered reader would keep lines
+            # that select() no longer sees.
             def take():
                 ready, _, _ = select.select([panel.stdout], [], [], 0.2)
                 if ready:
-                    lines.append(panel.stdout.readline().decode("utf-8", "replace").strip())
+                    pending[0] += os.read(panel.stdout.fileno(), 4096)
+                    *done, pending[0] = pending[0].split(b"\n")
+                    lines.extend(l.decode("utf-8", "replace").strip() for l in done)
                 return wanted in lines
             if not wait_until(take, 10, 0):
                 fail("no %r from the simulator; it said %r" % (wanted, lines))
 
         at = lambda point: ("move",) + in_client(point, g)
         desk.mouse(at(CONNECT), ("click",))
-        # The "MAIN" fader's thumb, dragged up four steps.
-        desk.mouse(at(MAIN_FADER), ("down",), *[at((44, y)) for y in range(378, 362, -5)], ("up",))
+        # The "MAIN" fader's thumb, dragged up by 20 pixels in four steps,
+        # one at a time (Wine merges moves that come together).
+        desk.mouse(at(MAIN_FADER), ("down",))
+        for y in range(MAIN_FADER[1] - 5, MAIN_FADER[1] - 21, -5):
+            desk.mouse(at((MAIN_FADER[0], y)))
+        desk.mouse(("up",))
         saw("MAIN-VOL 34")
         # "KEY:": its list (a popup window of its own) takes a click on its
         # third row, and the keyboard: one row down from there, Enter.
-        item_height, rows_top = list_rows("bsSkinComboBox7")
+        item_height, rows_top = list_rows(desk, "bsSkinComboBox7")
         desk.mouse(at(KEY_COMBO), ("click",))
         desk.mouse(at((KEY_COMBO[0], KEY_COMBO[1] + 10 + rows_top + 2 * item_height + item_height // 2)), ("click",))
         saw("KEY b-3")
@@ -257,8 +261,8 @@ def check_session():
         # The language box: its list's first row is Chinese, stored as 0.
         desk.mouse(at(LANGUAGE), ("click",))
         desk.run("xdotool", "key", "Up", "Return")
-        if not wait_until(lambda: language_value() == "0x0", 15, 0.5):
-            fail("the language in the registry is %r" % language_value())
+        if not wait_until(lambda: language_value(desk) == "0x0", 15, 0.5):
+            fail("the language in the registry is %r" % language_value(desk))
         desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
         try:
             status = panel.wait(30)

@@ -11,6 +11,11 @@ import time
 import zlib
 
 TIMEOUT = 60
+# The screen size a fresh Wine prefix takes for its display before it has
+# looked at one: a screen of another size makes Wine try to change the
+# mode, which Xvfb refuses, and the first windows then come late or in the
+# wrong place.
+SCREEN = (1024, 768)
 
 
 def fail(text):
@@ -28,12 +33,12 @@ def wait_until(predicate, seconds=10.0, step=0.1):
 
 
 class Desktop:
-    """Xvfb on a display it picks itself, 1280 x 1024, and openbox on it when
+    """Xvfb on a display it picks itself, SCREEN in size, and openbox on it when
     `manager` is set. Ends both when left."""
 
     def __init__(self, manager=False):
         read, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % SCREEN,
                                       "-nolisten", "tcp"], pass_fds=[write], stdout=subprocess.DEVNULL,
                                      stderr=subprocess.DEVNULL)
         os.close(write)
@@ -67,14 +72,34 @@ class Desktop:
 
     def start(self, wine, exe, args, stdin=None):
         """The program, ended by `timeout` if it outlives the check; a group
-        of its own, so that end() takes Wine's process with it."""
-        return subprocess.Popen(["timeout", str(TIMEOUT), wine, exe] + args, env=self.env, start_new_session=True,
-                                stdin=stdin or subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        of its own, so that end() takes Wine's process with it. For about a
+        second after a Wine program without a display has run (another
+        check, a helper), Wine's desktop makes no windows: a program that
+        ends at once for want of a window is started again."""
+        for attempt in range(3):
+            process = subprocess.Popen(["timeout", str(TIMEOUT), wine, exe] + args, env=self.env,
+                                       start_new_session=True, stdin=stdin or subprocess.DEVNULL,
+                                       stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            wait_until(lambda: process.poll() is not None or self.windows(os.path.basename(exe)), 10, 0.2)
+            if process.poll() is None or b"cannot create a window" not in process.stderr.peek():
+                return process
+            time.sleep(1)
+        return process
 
+    def windows(self, program):
+        """The ids of the windows of a program (by its file name)."""
+        return self.run("xdotool", "search", "--class", "^" + re.escape(program) + "$").split()
+
+    def wine(self, wine, *args):
+        """A Wine helper program (reg) on this display, its output."""
+        return subprocess.run(["timeout", str(TIMEOUT), wine] + list(args), env=self.env, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL).stdout.decode("utf-8", "replace")
 
     def find_window(self, title):
         ids = wait_until(lambda: self.run("xdotool", "search", "--name", "^" + title + "$").split(), 30)
-        return ids[0] if ids else fail("the window %r did not appear" % title)
+        if not ids:
+            fail("the window %r did not appear; the screen has %s" % (title, re.findall(r'"[^"]*": \("[^"]*"', self.run("xwininfo", "-root", "-tree"))))
+        return ids[0]
 
     def geometry(self, window):
         """(x, y, width, height) of the window on the screen."""
