@@ -160,7 +160,7 @@ void TbsSkinButton::TimerFired(uint32_t id) {
     }
 }
 
-ButtonSkinVisual TbsSkinButton::SkinVisual() {
+ButtonSkinVisual TbsSkinButton::BodyVisual() const {
     ButtonSkinVisual v;
     v.picture = SkinPicture();
     v.enabled = EnabledThroughParents();
@@ -170,6 +170,16 @@ ButtonSkinVisual TbsSkinButton::SkinVisual() {
     // entering shows the normal picture until the first 20 ms have passed.
     v.blending = morph_.Running() || morph_.Blending();
     v.frame = frames_.Frame();
+    return v;
+}
+
+bool TbsSkinButton::SkinLookCoversAll() const {
+    return picture_ != nullptr && link_.Section<TbsDataSkinButtonControl>() != nullptr &&
+           PaintsMorphStep(BodyVisual());
+}
+
+ButtonSkinVisual TbsSkinButton::SkinVisual() {
+    ButtonSkinVisual v = BodyVisual();
     if (morphBodies_) {
         v.normalBody = &morphBodies_->normal;
         v.activeBody = &morphBodies_->active;

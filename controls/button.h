@@ -73,6 +73,8 @@ class TbsSkinButton : public TbsSkinCustomControl {
   protected:
     void PaintDefaultLook(LookContext& look) override;
     void PaintSkinLook(LookContext& look) override;
+    // A morph step covers the whole button: no face fill goes under it.
+    bool SkinLookCoversAll() const override;
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -89,6 +91,8 @@ class TbsSkinButton : public TbsSkinCustomControl {
   private:
     bool DrawnDown() const;
     ButtonSkinVisual SkinVisual();
+    // The parts of the visual that choose how the body is drawn.
+    ButtonSkinVisual BodyVisual() const;
     // Effects on in the skin data, and the section found.
     bool SkinEffects() const;
     // Hover or focus changed: the morph and the frames head for the look.

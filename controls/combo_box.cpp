@@ -19,7 +19,7 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner
         DropDownEnvironment env;
         Point origin = ClientToScreen({0, 0});
         env.combo = Rect::FromOriginSize(origin.x, origin.y, Width(), Height());
-        Rect work = Application ? Application->WorkArea() : kFallbackWorkArea;
+        const Rect work = AppWorkArea();
         env.workArea = {work.left, work.top, work.right, work.bottom};
         PrepareList();
         const TbsSkinCustomListBox& box = list_->ListBox();
@@ -134,12 +134,12 @@ ComboBoxVisual TbsSkinComboBox::Visual() const {
     v.dropped = model_.Dropped();
     v.buttonHot = buttonHover_;
     v.buttonPressed = buttonPressed_;
+    v.font = &font_;
+    v.textAreaColor = defaultColor_;
     return v;
 }
 
-void TbsSkinComboBox::PaintDefaultLook(LookContext& look) {
-    PaintComboBoxDefault(look, Visual(), font_, defaultColor_);
-}
+void TbsSkinComboBox::PaintDefaultLook(LookContext& look) { PaintComboBoxDefault(look, Visual()); }
 
 void TbsSkinComboBox::PaintSkinLook(LookContext& look) {
     const auto* s = link_.Section<TbsDataSkinComboBox>();
@@ -225,7 +225,7 @@ void TbsSkinComboBox::KeyDown(uint16_t& key, TShiftState shift) {
 void TbsSkinComboBox::KeyPress(char32_t& key) {
     TbsSkinCustomControl::KeyPress(key);
     if (key < U' ') return;
-    long long now = Application ? Application->GetClock().Now() : 0;
+    const TimeMs now = AppNow();
     model_.KeyChar(EncodeUtf8(std::u32string(1, key)), now);
 }
 

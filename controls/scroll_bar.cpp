@@ -81,6 +81,8 @@ PartState TbsSkinScrollBar::StateOf(Part part) const {
 
 ScrollBarVisual TbsSkinScrollBar::Visual() const {
     ScrollBarVisual v;
+    v.width = Width();
+    v.height = Height();
     v.parts = Parts();
     v.vertical = model_.Kind() == ScrollBarKind::sbVertical;
     v.enabled = EnabledThroughParents();
@@ -91,9 +93,7 @@ ScrollBarVisual TbsSkinScrollBar::Visual() const {
     return v;
 }
 
-void TbsSkinScrollBar::PaintDefaultLook(LookContext& look) {
-    PaintScrollBarDefault(look, Visual(), Width(), Height());
-}
+void TbsSkinScrollBar::PaintDefaultLook(LookContext& look) { PaintScrollBarDefault(look, Visual()); }
 
 void TbsSkinScrollBar::PaintSkinLook(LookContext& look) {
     const auto* section = link_.Section<TbsDataSkinScrollBarControl>();

@@ -94,17 +94,22 @@ void PaintBlend(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonCo
 
 }  // namespace
 
+bool PaintsMorphStep(const ButtonSkinVisual& v) {
+    // The down and disabled pictures stand as they are; hover animations
+    // only play between the normal and active looks.
+    const bool still = v.picture == ButtonPicture::Disabled || v.picture == ButtonPicture::Down || !v.enabled;
+    return v.blending && v.frame <= 0 && !still;
+}
+
 void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
                      const SkinBody& body, Size size, const ButtonSkinVisual& v) {
     Canvas& canvas = look.canvas;
     const bool down = v.picture == ButtonPicture::Down;
-    // The down and disabled pictures stand as they are; hover animations
-    // only play between the normal and active looks.
     const bool still = v.picture == ButtonPicture::Disabled || down || !v.enabled;
     if (v.frame > 0 && !still) {
         const Rect cell = StateCell(SkinRect(s.AnimateSkinRect), s.FrameCount, v.frame - 1);
         DrawSkinBody(canvas, picture, body, cell, size.cx, size.cy);
-    } else if (v.blending && !still) {
+    } else if (PaintsMorphStep(v)) {
         PaintBlend(canvas, picture, s, body, size, v);
     } else {
         DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, v.picture), size.cx, size.cy);

@@ -33,6 +33,10 @@ struct ButtonSkinVisual {
     TFont font;  // with the colour to draw the caption in
 };
 
+// Whether PaintButtonSkin draws a morph step: the mix of two bodies of the
+// button's whole size, which covers every pixel of it.
+bool PaintsMorphStep(const ButtonSkinVisual& v);
+
 // The picture rectangle for a rule's choice, with the section's fall-backs
 // (no active picture: the normal one; no down picture: the active one).
 Rect ButtonPictureRect(const TbsDataSkinButtonControl& s, ButtonPicture picture);

@@ -18,13 +18,13 @@ Rect ButtonSource(const ComboBoxVisual& v, const TbsDataSkinComboBox& s) {
 
 }  // namespace
 
-void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v, const TFont& font,
-                          Color textAreaColor) {
+void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v) {
     Canvas& canvas = look.canvas;
     const Rect all{0, 0, v.width, v.height};
+    const TFont& font = *v.font;
     canvas.FillRect(all, clBtnFace);
     canvas.FrameRect(all, clBtnShadow);
-    canvas.FillRect({1, 1, all.right - 1, all.bottom - 1}, textAreaColor);
+    canvas.FillRect({1, 1, all.right - 1, all.bottom - 1}, v.textAreaColor);
     PartState state = v.buttonPressed && v.buttonHot ? PartState::Pressed
                       : v.buttonHot                  ? PartState::Hot
                                                      : PartState::Normal;

@@ -24,9 +24,12 @@ struct ComboBoxVisual {
     bool dropped = false;  // the list is open
     bool buttonHot = false;
     bool buttonPressed = false;
+    // The default look's text font and text area colour (the control's own).
+    const TFont* font = nullptr;
+    Color textAreaColor = clWindow;
 };
 
-void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v, const TFont& font, Color textAreaColor);
+void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v);
 
 // The active body, three pieces across, while the combo is hot, open or
 // focused; false when the section has none (the plain body stays).

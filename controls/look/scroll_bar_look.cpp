@@ -63,9 +63,9 @@ Bitmap ComposeThumb(const ScrollBarVisual& v, const TbsDataSkinScrollBarControl&
 
 }  // namespace
 
-void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v, int width, int height) {
+void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v) {
     Canvas& canvas = look.canvas;
-    canvas.FillRect({0, 0, width, height}, clBtnFace);
+    canvas.FillRect({0, 0, v.width, v.height}, clBtnFace);
     if (v.enabled) DrawStatePart(canvas, v.parts.thumb, v.thumb);
     const Rect a1 = v.parts.arrow1;
     const Rect a2 = v.parts.arrow2;

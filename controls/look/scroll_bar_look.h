@@ -11,6 +11,8 @@ namespace dsp {
 class TbsDataSkinScrollBarControl;
 
 struct ScrollBarVisual {
+    int width = 0;
+    int height = 0;
     ScrollBarParts parts;
     bool vertical = true;
     bool enabled = true;
@@ -23,7 +25,7 @@ struct ScrollBarVisual {
 };
 
 // Button face, then the thumb (enabled bars only) and the two arrows.
-void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v, int width, int height);
+void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v);
 
 // Over the body already drawn: the two arrows copied from the picture, then
 // (enabled bars only) the thumb with its glyph.

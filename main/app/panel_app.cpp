@@ -130,10 +130,7 @@ struct WebSurfaceOn {
 
     bool Start(TApplication& app, TForm1& form, std::string_view listen, std::ostream& err) {
         WebRemoteOptions options;
-        if (!ParseWebListen(listen, options.server.address, options.server.port)) {
-            err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080, [::1]:8080): " << listen << "\n";
-            return false;
-        }
+        ParseWebListen(listen, options.server.address, options.server.port);  // checked at start
         std::string problem;
         const std::optional<WebTokens> tokens = LoadOrMakeWebTokens(WebTokenPath(), problem);
         if (!tokens) return err << "dsp-panel: web remote: " << problem << "\n", false;
@@ -222,6 +219,10 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
         return err << "dsp-panel: --osc takes [ADDR:]PORT with a dotted IPv4 address: " << *options->osc
                    << "\n",
                2;
+    std::string webAddress;
+    std::uint16_t webPort = 0;
+    if (options->web && !ParseWebListen(*options->web, webAddress, webPort))
+        return err << "dsp-panel: --web takes [ADDR:]PORT (8080, 0.0.0.0:8080): " << *options->web << "\n", 2;
     Simulation simulation;
     if (options->simulate) {
         if (!simulation.Start(out, err)) return 1;

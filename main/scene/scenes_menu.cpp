@@ -65,7 +65,7 @@ void ScenesMenu::OpenSubmenu(Point screen) {
     if (!submenu_) submenu_ = std::make_unique<TbsSkinPopupMenu>(nullptr, frame_->Fonts());
     submenu_->SetSkinData(frame_->MenusSkinData() ? frame_->MenusSkinData() : frame_->SkinData());
     FillSubmenu();
-    submenu_->Popup(screen, Application ? Application->WorkArea() : Rect{});
+    submenu_->Popup(screen, AppWorkArea());
 }
 
 void ScenesMenu::FillSubmenu() {

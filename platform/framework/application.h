@@ -150,7 +150,9 @@ extern TApplication* Application;
 // picking its own stand-in, every answer follows one rule: without an
 // application nothing is on a screen, so the work area is the headless one
 // (kFallbackWorkArea, also the one monitor), time stands at 0 and the
-// pointer rests at (0, 0).
+// pointer rests at (0, 0). The framework's own checks keep the same rule:
+// nothing holds the focus, the capture or the hover, and timers, posted
+// messages and skin broadcasts go nowhere.
 Rect AppWorkArea();
 std::vector<MonitorInfo> AppMonitors();
 TimeMs AppNow();

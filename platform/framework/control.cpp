@@ -4,6 +4,7 @@
 
 #include "platform/framework/application.h"
 #include "platform/framework/form.h"
+#include "platform/framework/host.h"
 #include "platform/framework/mouse_message.h"
 #include "platform/framework/win_control.h"
 
@@ -142,6 +143,13 @@ void TControl::SetMouseCapture(bool capture) {
         Application->Input().SetCapture(nullptr);
 }
 
+void TControl::ShowCursorFor(int hitCode) {
+    TCursor client = TCursor::crDefault;
+    for (const TControl* c = this; c && client == TCursor::crDefault; c = c->Parent()) client = c->Cursor();
+    TForm* form = ParentForm();
+    if (HostWindow* host = form ? form->Host() : nullptr) host->SetCursor(CursorForHitCode(hitCode, client));
+}
+
 bool TControl::MouseInControl() const { return Application && Application->Input().Hover() == this; }
 
 FontEngine& TControl::Fonts() const {
@@ -156,19 +164,31 @@ Rect TControl::RectInForm() const {
     return Rect::FromOriginSize(p.x, p.y, width_, height_);
 }
 
+// What the painter can show of the control: its parents clip every child to
+// their client areas, so nothing outside them needs painting again.
+Rect TControl::VisibleRectInForm() const {
+    Rect r = RectInForm();
+    for (const TWinControl* p = parent_; p != nullptr && !r.IsEmpty(); p = p->Parent()) {
+        const Rect client = p->ClientRectInWindow();
+        r = Intersect(r, Rect::FromOriginSize(p->OffsetInForm().x, p->OffsetInForm().y, client.Width(),
+                                              client.Height()));
+    }
+    return r;
+}
+
 void TControl::InvalidateFormRect(const Rect& formRect) const {
     if (TForm* form = ParentForm()) form->InvalidateWindowRect(formRect);
 }
 
 void TControl::Invalidate() {
     if (!visible_) return;
-    InvalidateFormRect(RectInForm());
+    InvalidateFormRect(VisibleRectInForm());
 }
 
 void TControl::InvalidateRect(const Rect& clientRect) {
     if (!visible_) return;
     Point off = OffsetInForm();
-    InvalidateFormRect(Intersect(clientRect.Offset(off), RectInForm()));
+    InvalidateFormRect(Intersect(clientRect.Offset(off), VisibleRectInForm()));
 }
 
 void TControl::Update() {
@@ -241,6 +261,10 @@ void TControl::WndProc(TMessage& m) {
             break;
         case kWmNcHitTest:
             m.Result = kHtClient;
+            break;
+        case kWmSetCursor:
+            ShowCursorFor(static_cast<int>(m.WParam));
+            m.Result = 1;
             break;
         default:
             break;

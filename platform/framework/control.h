@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/framework/component.h"
+#include "platform/framework/cursor.h"
 #include "platform/framework/keys.h"
 #include "platform/framework/messages.h"
 #include "platform/graphics/canvas.h"
@@ -90,6 +91,9 @@ class TControl : public TComponent {
     void SetCaption(const std::string& text) { SetText(text); }
     Color GetColor() const { return color_; }
     void SetColor(Color c);
+    // The pointer's shape over the client area (crDefault: the parent's).
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor) { cursor_ = cursor; }
     TControlStyle ControlStyle() const { return style_; }
     void SetControlStyle(TControlStyle style) { style_ = style; }
 
@@ -157,6 +161,8 @@ class TControl : public TComponent {
     // Returns whether the wheel was used.
     virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, Point mousePos);
     virtual void TimerFired(uint32_t /*id*/) {}
+    // Shows the pointer's shape for `hitCode` over this control.
+    void ShowCursorFor(int hitCode);
     virtual void Resize();
     virtual void EnabledChanged() { Invalidate(); }
     virtual void VisibleChanged() {}
@@ -164,6 +170,8 @@ class TControl : public TComponent {
 
     // The rectangle of this control in its form's window coordinates.
     Rect RectInForm() const;
+    // RectInForm cut to the client areas of the parents around it.
+    Rect VisibleRectInForm() const;
     void InvalidateFormRect(const Rect& formRect) const;
 
   private:
@@ -176,6 +184,7 @@ class TControl : public TComponent {
     bool clicked_ = false;
     std::string text_;
     Color color_ = clBtnFace;
+    TCursor cursor_ = TCursor::crDefault;
     TControlStyle style_ = csCaptureMouse | csClickEvents | csDoubleClicks;
     Canvas* paintCanvas_ = nullptr;
 

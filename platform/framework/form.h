@@ -32,6 +32,10 @@ class TForm : public TCustomControl {
     // is first shown.
     bool NativeFrame() const { return nativeFrame_; }
     void SetNativeFrame(bool on) { nativeFrame_ = on; }
+    // The window's icon, for a frame that shows it in its caption (empty:
+    // none).
+    const Bitmap& Icon() const { return icon_; }
+    void SetIcon(Bitmap icon) { icon_ = std::move(icon); }
 
     void SetVisible(bool visible) override;
     void SetBounds(int left, int top, int width, int height) override;
@@ -103,6 +107,7 @@ class TForm : public TCustomControl {
 
     bool popup_ = false;
     bool nativeFrame_ = false;
+    Bitmap icon_;
     TWinControl* activeControl_ = nullptr;
     std::unique_ptr<HostWindow> host_;
     Bitmap frame_;

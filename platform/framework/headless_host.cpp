@@ -47,6 +47,8 @@ class HeadlessWindow final : public HostWindow {
     }
     int Opacity() const { return opacity_; }
     bool Iconic() const { return iconic_; }
+    void SetCursor(TCursor cursor) override { cursor_ = cursor; }
+    TCursor Cursor() const { return cursor_; }
 
     TForm& Form() const { return form_; }
     void DrawOn(Canvas& canvas) const {
@@ -71,6 +73,7 @@ class HeadlessWindow final : public HostWindow {
     Region shape_;
     bool iconic_ = false;
     int opacity_ = 255;
+    TCursor cursor_ = TCursor::crArrow;
 };
 
 HeadlessHost::HeadlessHost(Rect workArea) : workArea_(workArea) {}
@@ -213,6 +216,12 @@ int HeadlessHost::Opacity(const TForm& form) const {
     for (const HeadlessWindow* w : windows_)
         if (&w->Form() == &form) return w->Opacity();
     return 255;
+}
+
+TCursor HeadlessHost::CursorOf(const TForm& form) const {
+    for (const HeadlessWindow* w : windows_)
+        if (&w->Form() == &form) return w->Cursor();
+    return TCursor::crArrow;
 }
 
 }  // namespace dsp

@@ -75,6 +75,8 @@ class HeadlessHost final : public WindowHost {
     void SetOpacitySupported(bool on) { opacitySupported_ = on; }
     int Opacity(const TForm& form) const;
     int OpacityChanges() const { return opacityChanges_; }
+    // The pointer shape last set for the form's window (an arrow at first).
+    TCursor CursorOf(const TForm& form) const;
 
   private:
     friend class HeadlessWindow;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/framework/cursor.h"
 #include "platform/framework/keys.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/region.h"
@@ -49,6 +50,8 @@ class HostWindow {
         (void)alpha;
         return false;
     }
+    // The pointer's shape while it is over the window.
+    virtual void SetCursor(TCursor cursor) { (void)cursor; }
 };
 
 struct HostEvent {

@@ -125,6 +125,8 @@ void InputRouter::Mouse(const HostEvent& e) {
     if (!target.control) return;
     TShiftState shift = (e.shift & (ssShift | ssCtrl | ssAlt)) | buttons_;
     bool nonClient = target.hitCode != kHtClient;
+    if (e.kind == HostEvent::Kind::MouseMove)
+        target.control->Perform(kWmSetCursor, static_cast<uintptr_t>(target.hitCode));
     MouseAction action = MouseAction::Move;
     if (e.kind != HostEvent::Kind::MouseMove) {
         const bool down = e.kind == HostEvent::Kind::MouseDown;

@@ -29,7 +29,7 @@ inline constexpr uint32_t kWmPaint = 0x000F;  // WParam: TCanvas* of the control
 inline constexpr uint32_t kWmClose = 0x0010;
 inline constexpr uint32_t kWmEraseBkgnd = 0x0014;  // WParam: TCanvas*; Result 1 = erased
 inline constexpr uint32_t kWmShowWindow = 0x0018;
-inline constexpr uint32_t kWmSetCursor = 0x0020;
+inline constexpr uint32_t kWmSetCursor = 0x0020;  // WParam: hit code under the pointer
 inline constexpr uint32_t kWmGetMinMaxInfo = 0x0024;
 inline constexpr uint32_t kWmNcCalcSize = 0x0083;  // LParam: Rect* window rect -> client rect
 inline constexpr uint32_t kWmNcHitTest = 0x0084;   // LParam: screen point; Result: kHt code

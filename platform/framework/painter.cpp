@@ -31,8 +31,10 @@ void PushDeviceClip(Canvas& canvas, const Rect& r) {
 Region CoveredByChildren(const TWinControl& control, const Rect& client, const Rect& box) {
     std::vector<Rect> covered;
     for (int i = 0; i < control.ControlCount(); ++i) {
-        const auto* w = dynamic_cast<const TWinControl*>(control.Controls(i));
-        if (w == nullptr || !w->Visible() || !(w->ControlStyle() & csOpaque) || w->WindowRegion()) continue;
+        const TControl* child = control.Controls(i);
+        if (!child->IsWindowed()) continue;
+        const auto* w = static_cast<const TWinControl*>(child);
+        if (!w->Visible() || !(w->ControlStyle() & csOpaque) || w->WindowRegion()) continue;
         const Rect r = Intersect(
             Rect::FromOriginSize(client.left + w->Left(), client.top + w->Top(), w->Width(), w->Height()),
             client);
@@ -83,8 +85,8 @@ void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
         TControl* child = control.Controls(i);
         if (!child->Visible()) continue;
         Point childOrigin = clientOrigin + Point{child->Left(), child->Top()};
-        if (auto* w = dynamic_cast<TWinControl*>(child)) {
-            PaintWindowTree(canvas, *w, childOrigin);
+        if (child->IsWindowed()) {
+            PaintWindowTree(canvas, *static_cast<TWinControl*>(child), childOrigin);
             continue;
         }
         PushDeviceClip(canvas,

@@ -40,33 +40,52 @@ std::vector<int> SampleTable(int from, int to, int n, int m, int start) {
 }
 
 // The division of DrawMix by 2 * parts as a multiply by a 16-bit reciprocal,
-// a high half and a shift: exact for every sum a mix of at most kMaxMixParts
-// parts reaches (below 2^13), as the reciprocal's error times that sum stays
-// under one part in 2 * parts.
+// a high half and a shift: exact for every sum a mix of `parts` parts reaches
+// (at most 2 * 255 * parts + parts), as the reciprocal's error times that sum
+// stays under one part in 2 * parts. The shift is 0 up to 8 parts and at most
+// 2 for kMaxMixParts.
 struct MixDivisor {
     std::uint16_t reciprocal = 0;
     int shift = 0;
 };
 
 MixDivisor DivisorFor(std::uint32_t parts) {
-    constexpr std::uint32_t kLargestSum = 2 * 255 * Canvas::kMaxMixParts + Canvas::kMaxMixParts;
+    const std::uint32_t largestSum = 2 * 255 * parts + parts;
     const std::uint32_t divisor = 2 * parts;
     int shift = 0;
-    while (kLargestSum * divisor >= (1u << (16 + shift))) ++shift;
+    while (largestSum * divisor >= (1u << (16 + shift))) ++shift;
     const std::uint32_t scale = 1u << (16 + shift);
     return {static_cast<std::uint16_t>((scale + divisor - 1) / divisor), shift};
 }
 
 // One row of DrawMix over whole pixel words, byte by byte (the unused byte
 // mixes two zeros to zero), in 16-bit lanes of plain integer arithmetic over
-// independent bytes, so the compiler vectorises it.
-void MixRow(std::uint8_t* out, const std::uint8_t* from, const std::uint8_t* to, int bytes,
-            std::uint16_t toWeight, std::uint16_t parts, MixDivisor d) {
+// independent bytes. The shift is a constant, so the high half is one
+// unsigned high multiply a lane and the compiler vectorises the loop.
+template <int Shift>
+void MixRow(std::uint8_t* __restrict out, const std::uint8_t* __restrict from,
+            const std::uint8_t* __restrict to, int bytes, std::uint16_t toWeight, std::uint16_t parts,
+            std::uint16_t reciprocal) {
     const auto fromWeight = static_cast<std::uint16_t>(parts - toWeight);
     for (int i = 0; i < bytes; ++i) {
         const auto twice = static_cast<std::uint16_t>(2 * (fromWeight * from[i] + toWeight * to[i]) + parts);
-        const auto high = static_cast<std::uint16_t>((std::uint32_t(twice) * d.reciprocal) >> 16);
-        out[i] = static_cast<std::uint8_t>(high >> d.shift);
+        const auto high =
+            static_cast<std::uint16_t>((std::uint32_t(twice) * std::uint32_t(reciprocal)) >> 16);
+        out[i] = static_cast<std::uint8_t>(high >> Shift);
+    }
+}
+
+using MixRowFunction = void (*)(std::uint8_t*, const std::uint8_t*, const std::uint8_t*, int, std::uint16_t,
+                                std::uint16_t, std::uint16_t);
+
+MixRowFunction MixRowFor(int shift) {
+    switch (shift) {
+        case 0:
+            return MixRow<0>;
+        case 1:
+            return MixRow<1>;
+        default:
+            return MixRow<2>;
     }
 }
 
@@ -77,15 +96,16 @@ void Canvas::DrawMix(Point dst, const Bitmap& from, const Bitmap& to, int part, 
     if (parts < 1 || parts > kMaxMixParts || part < 0 || part > parts) return;
     const Rect device = ToDevice(Rect::FromOriginSize(dst.x, dst.y, from.Width(), from.Height()));
     const MixDivisor divisor = DivisorFor(std::uint32_t(parts));
+    const MixRowFunction mixRow = MixRowFor(divisor.shift);
     ForEachVisible(device, [&](const Rect& piece) {
         const int sx = piece.left - device.left;
         const int sy = piece.top - device.top;
         const int bytes = piece.Width() * int(sizeof(Pixel));
         for (int y = 0; y < piece.Height(); ++y) {
-            MixRow(reinterpret_cast<std::uint8_t*>(target_.Row(piece.top + y) + piece.left),
+            mixRow(reinterpret_cast<std::uint8_t*>(target_.Row(piece.top + y) + piece.left),
                    reinterpret_cast<const std::uint8_t*>(from.Row(sy + y) + sx),
                    reinterpret_cast<const std::uint8_t*>(to.Row(sy + y) + sx), bytes, std::uint16_t(part),
-                   std::uint16_t(parts), divisor);
+                   std::uint16_t(parts), divisor.reciprocal);
         }
     });
 }

@@ -20,6 +20,14 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// A '#' at the start of a line or after a blank starts a comment; one inside a
+// device name (no blank before it) is part of the name.
+std::string_view WithoutComment(std::string_view line) {
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) return line.substr(0, i);
+    return line;
+}
+
 std::string ComKey(int number) { return "COM" + std::to_string(number); }
 
 }  // namespace
@@ -84,9 +92,9 @@ void PortMap::LoadText(std::string_view text) {
     std::string_view rest = text;
     while (!rest.empty()) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());
-        const std::string_view line = Trim(rest.substr(0, end));
+        const std::string_view line = Trim(WithoutComment(rest.substr(0, end)));
         rest.remove_prefix(std::min(end + 1, rest.size()));
-        if (line.empty() || line.front() == '#') continue;
+        if (line.empty()) continue;
         AddOverride(line);
     }
 }

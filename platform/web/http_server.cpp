@@ -131,6 +131,10 @@ HttpServer::HttpServer(const HttpServerOptions& options, HttpHandler& handler)
     : options_(options), handler_(handler) {
     mg_init_library(MG_FEATURES_WEBSOCKET);
     const bool ipv6 = options.address.find(':') != std::string::npos;
+    if (ipv6 && mg_check_feature(MG_FEATURES_IPV6) == 0) {
+        error_ = "this build's web server has no IPv6; use an IPv4 address (0.0.0.0 for every interface)";
+        return;
+    }
     const std::string listen =
         (ipv6 ? "[" + options.address + "]" : options.address) + ":" + std::to_string(options.port);
     const std::string threads = std::to_string(options.threads);

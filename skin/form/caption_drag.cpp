@@ -33,8 +33,9 @@ void CaptionDrag::Capture(bool on) {
     form_.SetMouseCapture(on);
 }
 
-void CaptionDrag::Press(Point screen) {
+void CaptionDrag::Press(Point screen, int snap) {
     pressed_ = true;
+    snap_ = snap;
     moving_ = false;
     grabScreen_ = screen;
     grabWindow_ = {form_.Left(), form_.Top()};

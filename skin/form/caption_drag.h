@@ -19,7 +19,9 @@ class CaptionDrag {
     bool Moving() const { return moving_; }
 
     // The caption was pressed at `screen`: the window holds the mouse.
-    void Press(Point screen);
+    // Within `snap` pixels of an edge of its work area, a window the program
+    // moves itself snaps to that edge (0: it goes where it is put).
+    void Press(Point screen, int snap = 0);
     // The pointer is at `screen` (where it really was, even for an event
     // measured against the window's place before the last step).
     void MoveTo(Point screen);
@@ -27,10 +29,6 @@ class CaptionDrag {
     void Release();
     // Another control took the mouse: the drag ends where it is.
     void CaptureLost();
-
-    // Within this many pixels of an edge of its work area, a window the
-    // program moves itself snaps to that edge; 0 leaves it where it is put.
-    void SetSnapDistance(int pixels) { snap_ = pixels; }
 
   private:
     void Capture(bool on);

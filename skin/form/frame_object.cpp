@@ -226,8 +226,18 @@ bool TbsSkinStdButtonObject::DrawRestore(Canvas& canvas) const {
     return DrawImage(canvas, ownPicture_, std_.RestoreRect);
 }
 
+// With ShowIcon, a system menu button drawn from its own picture shows the
+// window's icon, stretched to the button.
+bool TbsSkinStdButtonObject::DrawIcon(Canvas& canvas) const {
+    if (std_.Command != TbsStdCommand::cmSysMenu || !frame_.ShowIcon() || !ImageInOwnPicture()) return false;
+    const Bitmap& icon = frame_.Form().Icon();
+    if (icon.Empty()) return false;
+    canvas.StretchDraw(rect_, icon, {0, 0, icon.Width(), icon.Height()});
+    return true;
+}
+
 void TbsSkinStdButtonObject::Draw(Canvas& canvas, bool selfRepaint) {
-    if (DrawRestore(canvas)) return;
+    if (DrawIcon(canvas) || DrawRestore(canvas)) return;
     TbsSkinButtonObject::Draw(canvas, selfRepaint);
 }
 

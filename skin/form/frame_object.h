@@ -123,6 +123,7 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
     // The maximize, minimize or roll-up button while that state is on.
     bool InRestoreState() const;
     bool DrawRestore(Canvas& canvas) const;
+    bool DrawIcon(Canvas& canvas) const;
     const TbsDataSkinStdButton& std_;
 };
 

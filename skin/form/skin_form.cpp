@@ -103,14 +103,9 @@ void TbsSkinForm::SetHideCaptionButtons(bool value) {
     RepaintFrame();
 }
 
-void TbsSkinForm::SetMagnetic(bool value) {
-    magnetic_ = value;
-    drag_.SetSnapDistance(magnetic_ ? magneticSize_ : 0);
-}
-
-void TbsSkinForm::SetMagneticSize(int value) {
-    magneticSize_ = value;
-    drag_.SetSnapDistance(magnetic_ ? magneticSize_ : 0);
+void TbsSkinForm::SetShowIcon(bool value) {
+    showIcon_ = value;
+    RepaintFrame();
 }
 
 void TbsSkinForm::SetAlphaBlendValue(int value) { alphaBlendValue_ = std::clamp(value, 0, 255); }
@@ -179,6 +174,13 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
             return true;
         case kWmSysCommand:
             return HandleSysCommand(m.WParam);
+        case kWmSetCursor:
+            // The window's own pointer over the caption and the frame objects;
+            // the sizing borders keep their arrows.
+            if (useFormCursorInNCArea_ && (static_cast<int>(m.WParam) < kHtLeft || m.WParam > kHtBottomRight))
+                m.WParam = kHtClient;
+            previousHandler_(m);
+            return true;
         case kCmVisibleChanged:
             previousHandler_(m);
             if (m.WParam != 0) StartFadeIn();

@@ -69,7 +69,7 @@ class TbsSkinForm : public TbsSkinComponent {
     bool HideCaptionButtons() const { return hideCaptionButtons_; }
     void SetHideCaptionButtons(bool value);
     bool ShowIcon() const { return showIcon_; }
-    void SetShowIcon(bool value) { showIcon_ = value; }
+    void SetShowIcon(bool value);
     bool MaximizeOnFullScreen() const { return maximizeOnFullScreen_; }
     void SetMaximizeOnFullScreen(bool value) { maximizeOnFullScreen_ = value; }
     bool AlphaBlend() const { return alphaBlend_; }
@@ -83,9 +83,9 @@ class TbsSkinForm : public TbsSkinComponent {
     bool UseDefaultSysMenu() const { return useDefaultSysMenu_; }
     void SetUseDefaultSysMenu(bool value) { useDefaultSysMenu_ = value; }
     bool Magnetic() const { return magnetic_; }
-    void SetMagnetic(bool value);
+    void SetMagnetic(bool value) { magnetic_ = value; }
     int MagneticSize() const { return magneticSize_; }
-    void SetMagneticSize(int value);
+    void SetMagneticSize(int value) { magneticSize_ = value; }
     int MinWidth() const { return minWidth_; }
     void SetMinWidth(int value) { minWidth_ = value; }
     int MinHeight() const { return minHeight_; }

@@ -176,7 +176,7 @@ bool TbsSkinForm::NonClientMouse(const MouseMessage& mouse, Point screen) {
             if (mouse.button == TMouseButton::mbRight)
                 OpenSystemMenu(screen);
             else if (windowState_ != TbsWindowState::wsMaximized)
-                drag_.Press(screen);
+                drag_.Press(screen, magnetic_ ? magneticSize_ : 0);
             return true;
         }
     }

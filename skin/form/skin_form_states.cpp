@@ -32,12 +32,12 @@ int TbsSkinForm::MinimumHeight() const {
 Rect TbsSkinForm::MaximizedBounds() const {
     const MonitorPart part = maximizeOnFullScreen_ ? MonitorPart::Whole : MonitorPart::WorkArea;
     Rect area = MonitorArea(form_, part);
-    if (area.IsEmpty() && Application) area = Application->WorkArea();
-    if (!maximizeOnFullScreen_ && Application) {
+    if (area.IsEmpty()) area = AppWorkArea();
+    if (!maximizeOnFullScreen_) {
         // A work area as large as the one screen would hide the panels that
         // auto-hide at its edges: leave them a pixel.
         const Rect whole = MonitorArea(form_, MonitorPart::Whole);
-        const auto monitors = Application->Host().Monitors();
+        const auto monitors = AppMonitors();
         if (area == whole && !monitors.empty() && whole == monitors.front().bounds && whole.left == 0 &&
             whole.top == 0)
             area = area.Inflate(-1, -1);

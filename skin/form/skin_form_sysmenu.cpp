@@ -58,7 +58,7 @@ void TbsSkinForm::OpenSystemMenu(Point screen) {
     items.push_back({"", "-", "", true, {}});
     add(
         "BSF_CLOSE", "MI_CLOSECAPTION", true, [this] { form_.Close(); }, "Alt+F4");
-    const Rect area = Application ? Application->WorkArea() : Rect{};
+    const Rect area = AppWorkArea();
     if (OnSkinMenuOpen) OnSkinMenuOpen(this);
     sysMenu_->Popup(screen, area);
 }

@@ -104,4 +104,15 @@ TEST(PanelProgram, UnknownOptionIsAUsageError) {
     EXPECT_NE(RunShell(kProgram + " --frobnicate 2>&1; echo \"rc=$?\"").find("rc=2"), std::string::npos);
 }
 
+// A listening address that is not one is a bad argument, as for --osc: status
+// 2 before anything starts. 999.1.1.1 used to be served on 231.1.1.1.
+TEST(PanelProgram, AMalformedWebAddressIsAUsageError) {
+    for (const char* listen : {"999.1.1.1:0", "1.2.3:0", "abc"}) {
+        const std::string out =
+            RunShell("echo quit | " + kProgram + " --headless --web " + listen + " 2>&1; echo \"rc=$?\"");
+        EXPECT_NE(out.find("--web takes"), std::string::npos) << out;
+        EXPECT_NE(out.find("rc=2"), std::string::npos) << out;
+    }
+}
+
 }  // namespace

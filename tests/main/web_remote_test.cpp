@@ -227,6 +227,19 @@ TEST_F(WebRemoteTest, PageAndSocketNeedAToken) {
     EXPECT_EQ(test::WebGet(port_, "/?t=" + std::string(kControl)).status, 200);
 }
 
+// A web server library built without IPv6 cannot listen on [::1]; the reason
+// must say so rather than a bare "failed to set up ports".
+TEST(WebRemote, AnIpv6AddressServesOrSaysIpv6IsMissing) {
+    FakePanel panel;
+    MainThreadQueue dispatcher;
+    WebRemoteOptions options;
+    options.server.address = "::1";
+    WebRemote remote(panel, dispatcher, options);
+    if (!remote.Error().empty()) {
+        EXPECT_NE(remote.Error().find("IPv6"), std::string::npos) << remote.Error();
+    }
+}
+
 TEST_F(WebRemoteTest, EveryPageGetsTheStateThenEveryChangeInOrder) {
     panel_.values["MAIN-VOL"] = 30;
     test::WebSocketClient one, two;

@@ -50,6 +50,20 @@ bool SameText(std::string_view a, std::string_view b) {
     return difference == 0;
 }
 
+// Digits and dots are an IPv4 address only as four numbers up to 255; the web
+// server would take "999.1.1.1" for 231.1.1.1.
+bool BadDottedAddress(std::string_view host) {
+    if (host.empty() || host.find_first_not_of("0123456789.") != std::string_view::npos) return false;
+    int parts = 0;
+    for (std::size_t start = 0; start <= host.size(); ++parts) {
+        const std::size_t dot = std::min(host.find('.', start), host.size());
+        const std::string_view part = host.substr(start, dot - start);
+        if (part.empty() || part.size() > 3 || std::stoi(std::string(part)) > 255) return true;
+        start = dot + 1;
+    }
+    return parts != 4;
+}
+
 }  // namespace
 
 bool ParseWebListen(std::string_view text, std::string& address, std::uint16_t& port) {
@@ -62,6 +76,7 @@ bool ParseWebListen(std::string_view text, std::string& address, std::uint16_t& 
         return false;  // an IPv6 address needs its brackets
     }
     if (colon != std::string_view::npos && host.empty()) return false;
+    if (BadDottedAddress(host)) return false;
     if (digits.empty() || digits.size() > 5) return false;
     unsigned value = 0;
     for (char c : digits) {

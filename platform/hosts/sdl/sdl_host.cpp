@@ -77,7 +77,24 @@ SdlHost::SdlHost(const std::string& windowClass) {
 
 SdlHost::~SdlHost() {
     if (watchingDisplay_) HandleDisplayLoss({});
+    for (SDL_Cursor* cursor : cursors_)
+        if (cursor) SDL_FreeCursor(cursor);
     SDL_Quit();
+}
+
+void SdlHost::ShowCursor(TCursor cursor) {
+    if (cursor == TCursor::crDefault) cursor = TCursor::crArrow;
+    if (cursor == shownCursor_) return;
+    static constexpr SDL_SystemCursor kSystem[] = {
+        SDL_SYSTEM_CURSOR_ARROW,    SDL_SYSTEM_CURSOR_ARROW,    SDL_SYSTEM_CURSOR_IBEAM,
+        SDL_SYSTEM_CURSOR_HAND,     SDL_SYSTEM_CURSOR_SIZEWE,   SDL_SYSTEM_CURSOR_SIZENS,
+        SDL_SYSTEM_CURSOR_SIZENWSE, SDL_SYSTEM_CURSOR_SIZENESW,
+    };
+    const auto index = static_cast<std::size_t>(cursor);
+    if (!cursors_[index]) cursors_[index] = SDL_CreateSystemCursor(kSystem[index]);
+    if (!cursors_[index]) return;
+    SDL_SetCursor(cursors_[index]);
+    shownCursor_ = cursor;
 }
 
 void SdlHost::DisplayLost() const {

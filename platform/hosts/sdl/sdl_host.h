@@ -10,6 +10,7 @@
 // nothing else: SDL would otherwise try its other drivers when the X server
 // does not answer, and run on with no window at all.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,8 @@
 
 #include "platform/framework/host.h"
 #include "platform/hosts/sdl/x11_pointer.h"
+
+struct SDL_Cursor;
 
 namespace dsp {
 
@@ -66,6 +69,8 @@ class SdlHost final : public WindowHost {
     bool IgnoredFocusChange(uint8_t event, const SdlWindow& window) const;
     void Translate(const void* sdlEvent, HostEventSink& sink);
     void DisplayLost() const;
+    // SDL shows one pointer shape for all its windows.
+    void ShowCursor(TCursor cursor);
 
     std::vector<SdlWindow*> windows_;
     X11PointerPosition pointer_;  // of the last raw X pointer event
@@ -73,6 +78,8 @@ class SdlHost final : public WindowHost {
     std::string displayName_;
     std::unique_ptr<MessageBoxLook> boxLook_;  // made with the first box
     bool watchingDisplay_ = false;
+    std::array<SDL_Cursor*, 8> cursors_{};  // made when first shown
+    TCursor shownCursor_ = TCursor::crArrow;
 };
 
 }  // namespace dsp

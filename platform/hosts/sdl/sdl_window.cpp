@@ -240,6 +240,8 @@ bool SdlWindow::SetOpacity(int alpha) {
     return SDL_SetWindowOpacity(window_, float(std::clamp(alpha, 0, 255)) / 255.0f) == 0;
 }
 
+void SdlWindow::SetCursor(TCursor cursor) { host_.ShowCursor(cursor); }
+
 int SdlWindow::DisplayFd() const {
     SDL_SysWMinfo info;
     if (!X11Info(window_, info)) return -1;

@@ -35,6 +35,7 @@ class SdlWindow final : public HostWindow {
     void Restore() override;
     bool BeginSystemMove(Point screen) override;
     bool SetOpacity(int alpha) override;
+    void SetCursor(TCursor cursor) override;
 
     TForm& Form() const { return form_; }
     uint32_t Id() const { return SDL_GetWindowID(window_); }

@@ -54,8 +54,12 @@ class PaintTest : public AppTest {
 TEST_F(PaintTest, ChildrenAreClippedToTheirParentsClientArea) {
     TForm* form = NewForm(Rect::FromOriginSize(50, 50, 200, 150));
     auto* panel = new Counting(form, form, Rect::FromOriginSize(10, 10, 50, 50), clLime);
-    new Counting(form, panel, Rect::FromOriginSize(40, 40, 30, 30), clRed);  // sticks out of the panel
+    auto* child = new Counting(form, panel, Rect::FromOriginSize(40, 40, 30, 30), clRed);  // sticks out
     form->Show();
+    // What the panel cuts off is never painted, so it is not invalidated either.
+    child->Invalidate();
+    EXPECT_EQ(form->DirtyRect(), Rect::FromOriginSize(10 + 40, 10 + 40, 10, 10));
+    Process();
     EXPECT_EQ(Screen(50 + 5, 50 + 5), ResolveColor(clBtnFace));  // the form's erase fill
     EXPECT_EQ(Screen(50 + 10 + 20, 50 + 10 + 20), ResolveColor(clLime));
     EXPECT_EQ(Screen(50 + 10 + 45, 50 + 10 + 45), ResolveColor(clRed));

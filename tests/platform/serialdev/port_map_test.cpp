@@ -42,7 +42,8 @@ TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
     std::filesystem::create_directories(dir / "dsp-panel");
     std::ofstream(dir / "dsp-panel" / "ports.conf") << "# my adapters\n"
                                                        "COM1=/dev/serial/by-id/usb-adapter\r\n"
-                                                       "  COM2 = /dev/ttyUSB1  \n"
+                                                       "  COM2 = /dev/ttyUSB1  # the mixer\n"
+                                                       "COM4=/dev/by-name/dsp#2\t# second unit\n"
                                                        "garbage line\n"
                                                        "COMX=/dev/nothing\n"
                                                        "\n";
@@ -53,6 +54,7 @@ TEST(PortMap, OverridesWinOverTheFileWhichWinsOverTheDefault) {
     EXPECT_EQ(map.Resolve("COM1"), "/dev/serial/by-id/usb-adapter");
     EXPECT_EQ(map.Resolve("COM2"), "/dev/ttyUSB1");
     EXPECT_EQ(map.Resolve("COM3"), "/dev/ttyS2");
+    EXPECT_EQ(map.Resolve("COM4"), "/dev/by-name/dsp#2");
 
     EXPECT_TRUE(map.AddOverride("COM2=/dev/pts/7"));
     EXPECT_EQ(map.Resolve("\\\\.\\COM2"), "/dev/pts/7");

@@ -53,6 +53,8 @@ TEST(FormAnimatorTest, TracksOnOneTimerStepAtTheirOwnPaceAndStopTheTimerWhenDone
     animator.Stop(FrameTrack::Hover);
     AdvanceTime(app, time, 100);
     EXPECT_FALSE(app.Timers().IsSet(form, kTimer));
+    // The handler goes before the animator it calls does.
+    form->WindowProc = previous;
 }
 
 }  // namespace

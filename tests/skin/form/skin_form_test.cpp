@@ -288,6 +288,54 @@ TEST_F(SkinFormTest, AMagneticWindowSnapsToTheWorkAreaEdgesWhileDragged) {
     EXPECT_EQ(dragBy({-4, -4}), (Point{1276 - form_->Width(), 996 - form_->Height()}));
 }
 
+// The pointer: the window's own over its client area, an arrow over the
+// frame, sizing arrows at the border; with UseFormCursorInNCArea the
+// window's own over the caption and the buttons too, the borders unchanged.
+TEST_F(SkinFormTest, TheFormsCursorOverTheFrameWithUseFormCursorInNCArea) {
+    Start(true);
+    form_->SetCursor(TCursor::crHandPoint);
+    auto shapeAt = [&](Point window) {
+        host_->MouseMove(At(window.x, window.y));
+        Process();
+        return host_->CursorOf(*form_);
+    };
+    const Point client{200, 100}, caption{ObjectRect("caption1").left + 10, 12};
+    const Point button{ObjectRect("closebutton").left + 3, 10}, border{2, 150};
+    EXPECT_EQ(shapeAt(client), TCursor::crHandPoint);
+    EXPECT_EQ(shapeAt(caption), TCursor::crArrow);
+    EXPECT_EQ(shapeAt(button), TCursor::crArrow);
+    EXPECT_EQ(shapeAt(border), TCursor::crSizeWE);
+    frame_->SetUseFormCursorInNCArea(true);
+    EXPECT_EQ(shapeAt(caption), TCursor::crHandPoint);
+    EXPECT_EQ(shapeAt(button), TCursor::crHandPoint);
+    EXPECT_EQ(shapeAt(border), TCursor::crSizeWE);
+    EXPECT_EQ(shapeAt({form_->Width() - 2, form_->Height() - 2}), TCursor::crSizeNWSE);
+}
+
+// ShowIcon: a system menu button drawn from its own picture shows the
+// window's icon; the stored skins draw theirs from the frame picture, so
+// the test moves the button's image into its own picture.
+TEST_F(SkinFormTest, WithShowIconTheSystemMenuButtonShowsTheWindowsIcon) {
+    Start();
+    form_->SetIcon(Bitmap(8, 8, clRed));
+    const Rect r = ObjectRect("sysmenubutton");
+    auto iconShown = [&] {
+        frame_->SetShowIcon(frame_->ShowIcon());  // repaints the frame
+        Process();
+        return host_->PixelAt(At(r)) == clRed && host_->PixelAt(At(r.left, r.top)) == clRed;
+    };
+    frame_->SetShowIcon(true);
+    EXPECT_FALSE(iconShown()) << "the frame picture's own button stays";
+    TbsDataSkinObject* data = nullptr;
+    for (const auto& o : skin_->ObjectList())
+        if (o->IDName() == "sysmenubutton") data = o.get();
+    ASSERT_NE(data, nullptr);
+    data->SkinRectInAPicture = true;
+    EXPECT_TRUE(iconShown());
+    frame_->SetShowIcon(false);
+    EXPECT_FALSE(iconShown());
+}
+
 TEST_F(SkinFormTest, TheShapeCutsTheCornersByTheMask) {
     Start();
     const auto& region = form_->WindowRegion();
