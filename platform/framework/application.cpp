@@ -123,7 +123,15 @@ void TApplication::PostMessage(TControl* target, uint32_t msg, uintptr_t wParam,
         std::lock_guard lock(postedLock_);
         posted_.push_back({target, TMessage{msg, wParam, lParam, 0}});
     }
+    Wake();
+}
+
+// The flag follows the signal: a loop that sees it set finds the signal
+// there to read back, and one that reads it clear leaves a signal just given
+// for the next pass (which then wakes at once and reads it).
+void TApplication::Wake() {
     wake_.Signal();
+    wakePending_.store(true);
 }
 
 void TApplication::Broadcast(TControl* first, uint32_t msg, uintptr_t wParam, intptr_t lParam) {
@@ -205,7 +213,7 @@ void TApplication::HandleHostEvent(const HostEvent& event) {
 }
 
 bool TApplication::DeliverPosted() {
-    wake_.Clear();
+    if (wakePending_.exchange(false)) wake_.Clear();
     bool any = false;
     for (;;) {
         Posted p;
@@ -279,7 +287,7 @@ void TApplication::Run() {
 
 void TApplication::Terminate() {
     terminated_ = true;
-    wake_.Signal();
+    Wake();
 }
 
 void TApplication::HandleException(const std::exception& error) {

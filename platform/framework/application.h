@@ -118,6 +118,7 @@ class TApplication : public TComponent, private HostEventSink {
     };
 
     void HandleHostEvent(const HostEvent& event) override;
+    void Wake();
     bool DeliverPosted();
     bool PaintForms();
     int WaitTimeoutMs() const;
@@ -130,6 +131,9 @@ class TApplication : public TComponent, private HostEventSink {
     TimerScheduler timers_;
     InputRouter input_;
     WakeSignal wake_;
+    // Set after each signal of wake_, so the loop reads the signal back
+    // (a system call) only when one was given.
+    std::atomic<bool> wakePending_{false};
     std::mutex postedLock_;
     std::deque<Posted> posted_;
     MainThreadQueue dispatcher_;
