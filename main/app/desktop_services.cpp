@@ -48,6 +48,8 @@ bool Simulation::Start(std::ostream& out, std::ostream& err) {
 
 const std::string& Simulation::DevicePath() const { return impl_->pty_.SlavePath(); }
 
+SerialDeviceFactory Simulation::Devices(SerialDeviceFactory routed) const { return routed; }
+
 Simulation::~Simulation() {
     impl_->stop_.Signal();
     if (impl_->thread_.joinable()) impl_->thread_.join();

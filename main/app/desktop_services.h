@@ -9,13 +9,16 @@
 #include <string>
 
 #include "platform/framework/host.h"
+#include "platform/serialdev/routed_device_factory.h"
 
 namespace dsp {
 
 class TForm1;
 
-// The unit simulator on its own thread and line; the line's device name
-// is what COM1 maps to.
+// The unit simulator at the far end of COM1: on Linux on its own thread and
+// pseudo-terminal, whose device name COM1 maps to; on Windows, which has no
+// pseudo-terminals, on a line inside the process that the device factory
+// hands out for COM1.
 class Simulation {
   public:
     Simulation();
@@ -24,7 +27,10 @@ class Simulation {
     Simulation& operator=(const Simulation&) = delete;
 
     bool Start(std::ostream& out, std::ostream& err);
+    // The device COM1 maps to; empty when the line is inside the process.
     const std::string& DevicePath() const;
+    // The factory the panel opens its ports with, given the usual one.
+    SerialDeviceFactory Devices(SerialDeviceFactory routed) const;
 
   private:
     struct Impl;

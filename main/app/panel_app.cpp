@@ -7,6 +7,7 @@
 #include <iomanip>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -186,7 +187,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     Simulation simulation;
     if (options->simulate) {
         if (!simulation.Start(out, err)) return 1;
-        map->Set("COM1", simulation.DevicePath());
+        if (!simulation.DevicePath().empty()) map->Set("COM1", simulation.DevicePath());
     }
     std::ofstream logFile;
     std::ostream* log = nullptr;
@@ -205,7 +206,7 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     TApplication app(std::move(host), std::move(clock));
 
     TForm1::Options formOptions;
-    formOptions.deviceFactory = RoutedDeviceFactory(*map);
+    formOptions.deviceFactory = simulation.Devices(RoutedDeviceFactory(*map));
     formOptions.portMap = *map;
     formOptions.diagnostics = &err;
     formOptions.reconnect = options->reconnect;
@@ -223,7 +224,12 @@ int RunPanel(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (options->web && !web.Start(app, *form, *options->web, err)) return 1;
     EndWithTheDisplay(app.Host(), *form, out, err);
     CentreOnDesktop(*form, app.WorkArea());
-    form->Show();
+    try {
+        form->Show();
+    } catch (const std::runtime_error& error) {  // the system made no window for it
+        err << "dsp-panel: " << error.what() << "\n";
+        return 1;
+    }
     app.ProcessMessages();
     // After the activation's defaults, which --restore replaces.
     PanelScenes scenes(

@@ -1,5 +1,5 @@
 // The unit simulator: decoding with re-synchronisation, the state it keeps,
-// and its run loop over a pseudo-terminal.
+// its run loop over a pseudo-terminal, and the line that feeds it in-process.
 
 #include "main/sim/unit_simulator.h"
 
@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "main/sim/frame_decoder.h"
+#include "main/sim/simulated_line.h"
 #include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/stop_signal.h"
 #include "serial/com_port.h"
@@ -118,6 +119,25 @@ TEST(UnitSimulator, InsideTheProgramItOutlivesThePeerUntilStopped) {
     runner.join();
     EXPECT_EQ(end, SimulatorEnd::Stopped);
     EXPECT_EQ(out.str(), "AUX-VOL 1\nAUX-VOL 2\n");
+}
+
+// The in-process line under the real port component: every frame the port
+// writes is printed, and closing the port stops its monitoring thread (whose
+// wait on a line that never has events must still end).
+TEST(SimulatedLine, ThePortsFramesArePrintedAndTheMonitorStopsOnClose) {
+    std::ostringstream out;
+    UnitSimulator sim(out);
+    TComPort port;
+    port.SetDeviceFactory([&](const std::string&) { return std::make_unique<SimulatedLine>(sim); });
+    port.SetPort("COM1");
+    for (int value : {7, 8}) {
+        port.OpenPort();
+        Frame frame = BuildFrame(0x12, value);
+        port.SendBytes(frame.data(), 4);
+        port.ClosePort();
+    }
+    EXPECT_EQ(out.str(), "AUX-VOL 7\nAUX-VOL 8\n");
+    EXPECT_EQ(sim.State().FrameCount(), 2u);
 }
 
 }  // namespace
