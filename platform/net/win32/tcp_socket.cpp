@@ -153,10 +153,7 @@ void TcpSocket::ShutdownSend() {
 
 void TcpSocket::Close() {
     if (!IsOpen()) return;
-    closesocket(fd_);
-    WSACloseEvent(readable_);
-    fd_ = kNoSocket;
-    readable_ = kNoWaitable;
+    CloseWithReadEvent(fd_, readable_);
 }
 
 }  // namespace dsp

@@ -95,10 +95,7 @@ int UdpSocket::WaitReadable(Waitable wake, int timeoutMs, bool* readable) const 
 
 void UdpSocket::Close() {
     if (!IsOpen()) return;
-    closesocket(fd_);
-    WSACloseEvent(readable_);
-    fd_ = kNoSocket;
-    readable_ = kNoWaitable;
+    CloseWithReadEvent(fd_, readable_);
 }
 
 }  // namespace dsp

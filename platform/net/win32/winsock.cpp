@@ -28,6 +28,13 @@ Waitable MakeReadEvent(SOCKET s, int* error) {
     return event;
 }
 
+void CloseWithReadEvent(SOCKET& s, Waitable& event) {
+    closesocket(s);
+    WSACloseEvent(event);
+    s = kNoSocket;
+    event = kNoWaitable;
+}
+
 std::string SocketErrorText(int error) { return WinErrorText(static_cast<unsigned long>(error)); }
 
 }  // namespace dsp

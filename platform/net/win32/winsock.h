@@ -19,4 +19,7 @@ inline int LastSocketError() { return WSAGetLastError(); }
 // kNoWaitable (and leaves `error` set) on failure.
 Waitable MakeReadEvent(SOCKET s, int* error);
 
+// Closes `s` and the event MakeReadEvent made for it, and marks both gone.
+void CloseWithReadEvent(SOCKET& s, Waitable& event);
+
 }  // namespace dsp
