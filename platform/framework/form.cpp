@@ -123,7 +123,8 @@ void TForm::PaintDirty() {
     if (dirty.IsEmpty()) return;
     Canvas canvas(frame_);
     canvas.PushClip(dirty);
-    PaintWindowTree(canvas, *this, {0, 0});
+    if (!dirty.IsRect() || !PaintWithinOneControl(canvas, *this, dirty.Bounds()))
+        PaintWindowTree(canvas, *this, {0, 0});
     if (host_) host_->Present(frame_, dirty);
 }
 

@@ -58,14 +58,15 @@ MixDivisor DivisorFor(std::uint32_t parts) {
     return {static_cast<std::uint16_t>((scale + divisor - 1) / divisor), shift};
 }
 
-// One row of DrawMix over whole pixel words, byte by byte (the unused byte
-// mixes two zeros to zero), in 16-bit lanes of plain integer arithmetic over
+// DrawMix over whole pixel words, byte by byte (the unused byte mixes two
+// zeros to zero), in 16-bit lanes of plain integer arithmetic over
 // independent bytes. The shift is a constant, so the high half is one
 // unsigned high multiply a lane and the compiler vectorises the loop.
 template <int Shift>
-void MixRow(std::uint8_t* __restrict out, const std::uint8_t* __restrict from,
-            const std::uint8_t* __restrict to, int bytes, std::uint16_t toWeight, std::uint16_t parts,
-            std::uint16_t reciprocal) {
+[[gnu::always_inline]] inline void MixBytes(std::uint8_t* __restrict out, const std::uint8_t* __restrict from,
+                                            const std::uint8_t* __restrict to, int bytes,
+                                            std::uint16_t toWeight, std::uint16_t parts,
+                                            std::uint16_t reciprocal) {
     const auto fromWeight = static_cast<std::uint16_t>(parts - toWeight);
     for (int i = 0; i < bytes; ++i) {
         const auto twice = static_cast<std::uint16_t>(2 * (fromWeight * from[i] + toWeight * to[i]) + parts);
@@ -75,17 +76,60 @@ void MixRow(std::uint8_t* __restrict out, const std::uint8_t* __restrict from,
     }
 }
 
+// A row goes in blocks of a constant size, which the compiler turns into
+// whole vector operations with no scalar remainder; the last block of a row
+// that is not a whole number of them overlaps the one before it and writes
+// the same values again (`out` is never one of the sources).
+constexpr int kMixBlock = 32;
+
+template <int Shift>
+[[gnu::always_inline]] inline void MixRowBody(std::uint8_t* out, const std::uint8_t* from,
+                                              const std::uint8_t* to, int bytes, std::uint16_t toWeight,
+                                              std::uint16_t parts, std::uint16_t reciprocal) {
+    if (bytes < kMixBlock) return MixBytes<Shift>(out, from, to, bytes, toWeight, parts, reciprocal);
+    for (int i = 0;; i += kMixBlock) {
+        if (i + kMixBlock > bytes) i = bytes - kMixBlock;
+        MixBytes<Shift>(out + i, from + i, to + i, kMixBlock, toWeight, parts, reciprocal);
+        if (i + kMixBlock == bytes) return;
+    }
+}
+
+template <int Shift>
+void MixRow(std::uint8_t* out, const std::uint8_t* from, const std::uint8_t* to, int bytes,
+            std::uint16_t toWeight, std::uint16_t parts, std::uint16_t reciprocal) {
+    MixRowBody<Shift>(out, from, to, bytes, toWeight, parts, reciprocal);
+}
+
 using MixRowFunction = void (*)(std::uint8_t*, const std::uint8_t*, const std::uint8_t*, int, std::uint16_t,
                                 std::uint16_t, std::uint16_t);
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// The same loop built for AVX2 as well, taken when the processor has it:
+// twice the lanes an instruction of the baseline build has.
+template <int Shift>
+[[gnu::target("avx2")]] void MixRowAvx2(std::uint8_t* out, const std::uint8_t* from, const std::uint8_t* to,
+                                        int bytes, std::uint16_t toWeight, std::uint16_t parts,
+                                        std::uint16_t reciprocal) {
+    MixRowBody<Shift>(out, from, to, bytes, toWeight, parts, reciprocal);
+}
+
+bool HasAvx2() { return __builtin_cpu_supports("avx2"); }
+#else
+template <int Shift>
+constexpr MixRowFunction MixRowAvx2 = MixRow<Shift>;
+
+bool HasAvx2() { return false; }
+#endif
+
 MixRowFunction MixRowFor(int shift) {
+    const bool avx2 = HasAvx2();
     switch (shift) {
         case 0:
-            return MixRow<0>;
+            return avx2 ? MixRowAvx2<0> : MixRow<0>;
         case 1:
-            return MixRow<1>;
+            return avx2 ? MixRowAvx2<1> : MixRow<1>;
         default:
-            return MixRow<2>;
+            return avx2 ? MixRowAvx2<2> : MixRow<2>;
     }
 }
 
@@ -171,7 +215,7 @@ void Canvas::Stretch(const Rect& dst, const Bitmap& src, const Rect& srcRect, bo
     if (inSource.IsEmpty()) return;
     const Bitmap& source = StableSource(src, target_, inSource, scratch, from);
     const Rect device = ToDevice(dst);
-    const Rect visible = Intersect(device, clipIsRect_ ? clipRect_ : clips_.back().Bounds());
+    const Rect visible = Intersect(device, ClipRect());
     if (visible.IsEmpty()) return;
     // Samples are taken over the whole requested source rectangle and then
     // kept inside the part that exists.

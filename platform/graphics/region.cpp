@@ -133,6 +133,22 @@ bool Region::Contains(Point p) const {
     return false;
 }
 
+bool Region::Covers(const Rect& r) const {
+    if (r.IsEmpty()) return true;
+    int y = r.top;  // the first row not yet known to be covered
+    for (const Band& band : bands_) {
+        if (band.bottom <= y) continue;
+        if (band.top > y) return false;
+        bool spanned = false;
+        for (std::size_t i = 0; i + 1 < band.spans.size() && !spanned; i += 2)
+            spanned = band.spans[i] <= r.left && r.right <= band.spans[i + 1];
+        if (!spanned) return false;
+        y = band.bottom;
+        if (y >= r.bottom) return true;
+    }
+    return false;
+}
+
 std::vector<Rect> Region::Clip(const Rect& r) const {
     std::vector<Rect> out;
     if (r.IsEmpty()) return out;
