@@ -262,28 +262,58 @@ void Canvas::TileDraw(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
     });
 }
 
+namespace {
+
+// (x + 127) / 255 for each 16-bit lane of `x` (bits 0-15 and 16-31, each at
+// most 255 * 255): x / 255 is (x + 1 + (x >> 8)) >> 8 for every x under
+// 65535, and no lane carries into the next.
+std::uint32_t DivideLanesBy255(std::uint32_t x) {
+    x += 0x007F007Fu;
+    return ((x + 0x00010001u + ((x >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+}
+
+// `p` toward `c` by k / 255, each channel rounded to the nearest: red and
+// blue mix side by side in one word. At 255 this is `c` itself.
+[[gnu::always_inline]] inline Pixel CoverPixel(Pixel p, Pixel c, std::uint32_t k) {
+    const std::uint32_t keep = 255 - k;
+    const std::uint32_t rb = DivideLanesBy255((p & 0x00FF00FFu) * keep + (c & 0x00FF00FFu) * k);
+    const std::uint32_t g = DivideLanesBy255(((p >> 8) & 0xFFu) * keep + ((c >> 8) & 0xFFu) * k);
+    return rb | (g << 8);
+}
+
+// One row of a coverage blend, without branches (a pixel under no coverage
+// keeps all of its word), so the compiler vectorises it.
+[[gnu::always_inline]] inline void CoverRowBody(Pixel* __restrict out, const std::uint8_t* __restrict a,
+                                                int n, Pixel c) {
+    for (int i = 0; i < n; ++i) {
+        const std::uint32_t k = a[i];
+        out[i] = k == 0 ? out[i] : CoverPixel(out[i], c, k);
+    }
+}
+
+void CoverRow(Pixel* out, const std::uint8_t* a, int n, Pixel c) { CoverRowBody(out, a, n, c); }
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+[[gnu::target("avx2")]] void CoverRowAvx2(Pixel* out, const std::uint8_t* a, int n, Pixel c) {
+    CoverRowBody(out, a, n, c);
+}
+#else
+constexpr auto CoverRowAvx2 = CoverRow;
+#endif
+
+}  // namespace
+
 void Canvas::BlendCoverage(Point dst, const std::uint8_t* coverage, int width, int height, int pitch,
                            Color color) {
     if (width <= 0 || height <= 0) return;
     const Pixel c = ColorToPixel(ResolveColor(color));
-    const int cr = int(c >> 16) & 0xFF, cg = int(c >> 8) & 0xFF, cb = int(c) & 0xFF;
     const Rect device = ToDevice(Rect::FromOriginSize(dst.x, dst.y, width, height));
+    const auto coverRow = HasAvx2() ? CoverRowAvx2 : CoverRow;
     ForEachVisible(device, [&](const Rect& piece) {
         for (int y = piece.top; y < piece.bottom; ++y) {
-            const std::uint8_t* a = coverage + std::size_t(y - device.top) * std::size_t(pitch);
-            Pixel* out = target_.Row(y);
-            for (int x = piece.left; x < piece.right; ++x) {
-                const int k = a[x - device.left];
-                if (k == 0) continue;
-                if (k == 255) {
-                    out[x] = c;
-                    continue;
-                }
-                const Pixel p = out[x];
-                auto mix = [k](int from, int to) { return (from * (255 - k) + to * k + 127) / 255; };
-                out[x] = Pixel(mix(int(p >> 16) & 0xFF, cr) << 16) | Pixel(mix(int(p >> 8) & 0xFF, cg) << 8) |
-                         Pixel(mix(int(p) & 0xFF, cb));
-            }
+            const std::uint8_t* a =
+                coverage + std::ptrdiff_t(y - device.top) * pitch + (piece.left - device.left);
+            coverRow(target_.Row(y) + piece.left, a, piece.Width(), c);
         }
     });
 }

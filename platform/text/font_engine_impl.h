@@ -47,9 +47,9 @@ struct FontInstance {
     Rect underline;  // relative to (pen x, cell top); left 0, right 1
     Rect strikeOut;
     std::unordered_map<char32_t, SizedFace> otherFallbacks;
-    // The face each code point drawn so far comes from (the three above
-    // never move, so pointers to them stay good).
-    std::unordered_map<char32_t, const SizedFace*> faceOf;
+    // The glyphs of the code points drawn so far in this font, straight from
+    // the code point (no face lookup, no key); emptied with the glyph cache.
+    std::unordered_map<char32_t, const RenderedGlyph*> drawn;
 };
 
 struct FontEngine::Impl {
@@ -87,7 +87,6 @@ struct FontEngine::Impl {
     FT_Face Face(const FaceFile& file);
     SizedFace Sized(const FaceFile& file, FT_F26Dot6 em, bool bold, bool italic);
     const SizedFace& FaceFor(FontInstance& font, char32_t cp);
-    const SizedFace& Fallback(FontInstance& font, char32_t cp);
     const RenderedGlyph& Glyph(FontInstance& font, char32_t cp);
     RenderedGlyph Render(const SizedFace& face, char32_t cp);
 };

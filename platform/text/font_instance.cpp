@@ -125,17 +125,8 @@ FontInstance& FontEngine::Impl::Find(const TFont& font) {
 }
 
 const SizedFace& FontEngine::Impl::FaceFor(FontInstance& font, char32_t cp) {
-    if (auto known = font.faceOf.find(cp); known != font.faceOf.end()) return *known->second;
-    const SizedFace* face = &font.primary;
-    if (FT_Get_Char_Index(font.primary.face, cp) == 0) {
-        face = FT_Get_Char_Index(font.cjk.face, cp) != 0 ? &font.cjk : &Fallback(font, cp);
-    }
-    if (font.faceOf.size() >= maxGlyphs) font.faceOf.clear();  // bounded like the glyphs
-    font.faceOf.emplace(cp, face);
-    return *face;
-}
-
-const SizedFace& FontEngine::Impl::Fallback(FontInstance& font, char32_t cp) {
+    if (FT_Get_Char_Index(font.primary.face, cp) != 0) return font.primary;
+    if (FT_Get_Char_Index(font.cjk.face, cp) != 0) return font.cjk;
     auto it = font.otherFallbacks.find(cp);
     if (it == font.otherFallbacks.end()) {
         const FaceFile file = resolver.ForCodePoint(cp);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -51,6 +52,11 @@ TEST(RegionTest, UnionIntersectSubtractMatchPixelSets) {
         EXPECT_EQ(Pixels(a.Subtract(b)), diff);
         for (int y = 0; y < 13; ++y) {
             for (int x = 0; x < 13; ++x) ASSERT_EQ(a.Contains({x, y}), pa.count({x, y}) == 1);
+        }
+        for (const Rect& r : bs) {
+            const PixelSet inside = Pixels(r);
+            const bool covered = std::includes(pa.begin(), pa.end(), inside.begin(), inside.end());
+            EXPECT_EQ(a.Covers(r), covered) << r.left << " " << r.top << " " << r.right << " " << r.bottom;
         }
     }
 }
