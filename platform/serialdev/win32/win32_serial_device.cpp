@@ -31,6 +31,15 @@ struct Request {
 
 int LastError() { return int(GetLastError()); }
 
+// Counts a transfer as outstanding for as long as it lives.
+struct InFlight {
+    std::atomic<int>& count;
+    explicit InFlight(std::atomic<int>& c) : count(c) { ++count; }
+    ~InFlight() { --count; }
+    InFlight(const InFlight&) = delete;
+    InFlight& operator=(const InFlight&) = delete;
+};
+
 }  // namespace
 
 Win32SerialDevice::~Win32SerialDevice() { Close(); }
@@ -119,8 +128,16 @@ int Win32SerialDevice::SetTimeouts(const SerialTimeouts& t) {
     return SetCommTimeouts(H(handle_), &timeouts) ? 0 : LastError();
 }
 
+// PURGE_TXABORT and PURGE_RXABORT end the overlapped requests still
+// outstanding; with none, Windows does nothing for them. Wine flushes the
+// terminal's queues for them instead (tcflush), and on a pseudo-terminal that
+// throws away written frames the reader has not been handed yet, so an abort
+// with nothing outstanding in its direction is not passed on.
 int Win32SerialDevice::Purge(std::uint32_t flags) {
     if (!handle_) return ERROR_INVALID_HANDLE;
+    if (readsInFlight_ == 0) flags &= ~purge::kRxAbort;
+    if (writesInFlight_ == 0) flags &= ~purge::kTxAbort;
+    if (flags == 0) return 0;
     return PurgeComm(H(handle_), flags) ? 0 : LastError();
 }
 
@@ -129,6 +146,7 @@ int Win32SerialDevice::Transfer(bool write, void* data, std::size_t count, std::
     if (!handle_) return ERROR_INVALID_HANDLE;
     Request request;
     if (!request.overlapped.hEvent) return LastError();
+    const InFlight counted(write ? writesInFlight_ : readsInFlight_);
     DWORD n = 0;
     const BOOL started = write ? WriteFile(H(handle_), data, DWORD(count), &n, &request.overlapped)
                                : ReadFile(H(handle_), data, DWORD(count), &n, &request.overlapped);
