@@ -171,13 +171,27 @@ def check_frame(manager):
         if manager:
             # The minimize button iconifies the window (the manager hides
             # it); activated from outside, it comes back where it was.
+            # It shows what it showed before, whatever the system kept.
             state = lambda: desk.run("xprop", "-id", window, "WM_STATE")
+            shown = lambda: [row[g[0]:g[0] + WIDTH] for row in desk.screen(os.path.join(folder, "shown.xwd"))[g[1]:g[1] + HEIGHT]]
+            desk.mouse(("move", 0, 0))
+            last = [None]
+
+            def steady():
+                previous, last[0] = last[0], shown()
+                return previous == last[0]
+
+            wait_until(steady, 5, 0.3)
+            before_minimize = last[0]
             desk.mouse(("move", g[0] + MINIMIZE[0], g[1] + MINIMIZE[1]), ("click",))
             if not wait_until(lambda: "Iconic" in state(), 5):
                 fail("the minimize button left the window %r" % state())
             desk.run("xdotool", "windowactivate", window)
             if not wait_until(lambda: "Normal" in state(), 5) or not desk.settles(window, g):
                 fail("restored: %r at %s" % (state(), desk.geometry(window)))
+            desk.mouse(("move", 0, 0))
+            if not wait_until(lambda: shown() == before_minimize, 10, 0.5):
+                fail("restored, the window does not show what it showed before")
 
         desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
         try:
