@@ -17,7 +17,7 @@ class UserRootOverride {
     UserRootOverride& operator=(const UserRootOverride&) = delete;
 
   private:
-    std::string path_;  // of the stand-in, below the real HKEY_CURRENT_USER
+    std::string path_;     // of the stand-in, below the real HKEY_CURRENT_USER
     void* key_ = nullptr;  // HKEY
 };
 
