@@ -193,17 +193,22 @@ def check_frame(manager):
             if not wait_until(lambda: shown() == before_minimize, 10, 0.5):
                 fail("restored, the window does not show what it showed before")
 
-        desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
-        try:
-            status = panel.wait(30)
-        except subprocess.TimeoutExpired:
-            panel.kill()
-            fail("the close button did not end the program")
-        if status != 0:
-            fail("closed with status %d: %r" % (status, panel.stderr.read()))
+        close(desk, panel, g)
     os.close(master)
     os.close(slave)
     os.remove(link)
+
+
+def close(desk, panel, g):
+    """The close button ends the program with status 0."""
+    desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
+    try:
+        status = panel.wait(30)
+    except subprocess.TimeoutExpired:
+        panel.kill()
+        fail("the close button did not end the program")
+    if status != 0:
+        fail("closed with status %d: %r" % (status, panel.stderr.read()))
 
 
 def set_language(desk, kind, value):
@@ -310,14 +315,7 @@ def check_session():
         desk.run("xdotool", "key", "Up", "Return")
         if not wait_until(lambda: language_value(desk) == "0x0", 15, 0.5):
             fail("the language in the registry is %r" % language_value(desk))
-        desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
-        try:
-            status = panel.wait(30)
-        except subprocess.TimeoutExpired:
-            panel.kill()
-            fail("the close button did not end the program")
-        if status != 0:
-            fail("closed with status %d" % status)
+        close(desk, panel, g)
 
 
 {"frame": lambda: check_frame(False), "frame-wm": lambda: check_frame(True), "session": check_session,

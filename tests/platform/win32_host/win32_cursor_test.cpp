@@ -9,8 +9,9 @@
 namespace dsp {
 namespace {
 
-constexpr TCursor kShapes[] = {TCursor::crDefault, TCursor::crArrow,  TCursor::crIBeam,    TCursor::crHandPoint,
-                               TCursor::crSizeWE,  TCursor::crSizeNS, TCursor::crSizeNWSE, TCursor::crSizeNESW};
+constexpr TCursor kShapes[] = {TCursor::crDefault,   TCursor::crArrow,   TCursor::crIBeam,
+                               TCursor::crHandPoint, TCursor::crSizeWE,  TCursor::crSizeNS,
+                               TCursor::crSizeNWSE,  TCursor::crSizeNESW};
 
 HCURSOR Loaded(TCursor shape) { return LoadCursorW(nullptr, SystemCursorName(shape)); }
 
