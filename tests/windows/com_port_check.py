@@ -121,16 +121,15 @@ def check_hang_up():
 
 def check_headless():
     """The panel connected through its monitoring thread: a fader change
-    reaches the line, and the session ends when told (no thread left spinning)."""
+    reaches the line, and the session ends when told (a monitoring thread that
+    never stops keeps the program alive until `timeout` ends it with 124; the
+    time it takes on a loaded machine says nothing)."""
     master, slave, link = map_com_port(7)
     script = "pick bsSkinComboBox1 0\nclick bsSkinButton1\ndump\nquit\n"
-    started = time.time()
     r = run(["--headless", "--map", "COM1=COM7"], stdin=script.encode())
     out = r.stdout.decode("utf-8", "replace")
     if r.returncode != 0 or 'caption="disconnect"' not in out:
         fail("headless session: status %d, %r %r" % (r.returncode, out[-400:], r.stderr))
-    if time.time() - started > 20:
-        fail("the session took %.1f s to end" % (time.time() - started))
     os.remove(link)
 
 
