@@ -42,7 +42,8 @@ std::vector<TextArea> TextAreas(TForm& form) {
         auto* control = dynamic_cast<TControl*>(form.Components(i));
         if (!control || !control->Showing()) continue;
         const Rect area = ControlTextArea(*control);
-        if (!area.IsEmpty()) out.push_back({control->Name(), area.Offset(control->ClientToScreen({0, 0}) - window)});
+        if (!area.IsEmpty())
+            out.push_back({control->Name(), area.Offset(control->ClientToScreen({0, 0}) - window)});
     }
     return out;
 }
