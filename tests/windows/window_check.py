@@ -171,25 +171,44 @@ def check_frame(manager):
         if manager:
             # The minimize button iconifies the window (the manager hides
             # it); activated from outside, it comes back where it was.
+            # It shows what it showed before, whatever the system kept.
             state = lambda: desk.run("xprop", "-id", window, "WM_STATE")
+            shown = lambda: [row[g[0]:g[0] + WIDTH] for row in desk.screen(os.path.join(folder, "shown.xwd"))[g[1]:g[1] + HEIGHT]]
+            desk.mouse(("move", 0, 0))
+            last = [None]
+
+            def steady():
+                previous, last[0] = last[0], shown()
+                return previous == last[0]
+
+            wait_until(steady, 5, 0.3)
+            before_minimize = last[0]
             desk.mouse(("move", g[0] + MINIMIZE[0], g[1] + MINIMIZE[1]), ("click",))
             if not wait_until(lambda: "Iconic" in state(), 5):
                 fail("the minimize button left the window %r" % state())
             desk.run("xdotool", "windowactivate", window)
             if not wait_until(lambda: "Normal" in state(), 5) or not desk.settles(window, g):
                 fail("restored: %r at %s" % (state(), desk.geometry(window)))
+            desk.mouse(("move", 0, 0))
+            if not wait_until(lambda: shown() == before_minimize, 10, 0.5):
+                fail("restored, the window does not show what it showed before")
 
-        desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
-        try:
-            status = panel.wait(30)
-        except subprocess.TimeoutExpired:
-            panel.kill()
-            fail("the close button did not end the program")
-        if status != 0:
-            fail("closed with status %d: %r" % (status, panel.stderr.read()))
+        close(desk, panel, g)
     os.close(master)
     os.close(slave)
     os.remove(link)
+
+
+def close(desk, panel, g):
+    """The close button ends the program with status 0."""
+    desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
+    try:
+        status = panel.wait(30)
+    except subprocess.TimeoutExpired:
+        panel.kill()
+        fail("the close button did not end the program")
+    if status != 0:
+        fail("closed with status %d: %r" % (status, panel.stderr.read()))
 
 
 def set_language(desk, kind, value):
@@ -296,14 +315,7 @@ def check_session():
         desk.run("xdotool", "key", "Up", "Return")
         if not wait_until(lambda: language_value(desk) == "0x0", 15, 0.5):
             fail("the language in the registry is %r" % language_value(desk))
-        desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
-        try:
-            status = panel.wait(30)
-        except subprocess.TimeoutExpired:
-            panel.kill()
-            fail("the close button did not end the program")
-        if status != 0:
-            fail("closed with status %d" % status)
+        close(desk, panel, g)
 
 
 {"frame": lambda: check_frame(False), "frame-wm": lambda: check_frame(True), "session": check_session,
