@@ -15,13 +15,22 @@ constexpr std::size_t kMaxFileBytes = 1 << 20;
 
 // What the font configuration reads from the environment: where its files
 // are, and the languages its matching prefers.
-constexpr std::array<const char*, 11> kVariables = {
-    "FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT", "HOME",   "XDG_CONFIG_HOME", "XDG_DATA_HOME",
-    "XDG_CACHE_HOME",  "FC_LANG",         "LC_ALL",             "LC_CTYPE", "LANG"};
+constexpr std::array<const char*, 11> kVariables = {"FONTCONFIG_FILE",
+                                                    "FONTCONFIG_PATH",
+                                                    "FONTCONFIG_SYSROOT",
+                                                    "HOME",
+                                                    "XDG_CONFIG_HOME",
+                                                    "XDG_DATA_HOME",
+                                                    "XDG_CACHE_HOME",
+                                                    "FC_LANG",
+                                                    "LC_ALL",
+                                                    "LC_CTYPE",
+                                                    "LANG"};
 
 std::string Header(const std::string& version) {
     std::string header = "dsp-panel faces 1 " + version + "\n";
-    for (const char* name : kVariables) header += std::string("env\t") + name + "\t" + EnvironmentVariable(name) + "\n";
+    for (const char* name : kVariables)
+        header += std::string("env\t") + name + "\t" + EnvironmentVariable(name) + "\n";
     return header;
 }
 
@@ -40,7 +49,8 @@ std::vector<std::string> Fields(const std::string& line) {
 
 }  // namespace
 
-FaceCache::FaceCache(std::string file, std::string version) : file_(std::move(file)), header_(Header(version)) {
+FaceCache::FaceCache(std::string file, std::string version)
+    : file_(std::move(file)), header_(Header(version)) {
     std::string text;
     if (!file_.empty() && ReadSmallFile(file_, kMaxFileBytes, text) == 0 && !Load(text)) faces_.clear();
 }

@@ -48,7 +48,9 @@ TEST_F(FaceCacheTest, AChangedDependencyOrEnvironmentOrDamagedFileAsksFontconfig
     const Answers live = Run(file_).first;
     std::ifstream in(file_);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto rewrite = [this](const std::string& content) { std::ofstream(file_, std::ios::trunc) << content; };
+    const auto rewrite = [this](const std::string& content) {
+        std::ofstream(file_, std::ios::trunc) << content;
+    };
 
     // A font folder whose stamp is no longer the one recorded.
     const std::size_t watch = text.find("\nwatch\t");
