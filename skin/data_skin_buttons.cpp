@@ -4,7 +4,7 @@ namespace dsp {
 
 void TbsDataSkinButtonControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("downfontcolor", DownFontColor);
     v.Colour("disabledfontcolor", DisabledFontColor);
@@ -14,9 +14,7 @@ void TbsDataSkinButtonControl::VisitFields(SkinFieldVisitor& v) {
     v.Rect("disabledskinrect", DisabledSkinRect);
     v.Bool("morphing", Morphing);
     v.MorphKind("morphkind", MorphKind);
-    v.Rect("animateskinrect", AnimateSkinRect);
-    v.Int("framecount", FrameCount);
-    v.Int("animateinterval", AnimateInterval, 25);
+    VisitAnimation(v);
     v.Bool("showfocus", ShowFocus);
     v.Rect("menumarkerflatrect", MenuMarkerFlatRect);
     v.Rect("menumarkerrect", MenuMarkerRect);
@@ -32,7 +30,7 @@ void TbsDataSkinMenuButtonControl::VisitFields(SkinFieldVisitor& v) {
 
 void TbsDataSkinCheckRadioControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("unenabledfontcolor", UnEnabledFontColor);
     v.Colour("framefontcolor", FrameFontColor);

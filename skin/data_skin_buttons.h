@@ -8,14 +8,12 @@
 namespace dsp {
 
 // "button"
-class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
+class TbsDataSkinButtonControl : public TbsDataSkinCustomControl,
+                                 public SkinFontKeys,
+                                 public SkinAnimationKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TColor DownFontColor = 0;
     TColor DisabledFontColor = 0;
@@ -25,9 +23,6 @@ class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
     TRect DisabledSkinRect;
     bool Morphing = false;
     TbsMorphKind MorphKind = TbsMorphKind::mkDefault;
-    TRect AnimateSkinRect;
-    int FrameCount = 0;
-    int AnimateInterval = 25;
     bool ShowFocus = false;
     TRect MenuMarkerFlatRect;
     TRect MenuMarkerRect;
@@ -51,14 +46,10 @@ class TbsDataSkinMenuButtonControl : public TbsDataSkinButtonControl {
 };
 
 // "checkradio"
-class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
+class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl, public SkinFontKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TColor UnEnabledFontColor = 0;
     TColor FrameFontColor = 0;

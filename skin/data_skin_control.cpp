@@ -10,14 +10,9 @@ void TbsDataSkinControl::VisitFields(SkinFieldVisitor& v) {
 
 void TbsDataSkinCustomControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinControl::VisitFields(v);
-    v.Corners(LTPoint, RTPoint, LBPoint, RBPoint);
+    VisitCorners(v);
     v.Rect("clientrect", ClientRect);
-    v.Bool("leftstretch", LeftStretch);
-    v.Bool("topstretch", TopStretch);
-    v.Bool("rightstretch", RightStretch);
-    v.Bool("bottomstretch", BottomStretch);
-    v.Bool("stretcheffect", StretchEffect);
-    v.StretchType("stretchtype", StretchType);
+    VisitStretch(v);
 }
 
 }  // namespace dsp

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "skin/skin_key_groups.h"
 #include "skin/skin_record.h"
 #include "skin/skin_types.h"
 
@@ -25,15 +26,11 @@ class TbsDataSkinControl : public SkinRecord {
     void VisitFields(SkinFieldVisitor& v) override;
 };
 
-class TbsDataSkinCustomControl : public TbsDataSkinControl {
+class TbsDataSkinCustomControl : public TbsDataSkinControl, public SkinCornerKeys, public SkinStretchKeys {
   public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
     TRect ClientRect;
-    bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
-    bool StretchEffect = false;
-    TbsStretchType StretchType = TbsStretchType::stFull;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;

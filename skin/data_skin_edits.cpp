@@ -5,13 +5,10 @@ namespace dsp {
 void TbsDataSkinEditControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
     v.Rect("activeskinrect", ActiveSkinRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("disabledfontcolor", DisabledFontColor);
     v.Colour("activefontcolor", ActiveFontColor);
-    v.Rect("buttonrect", ButtonRect);
-    v.Rect("activebuttonrect", ActiveButtonRect);
-    v.Rect("downbuttonrect", DownButtonRect);
-    v.Rect("unenabledbuttonrect", UnEnabledButtonRect);
+    VisitStateButton(v);
 }
 
 void TbsDataSkinMemoControl::VisitFields(SkinFieldVisitor& v) {
@@ -23,25 +20,15 @@ void TbsDataSkinMemoControl::VisitFields(SkinFieldVisitor& v) {
 void TbsDataSkinSpinEditControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
     v.Rect("activeskinrect", ActiveSkinRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("disabledfontcolor", DisabledFontColor);
-    v.Rect("upbuttonrect", UpButtonRect);
-    v.Rect("activeupbuttonrect", ActiveUpButtonRect);
-    v.Rect("downupbuttonrect", DownUpButtonRect);
-    v.Rect("downbuttonrect", DownButtonRect);
-    v.Rect("activedownbuttonrect", ActiveDownButtonRect);
-    v.Rect("downdownbuttonrect", DownDownButtonRect);
+    VisitUpDownButtons(v);
 }
 
 void TbsDataSkinUpDownControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Rect("upbuttonrect", UpButtonRect);
-    v.Rect("activeupbuttonrect", ActiveUpButtonRect);
-    v.Rect("downupbuttonrect", DownUpButtonRect);
-    v.Rect("downbuttonrect", DownButtonRect);
-    v.Rect("activedownbuttonrect", ActiveDownButtonRect);
-    v.Rect("downdownbuttonrect", DownDownButtonRect);
+    VisitUpDownButtons(v);
 }
 
 void TbsDataSkinUpDownControl::AfterLoad(const SkinIni&) {

@@ -8,21 +8,15 @@
 namespace dsp {
 
 // "edit"
-class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
+class TbsDataSkinEditControl : public TbsDataSkinCustomControl,
+                               public SkinFontKeys,
+                               public SkinStateButtonKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     TRect ActiveSkinRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor DisabledFontColor = 0;
     TColor ActiveFontColor = 0;
-    TRect ButtonRect;
-    TRect ActiveButtonRect;
-    TRect DownButtonRect;
-    TRect UnEnabledButtonRect;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
@@ -41,39 +35,24 @@ class TbsDataSkinMemoControl : public TbsDataSkinEditControl {
 };
 
 // "spinedit"
-class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
+class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl,
+                                   public SkinFontKeys,
+                                   public SkinUpDownButtonKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     TRect ActiveSkinRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TColor DisabledFontColor = 0;
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
 };
 
 // "updown"
-class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl {
+class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl, public SkinUpDownButtonKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
-
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;

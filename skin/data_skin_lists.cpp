@@ -4,23 +4,13 @@ namespace dsp {
 
 void TbsDataSkinListBox::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Rect("itemrect", ItemRect);
-    v.Rect("activeitemrect", ActiveItemRect);
-    v.Rect("focusitemrect", FocusItemRect);
-    v.Int("itemleftoffset", ItemLeftOffset);
-    v.Int("itemrightoffset", ItemRightOffset);
-    v.Rect("itemtextrect", ItemTextRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitItems(v);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("focusfontcolor", FocusFontColor);
     v.Rect("captionrect", CaptionRect);
     v.Font("caption", CaptionFontName, CaptionFontHeight, CaptionFontStyle, CaptionFontColor);
-    v.Rect("upbuttonrect", UpButtonRect);
-    v.Rect("activeupbuttonrect", ActiveUpButtonRect);
-    v.Rect("downupbuttonrect", DownUpButtonRect);
-    v.Rect("downbuttonrect", DownButtonRect);
-    v.Rect("activedownbuttonrect", ActiveDownButtonRect);
-    v.Rect("downdownbuttonrect", DownDownButtonRect);
+    VisitUpDownButtons(v);
     v.Rect("checkbuttonrect", CheckButtonRect);
     v.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
     v.Rect("downcheckbuttonrect", DownCheckButtonRect);
@@ -40,20 +30,12 @@ void TbsDataSkinCheckListBox::VisitFields(SkinFieldVisitor& v) {
 void TbsDataSkinComboBox::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
     v.Rect("activeskinrect", ActiveSkinRect);
-    v.Rect("itemrect", ItemRect);
-    v.Rect("activeitemrect", ActiveItemRect);
-    v.Rect("focusitemrect", FocusItemRect);
-    v.Int("itemleftoffset", ItemLeftOffset);
-    v.Int("itemrightoffset", ItemRightOffset);
-    v.Rect("itemtextrect", ItemTextRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitItems(v);
+    VisitFont(v);
     v.Colour("focusfontcolor", FocusFontColor);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Text("listboxname", ListBoxName);
-    v.Rect("buttonrect", ButtonRect);
-    v.Rect("activebuttonrect", ActiveButtonRect);
-    v.Rect("downbuttonrect", DownButtonRect);
-    v.Rect("unenabledbuttonrect", UnEnabledButtonRect);
+    VisitStateButton(v);
     v.Bool("itemstretcheffect", ItemStretchEffect);
     v.Bool("focusitemstretcheffect", FocusItemStretchEffect);
     v.Bool("showfocus", ShowFocus);
@@ -62,12 +44,7 @@ void TbsDataSkinComboBox::VisitFields(SkinFieldVisitor& v) {
 void TbsDataSkinScrollBarControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
     v.Rect("trackarea", TrackArea);
-    v.Rect("upbuttonrect", UpButtonRect);
-    v.Rect("activeupbuttonrect", ActiveUpButtonRect);
-    v.Rect("downupbuttonrect", DownUpButtonRect);
-    v.Rect("downbuttonrect", DownButtonRect);
-    v.Rect("activedownbuttonrect", ActiveDownButtonRect);
-    v.Rect("downdownbuttonrect", DownDownButtonRect);
+    VisitUpDownButtons(v);
     v.Rect("thumbrect", ThumbRect);
     v.Rect("activethumbrect", ActiveThumbRect);
     v.Rect("downthumbrect", DownThumbRect);

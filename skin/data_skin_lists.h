@@ -8,20 +8,13 @@
 namespace dsp {
 
 // "listbox"
-class TbsDataSkinListBox : public TbsDataSkinCustomControl {
+class TbsDataSkinListBox : public TbsDataSkinCustomControl,
+                           public SkinItemKeys,
+                           public SkinFontKeys,
+                           public SkinUpDownButtonKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect ItemRect;
-    TRect ActiveItemRect;
-    TRect FocusItemRect;
-    int ItemLeftOffset = 0;
-    int ItemRightOffset = 0;
-    TRect ItemTextRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TColor FocusFontColor = 0;
     TRect CaptionRect;
@@ -29,12 +22,6 @@ class TbsDataSkinListBox : public TbsDataSkinCustomControl {
     int CaptionFontHeight = 14;
     TFontStyles CaptionFontStyle = 0;
     TColor CaptionFontColor = 0;
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
     TRect CheckButtonRect;
     TRect ActiveCheckButtonRect;
     TRect DownCheckButtonRect;
@@ -61,28 +48,17 @@ class TbsDataSkinCheckListBox : public TbsDataSkinListBox {
 };
 
 // "combobox"
-class TbsDataSkinComboBox : public TbsDataSkinCustomControl {
+class TbsDataSkinComboBox : public TbsDataSkinCustomControl,
+                            public SkinItemKeys,
+                            public SkinFontKeys,
+                            public SkinStateButtonKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     TRect ActiveSkinRect;
-    TRect ItemRect;
-    TRect ActiveItemRect;
-    TRect FocusItemRect;
-    int ItemLeftOffset = 0;
-    int ItemRightOffset = 0;
-    TRect ItemTextRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor FocusFontColor = 0;
     TColor ActiveFontColor = 0;
     std::string ListBoxName;
-    TRect ButtonRect;
-    TRect ActiveButtonRect;
-    TRect DownButtonRect;
-    TRect UnEnabledButtonRect;
     bool ItemStretchEffect = false;
     bool FocusItemStretchEffect = false;
     bool ShowFocus = false;
@@ -92,17 +68,11 @@ class TbsDataSkinComboBox : public TbsDataSkinCustomControl {
 };
 
 // "scrollbar"
-class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl {
+class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl, public SkinUpDownButtonKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     TRect TrackArea;
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
     TRect ThumbRect;
     TRect ActiveThumbRect;
     TRect DownThumbRect;

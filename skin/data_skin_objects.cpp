@@ -11,16 +11,13 @@ void TbsDataSkinButton::VisitFields(SkinFieldVisitor& v) {
 void TbsDataSkinStdButton::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinButton::VisitFields(v);
     v.Command("command", Command);
-    v.Rect("restorerect", RestoreRect);
-    v.Rect("restoreactiverect", RestoreActiveRect);
-    v.Rect("restoredownrect", RestoreDownRect);
-    v.Rect("restoreinactiverect", RestoreInactiveRect);
+    VisitRestore(v);
 }
 
 void TbsDataSkinCaption::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinObject::VisitFields(v);
     v.Rect("textrect", TextRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Alignment("alignment", Alignment);
     v.Bool("light", Light);
@@ -35,9 +32,7 @@ void TbsDataSkinCaption::VisitFields(SkinFieldVisitor& v) {
     v.Int("frameleftoffset", FrameLeftOffset);
     v.Int("framerightoffset", FrameRightOffset);
     v.Bool("stretcheffect", StretchEffect);
-    v.Rect("animateskinrect", AnimateSkinRect);
-    v.Int("framecount", FrameCount);
-    v.Int("animateinterval", AnimateInterval, 25);
+    VisitAnimation(v);
     v.Bool("inactiveanimation", InactiveAnimation);
     v.Bool("fullframe", FullFrame);
 }
@@ -51,15 +46,13 @@ void TbsDataSkinMenuItem::VisitFields(SkinFieldVisitor& v) {
     v.Int("dividerrightoffset", DividerRightOffset);
     v.Rect("textrect", TextRect);
     v.Rect("imagerect", ImageRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("unenabledfontcolor", UnEnabledFontColor);
     v.Bool("stretcheffect", StretchEffect);
     v.Bool("inactivestretcheffect", InactiveStretchEffect);
     v.Bool("dividerstretcheffect", DividerStretchEffect);
-    v.Rect("animateskinrect", AnimateSkinRect);
-    v.Int("framecount", FrameCount);
-    v.Int("animateinterval", AnimateInterval, 25);
+    VisitAnimation(v);
     v.Bool("inactiveanimation", InactiveAnimation);
     v.Bool("useimagecolor", UseImageColor);
     v.Colour("imagecolor", ImageColor);
@@ -87,14 +80,12 @@ void TbsDataSkinMainMenuItem::VisitFields(SkinFieldVisitor& v) {
     v.Int("itemrightoffset", ItemRightOffset);
     v.Rect("downrect", DownRect);
     v.Rect("textrect", TextRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("downfontcolor", DownFontColor);
     v.Colour("unenabledfontColor", UnEnabledFontColor);
     v.Bool("stretcheffect", StretchEffect);
-    v.Rect("animateskinrect", AnimateSkinRect);
-    v.Int("framecount", FrameCount);
-    v.Int("animateinterval", AnimateInterval, 25);
+    VisitAnimation(v);
     v.Bool("inactiveanimation", InactiveAnimation);
 }
 
@@ -106,10 +97,7 @@ void TbsDataSkinAnimate::VisitFields(SkinFieldVisitor& v) {
     v.Int("timerinterval", TimerInterval, 50);
     v.Command("command", Command);
     v.Rect("downskinrect", DownSkinRect);
-    v.Rect("restorerect", RestoreRect);
-    v.Rect("restoreactiverect", RestoreActiveRect);
-    v.Rect("restoredownrect", RestoreDownRect);
-    v.Rect("restoreinactiverect", RestoreInactiveRect);
+    VisitRestore(v);
 }
 
 void TbsDataSkinAnimate::AfterLoad(const SkinIni&) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "skin/data_skin_object.h"
+#include "skin/skin_key_groups.h"
 
 namespace dsp {
 
@@ -21,15 +22,11 @@ class TbsDataSkinButton : public TbsDataSkinObject {
 };
 
 // "stdbutton"
-class TbsDataSkinStdButton : public TbsDataSkinButton {
+class TbsDataSkinStdButton : public TbsDataSkinButton, public SkinRestoreKeys {
   public:
     using TbsDataSkinButton::TbsDataSkinButton;
 
     TbsStdCommand Command = TbsStdCommand::cmDefault;
-    TRect RestoreRect;
-    TRect RestoreActiveRect;
-    TRect RestoreDownRect;
-    TRect RestoreInactiveRect;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
@@ -42,15 +39,11 @@ class TbsDataSkinMainMenuBarButton : public TbsDataSkinStdButton {
 };
 
 // "caption"
-class TbsDataSkinCaption : public TbsDataSkinObject {
+class TbsDataSkinCaption : public TbsDataSkinObject, public SkinFontKeys, public SkinAnimationKeys {
   public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
     TRect TextRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TAlignment Alignment = TAlignment::taCenter;
     bool Light = false;
@@ -65,9 +58,6 @@ class TbsDataSkinCaption : public TbsDataSkinObject {
     int FrameLeftOffset = 0;
     int FrameRightOffset = 0;
     bool StretchEffect = false;
-    TRect AnimateSkinRect;
-    int FrameCount = 0;
-    int AnimateInterval = 25;
     bool InactiveAnimation = false;
     bool FullFrame = false;
 
@@ -76,7 +66,7 @@ class TbsDataSkinCaption : public TbsDataSkinObject {
 };
 
 // "menuitem"
-class TbsDataSkinMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMenuItem : public TbsDataSkinObject, public SkinFontKeys, public SkinAnimationKeys {
   public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -87,18 +77,11 @@ class TbsDataSkinMenuItem : public TbsDataSkinObject {
     int DividerRightOffset = 0;
     TRect TextRect;
     TRect ImageRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TColor UnEnabledFontColor = 0;
     bool StretchEffect = false;
     bool InactiveStretchEffect = false;
     bool DividerStretchEffect = false;
-    TRect AnimateSkinRect;
-    int FrameCount = 0;
-    int AnimateInterval = 25;
     bool InactiveAnimation = false;
     bool UseImageColor = false;
     TColor ImageColor = 0;
@@ -116,7 +99,7 @@ class TbsDataSkinMenuItem : public TbsDataSkinObject {
     void AfterLoad(const SkinIni& ini) override;
 };
 
-class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMainMenuItem : public TbsDataSkinObject, public SkinFontKeys, public SkinAnimationKeys {
   public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -124,17 +107,10 @@ class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
     int ItemRightOffset = 0;
     TRect DownRect;
     TRect TextRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TColor DownFontColor = 0;
     TColor UnEnabledFontColor = 0;
     bool StretchEffect = false;
-    TRect AnimateSkinRect;
-    int FrameCount = 0;
-    int AnimateInterval = 25;
     bool InactiveAnimation = false;
 
   protected:
@@ -148,7 +124,7 @@ class TbsDataSkinMainMenuBarItem : public TbsDataSkinMainMenuItem {
 };
 
 // "animate"
-class TbsDataSkinAnimate : public TbsDataSkinObject {
+class TbsDataSkinAnimate : public TbsDataSkinObject, public SkinRestoreKeys {
   public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -158,10 +134,6 @@ class TbsDataSkinAnimate : public TbsDataSkinObject {
     int TimerInterval = 50;
     TbsStdCommand Command = TbsStdCommand::cmDefault;
     TRect DownSkinRect;
-    TRect RestoreRect;
-    TRect RestoreActiveRect;
-    TRect RestoreDownRect;
-    TRect RestoreInactiveRect;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;

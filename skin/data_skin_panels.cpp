@@ -7,7 +7,7 @@ void TbsDataSkinPanelControl::VisitFields(SkinFieldVisitor& v) {
     v.Int("bgpictureindex", BGPictureIndex, -1);
     v.Rect("captionrect", CaptionRect);
     v.Alignment("alignment", Alignment);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Rect("checkimagerect", CheckImageRect);
     v.Rect("uncheckimagerect", UnCheckImageRect);
     v.Rect("markframerect", MarkFrameRect);
@@ -15,9 +15,7 @@ void TbsDataSkinPanelControl::VisitFields(SkinFieldVisitor& v) {
     v.Rect("frametextrect", FrameTextRect);
     v.Int("frameleftoffset", FrameLeftOffset);
     v.Int("framerightoffset", FrameRightOffset);
-    v.Rect("gripperrect", GripperRect);
-    v.Bool("grippertransparent", GripperTransparent);
-    v.Colour("grippertransparentcolor", GripperTransparentColor);
+    VisitGripper(v);
 }
 
 void TbsDataSkinExPanelControl::VisitFields(SkinFieldVisitor& v) {
@@ -30,9 +28,7 @@ void TbsDataSkinExPanelControl::VisitFields(SkinFieldVisitor& v) {
     v.Int("rollbottomoffset", RollBottomOffset);
     v.Rect("rollvcaptionrect", RollVCaptionRect);
     v.Rect("rollhcaptionrect", RollHCaptionRect);
-    v.Rect("closebuttonrect", CloseButtonRect);
-    v.Rect("closebuttonactiverect", CloseButtonActiveRect);
-    v.Rect("closebuttondownrect", CloseButtonDownRect);
+    VisitCloseButton(v);
     v.Rect("hrollbuttonrect", HRollButtonRect);
     v.Rect("hrollbuttonactiverect", HRollButtonActiveRect);
     v.Rect("hrollbuttondownrect", HRollButtonDownRect);
@@ -46,19 +42,19 @@ void TbsDataSkinExPanelControl::VisitFields(SkinFieldVisitor& v) {
     v.Rect("vrestorebuttonactiverect", VRestoreButtonActiveRect);
     v.Rect("vrestorebuttondownrect", VRestoreButtonDownRect);
     v.Rect("captionrect", CaptionRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Bool("buttonstransparent", ButtonsTransparent);
     v.Colour("buttonstransparentcolor", ButtonsTransparentColor);
 }
 
 void TbsDataSkinLabelControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
 }
 
 void TbsDataSkinStdLabelControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinControl::VisitFields(v);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor, 16711680);
 }
 
@@ -92,9 +88,7 @@ void TbsDataSkinScrollBoxControl::VisitFields(SkinFieldVisitor& v) {
 
 void TbsDataSkinSplitterControl::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinCustomControl::VisitFields(v);
-    v.Rect("gripperrect", GripperRect);
-    v.Bool("grippertransparent", GripperTransparent);
-    v.Colour("grippertransparentcolor", GripperTransparentColor);
+    VisitGripper(v);
 }
 
 void TbsDataSkinGaugeControl::VisitFields(SkinFieldVisitor& v) {
@@ -104,7 +98,7 @@ void TbsDataSkinGaugeControl::VisitFields(SkinFieldVisitor& v) {
     v.Int("beginoffset", BeginOffset);
     v.Int("endoffset", EndOffset);
     v.Bool("vertical", Vertical);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Bool("progresstransparent", ProgressTransparent);
     v.Colour("progresstransparentcolor", ProgressTransparentColor);
     v.Bool("progressstretch", ProgressStretch);

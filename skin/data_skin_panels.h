@@ -9,17 +9,13 @@
 namespace dsp {
 
 // "panel"
-class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinPanelControl : public TbsDataSkinCustomControl, public SkinFontKeys, public SkinGripperKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     int BGPictureIndex = -1;
     TRect CaptionRect;
     TAlignment Alignment = TAlignment::taCenter;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TRect CheckImageRect;
     TRect UnCheckImageRect;
     TRect MarkFrameRect;
@@ -27,16 +23,15 @@ class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
     TRect FrameTextRect;
     int FrameLeftOffset = 0;
     int FrameRightOffset = 0;
-    TRect GripperRect;
-    bool GripperTransparent = false;
-    TColor GripperTransparentColor = 0;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
 };
 
 // "expanel"
-class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl,
+                                  public SkinCloseButtonKeys,
+                                  public SkinFontKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -48,9 +43,6 @@ class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
     int RollBottomOffset = 0;
     TRect RollVCaptionRect;
     TRect RollHCaptionRect;
-    TRect CloseButtonRect;
-    TRect CloseButtonActiveRect;
-    TRect CloseButtonDownRect;
     TRect HRollButtonRect;
     TRect HRollButtonActiveRect;
     TRect HRollButtonDownRect;
@@ -64,10 +56,6 @@ class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
     TRect VRestoreButtonActiveRect;
     TRect VRestoreButtonDownRect;
     TRect CaptionRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     bool ButtonsTransparent = false;
     TColor ButtonsTransparentColor = 0;
 
@@ -76,28 +64,19 @@ class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
 };
 
 // "label"
-class TbsDataSkinLabelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinLabelControl : public TbsDataSkinCustomControl, public SkinFontKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
-
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
 };
 
 // "stdlabel"
-class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
+class TbsDataSkinStdLabelControl : public TbsDataSkinControl, public SkinFontKeys {
   public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 16711680;
 
   protected:
@@ -151,20 +130,16 @@ class TbsDataSkinScrollBoxControl : public TbsDataSkinCustomControl {
 };
 
 // "splitter"
-class TbsDataSkinSplitterControl : public TbsDataSkinCustomControl {
+class TbsDataSkinSplitterControl : public TbsDataSkinCustomControl, public SkinGripperKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
-
-    TRect GripperRect;
-    bool GripperTransparent = false;
-    TColor GripperTransparentColor = 0;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
 };
 
 // "gauge"
-class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
+class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl, public SkinFontKeys {
   public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -173,10 +148,6 @@ class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
     int BeginOffset = 0;
     int EndOffset = 0;
     bool Vertical = false;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     bool ProgressTransparent = false;
     TColor ProgressTransparentColor = 0;
     bool ProgressStretch = false;

@@ -10,21 +10,13 @@ void TbsDataSkinTabControl::VisitFields(SkinFieldVisitor& v) {
     v.Rect("mouseintabrect", MouseInTabRect);
     v.Rect("clientrect", ClientRect);
     v.Int("bgpictureindex", BGPictureIndex, -1);
-    v.Point("lefttoppoint", LTPoint);
-    v.Point("righttoppoint", RTPoint);
-    v.Point("leftbottompoint", LBPoint);
-    v.Point("rightbottompoint", RBPoint);
+    VisitCorners(v);
     v.Int("tableftoffset", TabLeftOffset);
     v.Int("tabrightoffset", TabRightOffset);
     v.Rect("tabsbgrect", TabsBGRect);
     v.Bool("tabstretcheffect", TabStretchEffect);
-    v.Bool("leftstretch", LeftStretch);
-    v.Bool("topstretch", TopStretch);
-    v.Bool("rightstretch", RightStretch);
-    v.Bool("bottomstretch", BottomStretch);
-    v.Bool("stretcheffect", StretchEffect);
-    v.StretchType("stretchtype", StretchType);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitStretch(v);
+    VisitFont(v);
     v.Colour("activefontcolor", ActiveFontColor);
     v.Colour("focusfontcolor", FocusFontColor);
     v.Colour("mouseinfontcolor", MouseInFontColor);
@@ -32,9 +24,7 @@ void TbsDataSkinTabControl::VisitFields(SkinFieldVisitor& v) {
     v.Bool("showfocus", ShowFocus);
     v.Int("focusoffsetx", FocusOffsetX);
     v.Int("focusoffsety", FocusOffsetY);
-    v.Rect("closebuttonrect", CloseButtonRect);
-    v.Rect("closebuttonactiverect", CloseButtonActiveRect);
-    v.Rect("closebuttondownrect", CloseButtonDownRect);
+    VisitCloseButton(v);
     v.Bool("buttontransparent", ButtonTransparent);
     v.Colour("buttontransparentcolor", ButtonTransparentColor);
 }
@@ -53,7 +43,7 @@ void TbsDataSkinGridControl::VisitFields(SkinFieldVisitor& v) {
     v.Int("bgpictureindex", BGPictureIndex, -1);
     v.Colour("linescolor", LinesColor);
     v.Colour("bgcolor", BGColor);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
+    VisitFont(v);
     v.Colour("selectfontcolor", SelectFontColor);
     v.Colour("focusfontcolor", FocusFontColor);
     v.Font("fixed", FixedFontName, FixedFontHeight, FixedFontStyle, FixedFontColor);
@@ -76,29 +66,10 @@ void TbsDataSkinMainMenuBar::VisitFields(SkinFieldVisitor& v) {
     v.Bool("itemtransparent", ItemTransparent);
 }
 
-// Tree views, list views and rich edits read the same text keys, in the same
-// order, after the common control keys.
-namespace {
-template <class View>
-void VisitViewText(SkinFieldVisitor& v, View& view) {
-    v.Font("", view.FontName, view.FontHeight, view.FontStyle, view.FontColor);
-    v.Colour("bgcolor", view.BGColor);
-}
-}  // namespace
-
-void TbsDataSkinTreeView::VisitFields(SkinFieldVisitor& v) {
+void TbsDataSkinTextView::VisitFields(SkinFieldVisitor& v) {
     TbsDataSkinControl::VisitFields(v);
-    VisitViewText(v, *this);
-}
-
-void TbsDataSkinListView::VisitFields(SkinFieldVisitor& v) {
-    TbsDataSkinControl::VisitFields(v);
-    VisitViewText(v, *this);
-}
-
-void TbsDataSkinRichEdit::VisitFields(SkinFieldVisitor& v) {
-    TbsDataSkinControl::VisitFields(v);
-    VisitViewText(v, *this);
+    VisitFont(v);
+    v.Colour("bgcolor", BGColor);
 }
 
 }  // namespace dsp

@@ -9,7 +9,11 @@
 namespace dsp {
 
 // "tab"
-class TbsDataSkinTabControl : public TbsDataSkinControl {
+class TbsDataSkinTabControl : public TbsDataSkinControl,
+                              public SkinCornerKeys,
+                              public SkinStretchKeys,
+                              public SkinFontKeys,
+                              public SkinCloseButtonKeys {
   public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
@@ -19,24 +23,10 @@ class TbsDataSkinTabControl : public TbsDataSkinControl {
     TRect MouseInTabRect;
     TRect ClientRect;
     int BGPictureIndex = -1;
-    TPoint LTPoint;
-    TPoint RTPoint;
-    TPoint LBPoint;
-    TPoint RBPoint;
     int TabLeftOffset = 0;
     int TabRightOffset = 0;
     TRect TabsBGRect;
     bool TabStretchEffect = false;
-    bool LeftStretch = false;
-    bool TopStretch = false;
-    bool RightStretch = false;
-    bool BottomStretch = false;
-    bool StretchEffect = false;
-    TbsStretchType StretchType = TbsStretchType::stFull;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor ActiveFontColor = 0;
     TColor FocusFontColor = 0;
     TColor MouseInFontColor = 0;
@@ -44,9 +34,6 @@ class TbsDataSkinTabControl : public TbsDataSkinControl {
     bool ShowFocus = false;
     int FocusOffsetX = 0;
     int FocusOffsetY = 0;
-    TRect CloseButtonRect;
-    TRect CloseButtonActiveRect;
-    TRect CloseButtonDownRect;
     bool ButtonTransparent = false;
     TColor ButtonTransparentColor = 0;
 
@@ -55,7 +42,7 @@ class TbsDataSkinTabControl : public TbsDataSkinControl {
 };
 
 // "grid"
-class TbsDataSkinGridControl : public TbsDataSkinControl {
+class TbsDataSkinGridControl : public TbsDataSkinControl, public SkinFontKeys {
   public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
@@ -71,10 +58,6 @@ class TbsDataSkinGridControl : public TbsDataSkinControl {
     int BGPictureIndex = -1;
     TColor LinesColor = 0;
     TColor BGColor = 0;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor SelectFontColor = 0;
     TColor FocusFontColor = 0;
     std::string FixedFontName = "Arial";
@@ -109,49 +92,34 @@ class TbsDataSkinMainMenuBar : public TbsDataSkinControl {
     void VisitFields(SkinFieldVisitor& v) override;
 };
 
-// "treeview"
-class TbsDataSkinTreeView : public TbsDataSkinControl {
+// Tree views, list views and rich edits read the same text keys after the
+// common control keys: the font and the background colour.
+class TbsDataSkinTextView : public TbsDataSkinControl, public SkinFontKeys {
   public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
     TColor BGColor = 0;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
+};
+
+// "treeview"
+class TbsDataSkinTreeView : public TbsDataSkinTextView {
+  public:
+    using TbsDataSkinTextView::TbsDataSkinTextView;
 };
 
 // "listview"
-class TbsDataSkinListView : public TbsDataSkinControl {
+class TbsDataSkinListView : public TbsDataSkinTextView {
   public:
-    using TbsDataSkinControl::TbsDataSkinControl;
-
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
-    TColor BGColor = 0;
-
-  protected:
-    void VisitFields(SkinFieldVisitor& v) override;
+    using TbsDataSkinTextView::TbsDataSkinTextView;
 };
 
 // "richedit"
-class TbsDataSkinRichEdit : public TbsDataSkinControl {
+class TbsDataSkinRichEdit : public TbsDataSkinTextView {
   public:
-    using TbsDataSkinControl::TbsDataSkinControl;
-
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
-    TColor BGColor = 0;
-
-  protected:
-    void VisitFields(SkinFieldVisitor& v) override;
+    using TbsDataSkinTextView::TbsDataSkinTextView;
 };
 
 }  // namespace dsp

@@ -3,25 +3,12 @@
 #include <algorithm>
 
 namespace dsp {
-namespace {
-
-void StretchFlags(SkinFieldVisitor& v, bool& left, bool& right, bool& top, bool& bottom) {
-    v.Bool("leftstretch", left);
-    v.Bool("rightstretch", right);
-    v.Bool("topstretch", top);
-    v.Bool("bottomstretch", bottom);
-}
-
-}  // namespace
-
 void TbsSkinFormData::VisitFields(SkinFieldVisitor& v) {
-    v.Corners(LTPoint, RTPoint, LBPoint, RBPoint);
+    VisitCorners(v);
     v.Rect("clientrect", ClientRect);
     v.Int("bgpictureindex", BGPictureIndex, -1);
     v.Int("mdibgpictureindex", MDIBGPictureIndex, -1);
-    StretchFlags(v, LeftStretch, RightStretch, TopStretch, BottomStretch);
-    v.Bool("stretcheffect", StretchEffect);
-    v.StretchType("stretchtype", StretchType);
+    VisitStretch(v, Order::LeftRightTopBottom);
     v.Bool("mdibgstretcheffect", MDIBGStretchEffect);
     v.StretchType("mdibgstretchtype", MDIBGStretchType);
     v.Rect("maskrectarea", MaskRectArea);
@@ -75,24 +62,20 @@ void TbsSkinFormData::ClampCornersIntoClient() {
 void TbsDataSkinPopupWindow::VisitFields(SkinFieldVisitor& v) {
     v.Int("windowpictureindex", WindowPictureIndex, -1);
     v.Int("maskpictureindex", MaskPictureIndex, -1);
-    v.Corners(LTPoint, RTPoint, LBPoint, RBPoint);
+    VisitCorners(v);
     v.Rect("itemsrect", ItemsRect);
     v.Colour("scrollmarkercolor", ScrollMarkerColor);
     v.Colour("scrollmarkeractivecolor", ScrollMarkerActiveColor);
-    StretchFlags(v, LeftStretch, RightStretch, TopStretch, BottomStretch);
-    v.Bool("stretcheffect", StretchEffect);
-    v.StretchType("stretchtype", StretchType);
+    VisitStretch(v, Order::LeftRightTopBottom);
 }
 
 void TbsDataSkinHintWindow::VisitFields(SkinFieldVisitor& v) {
     v.Int("windowpictureindex", WindowPictureIndex, -1);
     v.Int("maskpictureindex", MaskPictureIndex, -1);
-    v.Corners(LTPoint, RTPoint, LBPoint, RBPoint);
+    VisitCorners(v);
     v.Rect("clientrect", ClientRect);
-    v.Font("", FontName, FontHeight, FontStyle, FontColor);
-    StretchFlags(v, LeftStretch, RightStretch, TopStretch, BottomStretch);
-    v.Bool("stretcheffect", StretchEffect);
-    v.StretchType("stretchtype", StretchType);
+    VisitFont(v);
+    VisitStretch(v, Order::LeftRightTopBottom);
 }
 
 void TbsSkinColors::SetDefault() {

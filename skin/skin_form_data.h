@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "skin/skin_key_groups.h"
 #include "skin/skin_record.h"
 #include "skin/skin_types.h"
 
@@ -12,17 +13,13 @@ namespace dsp {
 
 // [FORMINFO]. After reading, the mask area and hit-test corners are completed
 // for skins with a mask, and the corner points are clamped into clientrect.
-class TbsSkinFormData : public SkinRecord {
+class TbsSkinFormData : public SkinRecord, public SkinCornerKeys, public SkinStretchKeys {
   public:
     TbsSkinFormData() : SkinRecord("FORMINFO") {}
 
-    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
     TRect ClientRect;
     int BGPictureIndex = -1;
     int MDIBGPictureIndex = -1;
-    bool LeftStretch = false, RightStretch = false, TopStretch = false, BottomStretch = false;
-    bool StretchEffect = false;
-    TbsStretchType StretchType = TbsStretchType::stFull;
     bool MDIBGStretchEffect = false;
     TbsStretchType MDIBGStretchType = TbsStretchType::stFull;
     TRect MaskRectArea;
@@ -49,40 +46,31 @@ class TbsSkinFormData : public SkinRecord {
 };
 
 // [POPUPWINDOW]
-class TbsDataSkinPopupWindow : public SkinRecord {
+class TbsDataSkinPopupWindow : public SkinRecord, public SkinCornerKeys, public SkinStretchKeys {
   public:
     TbsDataSkinPopupWindow() : SkinRecord("POPUPWINDOW") {}
 
     int WindowPictureIndex = -1;
     int MaskPictureIndex = -1;
-    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
     TRect ItemsRect;
     TColor ScrollMarkerColor = 0;
     TColor ScrollMarkerActiveColor = 0;
-    bool LeftStretch = false, RightStretch = false, TopStretch = false, BottomStretch = false;
-    bool StretchEffect = false;
-    TbsStretchType StretchType = TbsStretchType::stFull;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;
 };
 
 // [HINTWINDOW]
-class TbsDataSkinHintWindow : public SkinRecord {
+class TbsDataSkinHintWindow : public SkinRecord,
+                              public SkinCornerKeys,
+                              public SkinStretchKeys,
+                              public SkinFontKeys {
   public:
     TbsDataSkinHintWindow() : SkinRecord("HINTWINDOW") {}
 
     int WindowPictureIndex = -1;
     int MaskPictureIndex = -1;
-    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
     TRect ClientRect;
-    std::string FontName = "Arial";
-    int FontHeight = 14;
-    TFontStyles FontStyle = 0;
-    TColor FontColor = 0;
-    bool LeftStretch = false, RightStretch = false, TopStretch = false, BottomStretch = false;
-    bool StretchEffect = false;
-    TbsStretchType StretchType = TbsStretchType::stFull;
 
   protected:
     void VisitFields(SkinFieldVisitor& v) override;

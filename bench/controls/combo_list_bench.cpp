@@ -5,11 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
-#include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "bench/drawing/bench_ratio.h"
 #include "controls/combo_box.h"
@@ -71,54 +67,27 @@ BENCHMARK(BM_OpenPortList);
 
 // The floor: copying the list's pixels once (120 x 148, 4 bytes each).
 void BM_MemcpyListPixels(benchmark::State& state) {
-    const std::size_t bytes = std::size_t(120) * (4 + 8 * 18) * 4;
-    std::vector<unsigned char> from(bytes, 0x5A), to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
+    MeasureMemcpy(state, std::size_t(120) * (4 + 8 * 18) * 4);
 }
 BENCHMARK(BM_MemcpyListPixels);
-
-// Keeps CPU time per iteration too: on a machine shared with other work the
-// wall clock of a short copy says more about the scheduler than the copy.
-class CpuRecordingReporter : public RecordingReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                cpu_[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
-        RecordingReporter::ReportRuns(runs);
-    }
-    double CpuTime(const std::string& name) const {
-        auto it = cpu_.find(name);
-        return it == cpu_.end() ? 0.0 : it->second;
-    }
-
-  private:
-    std::map<std::string, double> cpu_;
-};
 
 }  // namespace
 }  // namespace dsp
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    dsp::CpuRecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double open = reporter.Time("BM_OpenPortList"), copy = reporter.Time("BM_MemcpyListPixels");
-    const double openCpu = reporter.CpuTime("BM_OpenPortList"),
-                 copyCpu = reporter.CpuTime("BM_MemcpyListPixels");
-    if (open > 0 && copy > 0 && openCpu > 0 && copyCpu > 0) {
-        std::printf(
-            "open the port list to its first presented picture: %.2f us wall, %.2f us CPU "
-            "(%.0f presents, %.0f list pixels)\n",
-            open * 1e6, openCpu * 1e6, reporter.Counter("BM_OpenPortList", "presents"),
-            reporter.Counter("BM_OpenPortList", "list_pixels"));
-        std::printf("memcpy of the list's pixels: %.3f us wall, %.3f us CPU\n", copy * 1e6, copyCpu * 1e6);
-        std::printf("ratio open/memcpy: %.0f (wall), %.0f (CPU)\n", open / copy, openCpu / copyCpu);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return dsp::RunAndReport(argc, argv, [](const dsp::RecordingReporter& reporter) {
+        const double open = reporter.Time("BM_OpenPortList"), copy = reporter.Time("BM_MemcpyListPixels");
+        const double openCpu = reporter.CpuTime("BM_OpenPortList"),
+                     copyCpu = reporter.CpuTime("BM_MemcpyListPixels");
+        if (open > 0 && copy > 0 && openCpu > 0 && copyCpu > 0) {
+            std::printf(
+                "open the port list to its first presented picture: %.2f us wall, %.2f us CPU "
+                "(%.0f presents, %.0f list pixels)\n",
+                open * 1e6, openCpu * 1e6, reporter.Counter("BM_OpenPortList", "presents"),
+                reporter.Counter("BM_OpenPortList", "list_pixels"));
+            std::printf("memcpy of the list's pixels: %.3f us wall, %.3f us CPU\n", copy * 1e6,
+                        copyCpu * 1e6);
+            std::printf("ratio open/memcpy: %.0f (wall), %.0f (CPU)\n", open / copy, openCpu / copyCpu);
+        }
+    });
 }

@@ -6,17 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
-#include <vector>
 
 #include "bench/controls/fader_steps.h"
 #include "bench/drawing/bench_ratio.h"
-#include "controls/panel.h"
 #include "controls/track_bar.h"
-#include "platform/framework/application.h"
 #include "platform/framework/form.h"
-#include "platform/framework/headless_host.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/embedded/embedded_skins.h"
 #include "skin/skin_data.h"
@@ -24,38 +18,22 @@
 namespace dsp {
 namespace {
 
-constexpr int kBarWidth = 20;
-constexpr int kBarHeight = 112;
+constexpr int kBarWidth = FaderWindow::kBarWidth;
+constexpr int kBarHeight = FaderWindow::kBarHeight;
 
-struct Window {
+// The faders on our second skin's `trackbar` section.
+struct Window : FaderWindow {
     Window() {
-        app =
-            std::make_unique<TApplication>(std::make_unique<HeadlessHost>(), std::make_unique<FakeClock>(0));
         TbsCompressedStoredSkin stored;
         LoadEmbeddedSkin(2, stored);
         skin.LoadFromCompressedStoredSkin(stored);
-        form = app->CreateForm<TForm>();
-        form->SetBoundsRect(Rect::FromOriginSize(0, 0, 700, 500));
-        auto* panel = new TbsSkinPanel(form);
-        panel->SetParent(form);
-        panel->SetBounds(4, 4, 690, 300);
-        for (int i = 0; i < 11; ++i) {
-            auto* t = new TbsSkinTrackBar(form);
-            t->SetParent(panel);
-            t->SetBounds(34 + i * 56, 47, kBarWidth, kBarHeight);
-            t->SetMaxValue(63);
-            t->SetValue(50);
+        for (TbsSkinTrackBar* t : faders) {
             t->SetSkinDataName("trackbar");
             t->SetSkinData(&skin);
-            if (i == 0) bar = t;
         }
-        form->Show();
-        app->ProcessMessages();
+        Show();
     }
     TbsSkinData skin;
-    std::unique_ptr<TApplication> app;
-    TForm* form = nullptr;
-    TbsSkinTrackBar* bar = nullptr;
 };
 
 void BM_SkinnedFaderDragStep(benchmark::State& state) {
@@ -77,13 +55,7 @@ BENCHMARK(BM_SkinnedFaderOwnPaint);
 
 // The floor: copying the bar's pixels once (4 bytes each).
 void BM_MemcpyFaderPixels(benchmark::State& state) {
-    const std::size_t bytes = std::size_t(kBarWidth) * kBarHeight * 4;
-    std::vector<unsigned char> from(bytes, 0x5A), to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
+    MeasureMemcpy(state, std::size_t(kBarWidth) * kBarHeight * 4);
 }
 BENCHMARK(BM_MemcpyFaderPixels);
 
@@ -91,19 +63,17 @@ BENCHMARK(BM_MemcpyFaderPixels);
 }  // namespace dsp
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    dsp::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double step = reporter.Time("BM_SkinnedFaderDragStep");
-    const double own = reporter.Time("BM_SkinnedFaderOwnPaint");
-    const double copy = reporter.Time("BM_MemcpyFaderPixels");
-    if (step > 0 && copy > 0) {
-        std::printf("skinned fader step: %.2f us, %.0f pixels touched; its own picture: %.2f us\n",
-                    step * 1e6, reporter.Counter("BM_SkinnedFaderDragStep", "pixels_per_step"), own * 1e6);
-        std::printf("memcpy of the fader's %d x %d pixels: %.3f us\n", dsp::kBarWidth, dsp::kBarHeight,
-                    copy * 1e6);
-        std::printf("ratio step/memcpy: %.0f; own picture/memcpy: %.0f\n", step / copy, own / copy);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return dsp::RunAndReport(argc, argv, [](const dsp::RecordingReporter& reporter) {
+        const double step = reporter.Time("BM_SkinnedFaderDragStep");
+        const double own = reporter.Time("BM_SkinnedFaderOwnPaint");
+        const double copy = reporter.Time("BM_MemcpyFaderPixels");
+        if (step > 0 && copy > 0) {
+            std::printf("skinned fader step: %.2f us, %.0f pixels touched; its own picture: %.2f us\n",
+                        step * 1e6, reporter.Counter("BM_SkinnedFaderDragStep", "pixels_per_step"),
+                        own * 1e6);
+            std::printf("memcpy of the fader's %d x %d pixels: %.3f us\n", dsp::kBarWidth, dsp::kBarHeight,
+                        copy * 1e6);
+            std::printf("ratio step/memcpy: %.0f; own picture/memcpy: %.0f\n", step / copy, own / copy);
+        }
+    });
 }

@@ -1,13 +1,17 @@
 #pragma once
 // A console reporter that also keeps each benchmark's time per iteration (the
 // median of the repetitions when there are several), so a program can print
-// ratios against its baseline run after the table.
+// ratios against its baseline run after the table; the run that ends with
+// those ratios; and the memcpy floor most ratios are taken against.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace dsp {
 
@@ -53,5 +57,28 @@ class RecordingReporter : public benchmark::ConsoleReporter {
     std::map<std::string, double> cpuSeconds_;
     std::map<std::string, benchmark::UserCounters> counters_;
 };
+
+// Runs the benchmarks the command line selects and hands the recorded
+// results to `report`, which prints the ratios.
+template <class Report>
+int RunAndReport(int argc, char** argv, Report report) {
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    report(reporter);
+    benchmark::Shutdown();
+    return 0;
+}
+
+// The floor: copying `bytes` (filled with a pattern) once per iteration.
+inline void MeasureMemcpy(benchmark::State& state, std::size_t bytes) {
+    std::vector<unsigned char> from(bytes, 0x5A), to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * std::int64_t(bytes));
+}
 
 }  // namespace dsp

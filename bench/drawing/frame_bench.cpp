@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "bench/drawing/bench_ratio.h"
 #include "platform/graphics/canvas.h"
@@ -71,13 +70,7 @@ void BM_ComposeFrame(benchmark::State& state) {
 BENCHMARK(BM_ComposeFrame);
 
 void BM_MemcpyFrame(benchmark::State& state) {
-    Bitmap source(kWidth, kHeight, clSilver), frame(kWidth, kHeight);
-    for (auto _ : state) {
-        std::memcpy(frame.Data(), source.Data(), std::size_t(kWidth) * kHeight * sizeof(Pixel));
-        benchmark::DoNotOptimize(frame.Data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 4);
+    MeasureMemcpy(state, std::size_t(kWidth) * kHeight * sizeof(Pixel));
 }
 BENCHMARK(BM_MemcpyFrame);
 
@@ -85,11 +78,8 @@ BENCHMARK(BM_MemcpyFrame);
 }  // namespace dsp
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    dsp::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double compose = reporter.Time("BM_ComposeFrame"), copy = reporter.Time("BM_MemcpyFrame");
-    if (compose > 0 && copy > 0) std::printf("ratio compose/memcpy: %.1f\n", compose / copy);
-    benchmark::Shutdown();
-    return 0;
+    return dsp::RunAndReport(argc, argv, [](const dsp::RecordingReporter& reporter) {
+        const double compose = reporter.Time("BM_ComposeFrame"), copy = reporter.Time("BM_MemcpyFrame");
+        if (compose > 0 && copy > 0) std::printf("ratio compose/memcpy: %.1f\n", compose / copy);
+    });
 }

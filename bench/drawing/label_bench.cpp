@@ -70,19 +70,16 @@ BENCHMARK(BM_LabelsColdCache)->Unit(benchmark::kMicrosecond);
 }  // namespace dsp
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    dsp::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double warm = reporter.Time("BM_LabelsWarmCache"), cold = reporter.Time("BM_LabelsColdCache");
-    if (warm > 0) {
-        std::printf("100 labels, warm cache: %.1f us, glyph-cache hit rate %.4f\n", warm * 1e6,
-                    reporter.Counter("BM_LabelsWarmCache", "hit_rate"));
-    }
-    if (cold > 0) {
-        std::printf("100 labels, cold cache: %.1f us, glyph-cache hit rate within that paint %.4f\n",
-                    cold * 1e6, reporter.Counter("BM_LabelsColdCache", "hit_rate"));
-    }
-    if (warm > 0 && cold > 0) std::printf("ratio cold/warm: %.1f\n", cold / warm);
-    benchmark::Shutdown();
-    return 0;
+    return dsp::RunAndReport(argc, argv, [](const dsp::RecordingReporter& reporter) {
+        const double warm = reporter.Time("BM_LabelsWarmCache"), cold = reporter.Time("BM_LabelsColdCache");
+        if (warm > 0) {
+            std::printf("100 labels, warm cache: %.1f us, glyph-cache hit rate %.4f\n", warm * 1e6,
+                        reporter.Counter("BM_LabelsWarmCache", "hit_rate"));
+        }
+        if (cold > 0) {
+            std::printf("100 labels, cold cache: %.1f us, glyph-cache hit rate within that paint %.4f\n",
+                        cold * 1e6, reporter.Counter("BM_LabelsColdCache", "hit_rate"));
+        }
+        if (warm > 0 && cold > 0) std::printf("ratio cold/warm: %.1f\n", cold / warm);
+    });
 }

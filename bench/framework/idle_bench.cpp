@@ -74,14 +74,11 @@ BENCHMARK(BM_SpinningLoop)->Iterations(1)->Unit(benchmark::kMillisecond);
 }  // namespace dsp
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    dsp::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double idle = reporter.Counter("BM_IdleLoop/iterations:1", "cpu_ms");
-    const double spin = reporter.Counter("BM_SpinningLoop/iterations:1", "cpu_ms");
-    std::printf("idle loop: %.2f ms CPU in %d ms (%.3f%% of one core)\n", idle, dsp::kIdleMs,
-                100.0 * idle / dsp::kIdleMs);
-    if (spin > 0) std::printf("ratio idle/spinning CPU: %.5f\n", idle / spin);
-    benchmark::Shutdown();
-    return 0;
+    return dsp::RunAndReport(argc, argv, [](const dsp::RecordingReporter& reporter) {
+        const double idle = reporter.Counter("BM_IdleLoop/iterations:1", "cpu_ms");
+        const double spin = reporter.Counter("BM_SpinningLoop/iterations:1", "cpu_ms");
+        std::printf("idle loop: %.2f ms CPU in %d ms (%.3f%% of one core)\n", idle, dsp::kIdleMs,
+                    100.0 * idle / dsp::kIdleMs);
+        if (spin > 0) std::printf("ratio idle/spinning CPU: %.5f\n", idle / spin);
+    });
 }

@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include "bench/drawing/bench_ratio.h"
@@ -46,13 +45,7 @@ void BM_PresentFrame(benchmark::State& state) {
 BENCHMARK(BM_PresentFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_MemcpyFrame(benchmark::State& state) {
-    Bitmap source(kWidth, kHeight, clSilver), frame(kWidth, kHeight);
-    for (auto _ : state) {
-        std::memcpy(frame.Data(), source.Data(), std::size_t(kWidth) * kHeight * sizeof(Pixel));
-        benchmark::DoNotOptimize(frame.Data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 4);
+    MeasureMemcpy(state, std::size_t(kWidth) * kHeight * sizeof(Pixel));
 }
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
@@ -85,7 +78,6 @@ BENCHMARK(BM_IdleLoopWithWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
 }  // namespace dsp
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     dsp::test::XvfbServer x;
     if (x.Display().empty()) {
         std::fprintf(stderr, "framework_present_bench: %s\n", x.Error().c_str());
@@ -99,13 +91,12 @@ int main(int argc, char** argv) {
     dsp::gForm->Show();
     dsp::gApp->ProcessMessages();
 
-    dsp::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double present = reporter.Time("BM_PresentFrame"), copy = reporter.Time("BM_MemcpyFrame");
-    if (present > 0 && copy > 0) std::printf("ratio present/memcpy: %.1f\n", present / copy);
-    const double idle = reporter.Counter("BM_IdleLoopWithWindow/iterations:1", "cpu_percent");
-    std::printf("idle loop with a window: %.2f%% of one core over 2 s\n", idle);
+    const int status = dsp::RunAndReport(argc, argv, [](const dsp::RecordingReporter& reporter) {
+        const double present = reporter.Time("BM_PresentFrame"), copy = reporter.Time("BM_MemcpyFrame");
+        if (present > 0 && copy > 0) std::printf("ratio present/memcpy: %.1f\n", present / copy);
+        const double idle = reporter.Counter("BM_IdleLoopWithWindow/iterations:1", "cpu_percent");
+        std::printf("idle loop with a window: %.2f%% of one core over 2 s\n", idle);
+    });
     dsp::gApp.reset();
-    benchmark::Shutdown();
-    return 0;
+    return status;
 }

@@ -75,15 +75,12 @@ BENCHMARK(BM_SoakThroughWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double base = reporter.Time("BM_FramesStraightToSimulator/iterations:1");
-    const double soak = reporter.Time("BM_SoakThroughWindow/iterations:1");
-    if (base > 0 && soak > 0)
-        std::printf(
-            "ratio window / straight = %.2f for %ld changes (%.1f us per change through the window)\n",
-            soak / base, kChanges, soak / double(kChanges) * 1e6);
-    benchmark::Shutdown();
-    return 0;
+    return RunAndReport(argc, argv, [](const RecordingReporter& reporter) {
+        const double base = reporter.Time("BM_FramesStraightToSimulator/iterations:1");
+        const double soak = reporter.Time("BM_SoakThroughWindow/iterations:1");
+        if (base > 0 && soak > 0)
+            std::printf(
+                "ratio window / straight = %.2f for %ld changes (%.1f us per change through the window)\n",
+                soak / base, kChanges, soak / double(kChanges) * 1e6);
+    });
 }

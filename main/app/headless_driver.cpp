@@ -11,6 +11,7 @@
 
 #include "controls/popup_list_box.h"
 #include "controls/scroll_bar.h"
+#include "main/app/text_areas.h"
 #include "main/panel/component_factory.h"
 #include "main/panel/form1.h"
 #include "main/scene/panel_scenes.h"
@@ -138,6 +139,9 @@ const HeadlessDriver::Command HeadlessDriver::kCommands[] = {
      "between the state before it and that scene",
      &HeadlessDriver::SceneCommand},
     {"screenshot", "PATH", "the window as a PNG", &HeadlessDriver::Screenshot},
+    {"text-areas", "",
+     "per place the window shows text: a name and its rectangle in the screenshot (left top right bottom)",
+     &HeadlessDriver::TextAreasCommand},
     {"help", "", "this list", &HeadlessDriver::Help},
     {"quit", "", "end the session", &HeadlessDriver::Quit},
 };
@@ -372,6 +376,12 @@ void HeadlessDriver::Screenshot(std::istream& args, std::ostream&) {
     Canvas canvas(picture);
     form_.PaintTo(canvas, {0, 0});
     WritePngFile(path, picture);
+}
+
+void HeadlessDriver::TextAreasCommand(std::istream&, std::ostream& out) {
+    for (const TextArea& a : TextAreas(form_))
+        out << a.name << ' ' << a.rect.left << ' ' << a.rect.top << ' ' << a.rect.right << ' '
+            << a.rect.bottom << '\n';
 }
 
 void HeadlessDriver::Help(std::istream&, std::ostream& out) {

@@ -80,6 +80,7 @@ class HeadlessDriver {
     void Set(std::istream& args, std::ostream& out);
     void SceneCommand(std::istream& args, std::ostream& out);
     void Screenshot(std::istream& args, std::ostream& out);
+    void TextAreasCommand(std::istream& args, std::ostream& out);
     void Help(std::istream& args, std::ostream& out);
     void Quit(std::istream& args, std::ostream& out);
 

@@ -91,7 +91,8 @@ std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
     return {};
 }
 
-std::string Encode(const Bitmap& picture, int quality, unsigned char** out, unsigned long* size) {
+std::string Encode(const Bitmap& picture, int quality, JpegChroma chroma, unsigned char** out,
+                   unsigned long* size) {
     jpeg_compress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -110,6 +111,9 @@ std::string Encode(const Bitmap& picture, int quality, unsigned char** out, unsi
     info.in_color_space = JCS_EXT_BGRX;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    if (chroma == JpegChroma::Full)
+        for (int c = 0; c < info.num_components; ++c)
+            info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<Pixel*>(picture.Row(int(info.next_scanline))));
@@ -122,11 +126,11 @@ std::string Encode(const Bitmap& picture, int quality, unsigned char** out, unsi
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality) {
+std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality, JpegChroma chroma) {
     if (picture.Empty()) throw InvalidJpeg("cannot write an empty picture");
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
-    const std::string error = Encode(picture, std::clamp(quality, 1, 100), &buffer, &size);
+    const std::string error = Encode(picture, std::clamp(quality, 1, 100), chroma, &buffer, &size);
     std::vector<std::uint8_t> out;
     if (error.empty()) out.assign(buffer, buffer + size);
     std::free(buffer);

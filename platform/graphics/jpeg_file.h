@@ -15,7 +15,14 @@
 namespace dsp {
 
 Bitmap DecodeJpeg(std::span<const std::uint8_t> data);
+// How finely a file keeps colour. Halved: chroma at half the resolution
+// each way, the usual trade. Full: every pixel's own colour; decoders then
+// agree on the pixels, while each widens halved chroma its own way, so a
+// picture that must look the same on every platform keeps it full.
+enum class JpegChroma { Halved, Full };
+
 // quality 1..100; throws InvalidJpeg for an empty picture.
-std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality = 90);
+std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality = 90,
+                                     JpegChroma chroma = JpegChroma::Halved);
 
 }  // namespace dsp

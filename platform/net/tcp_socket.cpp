@@ -1,7 +1,6 @@
 #include "platform/net/tcp_socket.h"
 
 #include <fcntl.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -9,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <memory>
 
 namespace dsp {
 namespace {
@@ -29,26 +27,6 @@ int PollRetrying(pollfd* fd, int timeoutMs) {
 }  // namespace
 
 TcpSocket::~TcpSocket() { Close(); }
-
-int TcpSocket::Connect(const std::string& host, std::uint16_t port, int timeoutMs) {
-    if (fd_ >= 0) return EISCONN;
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_NUMERICSERV | AI_ADDRCONFIG;
-    addrinfo* found = nullptr;
-    const std::string service = std::to_string(port);
-    if (int e = getaddrinfo(host.c_str(), service.c_str(), &hints, &found); e != 0) {
-        return e == EAI_SYSTEM ? errno : ENXIO;
-    }
-    std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> list(found, freeaddrinfo);
-    int error = EHOSTUNREACH;
-    for (const addrinfo* a = found; a; a = a->ai_next) {
-        error = ConnectTo(a->ai_addr, a->ai_addrlen, a->ai_family, timeoutMs);
-        if (error == 0) return 0;
-    }
-    return error;
-}
 
 int TcpSocket::ConnectTo(const void* address, unsigned length, int family, int timeoutMs) {
     int fd = socket(family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);

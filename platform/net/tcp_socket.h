@@ -51,6 +51,12 @@ class TcpSocket {
     // gets those found (0 on timeout).
     int Wait(short events, int timeoutMs, short* ready) const;
 
+#if defined(_WIN32)
+    // Takes a connection accepted by a TcpListener, with the same options as
+    // one this socket made; the connection is closed when it cannot be kept.
+    int Adopt(SocketHandle connected);
+#endif
+
     // No more sending: the peer sees the end of the stream.
     void ShutdownSend();
     void Close();

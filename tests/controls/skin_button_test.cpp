@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/button.h"
-#include "tests/controls/test_skin.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/test_skin.h"
 
 namespace dsp {
 namespace {

@@ -11,6 +11,7 @@
 #include "skin/skin_package.h"
 #include "skin/skin_zlib.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/test_skin.h"
 
 namespace dsp {
 namespace {
@@ -51,18 +52,10 @@ const char* const kSkinText =
     "[nopicture]\r\npictureindex=7\r\nskinrect=0,0,10,4\r\nlefttoppoint=2,0\r\nrighttoppoint=7,0\r\n";
 
 void LoadTestSkin(TbsSkinData& data) {
-    SkinPackageWriter out;
-    out.Int32(3);
-    out.Slot({});
-    out.Slot({});
-    out.Slot({});
-    out.Int32(2);
-    out.Bmp(SkinPicture::FromBmp(EncodeBmp(Picture(), 24), "picture"));
-    out.Bmp(SkinPicture::FromBmp(EncodeBmp(Mask(), 24), "mask"));
-    out.Text(kSkinText);
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(DeflateBest(out.Bytes()));
-    data.LoadFromCompressedStoredSkin(stored);
+    test::LoadSkin(data,
+                   {SkinPicture::FromBmp(EncodeBmp(Picture(), 24), "picture"),
+                    SkinPicture::FromBmp(EncodeBmp(Mask(), 24), "mask")},
+                   kSkinText);
 }
 
 // The base as it stands: default look without a section, the body with one.

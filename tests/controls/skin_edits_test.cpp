@@ -5,8 +5,8 @@
 
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "tests/controls/test_skin.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/test_skin.h"
 
 namespace dsp {
 namespace {

@@ -6,8 +6,8 @@
 #include "controls/bevel.h"
 #include "controls/label.h"
 #include "controls/panel.h"
-#include "tests/controls/test_skin.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/test_skin.h"
 
 namespace dsp {
 namespace {

@@ -11,6 +11,7 @@
 #include "skin/skin_zlib.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/golden.h"
+#include "tests/support/test_skin.h"
 
 namespace dsp {
 namespace {
@@ -42,19 +43,7 @@ const char* const kSkinText =
     "vrulerrect=0,20,7,40\r\nvthumbrect=30,0,52,10\r\nedgesize=3\r\npointscolor=65280\r\n"
     "[other]\r\npictureindex=0\r\nskinrect=0,0,10,10\r\n";
 
-void LoadTestSkin(TbsSkinData& data) {
-    SkinPackageWriter out;
-    out.Int32(3);
-    out.Slot({});
-    out.Slot({});
-    out.Slot({});
-    out.Int32(1);
-    out.Bmp(SkinPicture::FromBmp(EncodeBmp(Picture(), 24), "picture"));
-    out.Text(kSkinText);
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(DeflateBest(out.Bytes()));
-    data.LoadFromCompressedStoredSkin(stored);
-}
+void LoadTestSkin(TbsSkinData& data) { test::LoadSkin(data, {Picture()}, kSkinText); }
 
 Color Behind(int x, int y) {
     return MakeColor(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x33);

@@ -4,21 +4,14 @@
 #include <vector>
 
 #include "main/cli/frame_command.h"
+#include "tests/main/cli_run.h"
 
 namespace dsp {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = test::CliResult;
 
-Result RunFrame(std::vector<std::string_view> args) {
-    std::ostringstream out, err;
-    int status = RunFrameCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+Result RunFrame(const std::vector<std::string>& args) { return test::RunCli(RunFrameCommand, args); }
 
 TEST(FrameCommand, PrintsTheFrame) {
     Result r = RunFrame({"MAIN-VOL", "31"});
@@ -28,7 +21,7 @@ TEST(FrameCommand, PrintsTheFrame) {
 }
 
 TEST(FrameCommand, RefusalsPrintOneLineAndExitTwoWithoutAFrame) {
-    for (auto args : std::vector<std::vector<std::string_view>>{
+    for (auto args : std::vector<std::vector<std::string>>{
              {"0x0C", "1"}, {"MAIN-VOL", "64"}, {"KEY", "x"}, {"MAIN-VOL"}, {}}) {
         Result r = RunFrame(args);
         EXPECT_EQ(r.status, 2);

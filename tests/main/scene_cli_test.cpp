@@ -11,6 +11,7 @@
 
 #include "main/cli/scene_command.h"
 #include "platform/serialdev/pty_pair.h"
+#include "tests/main/cli_run.h"
 #include "tests/support/pty.h"
 #include "tests/support/temp_dir.h"
 
@@ -19,11 +20,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = test::CliResult;
 
 class SceneCli : public ::testing::Test {
   protected:
@@ -40,12 +37,7 @@ class SceneCli : public ::testing::Test {
         return path;
     }
 
-    Result Run(std::vector<std::string> args) {
-        std::vector<std::string_view> views(args.begin(), args.end());
-        std::ostringstream out, err;
-        int status = RunSceneCommand(views, out, err);
-        return {status, out.str(), err.str()};
-    }
+    Result Run(const std::vector<std::string>& args) { return test::RunCli(RunSceneCommand, args); }
 
     Result Apply(const std::string& file, std::vector<std::string> more = {}) {
         std::vector<std::string> args = {"apply",  file,  "--map", "COM7=" + pty_.SlavePath(),

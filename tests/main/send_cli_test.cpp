@@ -7,23 +7,19 @@
 #include "main/cli/send_command.h"
 #include "platform/serialdev/pty_pair.h"
 #include "platform/serialdev/termios_device.h"
+#include "tests/main/cli_run.h"
 #include "tests/serial/fake_serial_device.h"
 #include "tests/support/pty.h"
 
 namespace dsp {
 namespace {
 
-struct Result {
-    int status;
-    std::string err;
-};
+using Result = test::CliResult;
 
-Result Send(std::vector<std::string> args) {
-    std::vector<std::string_view> views(args.begin(), args.end());
-    std::ostringstream out, err;
-    int status = RunSendCommand(views, out, err);
-    EXPECT_EQ(out.str(), "");
-    return {status, err.str()};
+Result Send(const std::vector<std::string>& args) {
+    Result r = test::RunCli(RunSendCommand, args);
+    EXPECT_EQ(r.out, "");
+    return r;
 }
 
 bool OneLine(const std::string& text) { return !text.empty() && text.find('\n') == text.size() - 1; }

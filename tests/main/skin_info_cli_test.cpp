@@ -8,21 +8,14 @@
 #include "main/cli/skin_info_command.h"
 #include "platform/graphics/bmp_file.h"
 #include "platform/graphics/file_bytes.h"
+#include "tests/main/cli_run.h"
 
 namespace dsp {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = test::CliResult;
 
-Result RunSkinInfo(std::vector<std::string_view> args) {
-    std::ostringstream out, err;
-    int status = RunSkinInfoCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+Result RunSkinInfo(const std::vector<std::string>& args) { return test::RunCli(RunSkinInfoCommand, args); }
 
 std::string SkinFile(int number, const std::string& name) {
     return std::string(DSP_TEST_DATA) + "/../../resources/skins/skin" + std::to_string(number) + "/" + name;
@@ -49,8 +42,7 @@ TEST(SkinInfoCommand, DescribesThePackedFolder) {
 }
 
 TEST(SkinInfoCommand, RefusesNumbersOutsideOneToThree) {
-    for (auto args :
-         std::vector<std::vector<std::string_view>>{{}, {"0"}, {"4"}, {"12"}, {"1", "2"}, {"x"}}) {
+    for (auto args : std::vector<std::vector<std::string>>{{}, {"0"}, {"4"}, {"12"}, {"1", "2"}, {"x"}}) {
         Result r = RunSkinInfo(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");

@@ -10,6 +10,7 @@
 #include "skin/skin_package.h"
 #include "skin/skin_zlib.h"
 #include "tests/skin/sample_skin.h"
+#include "tests/support/test_skin.h"
 
 namespace dsp {
 namespace {
@@ -36,16 +37,7 @@ class SkinDataTest : public ::testing::Test {
     static void Store(TbsCompressedStoredSkin& skin, const Bytes& package) {
         skin.SetCompressedData(DeflateBest(package));
     }
-    static Bytes TextPackage(const std::string& text) {
-        SkinPackageWriter out;
-        out.Int32(3);
-        out.Slot({});
-        out.Slot({});
-        out.Slot({});
-        out.Int32(0);
-        out.Text(text);
-        return out.Bytes();
-    }
+    static Bytes TextPackage(const std::string& text) { return test::SkinPackage({}, text); }
 
     TbsSkinData data_;
     std::vector<Event> events_;
@@ -241,17 +233,9 @@ TEST_F(SkinDataTest, ALyingBmpEndsTheLoadWithTheFlagsSet) {
 // 1-bit pictures decode to 32 bits a pixel: a package of a few megabytes of
 // them would need gigabytes, and is refused before any is decoded.
 TEST_F(SkinDataTest, PicturesBeyondTheDecodingBudgetAreRefused) {
-    SkinPackageWriter out;
-    out.Int32(3);
-    out.Slot({});
-    out.Slot({});
-    out.Slot({});
     SkinPicture big = SkinPicture::FromBmp(testkit::MakeBmp(16384, 1024, 1), "big");  // 64 MiB decoded
-    out.Int32(5);
-    for (int i = 0; i < 5; ++i) out.Bmp(big);
-    out.Text("[VERSION]\r\n");
     TbsCompressedStoredSkin skin;
-    Store(skin, out.Bytes());
+    Store(skin, test::SkinPackage(std::vector<SkinPicture>(5, big), "[VERSION]\r\n"));
     try {
         data_.LoadFromCompressedStoredSkin(skin);
         ADD_FAILURE() << "five 64 MiB pictures were decoded";

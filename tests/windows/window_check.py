@@ -2,12 +2,14 @@
 """The Windows program's skinned window under Wine on a private Xvfb, driven
 with xdotool as the Linux window tests drive theirs.
 
-usage: window_check.py WINE64 DSP_PANEL_EXE CHECK
+usage: window_check.py WINE64 DSP_PANEL_EXE CHECK [LINUX_DSP_PANEL]
 CHECK: frame | frame-wm (the same with openbox on the display) | session |
        message-box | no-display
 
-frame: the window's size and place, its icon, the cut corners, its pixels
-against the program's own headless picture, a caption drag, the caption
+frame: the program's headless picture against the Linux build's outside the
+places either shows text (as each program reports them: fonts differ), the
+window's size and place, its icon, the cut corners, its pixels against the
+program's own headless picture, a caption drag, the caption
 double-click roll-up, a selector's frame through a COM port mapped to a pty,
 with openbox the minimize button, and the close button ending the program
 with status 0.
@@ -29,6 +31,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wine_desktop import SCREEN, Desktop, end, fail, read_png, wait_until  # noqa: E402
 
 WINE, EXE, CHECK = sys.argv[1], sys.argv[2], sys.argv[3]
+LINUX = sys.argv[4] if len(sys.argv) > 4 else ""
 TITLE = "Digital Effect Processor"
 # Skin 1's frame in a 704 x 509 window, centred on the screen.
 WIDTH, HEIGHT, ROLLED_UP = 704, 509, 36
@@ -65,15 +68,45 @@ def read_line_bytes(master, count, seconds=10):
     return got
 
 
+def headless_session(argv, env, path, picture):
+    """A headless session's picture of the window and the rectangles where
+    it shows text (left, top, right, bottom)."""
+    r = subprocess.run(["timeout", "60"] + argv + ["--headless"], input=("screenshot %s\ntext-areas\nquit\n" % path).encode(),
+                       env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    if r.returncode != 0:
+        fail("the headless picture of %s: status %d, %r" % (argv[-1], r.returncode, r.stderr))
+    rows = [line.split() for line in r.stdout.decode("utf-8", "replace").splitlines()]
+    areas = [tuple(int(v) for v in row[1:]) for row in rows if len(row) == 5]
+    if not areas:
+        fail("%s reports no text areas" % argv[-1])
+    return read_png(picture), areas
+
+
+def differences_outside(a, b, areas):
+    text = set((x, y) for left, top, right, bottom in areas for y in range(top, bottom) for x in range(left, right))
+    if (len(a), len(a[0])) != (len(b), len(b[0])):
+        fail("pictures of %dx%d and %dx%d" % (len(a[0]), len(a), len(b[0]), len(b)))
+    return [(x, y) for y in range(len(a)) for x in range(len(a[0])) if (x, y) not in text and a[y][x] != b[y][x]]
+
+
 def headless_picture(desk, folder):
     """The window as the program paints it without a display (same fonts,
-    same engine): the real window must show exactly these pixels."""
+    same engine): the real window must show exactly these pixels. Outside
+    text, the Linux build paints the same."""
     path = os.path.join(folder, "headless.png")
-    r = subprocess.run(["timeout", "60", WINE, EXE, "--headless"], input=("screenshot Z:%s\nquit\n" % path).encode(),
-                       env=desk.env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-    if r.returncode != 0:
-        fail("the headless picture: status %d, %r" % (r.returncode, r.stderr))
-    return read_png(path)
+    picture, areas = headless_session([WINE, EXE], desk.env, "Z:" + path, path)
+    if not os.path.isfile(LINUX):
+        fail("no Linux build to compare with at %r (configure with -DDSP_LINUX_PANEL=PATH)" % LINUX)
+    # Settings of its own: a first start, in English as the prefix is set.
+    settings = os.path.join(folder, "linux-settings")
+    os.mkdir(settings)
+    linux_path = os.path.join(folder, "linux.png")
+    linux, linux_areas = headless_session([LINUX], dict(os.environ, XDG_CONFIG_HOME=settings), linux_path,
+                                          linux_path)
+    wrong = differences_outside(picture, linux, areas + linux_areas)
+    if wrong:
+        fail("%d pixels outside text differ from the Linux build's picture, the first at %s" % (len(wrong), wrong[:5]))
+    return picture
 
 
 def check_pixels(desk, g, folder, before):
@@ -138,25 +171,44 @@ def check_frame(manager):
         if manager:
             # The minimize button iconifies the window (the manager hides
             # it); activated from outside, it comes back where it was.
+            # It shows what it showed before, whatever the system kept.
             state = lambda: desk.run("xprop", "-id", window, "WM_STATE")
+            shown = lambda: [row[g[0]:g[0] + WIDTH] for row in desk.screen(os.path.join(folder, "shown.xwd"))[g[1]:g[1] + HEIGHT]]
+            desk.mouse(("move", 0, 0))
+            last = [None]
+
+            def steady():
+                previous, last[0] = last[0], shown()
+                return previous == last[0]
+
+            wait_until(steady, 5, 0.3)
+            before_minimize = last[0]
             desk.mouse(("move", g[0] + MINIMIZE[0], g[1] + MINIMIZE[1]), ("click",))
             if not wait_until(lambda: "Iconic" in state(), 5):
                 fail("the minimize button left the window %r" % state())
             desk.run("xdotool", "windowactivate", window)
             if not wait_until(lambda: "Normal" in state(), 5) or not desk.settles(window, g):
                 fail("restored: %r at %s" % (state(), desk.geometry(window)))
+            desk.mouse(("move", 0, 0))
+            if not wait_until(lambda: shown() == before_minimize, 10, 0.5):
+                fail("restored, the window does not show what it showed before")
 
-        desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
-        try:
-            status = panel.wait(30)
-        except subprocess.TimeoutExpired:
-            panel.kill()
-            fail("the close button did not end the program")
-        if status != 0:
-            fail("closed with status %d: %r" % (status, panel.stderr.read()))
+        close(desk, panel, g)
     os.close(master)
     os.close(slave)
     os.remove(link)
+
+
+def close(desk, panel, g):
+    """The close button ends the program with status 0."""
+    desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
+    try:
+        status = panel.wait(30)
+    except subprocess.TimeoutExpired:
+        panel.kill()
+        fail("the close button did not end the program")
+    if status != 0:
+        fail("closed with status %d: %r" % (status, panel.stderr.read()))
 
 
 def set_language(desk, kind, value):
@@ -263,14 +315,7 @@ def check_session():
         desk.run("xdotool", "key", "Up", "Return")
         if not wait_until(lambda: language_value(desk) == "0x0", 15, 0.5):
             fail("the language in the registry is %r" % language_value(desk))
-        desk.mouse(("move", g[0] + CLOSE[0], g[1] + CLOSE[1]), ("click",))
-        try:
-            status = panel.wait(30)
-        except subprocess.TimeoutExpired:
-            panel.kill()
-            fail("the close button did not end the program")
-        if status != 0:
-            fail("closed with status %d" % status)
+        close(desk, panel, g)
 
 
 {"frame": lambda: check_frame(False), "frame-wm": lambda: check_frame(True), "session": check_session,

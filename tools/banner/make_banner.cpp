@@ -32,7 +32,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     dsp::FontEngine fonts;
-    const std::vector<std::uint8_t> jpeg = dsp::EncodeJpeg(dsp::PaintBanner(fonts), 92);
+    // Full chroma: the Windows build decodes through another library, and the
+    // window must show the same pixels there.
+    const std::vector<std::uint8_t> jpeg =
+        dsp::EncodeJpeg(dsp::PaintBanner(fonts), 92, dsp::JpegChroma::Full);
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(jpeg.data()), std::streamsize(jpeg.size()));
     out.close();

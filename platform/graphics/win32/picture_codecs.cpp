@@ -30,9 +30,9 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
     return WicDecode(data, WicFormat::Jpeg, false);
 }
 
-std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality) {
+std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality, JpegChroma chroma) {
     if (picture.Empty()) throw InvalidJpeg("cannot write an empty picture");
-    return WicEncode(picture, WicFormat::Jpeg, false, quality);
+    return WicEncode(picture, WicFormat::Jpeg, false, quality, chroma == JpegChroma::Full);
 }
 
 }  // namespace dsp

@@ -66,7 +66,8 @@ std::vector<std::uint8_t> StreamBytes(WicFormat format, IStream* stream) {
 
 }  // namespace
 
-std::vector<std::uint8_t> WicEncode(const Bitmap& picture, WicFormat format, bool alpha, int quality) {
+std::vector<std::uint8_t> WicEncode(const Bitmap& picture, WicFormat format, bool alpha, int quality,
+                                    bool fullChroma) {
     ComScope com;
     ComRef<IWICImagingFactory> factory = Factory(format);
     ComRef<IStream> stream;
@@ -86,6 +87,12 @@ std::vector<std::uint8_t> WicEncode(const Bitmap& picture, WicFormat format, boo
         value.vt = VT_R4;
         value.fltVal = float(quality) / 100.0f;
         Check(format, "setting the quality", options->Write(1, &option, &value));
+        if (fullChroma) {
+            option.pstrName = const_cast<wchar_t*>(L"JpegYCrCbSubsampling");
+            value.vt = VT_UI1;
+            value.bVal = WICJpegYCrCbSubsampling444;
+            Check(format, "setting the chroma resolution", options->Write(1, &option, &value));
+        }
     }
     Check(format, "starting the frame", frame->Initialize(options.p));
     Check(format, "sizing the frame", frame->SetSize(UINT(picture.Width()), UINT(picture.Height())));

@@ -7,39 +7,30 @@ namespace {
 
 bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+// The mouse messages a window turns into host events.
+struct MouseMessageKind {
+    UINT message;
+    HostEvent::Kind kind;
+    TMouseButton button;
+};
+constexpr MouseMessageKind kMouseMessages[] = {
+    {WM_LBUTTONDOWN, HostEvent::Kind::MouseDown, TMouseButton::mbLeft},
+    {WM_LBUTTONUP, HostEvent::Kind::MouseUp, TMouseButton::mbLeft},
+    {WM_RBUTTONDOWN, HostEvent::Kind::MouseDown, TMouseButton::mbRight},
+    {WM_RBUTTONUP, HostEvent::Kind::MouseUp, TMouseButton::mbRight},
+    {WM_MBUTTONDOWN, HostEvent::Kind::MouseDown, TMouseButton::mbMiddle},
+    {WM_MBUTTONUP, HostEvent::Kind::MouseUp, TMouseButton::mbMiddle},
+    {WM_MOUSEMOVE, HostEvent::Kind::MouseMove, TMouseButton::mbLeft},  // the event's default button
+};
+
 bool ButtonMessage(UINT message, HostEvent& event) {
-    using K = HostEvent::Kind;
-    switch (message) {
-        case WM_LBUTTONDOWN:
-            event.kind = K::MouseDown;
-            event.button = TMouseButton::mbLeft;
-            return true;
-        case WM_LBUTTONUP:
-            event.kind = K::MouseUp;
-            event.button = TMouseButton::mbLeft;
-            return true;
-        case WM_RBUTTONDOWN:
-            event.kind = K::MouseDown;
-            event.button = TMouseButton::mbRight;
-            return true;
-        case WM_RBUTTONUP:
-            event.kind = K::MouseUp;
-            event.button = TMouseButton::mbRight;
-            return true;
-        case WM_MBUTTONDOWN:
-            event.kind = K::MouseDown;
-            event.button = TMouseButton::mbMiddle;
-            return true;
-        case WM_MBUTTONUP:
-            event.kind = K::MouseUp;
-            event.button = TMouseButton::mbMiddle;
-            return true;
-        case WM_MOUSEMOVE:
-            event.kind = K::MouseMove;
-            return true;
-        default:
-            return false;
+    for (const MouseMessageKind& m : kMouseMessages) {
+        if (m.message != message) continue;
+        event.kind = m.kind;
+        event.button = m.button;
+        return true;
     }
+    return false;
 }
 
 }  // namespace

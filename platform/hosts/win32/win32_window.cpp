@@ -7,6 +7,7 @@
 
 #include "platform/framework/form.h"
 #include "platform/framework/messages.h"
+#include "platform/hosts/win32/win32_cursor.h"
 #include "platform/hosts/win32/win32_host.h"
 #include "platform/sys/win32/wide_text.h"
 
@@ -72,6 +73,21 @@ void Win32Window::Queue(HostEvent::Kind kind, Point screen) {
     e.kind = kind;
     e.form = &form_;
     e.screen = screen;
+    host_.Queue(std::move(e));
+}
+
+// Where the pointer is now, as a move: the framework knows the pointer only
+// from moves, and after it left the window or the window went to the taskbar
+// no move comes; without this the frame's hover poll would keep seeing it
+// where it was last, and a restored window its caption button hot.
+void Win32Window::QueuePointer() {
+    POINT p;
+    if (!GetCursorPos(&p)) return;
+    HostEvent e;
+    e.kind = HostEvent::Kind::MouseMove;
+    e.form = &form_;
+    e.screen = {p.x, p.y};
+    e.shift = CurrentShift();
     host_.Queue(std::move(e));
 }
 
@@ -173,6 +189,21 @@ bool Win32Window::SetOpacity(int alpha) {
     return SetLayeredWindowAttributes(window_, 0, BYTE(alpha), LWA_ALPHA) != 0;
 }
 
+void Win32Window::SetCursor(TCursor cursor) {
+    cursor_ = cursor;
+    ShowSystemCursor(cursor);
+}
+
+// WM_SETCURSOR, sent before every move: without an answer the system would
+// put the class's arrow back each time, between the framework's shapes.
+bool Win32Window::ShowCursorAt(WPARAM over, LPARAM codes) const {
+    if (reinterpret_cast<HWND>(over) != window_) return false;
+    const std::optional<TCursor> shape = CursorForSetCursor(static_cast<short>(LOWORD(codes)), cursor_);
+    if (!shape) return false;
+    ShowSystemCursor(*shape);
+    return true;
+}
+
 LRESULT Win32Window::HitTest(LPARAM lParam) const {
     if (form_.NativeFrame() || form_.IsPopup()) return HTCLIENT;
     try {
@@ -187,7 +218,10 @@ LRESULT Win32Window::HitTest(LPARAM lParam) const {
 
 void Win32Window::SizeChanged(WPARAM kind, LPARAM size) {
     if (kind == SIZE_MINIMIZED) {
-        if (!iconic_) Queue(HostEvent::Kind::Minimized);
+        if (!iconic_) {
+            QueuePointer();
+            Queue(HostEvent::Kind::Minimized);
+        }
         iconic_ = true;
         return;
     }
@@ -207,6 +241,7 @@ bool Win32Window::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
         e.kind = HostEvent::Kind::Text;
     } else if (message == WM_MOUSELEAVE) {
         trackingLeave_ = false;
+        QueuePointer();
         e.kind = HostEvent::Kind::Leave;
     } else if (MouseEventFromMessage(window_, message, wParam, lParam, e)) {
         if (message == WM_MOUSEMOVE && !trackingLeave_) {
@@ -227,6 +262,9 @@ LRESULT Win32Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
         case WM_PAINT:
             Paint();
             return 0;
+        case WM_SETCURSOR:
+            if (ShowCursorAt(wParam, lParam)) return TRUE;
+            break;
         case WM_ERASEBKGND:
             return 1;  // every pixel comes from the form
         case WM_CLOSE:

@@ -33,6 +33,7 @@ class Win32Window final : public HostWindow, private Win32MessageTarget {
     void Restore() override;
     bool BeginSystemMove(Point screen) override;
     bool SetOpacity(int alpha) override;
+    void SetCursor(TCursor cursor) override;
 
     TForm& Form() const { return form_; }
     HWND Handle() const { return window_; }
@@ -41,9 +42,11 @@ class Win32Window final : public HostWindow, private Win32MessageTarget {
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HitTest(LPARAM lParam) const;
+    bool ShowCursorAt(WPARAM over, LPARAM codes) const;
     void Paint();
     void SizeChanged(WPARAM kind, LPARAM size);
     void Queue(HostEvent::Kind kind, Point screen = {});
+    void QueuePointer();
     // Draws rectangles of the kept pixels onto the device context.
     void Draw(HDC dc, const Rect& r) const;
 
@@ -54,6 +57,7 @@ class Win32Window final : public HostWindow, private Win32MessageTarget {
     TypedText typed_;
     bool trackingLeave_ = false;
     bool iconic_ = false;
+    TCursor cursor_ = TCursor::crArrow;  // the framework's last choice
 };
 
 }  // namespace dsp

@@ -7,8 +7,6 @@
 #include <mstcpip.h>
 // clang-format on
 
-#include <memory>
-
 #include "platform/net/win32/winsock.h"
 
 namespace dsp {
@@ -17,26 +15,6 @@ namespace {
 // Keepalive: first probe after 10 s of silence, then every 5 s.
 constexpr ULONG kKeepIdleMs = 10000;
 constexpr ULONG kKeepIntervalMs = 5000;
-
-// select() on one socket; -1 waits without limit. `ready` gets socket_ready
-// bits; a socket in error counts as both (the next call finds the error).
-int SelectOne(SOCKET s, short events, int timeoutMs, short* ready) {
-    fd_set readSet, writeSet, errorSet;
-    FD_ZERO(&readSet);
-    FD_ZERO(&writeSet);
-    FD_ZERO(&errorSet);
-    if (events & socket_ready::kReadable) FD_SET(s, &readSet);
-    if (events & socket_ready::kWritable) FD_SET(s, &writeSet);
-    FD_SET(s, &errorSet);
-    timeval limit{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-    const int n = select(0, &readSet, &writeSet, &errorSet, timeoutMs < 0 ? nullptr : &limit);
-    *ready = 0;
-    if (n == SOCKET_ERROR) return LastSocketError();
-    const bool failed = FD_ISSET(s, &errorSet);
-    if (FD_ISSET(s, &readSet) || failed) *ready |= events & socket_ready::kReadable;
-    if (FD_ISSET(s, &writeSet) || failed) *ready |= events & socket_ready::kWritable;
-    return 0;
-}
 
 int PendingError(SOCKET s) {
     int error = 0;
@@ -49,26 +27,6 @@ int PendingError(SOCKET s) {
 }  // namespace
 
 TcpSocket::~TcpSocket() { Close(); }
-
-int TcpSocket::Connect(const std::string& host, std::uint16_t port, int timeoutMs) {
-    if (IsOpen()) return socket_error::kAlreadyConnected;
-    if (int e = StartWinsock(); e != 0) return e;
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_NUMERICSERV | AI_ADDRCONFIG;
-    addrinfo* found = nullptr;
-    const std::string service = std::to_string(port);
-    if (int e = getaddrinfo(host.c_str(), service.c_str(), &hints, &found); e != 0)
-        return e == WSAHOST_NOT_FOUND || e == WSANO_DATA ? socket_error::kNoSuchHost : e;
-    std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> list(found, freeaddrinfo);
-    int error = socket_error::kHostUnreachable;
-    for (const addrinfo* a = found; a; a = a->ai_next) {
-        error = ConnectTo(a->ai_addr, unsigned(a->ai_addrlen), a->ai_family, timeoutMs);
-        if (error == 0) return 0;
-    }
-    return error;
-}
 
 int TcpSocket::ConnectTo(const void* address, unsigned length, int family, int timeoutMs) {
     SOCKET s = socket(family, SOCK_STREAM, IPPROTO_TCP);
@@ -83,14 +41,19 @@ int TcpSocket::ConnectTo(const void* address, unsigned length, int family, int t
             if (error == 0) error = ready == 0 ? socket_error::kTimedOut : PendingError(s);
         }
     }
-    Waitable event = kNoWaitable;
-    if (error == 0) event = MakeReadEvent(s, &error);
     if (error != 0) {
         closesocket(s);
         return error;
     }
-    fd_ = s;
-    readable_ = event;
+    return Adopt(s);
+}
+
+int TcpSocket::Adopt(SocketHandle connected) {
+    if (IsOpen()) {
+        closesocket(connected);
+        return socket_error::kAlreadyConnected;
+    }
+    if (int e = KeepWithReadEvent(connected, &fd_, &readable_); e != 0) return e;
     SetOptions();
     return 0;
 }

@@ -26,17 +26,12 @@ int UdpSocket::Bind(const UdpEndpoint& local) {
     DWORD returned = 0;
     WSAIoctl(s, SIO_UDP_CONNRESET, &report, sizeof report, nullptr, 0, &returned, nullptr, nullptr);
     const sockaddr_in address = ToSockaddr(local);
-    int error = 0;
-    if (bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) error = LastSocketError();
-    Waitable event = kNoWaitable;
-    if (error == 0) event = MakeReadEvent(s, &error);
-    if (error != 0) {
+    if (bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        const int error = LastSocketError();
         closesocket(s);
         return error;
     }
-    fd_ = s;
-    readable_ = event;
-    return 0;
+    return KeepWithReadEvent(s, &fd_, &readable_);
 }
 
 UdpEndpoint UdpSocket::LocalEndpoint() const {

@@ -31,6 +31,32 @@ struct Request {
 
 int LastError() { return int(GetLastError()); }
 
+// What ClearCommError tells (and clears): the line errors since the last
+// call and the bytes in each queue.
+struct CommState {
+    std::uint32_t errors = 0;
+    std::uint32_t inQueue = 0;
+    std::uint32_t outQueue = 0;
+};
+
+int TakeCommState(void* handle, CommState* state) {
+    if (!handle) return ERROR_INVALID_HANDLE;
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (!ClearCommError(H(handle), &errors, &status)) return LastError();
+    *state = {errors, status.cbInQue, status.cbOutQue};
+    return 0;
+}
+
+// Counts a transfer as outstanding for as long as it lives.
+struct InFlight {
+    std::atomic<int>& count;
+    explicit InFlight(std::atomic<int>& c) : count(c) { ++count; }
+    ~InFlight() { --count; }
+    InFlight(const InFlight&) = delete;
+    InFlight& operator=(const InFlight&) = delete;
+};
+
 }  // namespace
 
 Win32SerialDevice::~Win32SerialDevice() { Close(); }
@@ -119,8 +145,16 @@ int Win32SerialDevice::SetTimeouts(const SerialTimeouts& t) {
     return SetCommTimeouts(H(handle_), &timeouts) ? 0 : LastError();
 }
 
+// PURGE_TXABORT and PURGE_RXABORT end the overlapped requests still
+// outstanding; with none, Windows does nothing for them. Wine flushes the
+// terminal's queues for them instead (tcflush), and on a pseudo-terminal that
+// throws away written frames the reader has not been handed yet, so an abort
+// with nothing outstanding in its direction is not passed on.
 int Win32SerialDevice::Purge(std::uint32_t flags) {
     if (!handle_) return ERROR_INVALID_HANDLE;
+    if (readsInFlight_ == 0) flags &= ~purge::kRxAbort;
+    if (writesInFlight_ == 0) flags &= ~purge::kTxAbort;
+    if (flags == 0) return 0;
     return PurgeComm(H(handle_), flags) ? 0 : LastError();
 }
 
@@ -129,6 +163,7 @@ int Win32SerialDevice::Transfer(bool write, void* data, std::size_t count, std::
     if (!handle_) return ERROR_INVALID_HANDLE;
     Request request;
     if (!request.overlapped.hEvent) return LastError();
+    const InFlight counted(write ? writesInFlight_ : readsInFlight_);
     DWORD n = 0;
     const BOOL started = write ? WriteFile(H(handle_), data, DWORD(count), &n, &request.overlapped)
                                : ReadFile(H(handle_), data, DWORD(count), &n, &request.overlapped);
@@ -149,21 +184,17 @@ int Win32SerialDevice::Read(void* data, std::size_t count, std::size_t* got) {
 
 int Win32SerialDevice::PendingInput(int* count) {
     *count = 0;
-    if (!handle_) return ERROR_INVALID_HANDLE;
-    DWORD errors = 0;
-    COMSTAT status{};
-    if (!ClearCommError(H(handle_), &errors, &status)) return LastError();
-    *count = int(status.cbInQue);
+    CommState state;
+    if (int e = TakeCommState(handle_, &state); e != 0) return e;
+    *count = int(state.inQueue);
     return 0;
 }
 
 int Win32SerialDevice::TakeLineErrors(std::uint32_t* errors) {
     *errors = 0;
-    if (!handle_) return ERROR_INVALID_HANDLE;
-    DWORD flags = 0;
-    COMSTAT status{};
-    if (!ClearCommError(H(handle_), &flags, &status)) return LastError();
-    *errors = flags;
+    CommState state;
+    if (int e = TakeCommState(handle_, &state); e != 0) return e;
+    *errors = state.errors;
     return 0;
 }
 
@@ -226,15 +257,14 @@ int Win32SerialDevice::DriverWait(std::uint32_t mask, const StopSignal& stop, st
 
 int Win32SerialDevice::QueueWatch(std::uint32_t mask, const StopSignal& stop, std::uint32_t* events) {
     for (;;) {
-        DWORD errors = 0;
-        COMSTAT status{};
-        if (!ClearCommError(H(handle_), &errors, &status)) return LastError();
+        CommState state;
+        if (int e = TakeCommState(handle_, &state); e != 0) return e;
         std::uint32_t found = 0;
-        if ((mask & serial_event::kRxChar) && status.cbInQue > lastInQueue_) found |= serial_event::kRxChar;
-        if ((mask & serial_event::kTxEmpty) && lastOutQueue_ > 0 && status.cbOutQue == 0)
+        if ((mask & serial_event::kRxChar) && state.inQueue > lastInQueue_) found |= serial_event::kRxChar;
+        if ((mask & serial_event::kTxEmpty) && lastOutQueue_ > 0 && state.outQueue == 0)
             found |= serial_event::kTxEmpty;
-        lastInQueue_ = status.cbInQue;
-        lastOutQueue_ = status.cbOutQue;
+        lastInQueue_ = state.inQueue;
+        lastOutQueue_ = state.outQueue;
         if (found) {
             *events = found;
             return 0;

@@ -65,6 +65,8 @@ class Win32SerialDevice final : public SerialDevice {
     void* handle_ = nullptr;  // HANDLE; null while closed
     std::uint32_t setMask_ = 0xFFFFFFFFu;
     std::atomic<bool> watchQueues_{false};
+    std::atomic<int> readsInFlight_{0};  // overlapped transfers outstanding
+    std::atomic<int> writesInFlight_{0};
     // Owned by the waiting thread.
     unsigned aborts_ = 0;
     std::uint32_t lastInQueue_ = 0;

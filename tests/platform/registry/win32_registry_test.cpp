@@ -1,47 +1,53 @@
 // The registry store on the real registry (the Windows build, under Wine in
-// scripts/test-windows). Each test works under a key of its own below
-// HKEY_CURRENT_USER that stands in for it, and removes nothing it did not make.
+// scripts/test-windows). Every test runs with HKEY_CURRENT_USER overridden by
+// a key of its own, so the settings the prefix really holds stay untouched.
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <optional>
 #include <string>
 
 #include "platform/registry/registry.h"
+#include "platform/registry/user_root_override.h"
 
 namespace dsp {
 namespace {
 
-std::string FreshRoot(const char* test) {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    return std::string("Software\\dsp-panel-tests\\") + test + "-" + std::to_string(now);
-}
+constexpr const char* kSettingsKey = "\\Software\\tolmy\\audio";
 
-TEST(Win32Registry, LanguageRoundTripsAsADwordUnderTheSettingsKey) {
-    const std::string root = FreshRoot("dword");
+class Win32Registry : public ::testing::Test {
+  protected:
+    std::optional<UserRootOverride> isolated_{std::in_place};
+};
+
+TEST_F(Win32Registry, LanguageRoundTripsAsADwordUnderTheSettingsKeyAndStaysInTheOverride) {
     {
-        TRegistry store(root);
-        EXPECT_FALSE(store.OpenKey("\\Software\\tolmy\\audio", false));  // nothing yet
-        ASSERT_TRUE(store.OpenKey("\\Software\\tolmy\\audio", true));
+        TRegistry store;
+        EXPECT_FALSE(store.OpenKey(kSettingsKey, false));  // a missing key is not made by opening it
+        EXPECT_FALSE(store.KeyOpen());
+        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
         EXPECT_EQ(store.CurrentPath(), "HKEY_CURRENT_USER\\Software\\tolmy\\audio");
         EXPECT_FALSE(store.ValueExists("Language"));
         store.WriteInteger("Language", 1);
         store.WriteInteger("Other", -7);
+        store.WriteString("Probe", "中文");
     }
-    TRegistry again(root);
+    TRegistry again;
     ASSERT_TRUE(again.OpenKey("Software\\tolmy\\audio", false));
     EXPECT_TRUE(again.ValueExists("Language"));
     EXPECT_EQ(again.ReadInteger("Language"), 1);
     EXPECT_EQ(again.ReadInteger("Other"), -7);
-    again.WriteString("Name", "中文");
-    EXPECT_EQ(again.ReadString("Name"), "中文");
+    EXPECT_EQ(again.ReadString("Probe"), "中文");
+    again.CloseKey();
+
+    // The real HKEY_CURRENT_USER never saw the value.
+    isolated_.reset();
+    TRegistry real;
+    EXPECT_FALSE(real.OpenKey(kSettingsKey, false) && real.ValueExists("Probe"));
 }
 
-TEST(Win32Registry, WrongTypesAndMissingValuesFailAsTheRegistryErrorsSay) {
-    TRegistry store(FreshRoot("types"));
-    ASSERT_TRUE(store.OpenKey("Software\\tolmy\\audio", true));
-    store.WriteString("Short", "x");  // four bytes with its end: fits a DWORD
-    store.WriteString("Long", "english");
+TEST_F(Win32Registry, WrongTypesMissingValuesAndMissingKeysFailAsTheRegistryErrorsSay) {
+    TRegistry store("Software\\stand-in");  // a key standing in for HKEY_CURRENT_USER
     auto message = [&](const char* name) {
         try {
             store.ReadInteger(name);
@@ -50,12 +56,20 @@ TEST(Win32Registry, WrongTypesAndMissingValuesFailAsTheRegistryErrorsSay) {
         }
         return std::string("no error");
     };
+    EXPECT_FALSE(store.OpenKey(kSettingsKey, false));
+    EXPECT_EQ(message("Language"), "Failed to get data for 'Language'");
+    ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
+    EXPECT_EQ(store.CurrentPath(), "HKEY_CURRENT_USER\\Software\\tolmy\\audio");
+    store.WriteString("Short", "x");  // four bytes with its end: fits a DWORD
+    store.WriteString("Long", "english");
     EXPECT_EQ(message("Short"), "Invalid data type for 'Short'");
     EXPECT_EQ(message("Long"), "Failed to get data for 'Long'");
     EXPECT_EQ(message("Missing"), "Failed to get data for 'Missing'");
     store.CloseKey();
     EXPECT_EQ(message("Short"), "Failed to get data for 'Short'");
     EXPECT_THROW(store.WriteInteger("Language", 0), ERegistryException);  // no key open
+    // The stand-in root is a key of its own: the plain store does not see it.
+    EXPECT_FALSE(TRegistry().OpenKey(kSettingsKey, false));
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "tests/skin/compose/char_picture.h"
 
+#include "platform/graphics/canvas.h"
+#include "skin/compose/plan_draw.h"
+
 namespace dsp::testkit {
 
 Color CharColor(char c) {
@@ -26,6 +29,13 @@ CharRows PictureChars(const Bitmap& picture) {
         }
     }
     return rows;
+}
+
+CharRows Compose(const Bitmap& picture, const PiecePlan& plan, int width, int height) {
+    Bitmap target(width, height, clWhite);
+    Canvas canvas(target);
+    DrawPlan(canvas, picture, plan);
+    return PictureChars(target);
 }
 
 }  // namespace dsp::testkit

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/graphics/bitmap.h"
+#include "skin/compose/piece_plan.h"
 
 namespace dsp::testkit {
 
@@ -16,5 +17,7 @@ Color CharColor(char c);
 Bitmap CharPicture(const CharRows& rows);
 // '?' for a colour no character has.
 CharRows PictureChars(const Bitmap& picture);
+// `plan` drawn from `picture` on a white width x height picture, read back.
+CharRows Compose(const Bitmap& picture, const PiecePlan& plan, int width, int height);
 
 }  // namespace dsp::testkit

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/compose/plan_draw.h"
 #include "skin/compose/state_cell.h"
 #include "tests/skin/compose/char_picture.h"
 
@@ -13,14 +12,8 @@ namespace {
 
 using testkit::CharPicture;
 using testkit::CharRows;
+using testkit::Compose;
 using testkit::PictureChars;
-
-CharRows Compose(const Bitmap& picture, const PiecePlan& plan, int width, int height) {
-    Bitmap target(width, height, clWhite);
-    Canvas canvas(target);
-    DrawPlan(canvas, picture, plan);
-    return PictureChars(target);
-}
 
 ThreePiece Across(int start, int end, int length, PieceFill fill = PieceFill::Repeat) {
     return {.startFixed = start, .endFixed = end, .destLength = length, .fill = fill};

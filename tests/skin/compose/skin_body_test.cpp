@@ -13,14 +13,8 @@ namespace {
 
 using testkit::CharPicture;
 using testkit::CharRows;
+using testkit::Compose;
 using testkit::PictureChars;
-
-CharRows Compose(const Bitmap& picture, const PiecePlan& plan, int width, int height) {
-    Bitmap target(width, height, clWhite);
-    Canvas canvas(target);
-    DrawPlan(canvas, picture, plan);
-    return PictureChars(target);
-}
 
 TEST(SkinFit, ResizeModeFromAnchors) {
     SkinAnchors a;

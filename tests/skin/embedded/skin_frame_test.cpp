@@ -15,6 +15,7 @@
 #include "skin/skin_zlib.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/golden.h"
+#include "tests/support/test_skin.h"
 
 namespace dsp {
 namespace {
@@ -30,18 +31,9 @@ void LoadTileSkin(TbsSkinData& data, const std::string& stretch) {
     Bitmap tile(kTileW, kTileH);
     for (int y = 0; y < kTileH; ++y)
         for (int x = 0; x < kTileW; ++x) tile.SetPixel(x, y, TileColor(x, y));
-    std::vector<std::uint8_t> bmp = EncodeBmp(tile, 24);
-    SkinPackageWriter out;
-    out.Int32(3);
-    out.Slot({});
-    out.Slot({});
-    out.Slot({});
-    out.Int32(1);
-    out.Bmp(SkinPicture::FromBmp(bmp, "tile"));
-    out.Text("[FORMINFO]\r\n" + stretch + "bgpictureindex=0\r\n");  // the first of a repeated key wins
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(DeflateBest(out.Bytes()));
-    data.LoadFromCompressedStoredSkin(stored);
+    // The first of a repeated key wins.
+    test::LoadSkin(data, {SkinPicture::FromBmp(EncodeBmp(tile, 24), "tile")},
+                   "[FORMINFO]\r\n" + stretch + "bgpictureindex=0\r\n");
 }
 
 Bitmap Paint(const TbsSkinData* data, int width, int height) {
