@@ -133,18 +133,21 @@ bool Region::Contains(Point p) const {
     return false;
 }
 
+// Bands are sorted and their spans disjoint and apart, so `r` is inside when
+// the bands across its rows follow each other without a gap and each has one
+// span across its columns.
 bool Region::Covers(const Rect& r) const {
     if (r.IsEmpty()) return true;
-    int y = r.top;  // the first row not yet known to be covered
-    for (const Band& band : bands_) {
-        if (band.bottom <= y) continue;
-        if (band.top > y) return false;
+    int covered = r.top;  // rows above this are known to be inside
+    for (const Band& b : bands_) {
+        if (b.bottom <= covered) continue;
+        if (b.top > covered) return false;
         bool spanned = false;
-        for (std::size_t i = 0; i + 1 < band.spans.size() && !spanned; i += 2)
-            spanned = band.spans[i] <= r.left && r.right <= band.spans[i + 1];
+        for (std::size_t i = 0; i + 1 < b.spans.size() && !spanned; i += 2)
+            spanned = b.spans[i] <= r.left && r.right <= b.spans[i + 1];
         if (!spanned) return false;
-        y = band.bottom;
-        if (y >= r.bottom) return true;
+        covered = b.bottom;
+        if (covered >= r.bottom) return true;
     }
     return false;
 }
