@@ -143,10 +143,9 @@ void TbsSkinButton::PrepareMorphBodies() {
     if (s == nullptr || picture_ == nullptr || Width() <= 0 || Height() <= 0) return;
     if (morphBodies_ && morphBodies_->normal.Width() == Width() && morphBodies_->normal.Height() == Height())
         return;
-    const SkinBody body{anchors_, stretch_, resizeMode_};
     const Size size{Width(), Height()};
-    morphBodies_ = MorphBodies{ButtonBody(*picture_, *s, body, size, ButtonPicture::Normal),
-                               ButtonBody(*picture_, *s, body, size, ButtonPicture::Active)};
+    morphBodies_ = MorphBodies{ButtonBody(SkinPartsOf(*s), size, ButtonPicture::Normal),
+                               ButtonBody(SkinPartsOf(*s), size, ButtonPicture::Active)};
 }
 
 void TbsSkinButton::TimerFired(uint32_t id) {
@@ -162,6 +161,7 @@ void TbsSkinButton::TimerFired(uint32_t id) {
 
 ButtonSkinVisual TbsSkinButton::BodyVisual() const {
     ButtonSkinVisual v;
+    v.size = {Width(), Height()};
     v.picture = SkinPicture();
     v.enabled = EnabledThroughParents();
     v.focused = model_.CanFocused() && Focused();
@@ -195,14 +195,12 @@ void TbsSkinButton::PaintSkinLook(LookContext& look) {
         TbsSkinCustomControl::PaintSkinLook(look);
         return;
     }
-    const ButtonSkinVisual v = SkinVisual();
-    const SkinBody body{anchors_, stretch_, resizeMode_};
     const Rect section = SkinRect(s->SkinRect);
     const bool ownSize = section.Width() == Width() && section.Height() == Height();
     if (useSkinSize_ || ownSize) {
-        PaintButtonSkin(look, *picture_, *s, body, {Width(), Height()}, v);
+        PaintButtonSkin(look, SkinVisual(), SkinPartsOf(*s));
     } else {
-        PaintButtonSkinScaled(look, *picture_, *s, body, {Width(), Height()}, v);
+        PaintButtonSkinScaled(look, SkinVisual(), SkinPartsOf(*s));
     }
 }
 

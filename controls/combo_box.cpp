@@ -147,15 +147,11 @@ void TbsSkinComboBox::PaintSkinLook(LookContext& look) {
         PaintDefaultLook(look);
         return;
     }
-    const ComboBoxVisual v = Visual();
-    if (!PaintComboBoxActiveBody(look, v, *s, *SkinPicture())) TbsSkinCustomControl::PaintSkinLook(look);
-    TFont font = font_;
-    if (UseSkinFont()) {
-        font.SetName(s->FontName);
-        font.SetHeight(s->FontHeight);
-        font.SetStyle(s->FontStyle);
-    }
-    PaintComboBoxSkin(look, v, *s, *SkinPicture(), font);
+    const TFont font = UseSkinFont() ? WithSectionFace(font_, *s) : font_;
+    ComboBoxVisual v = Visual();
+    v.font = &font;
+    if (!PaintComboBoxActiveBody(look, v, SkinPartsOf(*s))) TbsSkinCustomControl::PaintSkinLook(look);
+    PaintComboBoxSkin(look, v, SkinPartsOf(*s));
 }
 
 void TbsSkinComboBox::WndProc(TMessage& message) {

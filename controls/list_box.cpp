@@ -105,27 +105,26 @@ void TbsSkinCustomListBox::PaintRows(Canvas& canvas, const TbsDataSkinListBox* s
     if (!rows_) return;
     const Rect area = RowsRect();
     const int h = ItemHeight();
-    TFont font = DefaultFont();
-    if (section && UseSkinFont()) {
-        font.SetName(section->FontName);
-        font.SetHeight(section->FontHeight);
-        font.SetStyle(section->FontStyle);
-    }
+    const TFont font = section && UseSkinFont() ? WithSectionFace(DefaultFont(), *section) : DefaultFont();
     ClipScope clip(canvas, area);
     for (int i = 0; i < rows_->Rows(); ++i) {
         const int index = rows_->TopIndex() + i;
         if (index >= rows_->Count()) break;
-        ListRowVisual v{rows_->Items()[static_cast<std::size_t>(index)], area.Width(), h,
-                        index == rows_->ItemIndex(), false};
+        ListRowVisual v{rows_->Items()[static_cast<std::size_t>(index)],
+                        area.Width(),
+                        h,
+                        index == rows_->ItemIndex(),
+                        false,
+                        &font};
         Bitmap row(v.width, v.height);
         Canvas rc(row);
         LookContext look{rc, Fonts()};
         if (section && useSkinItemHeight_)
-            PaintListRowSkin(look, v, *section, *SkinPicture(), font);
+            PaintListRowSkin(look, v, SkinPartsOf(*section));
         else if (section)
-            PaintListRowSkinFitted(look, v, *section, *SkinPicture(), font);
+            PaintListRowSkinFitted(look, v, SkinPartsOf(*section));
         else
-            PaintListRowDefault(look, v, font);
+            PaintListRowDefault(look, v);
         canvas.Draw({area.left, area.top + i * h}, row);
     }
 }

@@ -151,10 +151,10 @@ PanelSkinCaptionVisual TbsSkinPanel::SkinCaptionVisual() {
 
 void TbsSkinPanel::PaintSkinLook(LookContext& look) {
     if (picture_ != nullptr && CoveredByClientPart()) {
-        const Rect client = anchors_.clientRect.Offset(anchors_.skinRect.left, anchors_.skinRect.top);
+        const auto* s = link_.Section<TbsDataSkinCustomControl>();
         look.canvas.Draw({0, 0}, Bodies().Get({Width(), Height()}, kTiledBody, [&](Canvas& canvas) {
             LookContext tiled{canvas, look.fonts};
-            PaintPanelTiledBody(tiled, *picture_, client, Width(), Height());
+            PaintPanelTiledBody(tiled, {Width(), Height()}, SkinPartsOf(*s));
         }));
     } else {
         TbsSkinCustomControl::PaintSkinLook(look);

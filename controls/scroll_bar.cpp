@@ -102,7 +102,7 @@ void TbsSkinScrollBar::PaintSkinLook(LookContext& look) {
         return;
     }
     TbsSkinCustomControl::PaintSkinLook(look);
-    PaintScrollBarSkin(look, Visual(), *section, *SkinPicture());
+    PaintScrollBarSkin(look, Visual(), SkinPartsOf(*section));
 }
 
 void TbsSkinScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -5,6 +5,7 @@
 // the section's mask with the same plan, so the shape matches the picture.
 
 #include "controls/look/paint_memo.h"
+#include "controls/look/skin_parts.h"
 #include "controls/skin_control.h"
 #include "platform/text/font.h"
 #include "skin/compose/skin_body.h"
@@ -64,6 +65,11 @@ class TbsSkinCustomControl : public TbsSkinControl {
     // For a look that begins with PaintSkinLook: a picture covers all.
     bool BodyCoversAll() const { return picture_ != nullptr; }
     BodyCache& Bodies() { return bodies_; }
+    // What a skinned painter draws `section` from; only with a picture.
+    template <class Section>
+    SkinParts<Section> SkinPartsOf(const Section& section) const {
+        return {*picture_, section, {anchors_, stretch_, resizeMode_}};
+    }
 
     SkinAnchors anchors_;
     SkinStretch stretch_;

@@ -207,7 +207,7 @@ void TbsSkinSpinEdit::PaintSkinLook(LookContext& look) {
         return;
     }
     PaintSkinBody(look, *s);
-    PaintSpinEditSkinButtons(look, SkinVisual(*s), *s, *picture_);
+    PaintSpinEditSkinButtons(look, SkinVisual(*s), SkinPartsOf(*s));
 }
 
 SpinEditVisual TbsSkinSpinEdit::SkinVisual(const TbsDataSkinSpinEditControl& s) const {
@@ -217,7 +217,7 @@ SpinEditVisual TbsSkinSpinEdit::SkinVisual(const TbsDataSkinSpinEditControl& s) 
 
 void TbsSkinSpinEdit::PaintSkinBody(LookContext& look, const TbsDataSkinSpinEditControl& s) {
     if (picture_ == nullptr) return;
-    if (!PaintSpinEditActiveBody(look, SkinVisual(s), s, *picture_, {anchors_, stretch_, resizeMode_}))
+    if (!PaintSpinEditActiveBody(look, SkinVisual(s), SkinPartsOf(s)))
         TbsSkinCustomControl::PaintSkinLook(look);
 }
 

@@ -43,11 +43,11 @@ Color ButtonFontColor(const TbsDataSkinButtonControl& s, ButtonPicture picture, 
     }
 }
 
-Bitmap ButtonBody(const Bitmap& picture, const TbsDataSkinButtonControl& s, const SkinBody& body, Size size,
-                  ButtonPicture which) {
+Bitmap ButtonBody(const ButtonSkinParts& parts, Size size, ButtonPicture which) {
     Bitmap out(size.cx, size.cy, clBlack);
     Canvas canvas(out);
-    DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, which), size.cx, size.cy);
+    DrawSkinBody(canvas, parts.picture, parts.body, ButtonPictureRect(parts.section, which), size.cx,
+                 size.cy);
     return out;
 }
 
@@ -56,8 +56,8 @@ namespace {
 // The caption goes in the client rectangle. A caption a little wider than
 // it on one line may use the button's whole width rather than break inside
 // a word (a selector's "MIC+MUSIC").
-Rect ButtonCaptionRect(FontEngine& fonts, const Rect& client, Size size, const ButtonSkinVisual& v,
-                       bool down) {
+Rect ButtonCaptionRect(FontEngine& fonts, const Rect& client, const ButtonSkinVisual& v, bool down) {
+    const Size size = v.size;
     Rect r = client;
     const int wide = fonts.TextExtent(v.font, v.caption).cx;
     if (wide > r.Width() && v.caption.find(' ') == std::string::npos) {
@@ -71,24 +71,21 @@ Rect ButtonCaptionRect(FontEngine& fonts, const Rect& client, Size size, const B
 // The plain fade at a whole step mixes the two bodies straight into the
 // canvas: the same rounding as the effect bitmap's blend (a fifth never
 // leaves a half), without its copies. Other kinds take the effect bitmap.
-void PaintBlend(Canvas& canvas, const Bitmap& picture, const TbsDataSkinButtonControl& s,
-                const SkinBody& body, Size size, const ButtonSkinVisual& v) {
+void PaintBlend(Canvas& canvas, const ButtonSkinVisual& v, const ButtonSkinParts& parts) {
+    const Size size = v.size;
     const int step = RoundHalfEven(v.k * MorphAnimator::kSteps);
     const bool whole = std::abs(v.k * MorphAnimator::kSteps - step) < 1e-9;
     const bool cached = v.normalBody != nullptr && v.activeBody != nullptr &&
                         v.normalBody->Width() == size.cx && v.normalBody->Height() == size.cy;
-    if (s.MorphKind == TbsMorphKind::mkDefault && whole) {
+    if (parts.section.MorphKind == TbsMorphKind::mkDefault && whole) {
         if (cached) return canvas.DrawMix({0, 0}, *v.normalBody, *v.activeBody, step, MorphAnimator::kSteps);
-        canvas.DrawMix({0, 0}, ButtonBody(picture, s, body, size, ButtonPicture::Normal),
-                       ButtonBody(picture, s, body, size, ButtonPicture::Active), step,
-                       MorphAnimator::kSteps);
+        canvas.DrawMix({0, 0}, ButtonBody(parts, size, ButtonPicture::Normal),
+                       ButtonBody(parts, size, ButtonPicture::Active), step, MorphAnimator::kSteps);
         return;
     }
-    TbsEffectBmp blend(cached ? *v.normalBody : ButtonBody(picture, s, body, size, ButtonPicture::Normal));
-    blend.Morph(
-        s.MorphKind,
-        TbsEffectBmp(cached ? *v.activeBody : ButtonBody(picture, s, body, size, ButtonPicture::Active)),
-        v.k);
+    TbsEffectBmp blend(cached ? *v.normalBody : ButtonBody(parts, size, ButtonPicture::Normal));
+    blend.Morph(parts.section.MorphKind,
+                TbsEffectBmp(cached ? *v.activeBody : ButtonBody(parts, size, ButtonPicture::Active)), v.k);
     blend.Draw(canvas, {0, 0});
 }
 
@@ -101,8 +98,9 @@ bool PaintsMorphStep(const ButtonSkinVisual& v) {
     return v.blending && v.frame <= 0 && !still;
 }
 
-void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
-                     const SkinBody& body, Size size, const ButtonSkinVisual& v) {
+void PaintButtonSkin(LookContext& look, const ButtonSkinVisual& v, const ButtonSkinParts& parts) {
+    const auto& [picture, s, body] = parts;
+    const Size size = v.size;
     Canvas& canvas = look.canvas;
     const bool down = v.picture == ButtonPicture::Down;
     const bool still = v.picture == ButtonPicture::Disabled || down || !v.enabled;
@@ -110,27 +108,28 @@ void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkin
         const Rect cell = StateCell(SkinRect(s.AnimateSkinRect), s.FrameCount, v.frame - 1);
         DrawSkinBody(canvas, picture, body, cell, size.cx, size.cy);
     } else if (PaintsMorphStep(v)) {
-        PaintBlend(canvas, picture, s, body, size, v);
+        PaintBlend(canvas, v, parts);
     } else {
         DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, v.picture), size.cx, size.cy);
     }
     const Rect client = CalcSkinSize(body.anchors, body.mode, size.cx, size.cy).clientRect;
     PaintCenteredWrapped(look, v.font, v.font.Color(), v.caption,
-                         ButtonCaptionRect(look.fonts, client, size, v, down));
+                         ButtonCaptionRect(look.fonts, client, v, down));
     if (s.ShowFocus && v.focused) canvas.DrawFocusRect(client);
 }
 
-void PaintButtonSkinScaled(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
-                           const SkinBody& body, Size size, const ButtonSkinVisual& v) {
-    const Rect section = SkinRect(s.SkinRect);
+void PaintButtonSkinScaled(LookContext& look, const ButtonSkinVisual& v, const ButtonSkinParts& parts) {
+    const Size size = v.size;
+    const Rect section = SkinRect(parts.section.SkinRect);
     Bitmap own(section.Width(), section.Height(), clBtnFace);
     Canvas o(own);
     LookContext ownLook{o, look.fonts};
     ButtonSkinVisual still = v;
     still.caption.clear();
-    PaintButtonSkin(ownLook, picture, s, body, {own.Width(), own.Height()}, still);
+    still.size = {own.Width(), own.Height()};
+    PaintButtonSkin(ownLook, still, parts);
     look.canvas.StretchDraw({0, 0, size.cx, size.cy}, own, {0, 0, own.Width(), own.Height()});
-    const Rect client = body.anchors.clientRect;
+    const Rect client = parts.body.anchors.clientRect;
     Rect text{client.left, client.top, size.cx - (section.Width() - client.right),
               size.cy - (section.Height() - client.bottom)};
     if (v.picture == ButtonPicture::Down) text = text.Offset(1, 1);

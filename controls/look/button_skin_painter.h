@@ -10,6 +10,7 @@
 
 #include "controls/look/default_look.h"
 #include "controls/look/look_context.h"
+#include "controls/look/skin_parts.h"
 #include "controls/look/skin_text.h"
 #include "controls/model/button_look.h"
 #include "skin/data_skin_buttons.h"
@@ -17,6 +18,7 @@
 namespace dsp {
 
 struct ButtonSkinVisual {
+    Size size;  // the button's
     ButtonPicture picture = ButtonPicture::Normal;
     bool enabled = true;
     bool focused = false;
@@ -45,15 +47,12 @@ Rect ButtonPictureRect(const TbsDataSkinButtonControl& s, ButtonPicture picture)
 Color ButtonFontColor(const TbsDataSkinButtonControl& s, ButtonPicture picture, bool enabled);
 
 // The body of one of the rule's pictures at `size`, over black.
-Bitmap ButtonBody(const Bitmap& picture, const TbsDataSkinButtonControl& s, const SkinBody& body, Size size,
-                  ButtonPicture which);
+Bitmap ButtonBody(const ButtonSkinParts& parts, Size size, ButtonPicture which);
 
-void PaintButtonSkin(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
-                     const SkinBody& body, Size size, const ButtonSkinVisual& v);
+void PaintButtonSkin(LookContext& look, const ButtonSkinVisual& v, const ButtonSkinParts& parts);
 // Without the skin's size rules: the body at the section's own size scaled
-// to `size`, and the caption drawn over it at full size.
-void PaintButtonSkinScaled(LookContext& look, const Bitmap& picture, const TbsDataSkinButtonControl& s,
-                           const SkinBody& body, Size size, const ButtonSkinVisual& v);
+// to the button's, and the caption drawn over it at full size.
+void PaintButtonSkinScaled(LookContext& look, const ButtonSkinVisual& v, const ButtonSkinParts& parts);
 
 struct ButtonDefaultVisual {
     Rect client;

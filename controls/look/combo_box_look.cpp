@@ -35,18 +35,19 @@ void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v) {
               kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
 }
 
-bool PaintComboBoxActiveBody(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
-                             const Bitmap& picture) {
+bool PaintComboBoxActiveBody(LookContext& look, const ComboBoxVisual& v, const ComboBoxSkinParts& parts) {
+    const TbsDataSkinComboBox& s = parts.section;
     if (!(v.hot || v.dropped || v.focused) || s.ActiveSkinRect.IsEmpty()) return false;
     const Rect source = SkinRect(s.ActiveSkinRect);
-    DrawThreePiece(look.canvas, picture, source, Axis::Horizontal, s.LTPoint.X,
+    DrawThreePiece(look.canvas, parts.picture, source, Axis::Horizontal, s.LTPoint.X,
                    s.SkinRect.Width() - s.RTPoint.X, {0, 0, v.width, source.Height()},
                    s.StretchEffect ? PieceFill::Stretch : PieceFill::Repeat);
     return true;
 }
 
-void PaintComboBoxSkin(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
-                       const Bitmap& picture, const TFont& font) {
+void PaintComboBoxSkin(LookContext& look, const ComboBoxVisual& v, const ComboBoxSkinParts& parts) {
+    const TbsDataSkinComboBox& s = parts.section;
+    const Bitmap& picture = parts.picture;
     Canvas& canvas = look.canvas;
     const Rect button = ButtonSource(v, s);
     if (!button.IsEmpty()) canvas.CopyRect(v.button.TopLeft(), picture, button);
@@ -60,7 +61,8 @@ void PaintComboBoxSkin(LookContext& look, const ComboBoxVisual& v, const TbsData
     Rect text = SkinRect(s.ItemTextRect).Offset(v.textArea.TopLeft());
     text.right += v.textArea.Width() - s.ItemRect.Width();
     const TColor color = v.focused ? s.FocusFontColor : v.hot ? s.ActiveFontColor : s.FontColor;
-    PaintText(look, font, SkinColor(color), v.text, text, kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
+    PaintText(look, *v.font, SkinColor(color), v.text, text,
+              kDtLeft | kDtVCenter | kDtSingleLine | kDtNoPrefix);
     if (s.ShowFocus && v.focused) canvas.DrawFocusRect(itemDest);
 }
 

@@ -6,11 +6,10 @@
 #include <string_view>
 
 #include "controls/look/look_context.h"
+#include "controls/look/skin_parts.h"
 #include "platform/text/font.h"
 
 namespace dsp {
-
-class TbsDataSkinComboBox;
 
 struct ComboBoxVisual {
     int width = 0;
@@ -24,8 +23,10 @@ struct ComboBoxVisual {
     bool dropped = false;  // the list is open
     bool buttonHot = false;
     bool buttonPressed = false;
-    // The default look's text font and text area colour (the control's own).
+    // The text font: the control's own, or with a section and UseSkinFont
+    // the section's face in the control's colour.
     const TFont* font = nullptr;
+    // The default look's text area colour (the control's own).
     Color textAreaColor = clWindow;
 };
 
@@ -33,13 +34,11 @@ void PaintComboBoxDefault(LookContext& look, const ComboBoxVisual& v);
 
 // The active body, three pieces across, while the combo is hot, open or
 // focused; false when the section has none (the plain body stays).
-bool PaintComboBoxActiveBody(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
-                             const Bitmap& picture);
+bool PaintComboBoxActiveBody(LookContext& look, const ComboBoxVisual& v, const ComboBoxSkinParts& parts);
 
 // Over the body: the button picture for the state, then the selected item
-// with its picture, text and focus frame. `font` is the section's font or
-// the control's own; the colour comes from the section.
-void PaintComboBoxSkin(LookContext& look, const ComboBoxVisual& v, const TbsDataSkinComboBox& s,
-                       const Bitmap& picture, const TFont& font);
+// with its picture, text and focus frame, in the visual's font and the
+// section's colour.
+void PaintComboBoxSkin(LookContext& look, const ComboBoxVisual& v, const ComboBoxSkinParts& parts);
 
 }  // namespace dsp

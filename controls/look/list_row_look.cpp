@@ -22,7 +22,8 @@ void PaintRowText(LookContext& look, const TFont& font, Color color, std::string
               kDtLeft | kDtSingleLine | kDtNoPrefix | kDtNoClip);
 }
 
-void PaintListRowDefault(LookContext& look, const ListRowVisual& v, const TFont& font) {
+void PaintListRowDefault(LookContext& look, const ListRowVisual& v) {
+    const TFont& font = *v.font;
     const Rect row{0, 0, v.width, v.height};
     look.canvas.FillRect(row, v.selected ? clHighlight : clWindow);
     PaintRowText(look, font, v.selected ? clHighlightText : font.Color(), v.text,
@@ -30,8 +31,9 @@ void PaintListRowDefault(LookContext& look, const ListRowVisual& v, const TFont&
     if (v.focused) look.canvas.DrawFocusRect(row);
 }
 
-void PaintListRowSkin(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
-                      const Bitmap& picture, const TFont& font) {
+void PaintListRowSkin(LookContext& look, const ListRowVisual& v, const ListBoxSkinParts& parts) {
+    const auto& s = parts.section;
+    const Bitmap& picture = parts.picture;
     Canvas& canvas = look.canvas;
     const Rect row{0, 0, v.width, v.height};
     // A row that is neither current nor focused always repeats its middle.
@@ -47,11 +49,12 @@ void PaintListRowSkin(LookContext& look, const ListRowVisual& v, const TbsDataSk
     if (v.focused && (!v.selected || s.ShowFocus)) canvas.DrawFocusRect(row);
     Rect text = SkinRect(s.ItemTextRect);
     text.right += v.width - s.ItemRect.Width();
-    PaintRowText(look, font, color, v.text, text);
+    PaintRowText(look, *v.font, color, v.text, text);
 }
 
-void PaintListRowSkinFitted(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
-                            const Bitmap& picture, const TFont& font) {
+void PaintListRowSkinFitted(LookContext& look, const ListRowVisual& v, const ListBoxSkinParts& parts) {
+    const auto& s = parts.section;
+    const Bitmap& picture = parts.picture;
     Canvas& canvas = look.canvas;
     const TRect& item = v.focused ? s.FocusItemRect : v.selected ? s.ActiveItemRect : s.ItemRect;
     const TColor color = v.focused ? s.FocusFontColor : v.selected ? s.ActiveFontColor : s.FontColor;
@@ -73,7 +76,7 @@ void PaintListRowSkinFitted(LookContext& look, const ListRowVisual& v, const Tbs
     Rect text = inner;
     text.right += v.width - s.ItemRect.Width();
     text.bottom += v.height - s.ItemRect.Height();
-    PaintRowText(look, font, SkinColor(color), v.text, text);
+    PaintRowText(look, *v.font, SkinColor(color), v.text, text);
 }
 
 }  // namespace dsp

@@ -6,18 +6,18 @@
 #include <string_view>
 
 #include "controls/look/look_context.h"
+#include "controls/look/skin_parts.h"
 #include "platform/text/font.h"
 
 namespace dsp {
-
-class TbsDataSkinListBox;
 
 struct ListRowVisual {
     std::string_view text;
     int width = 0;
     int height = 0;
-    bool selected = false;  // the current row
-    bool focused = false;   // the row with the list's focus
+    bool selected = false;        // the current row
+    bool focused = false;         // the row with the list's focus
+    const TFont* font = nullptr;  // with the default look's text colour
 };
 
 // The list without a skin: button face framed in button shadow.
@@ -29,19 +29,17 @@ void PaintRowText(LookContext& look, const TFont& font, Color color, std::string
 
 // Window colour, or the highlight colours for the selected row; the text
 // 4 pixels from the left edge.
-void PaintListRowDefault(LookContext& look, const ListRowVisual& v, const TFont& font);
+void PaintListRowDefault(LookContext& look, const ListRowVisual& v);
 
 // The row picture by state (three pieces with the item offsets as fixed
 // ends), then the text in the item text rectangle widened with the row, in
-// `font` with the section's colour for the state.
-void PaintListRowSkin(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
-                      const Bitmap& picture, const TFont& font);
+// the row's font with the section's colour for the state.
+void PaintListRowSkin(LookContext& look, const ListRowVisual& v, const ListBoxSkinParts& parts);
 
 // Rows that keep their own height: the item picture (focused, current or
 // plain) fitted to the row by nine pieces anchored at the item text
 // rectangle shrunk by a pixel, every border and the centre stretched; the
 // text rectangle grows with the row both ways.
-void PaintListRowSkinFitted(LookContext& look, const ListRowVisual& v, const TbsDataSkinListBox& s,
-                            const Bitmap& picture, const TFont& font);
+void PaintListRowSkinFitted(LookContext& look, const ListRowVisual& v, const ListBoxSkinParts& parts);
 
 }  // namespace dsp

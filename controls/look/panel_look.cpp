@@ -39,9 +39,10 @@ void PaintPanelDefault(LookContext& look, const PanelVisual& v) {
     if (v.captionMode) PaintCaptionBar(look, v);
 }
 
-void PaintPanelTiledBody(LookContext& look, const Bitmap& picture, const Rect& client, int width,
-                         int height) {
-    DrawPlan(look.canvas, picture, AreaPlan(client, {0, 0, width, height}, AreaFill::Tile));
+void PaintPanelTiledBody(LookContext& look, Size size, const PanelSkinParts& parts) {
+    const SkinAnchors& a = parts.body.anchors;
+    const Rect client = a.clientRect.Offset(a.skinRect.left, a.skinRect.top);
+    DrawPlan(look.canvas, parts.picture, AreaPlan(client, {0, 0, size.cx, size.cy}, AreaFill::Tile));
 }
 
 void PaintPanelSkinCaption(LookContext& look, const PanelSkinCaptionVisual& v) {

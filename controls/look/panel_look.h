@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "controls/look/look_context.h"
+#include "controls/look/skin_parts.h"
 #include "controls/model/panel_model.h"
 #include "platform/text/font.h"
 
@@ -38,8 +39,8 @@ struct PanelSkinCaptionVisual {
 
 void PaintPanelDefault(LookContext& look, const PanelVisual& v);
 
-// The section's client part `client` of `picture` repeated over the panel.
-void PaintPanelTiledBody(LookContext& look, const Bitmap& picture, const Rect& client, int width, int height);
+// The client part of the section's picture repeated over the panel's `size`.
+void PaintPanelTiledBody(LookContext& look, Size size, const PanelSkinParts& parts);
 
 // The check mark centred at the left of the caption rectangle, then the
 // caption in what is left of it.

@@ -75,8 +75,9 @@ void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v) {
     DrawArrow(canvas, a2, v.vertical ? ArrowDirection::Down : ArrowDirection::Right, clBlack);
 }
 
-void PaintScrollBarSkin(LookContext& look, const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s,
-                        const Bitmap& picture) {
+void PaintScrollBarSkin(LookContext& look, const ScrollBarVisual& v, const ScrollBarSkinParts& parts) {
+    const TbsDataSkinScrollBarControl& s = parts.section;
+    const Bitmap& picture = parts.picture;
     Canvas& canvas = look.canvas;
     DrawArrowPicture(canvas, picture,
                      ArrowSource(s, s.UpButtonRect, s.ActiveUpButtonRect, s.DownUpButtonRect, v.arrow1),

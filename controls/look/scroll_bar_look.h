@@ -4,11 +4,10 @@
 
 #include "controls/look/default_look.h"
 #include "controls/look/look_context.h"
+#include "controls/look/skin_parts.h"
 #include "controls/model/scroll_bar_geometry.h"
 
 namespace dsp {
-
-class TbsDataSkinScrollBarControl;
 
 struct ScrollBarVisual {
     int width = 0;
@@ -29,7 +28,6 @@ void PaintScrollBarDefault(LookContext& look, const ScrollBarVisual& v);
 
 // Over the body already drawn: the two arrows copied from the picture, then
 // (enabled bars only) the thumb with its glyph.
-void PaintScrollBarSkin(LookContext& look, const ScrollBarVisual& v, const TbsDataSkinScrollBarControl& s,
-                        const Bitmap& picture);
+void PaintScrollBarSkin(LookContext& look, const ScrollBarVisual& v, const ScrollBarSkinParts& parts);
 
 }  // namespace dsp

@@ -22,6 +22,15 @@ TFont SectionFont(const Section& s) {
     return TFont(s.FontName, s.FontHeight, s.FontStyle, SkinColor(s.FontColor));
 }
 
+// `font` with the section's name, height and style; its own colour stays.
+template <class Section>
+TFont WithSectionFace(TFont font, const Section& s) {
+    font.SetName(s.FontName);
+    font.SetHeight(s.FontHeight);
+    font.SetStyle(s.FontStyle);
+    return font;
+}
+
 // The text-drawing flag for a skin alignment.
 unsigned SkinAlignFlags(TAlignment a);
 

@@ -33,20 +33,19 @@ void PaintSpinEditDefault(LookContext& look, const SpinEditVisual& v) {
     }
 }
 
-bool PaintSpinEditActiveBody(LookContext& look, const SpinEditVisual& v, const TbsDataSkinSpinEditControl& s,
-                             const Bitmap& picture, const SkinBody& body) {
+bool PaintSpinEditActiveBody(LookContext& look, const SpinEditVisual& v, const SpinEditSkinParts& parts) {
+    const TbsDataSkinSpinEditControl& s = parts.section;
     if (!v.hot || SkinRectEmpty(s.ActiveSkinRect)) return false;
-    const SkinBody across{body.anchors, body.stretch, SkinResizeMode::Width};
-    DrawSkinBody(look.canvas, picture, across, SkinRect(s.ActiveSkinRect), v.width, v.height);
+    const SkinBody across{parts.body.anchors, parts.body.stretch, SkinResizeMode::Width};
+    DrawSkinBody(look.canvas, parts.picture, across, SkinRect(s.ActiveSkinRect), v.width, v.height);
     return true;
 }
 
-void PaintSpinEditSkinButtons(LookContext& look, const SpinEditVisual& v, const TbsDataSkinSpinEditControl& s,
-                              const Bitmap& picture) {
+void PaintSpinEditSkinButtons(LookContext& look, const SpinEditVisual& v, const SpinEditSkinParts& parts) {
     for (std::size_t i = 0; i < 2; ++i) {
-        const Rect source = ButtonSource(s, static_cast<int>(i), v.states[i]);
+        const Rect source = ButtonSource(parts.section, static_cast<int>(i), v.states[i]);
         if (source.IsEmpty()) continue;
-        look.canvas.StretchDraw(v.buttons[i], picture, source);
+        look.canvas.StretchDraw(v.buttons[i], parts.picture, source);
     }
 }
 

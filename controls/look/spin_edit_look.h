@@ -7,11 +7,9 @@
 
 #include "controls/look/default_look.h"
 #include "controls/look/look_context.h"
-#include "controls/look/skin_text.h"
+#include "controls/look/skin_parts.h"
 
 namespace dsp {
-
-class TbsDataSkinSpinEditControl;
 
 struct SpinEditVisual {
     int width = 0;
@@ -26,12 +24,10 @@ void PaintSpinEditDefault(LookContext& look, const SpinEditVisual& v);
 
 // The active body across the control while hot; false when not hot or the
 // section has none (the plain body stays).
-bool PaintSpinEditActiveBody(LookContext& look, const SpinEditVisual& v, const TbsDataSkinSpinEditControl& s,
-                             const Bitmap& picture, const SkinBody& body);
+bool PaintSpinEditActiveBody(LookContext& look, const SpinEditVisual& v, const SpinEditSkinParts& parts);
 
 // Over the body: each hot button's picture (the pressed one while pressed,
 // when the section has it) stretched to the button.
-void PaintSpinEditSkinButtons(LookContext& look, const SpinEditVisual& v, const TbsDataSkinSpinEditControl& s,
-                              const Bitmap& picture);
+void PaintSpinEditSkinButtons(LookContext& look, const SpinEditVisual& v, const SpinEditSkinParts& parts);
 
 }  // namespace dsp

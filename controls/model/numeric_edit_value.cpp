@@ -3,13 +3,12 @@
 #include <utility>
 
 #include "controls/model/numeric_rules.h"
-#include "controls/model/rounding.h"
 
 namespace dsp {
 
 void NumericEditValue::SetValue(double value) {
     value_ = ClampNumber(value, minValue_, maxValue_);
-    WriteText(FormatNumber(value_, valueType_, decimal_));
+    WriteText(Formatted(value_));
 }
 
 void NumericEditValue::WriteText(const std::string& text) {
@@ -30,18 +29,15 @@ void NumericEditValue::SetText(const std::string& text) {
 }
 
 void NumericEditValue::ApplyTypedText() {
-    auto typed = ParseNumber(text_, valueType_);
+    auto typed = ReadTyped(text_);
     if (!typed) return;
-    double p = *typed;
-    if (valueType_ == TbsValueType::vtInteger) p = RoundHalfEvenReal(p);
-    double q = ClampNumber(p, minValue_, maxValue_);
     // The typed text is what changed; its own change event reports the value.
-    value_ = q;
-    if (TypedTextNeedsRewrite(p, q, minValue_, maxValue_)) WriteText(FormatNumber(q, valueType_, decimal_));
+    value_ = typed->clamped;
+    if (typed->rewrite) WriteText(Formatted(typed->clamped));
 }
 
 void NumericEditValue::FocusLost() {
-    WriteText(FormatNumber(value_, valueType_, decimal_));
+    WriteText(Formatted(value_));
     if (valueType_ != TbsValueType::vtFloat) return;
     auto shown = ParseNumber(text_, valueType_);
     if (shown && *shown != value_) {

@@ -8,20 +8,14 @@
 #include <string>
 
 #include "controls/model/nav_key.h"
-#include "controls/model/number_text.h"
+#include "controls/model/numeric_rules.h"
 
 namespace dsp {
 
-class NumericEditValue {
+class NumericEditValue : public NumberSettings {
   public:
     using Event = std::function<void(NumericEditValue& sender)>;
 
-    double Value() const { return value_; }
-    double MinValue() const { return minValue_; }
-    double MaxValue() const { return maxValue_; }
-    double Increment() const { return increment_; }
-    TbsValueType ValueType() const { return valueType_; }
-    int Decimal() const { return decimal_; }
     bool ReadOnly() const { return readOnly_; }
     bool SupportUpDownKeys() const { return supportUpDownKeys_; }
     const std::string& Text() const { return text_; }
@@ -29,9 +23,7 @@ class NumericEditValue {
     void SetValue(double value);
     void SetMinValue(double value) { minValue_ = value; }
     void SetMaxValue(double value) { maxValue_ = value; }
-    void SetIncrement(double value) { increment_ = value; }
     void SetValueType(TbsValueType type) { valueType_ = type; }
-    void SetDecimal(int digits) { decimal_ = digits; }
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
     void SetSupportUpDownKeys(bool support) { supportUpDownKeys_ = support; }
 
@@ -50,12 +42,6 @@ class NumericEditValue {
     void WriteText(const std::string& text);
     void ApplyTypedText();
 
-    double value_ = 0.0;
-    double minValue_ = 0.0;
-    double maxValue_ = 0.0;
-    double increment_ = 1.0;
-    TbsValueType valueType_ = TbsValueType::vtInteger;
-    int decimal_ = 2;
     bool readOnly_ = false;
     bool supportUpDownKeys_ = false;
     std::string text_ = "0";

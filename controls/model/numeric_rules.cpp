@@ -1,5 +1,7 @@
 #include "controls/model/numeric_rules.h"
 
+#include "controls/model/rounding.h"
+
 namespace dsp {
 
 double ClampNumber(double value, double minValue, double maxValue) {
@@ -27,6 +29,15 @@ bool AcceptsNumberKey(char32_t key, std::string_view text, TbsValueType type, bo
         return text.find(separator) == std::string_view::npos;
     }
     return key < U' ' && key != kReturn;
+}
+
+std::optional<NumberSettings::Typed> NumberSettings::ReadTyped(std::string_view text) const {
+    auto typed = ParseNumber(text, valueType_);
+    if (!typed) return std::nullopt;
+    double p = *typed;
+    if (valueType_ == TbsValueType::vtInteger) p = RoundHalfEvenReal(p);
+    const double q = ClampNumber(p, minValue_, maxValue_);
+    return Typed{q, TypedTextNeedsRewrite(p, q, minValue_, maxValue_)};
 }
 
 }  // namespace dsp

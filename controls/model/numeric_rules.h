@@ -1,7 +1,10 @@
 #pragma once
 // The rules the spin edit and the numeric edit share: the bounds (equal bounds
-// mean none), when typed text must be rewritten, and which keys may be typed.
+// mean none), when typed text must be rewritten, which keys may be typed, and
+// the number settings both keep.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "controls/model/number_text.h"
@@ -22,5 +25,38 @@ bool TypedTextNeedsRewrite(double typed, double clamped, double minValue, double
 // A rejected key is swallowed with a beep.
 bool AcceptsNumberKey(char32_t key, std::string_view text, TbsValueType type, bool readOnly,
                       char separator = kDecimalSeparator);
+
+// The value, its bounds, the step and the form it is shown in. Each box
+// decides what setting the bounds and the value type does to its value.
+class NumberSettings {
+  public:
+    double Value() const { return value_; }
+    double MinValue() const { return minValue_; }
+    double MaxValue() const { return maxValue_; }
+    double Increment() const { return increment_; }
+    TbsValueType ValueType() const { return valueType_; }
+    int Decimal() const { return decimal_; }
+
+    void SetIncrement(double value) { increment_ = value; }
+    void SetDecimal(int digits) { decimal_ = digits; }
+
+  protected:
+    // A number typed into the box (vtInteger rounds it), clamped into the
+    // bounds, and whether the clamped text must replace the typed one.
+    struct Typed {
+        double clamped;
+        bool rewrite;
+    };
+    // Nothing for text that is no number (yet).
+    std::optional<Typed> ReadTyped(std::string_view text) const;
+    std::string Formatted(double value) const { return FormatNumber(value, valueType_, decimal_); }
+
+    double value_ = 0.0;
+    double minValue_ = 0.0;
+    double maxValue_ = 0.0;
+    double increment_ = 1.0;
+    TbsValueType valueType_ = TbsValueType::vtInteger;
+    int decimal_ = 2;
+};
 
 }  // namespace dsp

@@ -26,7 +26,7 @@ class FlagScope {
 
 void SpinEditValue::SetValue(double value) {
     value_ = ClampNumber(value, minValue_, maxValue_);
-    std::string text = FormatNumber(value_, valueType_, decimal_);
+    std::string text = Formatted(value_);
     if (writing_) {
         WriteBoxText(text);
         return;
@@ -87,17 +87,13 @@ void SpinEditValue::SetBoxText(const std::string& text) {
 }
 
 void SpinEditValue::ApplyTypedText() {
-    auto typed = ParseNumber(text_, valueType_);
+    auto typed = ReadTyped(text_);
     if (!typed) return;
-    double p = *typed;
-    if (valueType_ == TbsValueType::vtInteger) p = RoundHalfEvenReal(p);
-    double q = ClampNumber(p, minValue_, maxValue_);
-    if (q != value_) SetValue(q);
-    if (TypedTextNeedsRewrite(p, q, minValue_, maxValue_))
-        WriteBoxText(FormatNumber(q, valueType_, decimal_));
+    if (typed->clamped != value_) SetValue(typed->clamped);
+    if (typed->rewrite) WriteBoxText(Formatted(typed->clamped));
 }
 
-void SpinEditValue::EditExit() { WriteBoxText(FormatNumber(value_, valueType_, decimal_)); }
+void SpinEditValue::EditExit() { WriteBoxText(Formatted(value_)); }
 
 bool SpinEditValue::AcceptsKey(char32_t key) const {
     return AcceptsNumberKey(key, boxText_, valueType_, !editorEnabled_);

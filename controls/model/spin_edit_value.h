@@ -7,21 +7,15 @@
 #include <functional>
 #include <string>
 
-#include "controls/model/number_text.h"
+#include "controls/model/numeric_rules.h"
 #include "controls/model/wheel.h"
 
 namespace dsp {
 
-class SpinEditValue {
+class SpinEditValue : public NumberSettings {
   public:
     using Event = std::function<void(SpinEditValue& sender)>;
 
-    double Value() const { return value_; }
-    double MinValue() const { return minValue_; }
-    double MaxValue() const { return maxValue_; }
-    double Increment() const { return increment_; }
-    TbsValueType ValueType() const { return valueType_; }
-    int Decimal() const { return decimal_; }
     bool EditorEnabled() const { return editorEnabled_; }
     const std::string& Text() const { return text_; }        // the control's own text
     const std::string& BoxText() const { return boxText_; }  // what the inner box shows
@@ -29,10 +23,8 @@ class SpinEditValue {
     void SetValue(double value);
     void SetMinValue(double value);
     void SetMaxValue(double value);
-    void SetIncrement(double value) { increment_ = value; }
     // Changing to vtInteger rounds Increment to a whole step (at least 1).
     void SetValueType(TbsValueType type);
-    void SetDecimal(int digits) { decimal_ = digits; }
     void SetEditorEnabled(bool enabled) { editorEnabled_ = enabled; }
 
     void StepUp() { SetValue(value_ + increment_); }
@@ -55,12 +47,6 @@ class SpinEditValue {
     void ApplyTypedText();
     void WriteBoxText(const std::string& text);
 
-    double value_ = 0.0;
-    double minValue_ = 0.0;
-    double maxValue_ = 0.0;
-    double increment_ = 1.0;
-    TbsValueType valueType_ = TbsValueType::vtInteger;
-    int decimal_ = 2;
     bool editorEnabled_ = true;
     std::string text_ = "0";
     std::string boxText_ = "0";

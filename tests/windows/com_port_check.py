@@ -6,12 +6,14 @@ usage: com_port_check.py WINE64 DSP_PANEL_EXE CHECK
 CHECK: send | open-failure | hang-up | headless
 """
 import os
-import pty
 import select
 import subprocess
 import sys
 import termios
 import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from wine_ports import map_com_port  # noqa: E402
 
 WINE, EXE, CHECK = sys.argv[1], sys.argv[2], sys.argv[3]
 TIMEOUT = 60
@@ -20,16 +22,6 @@ TIMEOUT = 60
 def fail(text):
     print("FAILED: " + text)
     sys.exit(1)
-
-
-def map_port(number):
-    """A fresh pty (IXON on, as a new terminal starts) mapped as COMnumber."""
-    master, slave = pty.openpty()
-    link = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "com%d" % number)
-    if os.path.lexists(link):
-        os.remove(link)
-    os.symlink(os.ttyname(slave), link)
-    return master, slave, link
 
 
 def run(args, stdin=None):
@@ -59,7 +51,7 @@ def read_all(master, wait=0.5, want=0):
 
 
 def check_send():
-    master, slave, link = map_port(5)
+    master, slave, link = map_com_port(5)
     # 0x13 and 0x11 (the Xoff and Xon characters) and 0x0A (a line feed an
     # output translation would widen) pass unchanged only on a fully set line.
     r = run(["send", "--port", "COM5", "MAIN-VOL", "31", "KEY", "b-5", "MAIN-VOL", "19", "MAIN-VOL", "17",
@@ -100,7 +92,7 @@ def check_open_failure():
 def check_hang_up():
     """The peer closes the line while a write is waiting for room: the write
     fails with the system's error instead of hanging."""
-    master, slave, link = map_port(6)
+    master, slave, link = map_com_port(6)
     os.close(slave)
     args = ["send", "--port", "COM6"]
     # Under the 32767 characters a Windows command line may hold.
@@ -129,16 +121,15 @@ def check_hang_up():
 
 def check_headless():
     """The panel connected through its monitoring thread: a fader change
-    reaches the line, and the session ends when told (no thread left spinning)."""
-    master, slave, link = map_port(7)
+    reaches the line, and the session ends when told (a monitoring thread that
+    never stops keeps the program alive until `timeout` ends it with 124; the
+    time it takes on a loaded machine says nothing)."""
+    master, slave, link = map_com_port(7)
     script = "pick bsSkinComboBox1 0\nclick bsSkinButton1\ndump\nquit\n"
-    started = time.time()
     r = run(["--headless", "--map", "COM1=COM7"], stdin=script.encode())
     out = r.stdout.decode("utf-8", "replace")
     if r.returncode != 0 or 'caption="disconnect"' not in out:
         fail("headless session: status %d, %r %r" % (r.returncode, out[-400:], r.stderr))
-    if time.time() - started > 20:
-        fail("the session took %.1f s to end" % (time.time() - started))
     os.remove(link)
 
 

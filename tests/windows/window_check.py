@@ -21,7 +21,6 @@ no-display: when the system makes no window (Wine without an X display), the
 program ends at once with status 1 and one line saying why.
 """
 import os
-import pty
 import select
 import subprocess
 import sys
@@ -29,6 +28,7 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wine_desktop import SCREEN, Desktop, end, fail, read_png, wait_until  # noqa: E402
+from wine_ports import map_com_port  # noqa: E402
 
 WINE, EXE, CHECK = sys.argv[1], sys.argv[2], sys.argv[3]
 LINUX = sys.argv[4] if len(sys.argv) > 4 else ""
@@ -47,15 +47,6 @@ CORNERS = [(x, y) for y in range(4) for x in range(4 - y)] + [(WIDTH - 1 - x, y)
 
 def in_client(at, offset):
     return offset[0] + CLIENT[0] + at[0], offset[1] + CLIENT[1] + at[1]
-
-
-def map_com_port(number):
-    master, slave = pty.openpty()
-    link = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "com%d" % number)
-    if os.path.lexists(link):
-        os.remove(link)
-    os.symlink(os.ttyname(slave), link)
-    return master, slave, link
 
 
 def read_line_bytes(master, count, seconds=10):
