@@ -119,7 +119,8 @@ void TbsSkinData::ClearAll() {
     ctrlList_.clear();
     activePictures_.clear();
     picturesChecked_ = false;
-    activePictureBitmaps_.reset();
+    activePictureBitmaps_.clear();
+    activePictureDecoded_.clear();
     pictureBitmap_.reset();
     inActivePictureBitmap_.reset();
     maskBitmap_.reset();
@@ -160,6 +161,8 @@ void TbsSkinData::LoadFromCompressedStoredSkin(const TbsCompressedStoredSkin& st
     CheckDecodedSize();
     CheckPictures();
     picturesChecked_ = true;
+    activePictureBitmaps_.assign(activePictures_.size(), Bitmap());
+    activePictureDecoded_.assign(activePictures_.size(), false);
     ReadText(SkinIni::FromText(package->Text));
 
     empty_ = false;
@@ -199,24 +202,23 @@ const Bitmap& TbsSkinData::Decoded(const SkinPicture& picture, std::optional<Bit
     return *cache;
 }
 
-const std::vector<Bitmap>& TbsSkinData::ActivePictureBitmaps() const {
-    if (!activePictureBitmaps_) {
-        std::vector<Bitmap> decoded;
-        decoded.reserve(activePictures_.size());
-        if (picturesChecked_) {
-            for (const SkinPicture& picture : activePictures_) {
-                decoded.push_back(picture.Empty() ? Bitmap() : DecodeBmp(picture.Bytes()));
-            }
-        }
-        activePictureBitmaps_ = std::move(decoded);
+const Bitmap& TbsSkinData::ActivePictureBitmap(std::size_t index) const {
+    if (!activePictureDecoded_[index]) {
+        const SkinPicture& picture = activePictures_[index];
+        if (!picture.Empty()) activePictureBitmaps_[index] = DecodeBmp(picture.Bytes());
+        activePictureDecoded_[index] = true;
     }
-    return *activePictureBitmaps_;
+    return activePictureBitmaps_[index];
+}
+
+const std::vector<Bitmap>& TbsSkinData::ActivePictureBitmaps() const {
+    for (std::size_t i = 0; i < activePictureBitmaps_.size(); ++i) ActivePictureBitmap(i);
+    return activePictureBitmaps_;
 }
 
 const Bitmap* TbsSkinData::Picture(int index) const {
-    const auto& pictures = ActivePictureBitmaps();
-    if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return nullptr;
-    const Bitmap& picture = pictures[static_cast<std::size_t>(index)];
+    if (index < 0 || static_cast<std::size_t>(index) >= ActivePictureCount()) return nullptr;
+    const Bitmap& picture = ActivePictureBitmap(static_cast<std::size_t>(index));
     return picture.Empty() ? nullptr : &picture;
 }
 

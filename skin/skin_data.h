@@ -86,12 +86,17 @@ class TbsSkinData : public TComponent {
     // The same pictures decoded by the drawing layer (empty where the
     // package has no picture). A load checks every picture as the decoder
     // would, so a damaged one ends the load (and none of its pictures is
-    // ever decoded); each is decoded when it is first asked for (the list all
-    // at once), and stays until the next load.
+    // ever decoded); each is decoded when it is first asked for (a picture of
+    // the list on its own, or the whole list), and stays until the next load.
+    // A skin usually paints from a few of its pictures only.
     const Bitmap& PictureBitmap() const { return Decoded(picture_, pictureBitmap_); }
     const Bitmap& InActivePictureBitmap() const { return Decoded(inActivePicture_, inActivePictureBitmap_); }
     const Bitmap& MaskBitmap() const { return Decoded(mask_, maskBitmap_); }
     const std::vector<Bitmap>& ActivePictureBitmaps() const;
+    // The number of decodable pictures in the list (none before a load
+    // checked them), and one of them (`index` below that number).
+    std::size_t ActivePictureCount() const { return activePictureBitmaps_.size(); }
+    const Bitmap& ActivePictureBitmap(std::size_t index) const;
     // The decoded picture at `index` of the list; nullptr for -1, an index
     // past the end, or a slot without a picture.
     const Bitmap* Picture(int index) const;
@@ -140,7 +145,9 @@ class TbsSkinData : public TComponent {
     std::vector<SkinPicture> activePictures_;
     bool picturesChecked_ = false;  // only checked pictures are ever decoded
     mutable std::optional<Bitmap> pictureBitmap_, inActivePictureBitmap_, maskBitmap_;
-    mutable std::optional<std::vector<Bitmap>> activePictureBitmaps_;
+    // One slot per picture of the list once checked, filled when decoded.
+    mutable std::vector<Bitmap> activePictureBitmaps_;
+    mutable std::vector<bool> activePictureDecoded_;
     std::string pictureName_, inActivePictureName_, maskName_;
     std::vector<std::string> activePictureNames_;
     std::string skinName_, skinAuthor_, authorEmail_, authorURL_, skinComments_;

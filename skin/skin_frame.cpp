@@ -21,9 +21,8 @@ Tile BackgroundTile(const TbsSkinData& skin) {
     const TbsSkinFormData& form = skin.FormData();
     int index = form.BGPictureIndex;
     if (index != -1) {
-        const auto& pictures = skin.ActivePictureBitmaps();
-        if (index < 0 || static_cast<std::size_t>(index) >= pictures.size()) return {};
-        const Bitmap& picture = pictures[static_cast<std::size_t>(index)];
+        if (index < 0 || static_cast<std::size_t>(index) >= skin.ActivePictureCount()) return {};
+        const Bitmap& picture = skin.ActivePictureBitmap(static_cast<std::size_t>(index));
         return {&picture, picture.Bounds()};
     }
     const TRect& r = form.ClientRect;

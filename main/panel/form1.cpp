@@ -21,6 +21,11 @@ TForm1::TForm1(TComponent* owner, Options options)
     const EmbeddedResource* text = PanelResources().Find("layout");
     if (!text) throw ELayoutError(0, "the window's layout is not embedded");
     loadReport_ = LoadLayout(ReadLayout(text->Text()), *this, ComponentFactory::Panel());
+    // Nothing here waits for the output to drain. Watching for it would wake
+    // the line's thread after every frame, just as the far end is reading it.
+    TComEvents events = ComPort1.Events();
+    events.Exclude(evTxEmpty);
+    ComPort1.SetEvents(events);
     FindControls();
     params_.Resolve(*this);
     WatchLink();

@@ -108,7 +108,9 @@ TForm::PaintHold::~PaintHold() noexcept(false) {
 
 void TForm::InvalidateWindowRect(const Rect& windowRect) {
     const Rect r = Intersect(windowRect, Rect{0, 0, Width(), Height()});
-    if (r.IsEmpty()) return;
+    // A control changing again before the paint asks for what is already
+    // dirty: no new region to build.
+    if (r.IsEmpty() || dirty_.Covers(r)) return;
     dirty_ = dirty_.IsEmpty() ? Region(r) : dirty_.Union(Region(r));
 }
 

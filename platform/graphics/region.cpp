@@ -133,6 +133,25 @@ bool Region::Contains(Point p) const {
     return false;
 }
 
+// Bands are sorted and their spans disjoint and apart, so `r` is inside when
+// the bands across its rows follow each other without a gap and each has one
+// span across its columns.
+bool Region::Covers(const Rect& r) const {
+    if (r.IsEmpty()) return true;
+    int covered = r.top;  // rows above this are known to be inside
+    for (const Band& b : bands_) {
+        if (b.bottom <= covered) continue;
+        if (b.top > covered) return false;
+        bool spanned = false;
+        for (std::size_t i = 0; i + 1 < b.spans.size() && !spanned; i += 2)
+            spanned = b.spans[i] <= r.left && r.right <= b.spans[i + 1];
+        if (!spanned) return false;
+        covered = b.bottom;
+        if (covered >= r.bottom) return true;
+    }
+    return false;
+}
+
 std::vector<Rect> Region::Clip(const Rect& r) const {
     std::vector<Rect> out;
     if (r.IsEmpty()) return out;

@@ -32,6 +32,8 @@ class Region {
     // Non-overlapping rectangles, top to bottom, left to right.
     std::vector<Rect> Rects() const;
     bool Contains(Point p) const;
+    // Every pixel of `r` is in the region (an empty `r` always is).
+    bool Covers(const Rect& r) const;
     // The part of `r` that lies in the region, as a rectangle list (the clip
     // walk of every drawing call).
     std::vector<Rect> Clip(const Rect& r) const;

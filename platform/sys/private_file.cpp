@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <string>
 
 namespace dsp {
 namespace {
@@ -33,6 +35,14 @@ int WritePrivateFile(const std::string& path, std::string_view content) {
         if (wrote > 0) done += static_cast<std::size_t>(wrote);
     }
     if (::close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
+int ReplacePrivateFile(const std::string& path, std::string_view content) {
+    const std::string temporary = path + "." + std::to_string(::getpid()) + ".tmp";
+    int error = WritePrivateFile(temporary, content);
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(temporary.c_str());
     return error;
 }
 

@@ -13,6 +13,10 @@ namespace dsp {
 // refused (ELOOP). Returns 0 or errno.
 int WritePrivateFile(const std::string& path, std::string_view content);
 
+// As WritePrivateFile, but through a temporary file beside `path` renamed
+// over it: a reader sees the old content or the new, never a part.
+int ReplacePrivateFile(const std::string& path, std::string_view content);
+
 // Fills `data` from the kernel's random source. Returns 0 or errno.
 int RandomBytes(void* data, std::size_t size);
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace dsp {
 namespace {
@@ -28,15 +29,50 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kAliases 
 
 constexpr std::string_view kCjkFamily = "WenQuanYi Micro Hei";
 
-FcConfig* Config(void* p) { return static_cast<FcConfig*>(p); }
+// Everything a configuration was read from: its files and the folders they
+// sit in, the font folders (each subfolder is listed too) and the caches.
+std::vector<std::string> Sources(FcConfig* config) {
+    std::vector<std::string> paths;
+    const auto add = [&paths](FcStrList* list, bool withFolder) {
+        while (FcChar8* item = FcStrListNext(list)) {
+            const std::string path(reinterpret_cast<const char*>(item));
+            paths.push_back(path);
+            if (withFolder && path.rfind('/') != std::string::npos)
+                paths.push_back(path.substr(0, path.rfind('/')));
+        }
+        FcStrListDone(list);
+    };
+    add(FcConfigGetConfigFiles(config), true);
+    add(FcConfigGetConfigDirs(config), false);
+    add(FcConfigGetFontDirs(config), false);
+    add(FcConfigGetCacheDirs(config), false);
+    return paths;
+}
 
 }  // namespace
 
-FontResolver::FontResolver() : config_(FcInitLoadConfigAndFonts()) {
-    if (!config_) throw std::runtime_error("fontconfig could not load its configuration");
+// The stored answers hold for this fontconfig and this way of asking it: a
+// change to Ask gets a new number here.
+FontResolver::FontResolver(std::string cacheFile)
+    : stored_(std::move(cacheFile), "1 " + std::to_string(FcGetVersion())) {}
+
+FontResolver::~FontResolver() {
+    if (!config_) return;
+    try {
+        stored_.Save();
+    } catch (const std::exception&) {  // out of memory: the next run asks again
+    }
+    FcConfigDestroy(static_cast<FcConfig*>(config_));
 }
 
-FontResolver::~FontResolver() { FcConfigDestroy(Config(config_)); }
+void* FontResolver::Config() {
+    if (!config_) {
+        config_ = FcInitLoadConfigAndFonts();
+        if (!config_) throw std::runtime_error("fontconfig could not load its configuration");
+        stored_.Watch(Sources(static_cast<FcConfig*>(config_)));
+    }
+    return config_;
+}
 
 std::string_view FontResolver::Substitute(std::string_view name) {
     std::string lower(name);
@@ -62,7 +98,16 @@ FaceFile FontResolver::ForCodePoint(char32_t cp) { return Match("sans-serif", fa
 FaceFile FontResolver::Match(const std::string& pattern, bool bold, bool italic, char32_t cp) {
     const std::string key = pattern + (bold ? "|b" : "|") + (italic ? "i|" : "|") + std::to_string(cp);
     if (auto it = cache_.find(key); it != cache_.end()) return it->second;
+    std::optional<FaceFile> face = stored_.Find(key);
+    if (!face) {
+        face = Ask(pattern, bold, italic, cp);
+        stored_.Add(key, *face);
+    }
+    cache_[key] = *face;
+    return *face;
+}
 
+FaceFile FontResolver::Ask(const std::string& pattern, bool bold, bool italic, char32_t cp) {
     FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str()));
     if (!pat) throw std::runtime_error("bad font pattern: " + pattern);
     FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -74,10 +119,11 @@ FaceFile FontResolver::Match(const std::string& pattern, bool bold, bool italic,
         FcCharSetAddChar(chars, FcChar32(cp));
         FcPatternAddCharSet(pat, FC_CHARSET, chars);
     }
-    FcConfigSubstitute(Config(config_), pat, FcMatchPattern);
+    FcConfig* config = static_cast<FcConfig*>(Config());
+    FcConfigSubstitute(config, pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(Config(config_), pat, &result);
+    FcPattern* match = FcFontMatch(config, pat, &result);
     FaceFile face;
     if (match) {
         FcChar8* file = nullptr;
@@ -97,7 +143,6 @@ FaceFile FontResolver::Match(const std::string& pattern, bool bold, bool italic,
     if (chars) FcCharSetDestroy(chars);
     FcPatternDestroy(pat);
     if (face.path.empty() && cp == 0) throw std::runtime_error("no installed font for \"" + pattern + "\"");
-    cache_[key] = face;
     return face;
 }
 

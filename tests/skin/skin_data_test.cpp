@@ -165,7 +165,12 @@ TEST_F(SkinDataTest, PicturesAreDecodedAtTheirStoredSizes) {
     TbsCompressedStoredSkin skin;
     Store(skin, testkit::SamplePackage(testkit::TinySkinShape()));
     data_.LoadFromCompressedStoredSkin(skin);
+    // A picture asked for on its own stays where it is when the rest of the
+    // list is decoded: painters keep the pointer.
+    ASSERT_GE(data_.ActivePictures().size(), 2u);
+    const Bitmap* last = data_.Picture(int(data_.ActivePictures().size()) - 1);
     ASSERT_EQ(data_.ActivePictureBitmaps().size(), data_.ActivePictures().size());
+    EXPECT_EQ(last, &data_.ActivePictureBitmaps().back());
     EXPECT_EQ(data_.PictureBitmap().Width(), data_.Picture().Width());
     EXPECT_EQ(data_.PictureBitmap().Height(), data_.Picture().Height());
     EXPECT_FALSE(data_.MaskBitmap().Empty());

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -52,6 +53,13 @@ TEST(RegionTest, UnionIntersectSubtractMatchPixelSets) {
         for (int y = 0; y < 13; ++y) {
             for (int x = 0; x < 13; ++x) ASSERT_EQ(a.Contains({x, y}), pa.count({x, y}) == 1);
         }
+        // A rectangle is contained exactly when all its pixels are.
+        for (const Rect& r : bs) {
+            const PixelSet pr = Pixels(r);
+            const bool inside = std::all_of(pr.begin(), pr.end(), [&](auto p) { return pa.count(p) == 1; });
+            ASSERT_EQ(a.Covers(r), inside) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        }
+        ASSERT_TRUE(a.Covers(as[0]));
     }
 }
 

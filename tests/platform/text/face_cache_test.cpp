@@ -1,0 +1,88 @@
+// The stored font answers: a later run takes them without loading the font
+// configuration, and gets exactly what the live lookup gives; a change to
+// anything they depend on sends the lookup back to fontconfig.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/text/font_resolver.h"
+#include "tests/support/temp_dir.h"
+
+namespace dsp {
+namespace {
+
+struct Answers {
+    FaceFile sans, bold, cjk, glyph;
+    friend bool operator==(const Answers&, const Answers&) = default;
+};
+
+Answers Ask(FontResolver& resolver) {
+    return {resolver.Resolve("MS Sans Serif", false, false), resolver.Resolve("Arial", true, false),
+            resolver.CjkFallback(), resolver.ForCodePoint(U'\u2603')};
+}
+
+class FaceCacheTest : public ::testing::Test {
+  protected:
+    test::TempDir dir_;
+    const std::string file_ = dir_ / "faces";
+
+    // One run of the program: its answers, and whether it loaded fontconfig.
+    std::pair<Answers, bool> Run(const std::string& file) {
+        FontResolver resolver(file);
+        Answers answers = Ask(resolver);
+        return {answers, resolver.ConfigLoaded()};
+    }
+};
+
+TEST_F(FaceCacheTest, ALaterRunGetsTheLiveAnswersWithoutLoadingTheConfiguration) {
+    const auto [live, liveLoaded] = Run("");
+    EXPECT_TRUE(liveLoaded);
+    EXPECT_EQ(Run(file_), std::make_pair(live, true));   // writes the file
+    EXPECT_EQ(Run(file_), std::make_pair(live, false));  // reads it
+}
+
+TEST_F(FaceCacheTest, AChangedDependencyOrEnvironmentOrDamagedFileAsksFontconfigAgain) {
+    const Answers live = Run(file_).first;
+    std::ifstream in(file_);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto rewrite = [this](const std::string& content) {
+        std::ofstream(file_, std::ios::trunc) << content;
+    };
+
+    // A font folder whose stamp is no longer the one recorded.
+    const std::size_t watch = text.find("\nwatch\t");
+    ASSERT_NE(watch, std::string::npos);
+    std::string stale = text;
+    stale.insert(text.find('\t', watch + 7), "0");
+    rewrite(stale);
+    EXPECT_EQ(Run(file_), std::make_pair(live, true));  // and the file is written afresh
+    EXPECT_FALSE(Run(file_).second);
+
+    rewrite(text + "garbage\n");
+    EXPECT_TRUE(Run(file_).second);
+
+    const char* lang = std::getenv("LANG");
+    const std::string saved = lang ? lang : "";
+    setenv("LANG", "zh_CN.UTF-8", 1);
+    const bool loaded = Run(file_).second;
+    lang ? setenv("LANG", saved.c_str(), 1) : unsetenv("LANG");
+    EXPECT_TRUE(loaded);
+}
+
+TEST_F(FaceCacheTest, AnswersAreKeptPerQuestion) {
+    {
+        FontResolver first(file_);
+        first.Resolve("Arial", false, false);
+    }
+    FontResolver second(file_);
+    second.Resolve("Arial", false, false);
+    EXPECT_FALSE(second.ConfigLoaded());
+    second.Resolve("Courier New", false, true);  // not asked before
+    EXPECT_TRUE(second.ConfigLoaded());
+}
+
+}  // namespace
+}  // namespace dsp
