@@ -1,7 +1,6 @@
 #include "main/panel/property_setters.h"
 
 #include "main/layout/layout_error.h"
-#include "platform/graphics/jpeg_file.h"
 
 namespace dsp::layout_properties {
 
@@ -19,12 +18,12 @@ TbsSkinBorderStyle BorderStyleOf(P p) {
     return static_cast<TbsSkinBorderStyle>(EnumValue(p, {"bvFrame", "bvRaised", "bvLowered", "bvNone"}));
 }
 
-Bitmap PictureOf(P p, H host) {
+void SetPictureOf(TImage& image, P p, H host) {
     if (p.value.kind != LayoutValueKind::Resource) throw ELayoutError(p.line, p.name + " expects @resource");
     const EmbeddedResource* resource = host.Resource(p.value.text);
     if (!resource) throw ELayoutError(p.line, "no embedded resource named " + p.value.text);
     try {
-        return DecodeJpeg(resource->Bytes());
+        image.SetJpeg(resource->Bytes());
     } catch (const std::exception& error) {
         throw ELayoutError(p.line, "@" + p.value.text + ": " + error.what());
     }

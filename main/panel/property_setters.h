@@ -32,7 +32,7 @@ using H = LayoutHost&;
 TbsValueType ValueTypeOf(P p);
 TbsSkinData* SkinDataOf(P p, H host);
 TbsSkinBorderStyle BorderStyleOf(P p);
-Bitmap PictureOf(P p, H host);
+void SetPictureOf(TImage& image, P p, H host);
 TbsCompressedStoredSkin* StoredSkinOf(P p, H host);
 void StoreCompressedData(TbsCompressedStoredSkin& skin, P p, H host);
 
@@ -192,7 +192,7 @@ void AddKinds(ClassMembers<C>& m) {
                                       [](TbsSkinLabel& c, P p, H) { c.SetBorderStyle(BorderStyleOf(p)); });
     m.template Property<TbsSkinStatusBar>("SizeGrip",
                                           [](TbsSkinStatusBar& c, P p, H) { c.SetSizeGrip(BoolValue(p)); });
-    m.template Property<TImage>("Picture", [](TImage& c, P p, H h) { c.SetPicture(PictureOf(p, h)); });
+    m.template Property<TImage>("Picture", [](TImage& c, P p, H h) { SetPictureOf(c, p, h); });
     m.template Property<TImage>("Stretch", [](TImage& c, P p, H) { c.SetStretch(BoolValue(p)); });
 }
 

@@ -51,7 +51,7 @@ extern "C" void OnJpegProgress(j_common_ptr info) {
 
 // Returns an empty string on success, else the reason. No object with a
 // destructor lives in this frame across the jump.
-std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
+std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture, int maxRows, int& height) {
     jpeg_decompress_struct info;
     jpeg_progress_mgr progress{};
     progress.progress_monitor = OnJpegProgress;
@@ -81,12 +81,15 @@ std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture) {
     }
     info.out_color_space = JCS_EXT_BGRX;  // straight into our pixel layout
     jpeg_start_decompress(&info);
-    picture.SetSize(int(info.output_width), int(info.output_height));
-    while (info.output_scanline < info.output_height) {
+    height = int(info.output_height);
+    const int rows = std::clamp(maxRows, 0, height);
+    picture.SetSize(int(info.output_width), rows);
+    while (int(info.output_scanline) < rows) {
         JSAMPROW row = reinterpret_cast<JSAMPROW>(picture.Row(int(info.output_scanline)));
         jpeg_read_scanlines(&info, &row, 1);
     }
-    jpeg_finish_decompress(&info);
+    // Rows decode top to bottom, each the same however many follow it.
+    if (rows == height) jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     return {};
 }
@@ -139,9 +142,14 @@ std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality, JpegChr
 }
 
 Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
+    int height = 0;
+    return DecodeJpegTop(data, kMaxBitmapSide, &height);
+}
+
+Bitmap DecodeJpegTop(std::span<const std::uint8_t> data, int rows, int* height) {
     if (data.empty()) throw InvalidJpeg("no data");
     Bitmap picture;
-    const std::string error = Decode(data, picture);
+    const std::string error = Decode(data, picture, rows, *height);
     if (!error.empty()) throw InvalidJpeg(error);
     Pixel* p = picture.Data();
     for (std::size_t i = 0, n = std::size_t(picture.Width()) * picture.Height(); i < n; ++i)

@@ -15,6 +15,10 @@
 namespace dsp {
 
 Bitmap DecodeJpeg(std::span<const std::uint8_t> data);
+// Only the first `rows` rows (the whole picture when it has fewer), the same
+// pixels as in the whole; `height` receives the whole picture's. What lies
+// below is neither decoded nor checked.
+Bitmap DecodeJpegTop(std::span<const std::uint8_t> data, int rows, int* height);
 // How finely a file keeps colour. Halved: chroma at half the resolution
 // each way, the usual trade. Full: every pixel's own colour; decoders then
 // agree on the pixels, while each widens halved chroma its own way, so a

@@ -4,13 +4,16 @@
 // on the caption moves the window by the pointer's travel, a caption
 // double-click rolls it up and back, the minimize button iconifies it (with
 // a manager: WM_STATE Iconic and _NET_WM_STATE_HIDDEN; without one the
-// program withdraws it), and the close button ends the program with status
+// program withdraws it), the button hot under the pointer is cold again once
+// the pointer has left the window, or the window comes back from its icon
+// away from the pointer, and the close button ends the program with status
 // 0. Skipped only when Xvfb cannot start.
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -78,6 +81,20 @@ class RealFrame : public ::testing::TestWithParam<bool> {
     bool Settles(const Geometry& expected) {
         return WaitUntil([&] { return Where() == expected; }, seconds(5));
     }
+    // The minimize button's pixels as the window shows them now.
+    std::vector<Color> MinimizeButtonLook() {
+        const Bitmap window = GrabXwd(id_, env_, (dir_.Path() / "window.xwd").string());
+        std::vector<Color> look;
+        if (window.Empty()) return look;
+        for (int y = kMinimizeButton.y - 4; y <= kMinimizeButton.y + 4; ++y)
+            for (int x = kMinimizeButton.x - 4; x <= kMinimizeButton.x + 4; ++x)
+                look.push_back(window.GetPixel(x, y));
+        return look;
+    }
+    // Waits for the minimize button to show `look` (true) or anything else.
+    bool MinimizeButtonShows(const std::vector<Color>& look, bool same) {
+        return WaitUntil([&] { return (MinimizeButtonLook() == look) == same; }, seconds(3));
+    }
 
     XvfbServer x_;
     TempDir dir_;
@@ -143,6 +160,18 @@ TEST_P(RealFrame, CornersDragRollUpMinimizeAndClose) {
     Run({"click", "--repeat", "2", "--delay", "80", "1"});
     EXPECT_TRUE(Settles({g.x, g.y, kWidth, kHeight})) << Where().height;
 
+    // The minimize button turns hot under the pointer, and cold again when
+    // the pointer leaves the window.
+    std::vector<Color> cold;
+    ASSERT_TRUE(WaitUntil([&] {  // once the roll-down has been painted
+        const std::vector<Color> before = std::exchange(cold, MinimizeButtonLook());
+        return !cold.empty() && cold == before;
+    }));
+    MouseTo(g.x + kMinimizeButton.x, g.y + kMinimizeButton.y);
+    EXPECT_TRUE(MinimizeButtonShows(cold, false)) << "the minimize button does not turn hot";
+    MouseTo(1, 1);
+    EXPECT_TRUE(MinimizeButtonShows(cold, true)) << "the minimize button stays hot after the pointer left";
+
     // The minimize button iconifies the window; brought back from outside,
     // it is a normal window again.
     MouseTo(g.x + kMinimizeButton.x, g.y + kMinimizeButton.y);
@@ -157,14 +186,20 @@ TEST_P(RealFrame, CornersDragRollUpMinimizeAndClose) {
             },
             seconds(5)))
             << state;
+        MouseTo(1, 1);  // away from where the window comes back
         Run({"windowactivate", id_});
     } else {
         EXPECT_TRUE(WaitUntil([&] { return !WindowViewable(id_, env_); }, seconds(5)))
             << "the window stayed on the screen";
+        MouseTo(1, 1);
         Run({"windowmap", id_});
+        // No manager gives it the keyboard: the caption would look inactive.
+        ASSERT_TRUE(WaitUntil([&] { return WindowViewable(id_, env_); }, seconds(5)));
+        Run({"windowfocus", id_});
     }
     ASSERT_TRUE(WaitUntil([&] { return WindowViewable(id_, env_); }, seconds(5)));
     ASSERT_TRUE(Settles(g)) << "the window came back elsewhere";
+    EXPECT_TRUE(MinimizeButtonShows(cold, true)) << "the restored window's minimize button stays hot";
 
     // The close button ends the program.
     MouseTo(g.x + kCloseButton.x, g.y + kCloseButton.y);

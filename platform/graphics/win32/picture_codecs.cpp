@@ -1,6 +1,8 @@
 // The PNG and JPEG entry points of the Windows build, over the imaging
 // component.
 
+#include <algorithm>
+
 #include "platform/graphics/jpeg_file.h"
 #include "platform/graphics/jpeg_size_check.h"
 #include "platform/graphics/png_file.h"
@@ -28,6 +30,17 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
         if (std::string problem = JpegSizeProblem(width, height, data.size()); !problem.empty())
             throw InvalidJpeg(problem);
     return WicDecode(data, WicFormat::Jpeg, false);
+}
+
+// The system's decoder has no way to stop early: the whole picture is
+// decoded and its top rows kept.
+Bitmap DecodeJpegTop(std::span<const std::uint8_t> data, int rows, int* height) {
+    Bitmap whole = DecodeJpeg(data);
+    *height = whole.Height();
+    if (rows >= whole.Height()) return whole;
+    Bitmap top(whole.Width(), std::max(rows, 0));
+    for (int y = 0; y < top.Height(); ++y) std::copy_n(whole.Row(y), whole.Width(), top.Row(y));
+    return top;
 }
 
 std::vector<std::uint8_t> EncodeJpeg(const Bitmap& picture, int quality, JpegChroma chroma) {

@@ -307,6 +307,26 @@ void SdlHost::Translate(const void* raw, HostEventSink& sink) {
             return;
     }
     sink.HandleHostEvent(h);
+    const bool pointerUnseen = h.kind == HostEvent::Kind::Leave || h.kind == HostEvent::Kind::Minimized ||
+                               h.kind == HostEvent::Kind::Restored;
+    if (pointerUnseen) ReportPointer(e.window.windowID, sink);
+}
+
+// The framework knows the pointer only from moves, and none comes once it has
+// left the window, while the window is an icon, or when the window comes back
+// where the pointer is not: the frame's hover poll would go on seeing the
+// pointer where it was last, and a restored window would keep its minimize
+// button hot. The pointer's place, asked of the X server (SDL's answer may be
+// an old one), comes as a move. Other displays do not tell it.
+void SdlHost::ReportPointer(uint32_t windowId, HostEventSink& sink) const {
+    SdlWindow* w = FindWindow(windowId);  // the event's handlers may have closed it
+    if (!w) return;
+    HostEvent move;
+    move.kind = HostEvent::Kind::MouseMove;
+    move.form = &w->Form();
+    if (!X11PointerOnScreen(w->X11Display(), move.screen.x, move.screen.y)) return;
+    move.shift = ShiftFromSdl(static_cast<uint16_t>(SDL_GetModState()));
+    sink.HandleHostEvent(move);
 }
 
 }  // namespace dsp

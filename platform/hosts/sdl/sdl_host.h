@@ -68,6 +68,8 @@ class SdlHost final : public WindowHost {
     SdlWindow* FindXWindow(unsigned long xwindow) const;
     bool IgnoredFocusChange(uint8_t event, const SdlWindow& window) const;
     void Translate(const void* sdlEvent, HostEventSink& sink);
+    // Tells the framework where the pointer is, as a move over the window.
+    void ReportPointer(uint32_t windowId, HostEventSink& sink) const;
     void DisplayLost() const;
     // SDL shows one pointer shape for all its windows.
     void ShowCursor(TCursor cursor);

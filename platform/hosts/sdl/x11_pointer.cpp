@@ -27,4 +27,13 @@ bool X11PointerFromSysWm(const void* sdlSysWmMsg, X11PointerPosition& out) {
     }
 }
 
+bool X11PointerOnScreen(void* display, int& rootX, int& rootY) {
+    if (display == nullptr) return false;
+    auto* d = static_cast<Display*>(display);
+    Window root = 0, child = 0;
+    int x = 0, y = 0;
+    unsigned int buttons = 0;
+    return XQueryPointer(d, DefaultRootWindow(d), &root, &child, &rootX, &rootY, &x, &y, &buttons) != 0;
+}
+
 }  // namespace dsp

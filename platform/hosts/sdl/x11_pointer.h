@@ -25,4 +25,9 @@ struct X11PointerPosition {
 // motion, button press or button release event; false for anything else.
 bool X11PointerFromSysWm(const void* sdlSysWmMsg, X11PointerPosition& out);
 
+// Where the pointer is on the screen now, asked of the X server (`display`
+// is the Xlib Display*); false when it is on another screen or the display
+// cannot tell. SDL's own answer may be an old one.
+bool X11PointerOnScreen(void* display, int& rootX, int& rootY);
+
 }  // namespace dsp

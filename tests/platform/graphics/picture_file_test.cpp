@@ -204,6 +204,25 @@ TEST(JpegFileTest, DecodesWhatItEncodesWithinTolerance) {
     EXPECT_LT(worst, 12);
 }
 
+// The top rows alone are the same pixels as the whole picture's, on either
+// side of a block row and of the halved chroma's row pairs.
+TEST(JpegFileTest, TopRowsAreTheWholePicturesRows) {
+    Bitmap picture(40, 37);
+    for (int y = 0; y < 37; ++y)
+        for (int x = 0; x < 40; ++x)
+            picture.SetPixel(x, y, MakeColor(std::uint8_t(x * 6), std::uint8_t(y * y), std::uint8_t(x * y)));
+    const Bytes file = EncodeJpeg(picture, 90);
+    const Bitmap whole = DecodeJpeg(file);
+    for (int rows : {0, 1, 7, 8, 9, 16, 17, 36, 37, 500}) {
+        int height = 0;
+        const Bitmap top = DecodeJpegTop(file, rows, &height);
+        EXPECT_EQ(height, 37);
+        ASSERT_EQ(top.Height(), std::min(rows, 37)) << rows;
+        for (int y = 0; y < top.Height(); ++y)
+            ASSERT_TRUE(std::equal(top.Row(y), top.Row(y) + 40, whole.Row(y))) << rows << " rows, row " << y;
+    }
+}
+
 #if !defined(_WIN32)  // Wine's imaging component, which the Windows tests run on, ignores the option
 // Columns of red and blue one pixel wide: halved chroma blurs them into
 // each other, full chroma keeps each pixel's own colour.
