@@ -14,27 +14,50 @@ namespace dsp {
 
 class TCustomComPort;
 
-class TComTimeouts {
+// What the groups share: the port a group belongs to and which of the port's
+// apply steps re-applies it. A set asks for that step only when the field
+// really changes. Assigning copies the values and never the port.
+class TComSettingsGroup {
   public:
-    explicit TComTimeouts(TCustomComPort* port = nullptr) : port_(port) {}
+    TComSettingsGroup(const TComSettingsGroup&) = delete;
+    TComSettingsGroup& operator=(const TComSettingsGroup&) { return *this; }
+
+  protected:
+    using Apply = void (TCustomComPort::*)();
+    TComSettingsGroup(TCustomComPort* port, Apply apply) : port_(port), apply_(apply) {}
+    ~TComSettingsGroup() = default;
+
+    template <class T>
+    void Set(T& field, T value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
+    void Changed();
+
+  private:
+    TCustomComPort* port_;
+    Apply apply_;
+};
+
+class TComTimeouts : public TComSettingsGroup {
+  public:
+    explicit TComTimeouts(TCustomComPort* port = nullptr);
     // Copies every field; the port re-applies the group itself.
-    void Assign(const TComTimeouts& other);
+    void Assign(const TComTimeouts& other) { *this = other; }
 
     int ReadInterval() const { return readInterval_; }
     int ReadTotalMultiplier() const { return readTotalMultiplier_; }
     int ReadTotalConstant() const { return readTotalConstant_; }
     int WriteTotalMultiplier() const { return writeTotalMultiplier_; }
     int WriteTotalConstant() const { return writeTotalConstant_; }
-    void SetReadInterval(int value);
-    void SetReadTotalMultiplier(int value);
-    void SetReadTotalConstant(int value);
-    void SetWriteTotalMultiplier(int value);
-    void SetWriteTotalConstant(int value);
+    void SetReadInterval(int value) { Set(readInterval_, value); }
+    void SetReadTotalMultiplier(int value) { Set(readTotalMultiplier_, value); }
+    void SetReadTotalConstant(int value) { Set(readTotalConstant_, value); }
+    void SetWriteTotalMultiplier(int value) { Set(writeTotalMultiplier_, value); }
+    void SetWriteTotalConstant(int value) { Set(writeTotalConstant_, value); }
 
   private:
-    void Set(int& field, int value);
-
-    TCustomComPort* port_;
     int readInterval_ = -1;
     int readTotalMultiplier_ = 0;
     int readTotalConstant_ = 0;
@@ -42,10 +65,10 @@ class TComTimeouts {
     int writeTotalConstant_ = 1000;
 };
 
-class TComFlowControl {
+class TComFlowControl : public TComSettingsGroup {
   public:
-    explicit TComFlowControl(TCustomComPort* port = nullptr) : port_(port) {}
-    void Assign(const TComFlowControl& other);
+    explicit TComFlowControl(TCustomComPort* port = nullptr);
+    void Assign(const TComFlowControl& other) { *this = other; }
 
     bool OutCTSFlow() const { return outCTSFlow_; }
     bool OutDSRFlow() const { return outDSRFlow_; }
@@ -73,15 +96,6 @@ class TComFlowControl {
     void SetFlowControl(TFlowControl value);
 
   private:
-    template <class T>
-    void Set(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Changed();
-    }
-    void Changed();
-
-    TCustomComPort* port_;
     bool outCTSFlow_ = false;
     bool outDSRFlow_ = false;
     TDTRFlowControl controlDTR_ = dtrDisable;
@@ -94,10 +108,10 @@ class TComFlowControl {
     std::uint8_t xoffChar_ = 19;
 };
 
-class TComParity {
+class TComParity : public TComSettingsGroup {
   public:
-    explicit TComParity(TCustomComPort* port = nullptr) : port_(port) {}
-    void Assign(const TComParity& other);
+    explicit TComParity(TCustomComPort* port = nullptr);
+    void Assign(const TComParity& other) { *this = other; }
 
     TParityBits Bits() const { return bits_; }
     bool Check() const { return check_; }
@@ -109,36 +123,26 @@ class TComParity {
     void SetReplaceChar(std::uint8_t value) { Set(replaceChar_, value); }
 
   private:
-    template <class T>
-    void Set(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Changed();
-    }
-    void Changed();
-
-    TCustomComPort* port_;
     TParityBits bits_ = prNone;
     bool check_ = false;
     bool replace_ = false;
     std::uint8_t replaceChar_ = 0;
 };
 
-class TComBuffer {
+class TComBuffer : public TComSettingsGroup {
   public:
-    explicit TComBuffer(TCustomComPort* port = nullptr) : port_(port) {}
-    void Assign(const TComBuffer& other);
+    explicit TComBuffer(TCustomComPort* port = nullptr);
+    void Assign(const TComBuffer& other) { *this = other; }
 
     int InputSize() const { return inputSize_; }
     int OutputSize() const { return outputSize_; }
     // A positive odd size is lowered by one; negative sizes are kept.
-    void SetInputSize(int value) { Set(inputSize_, value); }
-    void SetOutputSize(int value) { Set(outputSize_, value); }
+    void SetInputSize(int value) { SetSize(inputSize_, value); }
+    void SetOutputSize(int value) { SetSize(outputSize_, value); }
 
   private:
-    void Set(int& field, int value);
+    void SetSize(int& field, int value);
 
-    TCustomComPort* port_;
     int inputSize_ = 1024;
     int outputSize_ = 1024;
 };

@@ -117,31 +117,40 @@ int HeadlessHost::PumpEvents(HostEventSink& sink) {
     return n;
 }
 
-void HeadlessHost::MouseMove(Point screen, TShiftState shift) {
+namespace {
+
+HostEvent PointerEvent(HostEvent::Kind kind, Point screen, TShiftState shift,
+                       TMouseButton button = TMouseButton::mbLeft) {
     HostEvent e;
-    e.kind = HostEvent::Kind::MouseMove;
+    e.kind = kind;
     e.screen = screen;
+    e.button = button;
     e.shift = shift;
-    Post(e);
+    return e;
+}
+
+HostEvent KeyEvent(HostEvent::Kind kind, uint16_t key, TShiftState shift, bool repeat = false) {
+    HostEvent e;
+    e.kind = kind;
+    e.key = key;
+    e.shift = shift;
+    e.repeat = repeat;
+    return e;
+}
+
+}  // namespace
+
+void HeadlessHost::MouseMove(Point screen, TShiftState shift) {
+    Post(PointerEvent(HostEvent::Kind::MouseMove, screen, shift));
 }
 
 void HeadlessHost::MouseDown(Point screen, TMouseButton button, TShiftState shift) {
     MouseMove(screen, shift);
-    HostEvent e;
-    e.kind = HostEvent::Kind::MouseDown;
-    e.screen = screen;
-    e.button = button;
-    e.shift = shift;
-    Post(e);
+    Post(PointerEvent(HostEvent::Kind::MouseDown, screen, shift, button));
 }
 
 void HeadlessHost::MouseUp(Point screen, TMouseButton button, TShiftState shift) {
-    HostEvent e;
-    e.kind = HostEvent::Kind::MouseUp;
-    e.screen = screen;
-    e.button = button;
-    e.shift = shift;
-    Post(e);
+    Post(PointerEvent(HostEvent::Kind::MouseUp, screen, shift, button));
 }
 
 void HeadlessHost::Click(Point screen, TMouseButton button) {
@@ -150,29 +159,17 @@ void HeadlessHost::Click(Point screen, TMouseButton button) {
 }
 
 void HeadlessHost::Wheel(Point screen, int delta, TShiftState shift) {
-    HostEvent e;
-    e.kind = HostEvent::Kind::Wheel;
-    e.screen = screen;
+    HostEvent e = PointerEvent(HostEvent::Kind::Wheel, screen, shift);
     e.wheelDelta = delta;
-    e.shift = shift;
     Post(e);
 }
 
 void HeadlessHost::KeyDown(uint16_t key, TShiftState shift, bool repeat) {
-    HostEvent e;
-    e.kind = HostEvent::Kind::KeyDown;
-    e.key = key;
-    e.shift = shift;
-    e.repeat = repeat;
-    Post(e);
+    Post(KeyEvent(HostEvent::Kind::KeyDown, key, shift, repeat));
 }
 
 void HeadlessHost::KeyUp(uint16_t key, TShiftState shift) {
-    HostEvent e;
-    e.kind = HostEvent::Kind::KeyUp;
-    e.key = key;
-    e.shift = shift;
-    Post(e);
+    Post(KeyEvent(HostEvent::Kind::KeyUp, key, shift));
 }
 
 void HeadlessHost::PressKey(uint16_t key, TShiftState shift) {

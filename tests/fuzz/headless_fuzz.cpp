@@ -20,9 +20,9 @@
 #include "platform/framework/application.h"
 #include "platform/framework/fake_time.h"
 #include "platform/framework/headless_host.h"
+#include "platform/serialdev/silent_serial_device.h"
 #include "tests/fuzz/fuzz_entries.h"
 #include "tests/fuzz/fuzz_targets.h"
-#include "tests/fuzz/sink_serial_device.h"
 
 namespace dsp {
 namespace {
@@ -61,7 +61,7 @@ class HeadlessSession {
         TForm1::Options options;
         options.registryFile = (folder_ / "user.reg").string();
         options.deviceFactory = [](const std::string&) {
-            return std::unique_ptr<SerialDevice>(std::make_unique<SinkSerialDevice>());
+            return std::unique_ptr<SerialDevice>(std::make_unique<SilentSerialDevice>());
         };
         options.portMap = PortMap();
         options.diagnostics = &discard_;

@@ -58,6 +58,21 @@ std::string ReadAll(ChildProcess& child, int timeoutMs) {
 
 using Clock = std::chrono::steady_clock;
 
+// Clicks "connect", then drags the "MAIN" fader's thumb up four steps. From
+// 20 the thumb sits 29 of the skin's 90 travel pixels up; 20 pixels more are
+// 49 / 90 of 63, so the unit is sent 34. `move` takes window coordinates.
+template <class Move>
+bool ConnectAndDragMain(const Move& move, const std::vector<std::string>& env, ChildProcess& panel,
+                        std::string& seen) {
+    move(45, 81);
+    RunAndRead({"xdotool", "click", "1"}, env);
+    move(44, 383);
+    RunAndRead({"xdotool", "mousedown", "1"}, env);
+    for (int y = 378; y >= 363; y -= 5) move(44, y);
+    RunAndRead({"xdotool", "mouseup", "1"}, env);
+    return WaitForLine(panel, "MAIN-VOL 34", seen);
+}
+
 // The row height and the first row's top of a combo's open list, as the
 // headless panel's dump reports them from the list itself (connected first:
 // the option combos open only then).
@@ -111,17 +126,9 @@ TEST(PanelWindow, LosingTheDisplayEndsTheConnectedPanel) {
                     std::to_string(kClientTop + y)},
                    env);
     };
-    move(45, 81);  // "connect"
-    RunAndRead({"xdotool", "click", "1"}, env);
     // The "MAIN" fader moved reaches the unit only over an open port.
-    move(44, 383);
-    RunAndRead({"xdotool", "mousedown", "1"}, env);
-    for (int y = 378; y >= 363; y -= 5) move(44, y);
-    RunAndRead({"xdotool", "mouseup", "1"}, env);
     std::string seen;
-    // From 20 the thumb sits 29 of the skin's 90 travel pixels up; 20
-    // pixels more are 49 / 90 of 63, so 34.
-    ASSERT_TRUE(WaitForLine(panel, "MAIN-VOL 34", seen)) << seen;
+    ASSERT_TRUE(ConnectAndDragMain(move, env, panel, seen)) << seen;
 
     const auto killed = Clock::now();
     x.Kill();
@@ -239,15 +246,8 @@ TEST(PanelWindow, ConnectDragAndPickOnTheRealWindow) {
         RunAndRead({"xdotool", "mousemove", p[0], p[1]}, env);
     };
 
-    move(45, 81);  // "connect"
-    RunAndRead({"xdotool", "click", "1"}, env);
-    // The "MAIN" fader's thumb, dragged up four steps.
-    move(44, 383);
-    RunAndRead({"xdotool", "mousedown", "1"}, env);
-    for (int y = 378; y >= 363; y -= 5) move(44, y);
-    RunAndRead({"xdotool", "mouseup", "1"}, env);
     std::string seen;
-    EXPECT_TRUE(WaitForLine(panel, "MAIN-VOL 34", seen)) << seen;
+    EXPECT_TRUE(ConnectAndDragMain(move, env, panel, seen)) << seen;
     // "KEY:": open the drop-down list (a popup window of its own) and click
     // its third row; the rows' height and first row come from the list.
     const ListRows rows = OpenListRows("bsSkinComboBox7");

@@ -11,6 +11,7 @@
 #include "platform/serialdev/fd_wait.h"
 #include "platform/serialdev/pty_pair.h"
 #include "serial/com_port.h"
+#include "tests/serial/open_error.h"
 #include "tests/support/pty.h"
 #include "tests/support/wait_until.h"
 
@@ -41,18 +42,7 @@ class PtyPortTest : public ::testing::Test {
     TComPort port;
 };
 
-int OpenError(const std::string& name, int* systemCode) {
-    TComPort port;
-    port.SetPort(name);
-    try {
-        port.OpenPort();
-    } catch (const EComPort& e) {
-        *systemCode = e.SystemErrorCode();
-        EXPECT_FALSE(port.Connected());
-        return e.ErrorNumber();
-    }
-    return 0;
-}
+using test::OpenError;
 
 TEST_F(PtyPortTest, FramesArriveByteExactAndAClosedPortWritesNothing) {
     port.OpenPort();

@@ -162,6 +162,11 @@ TEST_F(ComPortTest, SettersApplyTheirGroupOnlyWhileOpen) {
     EXPECT_EQ(port.Timeouts().ReadInterval(), 7);
     EXPECT_EQ(line->timeouts.readInterval, 7u);
     EXPECT_EQ(line->timeouts.writeTotalConstant, 1000u);  // every field was copied
+    // Assigning copies values only: each object keeps the port it belongs to.
+    other.SetReadInterval(9);
+    EXPECT_EQ(line->timeouts.readInterval, 7u);
+    port.Timeouts().SetReadInterval(8);
+    EXPECT_EQ(line->timeouts.readInterval, 8u);
 }
 
 TEST_F(ComPortTest, LoadingRecordsConnectedUntilTheAfterLoadStep) {

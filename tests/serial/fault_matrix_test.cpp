@@ -17,6 +17,7 @@
 
 #include "platform/serialdev/pty_pair.h"
 #include "serial/com_port.h"
+#include "tests/serial/open_error.h"
 #include "tests/serial/watchdog.h"
 #include "tests/support/wait_until.h"
 
@@ -37,18 +38,7 @@ int CountEntries(const char* folder) {
     return count;
 }
 
-// The error number and system code of opening `name`, 0 when it opened.
-int OpenError(const std::string& name, int* systemCode) {
-    TComPort port;
-    port.SetPort(name);
-    try {
-        port.OpenPort();
-    } catch (const EComPort& e) {
-        *systemCode = e.SystemErrorCode();
-        return port.Connected() ? -1 : e.ErrorNumber();
-    }
-    return 0;
-}
+using test::OpenError;
 
 // The unit is unplugged while a write waits for room: the write fails within
 // its timeout, and closing afterwards does not wait either.
