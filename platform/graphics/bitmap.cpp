@@ -6,12 +6,13 @@
 
 namespace dsp {
 
-Bitmap::Bitmap(int width, int height, Color fill) {
-    SetSize(width, height);
-    if (ResolveColor(fill) != clBlack) Fill(fill);
-}
+// The pixels are written once with their first value: clearing to black and
+// then filling doubled the cost of every background-coloured picture.
+Bitmap::Bitmap(int width, int height, Color fill) { Resize(width, height, ColorToPixel(ResolveColor(fill))); }
 
-void Bitmap::SetSize(int width, int height) {
+void Bitmap::SetSize(int width, int height) { Resize(width, height, 0); }
+
+void Bitmap::Resize(int width, int height, Pixel value) {
     if (width < 0 || height < 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) {
         throw std::invalid_argument("bitmap size out of range: " + std::to_string(width) + " x " +
                                     std::to_string(height));
@@ -19,7 +20,7 @@ void Bitmap::SetSize(int width, int height) {
     if (width == 0 || height == 0) width = height = 0;
     width_ = width;
     height_ = height;
-    pixels_.assign(std::size_t(width) * std::size_t(height), 0);
+    pixels_.assign(std::size_t(width) * std::size_t(height), value);
 }
 
 Color Bitmap::GetPixel(int x, int y) const {

@@ -68,6 +68,8 @@ class Bitmap {
   private:
     int width_ = 0;
     int height_ = 0;
+    void Resize(int width, int height, Pixel value);
+
     std::vector<Pixel> pixels_;
 };
 
