@@ -186,6 +186,7 @@ ButtonSkinVisual TbsSkinButton::SkinVisual() {
     }
     v.caption = Caption();
     v.font = CaptionFont();
+    v.captionLayout = &captionLayout_;
     return v;
 }
 

@@ -109,6 +109,7 @@ class TbsSkinButton : public TbsSkinCustomControl {
         Bitmap active;
     };
     std::optional<MorphBodies> morphBodies_;
+    CaptionLayout captionLayout_;
 
     ControlTimerPort timers_{*this};
     ButtonModel model_{timers_};

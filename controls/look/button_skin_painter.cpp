@@ -59,7 +59,8 @@ namespace {
 Rect ButtonCaptionRect(FontEngine& fonts, const Rect& client, const ButtonSkinVisual& v, bool down) {
     const Size size = v.size;
     Rect r = client;
-    const int wide = fonts.TextExtent(v.font, v.caption).cx;
+    const int wide = v.captionLayout ? v.captionLayout->Extent(fonts, v.font, v.caption)
+                                     : fonts.TextExtent(v.font, v.caption).cx;
     if (wide > r.Width() && v.caption.find(' ') == std::string::npos) {
         const int w = std::min(wide, size.cx);
         r.left = (size.cx - w) / 2;
@@ -113,8 +114,12 @@ void PaintButtonSkin(LookContext& look, const ButtonSkinVisual& v, const ButtonS
         DrawSkinBody(canvas, picture, body, ButtonPictureRect(s, v.picture), size.cx, size.cy);
     }
     const Rect client = CalcSkinSize(body.anchors, body.mode, size.cx, size.cy).clientRect;
-    PaintCenteredWrapped(look, v.font, v.font.Color(), v.caption,
-                         ButtonCaptionRect(look.fonts, client, v, down));
+    const Rect text = ButtonCaptionRect(look.fonts, client, v, down);
+    if (v.captionLayout) {
+        v.captionLayout->PaintCenteredWrapped(look, v.font, v.font.Color(), v.caption, text);
+    } else {
+        PaintCenteredWrapped(look, v.font, v.font.Color(), v.caption, text);
+    }
     if (s.ShowFocus && v.focused) canvas.DrawFocusRect(client);
 }
 

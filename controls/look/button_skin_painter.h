@@ -12,6 +12,7 @@
 #include "controls/look/look_context.h"
 #include "controls/look/skin_parts.h"
 #include "controls/look/skin_text.h"
+#include "controls/look/text_paint.h"
 #include "controls/model/button_look.h"
 #include "skin/data_skin_buttons.h"
 
@@ -33,6 +34,8 @@ struct ButtonSkinVisual {
     const Bitmap* activeBody = nullptr;
     std::string caption;
     TFont font;  // with the colour to draw the caption in
+    // The button's kept caption layout (nullptr: laid out at each paint).
+    CaptionLayout* captionLayout = nullptr;
 };
 
 // Whether PaintButtonSkin draws a morph step: the mix of two bodies of the

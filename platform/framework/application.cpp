@@ -235,11 +235,15 @@ bool TApplication::DeliverPosted() {
 }
 
 bool TApplication::PaintForms() {
+    // Most passes of the loop find nothing to paint: they cost one look at
+    // each form.
+    const auto dirty = [](const TForm* f) { return !f->DirtyRegion().IsEmpty(); };
+    if (std::none_of(forms_.begin(), forms_.end(), dirty)) return false;
     bool any = false;
     std::vector<TForm*> forms = forms_;
     for (TForm* f : forms) {
         if (std::find(forms_.begin(), forms_.end(), f) == forms_.end()) continue;
-        if (f->DirtyRect().IsEmpty()) continue;
+        if (!dirty(f)) continue;
         any = true;
         Guarded([&] { f->PaintDirty(); });
     }

@@ -121,11 +121,14 @@ void TForm::PaintDirty() {
         dirty_ = Region({0, 0, Width(), Height()});
     }
     // What was invalidated before the window shrank may lie outside it now.
-    const Region dirty = std::exchange(dirty_, Region()).Intersect(Region({0, 0, Width(), Height()}));
+    const Rect window{0, 0, Width(), Height()};
+    Region dirty = std::exchange(dirty_, Region());
+    if (Intersect(dirty.Bounds(), window) != dirty.Bounds()) dirty = dirty.Intersect(Region(window));
     if (dirty.IsEmpty()) return;
     Canvas canvas(frame_);
     canvas.PushClip(dirty);
-    PaintWindowTree(canvas, *this, {0, 0});
+    if (!dirty.IsRect() || !PaintWithinOneControl(canvas, *this, dirty.Bounds()))
+        PaintWindowTree(canvas, *this, {0, 0});
     if (host_) host_->Present(frame_, dirty);
 }
 

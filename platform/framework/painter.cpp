@@ -46,7 +46,43 @@ Region CoveredByChildren(const TWinControl& control, const Rect& client, const R
     return Region::FromRects(covered);
 }
 
+bool Inside(const Rect& box, const Rect& r) { return Intersect(box, r) == box; }
+
+// The windowed child of `parent` painted last over `box`, when it alone
+// paints all of the box (windowless children are painted before any windowed
+// one, so they are covered too); nullptr otherwise.
+TWinControl* SoleCover(const TWinControl& parent, Point clientOrigin, const Rect& box) {
+    for (int i = parent.ControlCount() - 1; i >= 0; --i) {
+        TControl* child = parent.Controls(i);
+        if (!child->IsWindowed() || !child->Visible()) continue;
+        const Rect r = Rect::FromOriginSize(clientOrigin.x + child->Left(), clientOrigin.y + child->Top(),
+                                            child->Width(), child->Height());
+        if (Intersect(r, box).IsEmpty()) continue;
+        auto* w = static_cast<TWinControl*>(child);
+        const bool covers = (w->ControlStyle() & csOpaque) && !w->WindowRegion() && Inside(box, r);
+        return covers ? w : nullptr;
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+bool PaintWithinOneControl(Canvas& canvas, TWinControl& root, const Rect& box) {
+    if (box.IsEmpty() || !Inside(box, Rect{0, 0, root.Width(), root.Height()})) return false;
+    if (root.WindowRegion() && !root.WindowRegion()->Covers(box)) return false;
+    TWinControl* control = &root;
+    Point origin{};
+    for (;;) {
+        const Rect client = control->ClientRectInWindow().Offset(origin);
+        TWinControl* child = Inside(box, client) ? SoleCover(*control, client.TopLeft(), box) : nullptr;
+        if (child == nullptr) break;
+        control = child;
+        origin = client.TopLeft() + Point{child->Left(), child->Top()};
+    }
+    if (control == &root) return false;
+    PaintWindowTree(canvas, *control, origin);
+    return true;
+}
 
 void PaintWindowTree(Canvas& canvas, TWinControl& control, Point origin) {
     Rect window = Rect::FromOriginSize(origin.x, origin.y, control.Width(), control.Height());

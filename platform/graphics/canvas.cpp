@@ -2,59 +2,74 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/graphics/canvas_clip.h"
 
 namespace dsp {
 
-Canvas::Canvas(Bitmap& target) : target_(target) { SetClip(Region(target.Bounds())); }
+Canvas::Canvas(Bitmap& target) : target_(target) {
+    clips_.reserve(16);  // the depth of a window's tree of controls
+    clips_.push_back({target.Bounds(), std::nullopt});
+}
 
 void Canvas::SetClip(Region&& device) {
-    clipIsRect_ = device.IsEmpty() || device.IsRect();
-    clipRect_ = device.Bounds();
-    clips_.push_back(std::move(device));
+    if (device.IsEmpty() || device.IsRect()) {
+        clips_.push_back({device.Bounds(), std::nullopt});
+        return;
+    }
+    const Rect bounds = device.Bounds();
+    clips_.push_back({bounds, std::move(device)});
+}
+
+Region Canvas::CurrentRegion() const {
+    const Clip& top = clips_.back();
+    return top.region ? *top.region : Region(top.bounds);
 }
 
 void Canvas::PushClip(const Rect& r) {
-    if (clipIsRect_) {  // the usual case, without region arithmetic
-        clipRect_ = Intersect(clipRect_, ToDevice(r));
-        clips_.push_back(Region(clipRect_));
+    if (ClipIsRect()) {  // the usual case, without region arithmetic
+        const Rect narrowed = Intersect(ClipRect(), ToDevice(r));
+        clips_.push_back({narrowed, std::nullopt});
         return;
     }
-    SetClip(clips_.back().Intersect(Region(ToDevice(r))));
+    SetClip(clips_.back().region->Intersect(Region(ToDevice(r))));
 }
 
 void Canvas::PushClip(const Region& r) {
+    if (r.IsEmpty() || r.IsRect()) {
+        PushClip(r.Bounds());
+        return;
+    }
     Region device = r;
     device.Offset(origin_.x, origin_.y);
-    SetClip(clips_.back().Intersect(device));
+    SetClip(CurrentRegion().Intersect(device));
 }
 
 void Canvas::PopClip() {
-    if (clips_.size() <= 1) return;
-    clips_.pop_back();
-    Region top = std::move(clips_.back());
-    clips_.pop_back();
-    SetClip(std::move(top));
+    if (clips_.size() > 1) clips_.pop_back();
 }
 
 void Canvas::ExcludeClip(const Rect& r) {
-    Region top = clips_.back().Subtract(Region(ToDevice(r)));
+    Region top = CurrentRegion().Subtract(Region(ToDevice(r)));
     clips_.pop_back();
     SetClip(std::move(top));
 }
 
 Region Canvas::ClipRegion() const {
-    Region logical = clips_.back();
+    Region logical = CurrentRegion();
     logical.Offset(-origin_.x, -origin_.y);
     return logical;
 }
 
-Rect Canvas::ClipBox() const { return ClipRegion().Bounds(); }
+Rect Canvas::ClipBox() const {
+    const Rect& box = ClipRect();
+    return box.IsEmpty() ? Rect{} : box.Offset(-origin_.x, -origin_.y);
+}
 
 bool Canvas::IsVisible(Point p) const {
     const Point d = p + origin_;
-    return clipIsRect_ ? clipRect_.Contains(d) : clips_.back().Contains(d);
+    return ClipIsRect() ? ClipRect().Contains(d) : clips_.back().region->Contains(d);
 }
 
 Color Canvas::GetPixel(Point p) const {
@@ -69,8 +84,12 @@ void Canvas::SetPixel(Point p, Color c) {
 void Canvas::FillRect(const Rect& r, Color c) {
     const Pixel value = ColorToPixel(ResolveColor(c));
     ForEachVisible(ToDevice(r), [&](const Rect& piece) {
-        for (int y = piece.top; y < piece.bottom; ++y) {
-            std::fill_n(target_.Row(y) + piece.left, piece.Width(), value);
+        // One row filled, the others copied from it (a block copy is the
+        // fastest store the library has).
+        Pixel* first = target_.Row(piece.top) + piece.left;
+        std::fill_n(first, piece.Width(), value);
+        for (int y = piece.top + 1; y < piece.bottom; ++y) {
+            std::memcpy(target_.Row(y) + piece.left, first, std::size_t(piece.Width()) * sizeof(Pixel));
         }
     });
 }

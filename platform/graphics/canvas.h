@@ -10,6 +10,7 @@
 // edges, as the platform's drawing calls always have.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -92,13 +93,21 @@ class Canvas {
     template <class F>
     void ForEachVisible(const Rect& deviceRect, F&& f) const;
     void SetClip(Region&& device);
+    // The current clip as a region, in device coordinates.
+    Region CurrentRegion() const;
+    bool ClipIsRect() const { return !clips_.back().region; }
+    const Rect& ClipRect() const { return clips_.back().bounds; }
     void Stretch(const Rect& dst, const Bitmap& src, const Rect& srcRect, bool transparent, Pixel key);
 
     Bitmap& target_;
     Point origin_;
-    std::vector<Region> clips_;  // device coordinates; back() is current
-    bool clipIsRect_ = true;     // the current clip is one rectangle: clipRect_
-    Rect clipRect_;
+    // One clip of the stack, in device coordinates. Most clips are one
+    // rectangle (a control inside its parent), held without region arithmetic.
+    struct Clip {
+        Rect bounds;                   // the clip itself when it is one rectangle
+        std::optional<Region> region;  // set only when it is not
+    };
+    std::vector<Clip> clips_;  // back() is current
     Color penColor_ = clBlack;
     Point penPos_;
 };

@@ -7,12 +7,12 @@ namespace dsp {
 
 template <class F>
 void Canvas::ForEachVisible(const Rect& deviceRect, F&& f) const {
-    if (clipIsRect_) {
-        const Rect piece = Intersect(deviceRect, clipRect_);
+    if (ClipIsRect()) {
+        const Rect piece = Intersect(deviceRect, ClipRect());
         if (!piece.IsEmpty()) f(piece);
         return;
     }
-    for (const Rect& piece : clips_.back().Clip(deviceRect)) f(piece);
+    for (const Rect& piece : clips_.back().region->Clip(deviceRect)) f(piece);
 }
 
 }  // namespace dsp

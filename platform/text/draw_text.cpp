@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/text/text_layout.h"
 #include "platform/text/utf8.h"
 
 namespace dsp {
@@ -45,28 +44,40 @@ void DrawOneLine(FontEngine& engine, Canvas& canvas, const TFont& font, const Te
 
 }  // namespace
 
-int DrawText(FontEngine& engine, Canvas& canvas, const TFont& font, std::string_view text, Rect& rect,
-             unsigned format, std::optional<Color> background) {
-    const std::vector<TextLine> lines = LayoutText(engine, font, DecodeUtf8(text), rect.Width(), format);
-    const int lineHeight = engine.Metrics(font).height;
-    const int height = lineHeight * int(lines.size());
-    if (format & kDtCalcRect) {
-        int widest = 0;
-        for (const TextLine& line : lines) widest = std::max(widest, line.width);
-        rect.right = rect.left + widest;
-        rect.bottom = rect.top + height;
-        return height;
-    }
+int TextBlock::Width() const {
+    int widest = 0;
+    for (const TextLine& line : lines) widest = std::max(widest, line.width);
+    return widest;
+}
+
+TextBlock LayOutTextBlock(FontEngine& engine, const TFont& font, std::string_view text, int width,
+                          unsigned format) {
+    return {LayoutText(engine, font, DecodeUtf8(text), width, format), engine.Metrics(font).height};
+}
+
+void DrawTextBlock(FontEngine& engine, Canvas& canvas, const TFont& font, const TextBlock& block,
+                   const Rect& rect, unsigned format, std::optional<Color> background) {
     const bool clip = !(format & kDtNoClip);
     if (clip) canvas.PushClip(rect);
-    int y = TextTop(rect, height, format);
-    for (const TextLine& line : lines) {
-        DrawOneLine(engine, canvas, font, line, {LineLeft(rect, line.width, format), y}, lineHeight, format,
-                    background);
-        y += lineHeight;
+    int y = TextTop(rect, block.Height(), format);
+    for (const TextLine& line : block.lines) {
+        DrawOneLine(engine, canvas, font, line, {LineLeft(rect, line.width, format), y}, block.lineHeight,
+                    format, background);
+        y += block.lineHeight;
     }
     if (clip) canvas.PopClip();
-    return height;
+}
+
+int DrawText(FontEngine& engine, Canvas& canvas, const TFont& font, std::string_view text, Rect& rect,
+             unsigned format, std::optional<Color> background) {
+    const TextBlock block = LayOutTextBlock(engine, font, text, rect.Width(), format);
+    if (format & kDtCalcRect) {
+        rect.right = rect.left + block.Width();
+        rect.bottom = rect.top + block.Height();
+    } else {
+        DrawTextBlock(engine, canvas, font, block, rect, format, background);
+    }
+    return block.Height();
 }
 
 }  // namespace dsp

@@ -15,23 +15,36 @@ constexpr std::size_t kMaxFileBytes = 1 << 20;
 
 // What the font configuration reads from the environment: where its files
 // are, and the languages its matching prefers.
-constexpr std::array<const char*, 11> kVariables = {"FONTCONFIG_FILE",
-                                                    "FONTCONFIG_PATH",
-                                                    "FONTCONFIG_SYSROOT",
-                                                    "HOME",
-                                                    "XDG_CONFIG_HOME",
-                                                    "XDG_DATA_HOME",
-                                                    "XDG_CACHE_HOME",
-                                                    "FC_LANG",
-                                                    "LC_ALL",
-                                                    "LC_CTYPE",
-                                                    "LANG"};
+constexpr std::array<const char*, 7> kVariables = {
+    "FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT", "FC_LANG", "LC_ALL", "LC_CTYPE", "LANG"};
+
+std::string Folder(const char* variable, const std::string& home, const char* fallback) {
+    const std::string value = EnvironmentVariable(variable);
+    return value.empty() ? home + fallback : value;
+}
+
+// The user's own configuration, fonts and caches, wherever the environment
+// puts them, by their stamps alone: runs whose homes differ (as every test's
+// does) but hold no font settings of their own share the answers.
+std::string UserStamps() {
+    const std::string home = EnvironmentVariable("HOME");
+    const std::string places[] = {Folder("XDG_CONFIG_HOME", home, "/.config") + "/fontconfig",
+                                  Folder("XDG_DATA_HOME", home, "/.local/share") + "/fonts",
+                                  Folder("XDG_CACHE_HOME", home, "/.cache") + "/fontconfig",
+                                  home + "/.fonts",
+                                  home + "/.fonts.conf",
+                                  home + "/.fonts.conf.d",
+                                  home + "/.fontconfig"};
+    std::string stamps = "user";
+    for (const std::string& place : places) stamps += "\t" + FileStamp(place);
+    return stamps + "\n";
+}
 
 std::string Header(const std::string& version) {
-    std::string header = "dsp-panel faces 1 " + version + "\n";
+    std::string header = "dsp-panel faces 2 " + version + "\n";
     for (const char* name : kVariables)
         header += std::string("env\t") + name + "\t" + EnvironmentVariable(name) + "\n";
-    return header;
+    return header + UserStamps();
 }
 
 // One field per tab; a line that needs a tab or a newline inside a field is

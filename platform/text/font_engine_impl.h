@@ -47,6 +47,9 @@ struct FontInstance {
     Rect underline;  // relative to (pen x, cell top); left 0, right 1
     Rect strikeOut;
     std::unordered_map<char32_t, SizedFace> otherFallbacks;
+    // The glyphs of the code points drawn so far in this font, straight from
+    // the code point (no face lookup, no key); emptied with the glyph cache.
+    std::unordered_map<char32_t, const RenderedGlyph*> drawn;
 };
 
 struct FontEngine::Impl {

@@ -9,15 +9,25 @@
 namespace dsp {
 
 const RenderedGlyph& FontEngine::Impl::Glyph(FontInstance& font, char32_t cp) {
+    if (auto known = font.drawn.find(cp); known != font.drawn.end()) {
+        ++stats.hits;
+        return *known->second;
+    }
     const SizedFace& face = FaceFor(font, cp);
     const GlyphKey key{face.size, face.fakeBold, face.fakeItalic, cp};
-    if (auto it = glyphs.find(key); it != glyphs.end()) {
+    auto it = glyphs.find(key);
+    if (it != glyphs.end()) {
         ++stats.hits;
-        return it->second;
+    } else {
+        ++stats.misses;
+        if (glyphs.size() >= maxGlyphs) {  // no glyph reference outlives one Glyph() call
+            glyphs.clear();
+            for (auto& [name, instance] : instances) instance->drawn.clear();
+        }
+        it = glyphs.emplace(key, Render(face, cp)).first;
     }
-    ++stats.misses;
-    if (glyphs.size() >= maxGlyphs) glyphs.clear();  // no glyph reference outlives one Glyph() call
-    return glyphs.emplace(key, Render(face, cp)).first->second;
+    font.drawn.emplace(cp, &it->second);
+    return it->second;
 }
 
 RenderedGlyph FontEngine::Impl::Render(const SizedFace& face, char32_t cp) {

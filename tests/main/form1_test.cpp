@@ -334,6 +334,25 @@ TEST_F(Form1Test, SelectorButtonsMarkTheChoiceWithinTheirGroup) {
     EXPECT_FALSE(form_->bsSkinButton11->Enabled());
 }
 
+// A hover morph repaints only the selector, straight into the window's
+// picture, with its caption laid out once: after every step, entering and
+// leaving, the picture is the one a repaint of the whole window gives.
+TEST_F(Form1Test, HoverStepsPaintTheWindowAsAFullRepaintDoes) {
+    Start();
+    Connect();
+    TbsSkinButton* selector = form_->bsSkinButton6;
+    int blends = 0;
+    for (Point at : {Point{10, 10}, Point{-300, -300}}) {
+        MoveTo(selector, at.x, at.y);
+        for (int step = 0; step < 6; ++step) {
+            Advance(20);
+            blends += selector->Morph().Blending() ? 1 : 0;
+            ASSERT_TRUE(form_->Frame() == WindowPicture(*form_)) << at.x << " " << step;
+        }
+    }
+    EXPECT_EQ(blends, 8);  // four mixed pictures each way, each checked
+}
+
 TEST_F(Form1Test, LanguageBoxRelabelsWithTheConnectionState) {
     Start();
     Connect();

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "tests/support/app_fixture.h"
+#include "tests/support/control_picture.h"
 
 namespace dsp::test {
 namespace {
@@ -226,6 +227,42 @@ TEST_F(PaintTest, AParentLeavesWhatItsOpaqueChildrenCoverToThem) {
     Process();
     EXPECT_EQ(panel->paints, 4);
     EXPECT_EQ(Screen(30, 30), ResolveColor(clRed));
+}
+
+// A repaint that one opaque control paints all of (nothing painted after it
+// reaching in) goes through that control alone, not the rest of the window;
+// a control painted over it in part sends the repaint to the parent holding
+// both. The window's picture is the one a repaint of everything gives.
+TEST_F(PaintTest, ARepaintOneControlCoversPaintsOnlyThatControl) {
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 200, 100));
+    auto* panel = new Counting(form, form, Rect::FromOriginSize(0, 0, 100, 100), clLime);
+    auto* beside = new Counting(form, form, Rect::FromOriginSize(120, 0, 50, 50), clBlue);
+    auto* under = new Counting(form, panel, Rect::FromOriginSize(10, 10, 40, 40), clRed);
+    auto* over = new Counting(form, panel, Rect::FromOriginSize(30, 30, 40, 40), clYellow);
+    const std::vector<Counting*> all{panel, beside, under, over};
+    for (Counting* c : all) c->SetControlStyle(c->ControlStyle() | csOpaque);
+    form->Show();
+    // Which of the four a repaint paints; the picture it leaves is checked
+    // after the count (a full repaint paints them all).
+    const auto repainted = [&](const std::function<void()>& invalidate) {
+        std::vector<int> painted;
+        for (Counting* c : all) painted.push_back(c->paints);
+        invalidate();
+        Process();
+        for (std::size_t i = 0; i < all.size(); ++i) painted[i] = all[i]->paints - painted[i];
+        EXPECT_TRUE(form->Frame() == WindowPicture(*form));
+        return painted;
+    };
+    using Painted = std::vector<int>;
+    EXPECT_EQ(repainted([&] { over->Invalidate(); }), (Painted{0, 0, 0, 1}));
+    // Beside the control over it, then partly under it: the panel paints
+    // its children again.
+    EXPECT_EQ(repainted([&] { under->InvalidateRect({0, 0, 10, 10}); }), (Painted{0, 0, 1, 0}));
+    EXPECT_EQ(repainted([&] { under->Invalidate(); }), (Painted{0, 0, 1, 1}));
+    // A window region leaves pixels to what lies behind.
+    over->SetWindowRegion(Region(Rect{0, 0, 20, 20}));
+    EXPECT_EQ(repainted([&] { over->Invalidate(); }), (Painted{1, 0, 1, 1}));
+    EXPECT_EQ(Screen(60, 60), ResolveColor(clLime));
 }
 
 }  // namespace

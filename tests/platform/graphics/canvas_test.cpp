@@ -260,7 +260,8 @@ TEST(CanvasBlitTest, CoverageBlendsTowardsTheColour) {
 
 // Every pair of channel values at every weight of every mix size: the
 // integer loop matches the rounded exact quotient (halves up), and only
-// visible pixels change.
+// visible pixels change. The clip gives rows of every kind the loop has:
+// whole blocks and a last one overlapping, and rows shorter than a block.
 TEST(CanvasBlitTest, MixRoundsEveryChannelPairLikeTheExactQuotient) {
     Bitmap from(256, 256), to(256, 256);
     for (int y = 0; y < 256; ++y) {
@@ -273,19 +274,50 @@ TEST(CanvasBlitTest, MixRoundsEveryChannelPairLikeTheExactQuotient) {
         for (int part = 0; part <= parts; ++part) {
             Bitmap out(256, 256, clWhite);
             Canvas c(out);
-            c.PushClip(Rect{0, 0, 256, 255});
+            const Rect rows[] = {{0, 0, 256, 100}, {0, 100, 253, 200}, {3, 200, 10, 255}};
+            const Region clip = Region::FromRects(rows);
+            c.PushClip(clip);
             c.DrawMix({0, 0}, from, to, part, parts);
             const auto mixed = [&](int a, int b) { return ((parts - part) * a + part * b) * 2 + parts; };
-            for (int y = 0; y < 255; ++y) {
+            for (int y = 0; y < 256; ++y) {
                 for (int x = 0; x < 256; ++x) {
                     const Color want = MakeColor(std::uint8_t(mixed(x, y) / (2 * parts)),
                                                  std::uint8_t(mixed(y, x) / (2 * parts)),
                                                  std::uint8_t(mixed(0, 255) / (2 * parts)));
-                    ASSERT_EQ(out.GetPixel(x, y), want) << parts << " " << part << " " << x << " " << y;
+                    ASSERT_EQ(out.GetPixel(x, y), clip.Contains({x, y}) ? want : clWhite)
+                        << parts << " " << part << " " << x << " " << y;
                 }
             }
-            ASSERT_EQ(out.GetPixel(7, 255), clWhite);  // outside the clip
         }
+    }
+}
+
+// Every coverage over a row of varied pixels: each channel moves to the
+// colour by k / 255, rounded to the nearest; no coverage leaves the whole
+// pixel word as it was, full coverage gives the colour.
+TEST(CanvasBlitTest, CoverageBlendsEveryLevelLikeTheRoundedQuotient) {
+    std::vector<std::uint8_t> coverage(256);
+    for (int k = 0; k < 256; ++k) coverage[std::size_t(k)] = std::uint8_t(k);
+    for (const Color color : {Color(0x3C9AF1), clWhite, clBlack}) {
+        Bitmap out(256, 3);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 256; ++x)
+                out.Row(y)[x] = Pixel(0xAB000000u) | Pixel(x * 0x010305u + y * 0x4D);
+        }
+        const Bitmap before = out;
+        Canvas c(out);
+        c.BlendCoverage({0, 1}, coverage.data(), 256, 1, 256, color);
+        const Pixel to = ColorToPixel(color);
+        for (int k = 0; k < 256; ++k) {
+            const Pixel p = before.Row(1)[k];
+            const auto channel = [&](int shift) {
+                const int from = int(p >> shift) & 0xFF, want = int(to >> shift) & 0xFF;
+                return Pixel((from * (255 - k) + want * k + 127) / 255) << shift;
+            };
+            const Pixel want = k == 0 ? p : (channel(16) | channel(8) | channel(0));
+            ASSERT_EQ(out.Row(1)[k], want) << k;
+        }
+        EXPECT_TRUE(std::equal(out.Row(0), out.Row(0) + 256, before.Row(0)));  // outside the mask
     }
 }
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/text/font_resolver.h"
@@ -64,12 +65,23 @@ TEST_F(FaceCacheTest, AChangedDependencyOrEnvironmentOrDamagedFileAsksFontconfig
     rewrite(text + "garbage\n");
     EXPECT_TRUE(Run(file_).second);
 
-    const char* lang = std::getenv("LANG");
-    const std::string saved = lang ? lang : "";
-    setenv("LANG", "zh_CN.UTF-8", 1);
-    const bool loaded = Run(file_).second;
-    lang ? setenv("LANG", saved.c_str(), 1) : unsetenv("LANG");
-    EXPECT_TRUE(loaded);
+    EXPECT_FALSE(Run(file_).second);
+    // Another language; another settings folder: shared while it holds no
+    // font settings, not once it does.
+    const auto runWith = [this](const char* name, const std::string& value) {
+        const char* old = std::getenv(name);
+        const std::string saved = old ? old : "";
+        setenv(name, value.c_str(), 1);
+        const bool loaded = Run(file_).second;
+        old ? setenv(name, saved.c_str(), 1) : unsetenv(name);
+        return loaded;
+    };
+    EXPECT_TRUE(runWith("LANG", "zh_CN.UTF-8"));
+    EXPECT_TRUE(Run(file_).second);
+    const std::string settings = dir_ / "settings";
+    EXPECT_FALSE(runWith("XDG_CONFIG_HOME", settings));
+    std::filesystem::create_directories(settings + "/fontconfig");
+    EXPECT_TRUE(runWith("XDG_CONFIG_HOME", settings));
 }
 
 TEST_F(FaceCacheTest, AnswersAreKeptPerQuestion) {
