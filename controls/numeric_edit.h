@@ -4,27 +4,17 @@
 
 #include "controls/custom_edit.h"
 #include "controls/model/numeric_edit_value.h"
+#include "controls/number_properties.h"
 
 namespace dsp {
 
-class TbsSkinNumericEdit : public TbsSkinCustomEdit {
+class TbsSkinNumericEdit : public TbsSkinCustomEdit, public NumberProperties<NumericEditValue> {
   public:
     explicit TbsSkinNumericEdit(TComponent* owner);
 
-    double Value() const { return model_.Value(); }
     void SetValue(double v);
-    double MinValue() const { return model_.MinValue(); }
-    void SetMinValue(double v) { model_.SetMinValue(v); }
-    double MaxValue() const { return model_.MaxValue(); }
-    void SetMaxValue(double v) { model_.SetMaxValue(v); }
-    double Increment() const { return model_.Increment(); }
-    void SetIncrement(double v) { model_.SetIncrement(v); }
     bool SupportUpDownKeys() const { return model_.SupportUpDownKeys(); }
     void SetSupportUpDownKeys(bool on) { model_.SetSupportUpDownKeys(on); }
-    TbsValueType ValueType() const { return model_.ValueType(); }
-    void SetValueType(TbsValueType t) { model_.SetValueType(t); }
-    int Decimal() const { return model_.Decimal(); }
-    void SetDecimal(int d) { model_.SetDecimal(d); }
 
     // With a section: the moved client rectangle, inside the skin's frame.
     Rect TextRect() const override;
@@ -41,7 +31,6 @@ class TbsSkinNumericEdit : public TbsSkinCustomEdit {
   private:
     void ShowModelText();
 
-    NumericEditValue model_;
     bool syncing_ = false;
 };
 

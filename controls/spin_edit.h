@@ -9,26 +9,16 @@
 #include "controls/look/spin_edit_look.h"
 #include "controls/model/spin_buttons.h"
 #include "controls/model/spin_edit_value.h"
+#include "controls/number_properties.h"
 #include "controls/timer_port.h"
 
 namespace dsp {
 
-class TbsSkinSpinEdit : public TbsSkinCustomControl {
+class TbsSkinSpinEdit : public TbsSkinCustomControl, public NumberProperties<SpinEditValue> {
   public:
     explicit TbsSkinSpinEdit(TComponent* owner);
 
-    double Value() const { return model_.Value(); }
     void SetValue(double v) { model_.SetValue(v); }
-    double MinValue() const { return model_.MinValue(); }
-    void SetMinValue(double v) { model_.SetMinValue(v); }
-    double MaxValue() const { return model_.MaxValue(); }
-    void SetMaxValue(double v) { model_.SetMaxValue(v); }
-    double Increment() const { return model_.Increment(); }
-    void SetIncrement(double v) { model_.SetIncrement(v); }
-    TbsValueType ValueType() const { return model_.ValueType(); }
-    void SetValueType(TbsValueType t) { model_.SetValueType(t); }
-    int Decimal() const { return model_.Decimal(); }
-    void SetDecimal(int d) { model_.SetDecimal(d); }
     bool EditorEnabled() const { return model_.EditorEnabled(); }
     void SetEditorEnabled(bool on) { model_.SetEditorEnabled(on); }
     Color DefaultColor() const { return defaultColor_; }
@@ -88,7 +78,6 @@ class TbsSkinSpinEdit : public TbsSkinCustomControl {
     void HotChanged();
 
     ControlTimerPort timers_{*this};
-    SpinEditValue model_;
     SpinButtons buttons_{timers_};
     TbsSkinCustomEdit* box_ = nullptr;  // an InnerBox, owned through the component tree
     Color defaultColor_ = clWindow;

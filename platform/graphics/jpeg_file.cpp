@@ -25,6 +25,10 @@ struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf back;
     char message[JMSG_LENGTH_MAX];
+
+    // The standard manager with our exit and message handlers; what the
+    // (de)compressor's err takes.
+    jpeg_error_mgr* Install();
 };
 
 extern "C" void OnJpegError(j_common_ptr info) {
@@ -38,6 +42,14 @@ extern "C" void OnJpegError(j_common_ptr info) {
 // (levels 0 and up) stay quiet.
 extern "C" void OnJpegMessage(j_common_ptr info, int level) {
     if (level < 0) OnJpegError(info);
+}
+
+jpeg_error_mgr* ErrorManager::Install() {
+    jpeg_std_error(&base);
+    base.error_exit = OnJpegError;
+    base.emit_message = OnJpegMessage;
+    message[0] = '\0';
+    return &base;
 }
 
 extern "C" void OnJpegProgress(j_common_ptr info) {
@@ -56,10 +68,7 @@ std::string Decode(std::span<const std::uint8_t> data, Bitmap& picture, int maxR
     jpeg_progress_mgr progress{};
     progress.progress_monitor = OnJpegProgress;
     ErrorManager errors;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnJpegError;
-    errors.base.emit_message = OnJpegMessage;
-    errors.message[0] = '\0';
+    info.err = errors.Install();
     if (setjmp(errors.back)) {
         jpeg_destroy_decompress(&info);
         return errors.message[0] ? errors.message : "decoder error";
@@ -98,10 +107,7 @@ std::string Encode(const Bitmap& picture, int quality, JpegChroma chroma, unsign
                    unsigned long* size) {
     jpeg_compress_struct info;
     ErrorManager errors;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnJpegError;
-    errors.base.emit_message = OnJpegMessage;
-    errors.message[0] = '\0';
+    info.err = errors.Install();
     if (setjmp(errors.back)) {
         jpeg_destroy_compress(&info);
         return errors.message[0] ? errors.message : "encoder error";

@@ -9,18 +9,9 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/sys/fd_guard.h"
+
 namespace dsp {
-namespace {
-
-// Closes the descriptor on every path out of Map(); the mapping outlives it.
-struct FdGuard {
-    int fd;
-    ~FdGuard() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
-}  // namespace
 
 MappedFile::~MappedFile() { Unmap(); }
 

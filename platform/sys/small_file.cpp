@@ -6,15 +6,10 @@
 
 #include <cstdint>
 
+#include "platform/sys/fd_guard.h"
+
 namespace dsp {
 namespace {
-
-struct FdGuard {
-    int fd;
-    ~FdGuard() {
-        if (fd >= 0) ::close(fd);
-    }
-};
 
 // Reads until end of file; one byte past the limit is enough to know the
 // file is too long (it may have grown since fstat).

@@ -100,13 +100,19 @@ TEST_F(Skin1Layout, TheCaptionGrowsAndTheCloseButtonMovesByDx) {
     EXPECT_EQ(PlaceObjectRect({200, 5, 220, 20}, Form(), l), (Rect{300, 5, 320, 20}));
 }
 
-TEST(FrameLayout, ARepeatedBandOf30Over100GivesFourCopiesTheLastCutTo10) {
-    TbsSkinFormData f;
+// A 50 x 50 frame picture whose top band runs from 10 to 40 (30 pixels)
+// and whose side bands from 20 to 40.
+void SetBandFrame(TbsSkinFormData& f) {
     f.LTPoint = {10, 20};
     f.RTPoint = {40, 20};
     f.LBPoint = {10, 40};
     f.RBPoint = {40, 40};
     f.ClientRect = {5, 20, 45, 40};
+}
+
+TEST(FrameLayout, ARepeatedBandOf30Over100GivesFourCopiesTheLastCutTo10) {
+    TbsSkinFormData f;
+    SetBandFrame(f);
     const FrameLayout l = ComputeFrameLayout(f, {50, 50}, {100, 80});
     const FramePlans plans = ComputeFramePlans(f, l);
     std::vector<Piece> copies;
@@ -124,11 +130,7 @@ TEST(FrameLayout, ARepeatedBandOf30Over100GivesFourCopiesTheLastCutTo10) {
 
 TEST(FrameLayout, StretchedBandsFillBetweenTheMovedPoints) {
     TbsSkinFormData f;
-    f.LTPoint = {10, 20};
-    f.RTPoint = {40, 20};
-    f.LBPoint = {10, 40};
-    f.RBPoint = {40, 40};
-    f.ClientRect = {5, 20, 45, 40};
+    SetBandFrame(f);
     f.TopStretch = f.LeftStretch = true;
     const FrameLayout l = ComputeFrameLayout(f, {50, 50}, {100, 80});
     const FramePlans plans = ComputeFramePlans(f, l);
