@@ -1,6 +1,8 @@
 #include "platform/graphics/bmp_file.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -94,13 +96,26 @@ std::vector<Pixel> ReadPalette(std::span<const std::uint8_t> d, const Header& h)
                         " colours of the palette");
 }
 
+// Blue, green, red in the file are a pixel's three low bytes in little-endian
+// order, so one four-byte load and a mask read a pixel. The last pixel of a
+// 24-bit row is read bytewise: its fourth byte may lie past the data.
+void DecodeTrueColourRow(const std::uint8_t* in, Pixel* out, int width, int step) {
+    int x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        const int wholeLoads = step == 4 ? width : width - 1;
+        for (; x < wholeLoads; ++x, in += step) {
+            std::uint32_t word;
+            std::memcpy(&word, in, sizeof word);
+            out[x] = word & 0x00FFFFFFu;
+        }
+    }
+    for (; x < width; ++x, in += step) out[x] = Pixel(in[0]) | (Pixel(in[1]) << 8) | (Pixel(in[2]) << 16);
+}
+
 void DecodeRow(const std::uint8_t* in, Pixel* out, int width, int bitCount,
                const std::vector<Pixel>& palette) {
     if (bitCount == 24 || bitCount == 32) {
-        const int step = bitCount / 8;
-        for (int x = 0; x < width; ++x, in += step) {
-            out[x] = Pixel(in[0]) | (Pixel(in[1]) << 8) | (Pixel(in[2]) << 16);
-        }
+        DecodeTrueColourRow(in, out, width, bitCount / 8);
         return;
     }
     const int perByte = 8 / bitCount;

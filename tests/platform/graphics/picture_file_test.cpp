@@ -52,7 +52,7 @@ void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
 TEST(BmpFileTest, RoundTripsAtEveryDepthAndOddWidth) {
     const struct { int bits, colours; } depths[] = {{1, 2}, {4, 16}, {8, 256}, {24, 5000}};
     for (auto [bits, colours] : depths) {
-        for (int w : {1, 3, 5, 13, 33}) {
+        for (int w : {1, 3, 4, 5, 13, 33}) {  // 4: a 24-bit row without padding
             const Bitmap picture = RandomPicture(w, 7, colours, unsigned(w * bits));
             const Bytes file = EncodeBmp(picture, bits);
             std::size_t length = 0;
@@ -82,6 +82,23 @@ TEST(BmpFileTest, ReadsAHandMadeBottomUpFourBitFile) {
     EXPECT_EQ(b.GetPixel(1, 0), clBlack);
     EXPECT_EQ(b.GetPixel(0, 1), clBlack);
     EXPECT_EQ(b.GetPixel(1, 1), clRed);
+}
+
+TEST(BmpFileTest, ThirtyTwoBitPixelsDropTheirFourthByte) {
+    // 2 x 1, ending right after its last pixel.
+    Bytes f(62, 0);
+    f[0] = 'B', f[1] = 'M';
+    Put32(f, 2, 62);
+    Put32(f, 10, 54);
+    Put32(f, 14, 40);
+    Put32(f, 18, 2);
+    Put32(f, 22, 1);
+    f[26] = 1, f[28] = 32;
+    Put32(f, 54, 0xFF0000FFu);  // blue FF, alpha FF
+    Put32(f, 58, 0x80FF0000u);  // red FF, alpha 80
+    const Bitmap b = DecodeBmp(f);
+    EXPECT_EQ(b.GetPixel(0, 0), clBlue);
+    EXPECT_EQ(b.GetPixel(1, 0), clRed);
 }
 
 TEST(BmpFileTest, TopDownRowsAndBackToBackFiles) {
