@@ -12,7 +12,19 @@ Bitmap::Bitmap(int width, int height, Color fill) { Resize(width, height, ColorT
 
 void Bitmap::SetSize(int width, int height) { Resize(width, height, 0); }
 
+Bitmap Bitmap::ForOverwrite(int width, int height) {
+    Bitmap b;
+    b.SetSides(width, height);
+    b.pixels_.resize(std::size_t(b.width_) * std::size_t(b.height_));
+    return b;
+}
+
 void Bitmap::Resize(int width, int height, Pixel value) {
+    SetSides(width, height);
+    pixels_.assign(std::size_t(width_) * std::size_t(height_), value);
+}
+
+void Bitmap::SetSides(int width, int height) {
     if (width < 0 || height < 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) {
         throw std::invalid_argument("bitmap size out of range: " + std::to_string(width) + " x " +
                                     std::to_string(height));
@@ -20,7 +32,6 @@ void Bitmap::Resize(int width, int height, Pixel value) {
     if (width == 0 || height == 0) width = height = 0;
     width_ = width;
     height_ = height;
-    pixels_.assign(std::size_t(width) * std::size_t(height), value);
 }
 
 Color Bitmap::GetPixel(int x, int y) const {

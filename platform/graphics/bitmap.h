@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/graphics/color.h"
@@ -31,6 +33,25 @@ inline constexpr std::uint64_t kMaxDecodedPixels = std::uint64_t(1) << 23;
 // The value GetPixel gives outside the bitmap.
 inline constexpr Color kInvalidColor = 0xFFFFFFFFu;
 
+// Lets a vector grow without value-initialising its elements, so a picture
+// about to be overwritten is not cleared first.
+template <class T>
+struct DefaultInitAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = DefaultInitAllocator<U>;
+    };
+    using std::allocator<T>::allocator;
+    template <class U>
+    void construct(U* p) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 class Bitmap {
   public:
     Bitmap() = default;
@@ -42,6 +63,10 @@ class Bitmap {
     int Height() const { return height_; }
     bool Empty() const { return width_ <= 0 || height_ <= 0; }
     Rect Bounds() const { return {0, 0, width_, height_}; }
+
+    // A bitmap whose pixels are undefined: only for a reader that writes
+    // every one of them next. Throws as the constructor does.
+    static Bitmap ForOverwrite(int width, int height);
 
     // Resizes and clears to black (as a fresh bitmap would be).
     void SetSize(int width, int height);
@@ -68,9 +93,10 @@ class Bitmap {
   private:
     int width_ = 0;
     int height_ = 0;
+    void SetSides(int width, int height);
     void Resize(int width, int height, Pixel value);
 
-    std::vector<Pixel> pixels_;
+    std::vector<Pixel, DefaultInitAllocator<Pixel>> pixels_;
 };
 
 }  // namespace dsp

@@ -191,7 +191,7 @@ void CheckBmp(std::span<const std::uint8_t> data) { CheckIndices(data, Parse(dat
 
 Bitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t* fileLength) {
     const Parsed p = Parse(data);
-    Bitmap picture(p.width, p.height);
+    Bitmap picture = Bitmap::ForOverwrite(p.width, p.height);
     for (int row = 0; row < p.height; ++row) {
         const int y = p.h.height < 0 ? row : p.height - 1 - row;
         DecodeRow(PixelRow(data, p, row), picture.Row(y), p.width, p.h.bitCount, p.palette);
