@@ -242,6 +242,7 @@ void TbsSkinForm::BeforeSkinChange() {
 
 void TbsSkinForm::ApplySkin() {
     const Size client{form_.ClientWidth(), form_.ClientHeight()};
+    regionKey_.reset();
     hot_ = pressed_ = previous_ = -1;
     skinned_ = SkinData() != nullptr && !SkinData()->Empty() && !SkinData()->PictureBitmap().Empty();
     if (skinned_ && frameOn_) {

@@ -241,6 +241,17 @@ class TbsSkinForm : public TbsSkinComponent {
     int heightBeforeRollUp_ = 0;
     std::optional<Rect> restoreBounds_;
     FrameLayout layout_;
+    // What the window region was last cut for. Cutting it from the mask is
+    // the frame's costliest step, and a window resized to the size it has,
+    // or a skin applied and then its size kept, asks for the same region
+    // again. Applying a skin forgets it: the mask may be another.
+    struct RegionKey {
+        bool frameOn = false;
+        bool skinned = false;
+        Size window;
+        bool operator==(const RegionKey&) const = default;
+    };
+    std::optional<RegionKey> regionKey_;
     FrameObjectList objects_;
     int hot_ = -1, pressed_ = -1, previous_ = -1;
     FormAnimator animator_;

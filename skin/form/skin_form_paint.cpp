@@ -105,6 +105,9 @@ void TbsSkinForm::PaintFallbackFrame(Canvas& canvas) {
 }
 
 void TbsSkinForm::UpdateRegion() {
+    const RegionKey key{frameOn_, skinned_, {form_.Width(), form_.Height()}};
+    if (regionKey_ == key) return;
+    regionKey_ = key;
     if (!frameOn_) return form_.SetWindowRegion(std::nullopt);
     const Rect whole{0, 0, form_.Width(), form_.Height()};
     if (!skinned_ || SkinData()->MaskBitmap().Empty()) return form_.SetWindowRegion(Region(whole));

@@ -2,6 +2,8 @@
 // codes, the caption buttons and their commands, the window states, the
 // caption double-click and drag, the window's shape and the fallback frame.
 
+#include "skin/skin_package.h"
+#include "skin/skin_zlib.h"
 #include "tests/skin/form/skin_form_fixture.h"
 
 namespace dsp::test {
@@ -352,6 +354,26 @@ TEST_F(SkinFormTest, TheShapeCutsTheCornersByTheMask) {
     // The screen shows the desktop there.
     Process();
     EXPECT_EQ(host_->PixelAt(At(0, 0)), clBlack);
+}
+
+// A skin loaded again at the same window size is cut anew: here skin 1
+// without its mask, so the corner comes back.
+TEST_F(SkinFormTest, ASkinWithAnotherMaskRecutsTheSameSizedWindow) {
+    Start();
+    ASSERT_FALSE(form_->WindowRegion()->Contains({0, 0}));
+    const Size before{form_->Width(), form_->Height()};
+    std::vector<std::uint8_t> bytes;
+    stored_->Unpack(bytes);
+    std::optional<SkinPackage> package = ReadSkinPackage(bytes);
+    ASSERT_TRUE(package);
+    package->Mask = {};
+    TbsCompressedStoredSkin unmasked;
+    unmasked.SetCompressedData(DeflateBest(WriteSkinPackage(*package)));
+    skin_->LoadFromCompressedStoredSkin(unmasked);
+    Process();
+    EXPECT_EQ((Size{form_->Width(), form_->Height()}), before);
+    EXPECT_TRUE(form_->WindowRegion()->Contains({0, 0}));
+    EXPECT_TRUE(form_->WindowRegion()->IsRect());
 }
 
 TEST_F(SkinFormTest, AnInactiveWindowDrawsItsInactiveButtonImages) {
