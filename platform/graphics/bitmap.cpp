@@ -1,10 +1,27 @@
 #include "platform/graphics/bitmap.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
 namespace dsp {
+namespace {
+
+// A few pixels stored one by one, then copied onto the rest in doubling
+// blocks: the library's copy uses the widest stores, where a fill loop (and
+// vector::assign) stores one pixel at a time.
+void FillPixels(Pixel* first, std::size_t count, Pixel value) {
+    std::size_t done = std::min<std::size_t>(count, 16);
+    std::fill_n(first, done, value);
+    while (done < count) {
+        const std::size_t block = std::min(done, count - done);
+        std::memcpy(first + done, first, block * sizeof(Pixel));
+        done += block;
+    }
+}
+
+}  // namespace
 
 // The pixels are written once with their first value: clearing to black and
 // then filling doubled the cost of every background-coloured picture.
@@ -21,7 +38,11 @@ Bitmap Bitmap::ForOverwrite(int width, int height) {
 
 void Bitmap::Resize(int width, int height, Pixel value) {
     SetSides(width, height);
-    pixels_.assign(std::size_t(width_) * std::size_t(height_), value);
+    // Sized without value-initialising, then filled by block copies; clearing
+    // first keeps a reallocation from copying the old pixels.
+    pixels_.clear();
+    pixels_.resize(std::size_t(width_) * std::size_t(height_));
+    FillPixels(pixels_.data(), pixels_.size(), value);
 }
 
 void Bitmap::SetSides(int width, int height) {
@@ -44,7 +65,7 @@ void Bitmap::SetPixel(int x, int y, Color c) {
     Row(y)[x] = ColorToPixel(ResolveColor(c));
 }
 
-void Bitmap::Fill(Color c) { std::fill(pixels_.begin(), pixels_.end(), ColorToPixel(ResolveColor(c))); }
+void Bitmap::Fill(Color c) { FillPixels(pixels_.data(), pixels_.size(), ColorToPixel(ResolveColor(c))); }
 
 void Bitmap::ReadRow24(int y, std::uint8_t* out) const {
     const Pixel* row = Row(y);
