@@ -10,11 +10,17 @@
 namespace dsp {
 namespace {
 
+// Names are identifiers: ASCII letters fold, nothing else does.
+constexpr char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Compared from the end: sibling names of one length mostly differ only in
+// their numbers (bsSkinButton1, bsSkinButton2), so a lookup among two
+// hundred components rejects each one at its last character.
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = a.size(); i-- > 0;)
+        if (a[i] != b[i] && FoldCase(a[i]) != FoldCase(b[i])) return false;
+    return true;
 }
 
 void Erase(std::vector<TComponent*>& list, TComponent* item) {
