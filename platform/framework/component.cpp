@@ -121,22 +121,31 @@ void TComponent::DestroyComponents() {
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation != TOperation::opRemove) return;
-    // Copy: a handler may free components.
+    // Copy: a handler may free components. Only once the list has changed is
+    // each one looked for before it is told (looking always made a form's
+    // teardown cubic in its number of components).
     std::vector<TComponent*> owned = components_;
-    for (TComponent* c : owned)
-        if (c != component && std::find(components_.begin(), components_.end(), c) != components_.end())
-            c->Notification(component, operation);
+    const unsigned listVersion = listVersion_;
+    for (TComponent* c : owned) {
+        if (c == component) continue;
+        if (listVersion_ != listVersion &&
+            std::find(components_.begin(), components_.end(), c) == components_.end())
+            continue;
+        c->Notification(component, operation);
+    }
 }
 
 void TComponent::InsertComponent(TComponent* component) {
     component->owner_ = this;
     components_.push_back(component);
+    ++listVersion_;
     if (loading_) component->loading_ = true;
     Notification(component, TOperation::opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
     Erase(components_, component);
+    ++listVersion_;
     component->owner_ = nullptr;
     Notification(component, TOperation::opRemove);
 }

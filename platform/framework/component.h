@@ -99,6 +99,9 @@ class TComponent : public TPersistent {
     TComponent* owner_;
     std::string name_;
     std::vector<TComponent*> components_;
+    // Counts changes to components_, so a walk over a copy knows whether the
+    // list still holds what it copied.
+    unsigned listVersion_ = 0;
     std::vector<TComponent*> freeNotifies_;
     bool loading_ = false;
     bool destroying_ = false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dsp {
@@ -94,6 +95,36 @@ TEST(Component, ReferencesAreClearedWhenTheReferencedComponentGoes) {
     remote->RemoveFreeNotification(again);
     delete again;
     EXPECT_NE(remote->ref, nullptr);
+}
+
+// Frees `victim` when told that `ref` goes.
+class Freeing : public Logged {
+  public:
+    using Logged::Logged;
+    TComponent* victim = nullptr;
+
+  protected:
+    void Notification(TComponent* c, TOperation op) override {
+        const bool refGoes = op == TOperation::opRemove && c == ref;
+        Logged::Notification(c, op);
+        if (refGoes) delete std::exchange(victim, nullptr);
+    }
+};
+
+// A sibling freed by an earlier sibling's handler is not told (the sanitizer
+// build sees a call on it); the ones after it still are.
+TEST(Component, ASiblingFreedWhileTheOthersAreToldIsSkipped) {
+    Logged form(nullptr, "Form1");
+    auto* going = new Logged(&form, "going");
+    auto* first = new Freeing(&form, "first");
+    auto* victim = new Logged(&form, "victim");
+    auto* last = new Logged(&form, "last");
+    first->ref = victim->ref = last->ref = going;
+    first->victim = victim;
+    delete going;
+    EXPECT_EQ(first->victim, nullptr);
+    EXPECT_EQ(last->ref, nullptr);
+    EXPECT_EQ(form.ComponentCount(), 2);
 }
 
 TEST(Component, LoadingMarksTheTreeAndLoadedRunsOwnedFirstInCreationOrder) {
