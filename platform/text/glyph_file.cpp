@@ -30,7 +30,8 @@ constexpr std::size_t kMaxGlyphBytes = GlyphFile::kMaxFileBytes - (64 << 10);
 
 std::uint32_t Word(const char* at) {
     const auto* b = reinterpret_cast<const unsigned char*>(at);
-    return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
+    return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
+           std::uint32_t(b[3]) << 24;
 }
 
 void Put(std::string& out, std::uint32_t value) {

@@ -2,6 +2,8 @@
 // fresh render draws, and a file that does not fit this run (another
 // renderer, a changed face file, damage of any kind) is never used.
 
+#include "platform/text/glyph_file.h"
+
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -11,7 +13,6 @@
 
 #include "platform/graphics/canvas.h"
 #include "platform/text/font_engine.h"
-#include "platform/text/glyph_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace dsp {
