@@ -81,6 +81,7 @@ void TbsCompressedStoredSkin::BuildFromSkinIni(const std::string& path) {
         package.Text += "\r\n";
     }
     stream_ = DeflateBest(WriteSkinPackage(package));
+    origin_ = Origin::Outside;
 }
 
 void TbsCompressedStoredSkin::LoadCompressedFile(const std::string& path) {
@@ -90,6 +91,7 @@ void TbsCompressedStoredSkin::LoadCompressedFile(const std::string& path) {
 
 void TbsCompressedStoredSkin::LoadFromStream(std::span<const std::uint8_t> bytes) {
     stream_.clear();
+    origin_ = Origin::Outside;
     if (bytes.size() < 4) throw ESkinError("compressed skin file truncated: no version");
     auto version = static_cast<std::int32_t>(LittleEndian32(bytes.data()));
     if (version > kSkinPackageVersion) return;
@@ -109,7 +111,8 @@ void TbsCompressedStoredSkin::SaveToStream(std::vector<std::uint8_t>& out) const
 }
 
 void TbsCompressedStoredSkin::Unpack(std::vector<std::uint8_t>& target, const InflateLimits& limits) const {
-    InflateSkinStream(stream_, target, limits);
+    InflateSkinStream(stream_, target, limits,
+                      origin_ == Origin::Program ? ZlibCheck::Skip : ZlibCheck::Verify);
 }
 
 }  // namespace dsp

@@ -29,9 +29,16 @@ class TbsCompressedStoredSkin : public TComponent {
     const std::string& CompressedFileName() const { return compressedFileName_; }
     void SetCompressedFileName(std::string value) { compressedFileName_ = std::move(value); }
 
+    // Where a stream came from: from outside (a file, a caller), or built
+    // into the program, packed and checked when the program was built.
+    enum class Origin { Outside, Program };
+
     // The raw compressed stream, with no header of its own.
     const std::vector<std::uint8_t>& CompressedData() const { return stream_; }
-    void SetCompressedData(std::span<const std::uint8_t> data) { stream_.assign(data.begin(), data.end()); }
+    void SetCompressedData(std::span<const std::uint8_t> data, Origin origin = Origin::Outside) {
+        stream_.assign(data.begin(), data.end());
+        origin_ = origin;
+    }
 
     bool IsEmpty() const { return stream_.empty(); }
 
@@ -49,6 +56,7 @@ class TbsCompressedStoredSkin : public TComponent {
     void SaveToStream(std::vector<std::uint8_t>& out) const;
 
     // Replaces `target` with the unpacked package (4096-byte pieces, capped).
+    // Only a stream from outside has its checksum compared.
     void Unpack(std::vector<std::uint8_t>& target, const InflateLimits& limits = InflateLimits{}) const;
 
   private:
@@ -56,6 +64,7 @@ class TbsCompressedStoredSkin : public TComponent {
     std::string fileName_;
     std::string compressedFileName_;
     std::vector<std::uint8_t> stream_;
+    Origin origin_ = Origin::Outside;
 };
 
 // Reads a whole file, at most `maxBytes`; ESkinError when it cannot.

@@ -16,11 +16,13 @@ constexpr std::size_t kExpectedRatio = 24;
 // Owns one inflate state so that every exit path ends it.
 class Inflater {
   public:
-    explicit Inflater(std::span<const std::uint8_t> input) {
+    Inflater(std::span<const std::uint8_t> input, ZlibCheck check) {
         if (input.size() > UINT_MAX) throw ESkinError("compressed skin stream is too large");
         stream_.next_in = const_cast<Bytef*>(input.data());
         stream_.avail_in = static_cast<uInt>(input.size());
         if (inflateInit(&stream_) != Z_OK) throw ESkinError("cannot start zlib inflate");
+        // The header and trailer are still read; only the sum is left out.
+        if (check == ZlibCheck::Skip) inflateValidate(&stream_, 0);
     }
     ~Inflater() { inflateEnd(&stream_); }
     Inflater(const Inflater&) = delete;
@@ -58,9 +60,9 @@ std::vector<std::uint8_t> DeflateAtLevel(std::span<const std::uint8_t> data, int
 }
 
 void InflateSkinStream(std::span<const std::uint8_t> stream, std::vector<std::uint8_t>& target,
-                       const InflateLimits& limits) {
+                       const InflateLimits& limits, ZlibCheck check) {
     target.clear();
-    Inflater inflater(stream);
+    Inflater inflater(stream, check);
     z_stream& s = inflater.Stream();
     const std::size_t cap = limits.OutputCap(stream.size());
     // Skins deflate about 18:1; room for that saves regrowing the target.

@@ -29,10 +29,16 @@ std::vector<std::uint8_t> DeflateBest(std::span<const std::uint8_t> data);
 // The same at another level (0 stores, 1 is fastest).
 std::vector<std::uint8_t> DeflateAtLevel(std::span<const std::uint8_t> data, int level);
 
+// Whether inflating compares the stream's Adler-32 trailer with what it
+// unpacked. Summing costs about a third as much as inflating itself, so a
+// stream that was built and checked with the program (it cannot have changed
+// since) skips it; a stream from anywhere else is always checked.
+enum class ZlibCheck { Verify, Skip };
+
 // Replaces `target` with the inflated content of `stream`. Throws ESkinError
-// for data that is not valid zlib, a stream that ends early, or output
-// beyond the limits.
+// for data that is not valid zlib, a stream that ends early, a checksum that
+// does not match (when verified), or output beyond the limits.
 void InflateSkinStream(std::span<const std::uint8_t> stream, std::vector<std::uint8_t>& target,
-                       const InflateLimits& limits = InflateLimits{});
+                       const InflateLimits& limits = InflateLimits{}, ZlibCheck check = ZlibCheck::Verify);
 
 }  // namespace dsp

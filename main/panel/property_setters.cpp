@@ -39,7 +39,8 @@ void StoreCompressedData(TbsCompressedStoredSkin& skin, P p, H host) {
     if (p.value.kind != LayoutValueKind::Resource) throw ELayoutError(p.line, p.name + " expects @resource");
     const EmbeddedResource* resource = host.Resource(p.value.text);
     if (!resource) throw ELayoutError(p.line, "no embedded resource named " + p.value.text);
-    skin.SetCompressedData(resource->Bytes());
+    // Resources are compiled into the program, so the stream is its own.
+    skin.SetCompressedData(resource->Bytes(), TbsCompressedStoredSkin::Origin::Program);
 }
 
 }  // namespace dsp::layout_properties

@@ -6,6 +6,10 @@
 #include <string>
 #include <unordered_map>
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
+
 namespace dsp {
 namespace {
 
@@ -99,8 +103,8 @@ std::vector<Pixel> ReadPalette(std::span<const std::uint8_t> d, const Header& h)
 // Blue, green, red in the file are a pixel's three low bytes in little-endian
 // order, so one four-byte load and a mask read a pixel. The last pixel of a
 // 24-bit row is read bytewise: its fourth byte may lie past the data.
-void DecodeTrueColourRow(const std::uint8_t* in, Pixel* out, int width, int step) {
-    int x = 0;
+void DecodeTrueColourRow(const std::uint8_t* in, Pixel* out, int width, int step, int x = 0) {
+    in += std::ptrdiff_t(x) * step;
     if constexpr (std::endian::native == std::endian::little) {
         const int wholeLoads = step == 4 ? width : width - 1;
         for (; x < wholeLoads; ++x, in += step) {
@@ -112,12 +116,33 @@ void DecodeTrueColourRow(const std::uint8_t* in, Pixel* out, int width, int step
     for (; x < width; ++x, in += step) out[x] = Pixel(in[0]) | (Pixel(in[1]) << 8) | (Pixel(in[2]) << 16);
 }
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// Skins are mostly 24-bit pictures, and widening them is most of what
+// decoding one costs: one shuffle widens four pixels. Each 16-byte load
+// must end inside the row, so the last pixels go the scalar way.
+[[gnu::target("ssse3")]] void DecodeRow24Ssse3(const std::uint8_t* in, Pixel* out, int width) {
+    const __m128i widen = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    int x = 0;
+    for (; x + 6 <= width; x += 4) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 3 * x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_shuffle_epi8(bytes, widen));
+    }
+    DecodeTrueColourRow(in, out, width, 3, x);
+}
+
+void DecodeRow24(const std::uint8_t* in, Pixel* out, int width) {
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (ssse3) return DecodeRow24Ssse3(in, out, width);
+    DecodeTrueColourRow(in, out, width, 3);
+}
+#else
+void DecodeRow24(const std::uint8_t* in, Pixel* out, int width) { DecodeTrueColourRow(in, out, width, 3); }
+#endif
+
 void DecodeRow(const std::uint8_t* in, Pixel* out, int width, int bitCount,
                const std::vector<Pixel>& palette) {
-    if (bitCount == 24 || bitCount == 32) {
-        DecodeTrueColourRow(in, out, width, bitCount / 8);
-        return;
-    }
+    if (bitCount == 24) return DecodeRow24(in, out, width);
+    if (bitCount == 32) return DecodeTrueColourRow(in, out, width, 4);
     const int perByte = 8 / bitCount;
     const unsigned mask = (1u << bitCount) - 1;
     for (int x = 0; x < width; ++x) {

@@ -21,7 +21,7 @@ const ResourceTable& EmbeddedSkinResources() {
 }
 
 void LoadEmbeddedSkin(int number, TbsCompressedStoredSkin& skin) {
-    skin.SetCompressedData(EmbeddedSkinStream(number));
+    skin.SetCompressedData(EmbeddedSkinStream(number), TbsCompressedStoredSkin::Origin::Program);
 }
 
 }  // namespace dsp

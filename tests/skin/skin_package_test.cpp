@@ -265,6 +265,30 @@ TEST(CompressedSkinStream, CorruptTruncatedAndBombStreamsAreRefused) {
     EXPECT_EQ(out.size(), 1u << 20);
 }
 
+// Only the stream built into the program goes unsummed: a wrong Adler-32
+// trailer is refused from anywhere else, and a missing one from anywhere.
+TEST(CompressedSkinStream, OnlyAProgramStreamSkipsTheChecksumAndNoneMayLoseItsTrailer) {
+    Bytes package = testkit::SamplePackage(testkit::TinySkinShape());
+    Bytes wrongSum = DeflateBest(package);
+    wrongSum.back() ^= 0x01;
+    TbsCompressedStoredSkin skin;
+    Bytes out;
+    skin.SetCompressedData(wrongSum);
+    EXPECT_THROW(skin.Unpack(out), ESkinError);
+    skin.SetCompressedData(wrongSum, TbsCompressedStoredSkin::Origin::Program);
+    skin.Unpack(out);
+    EXPECT_EQ(out, package);
+
+    Bytes noTrailer(wrongSum.begin(), wrongSum.end() - 4);
+    EXPECT_THROW(InflateSkinStream(noTrailer, out, {}, ZlibCheck::Skip), ESkinError);
+    // Loading a stream from outside forgets that the last one was the program's.
+    Bytes file;
+    skin.SetCompressedData(wrongSum, TbsCompressedStoredSkin::Origin::Program);
+    skin.SaveToStream(file);
+    skin.LoadFromStream(file);
+    EXPECT_THROW(skin.Unpack(out), ESkinError);
+}
+
 TEST(CompressedSkinStream, DefaultCapsAre64MiBAndARatioAboveAFloor) {
     InflateLimits limits;
     EXPECT_EQ(limits.OutputCap(100), 4u << 20);

@@ -57,6 +57,16 @@ int main(int argc, char** argv) {
             std::cerr << "dsp_skinpack: " << argv[i] << ": not a complete skin description\n";
             return 1;
         }
+        // The program trusts its own streams without summing them, so each is
+        // unpacked here once, checksum and all, before it is written.
+        try {
+            std::vector<std::uint8_t> unpacked;
+            skin.Unpack(unpacked);
+        } catch (const dsp::ESkinError& error) {
+            std::cerr << "dsp_skinpack: " << argv[i]
+                      << ": the packed stream does not unpack: " << error.what() << "\n";
+            return 1;
+        }
         streams.push_back(skin.CompressedData());
     }
     std::ofstream out(argv[1], std::ios::binary);
