@@ -7,6 +7,7 @@
 #include "platform/sys/private_file.h"
 #include "platform/sys/process_env.h"
 #include "platform/sys/small_file.h"
+#include "platform/text/cache_file.h"
 
 namespace dsp {
 namespace {
@@ -116,14 +117,6 @@ void FaceCache::Save() {
     if (ReplacePrivateFile(file_, text + faces) == 0) changed_ = false;
 }
 
-std::string FaceCache::DefaultFile() {
-    std::string folder = EnvironmentVariable("XDG_CACHE_HOME");
-    if (folder.empty()) {
-        const std::string home = EnvironmentVariable("HOME");
-        if (home.empty()) return {};
-        folder = home + "/.cache";
-    }
-    return folder + "/dsp-panel/faces";
-}
+std::string FaceCache::DefaultFile() { return UserCacheFile("faces"); }
 
 }  // namespace dsp

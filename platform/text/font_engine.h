@@ -31,6 +31,7 @@ struct TextMetrics {
 struct GlyphCacheStats {
     std::uint64_t hits = 0;
     std::uint64_t misses = 0;
+    std::uint64_t fromFile = 0;  // misses answered by the glyph file kept between runs
     std::size_t glyphs = 0;
 };
 

@@ -18,17 +18,9 @@
 
 #include "platform/text/font_engine.h"
 #include "platform/text/font_resolver.h"
+#include "platform/text/glyph_file.h"
 
 namespace dsp {
-
-struct RenderedGlyph {
-    std::vector<std::uint8_t> coverage;  // rows x width, 0..255
-    int width = 0;
-    int rows = 0;
-    int left = 0;     // from the pen position to the first column
-    int top = 0;      // from the baseline up to the first row
-    int advance = 0;  // whole pixels
-};
 
 // One face at one size, with the styles FreeType has to imitate.
 struct SizedFace {
@@ -36,6 +28,8 @@ struct SizedFace {
     FT_Size size = nullptr;
     bool fakeBold = false;
     bool fakeItalic = false;
+    FT_F26Dot6 em = 0;
+    std::uint32_t stored = 0;  // the face file's number in the glyph file
 };
 
 // A resolved TFont.
@@ -55,6 +49,7 @@ struct FontInstance {
 struct FontEngine::Impl {
     FT_Library library = nullptr;
     FontResolver resolver;
+    GlyphFile glyphFile;
     std::map<FaceFile, FT_Face> faces;
     std::map<std::pair<FT_Face, FT_F26Dot6>, FT_Size> sizes;
     std::map<std::string, std::unique_ptr<FontInstance> > instances;
@@ -89,6 +84,9 @@ struct FontEngine::Impl {
     const SizedFace& FaceFor(FontInstance& font, char32_t cp);
     const RenderedGlyph& Glyph(FontInstance& font, char32_t cp);
     RenderedGlyph Render(const SizedFace& face, char32_t cp);
+    bool RenderFresh(const SizedFace& face, char32_t cp, RenderedGlyph& out);
+    // What the glyphs depend on besides the face files and the sizes.
+    static std::string Renderer(FT_Library library);
 };
 
 }  // namespace dsp

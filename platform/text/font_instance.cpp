@@ -33,13 +33,21 @@ std::pair<int, int> CellUnits(FT_Face face) {
 
 int Round(double v) { return int(std::lround(v)); }
 
-}  // namespace
-
-FontEngine::Impl::Impl() {
+FT_Library StartFreeType() {
+    FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) throw std::runtime_error("FreeType could not start");
+    return library;
 }
 
+}  // namespace
+
+FontEngine::Impl::Impl() : library(StartFreeType()), glyphFile(GlyphFile::DefaultFile(), Renderer(library)) {}
+
 FontEngine::Impl::~Impl() {
+    try {
+        glyphFile.Save();
+    } catch (const std::exception&) {  // out of memory: the next run renders again
+    }
     FT_Done_FreeType(library);  // frees every face and size
 }
 
@@ -66,6 +74,8 @@ SizedFace FontEngine::Impl::Sized(const FaceFile& file, FT_F26Dot6 em, bool bold
     out.size = size;
     out.fakeBold = bold && !file.bold;
     out.fakeItalic = italic && !file.italic;
+    out.em = em;
+    out.stored = glyphFile.Face(file.path, file.index);
     return out;
 }
 

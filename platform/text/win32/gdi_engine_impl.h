@@ -13,17 +13,9 @@
 #include <vector>
 
 #include "platform/text/font_engine.h"
+#include "platform/text/rendered_glyph.h"
 
 namespace dsp {
-
-struct RenderedGlyph {
-    std::vector<std::uint8_t> coverage;  // rows x width, 0..255
-    int width = 0;
-    int rows = 0;
-    int left = 0;     // from the pen position to the first column
-    int top = 0;      // from the baseline up to the first row
-    int advance = 0;  // whole pixels
-};
 
 // A resolved TFont: the GDI font and its fallbacks at the same size.
 struct FontInstance {
