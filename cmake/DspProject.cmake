@@ -70,6 +70,10 @@ endfunction()
 #   slow  takes more than a few seconds (soak, fault matrix, packaging)
 #   fuzz  replays a fuzz corpus
 set(DSP_TEST_LABELS unit pty x11 slow fuzz)
+# The font answers and glyphs the programs under test keep between runs go
+# to the build tree, not the user's own cache (a test's ENVIRONMENT_MODIFICATION).
+set(DSP_TEST_CACHE "XDG_CACHE_HOME=set:${CMAKE_BINARY_DIR}/test-cache")
+
 function(dsp_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS;LABELS" ${ARGN})
   # Tests that need a pseudo-terminal or an X display are Linux only; in the
@@ -101,11 +105,9 @@ function(dsp_test name)
     set_tests_properties(${name} PROPERTIES
       ENVIRONMENT "DSP_TEST_OUT=${CMAKE_CURRENT_BINARY_DIR}" LABELS "${ARG_LABELS}")
   else()
-    # The font answers and glyphs the tests' engines keep between runs go to
-    # the build tree, not the user's own cache.
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "DSP_TEST_OUT=${CMAKE_CURRENT_BINARY_DIR}"
-      ENVIRONMENT_MODIFICATION "XDG_CACHE_HOME=set:${CMAKE_BINARY_DIR}/test-cache" LABELS "${ARG_LABELS}")
+      ENVIRONMENT_MODIFICATION "${DSP_TEST_CACHE}" LABELS "${ARG_LABELS}")
   endif()
 endfunction()
 
