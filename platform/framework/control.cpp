@@ -51,7 +51,7 @@ void TControl::SetParent(TWinControl* parent) {
 TForm* TControl::ParentForm() const {
     const TControl* c = this;
     while (c->parent_) c = c->parent_;
-    return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+    return const_cast<TControl*>(c)->AsForm();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

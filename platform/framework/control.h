@@ -50,6 +50,9 @@ class TControl : public TComponent {
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
     TForm* ParentForm() const;  // the top-level form this control is on (itself for a form)
+    // The form this control is, if it is one: every invalidation asks the
+    // top control this, so it is a virtual call rather than a cast.
+    virtual TForm* AsForm() { return nullptr; }
     virtual bool IsWindowed() const { return false; }
 
     // Bounds, in the parent's client coordinates (screen coordinates for forms).

@@ -107,10 +107,17 @@ TForm::PaintHold::~PaintHold() noexcept(false) {
 }
 
 void TForm::InvalidateWindowRect(const Rect& windowRect) {
-    const Rect r = Intersect(windowRect, Rect{0, 0, Width(), Height()});
+    const Rect window{0, 0, Width(), Height()};
+    const Rect r = Intersect(windowRect, window);
     // A control changing again before the paint asks for what is already
     // dirty: no new region to build.
     if (r.IsEmpty() || dirty_.Covers(r)) return;
+    // A hidden window is painted whole when it shows; building the window
+    // changes thousands of rectangles, and summing them would be wasted.
+    if (!Visible()) {
+        dirty_ = Region(window);
+        return;
+    }
     dirty_ = dirty_.IsEmpty() ? Region(r) : dirty_.Union(Region(r));
 }
 

@@ -24,6 +24,8 @@ class TForm : public TCustomControl {
     explicit TForm(TComponent* owner);
     ~TForm() override;
 
+    TForm* AsForm() override { return this; }
+
     bool IsPopup() const { return popup_; }
     // Set before the form is first shown.
     void SetPopup(bool popup) { popup_ = popup; }

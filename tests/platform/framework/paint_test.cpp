@@ -129,6 +129,13 @@ TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {
     b->Hide();
     Process();
     EXPECT_EQ(Screen(110, 10), ResolveColor(clBtnFace));
+    // What changes while the window is hidden shows when it comes back.
+    form->Hide();
+    a->color = clLime;
+    a->Invalidate();
+    form->Show();
+    Process();
+    EXPECT_TRUE(form->Frame().GetPixel(10, 10) == ResolveColor(clLime));
 }
 
 TEST_F(PaintTest, WindowRegionsShapeControlsAndForms) {
