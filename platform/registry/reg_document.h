@@ -28,6 +28,8 @@ struct RegValue {
     // The size the value's data occupies in the registry, in bytes (strings
     // are counted as UTF-16 with their terminator).
     size_t DataSize() const;
+
+    friend bool operator==(const RegValue&, const RegValue&) = default;
 };
 
 struct RegKey {

@@ -189,8 +189,14 @@ void TRegistry::WriteValue(RegValue value) {
     LoadResult loaded = Load(doc);
     if (loaded == LoadResult::Unreadable) throw Error(RegistryMessage::SetDataFailed, name);
     RegKey& key = doc.CreateKey(keyPath_);
-    key.Set(std::move(value));
-    if (!Save(doc)) throw Error(RegistryMessage::SetDataFailed, name);
+    // The file already says so (the window stores the language it has just
+    // read at every start): it is left as it is, with no rewrite and no
+    // flush to disk.
+    const RegValue* stored = key.Find(name);
+    if (stored == nullptr || !(*stored == value)) {
+        key.Set(std::move(value));
+        if (!Save(doc)) throw Error(RegistryMessage::SetDataFailed, name);
+    }
     snapshot_ = key;
 }
 

@@ -134,6 +134,23 @@ TEST_F(RegistryTest, OtherKeysAndValuesSurviveAWrite) {
     EXPECT_TRUE(check.ValueExists("Old"));
 }
 
+// Writing what the file already holds leaves it as it is (here its CR LF
+// lines, which a rewrite would make LF); another value rewrites it.
+TEST_F(RegistryTest, AValueWrittenAgainLeavesTheFileAlone) {
+    const std::string text =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\tolmy\\audio]\r\n"
+        "\"Language\"=dword:00000001\r\n\"Name\"=\"x\"\r\n";
+    WriteFile(text);
+    TRegistry reg(file_);
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    reg.WriteInteger("Language", 1);
+    reg.WriteString("Name", "x");
+    EXPECT_EQ(ReadFile(), text);
+    reg.WriteString("Language", "1");  // the same digits as another type
+    EXPECT_EQ(ReadFile().find('\r'), std::string::npos);
+    EXPECT_EQ(reg.ReadString("Language"), "1");
+}
+
 TEST_F(RegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
     {
         TRegistry reg(file_);
