@@ -27,6 +27,18 @@ void FillPixels(Pixel* first, std::size_t count, Pixel value) {
 // then filling doubled the cost of every background-coloured picture.
 Bitmap::Bitmap(int width, int height, Color fill) { Resize(width, height, ColorToPixel(ResolveColor(fill))); }
 
+Bitmap::Bitmap(const Bitmap& other) { *this = other; }
+
+Bitmap& Bitmap::operator=(const Bitmap& other) {
+    if (this == &other) return *this;
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_.clear();
+    pixels_.resize(other.pixels_.size());
+    if (!pixels_.empty()) std::memcpy(pixels_.data(), other.pixels_.data(), pixels_.size() * sizeof(Pixel));
+    return *this;
+}
+
 void Bitmap::SetSize(int width, int height) { Resize(width, height, 0); }
 
 Bitmap Bitmap::ForOverwrite(int width, int height) {

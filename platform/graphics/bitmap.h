@@ -58,6 +58,12 @@ class Bitmap {
     // Throws std::invalid_argument when a side is negative or above
     // kMaxBitmapSide. The pixels start as `fill` (system colours resolved).
     Bitmap(int width, int height, Color fill = clBlack);
+    // Copies take the pixels in one block copy; the vector's own copy
+    // constructs them one at a time through the allocator.
+    Bitmap(const Bitmap& other);
+    Bitmap& operator=(const Bitmap& other);
+    Bitmap(Bitmap&&) noexcept = default;
+    Bitmap& operator=(Bitmap&&) noexcept = default;
 
     int Width() const { return width_; }
     int Height() const { return height_; }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace dsp {
 namespace {
 
@@ -336,6 +338,26 @@ TEST(BitmapTest, SizesAreCappedAndRowsConvertTo24Bit) {
     copy.WriteRow24(1, row);
     EXPECT_EQ(copy, b);
     EXPECT_EQ(b.GetPixel(3, 0), kInvalidColor);
+}
+
+// Pictures are filled and copied by blocks: every pixel of odd sizes gets
+// the fill, the last one too, and a copy takes another size whole.
+TEST(BitmapTest, FillsAndCopiesReachEveryPixel) {
+    for (const Size size : {Size{1, 1}, Size{17, 3}, Size{101, 37}}) {
+        Bitmap b(size.cx, size.cy, clRed);
+        const auto all = [](const Bitmap& p, Color c) {
+            const std::size_t n = std::size_t(p.Width()) * std::size_t(p.Height());
+            return std::all_of(p.Data(), p.Data() + n, [&](Pixel x) { return x == ColorToPixel(c); });
+        };
+        EXPECT_TRUE(all(b, clRed));
+        b.SetPixel(size.cx - 1, size.cy - 1, clBlue);
+        Bitmap assigned(2, 2);
+        assigned = b;
+        EXPECT_EQ(assigned, b);
+        EXPECT_EQ(Bitmap(b), b);
+        b.Fill(clLime);
+        EXPECT_TRUE(all(b, clLime));
+    }
 }
 
 }  // namespace
