@@ -35,9 +35,14 @@ void TForm::SetVisible(bool visible) {
         EnsureHost();
         TWinControl::SetVisible(true);
         InvalidateWindowRect({0, 0, Width(), Height()});
-        PaintDirty();
-        if (host_) host_->SetVisible(true);
-        if (Application) Application->FormShown(this, true);
+        {
+            // Showing a normal form activates it, and its activation handler
+            // commonly fills the window: the first paint waits for it, so the
+            // window is painted once, as it stands activated.
+            PaintHold hold(*this);
+            if (host_) host_->SetVisible(true);
+            if (Application) Application->FormShown(this, true);
+        }
         if (OnShow) OnShow(this);
     } else {
         if (OnHide) OnHide(this);

@@ -109,6 +109,22 @@ TEST_F(PaintTest, APaintHoldPaintsEveryRepaintOnceWhenItEnds) {
     EXPECT_EQ(Screen(10, 10), ResolveColor(clBlue));
 }
 
+// Showing a form activates it; what its activation handler changes is in
+// the one first paint.
+TEST_F(PaintTest, AFormShownIsPaintedOnceAsItsActivationLeftIt) {
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 200, 100));
+    auto* a = new Counting(form, form, Rect::FromOriginSize(0, 0, 50, 50), clRed);
+    form->OnActivate = [&](TObject*) {
+        a->color = clYellow;
+        a->Repaint();
+    };
+    const int presents = host_->PresentCount();
+    form->Show();
+    EXPECT_EQ(Screen(10, 10), ResolveColor(clYellow));
+    EXPECT_EQ(a->paints, 1);
+    EXPECT_EQ(host_->PresentCount(), presents + 1);
+}
+
 TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {
     TForm* form = NewForm(Rect::FromOriginSize(0, 0, 200, 100));
     auto* a = new Counting(form, form, Rect::FromOriginSize(0, 0, 50, 50), clRed);
