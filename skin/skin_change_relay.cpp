@@ -12,7 +12,8 @@ void ForEachUser(TWinControl& parent, TbsSkinData* data, const Visit& visit) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         TControl* control = parent.Controls(i);
         if (auto* user = dynamic_cast<SkinDataUser*>(control); user && user->SkinData() == data) visit(*user);
-        if (auto* container = dynamic_cast<TWinControl*>(control)) ForEachUser(*container, data, visit);
+        // Only a windowed control holds others; asking saves a cast per control.
+        if (control->IsWindowed()) ForEachUser(*static_cast<TWinControl*>(control), data, visit);
     }
 }
 
