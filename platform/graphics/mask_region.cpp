@@ -1,6 +1,7 @@
 #include "platform/graphics/mask_region.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace dsp {
@@ -16,6 +17,15 @@ struct RunBatch {
         if (rows.empty() || rows.back().y != y) rows.push_back({y, {}});
         rows.back().runs.insert(rows.back().runs.end(), {left, right});
         ++runs;
+    }
+    // The row below the last one holds the same pixels: that row grows,
+    // when all its runs are still here (no flush cut through it).
+    bool Repeat(int y, int lastFlushY) {
+        if (rows.empty() || lastFlushY == y - 1) return false;
+        Region::Row& last = rows.back();
+        if (last.y + last.height != y) return false;
+        ++last.height;
+        return true;
     }
     void FlushInto(Region& result) {
         if (runs == 0) return;
@@ -35,8 +45,15 @@ Region RegionFromMask(const Bitmap& mask, const Rect& piece, Point at, int runsP
     runsPerBatch = std::max(runsPerBatch, 1);
     const int dx = at.x - piece.left, dy = at.y - piece.top;
     RunBatch batch;
+    int lastFlushY = area.top - 2;
+    const std::size_t rowBytes = std::size_t(area.Width()) * sizeof(Pixel);
     for (int y = area.top; y < area.bottom; ++y) {
         const Pixel* row = mask.Row(y);
+        // A frame's sides repeat one row for hundreds of rows: a row like the
+        // one above it is not scanned again.
+        if (y > area.top && std::memcmp(row + area.left, mask.Row(y - 1) + area.left, rowBytes) == 0 &&
+            batch.Repeat(y + dy, lastFlushY + dy))
+            continue;
         int x = area.left;
         while (x < area.right) {
             if ((row[x] & kRgbMask) != 0) {
@@ -46,7 +63,10 @@ Region RegionFromMask(const Bitmap& mask, const Rect& piece, Point at, int runsP
             const int start = x;
             while (x < area.right && (row[x] & kRgbMask) == 0) ++x;
             batch.Add(y + dy, start + dx, x + dx);
-            if (batch.runs >= runsPerBatch) batch.FlushInto(result);
+            if (batch.runs >= runsPerBatch) {
+                batch.FlushInto(result);
+                lastFlushY = y;
+            }
         }
     }
     batch.FlushInto(result);

@@ -78,14 +78,15 @@ Region Region::FromRows(std::span<const Row> rows) {
     Region pending;  // rows that came out of order or repeat a row go through Union
     int lastY = kMinInt;
     for (const Row& row : rows) {
-        if (row.runs.size() < 2) continue;
+        if (row.runs.size() < 2 || row.height < 1) continue;
         std::vector<int> spans = CombineSpans(row.runs, {}, 0);  // merges touching runs
+        const int bottom = row.y + row.height;
         if (row.y > lastY) {
-            result.AppendBand(row.y, row.y + 1, std::move(spans));
-            lastY = row.y;
+            result.AppendBand(row.y, bottom, std::move(spans));
+            lastY = bottom - 1;
         } else {
             Region extra;
-            extra.AppendBand(row.y, row.y + 1, std::move(spans));
+            extra.AppendBand(row.y, bottom, std::move(spans));
             pending = pending.Union(extra);
         }
     }

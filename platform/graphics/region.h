@@ -18,10 +18,12 @@ class Region {
     // The union of any rectangles, overlapping or not.
     static Region FromRects(std::span<const Rect> rects);
     // Rows given top to bottom, each with its sorted, disjoint [left, right)
-    // runs: the fast path of a mask scan.
+    // runs: the fast path of a mask scan. A row may stand for `height` equal
+    // rows from `y` down.
     struct Row {
         int y = 0;
         std::vector<int> runs;  // left0, right0, left1, right1, ...
+        int height = 1;
     };
     static Region FromRows(std::span<const Row> rows);
 

@@ -111,18 +111,24 @@ TEST(MaskRegionTest, BlackRunsBecomeRowsPlacedAtThePiecePosition) {
     EXPECT_EQ(Pixels(piece), Pixels(Region::FromRects(inPiece)));
 }
 
-TEST(MaskRegionTest, RunBatchesLoseNothing) {
-    Bitmap checker(101, 97, clWhite);
-    for (int y = 0; y < checker.Height(); ++y)
-        for (int x = 0; x < checker.Width(); ++x)
-            if ((x / 2 + y) % 2 == 0 || x % 17 == 0) checker.SetPixel(x, y, clBlack);
-    const Region whole = RegionFromMask(checker, checker.Bounds(), {0, 0}, 1 << 30);
-    EXPECT_EQ(RegionFromMask(checker, checker.Bounds(), {0, 0}, 7), whole);
-    EXPECT_EQ(RegionFromMask(checker, checker.Bounds(), {0, 0}), whole);
-    int black = 0;
-    for (int y = 0; y < checker.Height(); ++y)
-        for (int x = 0; x < checker.Width(); ++x) black += checker.GetPixel(x, y) == clBlack;
-    EXPECT_EQ(int(Pixels(whole).size()), black);
+// Batches that end inside a row, and rows repeating the one above (taken
+// over unscanned), lose no pixel and add none.
+TEST(MaskRegionTest, RunBatchesAndRepeatedRowsLoseNothing) {
+    for (const int repeat : {1, 3}) {
+        Bitmap checker(101, 97, clWhite);
+        for (int y = 0; y < checker.Height(); ++y)
+            for (int x = 0; x < checker.Width(); ++x)
+                if ((x / 2 + y / repeat) % 2 == 0 || x % 17 == 0) checker.SetPixel(x, y, clBlack);
+        const Region whole = RegionFromMask(checker, checker.Bounds(), {0, 0}, 1 << 30);
+        EXPECT_EQ(RegionFromMask(checker, checker.Bounds(), {0, 0}, 7), whole) << repeat;
+        EXPECT_EQ(RegionFromMask(checker, checker.Bounds(), {0, 0}), whole) << repeat;
+        int black = 0;
+        for (int y = 0; y < checker.Height(); ++y)
+            for (int x = 0; x < checker.Width(); ++x) black += checker.GetPixel(x, y) == clBlack;
+        EXPECT_EQ(int(Pixels(whole).size()), black) << repeat;
+        const Region middle = RegionFromMask(checker, {3, 4, 60, 50}, {3, 4}, 5);
+        EXPECT_EQ(middle, whole.Intersect(Region(Rect{3, 4, 60, 50}))) << repeat;
+    }
 }
 
 }  // namespace
