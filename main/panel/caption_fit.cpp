@@ -32,8 +32,11 @@ int OneSmaller(int height) { return height < 0 ? height + 1 : height - 1; }
 void CaptionFit::Fit(TWinControl& root) {
     for (int i = 0; i < root.ControlCount(); ++i) {
         TControl* child = root.Controls(i);
-        if (auto* label = dynamic_cast<TbsSkinStdLabel*>(child)) FitLabel(*label, RoomBeside(root, *label));
-        if (auto* container = dynamic_cast<TWinControl*>(child)) Fit(*container);
+        // A label has no window; a windowed control may hold labels.
+        if (child->IsWindowed())
+            Fit(*static_cast<TWinControl*>(child));
+        else if (auto* label = dynamic_cast<TbsSkinStdLabel*>(child))
+            FitLabel(*label, RoomBeside(root, *label));
     }
 }
 
