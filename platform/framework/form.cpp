@@ -128,6 +128,7 @@ void TForm::InvalidateWindowRect(const Rect& windowRect) {
 
 void TForm::PaintDirty() {
     if (dirty_.IsEmpty() || !Visible() || Width() <= 0 || Height() <= 0) return;
+    if (host_) host_->BeforePaint();
     if (frame_.Width() != Width() || frame_.Height() != Height()) {
         frame_.SetSize(Width(), Height());
         dirty_ = Region({0, 0, Width(), Height()});

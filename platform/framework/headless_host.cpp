@@ -21,14 +21,22 @@ class HeadlessWindow final : public HostWindow {
     void SetTitle(const std::string& title) override { title_ = title; }
     // Like a real window, the screen takes only the presented pixels: a
     // change painted but left out of the region stays unseen here too.
+    // A whole new frame is not copied at once: the screen shows from the
+    // form's bitmap until the form paints again, and takes its copy then
+    // (BeforePaint). A program that shows its window and ends never copies.
     void Present(const Bitmap& frame, const Region& dirty) override {
         if (frame_.Width() != frame.Width() || frame_.Height() != frame.Height()) {
-            frame_ = frame;
+            shown_ = &frame;
         } else {
             Canvas canvas(frame_);
             for (const Rect& r : dirty.Rects()) canvas.CopyRect(r.TopLeft(), frame, r);
         }
         ++host_.presents_;
+    }
+    void BeforePaint() override {
+        if (shown_ == nullptr) return;
+        frame_ = *shown_;
+        shown_ = nullptr;
     }
     void SetShape(const Region* shape) override {
         hasShape_ = shape != nullptr;
@@ -52,13 +60,14 @@ class HeadlessWindow final : public HostWindow {
 
     TForm& Form() const { return form_; }
     void DrawOn(Canvas& canvas) const {
-        if (!visible_ || iconic_ || frame_.Empty()) return;
+        const Bitmap& frame = shown_ ? *shown_ : frame_;
+        if (!visible_ || iconic_ || frame.Empty()) return;
         if (hasShape_) {
             Region r = shape_;
             r.Offset(bounds_.left, bounds_.top);
             canvas.PushClip(r);
         }
-        canvas.Draw(bounds_.TopLeft(), frame_);
+        canvas.Draw(bounds_.TopLeft(), frame);
         if (hasShape_) canvas.PopClip();
     }
 
@@ -69,6 +78,8 @@ class HeadlessWindow final : public HostWindow {
     bool visible_ = false;
     std::string title_;
     Bitmap frame_;
+    // The form's own frame bitmap while the screen still shows from it.
+    const Bitmap* shown_ = nullptr;
     bool hasShape_ = false;
     Region shape_;
     bool iconic_ = false;

@@ -29,6 +29,9 @@ class HostWindow {
     // bitmap; the rest of the window keeps what it showed. The region is
     // never empty, and covers the whole frame when its size has changed.
     virtual void Present(const Bitmap& frame, const Region& dirty) = 0;
+    // The form is about to paint into (or resize) the frame bitmap it last
+    // presented: a window still showing from that bitmap keeps its pixels now.
+    virtual void BeforePaint() {}
     // The window's shape (window coordinates); nullptr: rectangular.
     virtual void SetShape(const Region* shape) = 0;
     // Raises the window and gives it the keyboard (normal windows only).

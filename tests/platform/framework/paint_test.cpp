@@ -2,6 +2,7 @@
 // area and to window regions, the non-client area, erase requests, and the
 // headless screen that shows it all.
 
+#include <functional>
 #include <stdexcept>
 
 #include "tests/support/app_fixture.h"
@@ -18,11 +19,13 @@ class Counting : public TCustomControl {
     }
     Color color;
     int paints = 0;
+    std::function<void()> onPaint;
 
   protected:
     void Paint() override {
         ++paints;
         PaintCanvas()->FillRect(ClientRect(), color);
+        if (onPaint) onPaint();
     }
 };
 
@@ -123,6 +126,25 @@ TEST_F(PaintTest, AFormShownIsPaintedOnceAsItsActivationLeftIt) {
     EXPECT_EQ(Screen(10, 10), ResolveColor(clYellow));
     EXPECT_EQ(a->paints, 1);
     EXPECT_EQ(host_->PresentCount(), presents + 1);
+}
+
+// The screen shows what was presented, also while the form paints its next
+// frame: a control painted earlier in the pass is not seen before the
+// present.
+TEST_F(PaintTest, TheScreenKeepsThePresentedFrameWhileTheNextIsPainted) {
+    TForm* form = NewForm(Rect::FromOriginSize(0, 0, 200, 100));
+    auto* a = new Counting(form, form, Rect::FromOriginSize(0, 0, 50, 50), clRed);
+    auto* b = new Counting(form, form, Rect::FromOriginSize(100, 0, 50, 50), clBlue);
+    form->Show();
+    Color seen = kInvalidColor;
+    b->onPaint = [&] { seen = Screen(10, 10); };
+    a->color = clYellow;
+    a->Invalidate();
+    b->Invalidate();
+    Process();
+    EXPECT_EQ(b->paints, 2);
+    EXPECT_EQ(seen, ResolveColor(clRed));
+    EXPECT_EQ(Screen(10, 10), ResolveColor(clYellow));
 }
 
 TEST_F(PaintTest, InvalidatePaintsOnlyWhatIsDirtyOnTheNextPass) {
