@@ -49,6 +49,21 @@ void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = std::uint8_t(v >> (8 * i));
 }
 
+// A file of `size` zero bytes with the headers of a width x height picture
+// of `bits` per pixel whose pixels start at `pixelOffset`.
+Bytes HandMadeBmp(std::size_t size, std::uint32_t pixelOffset, std::uint32_t width, std::uint32_t height,
+                  std::uint8_t bits) {
+    Bytes f(size, 0);
+    f[0] = 'B', f[1] = 'M';
+    Put32(f, 2, std::uint32_t(size));
+    Put32(f, 10, pixelOffset);
+    Put32(f, 14, 40);
+    Put32(f, 18, width);
+    Put32(f, 22, height);
+    f[26] = 1, f[28] = bits;
+    return f;
+}
+
 TEST(BmpFileTest, RoundTripsAtEveryDepthAndOddWidth) {
     const struct { int bits, colours; } depths[] = {{1, 2}, {4, 16}, {8, 256}, {24, 5000}};
     for (auto [bits, colours] : depths) {
@@ -65,14 +80,7 @@ TEST(BmpFileTest, RoundTripsAtEveryDepthAndOddWidth) {
 
 TEST(BmpFileTest, ReadsAHandMadeBottomUpFourBitFile) {
     // 2 x 2, palette black and red; top row red, black; bottom row black, red.
-    Bytes f(70, 0);
-    f[0] = 'B', f[1] = 'M';
-    Put32(f, 2, 70);
-    Put32(f, 10, 62);
-    Put32(f, 14, 40);
-    Put32(f, 18, 2);
-    Put32(f, 22, 2);
-    f[26] = 1, f[28] = 4;
+    Bytes f = HandMadeBmp(70, 62, 2, 2, 4);
     Put32(f, 46, 2);
     f[54 + 4 + 2] = 0xFF;  // palette entry 1: blue 0, green 0, red FF
     f[62] = 0x01;          // bottom row first: indices 0, 1
@@ -86,14 +94,7 @@ TEST(BmpFileTest, ReadsAHandMadeBottomUpFourBitFile) {
 
 TEST(BmpFileTest, ThirtyTwoBitPixelsDropTheirFourthByte) {
     // 2 x 1, ending right after its last pixel.
-    Bytes f(62, 0);
-    f[0] = 'B', f[1] = 'M';
-    Put32(f, 2, 62);
-    Put32(f, 10, 54);
-    Put32(f, 14, 40);
-    Put32(f, 18, 2);
-    Put32(f, 22, 1);
-    f[26] = 1, f[28] = 32;
+    Bytes f = HandMadeBmp(62, 54, 2, 1, 32);
     Put32(f, 54, 0xFF0000FFu);  // blue FF, alpha FF
     Put32(f, 58, 0x80FF0000u);  // red FF, alpha 80
     const Bitmap b = DecodeBmp(f);
