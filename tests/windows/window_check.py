@@ -119,6 +119,21 @@ def check_pixels(desk, g, folder, before):
         fail("%d pixels of the window differ from its picture, the first at %s" % (len(wrong), wrong[:5]))
 
 
+def double_click_makes(desk, window, now, expected):
+    """A double-click that turns the window from `now` to `expected`. On a
+    busy machine the two synthesised clicks can reach the program further
+    apart than the double-click time (seen once in many full runs), and are
+    then two single clicks that leave the window as it was: only then is the
+    double-click given once more."""
+    for _ in range(2):
+        desk.mouse(("double",))
+        if desk.settles(window, expected):
+            return True
+        if desk.geometry(window) != now:
+            return False
+    return False
+
+
 def check_frame(manager):
     master, slave, link = map_com_port(8)
     with Desktop(manager) as desk, tempfile.TemporaryDirectory() as folder:
@@ -145,11 +160,10 @@ def check_frame(manager):
         g = moved
 
         # A caption double-click rolls the window up to its frame, and back.
-        desk.mouse(("move", g[0] + CAPTION[0], g[1] + CAPTION[1]), ("double",))
-        if not desk.settles(window, g[:3] + (ROLLED_UP,)):
+        desk.mouse(("move", g[0] + CAPTION[0], g[1] + CAPTION[1]))
+        if not double_click_makes(desk, window, g, g[:3] + (ROLLED_UP,)):
             fail("rolled up: %s" % (desk.geometry(window),))
-        desk.mouse(("double",))
-        if not desk.settles(window, g):
+        if not double_click_makes(desk, window, g[:3] + (ROLLED_UP,), g):
             fail("rolled down: %s" % (desk.geometry(window),))
 
         # Connected, a selector sends its frame down the line.
